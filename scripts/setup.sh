@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the scoreboard needs to build, run and test.
+# Only what is missing is installed; a machine that has everything is left alone.
+set -euo pipefail
+
+packages=(
+  build-essential g++ cmake ninja-build pkg-config git
+  libsdl2-dev libsdl2-image-dev
+  libfreetype-dev libfontconfig-dev
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+  nlohmann-json3-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-wqy-microhei fonts-arphic-uming fonts-dseg
+  xvfb xauth x11-xserver-utils libxrandr-dev
+  sox lame imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
