@@ -1,0 +1,59 @@
+#pragma once
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace media_test {
+
+inline std::string sourceDir()
+{
+    if (const char* dir = std::getenv("SCOREBOARD_SOURCE_DIR"); dir && *dir)
+        return dir;
+    return MEDIA_TEST_SOURCE_DIR;
+}
+
+inline std::string soundFile(const std::string& name) { return sourceDir() + "/resources/sound/" + name; }
+inline std::string testFile(const std::string& name) { return sourceDir() + "/resources/test/" + name; }
+
+// Audio and video pipelines run in real time: wait for a condition by bounded polling.
+template <typename Condition>
+bool waitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(10))
+{
+    auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+// A scratch folder removed with the fixture.
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        auto base = std::filesystem::temp_directory_path() / "media-test-XXXXXX";
+        std::string pattern = base.string();
+        m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~ScratchDir()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+
+private:
+    std::string m_path;
+};
+
+} // namespace media_test
