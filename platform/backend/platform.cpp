@@ -1,0 +1,33 @@
+#include "platform/backend/platform.h"
+#include "platform/backend/headless_backend.h"
+#include "platform/backend/sdl_backend.h"
+#include <cstdlib>
+#include <cstring>
+
+namespace plat::backend {
+
+std::unique_ptr<Platform> Platform::start(const PlatformOptions& options)
+{
+    std::unique_ptr<Platform> p(new Platform());
+    const char* forced = std::getenv("BALL_BACKEND");
+    bool headless = options.headless || (forced && std::strcmp(forced, "headless") == 0);
+    if (!headless) {
+        p->m_sdl = SdlBackend::open(options.screen, options.fullscreen, p->m_fallbackReason);
+        if (p->m_sdl) {
+            p->m_windows = std::make_unique<win::WindowSystem>(*p->m_sdl, options.screen);
+            p->m_sdl->attach(p->m_windows.get());
+            return p;
+        }
+    }
+    p->m_headless = std::make_unique<HeadlessBackend>(options.realClock);
+    p->m_windows = std::make_unique<win::WindowSystem>(*p->m_headless, options.screen);
+    return p;
+}
+
+Platform::~Platform()
+{
+    // The window system goes first: its windows still talk to the backend while they close.
+    m_windows.reset();
+}
+
+} // namespace plat::backend

@@ -1,0 +1,197 @@
+#include "platform/backend/sdl_backend.h"
+#include "platform/backend/sdl_keymap.h"
+#include "platform/window/messages.h"
+#include "platform/window/virtual_keys.h"
+#include "platform/window/utf8.h"
+#include "platform/window/window_system.h"
+#include <SDL2/SDL.h>
+#include <algorithm>
+
+namespace plat::backend {
+
+using win::InputEvent;
+
+std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen, std::string& error)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<SdlBackend> b(new SdlBackend());
+    b->m_logical = logical;
+    SDL_DisplayMode mode{};
+    int w = logical.width, h = logical.height;
+    Uint32 flags = SDL_WINDOW_SHOWN;
+    if (fullscreen && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        // Without a window manager a full-screen window must be placed at 0,0 with the desktop size.
+        w = mode.w;
+        h = mode.h;
+        flags |= SDL_WINDOW_BORDERLESS;
+    }
+    b->m_window = SDL_CreateWindow("ball", 0, 0, w, h, flags);
+    if (!b->m_window) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    b->m_renderer = SDL_CreateRenderer(b->m_window, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (!b->m_renderer)
+        b->m_renderer = SDL_CreateRenderer(b->m_window, -1, SDL_RENDERER_SOFTWARE);
+    if (!b->m_renderer) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    SDL_RenderSetLogicalSize(b->m_renderer, logical.width, logical.height);
+    // Pixels are 0x00BBGGRR in a 32-bit word: red in the lowest byte, i.e. ABGR8888.
+    b->m_texture = SDL_CreateTexture(b->m_renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STREAMING, logical.width, logical.height);
+    if (!b->m_texture) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    SDL_StopTextInput();
+    return b;
+}
+
+SdlBackend::~SdlBackend()
+{
+    if (m_texture)
+        SDL_DestroyTexture(m_texture);
+    if (m_renderer)
+        SDL_DestroyRenderer(m_renderer);
+    if (m_window)
+        SDL_DestroyWindow(m_window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+gfx::Size SdlBackend::displaySize() const
+{
+    SDL_DisplayMode mode{};
+    int index = m_window ? SDL_GetWindowDisplayIndex(m_window) : 0;
+    if (SDL_GetDesktopDisplayMode(std::max(index, 0), &mode) != 0)
+        return m_logical;
+    return {mode.w, mode.h};
+}
+
+bool SdlBackend::waitForEvents(std::optional<int64_t> deadlineUs)
+{
+    int timeoutMs = -1;
+    if (deadlineUs) {
+        int64_t wait = *deadlineUs - m_clock.nowUs();
+        // SDL waits in whole milliseconds; round up so a timer is never woken early.
+        timeoutMs = int(std::clamp<int64_t>((wait + 999) / 1000, 0, 1000000));
+    }
+    SDL_Event e;
+    int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
+    if (got) {
+        handle(&e);
+        while (SDL_PollEvent(&e))
+            handle(&e);
+    }
+    return true;
+}
+
+void SdlBackend::handle(const void* raw)
+{
+    const SDL_Event& e = *static_cast<const SDL_Event*>(raw);
+    if (!m_windows)
+        return;
+    auto& ws = *m_windows;
+    switch (e.type) {
+    case SDL_QUIT: {
+        win::HWND target = ws.activeWindow();
+        if (target)
+            ws.post(target, win::WM_CLOSE, 0, 0);
+        else
+            ws.postQuit(0);
+        break;
+    }
+    case SDL_MOUSEMOTION:
+        ws.queueInput({InputEvent::Kind::MouseMove, e.motion.x, e.motion.y});
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        int button = e.button.button == SDL_BUTTON_LEFT ? 1 : e.button.button == SDL_BUTTON_RIGHT ? 2 : e.button.button == SDL_BUTTON_MIDDLE ? 3 : 0;
+        if (button)
+            ws.queueInput({e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp, e.button.x, e.button.y, button});
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        int x = 0, y = 0;
+        SDL_GetMouseState(&x, &y);
+        float lx = 0, ly = 0;
+        SDL_RenderWindowToLogical(m_renderer, x, y, &lx, &ly);
+        int delta = e.wheel.y * win::WHEEL_DELTA * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
+        ws.queueInput({InputEvent::Kind::Wheel, int(lx), int(ly), 0, delta});
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        int vk = virtualKeyFromSdl(e.key.keysym.sym, e.key.keysym.scancode);
+        if (!vk)
+            break;
+        InputEvent ev{e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp};
+        ev.value = vk;
+        ev.repeat = e.key.repeat != 0;
+        ws.queueInput(ev);
+        // The generic Shift, Ctrl and Alt codes go with their left and right keys.
+        int generic = (vk == win::VK_LSHIFT || vk == win::VK_RSHIFT) ? win::VK_SHIFT
+            : (vk == win::VK_LCONTROL || vk == win::VK_RCONTROL)     ? win::VK_CONTROL
+            : (vk == win::VK_LMENU || vk == win::VK_RMENU)           ? win::VK_MENU
+                                                                     : 0;
+        if (generic) {
+            ev.value = generic;
+            ws.queueInput(ev);
+        }
+        break;
+    }
+    case SDL_TEXTINPUT:
+        for (char32_t c : win::decodeUtf8(e.text.text)) {
+            InputEvent ev{InputEvent::Kind::Char};
+            ev.value = int(c);
+            ws.queueInput(ev);
+        }
+        break;
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            ws.invalidateScreen(ws.screen().rect());
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlBackend::present(const gfx::Surface& screen, const std::vector<gfx::Rect>& dirty)
+{
+    if (screen.width() != m_logical.width || screen.height() != m_logical.height) {
+        SDL_DestroyTexture(m_texture);
+        m_logical = {screen.width(), screen.height()};
+        m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STREAMING, m_logical.width, m_logical.height);
+        SDL_RenderSetLogicalSize(m_renderer, m_logical.width, m_logical.height);
+    }
+    for (const auto& r : dirty) {
+        SDL_Rect sr{r.left, r.top, r.width(), r.height()};
+        SDL_UpdateTexture(m_texture, &sr, screen.row(r.top) + r.left, screen.width() * 4);
+    }
+    SDL_RenderClear(m_renderer);
+    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
+    SDL_RenderPresent(m_renderer);
+}
+
+void SdlBackend::setMinimized(bool minimized)
+{
+    if (minimized)
+        SDL_MinimizeWindow(m_window);
+    else
+        SDL_RestoreWindow(m_window);
+}
+
+bool SdlBackend::isMinimized() const { return (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED) != 0; }
+
+void SdlBackend::setTextInput(bool on)
+{
+    if (on)
+        SDL_StartTextInput();
+    else
+        SDL_StopTextInput();
+}
+
+} // namespace plat::backend

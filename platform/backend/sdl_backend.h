@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/window/backend_port.h"
+#include <memory>
+#include <string>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace plat::win {
+class WindowSystem;
+}
+
+namespace plat::backend {
+
+// One full-screen window whose logical size is the virtual screen, scaled with letterbox
+// to the display. The close button becomes a close request to the active form.
+class SdlBackend final : public win::BackendPort {
+public:
+    // Fails (returns null, with the reason) when there is no display to open.
+    static std::unique_ptr<SdlBackend> open(gfx::Size logicalSize, bool fullscreen, std::string& error);
+    ~SdlBackend() override;
+
+    void attach(win::WindowSystem* windows) { m_windows = windows; }
+    win::Clock& clock() const override { return m_clock; }
+    bool waitForEvents(std::optional<int64_t> deadlineUs) override;
+    void present(const gfx::Surface& screen, const std::vector<gfx::Rect>& dirty) override;
+    void setMinimized(bool minimized) override;
+    bool isMinimized() const override;
+    void setTextInput(bool on) override;
+    // The size of the display the window sits on, in real pixels.
+    gfx::Size displaySize() const;
+
+private:
+    SdlBackend() = default;
+    void handle(const void* sdlEvent);
+    void deliverModifiers();
+
+    mutable win::RealClock m_clock;
+    win::WindowSystem* m_windows = nullptr;
+    SDL_Window* m_window = nullptr;
+    SDL_Renderer* m_renderer = nullptr;
+    SDL_Texture* m_texture = nullptr;
+    gfx::Size m_logical;
+};
+
+} // namespace plat::backend

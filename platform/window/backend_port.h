@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/gfx/surface.h"
+#include "platform/window/clock.h"
+#include <optional>
+#include <vector>
+
+namespace plat::win {
+
+// What the window system needs of whatever shows its screen and produces its input.
+// The window system calls these; a backend feeds input back through plat::win::input.
+class BackendPort {
+public:
+    virtual ~BackendPort() = default;
+    virtual Clock& clock() const = 0;
+    // Delivers pending input and waits until input arrives or the clock reaches
+    // `deadlineUs` (no deadline: until input). Returns false when nothing can ever
+    // happen again (a headless run with no driver and no timer).
+    virtual bool waitForEvents(std::optional<int64_t> deadlineUs) = 0;
+    // Shows the screen surface; only the dirty rectangles changed since the last call.
+    virtual void present(const gfx::Surface& screen, const std::vector<gfx::Rect>& dirty) = 0;
+    virtual void setMinimized(bool minimized) { (void)minimized; }
+    virtual bool isMinimized() const { return false; }
+    // Text entry through an input method is on while an edit field has the focus.
+    virtual void setTextInput(bool on) { (void)on; }
+};
+
+} // namespace plat::win
