@@ -156,6 +156,7 @@ void WindowSystem::show(HWND hwnd, bool visible)
     Window* w = get(hwnd);
     if (!w || w->visible == visible)
         return;
+    markDirty(hwnd); // while still visible, when hiding
     w->visible = visible;
     markDirty(hwnd);
     send(hwnd, WM_SHOWWINDOW, visible ? 1 : 0, 0);
