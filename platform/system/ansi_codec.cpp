@@ -1,0 +1,116 @@
+#include "platform/system/ansi_codec.h"
+#include "platform/system/utf8.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace plat::sys {
+
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from)
+        : m_cd(iconv_open(to, from))
+    {
+    }
+    ~Converter()
+    {
+        if (m_cd != reinterpret_cast<iconv_t>(-1))
+            iconv_close(m_cd);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool isOpen() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts as much of `in` as possible, appending to `out`. Returns the errno that stopped it
+    // (0 when all input was converted); `in` is advanced past what was consumed.
+    int convert(std::string_view& in, std::string& out)
+    {
+        char buffer[1024];
+        while (!in.empty()) {
+            char* inPtr = const_cast<char*>(in.data());
+            size_t inLeft = in.size();
+            char* outPtr = buffer;
+            size_t outLeft = sizeof buffer;
+            size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            int error = rc == size_t(-1) ? errno : 0;
+            out.append(buffer, size_t(outPtr - buffer));
+            in.remove_prefix(in.size() - inLeft);
+            if (error == E2BIG)
+                continue;
+            if (error != 0) {
+                iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+                return error;
+            }
+        }
+        return 0;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+} // namespace
+
+std::string decodeAnsi(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    Converter gb18030("UTF-8", "GB18030");
+    if (!gb18030.isOpen()) {
+        for (unsigned char c : bytes)
+            out += c < 0x80 ? char(c) : '?';
+        return out;
+    }
+    Converter gbk("UTF-8", "GBK");
+    while (!bytes.empty()) {
+        if (gb18030.convert(bytes, out) == 0)
+            break;
+        // GBK has a few byte values of its own (0x80 is the euro sign there); read those as GBK.
+        bool decoded = false;
+        for (size_t length = 1; length <= 2 && length <= bytes.size() && !decoded && gbk.isOpen(); ++length) {
+            std::string_view one = bytes.substr(0, length);
+            std::string piece;
+            if (gbk.convert(one, piece) == 0) {
+                out += piece;
+                bytes.remove_prefix(length);
+                decoded = true;
+            }
+        }
+        if (!decoded) {
+            out += "\xEF\xBF\xBD";
+            bytes.remove_prefix(1);
+        }
+    }
+    return out;
+}
+
+std::string encodeAnsi(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    Converter gbk("GBK", "UTF-8");
+    Converter gb18030("GB18030", "UTF-8");
+    if (!gbk.isOpen() || !gb18030.isOpen()) {
+        for (unsigned char c : utf8)
+            out += c < 0x80 ? char(c) : '?';
+        return out;
+    }
+    while (!utf8.empty()) {
+        if (gbk.convert(utf8, out) == 0)
+            break;
+        // GBK stopped at one character: write that character in GB18030, or '?' if it is not UTF-8.
+        size_t length = utf8SequenceLength(utf8);
+        std::string_view one = utf8.substr(0, length);
+        if (length == 0 || gb18030.convert(one, out) != 0) {
+            out += '?';
+            length = length == 0 ? 1 : length;
+        }
+        utf8.remove_prefix(length);
+    }
+    return out;
+}
+
+} // namespace plat::sys
