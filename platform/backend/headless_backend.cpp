@@ -21,6 +21,11 @@ bool HeadlessBackend::waitForEvents(std::optional<int64_t> deadlineUs)
     }
     if (m_idle)
         return m_idle();
+    // Without a driver, real time still brings the next timer.
+    if (!m_clock->isVirtual() && deadlineUs) {
+        m_clock->sleepUntil(*deadlineUs);
+        return true;
+    }
     return false;
 }
 
