@@ -1,6 +1,9 @@
 #include "platform/backend/platform.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/backend/sdl_backend.h"
+#include "platform/system/display_modes_service.h"
+#include "platform/system/recorded_display_modes.h"
+#include "platform/system/xrandr_display_modes.h"
 #include <cstdlib>
 #include <cstring>
 
@@ -16,11 +19,19 @@ std::unique_ptr<Platform> Platform::start(const PlatformOptions& options)
         if (p->m_sdl) {
             p->m_windows = std::make_unique<win::WindowSystem>(*p->m_sdl, options.screen);
             p->m_sdl->attach(p->m_windows.get());
+            // The real display's modes where X11 offers them; otherwise one that only records.
+            auto modes = sys::openXrandrDisplayModes();
+            if (!modes) {
+                gfx::Size d = p->m_sdl->displaySize();
+                modes = std::make_unique<sys::RecordedDisplayModes>(sys::DisplaySize{d.width, d.height});
+            }
+            sys::installDisplayModes(std::move(modes));
             return p;
         }
     }
     p->m_headless = std::make_unique<HeadlessBackend>(options.realClock);
     p->m_windows = std::make_unique<win::WindowSystem>(*p->m_headless, options.screen);
+    sys::installDisplayModes(std::make_unique<sys::RecordedDisplayModes>(sys::DisplaySize{options.screen.width, options.screen.height}));
     return p;
 }
 
@@ -28,6 +39,7 @@ Platform::~Platform()
 {
     // The window system goes first: its windows still talk to the backend while they close.
     m_windows.reset();
+    sys::installDisplayModes(nullptr);
 }
 
 } // namespace plat::backend
