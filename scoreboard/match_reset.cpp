@@ -1,0 +1,32 @@
+#include "scoreboard/match_reset.h"
+#include "scoreboard/match_state.h"
+#include "scoreboard/scoreboard_view.h"
+
+namespace scoreboard {
+
+void ResetMatch()
+{
+    MatchState& state = user();
+    ScoreboardView* view = scoreboardView();
+    state.matchOver = false;
+    if (view)
+        view->hidePeriodReport();
+    state.periodPoints.fill(0);
+    if (view) {
+        view->setStartButtonCaption("开始");
+        view->stopClockTimers();
+    }
+    state.clockSeconds = state.periodLength;
+    state.matchStartTime.clear();
+    state.scoreA = 0;
+    state.scoreB = 0;
+    state.periodNumber = 1;
+    if (view) {
+        view->ResetClockDisplay();
+        view->ShowScores();
+        view->ShowPeriod();
+        view->hideOvertimeLabels();
+    }
+}
+
+} // namespace scoreboard

@@ -1,0 +1,11 @@
+#include "scoreboard/match_state.h"
+
+namespace scoreboard {
+
+MatchState& user()
+{
+    static MatchState state;
+    return state;
+}
+
+} // namespace scoreboard

@@ -1,0 +1,149 @@
+#include "scoreboard/settings_store.h"
+#include "scoreboard/scoreboard_view.h"
+
+#include "platform/system/conversions.h"
+#include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
+#include "platform/system/program_folder.h"
+#include "platform/system/text_reader.h"
+
+#include <array>
+#include <optional>
+
+namespace scoreboard {
+
+namespace sys = plat::sys;
+
+namespace {
+
+// Integer: the number rounded half to even.
+void setRounded(int16_t& field, std::string_view value)
+{
+    if (auto number = sys::toInteger(value))
+        field = *number;
+}
+
+// Integer: the whole part toward minus infinity.
+void setWholePart(int16_t& field, std::string_view value)
+{
+    if (auto number = sys::integerPartAsInteger(value))
+        field = *number;
+}
+
+void setOption(bool& field, std::string_view value) { field = sys::isTrueText(value); }
+
+struct SettingKey {
+    std::string_view key;
+    void (*store)(MatchState& state, std::string_view value);
+};
+
+const std::array<SettingKey, 27> kSettingKeys{{
+    {"allname", [](MatchState& s, std::string_view v) { s.matchTitle = v; }},
+    {"delalltime", [](MatchState& s, std::string_view v) { setRounded(s.periodLength, v); }},
+    {"alltime",
+        [](MatchState& s, std::string_view v) {
+            if (v.empty())
+                s.clockSeconds = 720;
+            else if (auto number = sys::toLong(v))
+                s.clockSeconds = *number;
+        }},
+    {"zainame1", [](MatchState& s, std::string_view v) { s.refereeName1 = v; }},
+    {"zainame2", [](MatchState& s, std::string_view v) { s.refereeName2 = v; }},
+    {"zainame3", [](MatchState& s, std::string_view v) { s.refereeName3 = v; }},
+    {"zainum", [](MatchState& s, std::string_view v) { setWholePart(s.refereeCount, v); }},
+    {"jstime",
+        [](MatchState& s, std::string_view v) {
+            if (v.empty())
+                s.overtimeLength = 300;
+            else
+                setRounded(s.overtimeLength, v);
+        }},
+    {"makenum", [](MatchState& s, std::string_view v) { setRounded(s.periodNumber, v); }},
+    {"ballname1", [](MatchState& s, std::string_view v) { s.teamNameA = v.empty() ? "篮球社团A队" : std::string(v); }},
+    {"ballname2", [](MatchState& s, std::string_view v) { s.teamNameB = v.empty() ? "篮球社团B队" : std::string(v); }},
+    {"bnum1", [](MatchState& s, std::string_view v) { setRounded(s.scoreA, v); }},
+    {"bnum2", [](MatchState& s, std::string_view v) { setRounded(s.scoreB, v); }},
+    {"starttime", [](MatchState& s, std::string_view v) { s.matchStartTime = v; }},
+    {"pakey", [](MatchState&, std::string_view) {}},
+    {"Aonkey", [](MatchState& s, std::string_view v) { setWholePart(s.keyAddA, v); }},
+    {"Aoutkey", [](MatchState& s, std::string_view v) { setWholePart(s.keySubA, v); }},
+    {"Bonkey", [](MatchState& s, std::string_view v) { setWholePart(s.keyAddB, v); }},
+    {"Boutkey", [](MatchState& s, std::string_view v) { setWholePart(s.keySubB, v); }},
+    {"gktime", [](MatchState& s, std::string_view v) { setWholePart(s.breakCountdown, v); }},
+    {"playmp3name", [](MatchState& s, std::string_view v) { s.currentMp3 = v; }},
+    {"sond10", [](MatchState& s, std::string_view v) { setOption(s.optTenSecondBeep, v); }},
+    // Only a "True" counts here; anything else keeps the bell as it was.
+    {"closesoud",
+        [](MatchState& s, std::string_view v) {
+            if (sys::isTrueText(v))
+                s.optEndBell = true;
+        }},
+    {"ballnumsound", [](MatchState& s, std::string_view v) { setOption(s.optScoreSound, v); }},
+    {"commnum",
+        [](MatchState& s, std::string_view v) {
+            setOption(s.optScoreButtons, v);
+            if (ScoreboardView* view = scoreboardView()) {
+                if (s.optScoreButtons)
+                    view->ShowCommandBar();
+                else
+                    view->HideCommandBar();
+            }
+        }},
+    {"closemusic", [](MatchState& s, std::string_view v) { setOption(s.optStopMusicOnStart, v); }},
+    {"numback", [](MatchState& s, std::string_view v) { setOption(s.optScoreBacklight, v); }},
+}};
+
+} // namespace
+
+bool SetSetting(std::string_view key, std::string_view value)
+{
+    for (const SettingKey& entry : kSettingKeys) {
+        if (entry.key == key) {
+            entry.store(user(), value);
+            return true;
+        }
+    }
+    return false;
+}
+
+void loadSettingsFile(const std::filesystem::path& path)
+{
+    if (!sys::pathExists(path))
+        sys::replaceTextFile(path, {});
+    std::optional<sys::TextReader> reader = sys::TextReader::open(path);
+    if (!reader)
+        return;
+    while (std::optional<std::string> line = reader->readLine()) {
+        // Split at the first "=", so that a value may itself hold one (a match title "A=B").
+        size_t split = line->find('=');
+        if (split == std::string::npos || split + 1 == line->size())
+            continue;
+        SetSetting(std::string_view(*line).substr(0, split), std::string_view(*line).substr(split + 1));
+    }
+}
+
+std::filesystem::path configDbPath() { return sys::programPath("date\\config.db"); }
+std::filesystem::path keyConfigDbPath() { return sys::programPath("date\\keyconfig.db"); }
+std::filesystem::path systemDbPath() { return sys::programPath("date\\system.db"); }
+
+void LoadConfigDb() { loadSettingsFile(configDbPath()); }
+void LoadKeyConfigDb() { loadSettingsFile(keyConfigDbPath()); }
+
+std::vector<std::string> configDbLines(const MatchState& state)
+{
+    return {
+        "allname=" + state.matchTitle,
+        "delalltime=" + std::to_string(state.periodLength),
+        "jstime=" + std::to_string(state.overtimeLength),
+        "ballname1=" + state.teamNameA,
+        "ballname2=" + state.teamNameB,
+        "zainame1=" + state.refereeName1,
+        "zainame2=" + state.refereeName2,
+        "zainame3=" + state.refereeName3,
+        "zainum=" + std::to_string(state.refereeCount),
+    };
+}
+
+bool SaveConfigDb() { return sys::replaceTextFile(configDbPath(), configDbLines(user())); }
+
+} // namespace scoreboard

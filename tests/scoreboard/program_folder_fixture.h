@@ -1,0 +1,84 @@
+#pragma once
+#include "scoreboard/match_state.h"
+#include "scoreboard/scoreboard_view.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scoreboard::test {
+
+// A fresh, empty program folder (through BALL_HOME) and a fresh match state for each test.
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const char* home = std::getenv("BALL_HOME"))
+            m_previousHome = home;
+        std::string pattern = (std::filesystem::temp_directory_path() / "scoreboard-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+        ::setenv("BALL_HOME", m_folder.c_str(), 1);
+        user() = MatchState{};
+        setScoreboardView(nullptr);
+    }
+
+    void TearDown() override
+    {
+        setScoreboardView(nullptr);
+        user() = MatchState{};
+        if (m_previousHome)
+            ::setenv("BALL_HOME", m_previousHome->c_str(), 1);
+        else
+            ::unsetenv("BALL_HOME");
+        std::error_code error;
+        std::filesystem::remove_all(m_folder, error);
+    }
+
+    const std::filesystem::path& folder() const { return m_folder; }
+    std::filesystem::path path(std::string_view relative) const { return m_folder / relative; }
+
+    static std::string readBytes(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+
+    static void writeBytes(const std::filesystem::path& path, std::string_view bytes)
+    {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), std::streamsize(bytes.size()));
+    }
+
+    // Every file and folder below the program folder, as relative paths with "/" and a trailing
+    // "/" for folders, sorted.
+    std::vector<std::string> tree() const
+    {
+        std::vector<std::string> entries;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_folder)) {
+            std::string name = std::filesystem::relative(entry.path(), m_folder).generic_string();
+            entries.push_back(entry.is_directory() ? name + "/" : name);
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+
+private:
+    std::filesystem::path m_folder;
+    std::optional<std::string> m_previousHome;
+};
+
+// GBK bytes of the Chinese texts the tests compare with.
+inline constexpr std::string_view kTeamAGbk = "\xC0\xBA\xC7\xF2\xC9\xE7\xCD\xC5" "A" "\xB6\xD3"; // 篮球社团A队
+inline constexpr std::string_view kTeamBGbk = "\xC0\xBA\xC7\xF2\xC9\xE7\xCD\xC5" "B" "\xB6\xD3"; // 篮球社团B队
+
+} // namespace scoreboard::test

@@ -1,0 +1,25 @@
+#pragma once
+#include "scoreboard/scoreboard_view.h"
+
+#include <string>
+#include <vector>
+
+namespace scoreboard::test {
+
+// Writes down what the match routines asked of the scoreboard, in order.
+class RecordingView final : public ScoreboardView {
+public:
+    std::vector<std::string> calls;
+
+    void ShowCommandBar() override { calls.push_back("ShowCommandBar"); }
+    void HideCommandBar() override { calls.push_back("HideCommandBar"); }
+    void ResetClockDisplay() override { calls.push_back("ResetClockDisplay"); }
+    void ShowScores() override { calls.push_back("ShowScores"); }
+    void ShowPeriod() override { calls.push_back("ShowPeriod"); }
+    void hidePeriodReport() override { calls.push_back("hide look"); }
+    void setStartButtonCaption(std::string_view text) override { calls.push_back("ok=" + std::string(text)); }
+    void stopClockTimers() override { calls.push_back("stop Timer2 Timer3"); }
+    void hideOvertimeLabels() override { calls.push_back("hide addtimelab"); }
+};
+
+} // namespace scoreboard::test
