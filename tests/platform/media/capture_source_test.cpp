@@ -1,37 +1,13 @@
 #include "media_test_support.h"
 #include "platform/media/capture_source.h"
 #include <gtest/gtest.h>
-#include <optional>
 
 using namespace plat::media;
 using media_test::waitFor;
+using media_test::CaptureEnv;
 using namespace std::chrono_literals;
 
 namespace {
-
-// Points the capture source at a pipeline for one test.
-class CaptureEnv {
-public:
-    explicit CaptureEnv(const char* source)
-    {
-        if (const char* old = std::getenv("BALL_CAPTURE_PIPELINE"))
-            m_old = old;
-        if (source)
-            ::setenv("BALL_CAPTURE_PIPELINE", source, 1);
-        else
-            ::unsetenv("BALL_CAPTURE_PIPELINE");
-    }
-    ~CaptureEnv()
-    {
-        if (m_old)
-            ::setenv("BALL_CAPTURE_PIPELINE", m_old->c_str(), 1);
-        else
-            ::unsetenv("BALL_CAPTURE_PIPELINE");
-    }
-
-private:
-    std::optional<std::string> m_old;
-};
 
 constexpr const char* kTestSource = "videotestsrc is-live=true pattern=red ! video/x-raw,width=32,height=24";
 

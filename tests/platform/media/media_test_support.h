@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -54,6 +55,30 @@ public:
 
 private:
     std::string m_path;
+};
+
+// Points the capture source at a pipeline for one test.
+class CaptureEnv {
+public:
+    explicit CaptureEnv(const char* source)
+    {
+        if (const char* old = std::getenv("BALL_CAPTURE_PIPELINE"))
+            m_old = old;
+        if (source)
+            ::setenv("BALL_CAPTURE_PIPELINE", source, 1);
+        else
+            ::unsetenv("BALL_CAPTURE_PIPELINE");
+    }
+    ~CaptureEnv()
+    {
+        if (m_old)
+            ::setenv("BALL_CAPTURE_PIPELINE", m_old->c_str(), 1);
+        else
+            ::unsetenv("BALL_CAPTURE_PIPELINE");
+    }
+
+private:
+    std::optional<std::string> m_old;
 };
 
 } // namespace media_test
