@@ -23,10 +23,15 @@ protected:
     {
         if (const char* home = std::getenv("BALL_HOME"))
             m_previousHome = home;
-        std::string pattern = (std::filesystem::temp_directory_path() / "scoreboard-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
+        if (const char* data = std::getenv("XDG_DATA_HOME"))
+            m_previousDataHome = data;
+        m_folder = makeTempFolder("scoreboard-XXXXXX");
+        m_dataHome = makeTempFolder("scoreboard-data-XXXXXX");
+        ASSERT_FALSE(m_folder.empty());
+        ASSERT_FALSE(m_dataHome.empty());
         ::setenv("BALL_HOME", m_folder.c_str(), 1);
+        // Fonts go into a font folder of the test's own.
+        ::setenv("XDG_DATA_HOME", m_dataHome.c_str(), 1);
         user() = MatchState{};
         setScoreboardView(nullptr);
     }
@@ -39,11 +44,23 @@ protected:
             ::setenv("BALL_HOME", m_previousHome->c_str(), 1);
         else
             ::unsetenv("BALL_HOME");
+        if (m_previousDataHome)
+            ::setenv("XDG_DATA_HOME", m_previousDataHome->c_str(), 1);
+        else
+            ::unsetenv("XDG_DATA_HOME");
         std::error_code error;
         std::filesystem::remove_all(m_folder, error);
+        std::filesystem::remove_all(m_dataHome, error);
+    }
+
+    static std::filesystem::path makeTempFolder(const char* name)
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / name).string();
+        return ::mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
     }
 
     const std::filesystem::path& folder() const { return m_folder; }
+    const std::filesystem::path& dataHome() const { return m_dataHome; }
     std::filesystem::path path(std::string_view relative) const { return m_folder / relative; }
 
     static std::string readBytes(const std::filesystem::path& path)
@@ -74,7 +91,9 @@ protected:
 
 private:
     std::filesystem::path m_folder;
+    std::filesystem::path m_dataHome;
     std::optional<std::string> m_previousHome;
+    std::optional<std::string> m_previousDataHome;
 };
 
 // GBK bytes of the Chinese texts the tests compare with.
