@@ -105,8 +105,13 @@ std::optional<FaceFile> FontLibrary::match(const FaceCandidate& candidate, bool 
         FcPatternGetInteger(found, FC_SLANT, 0, &slant);
         f.index = index;
         f.family = familyMatches ? candidate.family : firstFamily;
-        f.synthesizeBold = bold && weight < FC_WEIGHT_DEMIBOLD;
-        f.synthesizeItalic = italic && slant == FC_SLANT_ROMAN;
+        // fontconfig reports the style it was asked for and marks what the file lacks.
+        FcBool embolden = FcFalse;
+        FcPatternGetBool(found, FC_EMBOLDEN, 0, &embolden);
+        FcMatrix* matrix = nullptr;
+        const bool slanted = FcPatternGetMatrix(found, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix && matrix->xy != 0;
+        f.synthesizeBold = bold && (embolden || weight < FC_WEIGHT_DEMIBOLD);
+        f.synthesizeItalic = italic && (slanted || slant == FC_SLANT_ROMAN);
         f.adjust = candidate;
         f.adjust.family = f.family;
         out = f;
