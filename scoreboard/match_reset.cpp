@@ -29,4 +29,18 @@ void ResetMatch()
     }
 }
 
+void prepareMatchAtLoad()
+{
+    MatchState& state = user();
+    state.clockSeconds = state.periodLength;
+    state.clockTenths = 10;
+    state.scoreA = 0;
+    state.scoreB = 0;
+    state.periodNumber = 1;
+    state.breakCountdown = 10;
+    state.periodPoints.fill(0);
+    state.keyStartPause = 13;
+    state.matchStartTime.clear();
+}
+
 } // namespace scoreboard

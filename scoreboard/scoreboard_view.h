@@ -22,6 +22,7 @@ public:
     virtual void setStartButtonCaption(std::string_view text) = 0; // the button `ok`
     virtual void stopClockTimers() = 0;                         // `Timer2` and `Timer3`
     virtual void hideOvertimeLabels() = 0;                      // `addtimelab` 0 and 1
+    virtual void showScoreBacklight(bool visible) = 0;          // `backw` 2 and 1
 };
 
 // The installed view, or nullptr.

@@ -75,6 +75,7 @@ TEST_F(ResetMatchTest, TheDisplayRoutinesSeeTheResetState)
         void setStartButtonCaption(std::string_view) override { }
         void stopClockTimers() override { }
         void hideOvertimeLabels() override { }
+        void showScoreBacklight(bool) override { }
     } view;
     setScoreboardView(&view);
     user() = afterLastPeriod();
@@ -82,6 +83,25 @@ TEST_F(ResetMatchTest, TheDisplayRoutinesSeeTheResetState)
     EXPECT_EQ(view.clockAtReset, 600);
     EXPECT_EQ(view.shownA, 0);
     EXPECT_EQ(view.shownPeriod, 1);
+}
+
+TEST_F(ResetMatchTest, LoadStartsAFreshMatchWhateverTheSettingsHeld)
+{
+    user() = afterLastPeriod();
+    user().breakCountdown = 3;
+    user().keyStartPause = 32;
+    prepareMatchAtLoad();
+    MatchState expected = afterLastPeriod();
+    expected.clockSeconds = 600;
+    expected.clockTenths = 10;
+    expected.scoreA = 0;
+    expected.scoreB = 0;
+    expected.periodNumber = 1;
+    expected.breakCountdown = 10;
+    expected.periodPoints.fill(0);
+    expected.keyStartPause = 13;
+    expected.matchStartTime = "";
+    EXPECT_EQ(user(), expected);
 }
 
 } // namespace

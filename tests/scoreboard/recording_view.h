@@ -20,6 +20,7 @@ public:
     void setStartButtonCaption(std::string_view text) override { calls.push_back("ok=" + std::string(text)); }
     void stopClockTimers() override { calls.push_back("stop Timer2 Timer3"); }
     void hideOvertimeLabels() override { calls.push_back("hide addtimelab"); }
+    void showScoreBacklight(bool visible) override { calls.push_back(visible ? "show backw" : "hide backw"); }
 };
 
 } // namespace scoreboard::test
