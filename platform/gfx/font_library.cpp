@@ -184,6 +184,14 @@ std::shared_ptr<FontFace> FontLibrary::open(const FontRequest& request)
     return makeFixedFace(spec);
 }
 
+std::shared_ptr<FontFace> FontLibrary::openUncached(const FontRequest& request)
+{
+    auto file = resolve(request);
+    if (!file)
+        return nullptr;
+    return FreeTypeFace::open(m_library, *file, request.emPixels(), nullptr);
+}
+
 void FontLibrary::trimCache()
 {
     if (m_faces.size() < kKeptFaces)

@@ -20,6 +20,9 @@ public:
     FontLibrary& operator=(const FontLibrary&) = delete;
 
     std::shared_ptr<FontFace> open(const FontRequest& request);
+    // A face opened afresh, sharing nothing with the cache (its glyphs start cold); null when
+    // the request leads to no font file.
+    std::shared_ptr<FontFace> openUncached(const FontRequest& request);
 
     // Where a request leads (the first candidate fontconfig has), or nothing when fontconfig
     // knows no font at all.
