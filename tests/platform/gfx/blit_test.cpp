@@ -161,3 +161,36 @@ TEST(Gray, ThroughTheDibBuffer)
     setDIBits(s, 0, 1, bits);
     EXPECT_EQ(s.colorAt(0, 0), rgb(20, 20, 20));
 }
+
+TEST(BitBlt, ThroughAContextWithOriginAndRoundClip)
+{
+    Surface src(12, 9, opaque(rgb(1, 1, 1)));
+    Surface dst(14, 11, opaque(rgb(9, 9, 9)));
+    DeviceContext dc(dst);
+    dc.setOrigin({1, 1});
+    dc.setClipRegion(Region::roundRect(0, 0, 12, 9, 7, 7).offset(1, 1)); // device pixels
+    dc.bitBlt(0, 0, 12, 9, src, 0, 0);
+    EXPECT_EQ(dst.colorAt(1, 1), rgb(9, 9, 9));  // the cut corner keeps what was there
+    EXPECT_EQ(dst.colorAt(3, 1), rgb(1, 1, 1));  // first pixel of the top edge
+    EXPECT_EQ(dst.colorAt(1, 3), rgb(1, 1, 1));  // left edge below the curve
+    EXPECT_EQ(dst.colorAt(12, 9), rgb(9, 9, 9)); // bottom-right corner cut too
+    EXPECT_EQ(dst.colorAt(13, 5), rgb(9, 9, 9)); // right of the window
+}
+
+TEST(StretchAndBlend, ThroughAContext)
+{
+    Surface src(1, 1, (0x80u << 24) | rgb(255, 255, 255));
+    Surface dst(4, 4, opaque(0));
+    DeviceContext dc(dst);
+    dc.alphaBlend({1, 1, 3, 3}, src, src.rect());
+    EXPECT_EQ(dst.colorAt(0, 0), 0u);
+    EXPECT_EQ(dst.colorAt(1, 1), rgb(128, 128, 128));
+    EXPECT_EQ(dst.colorAt(2, 2), rgb(128, 128, 128));
+    EXPECT_EQ(dst.colorAt(3, 3), 0u);
+    Surface two(2, 1);
+    two.setPixel(0, 0, opaque(rgb(10, 0, 0)));
+    two.setPixel(1, 0, opaque(rgb(20, 0, 0)));
+    dc.stretchBlt({0, 3, 4, 4}, two, two.rect());
+    EXPECT_EQ(dst.colorAt(1, 3), rgb(10, 0, 0));
+    EXPECT_EQ(dst.colorAt(2, 3), rgb(20, 0, 0));
+}
