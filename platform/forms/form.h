@@ -2,6 +2,7 @@
 #include "platform/forms/control.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/font_desc.h"
+#include "platform/forms/form_layout.h"
 #include "platform/forms/picture_ref.h"
 #include "platform/forms/property_bag.h"
 #include "platform/gfx/surface.h"
@@ -18,9 +19,6 @@
 
 namespace plat::forms {
 
-struct ControlLayout;
-struct FormLayout;
-class ControlRegistry;
 
 enum class ShowMode { Modeless = 0, Modal = 1 };
 

@@ -1,4 +1,5 @@
 #include "platform/forms/user_control.h"
+#include "platform/forms/fonts.h"
 #include "platform/forms/form.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
@@ -20,7 +21,25 @@ int currentShiftState()
     return shift;
 }
 
+UserControl::UserControl() = default;
+UserControl::~UserControl() = default;
+
 gfx::Surface& UserControl::image() { return WindowImage(hwnd()); }
+
+gfx::DeviceContext& UserControl::dc()
+{
+    if (!hwnd()) {
+        // Before the window exists (or after it is gone) drawing goes nowhere.
+        static gfx::Surface none(1, 1);
+        static gfx::DeviceContext nowhere(none);
+        return nowhere;
+    }
+    if (!m_dc) {
+        m_dc = std::make_unique<gfx::DeviceContext>(WindowImage(hwnd()));
+        m_dc->setFont(openFont(ambient().font));
+    }
+    return *m_dc;
+}
 
 double UserControl::scaleWidth() const { return twipsFromPixels(hwnd() ? GetWindowRect(hwnd()).width() : pixelRect().width()); }
 
@@ -46,6 +65,16 @@ Ambient UserControl::ambient() const
 LRESULT UserControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_DESTROY:
+        m_dc.reset();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        // A click gives the control the focus, as the host does for any control that takes it.
+        if (canTakeFocus() && GetFocus() != hwnd)
+            setFocus();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_PAINT:
         onPaint();
         return DefWindowProc(hwnd, msg, wParam, lParam); // validates

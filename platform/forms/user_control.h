@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/forms/ambient.h"
 #include "platform/forms/control.h"
+#include "platform/gfx/device_context.h"
 #include "platform/gfx/surface.h"
+#include <memory>
 #include <optional>
 
 namespace plat::forms {
@@ -16,10 +18,14 @@ namespace plat::forms {
 // enabled, so mouse messages keep arriving while it is False.
 class UserControl : public Control {
 public:
-    UserControl() = default;
+    UserControl();
+    ~UserControl() override;
 
     // The persistent image of the control's window (its size in pixels).
     gfx::Surface& image();
+    // A device context on the persistent image, made on first use with the ambient font;
+    // it lasts as long as the window.
+    gfx::DeviceContext& dc();
     // Inner size in twips.
     double scaleWidth() const;
     double scaleHeight() const;
@@ -55,6 +61,7 @@ protected:
 private:
     bool m_ownEnabled = true;
     bool m_containerControl = false;
+    std::unique_ptr<gfx::DeviceContext> m_dc;
 };
 
 // The Shift argument of key events from the current key state: 1 Shift, 2 Ctrl, 4 Alt.

@@ -1,0 +1,193 @@
+#include "platform/forms/picture_box.h"
+#include "platform/forms/colors.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/form.h"
+#include "platform/forms/pictures.h"
+#include "platform/forms/user_control.h"
+#include "platform/gfx/system_colors.h"
+#include "platform/window/api.h"
+#include "platform/window/twips.h"
+
+namespace plat::forms {
+
+using namespace plat::win;
+
+PictureBox::PictureBox() = default;
+PictureBox::~PictureBox() = default;
+
+static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
+
+void PictureBox::setPicture(const PictureRef& picture)
+{
+    m_pictureRef = picture;
+    m_picture = loadPicture(picture);
+    changed();
+}
+
+void PictureBox::setPicture(gfx::Picture picture)
+{
+    m_pictureRef = {};
+    m_picture = std::move(picture);
+    changed();
+}
+
+void PictureBox::setBackColor(uint32_t color)
+{
+    m_backColor = color;
+    changed();
+}
+
+void PictureBox::setForeColor(uint32_t color)
+{
+    m_foreColor = color;
+    if (m_dc) {
+        m_dc->setForeColor(resolveColor(color));
+        m_dc->setTextColor(resolveColor(color));
+    }
+}
+
+void PictureBox::setFont(const FontDesc& font)
+{
+    m_font = font;
+    if (m_dc)
+        m_dc->setFont(openFont(font));
+}
+
+void PictureBox::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    changed();
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    changed();
+}
+
+double PictureBox::scaleWidth() const { return twipsFromPixels(std::max(0, pixelRect().width() - 2 * borderPixels())); }
+double PictureBox::scaleHeight() const { return twipsFromPixels(std::max(0, pixelRect().height() - 2 * borderPixels())); }
+
+gfx::DeviceContext& PictureBox::dc()
+{
+    if (!m_dc) {
+        static gfx::Surface none(1, 1);
+        m_dc = std::make_unique<gfx::DeviceContext>(hwnd() ? WindowImage(hwnd()) : none);
+        m_dc->setFont(openFont(m_font));
+        m_dc->setForeColor(resolveColor(m_foreColor));
+        m_dc->setTextColor(resolveColor(m_foreColor));
+        m_dc->setBackMode(gfx::BackMode::Transparent);
+    }
+    return *m_dc;
+}
+
+void PictureBox::onPlaced()
+{
+    m_dc.reset();
+    cls();
+}
+
+void PictureBox::changed()
+{
+    if (m_loading || !hwnd())
+        return;
+    if (m_autoSize && !m_picture.isEmpty())
+        move(left(), top(), twipsFromPixels(m_picture.width() + 2 * borderPixels()), twipsFromPixels(m_picture.height() + 2 * borderPixels()));
+    cls();
+}
+
+void PictureBox::cls()
+{
+    if (!hwnd())
+        return;
+    gfx::Surface& s = WindowImage(hwnd());
+    s.fill(gfx::opaque(resolveColor(m_backColor)));
+    gfx::DeviceContext paint(s);
+    int b = borderPixels();
+    if (b) {
+        // Sunken: dark at the top and left, light at the bottom and right.
+        gfx::Rect r = s.rect();
+        paint.fillRect({r.left, r.top, r.right, r.top + 1}, gfx::systemColor(gfx::ColorBtnShadow));
+        paint.fillRect({r.left, r.top, r.left + 1, r.bottom}, gfx::systemColor(gfx::ColorBtnShadow));
+        paint.fillRect({r.left + 1, r.top + 1, r.right - 1, r.top + 2}, gfx::systemColor(gfx::Color3DDkShadow));
+        paint.fillRect({r.left + 1, r.top + 1, r.left + 2, r.bottom - 1}, gfx::systemColor(gfx::Color3DDkShadow));
+        paint.fillRect({r.left, r.bottom - 1, r.right, r.bottom}, gfx::systemColor(gfx::ColorBtnHighlight));
+        paint.fillRect({r.right - 1, r.top, r.right, r.bottom}, gfx::systemColor(gfx::ColorBtnHighlight));
+        paint.fillRect({r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, gfx::systemColor(gfx::Color3DLight));
+        paint.fillRect({r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, gfx::systemColor(gfx::Color3DLight));
+    }
+    if (!m_picture.isEmpty()) {
+        paint.setClipRegion(gfx::Region::fromRect({b, b, s.width() - b, s.height() - b}));
+        paint.drawPicture(m_picture, b, b);
+    }
+    dc().setOrigin({b, b});
+    ImageChanged(hwnd());
+}
+
+void PictureBox::refresh()
+{
+    if (hwnd())
+        ImageChanged(hwnd());
+}
+
+void PictureBox::initProperties()
+{
+    m_font = formFont(*this);
+    changed();
+}
+
+void PictureBox::readProperties(PropertyBag& bag)
+{
+    m_loading = true;
+    setPicture(bag.readProperty("Picture", PictureRef{}));
+    setBackColor(bag.readProperty("BackColor", uint32_t(0x8000000Fu)));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000012u)));
+    setFont(bag.readProperty("Font", formFont(*this)));
+    setBorderStyle(bag.readProperty("BorderStyle", 1));
+    setAutoSize(bag.readProperty("AutoSize", false));
+    m_loading = false;
+    changed();
+}
+
+void PictureBox::writeProperties(PropertyBag& bag) const
+{
+    bag.writeProperty("Picture", m_pictureRef, PictureRef{});
+    bag.writeProperty("BackColor", m_backColor, 0x8000000Fu);
+    bag.writeProperty("ForeColor", m_foreColor, 0x80000012u);
+    bag.writeProperty("Font", m_font, formFont(*this));
+    bag.writeProperty("BorderStyle", m_borderStyle, 1);
+    bag.writeProperty("AutoSize", m_autoSize, false);
+}
+
+LRESULT PictureBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN)
+        setFocus();
+    if (raiseMouseEvents(hwnd, msg, wParam, lParam))
+        return 0;
+    switch (msg) {
+    case WM_SIZE:
+        cls();
+        if (onResize)
+            onResize();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        int code = int(wParam);
+        auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp;
+        if (event)
+            event(code, currentShiftState());
+        return 0;
+    }
+    case WM_CHAR: {
+        int ascii = int(wParam);
+        if (onKeyPress)
+            onKeyPress(ascii);
+        return 0;
+    }
+    default:
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    }
+}
+
+} // namespace plat::forms

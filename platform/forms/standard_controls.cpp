@@ -1,0 +1,15 @@
+#include "platform/forms/standard_controls.h"
+
+namespace plat::forms {
+
+void registerStandardControls(ControlRegistry& registry)
+{
+    registry.add<Label>("Label");
+    registry.add<PictureBox>("PictureBox");
+    registry.add<Image>("Image");
+    registry.add<Line>("Line");
+    registry.add<Shape>("Shape");
+    registry.add<Timer>("Timer");
+}
+
+} // namespace plat::forms

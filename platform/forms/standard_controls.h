@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/forms/control_registry.h"
+#include "platform/forms/image.h"
+#include "platform/forms/label.h"
+#include "platform/forms/line.h"
+#include "platform/forms/picture_box.h"
+#include "platform/forms/shape.h"
+#include "platform/forms/timer.h"
+
+namespace plat::forms {
+
+// Label, PictureBox, Image, Line, Shape and Timer, under those class names.
+void registerStandardControls(ControlRegistry& registry = ControlRegistry::global());
+
+} // namespace plat::forms
