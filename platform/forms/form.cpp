@@ -137,6 +137,7 @@ void Form::show(ShowMode mode)
     load();
     if (mode == ShowMode::Modal && visible())
         throw std::logic_error("form " + m_name + " is already shown and cannot be shown modally");
+    HWND focusBefore = GetFocus();
     bool wasVisible = visible();
     if (!wasVisible)
         placeOnScreen();
@@ -159,6 +160,11 @@ void Form::show(ShowMode mode)
     } leave{m_modalDepth};
     HWND modal = m_hwnd;
     RunModalLoop(modal, [this, modal] { return m_hwnd != modal || !IsWindowVisible(modal); });
+    // The window that had the focus before gets it back.
+    HWND now = GetFocus();
+    bool lost = !now || !IsWindow(now) || !IsWindowVisible(now) || sys().topLevelOf(now) == modal;
+    if (lost && focusBefore && IsWindow(focusBefore) && IsWindowVisible(focusBefore))
+        SetFocus(focusBefore);
 }
 
 void Form::hide()
