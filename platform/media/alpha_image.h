@@ -1,0 +1,55 @@
+#pragma once
+#include "platform/forms/picture_ref.h"
+#include "platform/forms/user_control.h"
+#include "platform/gfx/surface.h"
+#include "platform/media/picture_mouse_events.h"
+#include <string>
+
+namespace plat::media {
+
+// The alpha-image picture control: shows a picture (a PNG with its alpha) over whatever lies
+// behind it (the form, the controls under it), and reports clicks and mouse events. It never
+// takes the focus.
+//
+// Stored properties: Picture (a path relative to the resources folder, or absolute) and
+// Stretch (False draws the picture at its own size from the top-left corner, cut at the edges;
+// True scales it to the control).
+class AlphaImage : public forms::UserControl, public PictureMouseEvents {
+public:
+    static constexpr const char* kClassName = "aicAlphaImage";
+    std::string className() const override { return kClassName; }
+
+    // Loads a picture file by its full path and shows it in place of the one the control had;
+    // the Picture property then names that file. A missing or unreadable file changes nothing
+    // and returns false.
+    bool loadFromFile(const std::string& path);
+
+    // The picture property. Setting it shows what its file holds: a missing file shows nothing.
+    const forms::PictureRef& picture() const { return m_picture; }
+    void setPicture(const forms::PictureRef& picture);
+
+    bool stretch() const { return m_stretch; }
+    void setStretch(bool stretch);
+
+    // The picture as loaded (empty when none is shown).
+    const gfx::Surface& pictureImage() const { return m_image; }
+
+    void initProperties() override;
+    void readProperties(forms::PropertyBag& bag) override;
+    void writeProperties(forms::PropertyBag& bag) const override;
+
+protected:
+    bool canTakeFocus() const override { return false; }
+    void onPlaced() override;
+    void onResize() override { redraw(); }
+    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+
+private:
+    void redraw();
+
+    forms::PictureRef m_picture;
+    bool m_stretch = false;
+    gfx::Surface m_image;
+};
+
+} // namespace plat::media
