@@ -3,6 +3,7 @@
 #include "platform/forms/control_registry.h"
 #include "platform/forms/form_layout.h"
 #include "platform/forms/resources_folder.h"
+#include "platform/forms/tool_tip.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
@@ -66,7 +67,8 @@ void Form::load()
         destroyEverything();
         throw;
     }
-    m_filterId = sys().addMessageFilter([this](MSG& msg) { return filterKey(msg); });
+    m_toolTip = std::make_unique<ToolTip>(*this);
+    m_filterId = sys().addMessageFilter([this](MSG& msg) { return filterMessage(msg); });
     if (int stored = std::exchange(m_windowState, 0); stored != 0)
         setWindowState(stored);
     onLoad();
@@ -204,6 +206,7 @@ void Form::destroyEverything()
     if (m_filterId && WindowSystem::current())
         sys().removeMessageFilter(m_filterId);
     m_filterId = 0;
+    m_toolTip.reset();
     HWND h = m_hwnd;
     if (h && WindowSystem::current())
         DestroyWindow(h);
@@ -414,6 +417,7 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             if (m_filterId && WindowSystem::current())
                 sys().removeMessageFilter(m_filterId);
             m_filterId = 0;
+            m_toolTip.reset();
             m_hwnd = 0;
         }
         return 0;
@@ -464,10 +468,13 @@ bool Form::handleKey(UINT message, int& code)
     return code == 0;
 }
 
-// Keys for this form's windows pass here before they are dispatched: the key preview,
-// then Tab and Shift+Tab, which move the focus instead of reaching the control.
-bool Form::filterKey(MSG& msg)
+// Input passes here before it is dispatched: mouse messages for the tooltip; keys for this
+// form's windows for the key preview, then Tab and Shift+Tab, which move the focus instead
+// of reaching the control.
+bool Form::filterMessage(MSG& msg)
 {
+    if (m_toolTip && msg.message >= WM_MOUSEMOVE && msg.message <= WM_MOUSEWHEEL)
+        m_toolTip->observe(msg);
     if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP && msg.message != WM_CHAR)
         return false;
     if (!m_hwnd || !msg.hwnd || sys().topLevelOf(msg.hwnd) != m_hwnd)

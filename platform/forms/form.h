@@ -35,6 +35,8 @@ public:
 // of the stored layout in order, each reading its stored properties, then runs onLoad().
 // unload() asks onQueryUnload and onUnload, either of which may refuse, and then destroys
 // the window and every control; the form can be loaded again afterwards.
+class ToolTip;
+
 class Form {
 public:
     // The stored layout is resources/forms/<name>.json.
@@ -144,6 +146,9 @@ public:
     Control& addControl(std::unique_ptr<Control> control, std::string name, int index, Control* container,
         PropertyBag* storedProperties, const PropertyBag* extender = nullptr);
 
+    // The tooltip of the form's controls (null while the form is not loaded).
+    ToolTip* toolTip() const { return m_toolTip.get(); }
+
     // The stored layout of the form as it stands (for a designer host, or to save).
     FormLayout layout() const;
 
@@ -193,7 +198,7 @@ private:
     void destroyEverything();
     void drawBackground();
     void placeOnScreen();
-    bool filterKey(win::MSG& msg);
+    bool filterMessage(win::MSG& msg);
     bool handleKey(win::UINT message, int& code);
 
     std::string m_name;
@@ -206,6 +211,7 @@ private:
     std::vector<std::unique_ptr<Control>> m_owned;
     std::vector<Control*> m_order;
     std::unordered_map<win::HWND, Control*> m_byWindow;
+    std::unique_ptr<ToolTip> m_toolTip;
 
     std::string m_caption;
     PictureRef m_icon;
