@@ -3,8 +3,8 @@
 
 namespace plat::media {
 
-// Makes the picture controls known to stored layouts: "aicAlphaImage" (AlphaImage).
-// Registering again replaces the same factories.
+// Makes the picture controls known to stored layouts: "aicAlphaImage" (AlphaImage) and
+// "AniGIF" (AnimatedGif). Registering again replaces the same factories.
 void registerMediaControls(forms::ControlRegistry& registry = forms::ControlRegistry::global());
 
 } // namespace plat::media
