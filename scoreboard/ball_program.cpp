@@ -1,0 +1,43 @@
+#include "scoreboard/ball_program.h"
+
+#include "platform/forms/message_box.h"
+#include "platform/window/window_system.h"
+
+namespace scoreboard {
+
+BallProgram::BallProgram(StartupServices services)
+    : m_startup(m_main, m_instanceLock, std::move(services))
+{
+}
+
+BallProgram::~BallProgram()
+{
+    if (plat::win::WindowSystem::current()) {
+        m_startup.unload();
+        m_main.unload();
+    }
+}
+
+bool BallProgram::start()
+{
+    m_startup.load();
+    if (m_startup.endsProgram()) {
+        m_startup.unload();
+        return false;
+    }
+    m_startup.show();
+    return true;
+}
+
+StartupServices systemStartupServices()
+{
+    StartupServices services;
+    services.message = [](std::string_view text, std::string_view title, StartupMessageIcon icon) {
+        namespace forms = plat::forms;
+        const int style = forms::vbOKOnly | (icon == StartupMessageIcon::Stop ? forms::vbCritical : forms::vbInformation);
+        forms::msgBox(std::string(text), style, std::string(title));
+    };
+    return services;
+}
+
+} // namespace scoreboard

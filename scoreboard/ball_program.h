@@ -1,0 +1,32 @@
+#pragma once
+#include "scoreboard/main_form.h"
+#include "scoreboard/startup_form.h"
+
+#include <optional>
+
+namespace scoreboard {
+
+// The forms of the program `ball` and what lives as long as the program: the single-instance lock.
+class BallProgram {
+public:
+    explicit BallProgram(StartupServices services);
+    ~BallProgram();
+
+    // Loads the start-up screen and shows it. False when its load ended the program; nothing is
+    // shown then and the program should end without running its loop.
+    bool start();
+
+    StartupForm& startupForm() { return m_startup; }
+    MainForm& mainForm() { return m_main; }
+
+private:
+    std::optional<plat::sys::SingleInstanceLock> m_instanceLock;
+    MainForm m_main;
+    StartupForm m_startup;
+};
+
+// The services of a real run: the system's date, the system's font install, the platform's
+// message boxes.
+StartupServices systemStartupServices();
+
+} // namespace scoreboard

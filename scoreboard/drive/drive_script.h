@@ -1,0 +1,40 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ball::drive {
+
+// One step of a drive script, one per line:
+//   wait MS | key NAME | keydown NAME | keyup NAME | type TEXT
+//   click NAME | dblclick NAME | rclick NAME   (NAME or NAME(INDEX), on the active form)
+//   show NAME PROP... | form NAME | shot FILE
+// Blank lines and lines starting with # are skipped.
+struct Step {
+    enum class Kind { Wait, Key, KeyDown, KeyUp, Type, Click, DblClick, RClick, Show, Form, Shot } kind;
+    int line = 0;
+    long long number = 0;           // wait: milliseconds; key steps: the virtual key
+    std::string text;               // type: the text; shot: the file; form: the form name
+    std::string control;            // click/show: the control name
+    int index = -1;                 // its array index
+    std::vector<std::string> props; // show: the properties
+};
+
+struct ScriptError {
+    int line;
+    std::string message;
+};
+
+// Reads a whole script; the first bad line is reported with its number.
+struct ParsedScript {
+    std::vector<Step> steps;
+    std::optional<ScriptError> error;
+};
+ParsedScript parseScript(const std::string& text);
+
+// The virtual key of a key name: Enter, Space, Esc, Tab, Backspace, F1-F24, digits, letters,
+// arrows (Left, Right, Up, Down), Shift, Ctrl, Alt, Home, End, PageUp, PageDown, Insert,
+// Delete, or a decimal code 1-255. Case does not matter.
+std::optional<int> keyFromName(const std::string& name);
+
+} // namespace ball::drive

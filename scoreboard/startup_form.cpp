@@ -1,0 +1,162 @@
+#include "scoreboard/startup_form.h"
+#include "scoreboard/first_run.h"
+#include "scoreboard/instance_lock.h"
+#include "scoreboard/main_form.h"
+#include "scoreboard/match_state.h"
+#include "scoreboard/screen_check.h"
+
+#include "platform/system/display_modes_service.h"
+#include "platform/system/program_folder.h"
+#include "platform/window/api.h"
+
+namespace scoreboard {
+
+namespace forms = plat::forms;
+namespace sys = plat::sys;
+namespace win = plat::win;
+
+namespace {
+
+constexpr int kShowScoreboardAfterMs = 3000;
+constexpr double kWidthTwips = 6750;  // 450 pixels
+constexpr double kHeightTwips = 3600; // 240 pixels
+
+forms::Label& addText(forms::Form& form, std::string name, int index, double top, double height, double points,
+    uint32_t color, bool bold)
+{
+    forms::Label& label = form.add<forms::Label>(std::move(name), nullptr, index);
+    label.move(0, top, kWidthTwips, height);
+    label.setAlignment(2);
+    label.setBackStyle(0);
+    label.setForeColor(color);
+    forms::FontDesc font;
+    font.name = "黑体";
+    font.size = points;
+    font.setBold(bold);
+    label.setFont(font);
+    return label;
+}
+
+} // namespace
+
+sys::DisplaySize measuredScreenSize()
+{
+    sys::DisplaySize size = sys::displayModes().screenSize();
+    if (size.width > 0 && size.height > 0)
+        return size;
+    return {win::GetSystemMetrics(win::SM_CXSCREEN), win::GetSystemMetrics(win::SM_CYSCREEN)};
+}
+
+StartupForm::StartupForm(MainForm& main, std::optional<sys::SingleInstanceLock>& instanceLock, StartupServices services)
+    : Form("F1", {})
+    , m_main(main)
+    , m_instanceLock(instanceLock)
+    , m_services(std::move(services))
+{
+    setCaption("Ostrevan");
+    setBackColor(0x4A2A0C);
+    move(0, 0, kWidthTwips, kHeightTwips);
+    setStartUpPosition(2);
+}
+
+void StartupForm::addControls()
+{
+    addText(*this, "Label1", -1, 700, 700, 20, 0x00D7FF, true).setCaption("篮球比赛计分计时系统");
+    addText(*this, "Lab1", 0, 2100, 400, 10.5, 0xFFFFFF, false);
+    addText(*this, "Lab1", 1, 2550, 400, 10.5, 0xC0C0C0, false);
+    m_timer = &add<forms::Timer>("Timer1");
+    m_timer->setEnabled(false);
+    m_timer->setInterval(kShowScoreboardAfterMs);
+    m_timer->onTimer = [this] {
+        m_timer->setEnabled(false);
+        showScoreboard();
+        // Unloading destroys this timer, so it happens after its tick has returned.
+        win::sys().postTask([this] { unload(); });
+    };
+}
+
+void StartupForm::onLoad()
+{
+    m_endsProgram = false;
+    m_loadDone = false;
+    addControls();
+
+    sys::SingleInstanceLock lock = acquireInstanceLock();
+    if (lock.heldByAnother()) {
+        endProgram();
+        return;
+    }
+    m_instanceLock = std::move(lock);
+
+    MatchState& state = user();
+    state.contactLine1 = "准备比赛数据，请稍候...";
+    state.contactLine2 = "比赛开始前请检查计时与比分设置";
+    state.logoPath = sys::programPath("img\\logo.png").string();
+    array<forms::Label>("Lab1")[0].setCaption(state.contactLine1);
+    array<forms::Label>("Lab1")[1].setCaption(state.contactLine2);
+
+    if (!screenAllowsStart()) {
+        endProgram();
+        return;
+    }
+
+    if (installClockFont(m_services.installFont)) {
+        for (win::HWND top : win::sys().topLevels())
+            win::SendMessage(top, win::WM_FONTCHANGE, 0, 0);
+    }
+
+    createWorkingFolders();
+    sys::SystemDateSource systemDates;
+    const sys::DateSource& dates = m_services.dates ? *m_services.dates : systemDates;
+    prepareSettingsFiles(sys::currentYear(dates));
+
+    m_main.systemopen();
+    m_loadDone = true;
+    m_timer->setEnabled(true);
+}
+
+bool StartupForm::screenAllowsStart()
+{
+    const sys::DisplaySize screen = measuredScreenSize();
+    MatchState& state = user();
+    state.screenWidth = int16_t(screen.width);
+    state.screenHeight = int16_t(screen.height);
+    switch (fitScreen(screen)) {
+    case ScreenFit::TooSmall:
+        if (m_services.message)
+            m_services.message(kScreenTooSmallMessage, kStartupMessageTitle, StartupMessageIcon::Stop);
+        return false;
+    case ScreenFit::Larger:
+        if (m_services.message)
+            m_services.message(kScreenLargerMessage, kStartupMessageTitle, StartupMessageIcon::Information);
+        return true;
+    case ScreenFit::Exact:
+        return true;
+    }
+    return true;
+}
+
+void StartupForm::endProgram()
+{
+    m_endsProgram = true;
+    win::PostQuitMessage(0);
+}
+
+void StartupForm::showScoreboard()
+{
+    if (!m_main.visible())
+        m_main.show();
+}
+
+void StartupForm::onUnload(int& cancel)
+{
+    (void)cancel;
+    // Closed before its timer fired: the scoreboard is loaded but hidden, and a hidden program
+    // would hold the single-instance lock with no window to end it from.
+    if (m_loadDone)
+        showScoreboard();
+    m_loadDone = false;
+    m_timer = nullptr;
+}
+
+} // namespace scoreboard

@@ -1,0 +1,62 @@
+#pragma once
+#include "scoreboard/clock_font.h"
+
+#include "platform/forms/form.h"
+#include "platform/forms/label.h"
+#include "platform/forms/timer.h"
+#include "platform/system/date_time.h"
+#include "platform/system/display_modes.h"
+#include "platform/system/single_instance.h"
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+namespace scoreboard {
+
+class MainForm;
+
+enum class StartupMessageIcon { Stop, Information };
+
+// What the start-up asks of the world around it; tests put in their own.
+struct StartupServices {
+    const plat::sys::DateSource* dates = nullptr; // for the year of the default match title
+    FontInstaller installFont = plat::sys::installFont;
+    // A message box with an OK button only, shown modally.
+    std::function<void(std::string_view text, std::string_view title, StartupMessageIcon icon)> message;
+};
+
+// The start-up screen `F1`. Its load refuses a second instance and a too small screen, installs
+// the clock font, prepares the program folder, reads the settings and loads the scoreboard `main`
+// hidden; 3000 ms after it has appeared it shows the scoreboard and unloads itself.
+class StartupForm : public plat::forms::Form {
+public:
+    // `instanceLock` receives the program's single-instance lock; it must outlive the program.
+    StartupForm(MainForm& main, std::optional<plat::sys::SingleInstanceLock>& instanceLock, StartupServices services);
+
+    // The load decided that the program ends (another instance runs, or the screen is too small).
+    bool endsProgram() const { return m_endsProgram; }
+
+protected:
+    void onLoad() override;
+    void onUnload(int& cancel) override;
+
+private:
+    void addControls();
+    void endProgram();
+    bool screenAllowsStart();
+    void showScoreboard();
+
+    MainForm& m_main;
+    std::optional<plat::sys::SingleInstanceLock>& m_instanceLock;
+    StartupServices m_services;
+    bool m_endsProgram = false;
+    bool m_loadDone = false;
+    plat::forms::Timer* m_timer = nullptr;
+};
+
+// The screen size the start-up checks: the display's, or the window system's when the display
+// cannot tell.
+plat::sys::DisplaySize measuredScreenSize();
+
+} // namespace scoreboard

@@ -1,0 +1,299 @@
+#include "startup_fixture.h"
+
+#include "scoreboard/instance_lock.h"
+#include "scoreboard/option_file.h"
+
+#include "platform/forms/message_box.h"
+#include "platform/forms/message_box_button.h"
+#include "platform/window/api.h"
+
+namespace scoreboard::test {
+namespace {
+
+const std::vector<std::string> kFirstRunTree{"binlist/", "binlist/篮球社团A队.ini", "binlist/篮球社团B队.ini", "date/",
+    "date/config.db", "date/keyconfig.db", "date/system.db", "img/"};
+
+TEST_F(StartupTest, FirstRunInAnEmptyFolder)
+{
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(tree(), kFirstRunTree);
+    EXPECT_EQ(readBytes(path("date/config.db")),
+        "allname=2026Mirelda\r\ndelalltime=720\r\njstime=300\r\nballname1=" + std::string(kTeamAGbk)
+            + "\r\nballname2=" + std::string(kTeamBGbk) + "\r\n");
+    EXPECT_EQ(readBytes(path("date/keyconfig.db")), "Aonkey=49\r\nAoutkey=112\r\nBonkey=50\r\nBoutkey=113\r\n");
+    EXPECT_EQ(readBytes(path("date/system.db")),
+        "sond10=False\r\nclosesoud=False\r\nballnumsound=True\r\nkeynum=True\r\ncommnum=True\r\n"
+        "closemusic=False\r\nnumback=True\r\n");
+    EXPECT_EQ(readBytes(path("binlist/篮球社团A队.ini")), "");
+    EXPECT_EQ(readBytes(path("binlist/篮球社团B队.ini")), "");
+}
+
+TEST_F(StartupTest, LoadFillsTheMatchStateAndLoadsTheScoreboardHidden)
+{
+    ASSERT_TRUE(start());
+    const MatchState& s = user();
+    EXPECT_EQ(s.matchTitle, "2026Mirelda");
+    EXPECT_EQ(s.teamNameA, "篮球社团A队");
+    EXPECT_EQ(s.keyAddA, 49);
+    EXPECT_EQ(s.keySubB, 113);
+    EXPECT_EQ(s.screenWidth, 1024);
+    EXPECT_EQ(s.screenHeight, 768);
+    EXPECT_EQ(s.logoPath, (folder() / "img" / "logo.png").string());
+    EXPECT_FALSE(s.contactLine1.empty());
+    EXPECT_FALSE(s.contactLine2.empty());
+    // The scoreboard's load started a fresh match, and the option file set the switches.
+    EXPECT_EQ(s.clockSeconds, 720);
+    EXPECT_EQ(s.periodNumber, 1);
+    EXPECT_EQ(s.keyStartPause, 13);
+    EXPECT_EQ(s.clockTenths, 10);
+    std::string bits;
+    for (size_t position = 0; position < 8; ++position)
+        bits += optionSwitch(user(), position) ? '1' : '0';
+    EXPECT_EQ(bits, "00111011");
+
+    EXPECT_TRUE(f1().visible());
+    EXPECT_EQ(f1().caption(), "Ostrevan");
+    EXPECT_EQ(f1().array<plat::forms::Label>("Lab1")[0].caption(), s.contactLine1);
+    EXPECT_EQ(f1().array<plat::forms::Label>("Lab1")[1].caption(), s.contactLine2);
+    EXPECT_TRUE(mainForm().isLoaded());
+    EXPECT_FALSE(mainForm().visible());
+}
+
+TEST_F(StartupTest, ScoreboardIsShownThreeSecondsLater)
+{
+    ASSERT_TRUE(start());
+    session->advance(2999);
+    EXPECT_TRUE(f1().visible());
+    EXPECT_FALSE(mainForm().visible());
+    session->advance(1);
+    EXPECT_TRUE(mainForm().visible());
+    EXPECT_FALSE(f1().isLoaded());
+    session->advance(10000);
+    EXPECT_TRUE(mainForm().visible());
+    EXPECT_FALSE(session->windows().quitRequested());
+}
+
+TEST_F(StartupTest, ScreenSizes)
+{
+    struct Case {
+        int width, height;
+        bool runs;
+        std::vector<ShownMessage> messages;
+    };
+    const std::vector<Case> cases{
+        {1280, 720, false, {{"分辨率过底,程序无法正常运行建议1024 X 768最佳!", "系统提示", StartupMessageIcon::Stop}}},
+        {800, 600, false, {{"分辨率过底,程序无法正常运行建议1024 X 768最佳!", "系统提示", StartupMessageIcon::Stop}}},
+        {1024, 768, true, {}},
+        {1280, 1024, true, {{"建议分辨率设为：1024 X 768 最佳!", "系统提示", StartupMessageIcon::Information}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        std::filesystem::remove_all(folder());
+        std::filesystem::create_directory(folder());
+        program.reset();
+        session.reset();
+        session = std::make_unique<plat::backend::HeadlessSession>();
+        user() = MatchState{};
+        messages.clear();
+        setScreen(c.width, c.height);
+
+        EXPECT_EQ(start(), c.runs);
+        EXPECT_EQ(messages, c.messages);
+        EXPECT_EQ(session->windows().quitRequested(), !c.runs);
+        EXPECT_EQ(f1().visible(), c.runs);
+        EXPECT_EQ(mainForm().isLoaded(), c.runs);
+        if (c.runs) {
+            EXPECT_EQ(tree(), kFirstRunTree);
+        } else {
+            EXPECT_TRUE(tree().empty()) << "nothing is written";
+            EXPECT_FALSE(f1().isLoaded());
+        }
+        EXPECT_EQ(user().screenWidth, c.width);
+        EXPECT_EQ(user().screenHeight, c.height);
+    }
+}
+
+TEST_F(StartupTest, AnUnknownDisplaySizeFallsBackToTheWindowSystemScreen)
+{
+    plat::sys::installDisplayModes(nullptr);
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(user().screenWidth, 1024);
+    EXPECT_EQ(user().screenHeight, 768);
+}
+
+TEST_F(StartupTest, SecondInstanceEndsSilently)
+{
+    plat::sys::SingleInstanceLock first = acquireInstanceLock();
+    ASSERT_TRUE(first.acquired());
+    setScreen(1280, 1024); // would show a message if the load got that far
+    EXPECT_FALSE(start());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(tree().empty());
+    EXPECT_TRUE(session->windows().quitRequested());
+    EXPECT_FALSE(f1().isLoaded());
+    EXPECT_FALSE(mainForm().isLoaded());
+    EXPECT_TRUE(fontInstalls.empty());
+}
+
+TEST_F(StartupTest, TheRunningProgramKeepsOthersOut)
+{
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(acquireInstanceLock().heldByAnother());
+    EXPECT_EQ(tree(), kFirstRunTree) << "the lock lies outside the program folder";
+}
+
+TEST_F(StartupTest, OptionFileWinsOverTheSettingsFiles)
+{
+    writeBytes(path("date/config.db"), "sond10=True\r\nnumback=False\r\nallname=Cup\r\n");
+    writeBytes(path("date/system.db"), "sond10=False\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(user().matchTitle, "Cup");
+    EXPECT_FALSE(user().optTenSecondBeep);
+    EXPECT_TRUE(user().optScoreBacklight);
+}
+
+TEST_F(StartupTest, ClockFontIsInstalledWhenMissingAndTheWindowsHearOfIt)
+{
+    std::vector<plat::win::UINT> heard;
+    plat::win::HWND listener = session->windows().create("Listener", 0, {0, 0, 10, 10}, false, plat::win::makeWndProc(
+        [&heard](plat::win::HWND h, plat::win::UINT msg, plat::win::WPARAM w, plat::win::LPARAM l) {
+            heard.push_back(msg);
+            return plat::win::DefWindowProc(h, msg, w, l);
+        }));
+    writeBytes(path("DS-DIGIB.ttf"), "font");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(fontInstalls, (std::vector<std::filesystem::path>{path("DS-DIGIB.ttf")}));
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), plat::win::WM_FONTCHANGE), 1);
+    session->windows().destroy(listener);
+}
+
+TEST_F(StartupTest, InstalledClockFontIsLeftAlone)
+{
+    writeBytes(path("DS-DIGIB.ttf"), "font");
+    writeBytes(dataHome() / "fonts" / "DS-DIGIB.ttf", "font");
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(fontInstalls.empty());
+}
+
+TEST_F(StartupTest, ClosingTheStartupScreenEarlyShowsTheScoreboardAtOnce)
+{
+    ASSERT_TRUE(start());
+    session->advance(1000);
+    f1().close();
+    session->settle();
+    EXPECT_FALSE(f1().isLoaded());
+    EXPECT_TRUE(mainForm().visible());
+    session->advance(5000);
+    EXPECT_TRUE(mainForm().visible());
+    EXPECT_FALSE(session->windows().quitRequested());
+}
+
+TEST_F(StartupTest, ClosingTheScoreboardSavesTheSettingsAndEndsTheProgram)
+{
+    ASSERT_TRUE(start());
+    session->advance(3000);
+    user().matchTitle = "Final=1";
+    user().refereeCount = 2;
+    mainForm().close();
+    EXPECT_FALSE(mainForm().isLoaded());
+    EXPECT_TRUE(session->windows().quitRequested());
+    EXPECT_EQ(readBytes(path("date/config.db")),
+        "allname=Final=1\r\ndelalltime=720\r\njstime=300\r\nballname1=" + std::string(kTeamAGbk)
+            + "\r\nballname2=" + std::string(kTeamBGbk) + "\r\nzainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=2\r\n");
+}
+
+TEST_F(StartupTest, ARestartKeepsWhatTheLastRunSaved)
+{
+    ASSERT_TRUE(start());
+    session->advance(3000);
+    user().matchTitle = "Final=1";
+    mainForm().close();
+    program.reset();
+    session.reset();
+    session = std::make_unique<plat::backend::HeadlessSession>();
+    user() = MatchState{};
+    dates.set({2027, 1, 1, 0, 0, 0});
+    ASSERT_TRUE(start());
+    EXPECT_EQ(user().matchTitle, "Final=1");
+}
+
+} // namespace
+} // namespace scoreboard::test
+
+namespace scoreboard::test {
+namespace {
+
+// The message boxes of a real run, answered with OK once they are up.
+class StartupMessageBoxTest : public StartupTest {
+protected:
+    struct SeenBox {
+        std::string text, title;
+        plat::forms::MessageIcon icon;
+        std::vector<std::string> buttons;
+    };
+
+    void answerBoxes()
+    {
+        session->backend().setIdleHandler([this] {
+            plat::forms::MessageBoxForm* box = plat::forms::MessageBoxForm::current();
+            if (!box)
+                return false;
+            SeenBox seen{box->text(), box->title(), box->icon(), {}};
+            for (plat::forms::MessageBoxButton* button : box->buttons())
+                seen.buttons.push_back(button->caption());
+            seenBoxes.push_back(seen);
+            box->choose(plat::forms::vbOK);
+            return true;
+        });
+    }
+
+    void TearDown() override
+    {
+        if (session)
+            session->backend().setIdleHandler(nullptr);
+        StartupTest::TearDown();
+    }
+
+    bool startWithSystemBoxes()
+    {
+        StartupServices s = services();
+        s.message = systemStartupServices().message;
+        program = std::make_unique<BallProgram>(s);
+        return program->start();
+    }
+
+    std::vector<SeenBox> seenBoxes;
+};
+
+TEST_F(StartupMessageBoxTest, TooSmallScreenShowsTheStopBoxAndEnds)
+{
+    setScreen(1280, 720);
+    answerBoxes();
+    EXPECT_FALSE(startWithSystemBoxes());
+    ASSERT_EQ(seenBoxes.size(), 1u);
+    EXPECT_EQ(seenBoxes[0].text, "分辨率过底,程序无法正常运行建议1024 X 768最佳!");
+    EXPECT_EQ(seenBoxes[0].title, "系统提示");
+    EXPECT_EQ(seenBoxes[0].icon, plat::forms::MessageIcon::Stop);
+    EXPECT_EQ(seenBoxes[0].buttons, (std::vector<std::string>{"确定"}));
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(plat::forms::MessageBoxForm::current(), nullptr);
+}
+
+TEST_F(StartupMessageBoxTest, LargerScreenShowsTheInformationBoxAndStarts)
+{
+    setScreen(1280, 1024);
+    answerBoxes();
+    EXPECT_TRUE(startWithSystemBoxes());
+    ASSERT_EQ(seenBoxes.size(), 1u);
+    EXPECT_EQ(seenBoxes[0].text, "建议分辨率设为：1024 X 768 最佳!");
+    EXPECT_EQ(seenBoxes[0].title, "系统提示");
+    EXPECT_EQ(seenBoxes[0].icon, plat::forms::MessageIcon::Information);
+    EXPECT_EQ(seenBoxes[0].buttons, (std::vector<std::string>{"确定"}));
+    EXPECT_EQ(tree(), kFirstRunTree);
+    EXPECT_TRUE(f1().visible());
+}
+
+} // namespace
+} // namespace scoreboard::test
