@@ -6,6 +6,9 @@
 
 #include "platform/window/api.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace scoreboard {
 
 namespace forms = plat::forms;
@@ -50,10 +53,16 @@ MainForm::~MainForm()
 void MainForm::onLoad()
 {
     m_title = &addText(*this, "titxt", 1200, 1200, 36);
-    m_scores = &addText(*this, "ballnumber", 4200, 1800, 48);
+    m_clock = &addText(*this, "balltime", 3000, 2400, 72);
+    forms::FontDesc clockFont = m_clock->font();
+    clockFont.name = "DS-Digital";
+    m_clock->setFont(clockFont);
+    m_clock->setForeColor(0x0000FF);
+    m_scores = &addText(*this, "ballnumber", 6600, 1800, 48);
     setScoreboardView(this);
     prepareMatchAtLoad();
     m_title->setCaption(user().matchTitle);
+    ResetClockDisplay();
     ShowScores();
 }
 
@@ -63,6 +72,16 @@ void MainForm::ShowScores()
         return;
     const MatchState& s = user();
     m_scores->setCaption(s.teamNameA + "  " + std::to_string(s.scoreA) + " : " + std::to_string(s.scoreB) + "  " + s.teamNameB);
+}
+
+void MainForm::ResetClockDisplay()
+{
+    if (!m_clock)
+        return;
+    const int32_t seconds = std::max<int32_t>(0, user().clockSeconds);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", int(seconds / 60), int(seconds % 60));
+    m_clock->setCaption(text);
 }
 
 void MainForm::systemopen()
@@ -77,7 +96,7 @@ void MainForm::onUnload(int& cancel)
     SaveConfigDb();
     if (scoreboardView() == this)
         setScoreboardView(nullptr);
-    m_title = m_scores = nullptr;
+    m_title = m_clock = m_scores = nullptr;
     plat::win::PostQuitMessage(0);
 }
 

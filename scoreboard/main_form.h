@@ -20,7 +20,7 @@ public:
     // ScoreboardView
     void ShowCommandBar() override { }
     void HideCommandBar() override { }
-    void ResetClockDisplay() override { }
+    void ResetClockDisplay() override;
     void ShowScores() override;
     void ShowPeriod() override { }
     void hidePeriodReport() override { }
@@ -35,6 +35,7 @@ protected:
 
 private:
     plat::forms::Label* m_title = nullptr;
+    plat::forms::Label* m_clock = nullptr;
     plat::forms::Label* m_scores = nullptr;
 };
 
