@@ -62,6 +62,13 @@ Ambient UserControl::ambient() const
     return a;
 }
 
+HWND UserControl::createWindow(HWND parent, const gfx::Rect& pixels)
+{
+    HWND h = Control::createWindow(parent, pixels);
+    InvalidateRect(h);
+    return h;
+}
+
 LRESULT UserControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {

@@ -57,6 +57,8 @@ protected:
     virtual void onKeyPress(int& keyAscii) { (void)keyAscii; }
 
     win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    // The window asks for its first paint as it is made.
+    win::HWND createWindow(win::HWND parent, const gfx::Rect& pixels) override;
 
 private:
     bool m_ownEnabled = true;
