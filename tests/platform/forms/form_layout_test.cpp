@@ -2,6 +2,7 @@
 #include "platform/forms/form_layout.h"
 #include "platform/forms/resources_folder.h"
 #include <fstream>
+#include <unistd.h>
 
 namespace plat::forms::testing {
 
@@ -21,6 +22,16 @@ protected:
 };
 
 using FormLayoutTest = FormsTest;
+
+// A file of this test alone (tests run in parallel processes).
+std::filesystem::path scratchFile(const std::string& what)
+{
+    std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : test)
+        if (c == '/')
+            c = '_';
+    return std::filesystem::temp_directory_path() / ("forms_" + what + "_" + test + "_" + std::to_string(::getpid()) + ".json");
+}
 
 TEST_F(FormLayoutTest, LoadCreatesEveryControlHiddenWithItsStoredPropertiesBeforeTheLoadHandler)
 {
@@ -123,7 +134,7 @@ TEST_F(FormLayoutTest, TheLayoutWrittenBackReadsAsTheSameFormWithDefaultsLeftOut
     EXPECT_EQ(again.properties.readProperty("BackColor", uint32_t(0)), 0xFFFFFFu);
 
     // Written to a file and loaded as a form, it gives the same controls.
-    auto file = std::filesystem::temp_directory_path() / "forms_roundtrip_test.json";
+    auto file = scratchFile("roundtrip");
     writeLayout(written, file);
     Form copy("Copy", file);
     copy.load();
@@ -145,7 +156,7 @@ class BrokenLayoutTest : public FormsTest, public ::testing::WithParamInterface<
 TEST_P(BrokenLayoutTest, GivesAClearErrorNamingTheFileAndTheEntry)
 {
     const BrokenLayout& c = GetParam();
-    auto file = std::filesystem::temp_directory_path() / "forms_broken_layout.json";
+    auto file = scratchFile("broken");
     std::filesystem::remove(file);
     if (c.text)
         std::ofstream(file) << c.text;
