@@ -1,6 +1,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/control_registry.h"
+#include "platform/forms/form_directory.h"
 #include "platform/forms/form_layout.h"
 #include "platform/forms/resources_folder.h"
 #include "platform/forms/tool_tip.h"
@@ -18,16 +19,19 @@ Form::Form(std::string name)
     : m_name(std::move(name))
     , m_layoutFile(formLayoutPath(m_name))
 {
+    enterFormDirectory(this);
 }
 
 Form::Form(std::string name, std::filesystem::path layoutFile)
     : m_name(std::move(name))
     , m_layoutFile(std::move(layoutFile))
 {
+    enterFormDirectory(this);
 }
 
 Form::~Form()
 {
+    leaveFormDirectory(this);
     if (WindowSystem::current() && m_hwnd) {
         destroyEverything();
     } else if (m_filterId && WindowSystem::current()) {

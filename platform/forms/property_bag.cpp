@@ -49,7 +49,7 @@ void PropertyBag::remove(std::string_view name) { m_data.erase(keyOf(name)); }
 void PropertyBag::store(std::string_view name, bool isDefault, Json value)
 {
     std::string key = keyOf(name);
-    if (isDefault)
+    if (isDefault && !m_keepDefaults)
         m_data.erase(key);
     else
         m_data[key] = std::move(value);

@@ -72,6 +72,9 @@ public:
     const Json& data() const { return m_data; }
 
     static std::string keyOf(std::string_view name);
+    // A bag that keeps values equal to their defaults shows every property a control writes
+    // (for a driver that reads properties back); stored layouts never use one.
+    void setKeepDefaults(bool keep) { m_keepDefaults = keep; }
 
 private:
     const Json* find(std::string_view name) const;
@@ -107,6 +110,7 @@ private:
     void store(std::string_view name, bool isDefault, Json value);
 
     Json m_data;
+    bool m_keepDefaults = false;
 };
 
 // The colour text a bag stores: "&H00BBGGRR&".

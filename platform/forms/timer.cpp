@@ -25,6 +25,9 @@ void Timer::setInterval(int ms)
 
 void Timer::setEnabled(bool enabled)
 {
+    // Only a change restarts: switching a running timer on again leaves its period alone.
+    if (enabled == m_enabled && (m_running || !enabled))
+        return;
     m_enabled = enabled;
     restart();
 }

@@ -4,8 +4,8 @@
 
 namespace plat::forms {
 
-// Raises onTimer every Interval milliseconds while Enabled. Enabling it or giving it a new
-// interval starts the period afresh; an interval of 0 never fires. It has no window.
+// Raises onTimer every Interval milliseconds while Enabled. Enabling it (from False) or giving
+// it an interval starts the period afresh; an interval of 0 never fires. It has no window.
 class Timer : public Control {
 public:
     Timer();

@@ -142,9 +142,14 @@ TEST_F(StandardControls, TimerTicksOnItsPeriodAndRestartsWhenEnabledOrGivenANewI
     EXPECT_EQ(ticks, (std::vector<int64_t>{650, 750}));
 
     ticks.clear();
-    timer.setInterval(300); // at 800
+    timer.setEnabled(true); // at 800: already on, nothing changes
+    session.advance(100);
+    EXPECT_EQ(ticks, (std::vector<int64_t>{850}));
+
+    ticks.clear();
+    timer.setInterval(300); // at 900
     session.advance(700);
-    EXPECT_EQ(ticks, (std::vector<int64_t>{1100, 1400}));
+    EXPECT_EQ(ticks, (std::vector<int64_t>{1200, 1500}));
 
     ticks.clear();
     timer.setInterval(0);
