@@ -2,13 +2,13 @@
 #include "scoreboard/ball_program.h"
 
 #include "platform/backend/platform.h"
-#include "platform/forms/standard_controls.h"
+#include "scoreboard/control_set.h"
 
 #include <cstdio>
 
 int main()
 {
-    plat::forms::registerStandardControls();
+    scoreboard::registerProgramControls();
     std::unique_ptr<plat::backend::Platform> platform = plat::backend::Platform::start({});
     if (!platform->fallbackReason().empty())
         std::fprintf(stderr, "ball: running without a display (%s)\n", platform->fallbackReason().c_str());

@@ -5,7 +5,7 @@
 #include <map>
 #include <sstream>
 
-namespace ball::drive {
+namespace scoreboard::drive {
 
 namespace {
 
@@ -95,7 +95,7 @@ ParsedScript parseScript(const std::string& text)
         for (std::string w; ws >> w;)
             words.push_back(w);
 
-        Step step{Step::Kind::Wait};
+        Step step;
         step.line = lineNo;
         if (verb == "wait") {
             auto ms = words.size() == 1 ? number(words[0]) : std::nullopt;
@@ -138,4 +138,4 @@ ParsedScript parseScript(const std::string& text)
     return out;
 }
 
-} // namespace ball::drive
+} // namespace scoreboard::drive

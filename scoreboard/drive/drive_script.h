@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace ball::drive {
+namespace scoreboard::drive {
 
 // One step of a drive script, one per line:
 //   wait MS | key NAME | keydown NAME | keyup NAME | type TEXT
@@ -11,7 +11,7 @@ namespace ball::drive {
 //   show NAME PROP... | form NAME | shot FILE
 // Blank lines and lines starting with # are skipped.
 struct Step {
-    enum class Kind { Wait, Key, KeyDown, KeyUp, Type, Click, DblClick, RClick, Show, Form, Shot } kind;
+    enum class Kind { Wait, Key, KeyDown, KeyUp, Type, Click, DblClick, RClick, Show, Form, Shot } kind = Kind::Wait;
     int line = 0;
     long long number = 0;           // wait: milliseconds; key steps: the virtual key
     std::string text;               // type: the text; shot: the file; form: the form name
@@ -37,4 +37,4 @@ ParsedScript parseScript(const std::string& text);
 // Delete, or a decimal code 1-255. Case does not matter.
 std::optional<int> keyFromName(const std::string& name);
 
-} // namespace ball::drive
+} // namespace scoreboard::drive

@@ -1,0 +1,17 @@
+#include "scoreboard/control_set.h"
+#include "platform/forms/standard_controls.h"
+#include "platform/media/media_controls.h"
+
+namespace scoreboard {
+
+void registerProgramControls()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    plat::forms::registerStandardControls();
+    plat::media::registerMediaControls();
+}
+
+} // namespace scoreboard

@@ -1,0 +1,96 @@
+// ball-drive: runs the whole scoreboard on the headless backend from a script, so its
+// behaviour can be checked end to end and its screens looked at.
+//
+//   ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]   (no SCRIPT: standard input)
+#include "platform/backend/headless_backend.h"
+#include "platform/backend/platform.h"
+#include "platform/window/loop_stalled.h"
+#include "scoreboard/ball_program.h"
+#include "scoreboard/control_set.h"
+#include "scoreboard/drive/drive_runner.h"
+#include "scoreboard/drive/drive_script.h"
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+int usage(const char* message)
+{
+    std::cerr << "ball-drive: " << message << "\n"
+              << "usage: ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    plat::backend::PlatformOptions options;
+    options.headless = true;
+    options.realClock = false;
+    std::string scriptPath;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--home" && i + 1 < argc) {
+            setenv("BALL_HOME", argv[++i], 1);
+        } else if (a == "--screen" && i + 1 < argc) {
+            int w = 0, h = 0;
+            char x = 0;
+            std::istringstream s(argv[++i]);
+            if (!(s >> w >> x >> h) || (x != 'x' && x != 'X') || w <= 0 || h <= 0)
+                return usage("--screen wants WIDTHxHEIGHT");
+            options.screen = {w, h};
+        } else if (a == "--real-clock") {
+            options.realClock = true;
+        } else if (a.rfind("--", 0) == 0) {
+            return usage(("unknown option " + a).c_str());
+        } else if (scriptPath.empty()) {
+            scriptPath = a;
+        } else {
+            return usage("one script at most");
+        }
+    }
+
+    std::string text;
+    if (scriptPath.empty() || scriptPath == "-") {
+        std::stringstream s;
+        s << std::cin.rdbuf();
+        text = s.str();
+    } else {
+        std::ifstream f(scriptPath, std::ios::binary);
+        if (!f)
+            return usage(("cannot read " + scriptPath).c_str());
+        std::stringstream s;
+        s << f.rdbuf();
+        text = s.str();
+    }
+    scoreboard::drive::ParsedScript script = scoreboard::drive::parseScript(text);
+    if (script.error) {
+        std::cerr << "line " << script.error->line << ": " << script.error->message << "\n";
+        return 2;
+    }
+
+    scoreboard::registerProgramControls();
+    auto platform = plat::backend::Platform::start(options);
+    plat::backend::HeadlessBackend& backend = *platform->headless();
+    scoreboard::drive::DriveRunner runner(platform->windows(), backend, std::move(script.steps), std::cout, std::cerr);
+    backend.setIdleHandler([&] { return runner.next(); });
+
+    scoreboard::BallProgram program(scoreboard::systemStartupServices());
+    if (!program.start()) {
+        // The start-up ended the program (another copy, a small screen): the rest of the
+        // script still runs against what is left, so its checks can see that.
+        while (runner.next()) {
+        }
+        return runner.exitStatus();
+    }
+    try {
+        platform->windows().run();
+    } catch (const plat::win::LoopStalled&) {
+        // The script ended while a dialog or message box was still open.
+    }
+    return runner.exitStatus();
+}
