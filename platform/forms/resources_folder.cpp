@@ -1,4 +1,5 @@
 #include "platform/forms/resources_folder.h"
+#include "platform/system/program_folder.h"
 #include <cstdlib>
 #include <system_error>
 
@@ -6,19 +7,12 @@ namespace plat::forms {
 
 namespace fs = std::filesystem;
 
-static fs::path programFolder()
-{
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path() : exe.parent_path();
-}
-
 fs::path resourcesFolder()
 {
     if (const char* env = std::getenv("BALL_RESOURCES"); env && *env)
         return fs::path(env);
     std::error_code ec;
-    if (fs::path beside = programFolder() / "resources"; !beside.empty() && fs::is_directory(beside, ec))
+    if (fs::path beside = sys::programFolder() / "resources"; !beside.empty() && fs::is_directory(beside, ec))
         return beside;
     if (const char* src = std::getenv("SCOREBOARD_SOURCE_DIR"); src && *src)
         return fs::path(src) / "resources";

@@ -4,7 +4,8 @@
 
 namespace plat::forms {
 
-// Where the program's resources are: $BALL_RESOURCES, else <program folder>/resources,
+// Where the program's resources are: $BALL_RESOURCES, else <program folder>/resources (the
+// program folder honours $BALL_HOME),
 // else the source tree's resources/ ($SCOREBOARD_SOURCE_DIR/resources, or the tree this
 // was built from).
 std::filesystem::path resourcesFolder();

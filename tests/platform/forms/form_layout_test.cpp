@@ -204,6 +204,13 @@ TEST(ResourcesFolder, TheEnvironmentComesFirstThenTheSourceTree)
     EXPECT_EQ(formLayoutPath("main"), std::filesystem::path("/somewhere/res/forms/main.json"));
     ::unsetenv("BALL_RESOURCES");
     EXPECT_EQ(resourcesFolder(), sourceDir() / "resources");
+    // Beside the program, when the program folder has one.
+    auto home = std::filesystem::temp_directory_path() / ("forms_home_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home / "resources");
+    ::setenv("BALL_HOME", home.c_str(), 1);
+    EXPECT_EQ(resourcesFolder(), home / "resources");
+    ::unsetenv("BALL_HOME");
+    std::filesystem::remove_all(home);
     EXPECT_TRUE(std::filesystem::is_directory(resourcesFolder() / "sound"));
 }
 
