@@ -433,6 +433,8 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
         int b = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+        if (b == 1)
+            m_leftDown = true;
         onMouseDown(b, shift(wParam), twipsX(), twipsY());
         return 0;
     }
@@ -440,12 +442,16 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
         int b = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
+        bool click = b == 1 && m_leftDown;
+        if (b == 1)
+            m_leftDown = false;
         onMouseUp(b, shift(wParam), twipsX(), twipsY());
-        if (msg == WM_LBUTTONUP && m_hwnd)
+        if (click && m_hwnd)
             onClick();
         return 0;
     }
     case WM_LBUTTONDBLCLK:
+        m_leftDown = false;
         onDblClick();
         return 0;
     case WM_MOUSEMOVE:

@@ -207,6 +207,7 @@ private:
     int m_filterId = 0;
     int m_modalDepth = 0;
     bool m_unloading = false;
+    bool m_leftDown = false;
 
     std::vector<std::unique_ptr<Control>> m_owned;
     std::vector<Control*> m_order;

@@ -205,4 +205,31 @@ TEST_F(FormEvents, AFormCentredOnTheScreenAndItsBackground)
     EXPECT_EQ(sys().screen().colorAt(500, 380), 0x00FF00u);
 }
 
+TEST_F(FormEvents, MouseOnTheFormItselfInTwips)
+{
+    class Clicked : public Form {
+    public:
+        Clicked() : Form("Clicked", std::filesystem::path()) {}
+        std::vector<std::string> events;
+
+    protected:
+        void onMouseDown(int button, int shift, double x, double y) override
+        {
+            events.push_back("Down " + std::to_string(button) + " " + std::to_string(shift) + " " + std::to_string(int(x)) + ","
+                + std::to_string(int(y)));
+        }
+        void onMouseUp(int button, int, double, double) override { events.push_back("Up " + std::to_string(button)); }
+        void onClick() override { events.push_back("Click"); }
+        void onDblClick() override { events.push_back("DblClick"); }
+    } form;
+    form.move(1500, 1500, 3000, 3000); // at (100, 100) pixels
+    form.show();
+    session.keyDown(VK_CONTROL);
+    session.click(110, 120, 2);
+    session.keyUp(VK_CONTROL);
+    session.click(110, 120);
+    session.click(110, 120);
+    EXPECT_EQ(form.events, (std::vector<std::string>{"Down 2 2 150,300", "Up 2", "Down 1 0 150,300", "Up 1", "Click", "DblClick", "Up 1"}));
+}
+
 } // namespace plat::forms::testing

@@ -40,6 +40,8 @@ TEST_F(StandardControls, LoadFromALayoutAndDrawOnTheScreen)
     EXPECT_EQ(screenAt(360, 10), 0xFFFFFFu);
     EXPECT_EQ(screenAt(361, 11), 0xFFFFFFu);
     EXPECT_EQ(screenAt(410, 60), 0x808080u);
+    EXPECT_EQ(at(410, 60), form.hwnd()); // a click inside goes to what is behind
+    EXPECT_EQ(at(361, 60), form.get<Shape>("ring").hwnd());
     // The line: three pixels thick, centred on y = 300.
     EXPECT_EQ(pixelsOf(0x00FF00, {0, 290, 400, 310}), 203 * 3); // square ends: one pixel beyond each point
     EXPECT_EQ(screenAt(100, 299), 0x00FF00u);
