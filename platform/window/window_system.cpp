@@ -102,11 +102,8 @@ void WindowSystem::destroy(HWND hwnd)
     if (!w || w->destroying)
         return;
     markDirty(hwnd);
-    HWND parent = w->parent;
-    auto& sibs = siblingsOf(hwnd);
-    std::erase(sibs, hwnd);
+    std::erase(siblingsOf(hwnd), hwnd);
     destroyTree(hwnd);
-    (void)parent;
     if (!m_active && !m_topLevels.empty()) {
         for (auto it = m_topLevels.rbegin(); it != m_topLevels.rend(); ++it)
             if (isVisible(*it)) {
