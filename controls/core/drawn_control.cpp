@@ -272,8 +272,19 @@ void DrawnControl::FrameRegion(const gfx::Region& region, gfx::Color color, int 
 
 void DrawnControl::SetShape(std::optional<gfx::Region> region)
 {
-    if (hwnd())
-        SetWindowRgn(hwnd(), std::move(region));
+    if (!hwnd() || (!region && !m_hasShape))
+        return;
+    m_hasShape = region.has_value();
+    SetWindowRgn(hwnd(), std::move(region));
+}
+
+unsigned DrawnControl::PrefixFormat() const { return m_useMnemonic ? 0u : gfx::DT_NOPREFIX; }
+
+void DrawnControl::setUseMnemonic(bool on)
+{
+    m_imageCurrent = false;
+    m_useMnemonic = on;
+    PaintHandler();
 }
 
 void DrawnControl::SetSeeThrough(bool on, gfx::Color key)

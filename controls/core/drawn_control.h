@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qel {
@@ -62,6 +63,12 @@ public:
     bool enabled() const override { return m_enabled; }
     void setEnabled(bool enabled) override;
 
+    // Whether "&" in the caption marks the next character as a mnemonic (and "&&" shows one "&").
+    // Captions that come from data (team names, titles, referee names) turn it off, so an "&"
+    // in them is shown as it is.
+    bool UseMnemonic() const { return m_useMnemonic; }
+    void setUseMnemonic(bool on);
+
     // The host's wrapper of the placed control (name, position, size, tag, tooltip, visibility).
     plat::forms::Control& GetExtender() { return extender(); }
 
@@ -96,6 +103,14 @@ protected:
     // --- repaint convention ---
     void PropertyChanged();
     void PaintHandler();
+    // A plain setter: image-current cleared, the value stored, the paint handler called.
+    template<class T, class V>
+    void Store(T& member, V&& value)
+    {
+        m_imageCurrent = false;
+        member = std::forward<V>(value);
+        PaintHandler();
+    }
     // The control's full redraw as the paint handler and EndReading run it.
     virtual void Redraw() = 0;
 
@@ -149,8 +164,11 @@ protected:
     void DrawCaption(const std::string& text, plat::gfx::Rect rect, unsigned format);
     // Frames a region on the surface with a solid brush (FrameRgn).
     void FrameRegion(const plat::gfx::Region& region, plat::gfx::Color color, int width, int height);
-    // The window's shape (SetWindowRgn); none removes it.
+    // The window's shape (SetWindowRgn); none removes a shape set before.
     void SetShape(std::optional<plat::gfx::Region> region);
+    bool HasShape() const { return m_hasShape; }
+    // DT_NOPREFIX unless UseMnemonic.
+    unsigned PrefixFormat() const;
     // See-through: pixels of exactly `key` show what lies behind the control.
     void SetSeeThrough(bool on, plat::gfx::Color key = 0);
     // Picture elements laid over the face whenever the image is shown (in the order added).
@@ -169,6 +187,7 @@ protected:
     bool m_hasFocus = false;
     bool m_leaveSeen = false;
     bool m_unRefreshControl = false;
+    bool m_useMnemonic = true;
     plat::win::TRACKMOUSEEVENT m_track;
 
 private:
@@ -180,6 +199,7 @@ private:
     plat::gfx::DeviceContext m_dc{m_face};
     plat::forms::FontDesc m_font;
     std::vector<const ImageHolder*> m_holders;
+    bool m_hasShape = false;
 };
 
 // A CreateRoundRectRgn(left, top, right, bottom, ew, eh) as the stored looks expect it: like

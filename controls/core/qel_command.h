@@ -1,0 +1,22 @@
+#pragma once
+#include "controls/core/push_button_base.h"
+
+namespace qel {
+
+// The custom-drawn push button of every form: a gradient face with a rounded border, an
+// optional picture beside the caption (its gray copy while disabled), an orange frame while the
+// mouse is over it and a blue one while it has the focus. Click comes when the left button goes
+// down, on Enter (every auto-repeat) and on Space (once per hold); the arrow keys move the focus.
+//
+// Members, in interface order: WindowProc, hDc, hwnd, TextPosition, Caption, ForeColor,
+// BackColor1, BackColor2, BackColorPushed1, BackColorPushed2, Font, BackGradient, Enabled,
+// BorderColor, BreakCorner, Picture, PictureAlignment, DisplayPicture, PictureOffsetX,
+// PictureOffsetY, GrayPictureWhenDisabled, DrawFocus, DrawMouseInRect, DisabledBackColor,
+// UnRefreshControl, Refresh. Events: Click, KeyDown, KeyPress, KeyUp, MouseHover, MouseLeave,
+// MouseWheel, MouseDown, MouseUp, MouseDblClick, MouseMove.
+class qelCommand : public PushButtonBase {
+public:
+    std::string className() const override { return "qelCommand"; }
+};
+
+} // namespace qel

@@ -1,0 +1,110 @@
+// Draws a test form with buttons and labels in their states and saves the screen, so the
+// look can be checked by eye: /tmp/qel_core_states.png (normal, hover, focus, disabled, labels)
+// and /tmp/qel_core_pushed.png (the same form with a button held down); the hover and focus
+// frames enlarged in /tmp/qel_core_frames_zoom.png.
+#include "controls_fixture.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_label.h"
+#include "platform/gfx/picture.h"
+
+namespace qel::testing {
+namespace {
+
+using namespace plat::win;
+
+// A 16 × 16 picture: a red square with a blue cross and a transparent corner.
+plat::gfx::Picture testPicture()
+{
+    plat::gfx::Surface s(16, 16, 0xFF0000FFu);
+    for (int i = 0; i < 16; ++i) {
+        s.setPixel(i, 7, 0xFFFF0000u);
+        s.setPixel(7, i, 0xFFFF0000u);
+    }
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            s.setPixel(x, y, 0x00000000u);
+    return plat::gfx::Picture(s);
+}
+
+// A part of the screen enlarged, so single pixels can be seen.
+plat::gfx::Surface zoomed(const plat::gfx::Surface& screen, plat::gfx::Rect part, int factor)
+{
+    plat::gfx::Surface out(part.width() * factor, part.height() * factor);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y, screen.pixel(part.left + x / factor, part.top + y / factor));
+    return out;
+}
+
+TEST_F(ControlsTest, ScreenshotOfButtonsAndLabelsInTheirStates)
+{
+    form.setBackColor(0xF0F0F0);
+    auto bag = [](const std::string& text) {
+        PropertyBag b;
+        b.writeProperty("Caption", text, "");
+        return b;
+    };
+    qelCommand& normal = place<qelCommand>("normal", 20, 20, 100, 30, bag("普通 Normal"));
+    qelCommand& hover = place<qelCommand>("hover", 140, 20, 100, 30, bag("悬停 Hover"));
+    qelCommand& focus = place<qelCommand>("focus", 260, 20, 100, 30, bag("焦点 Focus"));
+    qelCommand& disabled = place<qelCommand>("disabled", 380, 20, 100, 30, bag("禁用 Disabled"));
+    qelCommand& pushed = place<qelCommand>("pushed", 500, 20, 100, 30, bag("按下 Pushed"));
+    disabled.setEnabled(false);
+    qelCommand& picture = place<qelCommand>("picture", 20, 70, 140, 36, bag("开始"));
+    picture.setPicture(testPicture());
+    qelCommand& grayPicture = place<qelCommand>("grayPicture", 180, 70, 140, 36, bag("暂停"));
+    grayPicture.setPicture(testPicture());
+    grayPicture.setEnabled(false);
+    qelCommand& flat = place<qelCommand>("flat", 340, 70, 120, 36, bag("Flat, square"));
+    flat.setBackGradient(0);
+    flat.setBreakCorner(false);
+    qelCommand& columns = place<qelCommand>("columns", 480, 70, 120, 36, bag("Left to right"));
+    columns.setBackGradient(1);
+    columns.setBackColor1(0x0000FF);
+    columns.setBackColor2(0xFF0000);
+    columns.setForeColor(0xFFFFFF);
+
+    PropertyBag plain = bag("标签 Label left");
+    qelLabel& left = place<qelLabel>("left", 20, 130, 160, 24, plain);
+    qelLabel& bordered = place<qelLabel>("bordered", 200, 130, 160, 24, bag("Centred, border"));
+    bordered.setAlignment(2);
+    bordered.setBorderStyle(1);
+    qelLabel& dim = place<qelLabel>("dim", 380, 130, 160, 24, bag("Disabled, right"));
+    dim.setAlignment(1);
+    dim.setEnabled(false);
+    qelLabel& twoLines = place<qelLabel>("twoLines", 20, 170, 160, 40, bag("Two lines\r\nA & B, A && B"));
+    twoLines.setBackColor(0xE0FFFF);
+    qelLabel& data = place<qelLabel>("data", 200, 170, 160, 40, bag("Data: A & B"));
+    data.setUseMnemonic(false);
+    data.setBackColor(0xE0FFFF);
+    // A see-through label over a coloured button: only its text covers the button.
+    qelCommand& behind = place<qelCommand>("behind", 380, 165, 220, 50, bag(""));
+    behind.setBackColor1(0x40C040);
+    behind.setBackColor2(0x006000);
+    behind.setCaption("");
+    qelLabel& seeThrough = place<qelLabel>("seeThrough", 400, 175, 180, 30, bag("See-through 透明"));
+    seeThrough.setBackStyle(0);
+    seeThrough.setForeColor(0xFFFFFF);
+    (void)normal, (void)left, (void)pushed;
+
+    show();
+    focus.setFocus();
+    session.settle();
+    const plat::gfx::Rect h = GetScreenRect(hover.hwnd());
+    session.mouseMove(h.left + 50, h.top + 15);
+    session.advance(5);
+    ASSERT_TRUE(plat::gfx::savePng(session.windows().screen(), "/tmp/qel_core_states.png"));
+    ASSERT_TRUE(plat::gfx::savePng(zoomed(session.windows().screen(), {130, 10, 370, 60}, 4), "/tmp/qel_core_frames_zoom.png"));
+
+    const plat::gfx::Rect p = GetScreenRect(pushed.hwnd());
+    session.mouseMove(p.left + 50, p.top + 15);
+    session.advance(5);
+    session.mouseDown(p.left + 50, p.top + 15);
+    session.settle();
+    EXPECT_TRUE(pushed.Pushed());
+    ASSERT_TRUE(plat::gfx::savePng(session.windows().screen(), "/tmp/qel_core_pushed.png"));
+    session.mouseUp(p.left + 50, p.top + 15);
+}
+
+} // namespace
+} // namespace qel::testing
