@@ -9,6 +9,8 @@
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
+#include <cstdlib>
+#include <cxxabi.h>
 #include <utility>
 
 namespace plat::forms {
@@ -361,6 +363,17 @@ std::string Form::describeControl(const Control& c) const
     if (c.index() >= 0)
         s += "(" + std::to_string(c.index()) + ")";
     return s + " of form " + m_name;
+}
+
+std::string Form::typeName(const std::type_info& type)
+{
+    int status = 0;
+    char* readable = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
+    std::string name = status == 0 && readable ? readable : type.name();
+    std::free(readable);
+    if (auto colon = name.rfind("::"); colon != std::string::npos)
+        name = name.substr(colon + 2);
+    return name;
 }
 
 std::string Form::describeMissing(std::string_view name, int index) const

@@ -187,10 +187,10 @@ private:
             throw ControlLookupError(describeMissing(name, index));
         if (T* t = dynamic_cast<T*>(c))
             return *t;
-        throw ControlLookupError(describeControl(*c) + " is a " + c->className() + ", not the class asked for ("
-            + typeid(T).name() + ")");
+        throw ControlLookupError(describeControl(*c) + " is a " + c->className() + ", not a " + typeName(typeid(T)));
     }
     std::string describeMissing(std::string_view name, int index) const;
+    static std::string typeName(const std::type_info& type);
     std::string describeControl(const Control& c) const;
 
     void createWindow();

@@ -1,4 +1,5 @@
 #include "forms_fixture.h"
+#include "platform/forms/standard_controls.h"
 #include "platform/window/virtual_keys.h"
 
 namespace plat::forms::testing {
@@ -230,6 +231,19 @@ TEST_F(FormEvents, MouseOnTheFormItselfInTwips)
     session.click(110, 120);
     session.click(110, 120);
     EXPECT_EQ(form.events, (std::vector<std::string>{"Down 2 2 150,300", "Up 2", "Down 1 0 150,300", "Up 1", "Click", "DblClick", "Up 1"}));
+}
+
+TEST(FormLifetime, AFormMayOutliveTheWindowSystem)
+{
+    registerStandardControls();
+    auto session = std::make_unique<backend::HeadlessSession>(gfx::Size{640, 480});
+    Form form("Outliving", std::filesystem::path());
+    form.load();
+    form.add<Timer>("t").setInterval(10);
+    form.add<Probe>("p");
+    form.show();
+    session.reset(); // the window system takes the windows with it
+    EXPECT_FALSE(form.isLoaded());
 }
 
 } // namespace plat::forms::testing

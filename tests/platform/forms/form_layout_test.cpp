@@ -103,7 +103,7 @@ TEST_F(FormLayoutTest, ControlArraysAndTypedLookupsFailClearly)
         }
         return std::string("no error");
     };
-    EXPECT_NE(message([&] { form.get<Panel>("inner"); }).find("control \"inner\" of form Nested is a Probe"), std::string::npos);
+    EXPECT_NE(message([&] { form.get<Panel>("inner"); }).find("control \"inner\" of form Nested is a Probe, not a Panel"), std::string::npos);
     EXPECT_NE(message([&] { form.get<Probe>("nothing"); }).find("has no control \"nothing\""), std::string::npos);
     EXPECT_NE(message([&] { form.get<Probe>("item", 5); }).find("with index 5"), std::string::npos);
     EXPECT_NE(message([&] { form.array<Probe>("inner"); }).find("no control array \"inner\""), std::string::npos);
