@@ -37,6 +37,11 @@ bool IsWindowEnabled(HWND hwnd) { return sys().isEnabled(hwnd); }
 void BringWindowToTop(HWND hwnd) { sys().bringToTop(hwnd); }
 void SendWindowToBack(HWND hwnd) { sys().sendToBack(hwnd); }
 void SetWindowRgn(HWND hwnd, std::optional<gfx::Region> region) { sys().setRegion(hwnd, std::move(region)); }
+void SetWindowTransparentToMouse(HWND hwnd, bool transparent)
+{
+    if (Window* w = sys().get(hwnd))
+        w->transparentToMouse = transparent;
+}
 HWND WindowFromPoint(gfx::Point p) { return sys().windowFromPoint(p); }
 gfx::Point ClientToScreen(HWND hwnd, gfx::Point p) { return sys().toScreen(hwnd, p); }
 gfx::Point ScreenToClient(HWND hwnd, gfx::Point p)

@@ -24,6 +24,8 @@ void BringWindowToTop(HWND hwnd);
 void SendWindowToBack(HWND hwnd);
 // Takes a copy of the region (window coordinates); none removes it.
 void SetWindowRgn(HWND hwnd, std::optional<gfx::Region> region);
+// A window that only shows (a drawn line) lets clicks through to what lies behind it.
+void SetWindowTransparentToMouse(HWND hwnd, bool transparent);
 HWND WindowFromPoint(gfx::Point screenPoint);
 gfx::Point ClientToScreen(HWND hwnd, gfx::Point p);
 gfx::Point ScreenToClient(HWND hwnd, gfx::Point p);

@@ -101,22 +101,20 @@ void WindowSystem::runModal(HWND modal, const std::function<bool()>& done)
             blocked.push_back(t);
         }
     }
-    HWND focusBefore = m_focus;
+    // Giving the focus back afterwards is the caller's business: only it knows where the
+    // focus was before it showed the modal window.
     ++m_modalDepth;
     struct Restore {
         WindowSystem& ws;
         std::vector<HWND>& blocked;
-        HWND focusBefore;
         ~Restore()
         {
             --ws.m_modalDepth;
             for (HWND t : blocked)
                 if (Window* w = ws.get(t))
                     w->enabled = true;
-            if (focusBefore && ws.get(focusBefore) && ws.isVisible(focusBefore))
-                ws.setFocus(focusBefore);
         }
-    } restore{*this, blocked, focusBefore};
+    } restore{*this, blocked};
 
     while (get(modal) && !done()) {
         if (!pumpOnce(true)) {

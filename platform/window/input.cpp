@@ -230,10 +230,13 @@ void WindowSystem::keyEvent(int vk, bool down, bool repeat)
     MSG msg{target, down ? UINT(WM_KEYDOWN) : UINT(WM_KEYUP), WPARAM(vk), LPARAM(int32_t(lp))};
     filterAndDispatch(msg);
     // The characters that come from keys rather than from text entry.
+    // They go to the window the key went to; if the key's handler destroyed it, they are dropped.
     if (down && !m_keys[VK_CONTROL] && !m_keys[VK_MENU]) {
         int ch = vk == VK_RETURN ? 13 : vk == VK_BACK ? 8 : vk == VK_ESCAPE ? 27 : vk == VK_TAB ? 9 : 0;
-        if (ch)
-            charEvent(ch);
+        if (ch && get(target)) {
+            MSG charMsg{target, WM_CHAR, WPARAM(ch), 1};
+            filterAndDispatch(charMsg);
+        }
     }
 }
 

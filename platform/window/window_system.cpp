@@ -268,7 +268,7 @@ HWND WindowSystem::windowFromPoint(gfx::Point p) const
     std::function<HWND(const std::vector<HWND>&, gfx::Point)> search = [&](const std::vector<HWND>& list, gfx::Point local) -> HWND {
         for (auto it = list.rbegin(); it != list.rend(); ++it) {
             const Window* w = get(*it);
-            if (!w || !w->visible || !w->rect.contains(local.x, local.y))
+            if (!w || !w->visible || w->transparentToMouse || !w->rect.contains(local.x, local.y))
                 continue;
             gfx::Point inner{local.x - w->rect.left, local.y - w->rect.top};
             if (w->region && !w->region->contains(inner.x, inner.y))

@@ -32,6 +32,7 @@ struct Window {
     int tabIndex = 0;
     bool focusable = true;      // a window that refuses the focus is skipped by focus moves
     bool wantsDoubleClicks = true;
+    bool transparentToMouse = false; // hit-testing looks through it to what lies behind
     bool needsPaint = false;
     std::optional<gfx::Region> region; // clips drawing and hit-testing, window coordinates
     gfx::Surface image;                // the persistent image, the window's size

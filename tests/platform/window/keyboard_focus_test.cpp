@@ -21,6 +21,20 @@ TEST_F(KeyboardFocus, KeysGoToTheFocusWithWindowsPacking)
     EXPECT_TRUE(messagesOf(form, {WM_KEYDOWN}).empty());
 }
 
+TEST_F(KeyboardFocus, TheCharacterOfAKeyWhoseHandlerDestroyedItsWindowIsDropped)
+{
+    HWND form = recordingWindow(0, gfx::Rect::fromSize(0, 0, 200, 200));
+    HWND box = CreateWindow("box", form, gfx::Rect::fromSize(0, 0, 50, 20), true, makeWndProc([&](HWND h, UINT m, WPARAM w, LPARAM l) {
+        if (m == WM_KEYDOWN && w == VK_RETURN)
+            DestroyWindow(h);
+        return DefWindowProc(h, m, w, l);
+    }));
+    SetFocus(box);
+    session.keyDown(VK_RETURN);
+    EXPECT_FALSE(IsWindow(box));
+    EXPECT_TRUE(messagesOf(form, {WM_CHAR}).empty());
+}
+
 TEST_F(KeyboardFocus, TypedTextArrivesAsCharactersIncludingChinese)
 {
     HWND edit = recordingWindow(0, gfx::Rect::fromSize(0, 0, 50, 20));

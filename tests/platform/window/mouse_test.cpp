@@ -86,6 +86,16 @@ TEST_F(Mouse, RegionClipsHitTesting)
     EXPECT_EQ(WindowFromPoint({1, 1}), round);
 }
 
+TEST_F(Mouse, AWindowTransparentToTheMouseLetsClicksThrough)
+{
+    HWND back = recordingWindow(0, gfx::Rect::fromSize(0, 0, 100, 100));
+    HWND line = recordingWindow(0, gfx::Rect::fromSize(0, 0, 100, 100));
+    SetWindowTransparentToMouse(line, true);
+    session.click(50, 50);
+    EXPECT_EQ(messagesOf(back, {WM_LBUTTONDOWN}).size(), 1u);
+    EXPECT_TRUE(messagesOf(line, {WM_LBUTTONDOWN}).empty());
+}
+
 TEST_F(Mouse, WheelDeltaIsSignedInTheHighWordAndModifiersInTheLow)
 {
     HWND h = recordingWindow(0, gfx::Rect::fromSize(0, 0, 50, 50));
