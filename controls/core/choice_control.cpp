@@ -89,7 +89,7 @@ void ChoiceControl::Refresh()
     const int T = N((SH() - double(Ty()) * hA) / 2);
     gfx::Rect text{kCaptionLeft, N(double(T) / Ty()), N(SW() / Tx()), N(SH() / Ty())};
     const unsigned format = m_alignment == 0 ? gfx::DT_LEFT : m_alignment == 2 ? gfx::DT_CENTER : gfx::DT_RIGHT;
-    DrawCaption(m_caption, text, format);
+    DrawCaption(m_caption, text, format | PrefixFormat());
 
     ApplyBackStyle();
     ShowImage();

@@ -3,7 +3,7 @@
 
 namespace qel {
 
-// Makes qelCommand and qelLabel known to the forms runtime, so stored layouts can place them.
+// Makes qelCommand, qelLabel, qelToggleButton, qelFrame, qelCheck and qelOptionButton known to the forms runtime, so stored layouts can place them.
 void registerCoreControls(plat::forms::ControlRegistry& registry = plat::forms::ControlRegistry::global());
 
 } // namespace qel

@@ -13,6 +13,7 @@
 namespace qel::testing {
 
 using plat::forms::PropertyBag;
+using plat::gfx::Color;
 
 // A headless session with one shown form at the screen's top-left corner, on which tests
 // place controls at pixel positions, as a stored layout would (extender, then the stored

@@ -1,0 +1,141 @@
+#pragma once
+#include "controls/core/drawn_control.h"
+#include "controls/core/image_holder.h"
+#include "platform/forms/font_desc.h"
+#include "platform/forms/picture_ref.h"
+#include <string>
+
+namespace qel {
+
+// The titled panel: a title bar (solid or gradient) with its caption and an optional picture,
+// a solid or gradient background or none (see-through), and a border that may round the
+// corners, cutting the frame's window to that shape. It is a container: controls placed in it
+// have their windows inside its window, so they move, show, hide and clip with it, and its
+// Enabled is passed on to every control inside (a frame inside passes it on again). The frame
+// has no focus, no Click and no look of its own for the mouse.
+class qelFrame : public DrawnControl {
+public:
+    qelFrame();
+    std::string className() const override { return "qelFrame"; }
+
+    // 0 see-through (only what is drawn shows), 1 opaque with background.
+    int BackStyle() const { return m_backStyle; }
+    void setBackStyle(int style);
+    // 0 left, 1 right, 2 centred, any other value left.
+    int TextPosition() const { return m_textPosition; }
+    void setTextPosition(int position);
+    const std::string& Caption() const { return m_caption; }
+    void setCaption(const std::string& caption);
+    bool ShowTitle() const { return m_showTitle; }
+    void setShowTitle(bool on);
+    // Twips.
+    int TitleHeight() const { return m_titleHeight; }
+    void setTitleHeight(int twips);
+    uint32_t ForeColor() const { return m_foreColor; }
+    void setForeColor(uint32_t color);
+    uint32_t TitleColor1() const { return m_titleColor1; }
+    void setTitleColor1(uint32_t color);
+    uint32_t TitleColor2() const { return m_titleColor2; }
+    void setTitleColor2(uint32_t color);
+    uint32_t BackColor1() const { return m_backColor1; }
+    void setBackColor1(uint32_t color);
+    uint32_t BackColor2() const { return m_backColor2; }
+    void setBackColor2(uint32_t color);
+    const plat::forms::FontDesc& Font() const { return SurfaceFont(); }
+    void setFont(const plat::forms::FontDesc& font);
+    bool ShowBackGround() const { return m_showBackGround; }
+    void setShowBackGround(bool on);
+    // 0 solid, 2 top to bottom, any other value left to right.
+    int TitleGradient() const { return m_titleGradient; }
+    void setTitleGradient(int gradient);
+    int BackGradient() const { return m_backGradient; }
+    void setBackGradient(int gradient);
+    // Enabled (DrawnControl): after its repaint it is passed on to every control inside.
+    uint32_t BorderColor() const { return m_borderColor; }
+    void setBorderColor(uint32_t color);
+    bool DisplayBorder() const { return m_displayBorder; }
+    void setDisplayBorder(bool on);
+    bool BreakCorner() const { return m_breakCorner; }
+    void setBreakCorner(bool on);
+    // The stored picture (a path under the resources folder); setPicture(gfx::Picture) sets
+    // one made in code, which is not stored.
+    const plat::forms::PictureRef& Picture() const { return m_pictureRef; }
+    void setPicture(const plat::forms::PictureRef& picture);
+    void setPicture(const plat::gfx::Picture& picture);
+    // Pixels.
+    int RoundAngle() const { return m_roundAngle; }
+    void setRoundAngle(int pixels);
+    int BorderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int pixels);
+    // 0 left of the title bar, any other value right.
+    int PictureAlignment() const { return m_pictureAlignment; }
+    void setPictureAlignment(int alignment);
+    bool DisplayPicture() const { return m_displayPicture; }
+    void setDisplayPicture(bool on);
+    // Twips.
+    int PictureOffsetX() const { return m_pictureOffsetX; }
+    void setPictureOffsetX(int twips);
+    int PictureOffsetY() const { return m_pictureOffsetY; }
+    void setPictureOffsetY(int twips);
+    bool GrayPictureWhenDisabled() const { return m_grayPictureWhenDisabled; }
+    void setGrayPictureWhenDisabled(bool on);
+
+    // Redraws now, unless UnRefreshControl is set.
+    void Refresh();
+
+    // The picture holders over the title bar (PCTcolor, PCTgray).
+    const ImageHolder& PCTcolor() const { return m_picture.PCTcolor; }
+    const ImageHolder& PCTgray() const { return m_picture.PCTgray; }
+
+    void initProperties() override;
+    void readProperties(plat::forms::PropertyBag& bag) override;
+    void writeProperties(plat::forms::PropertyBag& bag) const override;
+
+    static constexpr uint32_t kDefaultBorderColor = 0xFF8080;
+    static constexpr uint32_t kDefaultTitleColor1 = 0xC85A21;
+    static constexpr uint32_t kDefaultTitleColor2 = 0xE4C6B5;
+    static constexpr uint32_t kDefaultBackColor1 = 0xFBFBFB;
+    static constexpr uint32_t kDefaultBackColor2 = 0xDCDCDC;
+
+protected:
+    bool canTakeFocus() const override { return false; }
+    void Redraw() override { Refresh(); }
+    void OnEnabledSet() override;
+
+private:
+    void DrawTitle();
+    void DrawCaptionLine();
+    void DrawBackground();
+    void PlacePictures();
+    void PlaceHolder(ImageHolder& holder);
+    void DrawBorder();
+
+    int m_backStyle = 1;
+    int m_textPosition = 2;
+    std::string m_caption = "Caption";
+    bool m_showTitle = true;
+    int m_titleHeight = 250;
+    uint32_t m_foreColor = 0xFFFFFF;
+    uint32_t m_titleColor1 = kDefaultTitleColor1;
+    uint32_t m_titleColor2 = kDefaultTitleColor2;
+    uint32_t m_backColor1 = kDefaultBackColor1;
+    uint32_t m_backColor2 = kDefaultBackColor2;
+    bool m_showBackGround = true;
+    int m_titleGradient = 1;
+    int m_backGradient = 2;
+    uint32_t m_borderColor = kDefaultBorderColor;
+    bool m_displayBorder = true;
+    bool m_breakCorner = true;
+    plat::forms::PictureRef m_pictureRef;
+    int m_roundAngle = 7;
+    int m_borderWidth = 1;
+    int m_pictureAlignment = 0;
+    bool m_displayPicture = true;
+    int m_pictureOffsetX = 0;
+    int m_pictureOffsetY = 0;
+    bool m_grayPictureWhenDisabled = true;
+
+    GrayedPicture m_picture;
+};
+
+} // namespace qel

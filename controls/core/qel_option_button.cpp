@@ -1,0 +1,129 @@
+#include "controls/core/qel_option_button.h"
+#include "platform/forms/form.h"
+#include <array>
+#include <stdexcept>
+
+namespace qel {
+
+using plat::forms::Control;
+using plat::forms::PropertyBag;
+
+qelOptionButton::qelOptionButton() : ChoiceControl(OptionButtonGlyphs()) {}
+
+void qelOptionButton::setValue(int value)
+{
+    m_value = value;
+    if (value == 1)
+        ClearGroup();
+    PropertyChanged();
+}
+
+void qelOptionButton::setGroup(int group)
+{
+    if (group < 0 || group > 255)
+        throw std::out_of_range("option button group " + std::to_string(group) + " is not within 0-255");
+    m_group = uint8_t(group);
+}
+
+plat::win::HWND qelOptionButton::ContainerHwnd() const
+{
+    if (const Control* c = container())
+        return c->hwnd();
+    return form() ? form()->hwnd() : 0;
+}
+
+void qelOptionButton::ClearGroup()
+{
+    if (const plat::forms::Form* f = form()) {
+        // A copy: a Value handler elsewhere may place or remove controls.
+        const std::vector<Control*> controls = f->controls();
+        for (Control* c : controls)
+            if (auto* other = dynamic_cast<qelOptionButton*>(c); other && other != this && other->m_group == m_group)
+                other->setValue(0);
+    }
+    m_value = 1;
+}
+
+void qelOptionButton::Activate()
+{
+    if (!Enabled())
+        return;
+    if (m_value == 0)
+        m_value = 1;
+    if (m_value == 1)
+        ClearGroup();
+    if (Change)
+        Change(m_value);
+    Refresh();
+}
+
+void qelOptionButton::ChooseGroup()
+{
+    const plat::forms::Form* f = form();
+    if (!f)
+        return;
+    std::array<int, 256> count{};
+    bool any = false;
+    for (Control* c : f->controls())
+        if (auto* o = dynamic_cast<qelOptionButton*>(c)) {
+            ++count[o->m_group];
+            any = true;
+        }
+    if (!any)
+        return;
+    const plat::win::HWND here = ContainerHwnd();
+    for (Control* c : f->controls())
+        if (auto* o = dynamic_cast<qelOptionButton*>(c); o && o != this && o->ContainerHwnd() == here) {
+            m_group = o->m_group;
+            return;
+        }
+    for (int g = 0; g < 256; ++g)
+        if (count[size_t(g)] == 0) {
+            m_group = uint8_t(g);
+            return;
+        }
+}
+
+void qelOptionButton::initProperties()
+{
+    BeginLoading();
+    InitCommonDefaults();
+    ChooseGroup();
+    EndInitialising();
+    PaintHandler();
+}
+
+void qelOptionButton::readProperties(PropertyBag& bag)
+{
+    BeginLoading();
+    setAlignment(bag.readProperty("Alignment", int32_t(0)));
+    setBackColor(bag.readProperty("BackColor", uint32_t(0xC0C0C0)));
+    setBackStyle(bag.readProperty("BackStyle", int32_t(1)));
+    setCaption(bag.readProperty("Caption", "Caption"));
+    setFont(bag.readProperty("Font", ambient().font));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0)));
+    setEnabled(bag.readProperty("Enabled", true));
+    // The stored Group first: a stored Value of 1 clears the button's own group, not group 0.
+    setGroup(bag.readProperty("Group", uint8_t(0)));
+    setValue(bag.readProperty("Value", int32_t(0)));
+    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
+    setUseMnemonic(bag.readProperty("UseMnemonic", true));
+    EndReading();
+}
+
+void qelOptionButton::writeProperties(PropertyBag& bag) const
+{
+    bag.writeProperty("BackColor", m_backColor, uint32_t(0xC0C0C0));
+    bag.writeProperty("BackStyle", int32_t(m_backStyle), 1);
+    bag.writeProperty("Caption", m_caption, "Caption");
+    bag.writeProperty("Font", Font(), ambient().font);
+    bag.writeProperty("ForeColor", m_foreColor, uint32_t(0));
+    bag.writeProperty("Enabled", Enabled(), true);
+    bag.writeProperty("Value", int32_t(m_value), 0);
+    bag.writeProperty("Group", m_group, uint8_t(0));
+    bag.writeProperty("Alignment", int32_t(m_alignment), 0);
+    bag.writeProperty("UnRefreshControl", UnRefreshControl(), false);
+    bag.writeProperty("UseMnemonic", m_useMnemonic, true);
+}
+
+} // namespace qel
