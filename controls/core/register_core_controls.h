@@ -3,7 +3,8 @@
 
 namespace qel {
 
-// Makes qelCommand, qelLabel, qelToggleButton, qelFrame, qelCheck and qelOptionButton known to the forms runtime, so stored layouts can place them.
+// Makes qelCommand, qelLabel, qelToggleButton, qelFrame, qelCheck and qelOptionButton known to
+// the forms runtime, so stored layouts can place them.
 void registerCoreControls(plat::forms::ControlRegistry& registry = plat::forms::ControlRegistry::global());
 
 } // namespace qel
