@@ -1,0 +1,47 @@
+#include "platform/system/file_append.h"
+#include "platform/system/ansi_codec.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plat::sys {
+
+namespace {
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(size_t(written));
+    }
+    return true;
+}
+
+} // namespace
+
+bool appendTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += encodeAnsi(line);
+        bytes += "\r\n";
+    }
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat before {};
+    bool ok = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!ok && S_ISREG(before.st_mode))
+        (void)::ftruncate(fd, before.st_size);
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
+} // namespace plat::sys

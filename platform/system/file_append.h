@@ -1,0 +1,14 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace plat::sys {
+
+// Adds lines to the end of a text file as one piece: each line in the ANSI code page and ended by
+// CR LF, the whole written in one append and synced to disk. The file is created when missing.
+// When the piece cannot be written whole (no folder, disk full, file too large), whatever of it
+// arrived is cut off again, so the file keeps exactly what it held, and false is returned.
+bool appendTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+} // namespace plat::sys
