@@ -1,0 +1,41 @@
+#include "scoreboard/match_record.h"
+
+#include "platform/system/file_append.h"
+#include "platform/system/program_folder.h"
+
+namespace scoreboard {
+
+std::string periodPointsText(int points)
+{
+    if (points >= 0 && points < 10)
+        return "0" + std::to_string(points);
+    return std::to_string(points);
+}
+
+std::vector<std::string> matchRecordLines(const MatchState& state)
+{
+    const auto& p = state.periodPoints;
+    auto period = [&](const char* key, int index) { return std::string(key) + periodPointsText(p[index]) + ":" + periodPointsText(p[4 + index]); };
+    return {
+        "比赛时间=" + state.matchStartTime,
+        "比赛主题=" + state.matchTitle,
+        "球队1=" + state.teamNameA,
+        "VS=VS",
+        "球队2=" + state.teamNameB,
+        period("第一节=", 0),
+        period("第二节=", 1),
+        period("第三节=", 2),
+        period("第四节=", 3),
+        "总分=" + std::to_string(state.scoreA) + ":" + std::to_string(state.scoreB),
+        std::string("备注=") + (state.inOvertime ? "加时赛" : ""),
+    };
+}
+
+std::filesystem::path matchArchivePath() { return plat::sys::programPath("date\\balldate.db"); }
+
+bool appendMatchRecord(const MatchState& state, const std::filesystem::path& archive)
+{
+    return plat::sys::appendTextLines(archive, matchRecordLines(state));
+}
+
+} // namespace scoreboard
