@@ -272,3 +272,23 @@ TEST_F(FrameworkTest, StoredValuesAreReadWithTheirDefaults)
 
 } // namespace
 } // namespace qel::testing
+
+namespace qel::testing {
+namespace {
+
+TEST(WindowShape, RoundRectRegionStopsOnePixelShortAsWindowsDoes)
+{
+    // The platform's round rectangle covers its whole rectangle; the window shape the stored
+    // looks were made for is one pixel short on the right and bottom.
+    EXPECT_EQ(plat::gfx::Region::roundRect(0, 0, 100, 30, 7, 7).bounds(), (plat::gfx::Rect{0, 0, 100, 30}));
+    const plat::gfx::Region shape = CreateRoundRectRgn(0, 0, 100, 30, 7, 7);
+    EXPECT_EQ(shape.bounds(), (plat::gfx::Rect{0, 0, 99, 29}));
+    EXPECT_FALSE(shape.contains(0, 0));
+    EXPECT_TRUE(shape.contains(3, 0));
+    EXPECT_TRUE(shape.contains(0, 3));
+    EXPECT_FALSE(shape.contains(99, 15));
+    EXPECT_EQ(CreateRectRgn(0, 0, 100, 30).bounds(), (plat::gfx::Rect{0, 0, 100, 30}));
+}
+
+} // namespace
+} // namespace qel::testing
