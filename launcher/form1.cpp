@@ -1,0 +1,125 @@
+#include "launcher/form1.h"
+#include "launcher/instance_lock.h"
+#include "launcher/launcher_files.h"
+#include "launcher/module1.h"
+
+#include "platform/forms/message_box.h"
+#include "platform/system/display_modes_service.h"
+#include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
+#include "platform/system/font_install.h"
+#include "platform/system/program_folder.h"
+#include "platform/window/api.h"
+
+#include <string>
+#include <system_error>
+
+namespace launcher {
+
+namespace forms = plat::forms;
+namespace sys = plat::sys;
+namespace win = plat::win;
+
+namespace {
+
+constexpr const char* kScreenTooSmallText = "分辨率过底,程序无法正常运行建议1024X768最佳!";
+constexpr const char* kScreenTooSmallTitle = "系统提示";
+constexpr const char* kScoreboardMissingText = "目录里面的主程序ball.exe文件不存在!";
+constexpr const char* kScoreboardMissingTitle = "错误提示";
+
+void showStopMessage(const char* text, const char* title)
+{
+    forms::msgBox(text, forms::vbOKOnly | forms::vbCritical, title);
+}
+
+} // namespace
+
+Form1::Form1(std::optional<sys::SingleInstanceLock>& instanceLock, LauncherServices services)
+    : Form("Form1", {})
+    , m_instanceLock(instanceLock)
+    , m_services(std::move(services))
+{
+    setCaption("Form1");
+    setStartUpPosition(2);
+}
+
+void Form1::onLoad()
+{
+    m_endsProgram = false;
+
+    sys::SingleInstanceLock lock = acquireInstanceLock();
+    if (lock.heldByAnother()) {
+        endProgram();
+        return;
+    }
+    m_instanceLock = std::move(lock);
+
+    const sys::DisplaySize screen = sys::displayModes().screenSize();
+    if (screen.width < kScreenWidth || screen.height < kScreenHeight) {
+        showStopMessage(kScreenTooSmallText, kScreenTooSmallTitle);
+        endProgram();
+        return;
+    }
+
+    recordScreenSize(screen);
+    SetDisplayMode(kScreenWidth, kScreenHeight);
+    installClockFont();
+    makeDataFolder();
+    startScoreboard();
+}
+
+void Form1::recordScreenSize(sys::DisplaySize screen)
+{
+    // Written whole or not at all: a folder that cannot take it keeps what it had.
+    (void)sys::replaceTextFile(sys::programPath(kScreenSizeFile), { std::to_string(screen.width), std::to_string(screen.height) });
+}
+
+void Form1::installClockFont()
+{
+    const std::filesystem::path folder = sys::userFontFolder();
+    const std::filesystem::path installed = folder / kClockFontFile;
+    if (sys::fileExists(installed))
+        return;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    (void)sys::copyFile(sys::programPath(kClockFontFile), installed, sys::CopyMode::KeepExisting);
+    if (m_services.addFontResource)
+        m_services.addFontResource(installed);
+    for (win::HWND top : win::sys().topLevels())
+        win::SendMessage(top, win::WM_FONTCHANGE, 0, 0);
+}
+
+void Form1::makeDataFolder()
+{
+    const std::filesystem::path folder = sys::programPath(kDataFolder);
+    if (!sys::pathExists(folder))
+        (void)sys::makeFolder(folder);
+}
+
+void Form1::startScoreboard()
+{
+    const std::filesystem::path scoreboard = sys::programPath(kScoreboardProgram);
+    if (!sys::fileExists(scoreboard)) {
+        showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
+        return;
+    }
+    if (m_services.startProgram)
+        (void)m_services.startProgram(scoreboard);
+    endProgram();
+}
+
+void Form1::endProgram()
+{
+    m_endsProgram = true;
+    win::PostQuitMessage(0);
+}
+
+void Form1::onUnload(int& cancel)
+{
+    (void)cancel;
+    win::PostQuitMessage(0);
+}
+
+void Form1::onDblClick() { unload(); }
+
+} // namespace launcher
