@@ -1,0 +1,289 @@
+#include "platform/forms/text_box.h"
+#include "platform/forms/colors.h"
+#include "platform/forms/edges.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/form.h"
+#include "platform/forms/user_control.h"
+#include "platform/gfx/utf8.h"
+#include "platform/window/api.h"
+
+namespace plat::forms {
+
+using namespace plat::win;
+
+static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
+
+TextBox::TextBox()
+{
+    m_field.onUserChange = [this] { raiseChange(); };
+    m_field.onRedraw = [this] { redraw(); };
+    m_field.setFont(openFont(m_font));
+    applyLook();
+}
+
+TextBox::~TextBox() { m_field.detach(); }
+
+void TextBox::raiseChange()
+{
+    if (!m_loading && onChange)
+        onChange();
+}
+
+void TextBox::setText(const std::string& text)
+{
+    if (text == m_field.text())
+        return;
+    m_field.setText(text);
+    raiseChange();
+}
+
+void TextBox::setSelText(const std::string& text)
+{
+    if (m_field.setSelText(text))
+        raiseChange();
+}
+
+void TextBox::setMaxLength(int characters)
+{
+    m_maxLength = std::max(0, characters);
+    m_field.setMaxLength(m_maxLength);
+}
+
+void TextBox::setLocked(bool on)
+{
+    m_locked = on;
+    m_field.setLocked(on);
+    if (hwnd() && GetFocus() == hwnd() && WindowSystem::current())
+        sys().backend().setTextInput(!on);
+}
+
+void TextBox::setAlignment(int alignment)
+{
+    m_alignment = std::clamp(alignment, 0, 2);
+    m_field.setAlignment(m_alignment);
+    redraw();
+}
+
+void TextBox::setMultiLine(bool on)
+{
+    m_multiLine = on;
+    m_field.setMultiLine(on);
+    redraw();
+}
+
+void TextBox::setScrollBars(int bars)
+{
+    m_scrollBars = std::clamp(bars, 0, 3);
+    m_field.setScrollBars(m_scrollBars);
+    redraw();
+}
+
+void TextBox::setPasswordChar(const std::string& c)
+{
+    std::u32string chars = gfx::decodeUtf8(c);
+    m_passwordChar = chars.empty() ? std::string() : gfx::encodeUtf8(chars.substr(0, 1));
+    m_field.setPasswordChar(chars.empty() ? 0 : chars[0]);
+    redraw();
+}
+
+void TextBox::setHideSelection(bool on)
+{
+    m_hideSelection = on;
+    m_field.setHideSelection(on);
+    redraw();
+}
+
+void TextBox::setForeColor(uint32_t color)
+{
+    m_foreColor = color;
+    applyLook();
+}
+
+void TextBox::setBackColor(uint32_t color)
+{
+    m_backColor = color;
+    applyLook();
+}
+
+void TextBox::setFont(const FontDesc& font)
+{
+    m_font = font;
+    m_field.setFont(openFont(m_font));
+    redraw();
+}
+
+void TextBox::setBorderStyle(int style)
+{
+    m_borderStyle = std::clamp(style, 0, 1);
+    layOut();
+}
+
+void TextBox::setAppearance(int appearance)
+{
+    m_appearance = std::clamp(appearance, 0, 1);
+    layOut();
+}
+
+void TextBox::setEnabled(bool enabled)
+{
+    Control::setEnabled(enabled);
+    m_field.setEnabled(enabled);
+    redraw();
+}
+
+void TextBox::applyLook()
+{
+    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
+    redraw();
+}
+
+int TextBox::borderWidth() const { return m_borderStyle == 0 ? 0 : m_appearance == 1 ? 2 : 1; }
+
+void TextBox::layOut()
+{
+    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
+    int b = borderWidth();
+    m_field.setRect({b, b, std::max(b, r.width() - b), std::max(b, r.height() - b)});
+    redraw();
+}
+
+void TextBox::onPlaced()
+{
+    m_field.attach(hwnd());
+    m_field.setEnabled(enabled());
+    layOut();
+}
+
+void TextBox::redraw()
+{
+    if (!hwnd() || m_loading)
+        return;
+    gfx::Surface& s = WindowImage(hwnd());
+    gfx::DeviceContext dc(s);
+    if (m_borderStyle == 1)
+        (m_appearance == 1 ? drawSunkenEdge : drawFlatEdge)(dc, s.rect());
+    m_field.draw(dc);
+    ImageChanged(hwnd());
+}
+
+LRESULT TextBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
+    auto alive = [&] { return this->hwnd() == hwnd; };
+    switch (msg) {
+    case WM_SIZE:
+        layOut();
+        return 0;
+    case WM_SETFOCUS:
+        m_field.focusChanged(true);
+        sys().backend().setTextInput(!m_locked);
+        if (onGotFocus)
+            onGotFocus();
+        return 0;
+    case WM_KILLFOCUS:
+        m_field.focusChanged(false);
+        sys().backend().setTextInput(false);
+        if (onLostFocus)
+            onLostFocus();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        int code = int(wParam);
+        int shift = currentShiftState();
+        auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp;
+        if (event)
+            event(code, shift);
+        if (msg == WM_KEYDOWN && code && alive())
+            m_field.keyDown(code, shift);
+        return 0;
+    }
+    case WM_CHAR: {
+        int ascii = int(wParam);
+        if (onKeyPress)
+            onKeyPress(ascii);
+        if (ascii > 0 && alive())
+            m_field.character(char32_t(ascii));
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        if (GetFocus() != hwnd)
+            setFocus();
+        if (alive())
+            m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
+        break;
+    case WM_LBUTTONDBLCLK:
+        m_field.doubleClick(p);
+        break;
+    case WM_MOUSEMOVE:
+        if (wParam & MK_LBUTTON)
+            m_field.mouseMove(p);
+        break;
+    case WM_LBUTTONUP:
+        m_field.mouseUp(p);
+        break;
+    case WM_RBUTTONDOWN:
+        if (GetFocus() != hwnd)
+            setFocus();
+        break;
+    case WM_MOUSEWHEEL:
+        if (m_field.wheel(hiWordSigned(LPARAM(wParam))))
+            return 0;
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_DESTROY:
+        m_field.detach();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    default:
+        break;
+    }
+    if (alive() && raiseMouseEvents(hwnd, msg, wParam, lParam))
+        return 0;
+    return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+void TextBox::initProperties()
+{
+    m_loading = true;
+    setFont(formFont(*this));
+    m_field.setText(name());
+    m_loading = false;
+    redraw();
+}
+
+void TextBox::readProperties(PropertyBag& bag)
+{
+    m_loading = true;
+    setFont(bag.readProperty("Font", formFont(*this)));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
+    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+    setBorderStyle(bag.readProperty("BorderStyle", 1));
+    setAppearance(bag.readProperty("Appearance", 1));
+    setMultiLine(bag.readProperty("MultiLine", false));
+    setScrollBars(bag.readProperty("ScrollBars", 0));
+    setAlignment(bag.readProperty("Alignment", 0));
+    setMaxLength(bag.readProperty("MaxLength", 0));
+    setLocked(bag.readProperty("Locked", false));
+    setPasswordChar(bag.readProperty("PasswordChar", ""));
+    setHideSelection(bag.readProperty("HideSelection", true));
+    m_field.setText(bag.readProperty("Text", ""));
+    m_loading = false;
+    redraw();
+}
+
+void TextBox::writeProperties(PropertyBag& bag) const
+{
+    bag.writeProperty("Text", text(), "");
+    bag.writeProperty("Font", m_font, formFont(*this));
+    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
+    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+    bag.writeProperty("BorderStyle", m_borderStyle, 1);
+    bag.writeProperty("Appearance", m_appearance, 1);
+    bag.writeProperty("MultiLine", m_multiLine, false);
+    bag.writeProperty("ScrollBars", m_scrollBars, 0);
+    bag.writeProperty("Alignment", m_alignment, 0);
+    bag.writeProperty("MaxLength", m_maxLength, 0);
+    bag.writeProperty("Locked", m_locked, false);
+    bag.writeProperty("PasswordChar", m_passwordChar, "");
+    bag.writeProperty("HideSelection", m_hideSelection, true);
+}
+
+} // namespace plat::forms
