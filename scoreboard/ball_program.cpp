@@ -1,12 +1,27 @@
 #include "scoreboard/ball_program.h"
+#include "scoreboard/control_set.h"
 
 #include "platform/forms/message_box.h"
 #include "platform/window/window_system.h"
 
 namespace scoreboard {
 
+namespace {
+
+// The stored layouts of the program's forms place these classes, so they are known before the
+// first form loads.
+bool registerControls()
+{
+    registerProgramControls();
+    return true;
+}
+
+} // namespace
+
 BallProgram::BallProgram(StartupServices services)
-    : m_startup(m_main, m_instanceLock, std::move(services))
+    : m_controlsKnown(registerControls())
+    , m_main(services.dates)
+    , m_startup(m_main, m_instanceLock, std::move(services))
 {
 }
 

@@ -20,6 +20,7 @@ public:
     MainForm& mainForm() { return m_main; }
 
 private:
+    bool m_controlsKnown;
     std::optional<plat::sys::SingleInstanceLock> m_instanceLock;
     MainForm m_main;
     StartupForm m_startup;

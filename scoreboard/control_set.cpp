@@ -1,4 +1,5 @@
 #include "scoreboard/control_set.h"
+#include "controls/core/register_core_controls.h"
 #include "platform/forms/standard_controls.h"
 #include "platform/media/media_controls.h"
 
@@ -12,6 +13,7 @@ void registerProgramControls()
     done = true;
     plat::forms::registerStandardControls();
     plat::media::registerMediaControls();
+    qel::registerCoreControls();
 }
 
 } // namespace scoreboard

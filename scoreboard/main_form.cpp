@@ -1,46 +1,48 @@
 #include "scoreboard/main_form.h"
+#include "scoreboard/board_form.h"
+#include "scoreboard/display_routines.h"
 #include "scoreboard/match_reset.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/option_file.h"
 #include "scoreboard/settings_store.h"
 
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
+#include "controls/core/qel_label.h"
+#include "controls/core/qel_toggle_button.h"
+#include "platform/forms/label.h"
+#include "platform/forms/timer.h"
+#include "platform/media/alpha_image.h"
 #include "platform/window/api.h"
-
-#include <algorithm>
-#include <cstdio>
 
 namespace scoreboard {
 
 namespace forms = plat::forms;
+namespace win = plat::win;
 
 namespace {
 
-constexpr double kScreenWidthTwips = 1024 * 15;
-constexpr double kScreenHeightTwips = 768 * 15;
+constexpr double kTwipsPerPixel = 15;
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 0;
+constexpr std::string_view kReleaseDate = "2026-12-10";
 
-forms::Label& addText(forms::Form& form, std::string name, double top, double height, double points)
-{
-    forms::Label& label = form.add<forms::Label>(std::move(name));
-    label.move(0, top, kScreenWidthTwips, height);
-    label.setAlignment(2);
-    label.setBackStyle(0);
-    label.setForeColor(0x00FFFF);
-    forms::FontDesc font;
-    font.name = "黑体";
-    font.size = points;
-    font.setBold(true);
-    label.setFont(font);
-    return label;
-}
+// Where the clock text sits in the clock panel: taller than the panel, so that the digits,
+// which sit low in their line, fill it.
+constexpr double kClockLeft = 1670, kClockTop = -550, kClockWidth = 11940, kClockHeight = 4905;
+constexpr double kClockPanelLeft = 30, kClockPanelTop = 1320, kClockPanelWidth = 15225, kClockPanelHeight = 4125;
+// The status line's date and time keep this distance from the main frame's right edge.
+constexpr double kDateRightMargin = 90;
+
+constexpr uint32_t kRosterNameColor = 0x00FF00;
+constexpr uint32_t kRosterNumberColor = 0x0000FF;
 
 } // namespace
 
-MainForm::MainForm()
-    : Form("main", {})
+MainForm::MainForm(const plat::sys::DateSource* dates)
+    : Form("main")
+    , m_dates(dates ? dates : &m_systemDates)
 {
-    setCaption("篮球比赛计分系统");
-    setBackColor(0x000000);
-    move(0, 0, kScreenWidthTwips, kScreenHeightTwips);
     setMainWindow(true);
 }
 
@@ -48,46 +50,132 @@ MainForm::~MainForm()
 {
     if (scoreboardView() == this)
         setScoreboardView(nullptr);
+    if (boardForm() == this)
+        setBoardForm(nullptr);
 }
+
+std::string MainForm::versionLine()
+{
+    return "适用系统: Linux (Debian 12)   版本:V" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor)
+        + "   发布日期: " + std::string(kReleaseDate);
+}
+
+forms::Timer* MainForm::timer(std::string_view name) const { return control<forms::Timer>(name); }
 
 void MainForm::onLoad()
 {
-    m_title = &addText(*this, "titxt", 1200, 1200, 36);
-    m_clock = &addText(*this, "balltime", 3000, 2400, 72);
-    forms::FontDesc clockFont = m_clock->font();
-    clockFont.name = "DS-Digital";
-    m_clock->setFont(clockFont);
-    m_clock->setForeColor(0x0000FF);
-    m_scores = &addText(*this, "ballnumber", 6600, 1800, 48);
+    setBoardForm(this);
     setScoreboardView(this);
+    MatchState& state = user();
+
+    fillScreen();
+    if (auto* version = control<forms::Label>("val"))
+        version->setCaption(versionLine());
+    m_wplay.setEnableContextMenu(false);
+    m_soundArmed = true;
+    LoadLogo();
+    m_matchBlinkPhase = false;
+    m_musicBlinkPhase = false;
+    m_keyReady = true;
+    state.matchStartTime.clear();
+
+    if (auto* date = control<forms::Label>("timetxt")) {
+        date->setCaption(plat::sys::nowText(*m_dates));
+        if (auto* frame = control<qel::qelFrame>("qelf1"))
+            date->setLeft(frame->width() - date->width() - kDateRightMargin);
+    }
+
+    // A fresh match, whatever the settings files held.
     prepareMatchAtLoad();
-    m_title->setCaption(user().matchTitle);
-    ResetClockDisplay();
-    ShowScores();
+    scoreboard::ResetClockDisplay();
+    state.clockTenths = 10;
+    ShowMatchTitle();
+    ShowTeamNames();
+    scoreboard::ShowScores();
+    scoreboard::ShowPeriod();
+    if (auto* clock = control<qel::qelLabel>("balltime"))
+        clock->move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
+
+    placePanels();
+    prepareRosterLabels();
+    ShowReferees();
+    ShowReferees();
+    connectEvents();
 }
 
-void MainForm::ShowScores()
+// The window takes the whole screen and the main frame sits in its middle.
+void MainForm::fillScreen()
 {
-    if (!m_scores)
-        return;
-    const MatchState& s = user();
-    m_scores->setCaption(s.teamNameA + "  " + std::to_string(s.scoreA) + " : " + std::to_string(s.scoreB) + "  " + s.teamNameB);
+    const double width = win::GetSystemMetrics(win::SM_CXSCREEN) * kTwipsPerPixel;
+    const double height = win::GetSystemMetrics(win::SM_CYSCREEN) * kTwipsPerPixel;
+    move(0, 0, width, height);
+    if (auto* frame = control<qel::qelFrame>("qelf1"))
+        frame->move((width - frame->width()) / 2, (height - frame->height()) / 2);
 }
 
-void MainForm::ResetClockDisplay()
+// The clock panel is shown; the music, score-sheet and options panels are hidden on exactly its
+// place, so each of them covers it.
+void MainForm::placePanels()
 {
-    if (!m_clock)
-        return;
-    const int32_t seconds = std::max<int32_t>(0, user().clockSeconds);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", int(seconds / 60), int(seconds % 60));
-    m_clock->setCaption(text);
+    if (auto* clockPanel = control<qel::qelFrame>("showtime")) {
+        clockPanel->setVisible(true);
+        clockPanel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
+    }
+    for (std::string_view name : {"frameplay", "balldate", "sysset"}) {
+        if (auto* panel = control<qel::qelFrame>(name)) {
+            panel->setVisible(false);
+            panel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
+        }
+    }
+}
+
+void MainForm::prepareRosterLabels()
+{
+    for (int i = 0; i < 12; ++i) {
+        for (std::string_view name : {"namelab1", "namelab2"}) {
+            if (auto* label = control<forms::Label>(name, i)) {
+                label->setBackStyle(0);
+                label->setForeColor(kRosterNameColor);
+            }
+        }
+        for (std::string_view name : {"numlab1", "numlab2"}) {
+            if (auto* label = control<forms::Label>(name, i)) {
+                label->setBackStyle(0);
+                label->setForeColor(kRosterNumberColor);
+            }
+        }
+    }
+}
+
+void MainForm::connectEvents()
+{
+    if (auto* status = timer("Timer1"))
+        status->onTimer = [this] { statusTick(); };
+    if (auto* countdown = timer("Timer10"))
+        countdown->onTimer = [this] { noticeTick(); };
+    if (auto* rosters = timer("Timer12"))
+        rosters->onTimer = [this] { rosterTick(); };
+    if (auto* close = control<qel::qelToggleButton>("closet"))
+        close->Click = [this] {
+            if (auto* notice = control<qel::qelFrame>("inshow"))
+                notice->setVisible(false);
+        };
+    if (auto* closePicture = control<plat::media::AlphaImage>("Image5"))
+        closePicture->onClick = [this] { closeHelp(); };
 }
 
 void MainForm::systemopen()
 {
-    load();
+    if (!isLoaded())
+        load();
     readOptionFile();
+}
+
+void MainForm::onResize()
+{
+    if (windowState() != 1)
+        if (auto* focusKeeper = timer("Timer6"))
+            focusKeeper->setEnabled(true);
 }
 
 void MainForm::onUnload(int& cancel)
@@ -96,8 +184,50 @@ void MainForm::onUnload(int& cancel)
     SaveConfigDb();
     if (scoreboardView() == this)
         setScoreboardView(nullptr);
-    m_title = m_clock = m_scores = nullptr;
-    plat::win::PostQuitMessage(0);
+    if (boardForm() == this)
+        setBoardForm(nullptr);
+    win::PostQuitMessage(0);
+}
+
+// --- ScoreboardView ---
+
+void MainForm::ShowCommandBar() { scoreboard::ShowCommandBar(); }
+void MainForm::HideCommandBar() { scoreboard::HideCommandBar(); }
+void MainForm::ResetClockDisplay() { scoreboard::ResetClockDisplay(); }
+void MainForm::ShowScores() { scoreboard::ShowScores(); }
+void MainForm::ShowPeriod() { scoreboard::ShowPeriod(); }
+
+void MainForm::hidePeriodReport()
+{
+    if (auto* report = control<qel::qelFrame>("look"))
+        report->setVisible(false);
+}
+
+void MainForm::setStartButtonCaption(std::string_view text)
+{
+    if (auto* start = control<qel::qelCommand>("ok"))
+        start->setCaption(std::string(text));
+}
+
+void MainForm::stopClockTimers()
+{
+    for (std::string_view name : {"Timer2", "Timer3"})
+        if (auto* clockTimer = timer(name))
+            clockTimer->setEnabled(false);
+}
+
+void MainForm::hideOvertimeLabels()
+{
+    for (int i = 0; i <= 1; ++i)
+        if (auto* label = control<forms::Label>("addtimelab", i))
+            label->setVisible(false);
+}
+
+void MainForm::showScoreBacklight(bool visible)
+{
+    for (int i : {2, 1})
+        if (auto* light = control<plat::media::AlphaImage>("backw", i))
+            light->setVisible(visible);
 }
 
 } // namespace scoreboard

@@ -1,42 +1,100 @@
 #pragma once
+#include "scoreboard/match_record_count.h"
 #include "scoreboard/scoreboard_view.h"
 
 #include "platform/forms/form.h"
-#include "platform/forms/label.h"
+#include "platform/media/media_player.h"
+#include "platform/system/date_time.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace plat::forms {
+class Timer;
+}
 
 namespace scoreboard {
 
-// The scoreboard form `main`, for now only what the start-up needs of it: a full-screen form that
-// starts a fresh match when it loads, takes the option file through systemopen, writes the
-// settings when it closes and ends the program with its close.
+// The scoreboard form `main`: the full-screen board with the clock, the scores, the team names,
+// the title, the period, the referees, the rosters, the command bar and menu, the status items
+// and the panels for music, the score sheet, the options, the help and the notice box, all from
+// its stored layout. Its load starts a fresh match and fills every display; it sees every key
+// before the focused control; its close writes date\config.db and ends the program.
 class MainForm : public plat::forms::Form, public ScoreboardView {
 public:
-    MainForm();
+    // The status line's date and time come from `dates` (the system's clock when null).
+    explicit MainForm(const plat::sys::DateSource* dates = nullptr);
     ~MainForm() override;
 
+    // --- public procedures ---
     // Reads the option file into the switches. Its first use loads the form, hidden.
     void systemopen();
+    // Shows noticeText in the notice box `inshow`, which closes itself five seconds later.
+    void inshowfame();
 
-    // ScoreboardView
-    void ShowCommandBar() override { }
-    void HideCommandBar() override { }
+    // The media player `wplay`; it lives as long as the form.
+    plat::media::MediaPlayer& wplay() { return m_wplay; }
+
+    // --- form-level state, for the parts that drive it and for tests ---
+    bool keyReady() const { return m_keyReady; }
+    bool soundArmed() const { return m_soundArmed; }
+    bool matchBlinkPhase() const { return m_matchBlinkPhase; }
+    bool musicBlinkPhase() const { return m_musicBlinkPhase; }
+    int16_t noticeSecondsLeft() const { return m_noticeSecondsLeft; }
+
+    // The version line shown in the help panel.
+    static std::string versionLine();
+
+    // --- ScoreboardView ---
+    void ShowCommandBar() override;
+    void HideCommandBar() override;
     void ResetClockDisplay() override;
     void ShowScores() override;
-    void ShowPeriod() override { }
-    void hidePeriodReport() override { }
-    void setStartButtonCaption(std::string_view) override { }
-    void stopClockTimers() override { }
-    void hideOvertimeLabels() override { }
-    void showScoreBacklight(bool) override { }
+    void ShowPeriod() override;
+    void hidePeriodReport() override;
+    void setStartButtonCaption(std::string_view text) override;
+    void stopClockTimers() override;
+    void hideOvertimeLabels() override;
+    void showScoreBacklight(bool visible) override;
 
 protected:
     void onLoad() override;
     void onUnload(int& cancel) override;
+    void onResize() override;
 
 private:
-    plat::forms::Label* m_title = nullptr;
-    plat::forms::Label* m_clock = nullptr;
-    plat::forms::Label* m_scores = nullptr;
+    // A control of the form by name (and index), or null when there is none of that class.
+    template<class T>
+    T* control(std::string_view name, int index = -1) const
+    {
+        return dynamic_cast<T*>(index < 0 ? find(name) : find(name, index));
+    }
+    plat::forms::Timer* timer(std::string_view name) const;
+    void fillScreen();
+    void placePanels();
+    void prepareRosterLabels();
+    void connectEvents();
+
+    // Timer1: date and time, key hints, the small clock and period, indicators, record count.
+    void statusTick();
+    void blink(std::string_view picture, bool active, bool& phase, std::string_view activeTip);
+    // Timer10: the notice countdown.
+    void noticeTick();
+    // Timer12: the rosters, once.
+    void rosterTick();
+    // Image5: the help panel's close picture.
+    void closeHelp();
+
+    plat::sys::SystemDateSource m_systemDates;
+    const plat::sys::DateSource* m_dates;
+    plat::media::MediaPlayer m_wplay;
+    MatchRecordCounter m_records;
+
+    bool m_keyReady = true;
+    bool m_soundArmed = true;
+    bool m_matchBlinkPhase = false;
+    bool m_musicBlinkPhase = false;
+    int16_t m_noticeSecondsLeft = 0;
 };
 
 } // namespace scoreboard
