@@ -1,0 +1,216 @@
+#include "scoreboard/main_clock_board.h"
+
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
+#include "controls/core/qel_label.h"
+#include "platform/forms/form.h"
+#include "platform/forms/line.h"
+#include "platform/forms/message_box.h"
+#include "platform/forms/timer.h"
+
+#include <string>
+
+namespace scoreboard {
+
+namespace forms = plat::forms;
+
+namespace {
+
+constexpr const char* kTimerNames[] = {"Timer2", "Timer3", "Timer9", "Timer4", "Timer8"};
+constexpr ClockTimer kTimers[] = {ClockTimer::Timer2, ClockTimer::Timer3, ClockTimer::Timer9, ClockTimer::Timer4, ClockTimer::Timer8};
+
+// The report panel's place while it shows (twips).
+constexpr double kReportLeft = 1790, kReportTop = 20, kReportWidth = 11670, kReportHeight = 4095;
+
+} // namespace
+
+MainClockBoard::MainClockBoard(forms::Form& form, Hooks hooks)
+    : m_form(form)
+    , m_hooks(std::move(hooks))
+{
+}
+
+template<class T>
+T* MainClockBoard::control(std::string_view name, int index) const
+{
+    return dynamic_cast<T*>(index < 0 ? m_form.find(name) : m_form.find(name, index));
+}
+
+forms::Timer* MainClockBoard::timer(ClockTimer which) const { return control<forms::Timer>(kTimerNames[int(which)]); }
+
+void MainClockBoard::connect(MatchClock& clock)
+{
+    for (ClockTimer which : kTimers)
+        if (forms::Timer* t = timer(which))
+            t->onTimer = [&clock, which] { clock.onTimer(which); };
+    if (auto* ok = control<qel::qelCommand>("ok"))
+        ok->Click = [&clock] { clock.startPause(); };
+}
+
+void MainClockBoard::startTimer(ClockTimer which, int ms)
+{
+    if (forms::Timer* t = timer(which)) {
+        t->setInterval(ms);
+        t->setEnabled(true);
+    }
+}
+
+void MainClockBoard::stopTimer(ClockTimer which)
+{
+    if (forms::Timer* t = timer(which))
+        t->setEnabled(false);
+}
+
+bool MainClockBoard::timerRunning(ClockTimer which) const
+{
+    forms::Timer* t = timer(which);
+    return t && t->enabled() && t->isRunning();
+}
+
+void MainClockBoard::setStartButton(std::string_view caption, uint32_t backColor)
+{
+    setStartButtonCaption(caption);
+    setStartButtonColor(backColor);
+}
+
+void MainClockBoard::setStartButtonColor(uint32_t backColor)
+{
+    if (auto* ok = control<qel::qelCommand>("ok")) {
+        ok->setBackColor1(backColor);
+        ok->setBackColorPushed1(backColor);
+    }
+}
+
+void MainClockBoard::setStartButtonCaption(std::string_view text)
+{
+    if (auto* ok = control<qel::qelCommand>("ok"))
+        ok->setCaption(std::string(text));
+}
+
+void MainClockBoard::setClockText(std::string_view text, uint32_t color)
+{
+    if (auto* clock = control<qel::qelLabel>("balltime")) {
+        clock->setCaption(std::string(text));
+        clock->setForeColor(color);
+    }
+}
+
+void MainClockBoard::setClockColor(uint32_t color)
+{
+    if (auto* clock = control<qel::qelLabel>("balltime"))
+        clock->setForeColor(color);
+}
+
+bool MainClockBoard::periodReportVisible() const
+{
+    forms::Control* look = m_form.find("look");
+    return look && look->visible();
+}
+
+void MainClockBoard::hidePeriodReport()
+{
+    if (forms::Control* look = m_form.find("look"))
+        look->setVisible(false);
+}
+
+void MainClockBoard::showPeriodReport()
+{
+    if (forms::Control* look = m_form.find("look"))
+        look->setVisible(true);
+}
+
+void MainClockBoard::placePeriodReport()
+{
+    if (forms::Control* look = m_form.find("look"))
+        look->move(kReportLeft, kReportTop, kReportWidth, kReportHeight);
+}
+
+void MainClockBoard::setReportCountdownText(std::string_view text)
+{
+    if (auto* label = control<qel::qelLabel>("vtime"))
+        label->setCaption(std::string(text));
+}
+
+void MainClockBoard::setLeaderText(std::string_view text)
+{
+    if (auto* label = control<qel::qelLabel>("onename"))
+        label->setCaption(std::string(text));
+}
+
+void MainClockBoard::showLeaderText(bool visible)
+{
+    if (forms::Control* label = m_form.find("onename"))
+        label->setVisible(visible);
+}
+
+void MainClockBoard::showMatchScoreSheet()
+{
+    call(m_hooks.ShowPeriodTable);
+    if (forms::Control* sheet = m_form.find("balldate")) {
+        sheet->setVisible(true);
+        sheet->zOrder(0);
+    }
+    if (forms::Control* button = m_form.find("lookdate"))
+        button->setVisible(true);
+}
+
+void MainClockBoard::setZeroMarkColor(uint32_t color)
+{
+    for (const char* name : {"showtime", "qelf1"})
+        if (auto* frame = control<qel::qelFrame>(name))
+            frame->setBorderColor(color);
+    if (auto* line = control<forms::Line>("line8"))
+        line->setBorderColor(color);
+    for (int index : {2, 3})
+        if (auto* line = control<forms::Line>("Line11", index))
+            line->setBorderColor(color);
+}
+
+void MainClockBoard::setReportLines(std::string_view first, std::string_view second)
+{
+    if (auto* label = control<qel::qelLabel>("vlook1", 0))
+        label->setCaption(std::string(first));
+    if (auto* label = control<qel::qelLabel>("vlook1", 1))
+        label->setCaption(std::string(second));
+}
+
+void MainClockBoard::showOvertimeLabels(bool visible)
+{
+    for (int index : {0, 1})
+        if (forms::Control* label = m_form.find("addtimelab", index))
+            label->setVisible(visible);
+}
+
+void MainClockBoard::bringClockPanelToFront()
+{
+    if (forms::Control* panel = m_form.find("showtime"))
+        panel->zOrder(0);
+}
+
+bool MainClockBoard::confirm(std::string_view text, std::string_view title)
+{
+    return forms::msgBox(std::string(text), forms::vbOKCancel, std::string(title)) == forms::vbOK;
+}
+
+MainMatchClock::MainMatchClock(forms::Form& form, MainClockBoard::Hooks hooks, const plat::sys::DateSource& dates)
+    : m_form(form)
+    , m_board(form, std::move(hooks))
+    , m_clock(m_board, dates)
+{
+    for (ClockTimer which : kTimers)
+        m_board.stopTimer(which);
+    m_board.connect(m_clock);
+}
+
+MainMatchClock::~MainMatchClock()
+{
+    for (ClockTimer which : kTimers)
+        m_board.stopTimer(which);
+    for (const char* name : kTimerNames)
+        if (auto* t = dynamic_cast<forms::Timer*>(m_form.find(name)))
+            t->onTimer = nullptr;
+    if (auto* ok = dynamic_cast<qel::qelCommand*>(m_form.find("ok")))
+        ok->Click = nullptr;
+}
+
+} // namespace scoreboard

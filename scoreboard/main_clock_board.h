@@ -1,0 +1,115 @@
+#pragma once
+#include "scoreboard/match_clock.h"
+#include "scoreboard/match_clock_board.h"
+
+#include <functional>
+
+namespace plat::forms {
+class Form;
+class Control;
+class Timer;
+}
+
+namespace scoreboard {
+
+// The match clock's board on the controls of the scoreboard form `main`, found by name: `ok`,
+// `balltime`, `showtime`, `qelf1`, `line8`, `Line11` 2 and 3, `look`, `vlook1` 0 and 1, `vtime`,
+// `onename`, `addtimelab` 0 and 1, `balldate`, `lookdate` and the timers `Timer2`, `Timer3`,
+// `Timer9`, `Timer4`, `Timer8`. A control the form lacks is skipped. What other parts of the form
+// do (display routines, the command bar, the notice box, music and live video) comes in as hooks;
+// a hook not given does nothing.
+class MainClockBoard final : public MatchClockBoard {
+public:
+    struct Hooks {
+        std::function<void()> ResetClockDisplay;
+        std::function<void()> ShowPeriod;
+        std::function<void()> ShowPeriodTable;
+        std::function<void()> matchMode;  // item 1 of the command bar
+        std::function<void()> scoreSheet; // item 3 of the command bar
+        std::function<void()> inshowfame;
+        std::function<bool()> liveModeOn;
+        std::function<void()> leaveLiveMode;
+        std::function<bool()> musicPlaying;
+        std::function<void()> pauseMusic;
+        std::function<void(bool)> setMatchBlinkPhase;
+    };
+
+    MainClockBoard(plat::forms::Form& form, Hooks hooks);
+
+    // Sends the ticks of the five timers to `clock`.
+    void connect(MatchClock& clock);
+
+    // MatchClockBoard
+    void startTimer(ClockTimer timer, int ms) override;
+    void stopTimer(ClockTimer timer) override;
+    bool timerRunning(ClockTimer timer) const override;
+    void setStartButton(std::string_view caption, uint32_t backColor) override;
+    void setStartButtonColor(uint32_t backColor) override;
+    void setClockText(std::string_view text, uint32_t color) override;
+    bool periodReportVisible() const override;
+    void hidePeriodReport() override;
+    void setReportCountdownText(std::string_view text) override;
+    void setLeaderText(std::string_view text) override;
+    void showLeaderText(bool visible) override;
+    void showMatchScoreSheet() override;
+    void matchMode() override { call(m_hooks.matchMode); }
+    void scoreSheet() override { call(m_hooks.scoreSheet); }
+    bool liveModeOn() const override { return m_hooks.liveModeOn && m_hooks.liveModeOn(); }
+    void leaveLiveMode() override { call(m_hooks.leaveLiveMode); }
+    bool musicPlaying() const override { return m_hooks.musicPlaying && m_hooks.musicPlaying(); }
+    void pauseMusic() override { call(m_hooks.pauseMusic); }
+    void setMatchBlinkPhase(bool phase) override
+    {
+        if (m_hooks.setMatchBlinkPhase)
+            m_hooks.setMatchBlinkPhase(phase);
+    }
+    bool confirm(std::string_view text, std::string_view title) override;
+
+    // PeriodEndBoard
+    void placePeriodReport() override;
+    void setZeroMarkColor(uint32_t color) override;
+    void setReportLines(std::string_view first, std::string_view second) override;
+    void showOvertimeLabels(bool visible) override;
+    void ResetClockDisplay() override { call(m_hooks.ResetClockDisplay); }
+    void ShowPeriod() override { call(m_hooks.ShowPeriod); }
+    void setClockColor(uint32_t color) override;
+    void setStartButtonCaption(std::string_view text) override;
+    void showPeriodReport() override;
+    void startReportCountdown() override { startTimer(ClockTimer::Timer4, 1000); }
+    void bringClockPanelToFront() override;
+    void inshowfame() override { call(m_hooks.inshowfame); }
+
+private:
+    static void call(const std::function<void()>& f)
+    {
+        if (f)
+            f();
+    }
+    template<class T>
+    T* control(std::string_view name, int index = -1) const;
+    plat::forms::Timer* timer(ClockTimer which) const;
+
+    plat::forms::Form& m_form;
+    Hooks m_hooks;
+};
+
+// The match clock of `main`: its board on the form's controls, the start button's Click and the
+// five timers connected. The form makes it once its controls are there and keeps it while loaded.
+class MainMatchClock {
+public:
+    MainMatchClock(plat::forms::Form& form, MainClockBoard::Hooks hooks, const plat::sys::DateSource& dates);
+    ~MainMatchClock();
+
+    MatchClock& clock() { return m_clock; }
+    // The start/pause command, as the start key runs it.
+    void startPause() { m_clock.startPause(); }
+    // The reset command of the menu.
+    void ConfirmReset() { m_clock.ConfirmReset(); }
+
+private:
+    plat::forms::Form& m_form;
+    MainClockBoard m_board;
+    MatchClock m_clock;
+};
+
+} // namespace scoreboard
