@@ -1,0 +1,447 @@
+#include "controls/extra/qel_bar.h"
+#include "controls/extra/number_text.h"
+#include "platform/forms/resources_folder.h"
+#include "platform/gfx/system_colors.h"
+#include "platform/window/api.h"
+#include "platform/window/twips.h"
+#include <algorithm>
+#include <cmath>
+
+namespace qel {
+
+using namespace plat;
+using namespace plat::win;
+
+namespace {
+
+int channel(double v) { return std::clamp(int(roundHalfEven(v)), 0, 255); }
+
+gfx::Color mix(const RGBRecord& from, double r, double g, double b) { return gfx::rgb(channel(from.Red + r), channel(from.Green + g), channel(from.Blue + b)); }
+
+gfx::Picture loadPicture(const forms::PictureRef& ref)
+{
+    gfx::Picture p;
+    if (!ref.isEmpty())
+        p.load(forms::resourcePath(ref.path).string());
+    return p;
+}
+
+} // namespace
+
+qelBar::qelBar() = default;
+qelBar::~qelBar() = default;
+
+// --- properties ---
+
+void qelBar::setValue(double v)
+{
+    const double old = m_value;
+    if (std::isnan(v) || v < m_min)
+        m_value = m_min;
+    else if (v > m_max)
+        m_value = m_max;
+    else
+        m_value = v;
+    RaiseValueEvents(m_value, old, false);
+    PropertyChanged();
+}
+
+void qelBar::RaiseValueEvents(double newValue, double oldValue, bool interaction)
+{
+    if (interaction && InteractionComplete) {
+        double n = newValue, o = oldValue;
+        InteractionComplete(n, o);
+    }
+    if (Change) {
+        double n = newValue, o = oldValue;
+        Change(n, o);
+    }
+    if (m_value == m_min && ValueIsMin) {
+        double v = m_min;
+        ValueIsMin(v);
+    }
+    if (m_value == m_max && ValueIsMax) {
+        double v = m_max;
+        ValueIsMax(v);
+    }
+}
+
+void qelBar::setFont(const forms::FontDesc& font)
+{
+    setSurfaceFont(font);
+    PropertyChanged();
+}
+
+void qelBar::setDisplayBorder(bool v)
+{
+    m_displayBorder = v;
+    Layout();
+    PropertyChanged();
+}
+
+void qelBar::setBackPicture(const gfx::Picture& picture)
+{
+    m_backImg = picture;
+    m_backSource = {};
+    if (!m_tpn.isEmpty() && !picture.isEmpty()) {
+        gfx::DeviceContext dc(m_tpn);
+        dc.drawPicture(picture, 0, 0);
+    }
+}
+
+void qelBar::setBackPicture(const forms::PictureRef& picture)
+{
+    setBackPicture(loadPicture(picture));
+    m_backSource = picture;
+}
+
+void qelBar::setFrontPicture(const gfx::Picture& picture)
+{
+    m_frontImg = picture;
+    m_frontSource = {};
+}
+
+void qelBar::setFrontPicture(const forms::PictureRef& picture)
+{
+    setFrontPicture(loadPicture(picture));
+    m_frontSource = picture;
+}
+
+void qelBar::setBorderStyle(int32_t v)
+{
+    m_borderStyle = v;
+    DrawFrame();
+}
+
+void qelBar::setBorderColor(uint32_t c)
+{
+    m_borderColor = c;
+    ShowRing();
+    PropertyChanged();
+}
+
+// --- layout ---
+
+void qelBar::onPlaced()
+{
+    DrawnControl::onPlaced();
+    m_pct = CreateWindow("qelBar.pct", hwnd(), {0, 0, 1, 1}, true,
+        makeWndProc([this](HWND h, UINT m, WPARAM w, LPARAM l) { return PictureProc(h, m, w, l); }));
+    Layout();
+}
+
+void qelBar::onRemoved()
+{
+    m_pct = 0;
+    DrawnControl::onRemoved();
+}
+
+void qelBar::Layout()
+{
+    if (!m_pct || !IsWindow(m_pct))
+        return;
+    const int b = m_displayBorder ? 30 : 0;
+    const int left = N(double(b) / 2 / Tx());
+    const int w = std::max(0, N((SW() - b) / Tx()));
+    const int h = std::max(0, N((SH() - b) / Ty()));
+    const gfx::Rect now = GetWindowRect(m_pct);
+    if (now.left != left || now.top != left || now.width() != w || now.height() != h)
+        MoveWindow(m_pct, left, left, w, h);
+    const int inset = FrameInset();
+    const int tw = std::max(0, w - 2 * inset), th = std::max(0, h - 2 * inset);
+    if (m_tpn.width() != tw || m_tpn.height() != th)
+        m_tpn.resize(tw, th, gfx::opaque(0xFFFFFF));
+}
+
+void qelBar::OnResized()
+{
+    Layout();
+    ShowRing();
+}
+
+int qelBar::DrawingWidth() const { return m_tpn.width(); }
+int qelBar::DrawingHeight() const { return m_tpn.height(); }
+
+void qelBar::ShowRing()
+{
+    if (!hwnd())
+        return;
+    setSurfaceBackColor(gfx::toRgb(m_borderColor));
+    ShowImage();
+}
+
+void qelBar::DrawFrame()
+{
+    if (!m_pct || !IsWindow(m_pct))
+        return;
+    Layout();
+    gfx::Surface& img = WindowImage(m_pct);
+    if (img.isEmpty() || FrameInset() == 0) {
+        ImageChanged(m_pct);
+        return;
+    }
+    // The sunken frame: shadow above and left, light below and right, two pixels each.
+    gfx::DeviceContext dc(img);
+    const int w = img.width(), h = img.height();
+    const gfx::Color outer[2] = {gfx::systemColor(gfx::ColorBtnShadow), gfx::systemColor(gfx::ColorBtnHighlight)};
+    const gfx::Color inner[2] = {gfx::systemColor(gfx::Color3DDkShadow), gfx::systemColor(gfx::Color3DLight)};
+    for (int i = 0; i < 2; ++i) {
+        const gfx::Color* c = i == 0 ? outer : inner;
+        dc.fillRect({i, i, w - i, i + 1}, c[0]);
+        dc.fillRect({i, i, i + 1, h - i}, c[0]);
+        dc.fillRect({i, h - i - 1, w - i, h - i}, c[1]);
+        dc.fillRect({w - i - 1, i, w - i, h - i}, c[1]);
+    }
+    ImageChanged(m_pct);
+}
+
+// --- drawing ---
+
+void qelBar::Redraw()
+{
+    m_imageCurrent = false;
+    DrawingPass();
+}
+
+void qelBar::DrawBackground(int W, int H)
+{
+    if (!m_backImg.isEmpty())
+        return; // tpn holds the back picture
+    m_tpn.fill(gfx::opaque(0xFFFFFF));
+    gfx::DeviceContext dc(m_tpn);
+    const RGBRecord bottom = SplitColor(int32_t(gfx::toRgb(m_backColorBottom)));
+    const RGBRecord top = SplitColor(int32_t(gfx::toRgb(m_backColorTop)));
+    for (int y = 0; y <= H; ++y) {
+        const double f = H == 0 ? 0.0 : double(y) / H;
+        dc.setForeColor(mix(bottom, f * (top.Red - bottom.Red), f * (top.Green - bottom.Green), f * (top.Blue - bottom.Blue)));
+        dc.line(0, y, W, y);
+    }
+}
+
+void qelBar::DrawingPass()
+{
+    if (m_imageCurrent || m_loading || !m_pct || !IsWindow(m_pct))
+        return;
+    Layout();
+    const int W = m_tpn.width(), H = m_tpn.height();
+    DrawBackground(W, H);
+
+    gfx::Surface& img = WindowImage(m_pct);
+    gfx::DeviceContext dc(img);
+    const int inset = FrameInset();
+    dc.setOrigin({inset, inset});
+    dc.setClipRegion(gfx::Region::fromRect({inset, inset, inset + W, inset + H}));
+    gfx::Point pen{0, 0}; // where the drawing position stands, for an Alignment outside 1 to 9
+    const double range = m_max - m_min;
+    auto finish = [&] {
+        DrawFrame();
+        ImageChanged(m_pct);
+    };
+
+    double F = 0;
+    if (!m_frontImg.isEmpty()) {
+        if (range == 0) {
+            finish();
+            return;
+        }
+        F = (m_value - m_min) / range * W + 0.0001;
+        dc.bitBlt(0, 0, W, H, m_tpn, 0, 0);
+        const int fillWidth = int(std::floor(F)) + 1;
+        dc.stretchBlt({0, 0, std::min(fillWidth, W), H}, m_frontImg.image(), m_frontImg.image().rect());
+    } else {
+        dc.bitBlt(0, 0, W, H, m_tpn, 0, 0);
+        if (range == 0) {
+            finish();
+            return;
+        }
+        F = (m_value - m_min) / range * W + 0.0001;
+        const RGBRecord l = SplitColor(int32_t(gfx::toRgb(m_leftColor)));
+        const RGBRecord r = SplitColor(int32_t(gfx::toRgb(m_rightColor)));
+        const double span = m_gradientMode == 2 ? double(W) : F;
+        const double sr = (r.Red - l.Red) / span, sg = (r.Green - l.Green) / span, sb = (r.Blue - l.Blue) / span;
+        const int last = int(std::floor(F));
+        for (int x = 0; x <= last; ++x) {
+            dc.setForeColor(mix(l, x * sr, x * sg, x * sb));
+            dc.line(x, 0, x, H);
+            pen = {x, H};
+        }
+    }
+
+    switch (m_displayLabel) {
+    case 1:
+        m_labelText = NumberText(RoundToDigits((m_value - m_min) * 100 / range, m_decimals)) + " %";
+        break;
+    case 2:
+        m_labelText = NumberText(RoundToDigits(m_value, m_decimals));
+        break;
+    case 3:
+        m_labelText = NumberText(RoundToDigits(m_value, m_decimals)) + "/" + NumberText(m_max);
+        break;
+    default:
+        m_labelText.clear();
+        break;
+    }
+    dc.setFont(hDc().font());
+    const gfx::Size size = dc.font().textSize(m_labelText);
+    const int tw = size.width, th = size.height;
+    const int ox = m_offSetX, oy = m_offSetY;
+    const int cx = int(std::floor((W - tw) / 2.0)) + ox, rx = W - tw + ox, lx = ox;
+    const int my = int(std::floor((H - th) / 2.0)) + oy, by = H - th + oy, ty = oy;
+    gfx::Point at = pen;
+    switch (m_alignment) {
+    case 1: at = {lx, ty}; break;
+    case 2: at = {cx, ty}; break;
+    case 3: at = {rx, ty}; break;
+    case 4: at = {lx, my}; break;
+    case 5: at = {cx, my}; break;
+    case 6: at = {rx, my}; break;
+    case 7: at = {lx, by}; break;
+    case 8: at = {cx, by}; break;
+    case 9: at = {rx, by}; break;
+    default: break;
+    }
+    dc.setTextColor(gfx::toRgb(m_foreColor));
+    dc.setBackMode(gfx::BackMode::Transparent);
+    if (!m_labelText.empty())
+        dc.textOut(at.x, at.y, m_labelText);
+
+    finish();
+    m_imageCurrent = true;
+}
+
+// --- the inner surface's input ---
+
+LRESULT qelBar::PictureProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const int x = loWordSigned(lParam) - FrameInset(), y = hiWordSigned(lParam) - FrameInset();
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        // A press on the inner surface focuses the control, whose key events are the surface's.
+        if (hwnd() && GetFocus() != hwnd())
+            setFocus();
+        m_leftPressedOnPicture = msg == WM_LBUTTONDOWN;
+        PicturePress(messageButton(msg), x, y);
+        return 0;
+    }
+    case WM_LBUTTONUP:
+        if (m_leftPressedOnPicture) {
+            m_leftPressedOnPicture = false;
+            if (Click)
+                Click();
+        }
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        m_leftPressedOnPicture = false;
+        if (DblClick)
+            DblClick();
+        return 0;
+    default:
+        return DefWindowProc(h, msg, wParam, lParam);
+    }
+}
+
+void qelBar::PicturePress(int button, int x, int y)
+{
+    const int W = m_tpn.width(), H = m_tpn.height();
+    x = std::clamp(x, 0, std::max(W, 0));
+    y = std::clamp(y, 0, std::max(H, 0));
+    if (button != m_interactiveButton || !m_interactiveControl)
+        return;
+    const double old = m_value;
+    m_value = W > 0 ? m_min + (m_max - m_min) * x / W : m_min;
+    if (x == W - 1)
+        m_value = m_max;
+    m_imageCurrent = false;
+    DrawingPass();
+    RaiseValueEvents(m_value, old, true);
+}
+
+// --- stored properties ---
+
+void qelBar::initProperties()
+{
+    BeginLoading();
+    setMin(1);
+    setMax(100);
+    setValue(50);
+    setInteractiveControl(false);
+    setDisplayLabel(1);
+    setRightColor(0xE4C6B5);
+    setLeftColor(0xC85A21);
+    setBackColorBottom(0xFBFBFB);
+    setBackColorTop(0xDCDCDC);
+    setGradientMode(2);
+    setInteractiveButton(1);
+    setDisplayBorder(true);
+    setBorderColor(0xFF8080);
+    setForeColor(0x404040);
+    setDecimals(2);
+    setBorderStyle(0);
+    setFont(ambient().font);
+    setAlignment(5);
+    setOffSetX(0);
+    setUnRefreshControl(false);
+    setOffSetY(0);
+    EndInitialising();
+    Redraw();
+}
+
+void qelBar::readProperties(forms::PropertyBag& bag)
+{
+    BeginLoading();
+    setFont(bag.readProperty("Font", ambient().font));
+    setDisplayBorder(bag.readProperty("DisplayBorder", true));
+    setDecimals(bag.readProperty("Decimals", int32_t(2)));
+    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xFF8080)));
+    setBackColorTop(bag.readProperty("BackColorTop", uint32_t(0xDCDCDC)));
+    setBackColorBottom(bag.readProperty("BackColorBottom", uint32_t(0xFBFBFB)));
+    setLeftColor(bag.readProperty("LeftColor", uint32_t(0xC85A21)));
+    setRightColor(bag.readProperty("RightColor", uint32_t(0xE4C6B5)));
+    setMin(bag.readProperty("Min", 1.0));
+    setMax(bag.readProperty("Max", 100.0));
+    setOffSetX(bag.readProperty("OffSetX", int32_t(0)));
+    setOffSetY(bag.readProperty("OffSetY", int32_t(0)));
+    setValue(bag.readProperty("Value", 50.0));
+    setInteractiveControl(bag.readProperty("InteractiveControl", false));
+    setDisplayLabel(bag.readProperty("DisplayLabel", int32_t(1)));
+    setGradientMode(bag.readProperty("GradientMode", int32_t(2)));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0x404040)));
+    setBorderStyle(bag.readProperty("BorderStyle", int32_t(0)));
+    setAlignment(bag.readProperty("Alignment", int32_t(5)));
+    setInteractiveButton(bag.readProperty("InteractiveButton", int32_t(1)));
+    setBackPicture(bag.readProperty("BackPicture", forms::PictureRef{}));
+    setFrontPicture(bag.readProperty("FrontPicture", forms::PictureRef{}));
+    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
+    EndReading();
+}
+
+void qelBar::writeProperties(forms::PropertyBag& bag) const
+{
+    bag.writeProperty("BorderColor", m_borderColor, 0xFF8080);
+    bag.writeProperty("DisplayBorder", m_displayBorder, true);
+    bag.writeProperty("Decimals", m_decimals, 2);
+    bag.writeProperty("BackColorTop", m_backColorTop, 0xDCDCDC);
+    bag.writeProperty("BackColorBottom", m_backColorBottom, 0xFBFBFB);
+    bag.writeProperty("LeftColor", m_leftColor, 0xC85A21);
+    bag.writeProperty("RightColor", m_rightColor, 0xE4C6B5);
+    bag.writeProperty("Min", m_min, 1.0);
+    bag.writeProperty("Max", m_max, 100.0);
+    bag.writeProperty("OffSetX", m_offSetX, 0);
+    bag.writeProperty("OffSetY", m_offSetY, 0);
+    bag.writeProperty("Alignment", m_alignment, 5);
+    bag.writeProperty("Value", m_value, 50.0);
+    bag.writeProperty("InteractiveControl", m_interactiveControl, false);
+    bag.writeProperty("DisplayLabel", m_displayLabel, 1);
+    bag.writeProperty("GradientMode", m_gradientMode, 2);
+    bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
+    bag.writeProperty("ForeColor", m_foreColor, 0x404040);
+    bag.writeProperty("BorderStyle", m_borderStyle, 0);
+    bag.writeProperty("InteractiveButton", m_interactiveButton, 1);
+    bag.writeProperty("BackPicture", m_backSource, forms::PictureRef{});
+    bag.writeProperty("FrontPicture", m_frontSource, forms::PictureRef{});
+    bag.writeProperty("Font", Font(), ambient().font);
+}
+
+} // namespace qel
