@@ -10,6 +10,8 @@ void registerStandardControls(ControlRegistry& registry)
     registry.add<Line>("Line");
     registry.add<Shape>("Shape");
     registry.add<Timer>("Timer");
+    registry.add<TextBox>("TextBox");
+    registry.add<ListBox>("ListBox");
 }
 
 } // namespace plat::forms

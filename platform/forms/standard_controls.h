@@ -3,13 +3,15 @@
 #include "platform/forms/image.h"
 #include "platform/forms/label.h"
 #include "platform/forms/line.h"
+#include "platform/forms/list_box.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/shape.h"
+#include "platform/forms/text_box.h"
 #include "platform/forms/timer.h"
 
 namespace plat::forms {
 
-// Label, PictureBox, Image, Line, Shape and Timer, under those class names.
+// Label, PictureBox, Image, Line, Shape, Timer, TextBox and ListBox, under those class names.
 void registerStandardControls(ControlRegistry& registry = ControlRegistry::global());
 
 } // namespace plat::forms

@@ -1,0 +1,342 @@
+#include "platform/forms/list_box.h"
+#include "platform/forms/colors.h"
+#include "platform/forms/edges.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/form.h"
+#include "platform/forms/list_text.h"
+#include "platform/forms/user_control.h"
+#include "platform/window/api.h"
+#include <utility>
+
+namespace plat::forms {
+
+using namespace plat::win;
+
+static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
+
+ListBox::ListBox()
+{
+    m_panel.setFont(openFont(m_font));
+    m_panel.onScroll = [this] {
+        if (onScroll)
+            onScroll();
+    };
+    m_panel.onRedraw = [this] { redraw(); };
+    applyColors();
+}
+
+ListBox::~ListBox() { m_panel.detach(); }
+
+void ListBox::addItem(const std::string& text, int index)
+{
+    int at = m_entries.add(text, index, m_sorted && index < 0);
+    if (at < 0)
+        return;
+    m_newIndex = at;
+    m_panel.entriesInserted(at);
+    redraw();
+}
+
+void ListBox::removeItem(int index)
+{
+    if (!m_entries.remove(index))
+        return;
+    m_panel.entryRemoved(index);
+    redraw();
+}
+
+void ListBox::clear()
+{
+    m_entries.clear();
+    m_panel.entriesCleared();
+    m_newIndex = -1;
+    redraw();
+}
+
+void ListBox::setList(int index, const std::string& text)
+{
+    if (m_entries.setText(index, text))
+        redraw();
+}
+
+void ListBox::raiseClick()
+{
+    if (!m_loading && onClick)
+        onClick();
+}
+
+void ListBox::setListIndex(int index)
+{
+    bool changed = m_panel.setListIndex(index);
+    redraw();
+    if (changed)
+        raiseClick();
+}
+
+void ListBox::setText(const std::string& text)
+{
+    int found = m_entries.findExact(text);
+    if (found >= 0)
+        setListIndex(found);
+}
+
+void ListBox::setSelected(int index, bool on)
+{
+    if (!m_entries.valid(index))
+        return;
+    if (multiSelect() == 0) {
+        if (on)
+            setListIndex(index);
+        else if (index == listIndex())
+            setListIndex(-1);
+        return;
+    }
+    bool changed = m_entries.selected(index) != on;
+    m_entries.setSelected(index, on);
+    redraw();
+    if (changed)
+        raiseClick();
+}
+
+void ListBox::setTopIndex(int index)
+{
+    m_panel.setTopIndex(index);
+    redraw();
+}
+
+void ListBox::setMultiSelect(int mode)
+{
+    m_panel.setMultiSelect(mode);
+    redraw();
+}
+
+void ListBox::setSorted(bool on)
+{
+    m_sorted = on;
+    if (on && !m_entries.empty()) {
+        std::string current = text();
+        m_entries.sort();
+        m_panel.setListIndex(multiSelect() == 0 && !current.empty() ? m_entries.findExact(current) : listIndex());
+    }
+    redraw();
+}
+
+void ListBox::setForeColor(uint32_t color)
+{
+    m_foreColor = color;
+    applyColors();
+}
+
+void ListBox::setBackColor(uint32_t color)
+{
+    m_backColor = color;
+    applyColors();
+}
+
+void ListBox::applyColors()
+{
+    m_panel.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
+    redraw();
+}
+
+void ListBox::setFont(const FontDesc& font)
+{
+    m_font = font;
+    m_panel.setFont(openFont(font));
+    redraw();
+}
+
+void ListBox::setAppearance(int appearance)
+{
+    m_appearance = std::clamp(appearance, 0, 1);
+    layOut();
+}
+
+void ListBox::setEnabled(bool enabled)
+{
+    Control::setEnabled(enabled);
+    m_panel.setEnabled(enabled);
+    redraw();
+}
+
+gfx::Rect ListBox::entryRect(int index) const
+{
+    int row = index - m_panel.topIndex();
+    if (!m_entries.valid(index) || row < 0 || row > m_panel.visibleRows())
+        return {};
+    gfx::Rect r = m_panel.rect();
+    int h = m_panel.rowHeight();
+    return {r.left, r.top + row * h, r.right, r.top + (row + 1) * h};
+}
+
+void ListBox::layOut()
+{
+    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
+    int b = m_appearance == 1 ? 2 : 1;
+    m_panel.setRect({b, b, std::max(b, r.width() - b), std::max(b, r.height() - b)});
+    redraw();
+}
+
+void ListBox::onPlaced()
+{
+    m_panel.attach(hwnd());
+    m_panel.setEnabled(enabled());
+    layOut();
+}
+
+void ListBox::redraw()
+{
+    if (!hwnd() || m_loading)
+        return;
+    gfx::Surface& s = WindowImage(hwnd());
+    gfx::DeviceContext dc(s);
+    (m_appearance == 1 ? drawSunkenEdge : drawFlatEdge)(dc, s.rect());
+    m_panel.draw(dc);
+    ImageChanged(hwnd());
+}
+
+LRESULT ListBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
+    auto alive = [&] { return this->hwnd() == hwnd; };
+    int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
+    switch (msg) {
+    case WM_SIZE:
+        layOut();
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        m_panel.setFocused(msg == WM_SETFOCUS);
+        redraw();
+        if (auto& event = msg == WM_SETFOCUS ? onGotFocus : onLostFocus)
+            event();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        int code = int(wParam);
+        int shift = currentShiftState();
+        if (auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp)
+            event(code, shift);
+        if (msg == WM_KEYDOWN && code && alive()) {
+            bool changed = m_panel.keyDown(code, shift);
+            redraw();
+            if (changed)
+                raiseClick();
+        }
+        return 0;
+    }
+    case WM_CHAR: {
+        int ascii = int(wParam);
+        if (onKeyPress)
+            onKeyPress(ascii);
+        if (ascii > 0 && alive() && m_panel.character(char32_t(ascii))) {
+            redraw();
+            raiseClick();
+        }
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (GetFocus() != hwnd)
+            setFocus();
+        if (!alive())
+            return 0;
+        if (m_panel.onScrollBar(p)) {
+            m_panel.mouseDown(p, mouseShift);
+            redraw();
+            return 0; // the scroll bar is not the list: no mouse events
+        }
+        m_panel.mouseDown(p, mouseShift, &m_pressOnEntry);
+        if (msg == WM_LBUTTONDBLCLK)
+            m_pressOnEntry = false; // the double click's second press raises DblClick, not Click
+        redraw();
+        break;
+    case WM_MOUSEMOVE:
+        if (m_panel.scrollBarTracking()) {
+            m_panel.mouseMove(p, true);
+            redraw();
+            return 0;
+        }
+        if (m_panel.mouseMove(p, (wParam & MK_LBUTTON) != 0))
+            redraw();
+        break;
+    case WM_LBUTTONUP:
+        if (m_panel.scrollBarTracking()) {
+            m_panel.mouseUp();
+            redraw();
+            return 0;
+        }
+        m_panel.mouseUp();
+        return releaseOnList(hwnd, wParam, lParam);
+    case WM_RBUTTONDOWN:
+        if (GetFocus() != hwnd)
+            setFocus();
+        break;
+    case WM_MOUSEWHEEL:
+        if (m_panel.wheel(hiWordSigned(LPARAM(wParam)))) {
+            redraw();
+            return 0;
+        }
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_DESTROY:
+        m_panel.detach();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    default:
+        break;
+    }
+    if (alive() && raiseMouseEvents(hwnd, msg, wParam, lParam))
+        return 0;
+    return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+// MouseUp, then Click when the press was on an entry (wherever the button is released: a drag
+// may end outside the list).
+LRESULT ListBox::releaseOnList(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    bool click = std::exchange(m_pressOnEntry, false);
+    auto stashed = std::move(onClick);
+    onClick = nullptr;
+    raiseMouseEvents(hwnd, WM_LBUTTONUP, wParam, lParam);
+    if (!onClick)
+        onClick = std::move(stashed);
+    if (click && this->hwnd() == hwnd)
+        raiseClick();
+    return 0;
+}
+
+void ListBox::initProperties()
+{
+    m_loading = true;
+    setFont(formFont(*this));
+    m_loading = false;
+    redraw();
+}
+
+void ListBox::readProperties(PropertyBag& bag)
+{
+    m_loading = true;
+    setFont(bag.readProperty("Font", formFont(*this)));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
+    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+    setAppearance(bag.readProperty("Appearance", 1));
+    setMultiSelect(bag.readProperty("MultiSelect", 0));
+    setSorted(bag.readProperty("Sorted", false));
+    clear();
+    for (const std::string& item : splitListText(bag.readProperty("List", "")))
+        addItem(item);
+    m_loading = false;
+    redraw();
+}
+
+void ListBox::writeProperties(PropertyBag& bag) const
+{
+    bag.writeProperty("Font", m_font, formFont(*this));
+    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
+    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+    bag.writeProperty("Appearance", m_appearance, 1);
+    bag.writeProperty("MultiSelect", multiSelect(), 0);
+    bag.writeProperty("Sorted", m_sorted, false);
+    bag.writeProperty("List", joinListText(m_entries), "");
+}
+
+} // namespace plat::forms

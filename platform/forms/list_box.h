@@ -1,0 +1,106 @@
+#pragma once
+#include "platform/forms/control.h"
+#include "platform/forms/font_desc.h"
+#include "platform/forms/list_entries.h"
+#include "platform/forms/list_panel.h"
+#include "platform/forms/mouse_events.h"
+#include <functional>
+#include <string>
+
+namespace plat::forms {
+
+// A list of text entries in a white field with a sunken border; its own scroll bar shows when
+// they do not all fit. Entries count from 0; an index outside the list is ignored (reading
+// gives an empty text or 0), never an error.
+//
+// Click follows a press on an entry (raised with the button's release, after MouseUp), a
+// change of the selection by the keys, and a new ListIndex set by code; DblClick a double
+// click.
+class ListBox : public Control, public MouseEvents {
+public:
+    ListBox();
+    ~ListBox() override;
+    std::string className() const override { return "ListBox"; }
+
+    // Inserts at `index` (-1: at the end, or in order when Sorted).
+    void addItem(const std::string& text, int index = -1);
+    void removeItem(int index);
+    void clear();
+    int listCount() const { return m_entries.count(); }
+    std::string list(int index) const { return m_entries.text(index); }
+    void setList(int index, const std::string& text);
+    // The selected entry (-1: none); with MultiSelect, the entry with the focus frame.
+    int listIndex() const { return m_panel.listIndex(); }
+    void setListIndex(int index);
+    // The selected entry's text; setting it selects the entry of that text.
+    std::string text() const { return m_entries.text(listIndex()); }
+    void setText(const std::string& text);
+    int32_t itemData(int index) const { return m_entries.itemData(index); }
+    void setItemData(int index, int32_t data) { m_entries.setItemData(index, data); }
+    bool selected(int index) const { return m_entries.selected(index); }
+    void setSelected(int index, bool on);
+    int selCount() const { return m_entries.selectedCount(); }
+    // Where the last addItem put its entry.
+    int newIndex() const { return m_newIndex; }
+    int topIndex() const { return m_panel.topIndex(); }
+    void setTopIndex(int index);
+    // 0 one entry, 1 simple (a click toggles), 2 extended (Shift and Ctrl).
+    int multiSelect() const { return m_panel.multiSelect(); }
+    void setMultiSelect(int mode);
+    bool sorted() const { return m_sorted; }
+    void setSorted(bool on);
+    uint32_t foreColor() const { return m_foreColor; }
+    void setForeColor(uint32_t color);
+    uint32_t backColor() const { return m_backColor; }
+    void setBackColor(uint32_t color);
+    const FontDesc& font() const { return m_font; }
+    void setFont(const FontDesc& font);
+    // 0 flat (a single line), 1 3D (sunken).
+    int appearance() const { return m_appearance; }
+    void setAppearance(int appearance);
+
+    void setEnabled(bool enabled) override;
+    void refresh() { redraw(); }
+    const ListPanel& panel() const { return m_panel; }
+    // The entry under a point of the list's window (-1: none).
+    int entryAt(gfx::Point p) const { return m_panel.rowAt(p); }
+    // Where an entry's row is in the list's window (empty while scrolled out of view).
+    gfx::Rect entryRect(int index) const;
+
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+    std::function<void()> onScroll;
+
+    void initProperties() override;
+    void readProperties(PropertyBag& bag) override;
+    void writeProperties(PropertyBag& bag) const override;
+
+protected:
+    bool canTakeFocus() const override { return true; }
+    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    void onPlaced() override;
+    void onRemoved() override { m_panel.detach(); }
+
+private:
+    void layOut();
+    void redraw();
+    void raiseClick();
+    win::LRESULT releaseOnList(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam);
+    void applyColors();
+
+    ListEntries m_entries;
+    ListPanel m_panel{m_entries};
+    int m_newIndex = -1;
+    bool m_sorted = false;
+    uint32_t m_foreColor = 0x80000008u;
+    uint32_t m_backColor = 0x80000005u;
+    FontDesc m_font;
+    int m_appearance = 1;
+    bool m_loading = false;
+    bool m_pressOnEntry = false;
+};
+
+} // namespace plat::forms
