@@ -12,6 +12,7 @@ void registerStandardControls(ControlRegistry& registry)
     registry.add<Timer>("Timer");
     registry.add<TextBox>("TextBox");
     registry.add<ListBox>("ListBox");
+    registry.add<ComboBox>("ComboBox");
 }
 
 } // namespace plat::forms

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/combo_box.h"
 #include "platform/forms/control_registry.h"
 #include "platform/forms/image.h"
 #include "platform/forms/label.h"
@@ -11,7 +12,7 @@
 
 namespace plat::forms {
 
-// Label, PictureBox, Image, Line, Shape, Timer, TextBox and ListBox, under those class names.
+// Label, PictureBox, Image, Line, Shape, Timer, TextBox, ListBox and ComboBox, under those class names.
 void registerStandardControls(ControlRegistry& registry = ControlRegistry::global());
 
 } // namespace plat::forms

@@ -1,0 +1,512 @@
+#include "platform/forms/combo_box.h"
+#include "platform/forms/colors.h"
+#include "platform/forms/edges.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/form.h"
+#include "platform/forms/list_text.h"
+#include "platform/forms/user_control.h"
+#include "platform/gfx/system_colors.h"
+#include "platform/gfx/text_render.h"
+#include "platform/gfx/utf8.h"
+#include "platform/window/api.h"
+#include "platform/window/twips.h"
+#include "platform/window/virtual_keys.h"
+
+namespace plat::forms {
+
+using namespace plat::win;
+using gfx::systemColor;
+
+constexpr int kKeyF4 = VK_F1 + 3;
+
+static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
+
+ComboBox::ComboBox()
+{
+    m_drawFont = openFont(m_font);
+    m_field.setFont(m_drawFont);
+    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
+    m_field.onUserChange = [this] { afterTyping(); };
+    m_field.onRedraw = [this] { redraw(); };
+    m_dropDown.onChoose = [this](int index) {
+        m_buttonPushed = false;
+        chooseByUser(index, true);
+    };
+    m_dropDown.onCancel = [this] {
+        m_buttonPushed = false;
+        redraw();
+    };
+}
+
+ComboBox::~ComboBox()
+{
+    m_dropDown.onChoose = nullptr;
+    m_dropDown.onCancel = nullptr;
+    m_field.detach();
+}
+
+// --- the list ---
+
+void ComboBox::addItem(const std::string& text, int index)
+{
+    int at = m_entries.add(text, index, m_sorted && index < 0);
+    if (at < 0)
+        return;
+    m_newIndex = at;
+    if (m_listIndex >= at)
+        ++m_listIndex;
+    showDropDown(false);
+    redraw();
+}
+
+void ComboBox::removeItem(int index)
+{
+    if (!m_entries.remove(index))
+        return;
+    if (m_listIndex == index)
+        m_listIndex = -1; // a typed text stays; a dropdown list shows nothing
+    else if (m_listIndex > index)
+        --m_listIndex;
+    showDropDown(false);
+    redraw();
+}
+
+void ComboBox::clear()
+{
+    showDropDown(false);
+    m_entries.clear();
+    m_listIndex = -1;
+    m_newIndex = -1;
+    m_field.setText("");
+    redraw();
+}
+
+void ComboBox::setList(int index, const std::string& text)
+{
+    if (m_entries.setText(index, text))
+        redraw();
+}
+
+void ComboBox::setSorted(bool on)
+{
+    m_sorted = on;
+    if (on && !m_entries.empty()) {
+        std::string chosen = m_entries.text(m_listIndex);
+        bool had = m_listIndex >= 0;
+        m_entries.sort();
+        m_listIndex = had ? m_entries.findExact(chosen) : -1;
+    }
+    redraw();
+}
+
+// --- the choice and the text ---
+
+void ComboBox::raiseClick()
+{
+    if (!m_loading && onClick)
+        onClick();
+}
+
+void ComboBox::raiseChange()
+{
+    if (!m_loading && onChange)
+        onChange();
+}
+
+bool ComboBox::choose(int index)
+{
+    if (index < -1 || index >= m_entries.count())
+        return false;
+    bool changed = index != m_listIndex;
+    m_listIndex = index;
+    if (editable()) {
+        m_field.setText(m_entries.text(index));
+        if (hwnd() && GetFocus() == hwnd())
+            m_field.selectAll();
+    }
+    return changed;
+}
+
+void ComboBox::chooseByUser(int index, bool always)
+{
+    bool changed = choose(index);
+    redraw();
+    if (changed || always)
+        raiseClick();
+}
+
+void ComboBox::setListIndex(int index)
+{
+    bool changed = choose(index);
+    redraw();
+    if (changed)
+        raiseClick();
+}
+
+std::string ComboBox::text() const { return editable() ? m_field.text() : m_entries.text(m_listIndex); }
+
+void ComboBox::setText(const std::string& text)
+{
+    if (!editable()) {
+        int found = m_entries.findExact(text);
+        if (found >= 0)
+            setListIndex(found);
+        return;
+    }
+    m_listIndex = m_entries.findExact(text);
+    if (text == m_field.text()) {
+        redraw();
+        return;
+    }
+    m_field.setText(text);
+    redraw();
+    raiseChange();
+}
+
+void ComboBox::afterTyping()
+{
+    m_listIndex = m_entries.findExact(m_field.text());
+    redraw();
+    raiseChange();
+}
+
+void ComboBox::setStyle(int style)
+{
+    m_style = std::clamp(style, 0, 2);
+    if (!editable())
+        m_field.setText("");
+    else
+        m_field.setText(m_entries.text(m_listIndex));
+    layOut();
+}
+
+void ComboBox::setLocked(bool on)
+{
+    m_locked = on;
+    m_field.setLocked(on);
+    if (on)
+        showDropDown(false);
+}
+
+void ComboBox::showDropDown(bool show)
+{
+    if (!show) {
+        if (m_dropDown.isOpen()) {
+            m_dropDown.close();
+            m_buttonPushed = false;
+            redraw();
+        }
+        return;
+    }
+    if (m_dropDown.isOpen() || !hwnd() || m_locked || !enabled() || !IsWindowVisible(hwnd()))
+        return;
+    HWND own = hwnd();
+    if (onDropDown)
+        onDropDown();
+    if (hwnd() != own)
+        return;
+    int highlight = m_listIndex;
+    if (highlight < 0 && editable() && !m_field.text().empty())
+        highlight = m_entries.findPrefix(m_field.text());
+    m_dropDown.open(GetScreenRect(hwnd()), highlight, m_drawFont, resolveColor(m_foreColor), resolveColor(m_backColor));
+    m_buttonPushed = true;
+    redraw();
+}
+
+// --- look ---
+
+void ComboBox::setForeColor(uint32_t color)
+{
+    m_foreColor = color;
+    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
+    redraw();
+}
+
+void ComboBox::setBackColor(uint32_t color)
+{
+    m_backColor = color;
+    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
+    redraw();
+}
+
+void ComboBox::setFont(const FontDesc& font)
+{
+    m_font = font;
+    m_drawFont = openFont(font);
+    m_field.setFont(m_drawFont);
+    layOut();
+}
+
+void ComboBox::setEnabled(bool enabled)
+{
+    if (!enabled)
+        showDropDown(false);
+    Control::setEnabled(enabled);
+    m_field.setEnabled(enabled);
+    redraw();
+}
+
+int ComboBox::boxHeight() const { return std::max(1, m_drawFont.metrics().height) + 8; }
+
+gfx::Rect ComboBox::buttonRect() const
+{
+    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
+    int w = GetSystemMetrics(SM_CXVSCROLL);
+    return {std::max(2, r.width() - 2 - w), 2, std::max(2, r.width() - 2), std::max(2, r.height() - 2)};
+}
+
+gfx::Rect ComboBox::fieldRect() const
+{
+    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
+    return {3, 3, std::max(3, buttonRect().left - 1), std::max(3, r.height() - 3)};
+}
+
+void ComboBox::layOut()
+{
+    if (hwnd() && !m_sizing && GetWindowRect(hwnd()).height() != boxHeight()) {
+        m_sizing = true;
+        move(left(), top(), width(), twipsFromPixels(boxHeight()));
+        m_sizing = false;
+    }
+    m_field.setRect(fieldRect());
+    redraw();
+}
+
+void ComboBox::onPlaced()
+{
+    m_field.attach(hwnd());
+    m_field.setEnabled(enabled());
+    layOut();
+}
+
+void ComboBox::onRemoved()
+{
+    m_dropDown.close();
+    m_field.detach();
+}
+
+void ComboBox::redraw()
+{
+    if (!hwnd() || m_loading)
+        return;
+    gfx::Surface& s = WindowImage(hwnd());
+    gfx::DeviceContext dc(s);
+    dc.fillRect(s.rect(), resolveColor(m_backColor));
+    drawSunkenEdge(dc, s.rect());
+    bool focused = GetFocus() == hwnd();
+    if (editable()) {
+        m_field.draw(dc);
+    } else {
+        gfx::Rect field = fieldRect();
+        gfx::TextLineStyle style;
+        style.color = enabled() ? resolveColor(m_foreColor) : systemColor(gfx::ColorGrayText);
+        if (focused && !m_dropDown.isOpen() && enabled()) {
+            dc.fillRect(field, systemColor(gfx::ColorHighlight));
+            style.color = systemColor(gfx::ColorHighlightText);
+        }
+        int y = field.top + (field.height() - m_drawFont.metrics().height) / 2;
+        gfx::drawTextLine(s, gfx::Clip(field.intersect(s.rect())), m_drawFont, {field.left + 2, y},
+            gfx::decodeUtf8(m_entries.text(m_listIndex)), style);
+        if (focused && !m_dropDown.isOpen())
+            dc.drawFocusRect(field);
+    }
+    gfx::Rect button = buttonRect();
+    dc.fillRect(button, systemColor(gfx::ColorBtnFace));
+    gfx::Rect arrow = button;
+    if (m_buttonPushed) {
+        dc.frameRect(button, systemColor(gfx::ColorBtnShadow));
+        arrow = button.offset(1, 1);
+    } else {
+        drawRaisedEdge(dc, button);
+    }
+    drawArrow(dc, arrow, ArrowDirection::Down, enabled() ? systemColor(gfx::ColorBtnText) : systemColor(gfx::ColorGrayText));
+    ImageChanged(hwnd());
+}
+
+// --- input ---
+
+bool ComboBox::keyWhileClosed(int vk, int shift)
+{
+    (void)shift;
+    int n = m_entries.count();
+    int i = m_listIndex;
+    int target;
+    switch (vk) {
+    case VK_UP:
+        target = i <= 0 ? 0 : i - 1;
+        break;
+    case VK_DOWN:
+        target = i < 0 ? 0 : std::min(n - 1, i + 1);
+        break;
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+        if (editable())
+            return false; // these move the caret in the typed text
+        target = vk == VK_HOME ? 0 : vk == VK_END ? n - 1 : vk == VK_PRIOR ? std::max(0, i - (ComboDropDown::kMaxRows - 1))
+                                                                            : std::min(n - 1, std::max(0, i) + ComboDropDown::kMaxRows - 1);
+        break;
+    default:
+        return false;
+    }
+    if (n > 0 && !m_locked)
+        chooseByUser(target, false);
+    return true;
+}
+
+LRESULT ComboBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
+    auto alive = [&] { return this->hwnd() == hwnd; };
+    switch (msg) {
+    case WM_SIZE:
+        if (!m_sizing)
+            layOut();
+        return 0;
+    case WM_SETFOCUS:
+        if (editable()) {
+            m_field.focusChanged(true);
+            m_field.selectAll();
+            sys().backend().setTextInput(!m_locked);
+        }
+        redraw();
+        if (onGotFocus)
+            onGotFocus();
+        return 0;
+    case WM_KILLFOCUS:
+        showDropDown(false);
+        m_field.focusChanged(false);
+        sys().backend().setTextInput(false);
+        redraw();
+        if (onLostFocus)
+            onLostFocus();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        int code = int(wParam);
+        int shift = currentShiftState();
+        if (auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp)
+            event(code, shift);
+        if (msg != WM_KEYDOWN || !code || !alive())
+            return 0;
+        bool altArrow = (shift & 4) && (code == VK_DOWN || code == VK_UP);
+        if (m_dropDown.isOpen()) {
+            if (code == VK_RETURN || code == kKeyF4 || altArrow) {
+                int chosen = m_dropDown.highlighted();
+                showDropDown(false);
+                if (chosen >= 0)
+                    chooseByUser(chosen, false);
+            } else if (code == VK_ESCAPE) {
+                showDropDown(false);
+            } else {
+                m_dropDown.keyDown(code);
+            }
+            return 0;
+        }
+        if (code == kKeyF4 || altArrow) {
+            showDropDown(true);
+            return 0;
+        }
+        if (keyWhileClosed(code, shift))
+            return 0;
+        if (editable())
+            m_field.keyDown(code, shift);
+        return 0;
+    }
+    case WM_CHAR: {
+        int ascii = int(wParam);
+        if (onKeyPress)
+            onKeyPress(ascii);
+        if (ascii <= 0 || !alive() || ascii == 13 || ascii == 27)
+            return 0;
+        if (editable()) {
+            m_field.character(char32_t(ascii));
+        } else if (!m_locked && ascii > 32) {
+            int found = m_entries.findPrefix(gfx::encodeUtf8(std::u32string(1, char32_t(ascii))), m_listIndex);
+            if (found >= 0)
+                chooseByUser(found, false);
+        }
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        if (GetFocus() != hwnd)
+            setFocus();
+        if (!alive())
+            return 0;
+        bool onButton = buttonRect().contains(p.x, p.y);
+        if (onButton || !editable()) {
+            showDropDown(true);
+            return 0;
+        }
+        if (msg == WM_LBUTTONDBLCLK) {
+            m_field.doubleClick(p);
+            if (onDblClick)
+                onDblClick();
+        } else {
+            m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
+        }
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (wParam & MK_LBUTTON)
+            m_field.mouseMove(p);
+        return 0;
+    case WM_LBUTTONUP:
+        m_field.mouseUp(p);
+        return 0;
+    case WM_MOUSEWHEEL:
+        if (m_dropDown.wheel(hiWordSigned(LPARAM(wParam))))
+            return 0;
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_DESTROY:
+        m_dropDown.close();
+        m_field.detach();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    default:
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    }
+}
+
+// --- stored properties ---
+
+void ComboBox::initProperties()
+{
+    m_loading = true;
+    setFont(formFont(*this));
+    m_field.setText(name());
+    m_loading = false;
+    layOut();
+}
+
+void ComboBox::readProperties(PropertyBag& bag)
+{
+    m_loading = true;
+    setFont(bag.readProperty("Font", formFont(*this)));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
+    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+    setStyle(bag.readProperty("Style", 0));
+    setSorted(bag.readProperty("Sorted", false));
+    setLocked(bag.readProperty("Locked", false));
+    clear();
+    for (const std::string& item : splitListText(bag.readProperty("List", "")))
+        addItem(item);
+    setText(bag.readProperty("Text", ""));
+    m_loading = false;
+    layOut();
+}
+
+void ComboBox::writeProperties(PropertyBag& bag) const
+{
+    bag.writeProperty("Font", m_font, formFont(*this));
+    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
+    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+    bag.writeProperty("Style", m_style, 0);
+    bag.writeProperty("Sorted", m_sorted, false);
+    bag.writeProperty("Locked", m_locked, false);
+    bag.writeProperty("List", joinListText(m_entries), "");
+    bag.writeProperty("Text", editable() ? text() : std::string(), "");
+}
+
+} // namespace plat::forms

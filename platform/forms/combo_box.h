@@ -1,0 +1,128 @@
+#pragma once
+#include "platform/forms/combo_drop_down.h"
+#include "platform/forms/control.h"
+#include "platform/forms/edit_field.h"
+#include "platform/forms/font_desc.h"
+#include "platform/forms/list_entries.h"
+#include <functional>
+#include <string>
+
+namespace plat::forms {
+
+// A field with a button that drops a list of entries. Style 0 (dropdown combo) has an edit
+// field for typed text besides the list; Style 2 (dropdown list) shows only the chosen entry.
+// (Style 1, the simple combo, behaves as Style 0.) Entries count from 0; an index outside the
+// list is ignored. The box is as high as its font needs, whatever height it is given.
+//
+// Click follows a choice from the list (by the mouse, by the keys, or a new ListIndex set by
+// code); Change follows a change of the typed text (Style 0), by the user or by code;
+// DropDown comes just before the list opens.
+class ComboBox : public Control {
+public:
+    ComboBox();
+    ~ComboBox() override;
+    std::string className() const override { return "ComboBox"; }
+
+    int style() const { return m_style; }
+    void setStyle(int style);
+
+    void addItem(const std::string& text, int index = -1);
+    void removeItem(int index);
+    // Empties the list and the text.
+    void clear();
+    int listCount() const { return m_entries.count(); }
+    std::string list(int index) const { return m_entries.text(index); }
+    void setList(int index, const std::string& text);
+    int32_t itemData(int index) const { return m_entries.itemData(index); }
+    void setItemData(int index, int32_t data) { m_entries.setItemData(index, data); }
+    int newIndex() const { return m_newIndex; }
+    bool sorted() const { return m_sorted; }
+    void setSorted(bool on);
+
+    // The chosen entry, -1 for none. Choosing one shows its text; -1 empties the text.
+    int listIndex() const { return m_listIndex; }
+    void setListIndex(int index);
+    // Style 0: the typed text (the entry of the same text, if any, becomes the ListIndex).
+    // Style 2: the chosen entry's text; setting it chooses the entry of that text, and a text
+    // no entry has is ignored.
+    std::string text() const;
+    void setText(const std::string& text);
+    // Selection of the typed text (Style 0).
+    int selStart() const { return m_field.selStart(); }
+    void setSelStart(int position) { m_field.setSelStart(position); }
+    int selLength() const { return m_field.selLength(); }
+    void setSelLength(int characters) { m_field.setSelLength(characters); }
+    std::string selText() const { return m_field.selText(); }
+    // Neither typed text nor a choice from the list.
+    bool locked() const { return m_locked; }
+    void setLocked(bool on);
+
+    bool droppedDown() const { return m_dropDown.isOpen(); }
+    void showDropDown(bool show);
+    const ComboDropDown& dropDown() const { return m_dropDown; }
+
+    uint32_t foreColor() const { return m_foreColor; }
+    void setForeColor(uint32_t color);
+    uint32_t backColor() const { return m_backColor; }
+    void setBackColor(uint32_t color);
+    const FontDesc& font() const { return m_font; }
+    void setFont(const FontDesc& font);
+
+    void setEnabled(bool enabled) override;
+    void refresh() { redraw(); }
+    // The button's rectangle in the box's window.
+    gfx::Rect buttonRect() const;
+    const EditField& editField() const { return m_field; }
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void()> onChange;
+    std::function<void()> onDropDown;
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+
+    void initProperties() override;
+    void readProperties(PropertyBag& bag) override;
+    void writeProperties(PropertyBag& bag) const override;
+
+protected:
+    bool canTakeFocus() const override { return true; }
+    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    void onPlaced() override;
+    void onRemoved() override;
+
+private:
+    bool editable() const { return m_style != 2; }
+    int boxHeight() const;
+    void layOut();
+    void redraw();
+    // Makes `index` the choice; returns whether it changed.
+    bool choose(int index);
+    void chooseByUser(int index, bool always);
+    void raiseClick();
+    void raiseChange();
+    void afterTyping();
+    bool keyWhileClosed(int vk, int shift);
+    gfx::Rect fieldRect() const;
+
+    ListEntries m_entries;
+    ComboDropDown m_dropDown{m_entries};
+    EditField m_field;
+    gfx::Font m_drawFont;
+    int m_style = 0;
+    int m_listIndex = -1;
+    int m_newIndex = -1;
+    bool m_sorted = false;
+    bool m_locked = false;
+    uint32_t m_foreColor = 0x80000008u;
+    uint32_t m_backColor = 0x80000005u;
+    FontDesc m_font;
+    bool m_loading = false;
+    bool m_sizing = false;
+    bool m_buttonPushed = false;
+};
+
+} // namespace plat::forms
