@@ -1,0 +1,413 @@
+#include "controls/extra/qel_up_down.h"
+#include "platform/window/api.h"
+#include "platform/window/virtual_keys.h"
+
+namespace qel {
+
+using namespace plat;
+using namespace plat::win;
+using Currency = plat::forms::Currency;
+
+namespace {
+constexpr gfx::Color kDisabledArrow = 0x99A8AC;
+constexpr TimerId kTimer1 = 1;
+constexpr int kMinimumSize = 255;
+} // namespace
+
+qelUpDown::qelUpDown() = default;
+qelUpDown::~qelUpDown() = default;
+
+// --- value model ---
+
+void qelUpDown::setMin(Currency v)
+{
+    if (!(m_min <= m_value) || v == m_min)
+        return;
+    m_min = v;
+    ClampValue();
+}
+
+void qelUpDown::setMax(Currency v)
+{
+    if (!(m_max >= m_value) || v == m_max)
+        return;
+    m_max = v;
+    ClampValue();
+}
+
+void qelUpDown::setValue(Currency v)
+{
+    if (v == m_value)
+        return;
+    RaiseChange();
+    m_value = v;
+    ClampValue();
+}
+
+void qelUpDown::ClampValue()
+{
+    if (m_value > m_max)
+        m_value = m_max;
+    if (m_value < m_min)
+        m_value = m_min;
+    PropertyChanged();
+}
+
+void qelUpDown::RaiseChange()
+{
+    if (Change)
+        Change(m_value);
+}
+
+// --- the repeat timer ---
+
+void qelUpDown::setMouseInterval(int32_t ms)
+{
+    m_mouseInterval = ms;
+    SetTimer1(m_timer1Enabled);
+}
+
+void qelUpDown::SetTimer1(bool enabled)
+{
+    m_timer1Enabled = enabled;
+    const bool run = enabled && m_mouseInterval > 0 && hwnd() && WindowSystem::current();
+    if (m_timer1Running && WindowSystem::current())
+        KillTimer(hwnd(), kTimer1);
+    m_timer1Running = false;
+    if (!run)
+        return;
+    // Re-arming restarts the period, as giving a timer a new interval does.
+    SetTimer(hwnd(), kTimer1, uint32_t(m_mouseInterval), [this](HWND, TimerId) { Timer1Tick(); });
+    m_timer1Running = true;
+}
+
+void qelUpDown::Timer1Tick()
+{
+    if (!Enabled())
+        return;
+    if (m_minArrowState == ArrowPressed)
+        m_value = Currency::fromScaled(m_value.scaled - m_smallChange.scaled);
+    else if (m_maxArrowState == ArrowPressed)
+        m_value = Currency::fromScaled(m_value.scaled + m_smallChange.scaled);
+    else
+        return;
+    ClampValue();
+    RaiseChange();
+}
+
+void qelUpDown::onRemoved()
+{
+    m_timer1Running = false;
+    DrawnControl::onRemoved();
+}
+
+// --- messages ---
+
+void qelUpDown::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg != WM_MOUSEMOVE) {
+        DrawnControl::HandleMessage(msg, wParam, lParam);
+        return;
+    }
+    TrackMouseEvent(m_track);
+    MouseEventArgs args = mouseEventArgs(wParam, lParam);
+    args.Button = moveButton(wParam);
+    const double c = Stacked() ? args.y : args.x;
+    const double m = N((Stacked() ? SH() : SW()) / 2);
+    if (m_minArrowState != ArrowNormal && c > m) {
+        m_minArrowState = ArrowNormal;
+        Refresh();
+    }
+    if (m_maxArrowState != ArrowNormal && c < m) {
+        m_maxArrowState = ArrowNormal;
+        Refresh();
+    }
+    if (m_minArrowState == ArrowNormal && c <= m) {
+        m_minArrowState = ArrowHover;
+        Refresh();
+    }
+    if (m_maxArrowState == ArrowNormal && c >= m) {
+        m_maxArrowState = ArrowHover;
+        Refresh();
+    }
+    RaiseMouseEvent(msg, args);
+}
+
+void qelUpDown::OnMouseButton(UINT msg, MouseEventArgs& args)
+{
+    const int64_t step = m_smallChange.scaled;
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+        // Enabled is not consulted: a press steps a disabled control once.
+        if (m_minArrowState != ArrowNormal) {
+            m_value = Currency::fromScaled(m_value.scaled - step);
+            m_minArrowState = ArrowPressed;
+            SetTimer1(true);
+            ClampValue();
+            RaiseChange();
+        }
+        if (m_maxArrowState != ArrowNormal) {
+            m_value = Currency::fromScaled(m_value.scaled + step);
+            m_maxArrowState = ArrowPressed;
+            SetTimer1(true);
+            ClampValue();
+            RaiseChange();
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (m_minArrowState == ArrowPressed) {
+            m_minArrowState = ArrowHover;
+            Refresh();
+            SetTimer1(false);
+        }
+        if (m_maxArrowState == ArrowPressed) {
+            m_maxArrowState = ArrowHover;
+            Refresh();
+            SetTimer1(false);
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (m_minArrowState == ArrowHover) {
+            m_minArrowState = ArrowPressed;
+            m_value = Currency::fromScaled(m_value.scaled - step);
+        }
+        if (m_maxArrowState == ArrowHover) {
+            m_maxArrowState = ArrowPressed;
+            m_value = Currency::fromScaled(m_value.scaled + step);
+        }
+        ClampValue();
+        RaiseChange();
+        break;
+    default:
+        break;
+    }
+    RaiseMouseEvent(msg, args);
+}
+
+void qelUpDown::OnMouseLeave()
+{
+    DrawnControl::OnMouseLeave();
+    m_minArrowState = ArrowNormal;
+    m_maxArrowState = ArrowNormal;
+    if (m_leaveSeen)
+        Refresh();
+    else
+        m_leaveSeen = true;
+}
+
+void qelUpDown::OnResized()
+{
+    if (m_resizing)
+        return;
+    m_resizing = true;
+    if (height() < kMinimumSize)
+        setHeight(kMinimumSize);
+    if (width() < kMinimumSize)
+        setWidth(kMinimumSize);
+    m_resizing = false;
+    ClampValue();
+}
+
+void qelUpDown::onKeyDown(int& keyCode, int shift)
+{
+    if (!Enabled())
+        return;
+    bool stepped = true;
+    switch (keyCode) {
+    case VK_LEFT:
+    case VK_UP:
+        m_value = Currency::fromScaled(m_value.scaled - m_smallChange.scaled);
+        break;
+    case VK_RIGHT:
+    case VK_DOWN:
+        m_value = Currency::fromScaled(m_value.scaled + m_smallChange.scaled);
+        break;
+    case VK_END:
+        m_value = m_max;
+        break;
+    case VK_HOME:
+        m_value = m_min;
+        break;
+    default:
+        stepped = false;
+        break;
+    }
+    if (stepped) {
+        ClampValue();
+        RaiseChange();
+    }
+    RaiseKeyDown(keyCode, shift);
+}
+
+// --- drawing ---
+
+void qelUpDown::Box(double x1, double y1, double x2, double y2, gfx::Color c)
+{
+    int l = N(x1 / Tx()), t = N(y1 / Ty()), r = N(x2 / Tx()), b = N(y2 / Ty());
+    if (l > r)
+        std::swap(l, r);
+    if (t > b)
+        std::swap(t, b);
+    hDc().fillRect({l, t, r + 1, b + 1}, c);
+}
+
+void qelUpDown::Line(double x1, double y1, double x2, double y2, gfx::Color c)
+{
+    hDc().setForeColor(c);
+    hDc().line(N(x1 / Tx()), N(y1 / Ty()), N(x2 / Tx()), N(y2 / Ty()));
+}
+
+void qelUpDown::Refresh()
+{
+    if (m_unRefreshControl || !hwnd())
+        return;
+    ClearSurface();
+    TranslateColor(m_arrowColor);
+    TranslateColor(m_frontColor);
+    TranslateColor(m_borderColor);
+    const double W = SW(), H = SH();
+    Box(0, 0, W, H, m_borderColor);
+    Box(15, 15, W - 30, H - 30, m_frontColor);
+    if (Stacked())
+        Line(0, (H - 15) / 2, W, (H - 15) / 2, m_borderColor);
+    else
+        Line((W - 15) / 2, 0, (W - 15) / 2, H, m_borderColor);
+    DrawMinArrowLook();
+    DrawMaxArrowLook();
+
+    const gfx::Color arrow = Enabled() ? m_arrowColor : kDisabledArrow;
+    for (int k = 0; k < 4; ++k) {
+        if (Stacked()) {
+            const double x0 = N((W - 255) / 2 + 15), y0 = N((H - 255) / 4);
+            Line(x0 + 105 - 15 * k, y0 + 45 + 15 * k, x0 + 120 + 15 * k, y0 + 45 + 15 * k, arrow);
+            Line(x0 + 105 - 15 * k, H - 60 - 15 * k - y0, x0 + 120 + 15 * k, H - 60 - 15 * k - y0, arrow);
+        } else {
+            const double x0 = N((W - 255) / 4), y0 = N((H - 255) / 2 + 15);
+            Line(x0 + 45 + 15 * k, y0 + 105 - 15 * k, x0 + 45 + 15 * k, y0 + 120 + 15 * k, arrow);
+            Line(W - 60 - 15 * k - x0, y0 + 105 - 15 * k, W - 60 - 15 * k - x0, y0 + 120 + 15 * k, arrow);
+        }
+    }
+    ShowImage();
+    m_imageCurrent = true;
+}
+
+void qelUpDown::DrawMinArrowLook()
+{
+    if (!Enabled() || m_minArrowState == ArrowNormal)
+        return;
+    TranslateColor(m_mouseHoverColor);
+    TranslateColor(m_downColor);
+    const double W = SW(), H = SH();
+    if (Stacked()) {
+        const double a = N((H - 45) / 2);
+        if (m_minArrowState == ArrowPressed) {
+            Box(15, 15, W - 30, (H - 45) / 2, m_downColor);
+        } else {
+            Line(15, 15, W - 15, 15, m_mouseHoverColor);
+            Line(15, 15, 15, a, m_mouseHoverColor);
+            Line(15, a, W - 15, a, m_mouseHoverColor);
+            Line(W - 30, a, W - 30, 15, m_mouseHoverColor);
+        }
+    } else {
+        const double a = N((W - 45) / 2);
+        if (m_minArrowState == ArrowPressed) {
+            Box(15, 15, (W - 30) / 2, H - 30, m_downColor);
+        } else {
+            Line(15, 15, 15, H - 15, m_mouseHoverColor);
+            Line(15, 15, a, 15, m_mouseHoverColor);
+            Line(a, 15, a, H - 15, m_mouseHoverColor);
+            Line(a, H - 30, 15, H - 30, m_mouseHoverColor);
+        }
+    }
+}
+
+void qelUpDown::DrawMaxArrowLook()
+{
+    if (!Enabled() || m_maxArrowState == ArrowNormal)
+        return;
+    TranslateColor(m_mouseHoverColor);
+    TranslateColor(m_downColor);
+    const double W = SW(), H = SH();
+    if (Stacked()) {
+        const double b = H - N((H - 15) / 2);
+        if (m_maxArrowState == ArrowPressed) {
+            Box(15, H - (H - 15) / 2, W - 30, H - 30, m_downColor);
+        } else {
+            Line(15, H - 30, W - 15, H - 30, m_mouseHoverColor);
+            Line(15, H - 30, 15, b, m_mouseHoverColor);
+            Line(15, b, W - 15, b, m_mouseHoverColor);
+            Line(W - 30, b, W - 30, H - 30, m_mouseHoverColor);
+        }
+    } else {
+        const double b = W - N((W - 15) / 2);
+        if (m_maxArrowState == ArrowPressed) {
+            Box(W - (W - 15) / 2, 15, W - 30, H - 30, m_downColor);
+        } else {
+            Line(W - 30, 15, W - 30, H - 15, m_mouseHoverColor);
+            Line(W - 30, 15, b, 15, m_mouseHoverColor);
+            Line(b, 15, b, H - 15, m_mouseHoverColor);
+            Line(b, H - 30, W - 30, H - 30, m_mouseHoverColor);
+        }
+    }
+}
+
+// --- stored properties ---
+
+void qelUpDown::initProperties()
+{
+    BeginLoading();
+    setArrowColor(0xFFFFFF);
+    setBorderColor(0xFF8080);
+    setEnabled(true);
+    setFrontColor(0xF0D0BF);
+    setMax(Currency::fromInteger(100));
+    setMin(Currency::fromInteger(0));
+    setSmallChange(Currency::fromInteger(1));
+    setValue(Currency::fromInteger(50));
+    setDownColor(0xBE9E8D);
+    setMouseHoverColor(0xFFFFFF);
+    setMouseInterval(100);
+    setDirection(1);
+    setUnRefreshControl(false);
+    EndInitialising();
+    PaintHandler();
+    SetTimer1(true);
+}
+
+void qelUpDown::readProperties(forms::PropertyBag& bag)
+{
+    BeginLoading();
+    setArrowColor(bag.readProperty("ArrowColor", uint32_t(0xFFFFFF)));
+    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xFF8080)));
+    setEnabled(bag.readProperty("Enabled", true));
+    setFrontColor(bag.readProperty("FrontColor", uint32_t(0xF0D0BF)));
+    setMax(bag.readProperty("Max", Currency::fromInteger(100)));
+    setMin(bag.readProperty("Min", Currency::fromInteger(0)));
+    setSmallChange(bag.readProperty("SmallChange", Currency::fromInteger(1)));
+    setValue(bag.readProperty("Value", Currency::fromInteger(50)));
+    setMouseHoverColor(bag.readProperty("MouseHoverColor", uint32_t(0xFFFFFF)));
+    setDownColor(bag.readProperty("DownColor", uint32_t(0xBE9E8D)));
+    setMouseInterval(bag.readProperty("MouseInterval", int32_t(100)));
+    setDirection(bag.readProperty("Direction", int32_t(1)));
+    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
+    EndReading();
+}
+
+void qelUpDown::writeProperties(forms::PropertyBag& bag) const
+{
+    bag.writeProperty("ArrowColor", m_arrowColor, 0xFFFFFF);
+    bag.writeProperty("BorderColor", m_borderColor, 0xFF8080);
+    bag.writeProperty("Enabled", Enabled(), true);
+    bag.writeProperty("FrontColor", m_frontColor, 0xF0D0BF);
+    bag.writeProperty("Max", m_max, Currency::fromInteger(100));
+    bag.writeProperty("Min", m_min, Currency::fromInteger(0));
+    bag.writeProperty("SmallChange", m_smallChange, Currency::fromInteger(1));
+    bag.writeProperty("Value", m_value, Currency::fromInteger(50));
+    bag.writeProperty("MouseHoverColor", m_mouseHoverColor, 0xFFFFFF);
+    bag.writeProperty("DownColor", m_downColor, 0xBE9E8D);
+    bag.writeProperty("MouseInterval", m_mouseInterval, 100);
+    bag.writeProperty("Direction", m_direction, 1);
+    bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
+}
+
+} // namespace qel
