@@ -21,7 +21,9 @@ std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen,
     b->m_logical = logical;
     SDL_DisplayMode mode{};
     int w = logical.width, h = logical.height;
-    Uint32 flags = SDL_WINDOW_SHOWN;
+    // Hidden until the program shows a window of its own, so a program that ends during its
+    // start (a second copy, a small screen) never flashes an empty screen.
+    Uint32 flags = SDL_WINDOW_HIDDEN;
     if (fullscreen && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
         // Without a window manager a full-screen window must be placed at 0,0 with the desktop size.
         w = mode.w;
@@ -174,6 +176,19 @@ void SdlBackend::present(const gfx::Surface& screen, const std::vector<gfx::Rect
     SDL_RenderClear(m_renderer);
     SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
     SDL_RenderPresent(m_renderer);
+}
+
+void SdlBackend::setShown(bool shown)
+{
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    if (shown) {
+        SDL_ShowWindow(m_window);
+        SDL_RaiseWindow(m_window);
+    } else {
+        SDL_HideWindow(m_window);
+    }
 }
 
 void SdlBackend::setMinimized(bool minimized)

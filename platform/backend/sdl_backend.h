@@ -25,6 +25,7 @@ public:
     win::Clock& clock() const override { return m_clock; }
     bool waitForEvents(std::optional<int64_t> deadlineUs) override;
     void present(const gfx::Surface& screen, const std::vector<gfx::Rect>& dirty) override;
+    void setShown(bool shown) override;
     void setMinimized(bool minimized) override;
     bool isMinimized() const override;
     void setTextInput(bool on) override;
@@ -42,6 +43,7 @@ private:
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_texture = nullptr;
     gfx::Size m_logical;
+    bool m_shown = false;
 };
 
 } // namespace plat::backend

@@ -18,6 +18,8 @@ public:
     virtual bool waitForEvents(std::optional<int64_t> deadlineUs) = 0;
     // Shows the screen surface; only the dirty rectangles changed since the last call.
     virtual void present(const gfx::Surface& screen, const std::vector<gfx::Rect>& dirty) = 0;
+    // Whether any top-level window is visible: a backend shows its real window only then.
+    virtual void setShown(bool shown) { (void)shown; }
     virtual void setMinimized(bool minimized) { (void)minimized; }
     virtual bool isMinimized() const { return false; }
     // Text entry through an input method is on while an edit field has the focus.

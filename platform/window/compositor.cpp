@@ -88,6 +88,10 @@ void WindowSystem::compose()
         for (HWND t : m_topLevels)
             composer.draw(t, {0, 0}, clip);
     }
+    bool anyShown = false;
+    for (HWND t : m_topLevels)
+        anyShown = anyShown || isVisible(t);
+    m_backend.setShown(anyShown);
     m_backend.present(m_screen, dirty);
 }
 
