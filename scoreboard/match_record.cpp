@@ -1,21 +1,16 @@
 #include "scoreboard/match_record.h"
+#include "scoreboard/display_routines.h"
 
 #include "platform/system/file_append.h"
+#include "platform/system/file_system.h"
 #include "platform/system/program_folder.h"
 
 namespace scoreboard {
 
-std::string periodPointsText(int points)
-{
-    if (points >= 0 && points < 10)
-        return "0" + std::to_string(points);
-    return std::to_string(points);
-}
-
 std::vector<std::string> matchRecordLines(const MatchState& state)
 {
     const auto& p = state.periodPoints;
-    auto period = [&](const char* key, int index) { return std::string(key) + periodPointsText(p[index]) + ":" + periodPointsText(p[4 + index]); };
+    auto period = [&](const char* key, int index) { return std::string(key) + periodPointText(p[index]) + ":" + periodPointText(p[4 + index]); };
     return {
         "比赛时间=" + state.matchStartTime,
         "比赛主题=" + state.matchTitle,
@@ -35,6 +30,10 @@ std::filesystem::path matchArchivePath() { return plat::sys::programPath("date\\
 
 bool appendMatchRecord(const MatchState& state, const std::filesystem::path& archive)
 {
+    // A data folder removed while the program runs is made again rather than losing the record.
+    const std::filesystem::path folder = archive.parent_path();
+    if (!folder.empty() && !plat::sys::folderExists(folder))
+        plat::sys::makeFolder(folder);
     return plat::sys::appendTextLines(archive, matchRecordLines(state));
 }
 

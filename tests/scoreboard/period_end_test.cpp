@@ -1,5 +1,6 @@
 #include "program_folder_fixture.h"
 
+#include "scoreboard/display_routines.h"
 #include "scoreboard/match_record.h"
 #include "scoreboard/period_end.h"
 
@@ -244,25 +245,36 @@ TEST_F(PeriodEndTest, TwoMatchesInARowLeaveTwentyTwoLinesOlderFirst)
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 22);
 }
 
-TEST_F(PeriodEndTest, ARecordThatCannotBeWrittenIsNoticedAndThePeriodEndGoesOn)
+TEST_F(PeriodEndTest, AMissingDataFolderIsMadeAgainForTheRecord)
 {
     std::filesystem::remove_all(path("date"));
+    user().periodNumber = 4;
+    endWith(2, 0);
+    EXPECT_EQ(archive(), record({"00:00", "00:00", "00:00", "02:00"}, "2:0", false).bytes());
+    EXPECT_NE(board.calls.back(), "notice 比赛记录保存失败!");
+}
+
+TEST_F(PeriodEndTest, ARecordThatCannotBeWrittenIsNoticedAndThePeriodEndGoesOn)
+{
+    // Something that is not a folder stands where the data folder belongs.
+    std::filesystem::remove_all(path("date"));
+    writeBytes(path("date"), "not a folder");
     user().periodNumber = 4;
     endWith(50, 49);
     const MatchState& s = user();
     EXPECT_TRUE(s.matchOver);
     EXPECT_TRUE(s.matchStartTime.empty());
-    EXPECT_FALSE(std::filesystem::exists(path("date")));
+    EXPECT_EQ(readBytes(path("date")), "not a folder");
     ASSERT_EQ(board.calls.size(), 11u);
     EXPECT_EQ(board.calls[7], "show look");
     EXPECT_EQ(board.calls.back(), "notice 比赛记录保存失败!");
 }
 
-TEST(PeriodPointsText, TwoDigitsAtLeast)
+TEST(PeriodPointText, TwoDigitsAtLeastAsTheRecordWritesThem)
 {
     const std::pair<int, const char*> cases[] = {{0, "00"}, {7, "07"}, {9, "09"}, {10, "10"}, {123, "123"}, {-3, "-3"}};
     for (auto [points, text] : cases)
-        EXPECT_EQ(periodPointsText(points), text);
+        EXPECT_EQ(periodPointText(points), text);
 }
 
 } // namespace
