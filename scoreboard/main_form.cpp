@@ -1,6 +1,7 @@
 #include "scoreboard/main_form.h"
 #include "scoreboard/board_form.h"
 #include "scoreboard/display_routines.h"
+#include "scoreboard/main_clock_hooks.h"
 #include "scoreboard/match_reset.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/option_file.h"
@@ -101,6 +102,7 @@ void MainForm::onLoad()
     ShowReferees();
     ShowReferees();
     connectEvents();
+    m_matchClock = std::make_unique<MainMatchClock>(*this, mainFormClockHooks(*this, [this](bool phase) { m_matchBlinkPhase = phase; }), *m_dates);
 }
 
 // The window takes the whole screen and the main frame sits in its middle.
@@ -181,6 +183,7 @@ void MainForm::onResize()
 void MainForm::onUnload(int& cancel)
 {
     (void)cancel;
+    m_matchClock.reset();
     SaveConfigDb();
     if (scoreboardView() == this)
         setScoreboardView(nullptr);

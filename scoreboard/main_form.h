@@ -7,6 +7,7 @@
 #include "platform/system/date_time.h"
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 namespace plat::forms {
@@ -14,6 +15,8 @@ class Timer;
 }
 
 namespace scoreboard {
+
+class MainMatchClock;
 
 // The scoreboard form `main`: the full-screen board with the clock, the scores, the team names,
 // the title, the period, the referees, the rosters, the command bar and menu, the status items
@@ -34,6 +37,8 @@ public:
 
     // The media player `wplay`; it lives as long as the form.
     plat::media::MediaPlayer& wplay() { return m_wplay; }
+    // The match clock (start/pause command, ConfirmReset); null while the form is not loaded.
+    MainMatchClock* matchClock() const { return m_matchClock.get(); }
 
     // --- form-level state, for the parts that drive it and for tests ---
     bool keyReady() const { return m_keyReady; }
@@ -89,6 +94,7 @@ private:
     const plat::sys::DateSource* m_dates;
     plat::media::MediaPlayer m_wplay;
     MatchRecordCounter m_records;
+    std::unique_ptr<MainMatchClock> m_matchClock;
 
     bool m_keyReady = true;
     bool m_soundArmed = true;
