@@ -3,6 +3,9 @@
 #include "event_log.h"
 #include "controls/core/qel_check.h"
 #include "controls/core/qel_command.h"
+#include "platform/gfx/system_colors.h"
+#include <functional>
+#include <set>
 
 namespace qel::testing {
 namespace {
@@ -42,26 +45,26 @@ TEST_F(CheckTest, PressesAndSpaceToggleWithChangeBeforeClick)
         const char* what;
         int value;
         bool enabled;
-        std::function<void(CheckTest&)> input;
+        std::function<void()> input;
         int expected;
         Log events;
     } cases[] = {
-        {"click on a clear box", 0, true, [](CheckTest& t) { t.clickBox(); }, 1, {"Change 1", "Click", "MouseDown 1", "MouseUp 1"}},
-        {"click on a ticked box", 1, true, [](CheckTest& t) { t.clickBox(); }, 0, {"Change 0", "Click", "MouseDown 1", "MouseUp 1"}},
-        {"click on Value 2 leaves it", 2, true, [](CheckTest& t) { t.clickBox(); }, 2, {"Change 2", "Click", "MouseDown 1", "MouseUp 1"}},
-        {"click on a disabled box", 0, false, [](CheckTest& t) { t.clickBox(); }, 0, {"MouseDown 1", "MouseUp 1"}},
-        {"Space", 0, true, [](CheckTest& t) { t.box->setFocus(); t.session.key(VK_SPACE); }, 1,
-            {"Change 1", "Click", "KeyDown 32", "KeyPress 32", "KeyUp 32"}},
+        {"click on a clear box", 0, true, [&] { clickBox(); }, 1, {"Change 1", "Click", "MouseDown 1", "MouseUp 1"}},
+        {"click on a ticked box", 1, true, [&] { clickBox(); }, 0, {"Change 0", "Click", "MouseDown 1", "MouseUp 1"}},
+        {"click on Value 2 leaves it", 2, true, [&] { clickBox(); }, 2, {"Change 2", "Click", "MouseDown 1", "MouseUp 1"}},
+        {"click on a disabled box", 0, false, [&] { clickBox(); }, 0, {"MouseDown 1", "MouseUp 1"}},
+        {"Space", 0, true, [&] { box->setFocus(); session.key(VK_SPACE); }, 1,
+            {"Change 1", "Click", "KeyDown 32", "KeyUp 32"}},
         {"Space on a disabled box", 1, false,
-            [](CheckTest& t) { SendMessage(t.box->hwnd(), WM_KEYDOWN, VK_SPACE, 0); }, 1, {"KeyDown 32"}},
-        {"double click: toggled twice", 0, true, [](CheckTest& t) { t.clickBox(); t.clickBox(); }, 0,
+            [&] { SendMessage(box->hwnd(), WM_KEYDOWN, VK_SPACE, 0); }, 1, {"KeyDown 32"}},
+        {"double click: toggled twice", 0, true, [&] { clickBox(); clickBox(); }, 0,
             {"Change 1", "Click", "MouseDown 1", "MouseUp 1", "Change 0", "Click", "MouseDblClick 1", "MouseUp 1"}},
     };
     for (const Case& c : cases) {
         box->setEnabled(c.enabled);
         box->setValue(c.value);
         log.take();
-        c.input(*this);
+        c.input();
         session.settle();
         EXPECT_EQ(box->Value(), c.expected) << c.what;
         EXPECT_EQ(log.take(), c.events) << c.what;
@@ -119,17 +122,22 @@ TEST_F(CheckTest, TheCellFollowsValueEnabledAndTheMouse)
 
 TEST_F(CheckTest, HoverRedrawsAndTheFirstLeaveDrawsNothing)
 {
-    // The box has seen no leave yet: the pointer never was over it.
+    // Tracking starts with the pointer elsewhere: the leave notice that follows draws nothing.
     qelCheck& fresh = place<qelCheck>("fresh", 300, 100, 120, 20);
-    session.settle();
+    EventLog seen;
+    seen.watchHover(fresh);
     fresh.hDc().setPixel(100, 1, 0x0000FF); // a mark only a redraw removes
-    SendMessage(fresh.hwnd(), WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(imagePixel(fresh.hwnd(), 100, 1), 0x0000FFu) << "the first leave only notes it";
+    session.settle();
+    EXPECT_EQ(seen.take(), (Log{"MouseLeave"}));
+    EXPECT_EQ(fresh.Face().colorAt(100, 1), 0x0000FFu) << "the first leave only notes it";
     session.mouseMove(350, 110);
     session.advance(5);
+    EXPECT_EQ(seen.take(), (Log{"MouseHover"}));
     EXPECT_EQ(shownCell(fresh.hwnd(), CheckBoxGlyphs()), GlyphClearHover);
+    EXPECT_NE(fresh.Face().colorAt(100, 1), 0x0000FFu);
     session.mouseMove(700, 500);
     session.advance(5);
+    EXPECT_EQ(seen.take(), (Log{"MouseLeave"}));
     EXPECT_EQ(shownCell(fresh.hwnd(), CheckBoxGlyphs()), GlyphClear) << "later leaves redraw";
 }
 
@@ -193,8 +201,7 @@ TEST_F(CheckTest, TheFocusRectangleSurroundsTheCaptionOnly)
     EXPECT_EQ(changedElsewhere, 0);
     EXPECT_EQ(screenPixel(100 + 17, 100 + top - 1), focused.colorAt(17, top - 1)) << "and it is on the screen";
 
-    session.keyDown(VK_TAB);
-    session.keyUp(VK_TAB);
+    after->setFocus();
     session.settle();
     ASSERT_NE(GetFocus(), box->hwnd());
     for (int x = 0; x < 120; ++x)
