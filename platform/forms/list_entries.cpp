@@ -15,6 +15,11 @@ static int compareFolded(std::string_view a, std::string_view b, size_t length)
     return 0;
 }
 
+bool ListEntries::startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && compareFolded(text, prefix, prefix.size()) == 0;
+}
+
 bool ListEntries::sortsBefore(std::string_view a, std::string_view b)
 {
     int c = compareFolded(a, b, std::min(a.size(), b.size()));
@@ -95,8 +100,7 @@ int ListEntries::find(std::string_view text, int after, bool prefix) const
     for (int step = 1; step <= n; ++step) {
         int i = ((after + step) % n + n) % n;
         const std::string& t = m_entries[size_t(i)].text;
-        if (prefix ? (t.size() >= text.size() && compareFolded(t, text, text.size()) == 0)
-                   : (t.size() == text.size() && compareFolded(t, text, t.size()) == 0))
+        if (prefix ? startsWith(t, text) : (t.size() == text.size() && compareFolded(t, text, t.size()) == 0))
             return i;
     }
     return -1;

@@ -41,6 +41,8 @@ public:
     int findExact(std::string_view text, int after = -1) const;
     int findPrefix(std::string_view prefix, int after = -1) const;
 
+    // Whether `text` starts with `prefix`, without regard to ASCII case.
+    static bool startsWith(std::string_view text, std::string_view prefix);
     // Orders as the sorted lists do: without regard to ASCII case, then by code.
     static bool sortsBefore(std::string_view a, std::string_view b);
     // Sorts in place (stable).

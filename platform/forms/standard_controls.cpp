@@ -13,6 +13,7 @@ void registerStandardControls(ControlRegistry& registry)
     registry.add<TextBox>("TextBox");
     registry.add<ListBox>("ListBox");
     registry.add<ComboBox>("ComboBox");
+    registry.add<ListView>("ListView");
 }
 
 } // namespace plat::forms

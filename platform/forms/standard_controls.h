@@ -5,6 +5,7 @@
 #include "platform/forms/label.h"
 #include "platform/forms/line.h"
 #include "platform/forms/list_box.h"
+#include "platform/forms/list_view.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/shape.h"
 #include "platform/forms/text_box.h"
@@ -12,7 +13,7 @@
 
 namespace plat::forms {
 
-// Label, PictureBox, Image, Line, Shape, Timer, TextBox, ListBox and ComboBox, under those class names.
+// Label, PictureBox, Image, Line, Shape, Timer, TextBox, ListBox, ComboBox and ListView, under those class names.
 void registerStandardControls(ControlRegistry& registry = ControlRegistry::global());
 
 } // namespace plat::forms
