@@ -1,0 +1,416 @@
+#include "controls/extra/qel_list_box.h"
+#include "platform/gfx/system_colors.h"
+#include "platform/system/program_folder.h"
+#include "platform/window/api.h"
+
+namespace qel {
+
+using namespace plat;
+using namespace plat::win;
+using Currency = plat::forms::Currency;
+
+qelListBox::qelListBox()
+    : m_font(std::make_shared<forms::FontDesc>())
+    , m_items(std::make_shared<clsFastCollection>())
+    , m_selectedFlags(2, false)
+    , m_checkedFlags(2, false)
+{
+    m_imageCurrent = true;
+    m_loading = true;
+    m_vs.Change = [this](Currency& v) { ScrollChange(v); };
+    m_vs.Scroll = [this] { ScrollScroll(); };
+}
+
+qelListBox::~qelListBox() = default;
+
+void qelListBox::onPlaced()
+{
+    DrawnControl::onPlaced();
+    m_vs.Create(hwnd());
+    const bool u = m_unRefreshControl;
+    m_unRefreshControl = true;
+    m_vs.setUnRefreshControl(true);
+    m_vs.setMax(Currency::fromInteger(1));
+    m_vs.setMin(Currency::fromInteger(1));
+    m_vs.setValue(Currency::fromInteger(1));
+    m_vs.setVisible(true);
+    m_vs.setUnRefreshControl(false);
+    m_unRefreshControl = u;
+    OnResized();
+}
+
+void qelListBox::onRemoved()
+{
+    m_vs.Destroy();
+    m_items->Clear();
+    DrawnControl::onRemoved();
+}
+
+// --- flags ---
+
+bool qelListBox::Flag(const std::vector<bool>& flags, int32_t index) { return index >= 0 && size_t(index) < flags.size() && flags[size_t(index)]; }
+
+void qelListBox::SetFlag(std::vector<bool>& flags, int32_t index, bool v)
+{
+    if (index >= 0 && size_t(index) < flags.size())
+        flags[size_t(index)] = v;
+}
+
+void qelListBox::ResizeFlags(std::vector<bool>& flags, int32_t last) { flags.resize(size_t(std::max(last, 0)) + 1, false); }
+
+// --- properties ---
+
+void qelListBox::setSelColor(uint32_t c)
+{
+    m_selColor = c;
+    hDc().setTextColor(gfx::toRgb(m_foreColor));
+    PropertyChanged();
+}
+
+void qelListBox::setForeColor(uint32_t c)
+{
+    m_foreColor = c;
+    hDc().setTextColor(gfx::toRgb(c));
+    PropertyChanged();
+}
+
+void qelListBox::setBackColor(uint32_t c)
+{
+    m_backColor = c;
+    setSurfaceBackColor(gfx::toRgb(c));
+}
+
+void qelListBox::setFont(const forms::FontDesc& font)
+{
+    m_font = std::make_shared<forms::FontDesc>(font);
+    setSurfaceFont(font);
+    PropertyChanged();
+}
+
+void qelListBox::setEnabled(bool enabled)
+{
+    // Input is not blocked: only the look changes.
+    DrawnControl::setEnabled(enabled);
+}
+
+std::string qelListBox::List(int32_t Index) const
+{
+    ItemRef item = m_items->Item(Index);
+    return item ? item->Text() : std::string();
+}
+
+void qelListBox::setList(int32_t Index, const std::string& text)
+{
+    if (ItemRef item = m_items->Item(Index))
+        item->setText(text);
+    PropertyChanged();
+}
+
+void qelListBox::setSorted(int32_t v)
+{
+    m_imageCurrent = false;
+    m_sorted = v;
+    ApplySort(v);
+    PaintHandler();
+}
+
+qelListBox::ItemRef qelListBox::Item(int32_t Index)
+{
+    ItemRef item = m_items->Item(Index);
+    if (!item)
+        return nullptr;
+    item->setChecked(Flag(m_checkedFlags, Index));
+    item->setSelected(Flag(m_selectedFlags, Index));
+    return item;
+}
+
+void qelListBox::setItem(int32_t Index, const ItemRef& item)
+{
+    if (!item)
+        return;
+    SetFlag(m_selectedFlags, Index, item->Selected());
+    SetFlag(m_checkedFlags, Index, item->Checked());
+    PropertyChanged();
+}
+
+void qelListBox::setDisplayVScroll(bool v)
+{
+    m_displayVScroll = v;
+    m_vs.setVisible(v);
+    PropertyChanged();
+}
+
+void qelListBox::setListItems(std::shared_ptr<clsFastCollection> items)
+{
+    if (items)
+        m_items = std::move(items);
+    PropertyChanged();
+}
+
+void qelListBox::setBorderSelColor(uint32_t c)
+{
+    m_borderSelColor = c;
+    hDc().setTextColor(gfx::toRgb(m_foreColor));
+    PropertyChanged();
+}
+
+void qelListBox::setAcceptAutoSort(bool v)
+{
+    m_acceptAutoSort = v;
+    if (v)
+        ApplySort(m_sorted);
+}
+
+void qelListBox::setIconSize(int32_t v)
+{
+    m_iconSize = v;
+    FillFileList();
+}
+
+// --- items ---
+
+void qelListBox::AddItem(const std::string& Text, ItemRef item, const std::string& Key, int32_t Index)
+{
+    ++m_itemBound;
+    ResizeFlags(m_selectedFlags, m_itemBound - 1);
+    ResizeFlags(m_checkedFlags, m_itemBound - 1);
+    const int32_t count = ListCount() - 1; // before this item
+    if (!item) {
+        item = std::make_shared<qelListItem>();
+        item->setBackColor(m_backColor);
+        item->setFont(m_font);
+        item->setForeColor(m_foreColor);
+        item->setAlignment(m_alignment);
+        item->setSelColor(m_selColor);
+        item->setBorderSelColor(m_borderSelColor);
+        item->setChecked(false);
+        item->setSelected(false);
+        item->setKey(Key);
+        item->setText(Text);
+        item->setHeight(N(double(TextHeight(Text)) + 50));
+        if (Index != -1) {
+            item->setIndex(Index);
+            m_items->Add(item, Index);
+        } else {
+            item->setIndex(count + 1);
+            m_items->Add(item);
+        }
+    } else if (Index != -1) {
+        SetFlag(m_selectedFlags, Index, item->Selected());
+        SetFlag(m_checkedFlags, Index, item->Checked());
+        m_items->Add(item, Index);
+    } else {
+        item->setIndex(count + 1);
+        SetFlag(m_selectedFlags, count + 1, item->Selected());
+        SetFlag(m_checkedFlags, count + 1, item->Checked());
+        m_items->Add(item);
+    }
+    m_newIndex = item->Index();
+    m_vs.setUnRefreshControl(true);
+    m_vs.setMax(Currency::fromInteger(m_itemBound));
+    m_vs.setUnRefreshControl(false);
+    if (m_acceptAutoSort) {
+        m_imageCurrent = false;
+        ApplySort(m_sorted);
+    }
+    Refresh();
+}
+
+void qelListBox::RemoveItem(int32_t Index)
+{
+    if (Flag(m_checkedFlags, Index))
+        --m_checkCount;
+    if (Flag(m_selectedFlags, Index))
+        --m_selCount;
+    m_items->Remove(Index);
+    m_itemBound = std::max(1, m_itemBound - 1);
+    ResizeFlags(m_selectedFlags, m_itemBound);
+    ResizeFlags(m_checkedFlags, m_itemBound);
+    m_vs.setMax(Currency::fromInteger(m_itemBound - 1));
+    Refresh();
+}
+
+void qelListBox::Clear()
+{
+    m_selectedFlags.assign(2, false);
+    m_checkedFlags.assign(2, false);
+    m_items->Clear();
+    m_itemBound = 1;
+    m_selCount = 0;
+    m_checkCount = 0;
+    m_vs.setMax(Currency::fromInteger(1));
+    Refresh();
+}
+
+void qelListBox::InvertSelection()
+{
+    m_selCount = 0;
+    for (int32_t i = 1; i <= ListCount(); ++i) {
+        SetFlag(m_selectedFlags, i, !Flag(m_selectedFlags, i));
+        m_selCount += Flag(m_selectedFlags, i);
+    }
+    Refresh();
+}
+
+void qelListBox::InvertChecks()
+{
+    m_checkCount = 0;
+    for (int32_t i = 1; i <= ListCount(); ++i) {
+        SetFlag(m_checkedFlags, i, !Flag(m_checkedFlags, i));
+        m_checkCount += Flag(m_checkedFlags, i);
+    }
+    Refresh();
+}
+
+void qelListBox::SelectAll()
+{
+    for (int32_t i = 1; i <= ListCount(); ++i)
+        SetFlag(m_selectedFlags, i, true);
+    m_selCount = ListCount();
+    Refresh();
+}
+
+void qelListBox::CheckAll()
+{
+    for (int32_t i = 1; i <= ListCount(); ++i)
+        SetFlag(m_checkedFlags, i, true);
+    m_checkCount = ListCount();
+    Refresh();
+}
+
+void qelListBox::UnSelectAll(bool RefreshControl)
+{
+    std::fill(m_selectedFlags.begin(), m_selectedFlags.end(), false);
+    m_selCount = 0;
+    if (RefreshControl)
+        Refresh();
+}
+
+void qelListBox::UnCheckAll()
+{
+    std::fill(m_checkedFlags.begin(), m_checkedFlags.end(), false);
+    m_checkCount = 0;
+    Refresh();
+}
+
+// --- stored properties ---
+
+void qelListBox::initProperties()
+{
+    m_loading = true;
+    setBackColor(0xFFFFFF);
+    setBorderColor(0xC56A31);
+    setDisplayBorder(true);
+    setEnabled(true);
+    setForeColor(0);
+    setMultiSelect(true);
+    setSorted(0);
+    setStyleCheckBox(false);
+    setUnRefreshControl(false);
+    setListIndex(-1);
+    setDisplayVScroll(true);
+    setAlignment(0);
+    setSelColor(0xFFDDBC);
+    forms::FontDesc font = Font();
+    font.name = ambient().font.name;
+    setFont(font);
+    setFullRowSelect(true);
+    setBorderSelColor(0xFA8919);
+    setTopIndex(1);
+    setAcceptAutoSort(false);
+    setListType(0);
+    setPath(sys::programFolder().string());
+    setDisplayFileIcons(true);
+    setUseDefautItemSettings(false);
+    setDisplayEntirePath(false);
+    setIconSize(16);
+    setShowHiddenFiles(true);
+    setShowReadOnlyFiles(true);
+    setShowSystemFiles(true);
+    m_loading = false;
+    m_imageCurrent = true;
+    PaintHandler();
+}
+
+void qelListBox::readProperties(forms::PropertyBag& bag)
+{
+    m_loading = true;
+    setBackColor(bag.readProperty("BackColor", uint32_t(0xFFFFFF)));
+    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xC56A31)));
+    setDisplayBorder(bag.readProperty("DisplayBorder", true));
+    setEnabled(bag.readProperty("Enabled", true));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0)));
+    setMultiSelect(bag.readProperty("MultiSelect", true));
+    setSorted(bag.readProperty("Sorted", int32_t(-1)));
+    setStyleCheckBox(bag.readProperty("StyleCheckBox", false));
+    setFont(bag.readProperty("Font", ambient().font));
+    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
+    setListIndex(bag.readProperty("ListIndex", int32_t(-1)));
+    setDisplayVScroll(bag.readProperty("DisplayVScroll", true));
+    setAlignment(bag.readProperty("Alignment", int32_t(0)));
+    setSelColor(bag.readProperty("SelColor", uint32_t(0xFFDDBC)));
+    setFullRowSelect(bag.readProperty("FullRowSelect", true));
+    setBorderSelColor(bag.readProperty("BorderSelColor", uint32_t(0xFA8919)));
+    setTopIndex(bag.readProperty("TopIndex", int32_t(1)));
+    // "VScroll" is never stored: the bar takes the settings of a fresh settings record.
+    m_vs.setUnRefreshControl(true);
+    m_vs.setEnabled(true);
+    m_vs.setLargeChange(Currency::fromInteger(5));
+    m_vs.setScrollHeight(25);
+    m_vs.setSmallChange(Currency::fromInteger(1));
+    m_vs.setWheelChange(Currency::fromInteger(3));
+    m_vs.setValue(Currency::fromInteger(0));
+    m_vs.setUnRefreshControl(false);
+    m_vs.Refresh();
+    setAcceptAutoSort(bag.readProperty("AcceptAutoSort", false));
+    setListType(bag.readProperty("ListType", int32_t(0)));
+    setPath(bag.readProperty("Path", sys::programFolder().string()));
+    setDisplayFileIcons(bag.readProperty("DisplayFileIcons", true));
+    setDisplayEntirePath(bag.readProperty("DisplayEntirePath", false));
+    setIconSize(bag.readProperty("IconSize", int32_t(16)));
+    setUseDefautItemSettings(bag.readProperty("UseDefautItemSettings", false));
+    setShowHiddenFiles(bag.readProperty("ShowHiddenFiles", true));
+    setShowReadOnlyFiles(bag.readProperty("ShowReadOnlyFiles", true));
+    setShowSystemFiles(bag.readProperty("ShowSystemFiles", true));
+    m_loading = false;
+    if (m_listType != 0)
+        FillFileList();
+    else
+        Refresh();
+    StartSubclass();
+    if (ambient().userMode)
+        m_vs.LaunchKeyMouseEvents();
+}
+
+void qelListBox::writeProperties(forms::PropertyBag& bag) const
+{
+    bag.writeProperty("Font", Font(), ambient().font);
+    bag.writeProperty("BackColor", m_backColor, 0xFFFFFF);
+    bag.writeProperty("BorderColor", m_borderColor, 0xC56A31);
+    bag.writeProperty("DisplayBorder", m_displayBorder, true);
+    bag.writeProperty("Enabled", Enabled(), true);
+    bag.writeProperty("ForeColor", m_foreColor, 0);
+    bag.writeProperty("MultiSelect", m_multiSelect, true);
+    bag.writeProperty("Sorted", m_sorted, -1);
+    bag.writeProperty("StyleCheckBox", m_styleCheckBox, false);
+    bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
+    bag.writeProperty("ListIndex", m_listIndex, -1);
+    bag.writeProperty("DisplayVScroll", m_displayVScroll, true);
+    bag.writeProperty("Alignment", m_alignment, 0);
+    bag.writeProperty("SelColor", m_selColor, 0xFFDDBC);
+    bag.writeProperty("FullRowSelect", m_fullRowSelect, true);
+    bag.writeProperty("BorderSelColor", m_borderSelColor, 0xFA8919);
+    bag.writeProperty("TopIndex", m_topIndex, 1);
+    bag.writeProperty("UseDefautItemSettings", m_useDefautItemSettings, false);
+    bag.writeProperty("AcceptAutoSort", m_acceptAutoSort, false);
+    bag.writeProperty("ListType", m_listType, 0);
+    bag.writeProperty("Path", m_path, sys::programFolder().string());
+    bag.writeProperty("DisplayFileIcons", m_displayFileIcons, true);
+    bag.writeProperty("DisplayEntirePath", m_displayEntirePath, false);
+    bag.writeProperty("IconSize", m_iconSize, 16);
+    bag.writeProperty("ShowHiddenFiles", m_showHiddenFiles, true);
+    bag.writeProperty("ShowReadOnlyFiles", m_showReadOnlyFiles, true);
+    bag.writeProperty("ShowSystemFiles", m_showSystemFiles, true);
+}
+
+} // namespace qel

@@ -1,0 +1,232 @@
+#pragma once
+#include "controls/core/drawn_control.h"
+#include "controls/extra/cls_fast_collection.h"
+#include "controls/extra/cls_file.h"
+#include "controls/extra/list_box_scroll_bar.h"
+#include "controls/extra/qel_list_item.h"
+#include "platform/forms/property_bag.h"
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qel {
+
+// The owner-drawn list: items (qelListItem) stacked from a first visible item, each with its own
+// text, colours, font, height, alignment and optional icon, and the bar VS along the right edge.
+// Single or multiple selection, an optional check box before every item with hot tracking,
+// sorting by text, a file mode (files, folders or drives with their icons) and the texts as a
+// text file. The selection and the check marks are kept by position, not in the items.
+//
+// Members, in interface order: WindowProc, hDc, hwnd, SelColor, ForeColor, BackColor, Font,
+// Enabled, DisplayBorder, BorderColor, List, ListCount, ListIndex, MultiSelect, NewIndex, SelCount,
+// Selected, Checked, Sorted, TopIndex, StyleCheckBox, Item, UnRefreshControl, DisplayVScroll,
+// CheckCount, Alignment, ListItems, FullRowSelect, BorderSelColor, AcceptAutoSort, ListType, Path,
+// DisplayFileIcons, DisplayEntirePath, UseDefautItemSettings, IconSize, ShowHiddenFiles,
+// ShowSystemFiles, ShowReadOnlyFiles, AddItem, Clear, InvertSelection, InvertChecks, RemoveItem,
+// SelectAll, CheckAll, UnSelectAll, UnCheckAll, SortItems, Refresh, FillByFile, SaveToFile.
+class qelListBox : public DrawnControl {
+public:
+    using ItemRef = clsFastCollection::ItemRef;
+    using ItemEvent = std::function<void(const ItemRef& Item)>;
+
+    ItemEvent ItemClick;
+    ItemEvent ItemDblClick;
+    ItemEvent ItemUnCheck;
+    ItemEvent ItemChek;
+    // Declared; nothing raises it.
+    std::function<void()> Scroll;
+
+    qelListBox();
+    ~qelListBox() override;
+    std::string className() const override { return "qelListBox"; }
+
+    uint32_t SelColor() const { return m_selColor; }
+    void setSelColor(uint32_t c);
+    uint32_t ForeColor() const { return m_foreColor; }
+    void setForeColor(uint32_t c);
+    uint32_t BackColor() const { return m_backColor; }
+    void setBackColor(uint32_t c);
+    const plat::forms::FontDesc& Font() const { return *m_font; }
+    void setFont(const plat::forms::FontDesc& font);
+    void setEnabled(bool enabled) override;
+    bool DisplayBorder() const { return m_displayBorder; }
+    void setDisplayBorder(bool v) { Store(m_displayBorder, v); }
+    uint32_t BorderColor() const { return m_borderColor; }
+    void setBorderColor(uint32_t c) { Store(m_borderColor, c); }
+    std::string List(int32_t Index) const;
+    void setList(int32_t Index, const std::string& text);
+    int32_t ListCount() const { return m_itemBound - 1; }
+    int32_t ListIndex() const { return m_listIndex; }
+    void setListIndex(int32_t v) { Store(m_listIndex, v); }
+    bool MultiSelect() const { return m_multiSelect; }
+    void setMultiSelect(bool v) { m_multiSelect = v; }
+    int32_t NewIndex() const { return m_newIndex; }
+    int32_t SelCount() const { return m_selCount; }
+    bool Selected(int32_t Index) const { return Flag(m_selectedFlags, Index); }
+    void setSelected(int32_t Index, bool v) { SetFlag(m_selectedFlags, Index, v); }
+    bool Checked(int32_t Index) const { return Flag(m_checkedFlags, Index); }
+    void setChecked(int32_t Index, bool v) { SetFlag(m_checkedFlags, Index, v); }
+    // 0 ascending, 2 no sorting, any other value descending.
+    int32_t Sorted() const { return m_sorted; }
+    void setSorted(int32_t v);
+    int32_t TopIndex() const { return m_topIndex; }
+    void setTopIndex(int32_t v) { Store(m_topIndex, v); }
+    bool StyleCheckBox() const { return m_styleCheckBox; }
+    void setStyleCheckBox(bool v) { Store(m_styleCheckBox, v); }
+    // The stored item with the flags of its position; none outside 1 to ListCount.
+    ItemRef Item(int32_t Index);
+    // Takes the given item's Selected and Checked into the flags of Index.
+    void setItem(int32_t Index, const ItemRef& item);
+    bool DisplayVScroll() const { return m_displayVScroll; }
+    void setDisplayVScroll(bool v);
+    int32_t CheckCount() const { return m_checkCount; }
+    // 0 left, 1 right, 2 centred (others draw right).
+    int32_t Alignment() const { return m_alignment; }
+    void setAlignment(int32_t v) { Store(m_alignment, v); }
+    // The item collection itself.
+    const std::shared_ptr<clsFastCollection>& ListItems() const { return m_items; }
+    void setListItems(std::shared_ptr<clsFastCollection> items);
+    bool FullRowSelect() const { return m_fullRowSelect; }
+    void setFullRowSelect(bool v) { Store(m_fullRowSelect, v); }
+    uint32_t BorderSelColor() const { return m_borderSelColor; }
+    void setBorderSelColor(uint32_t c);
+    bool AcceptAutoSort() const { return m_acceptAutoSort; }
+    void setAcceptAutoSort(bool v);
+    // 0 plain list, 1 files, 2 folders, other values drives.
+    int32_t ListType() const { return m_listType; }
+    void setListType(int32_t v) { FileModeLet(m_listType, v); }
+    const std::string& Path() const { return m_path; }
+    void setPath(const std::string& v) { FileModeLet(m_path, v); }
+    bool DisplayFileIcons() const { return m_displayFileIcons; }
+    void setDisplayFileIcons(bool v) { FileModeLet(m_displayFileIcons, v); }
+    bool DisplayEntirePath() const { return m_displayEntirePath; }
+    void setDisplayEntirePath(bool v) { FileModeLet(m_displayEntirePath, v); }
+    bool UseDefautItemSettings() const { return m_useDefautItemSettings; }
+    void setUseDefautItemSettings(bool v) { Store(m_useDefautItemSettings, v); }
+    // 16 small icons, other values large.
+    int32_t IconSize() const { return m_iconSize; }
+    void setIconSize(int32_t v);
+    bool ShowHiddenFiles() const { return m_showHiddenFiles; }
+    void setShowHiddenFiles(bool v) { FileModeLet(m_showHiddenFiles, v); }
+    bool ShowSystemFiles() const { return m_showSystemFiles; }
+    void setShowSystemFiles(bool v) { FileModeLet(m_showSystemFiles, v); }
+    bool ShowReadOnlyFiles() const { return m_showReadOnlyFiles; }
+    void setShowReadOnlyFiles(bool v) { FileModeLet(m_showReadOnlyFiles, v); }
+
+    // Index -1 appends; an item given is added as it is.
+    void AddItem(const std::string& Text, ItemRef item = nullptr, const std::string& Key = "", int32_t Index = -1);
+    void Clear();
+    void InvertSelection();
+    void InvertChecks();
+    void RemoveItem(int32_t Index);
+    void SelectAll();
+    void CheckAll();
+    void UnSelectAll(bool RefreshControl);
+    void UnCheckAll();
+    void SortItems(int32_t SortType);
+    void Refresh();
+    // Appends one item per CR LF separated text of the file (ANSI code page).
+    void FillByFile(const std::string& File);
+    // The texts, CR LF between two, nothing after the last.
+    void SaveToFile(const std::string& File) const;
+
+    // --- for hosts and tests ---
+    ListBoxScrollBar& VS() { return m_vs; }
+    int32_t VisibleCount() const { return m_visibleCount; }
+    int32_t ItemBound() const { return m_itemBound; }
+    int32_t Anchor() const { return m_anchor; }
+    // The icon cache's keys and the icon key of a path.
+    std::vector<std::string> CachedIconKeys() const;
+    std::string IconKeyOf(const std::string& path) const;
+    static std::string FileNameOf(const std::string& path);
+
+    void initProperties() override;
+    void readProperties(plat::forms::PropertyBag& bag) override;
+    void writeProperties(plat::forms::PropertyBag& bag) const override;
+
+protected:
+    void Redraw() override;
+    void HandleMessage(plat::win::UINT msg, plat::win::WPARAM wParam, plat::win::LPARAM lParam) override;
+    void OnMouseButton(plat::win::UINT msg, MouseEventArgs& args) override;
+    void OnMouseHover() override;
+    void OnMouseLeave() override;
+    void OnResized() override;
+    void onPlaced() override;
+    void onRemoved() override;
+
+private:
+    template<class T, class V>
+    void FileModeLet(T& member, V&& value)
+    {
+        m_imageCurrent = false;
+        member = std::forward<V>(value);
+        FillFileList();
+    }
+    static bool Flag(const std::vector<bool>& flags, int32_t index);
+    static void SetFlag(std::vector<bool>& flags, int32_t index, bool v);
+    static void ResizeFlags(std::vector<bool>& flags, int32_t last);
+    int32_t ItemHeight(int32_t index) const;
+    void RaiseItem(const ItemEvent& event, int32_t index);
+
+    void DrawItem(const qelListItem& item, int y, int32_t i);
+    void DrawItemIcon(const qelListItem& item, int y);
+    void DrawBorder();
+    void DrawCheckBoxes(int32_t n);
+    int32_t WindowHitTest(int y) const;
+    int32_t HoverCount() const;
+    void Press(int button, int shift, int X, int Y);
+    void HotTracking(int Y);
+    void ScrollChange(plat::forms::Currency& Value);
+    void ScrollScroll();
+
+    void FillFileList();
+    void ApplySort(int32_t SortType);
+    const plat::gfx::Picture* CachedIcon(const std::string& path);
+
+    uint32_t m_selColor = 0;
+    uint32_t m_foreColor = 0;
+    uint32_t m_backColor = 0;
+    std::shared_ptr<plat::forms::FontDesc> m_font;
+    bool m_displayBorder = false;
+    uint32_t m_borderColor = 0;
+    int32_t m_listIndex = 0;
+    bool m_multiSelect = false;
+    int32_t m_newIndex = 0;
+    int32_t m_selCount = 0;
+    int32_t m_checkCount = 0;
+    int32_t m_sorted = 0;
+    int32_t m_topIndex = 0;
+    bool m_styleCheckBox = false;
+    bool m_displayVScroll = false;
+    int32_t m_alignment = 0;
+    bool m_fullRowSelect = false;
+    uint32_t m_borderSelColor = 0;
+    bool m_acceptAutoSort = false;
+    int32_t m_listType = 0;
+    std::string m_path;
+    bool m_displayFileIcons = false;
+    bool m_displayEntirePath = false;
+    bool m_useDefautItemSettings = false;
+    int32_t m_iconSize = 0;
+    bool m_showHiddenFiles = false;
+    bool m_showSystemFiles = false;
+    bool m_showReadOnlyFiles = false;
+
+    std::shared_ptr<clsFastCollection> m_items;
+    int32_t m_itemBound = 1;
+    std::vector<bool> m_selectedFlags;
+    std::vector<bool> m_checkedFlags;
+    int32_t m_anchor = 0;
+    int32_t m_hotIndex = 0;
+    int32_t m_visibleCount = 0;
+    bool m_hasLastScrollValue = false;
+    int64_t m_lastScrollValue = 0;
+    std::map<std::string, plat::gfx::Picture> m_iconCache;
+    clsFile m_files;
+    bool m_sized = false;
+    ListBoxScrollBar m_vs;
+};
+
+} // namespace qel
