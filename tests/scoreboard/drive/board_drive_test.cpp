@@ -1,0 +1,245 @@
+// End-to-end checks of the scoreboard: the whole program runs in ball-drive on a fresh program
+// folder, from a script, and the test reads what the script printed and the files it left.
+#include "platform/system/ansi_codec.h"
+#include "platform/system/date_time.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace scoreboard::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DriveRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const fs::path& path, std::string_view bytes)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// A program folder, a font folder and a runtime folder of the test's own, so that runs in
+// parallel neither share a single-instance lock nor install fonts for the user.
+class BoardDriveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "ball-drive-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_root = pattern;
+        fs::create_directories(home());
+    }
+    void TearDown() override
+    {
+        std::error_code error;
+        fs::remove_all(m_root, error);
+    }
+
+    fs::path home() const { return m_root / "home"; }
+
+    DriveRun drive(const std::string& script, const std::string& screen = "")
+    {
+        const fs::path scriptFile = m_root / "script.txt";
+        const fs::path outFile = m_root / "out.txt";
+        const fs::path errFile = m_root / "err.txt";
+        writeFile(scriptFile, script);
+        std::ostringstream command;
+        command << "env XDG_DATA_HOME='" << (m_root / "data").string() << "' XDG_RUNTIME_DIR='" << m_root.string()
+                << "' SDL_AUDIODRIVER=dummy '" << BALL_DRIVE << "' --home '" << home().string() << "'";
+        if (!screen.empty())
+            command << " --screen " << screen;
+        command << " '" << scriptFile.string() << "' >'" << outFile.string() << "' 2>'" << errFile.string() << "'";
+        DriveRun run;
+        const int raw = std::system(command.str().c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = readFile(outFile);
+        run.err = readFile(errFile);
+        return run;
+    }
+
+    static std::vector<std::string> lines(const std::string& text)
+    {
+        std::vector<std::string> out;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            out.push_back(line);
+        return out;
+    }
+
+    // Width and height from a PNG file's header.
+    static std::array<int, 2> pngSize(const fs::path& file)
+    {
+        const std::string bytes = readFile(file);
+        if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0)
+            return {0, 0};
+        auto at = [&](size_t i) {
+            return int(uint8_t(bytes[i])) << 24 | int(uint8_t(bytes[i + 1])) << 16 | int(uint8_t(bytes[i + 2])) << 8
+                | int(uint8_t(bytes[i + 3]));
+        };
+        return {at(16), at(20)};
+    }
+
+private:
+    fs::path m_root;
+};
+
+constexpr const char* kAfterStartUp = "wait 3100\nform main\n";
+
+TEST_F(BoardDriveTest, AfterTheStartUpTheBoardShowsAFreshMatch)
+{
+    const DriveRun run = drive(std::string(kAfterStartUp)
+        + "show titxt(1) Caption Visible\n"
+          "show balltime Caption ForeColor\n"
+          "show ballnumber(0) Caption\n"
+          "show ballnumber(1) Caption\n"
+          "show ballmakenum Caption\n"
+          "show ballname(0) Caption\n"
+          "show ballname(1) Caption\n"
+          "show zailab(0) Visible\n"
+          "show zailab(1) Visible\n"
+          "show zailab(2) Visible\n"
+          "show ok Caption\n"
+          "show showtime Visible\n"
+          "show inshow Visible\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const plat::sys::SystemDateSource system;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{
+                                  "titxt(1).Caption=" + std::to_string(plat::sys::currentYear(system)) + "Mirelda",
+                                  "titxt(1).Visible=True",
+                                  "balltime.Caption=12:00",
+                                  "balltime.ForeColor=&HFF00",
+                                  "ballnumber(0).Caption=0",
+                                  "ballnumber(1).Caption=0",
+                                  "ballmakenum.Caption=1",
+                                  "ballname(0).Caption=篮球社团A队",
+                                  "ballname(1).Caption=篮球社团B队",
+                                  "zailab(0).Visible=False",
+                                  "zailab(1).Visible=False",
+                                  "zailab(2).Visible=False",
+                                  "ok.Caption=开始",
+                                  "showtime.Visible=True",
+                                  "inshow.Visible=False",
+                              }));
+}
+
+TEST_F(BoardDriveTest, TitleTeamsAndRefereesComeFromTheSettings)
+{
+    writeFile(home() / "date/config.db",
+        plat::sys::encodeAnsi("allname=市运会决赛\r\ndelalltime=600\r\njstime=300\r\nballname1=红队\r\nballname2=蓝队\r\n"
+                              "zainame1=张三\r\nzainame2=李四\r\nzainame3=王五\r\nzainum=3\r\n"
+                              "alltime=55\r\nbnum1=40\r\nmakenum=3\r\n"));
+    const DriveRun run = drive(std::string(kAfterStartUp)
+        + "show titxt(0) Caption\nshow titxt(1) Caption\nshow balltime Caption\nshow ballnumber(0) Caption\n"
+          "show ballmakenum Caption\nshow ballname(0) Caption\nshow ballname(1) Caption\n"
+          "show zailab(0) Caption Visible\nshow zailab(1) Caption Visible\nshow zailab(2) Caption Visible\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{
+                                  "titxt(0).Caption=市运会决赛",
+                                  "titxt(1).Caption=市运会决赛",
+                                  "balltime.Caption=10:00",
+                                  "ballnumber(0).Caption=0",
+                                  "ballmakenum.Caption=1",
+                                  "ballname(0).Caption=红队",
+                                  "ballname(1).Caption=蓝队",
+                                  "zailab(0).Caption=副裁判:张三",
+                                  "zailab(0).Visible=True",
+                                  "zailab(1).Caption=主裁判:李四",
+                                  "zailab(1).Visible=True",
+                                  "zailab(2).Caption=副裁判:王五",
+                                  "zailab(2).Visible=True",
+                              }));
+}
+
+TEST_F(BoardDriveTest, ANoticeClosesItselfAfterFiveSecondsWithItsCountdown)
+{
+    // A period length of 0 leaves the clock at "0.0": the start command refuses with a notice.
+    writeFile(home() / "date/config.db", "allname=Cup\r\ndelalltime=0\r\n");
+    const DriveRun run = drive(std::string(kAfterStartUp)
+        + "show balltime Caption ForeColor\n"
+          "click ok\n"
+          "show inshow Visible\nshow L1 Caption\nshow qel1 Caption\n"
+          "wait 1000\nshow qel1 Caption\n"
+          "wait 1000\nshow qel1 Caption\n"
+          "wait 1000\nshow qel1 Caption\n"
+          "wait 1000\nshow qel1 Caption\nshow inshow Visible\n"
+          "wait 999\nshow inshow Visible\n"
+          "wait 1\nshow inshow Visible\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{
+                                  "balltime.Caption=0.0",
+                                  "balltime.ForeColor=&HFF",
+                                  "inshow.Visible=True",
+                                  "L1.Caption=比赛时间没设置好!",
+                                  "qel1.Caption=5秒后关闭",
+                                  "qel1.Caption=4秒后关闭",
+                                  "qel1.Caption=3秒后关闭",
+                                  "qel1.Caption=2秒后关闭",
+                                  "qel1.Caption=1秒后关闭",
+                                  "inshow.Visible=True",
+                                  "inshow.Visible=True",
+                                  "inshow.Visible=False",
+                              }));
+}
+
+TEST_F(BoardDriveTest, ClosingTheBoardWritesTheSettingsFile)
+{
+    const DriveRun run = drive(kAfterStartUp);
+    ASSERT_EQ(run.status, 0) << run.err;
+    // The first run writes five lines; the close writes all nine.
+    const plat::sys::SystemDateSource system;
+    EXPECT_EQ(readFile(home() / "date/config.db"),
+        "allname=" + std::to_string(plat::sys::currentYear(system)) + "Mirelda\r\ndelalltime=720\r\njstime=300\r\n"
+            + plat::sys::encodeAnsi("ballname1=篮球社团A队\r\nballname2=篮球社团B队\r\n")
+            + "zainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n");
+}
+
+TEST_F(BoardDriveTest, ALargerScreenIsFilledWithTheMainFrameCentred)
+{
+    const fs::path shot = home() / "board.png";
+    // The start-up first advises 1024 x 768 in a message box, which Enter closes.
+    const DriveRun run = drive("key Enter\n" + std::string(kAfterStartUp)
+            + "show qelf1 Left Top Width Height\nshow showtime Left Top\nshot " + shot.string() + "\n",
+        "1280x1024");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{
+                                  "qelf1.Left=1920",
+                                  "qelf1.Top=1920",
+                                  "qelf1.Width=15360",
+                                  "qelf1.Height=11520",
+                                  "showtime.Left=30",
+                                  "showtime.Top=1320",
+                              }));
+    EXPECT_EQ(pngSize(shot), (std::array<int, 2>{1280, 1024}));
+}
+
+TEST_F(BoardDriveTest, AnUnknownControlIsAnErrorWithItsLine)
+{
+    const DriveRun run = drive(std::string(kAfterStartUp) + "show nosuch Caption\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("line 3"), std::string::npos) << run.err;
+}
+
+} // namespace
+} // namespace scoreboard::test
