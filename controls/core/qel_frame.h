@@ -57,11 +57,13 @@ public:
     void setDisplayBorder(bool on);
     bool BreakCorner() const { return m_breakCorner; }
     void setBreakCorner(bool on);
-    // The stored picture (a path under the resources folder); setPicture(gfx::Picture) sets
-    // one made in code, which is not stored.
-    const plat::forms::PictureRef& Picture() const { return m_pictureRef; }
-    void setPicture(const plat::forms::PictureRef& picture);
+    // PCTcolor's picture. Set makes the grey copy at once.
+    const plat::gfx::Picture& Picture() const { return m_picture.PCTcolor.Picture(); }
     void setPicture(const plat::gfx::Picture& picture);
+    // A picture of the resources folder (as stored layouts name it); a path that does not load
+    // gives no picture. A picture made in code (above) is not stored.
+    void setPicture(const plat::forms::PictureRef& picture);
+    const plat::forms::PictureRef& PictureSource() const { return m_pictureRef; }
     // Pixels.
     int RoundAngle() const { return m_roundAngle; }
     void setRoundAngle(int pixels);
