@@ -5,6 +5,8 @@
 #include "scoreboard/match_state.h"
 #include "scoreboard/screen_check.h"
 
+#include "platform/forms/image.h"
+#include "platform/media/animated_gif.h"
 #include "platform/system/display_modes_service.h"
 #include "platform/system/program_folder.h"
 #include "platform/window/api.h"
@@ -20,12 +22,14 @@ namespace {
 constexpr int kShowScoreboardAfterMs = 3000;
 constexpr double kWidthTwips = 6750;  // 450 pixels
 constexpr double kHeightTwips = 3600; // 240 pixels
+// The texts stand right of the animation.
+constexpr double kTextLeft = 1800, kTextWidth = kWidthTwips - kTextLeft - 150;
 
 forms::Label& addText(forms::Form& form, std::string name, int index, double top, double height, double points,
     uint32_t color, bool bold)
 {
     forms::Label& label = form.add<forms::Label>(std::move(name), nullptr, index);
-    label.move(0, top, kWidthTwips, height);
+    label.move(kTextLeft, top, kTextWidth, height);
     label.setAlignment(2);
     label.setBackStyle(0);
     label.setForeColor(color);
@@ -61,6 +65,14 @@ StartupForm::StartupForm(MainForm& main, std::optional<sys::SingleInstanceLock>&
 
 void StartupForm::addControls()
 {
+    // A half court behind everything, the ball bouncing at the left.
+    forms::Image& court = add<forms::Image>("Image1");
+    court.move(0, 0, kWidthTwips, kHeightTwips);
+    court.setStretch(true);
+    court.setPicture(forms::PictureRef{"img/court.png"});
+    plat::media::AnimatedGif& ball = add<plat::media::AnimatedGif>("AniGIF1");
+    ball.move(300, 780, 1440, 1920);
+    ball.setPicture(forms::PictureRef{"img/bounce.gif"});
     addText(*this, "Label1", -1, 700, 700, 20, 0x00D7FF, true).setCaption("篮球比赛计分计时系统");
     addText(*this, "Lab1", 0, 2100, 400, 10.5, 0xFFFFFF, false);
     addText(*this, "Lab1", 1, 2550, 400, 10.5, 0xC0C0C0, false);

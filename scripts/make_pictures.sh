@@ -79,12 +79,12 @@ png -size 256x256 xc:none -fill '#18a040' -stroke '#d0ffd8' -strokewidth 10 -dra
   -fill white -stroke none -draw 'polygon 98,70 98,186 190,128' -resize 64x64 "PNG32:$out/btn_bigplay.png"
 
 # The start-up screen: a half court in light lines on the screen's dark blue (450 x 240) ...
-png -size 450x240 xc:'#0c2a4a' -fill none -stroke '#2f6a9e' -strokewidth 3 \
+png -size 450x240 xc:'#0c2a4a' -fill none -stroke '#1c446c' -strokewidth 3 \
   -draw 'rectangle 6,6 443,233' -draw 'line 225,6 225,233' -draw 'circle 225,120 225,160' \
   -draw 'rectangle 6,75 70,165' -draw 'rectangle 379,75 443,165' \
   -draw "path 'M 6,30 Q 150,120 6,210'" -draw "path 'M 443,30 Q 300,120 443,210'" "PNG32:$out/court.png"
 
-# ... and its animation: the ball bouncing and turning over a floor line, 16 frames of 60 ms.
+# ... and its animation: the ball bouncing and turning, with its shadow, 16 frames of 60 ms.
 frames=()
 for i in $(seq 0 15); do
   # Height above the floor follows |sin|; the ball squashes a little on the frame that touches it.
@@ -93,11 +93,11 @@ for i in $(seq 0 15); do
     printf "%d %d %d", top, height, 22 - h * 12 }')"
   ball256 "$work/turn.png" "$((i * 23))"
   convert "$work/turn.png" -resize "56x${height}!" "$work/small.png"
-  convert -size 96x128 xc:'#0c2a4a' -fill '#020a12' -draw "ellipse 48,122 $shadow,4 0,360" \
-    -stroke '#2f6a9e' -strokewidth 2 -draw 'line 0,125 96,125' \
-    "$work/small.png" -geometry "+20+$top" -composite "$work/f$i.gif"
-  frames+=(-delay 6 "$work/f$i.gif")
+  convert -size 96x128 xc:none -fill '#020a12' -draw "ellipse 48,122 $shadow,4 0,360" \
+    "$work/small.png" -geometry "+20+$top" -composite "$work/f$i.png"
+  frames+=(-delay 6 "$work/f$i.png")
 done
-convert "${frames[@]}" -loop 0 -layers Optimize "$out/bounce.gif"
+# Each frame replaces the one before (the background is see-through), so the court shows around the ball.
+convert -dispose Background "${frames[@]}" -loop 0 "$out/bounce.gif"
 
 echo "make_pictures: wrote $(ls "$out" | wc -l) pictures to $out"

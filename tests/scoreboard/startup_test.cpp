@@ -3,8 +3,10 @@
 #include "scoreboard/instance_lock.h"
 #include "scoreboard/option_file.h"
 
+#include "platform/forms/image.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/message_box_button.h"
+#include "platform/media/animated_gif.h"
 #include "platform/window/api.h"
 
 namespace scoreboard::test {
@@ -72,6 +74,20 @@ TEST_F(StartupTest, ScoreboardIsShownThreeSecondsLater)
     session->advance(10000);
     EXPECT_TRUE(mainForm().visible());
     EXPECT_FALSE(session->windows().quitRequested());
+}
+
+TEST_F(StartupTest, TheStartUpScreenShowsACourtAndABouncingBall)
+{
+    ASSERT_TRUE(start());
+    const auto& court = f1().get<plat::forms::Image>("Image1");
+    EXPECT_EQ(court.currentPicture().width(), 450);
+    EXPECT_EQ(court.currentPicture().height(), 240);
+    auto& ball = f1().get<plat::media::AnimatedGif>("AniGIF1");
+    EXPECT_EQ(ball.frameCount(), 16);
+    EXPECT_TRUE(ball.running());
+    const int first = ball.currentFrame();
+    session->advance(ball.frameDelay(first));
+    EXPECT_NE(ball.currentFrame(), first);
 }
 
 TEST_F(StartupTest, ScreenSizes)
