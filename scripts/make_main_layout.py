@@ -158,8 +158,8 @@ def roster(side):
     rows = []
     small = font("宋体", 10.5, True)
     for k, word in enumerate(["教练", "领队"]):
-        rows.append(label("bfcap", 30, 45 + k * 300, 450, 285, word, small, CAPTION_GREY, index=first + k))
-        rows.append(label("bflab", 480, 45 + k * 300, 1050, 285, "", small, WHITE, index=first + k))
+        rows.append(label("bfcap", 30, 45 + k * 300, 420, 285, word, small, CAPTION_GREY, index=first + k))
+        rows.append(label("bflab", 510, 45 + k * 300, 1020, 285, "", small, WHITE, index=first + k))
     rows.append(line("rosterline", 30, 660, 1515, 660, index=side, col=DARK_GREY))
     for k in range(12):
         top = 735 + k * 270
@@ -278,7 +278,7 @@ def options_panel():
     text = font("宋体", 10.5, True)
     head = font("宋体", 12, True)
     children = [
-        frame("settime", 240, 480, 4200, 3450, "比赛时间", back1=PANEL_BACK2, back2=PANEL_BACK2, gradient=0, children=[
+        frame("settime", 240, 480, 4200, 3450, show_title=False, back1=PANEL_BACK2, back2=PANEL_BACK2, children=[
             label("slab", 240, 480, 3000, 330, "默认比赛时间", head, PANEL_TEXT, index=1),
             # The minutes box stands left of the label, the seconds box in its gap.
             label("slab", 1080, 990, 2400, 330, "分：        秒", text, PANEL_TEXT, index=2),
@@ -286,13 +286,13 @@ def options_panel():
             label("slab", 1080, 2010, 2400, 330, "分：        秒", text, PANEL_TEXT, index=3),
             command("sysconset", 240, 2700, 1500, 450, "默认值", text),
         ]),
-        frame("setfunc", 4620, 480, 6600, 3450, "常用功能", back1=PANEL_BACK2, back2=PANEL_BACK2, gradient=0, children=[
+        frame("setfunc", 4620, 480, 6600, 3450, show_title=False, back1=PANEL_BACK2, back2=PANEL_BACK2, children=[
             label("slab", 240, 390, 3000, 330, "常用功能", head, PANEL_TEXT, index=5),
         ] + [check("sqel1", 240 + (i // 4) * 3180, 840 + (i % 4) * 450, 3060, 390, cap, index=i)
              for i, cap in enumerate(["十秒倒计时响铃", "计时结束后响铃", "加减分按钮响铃", "启用快捷键加减",
                                       "启用按钮加减分", "计时自动关闭音乐", "开启分数框灯光背景", "启用比赛时关闭视频"])]
           + [command("moset", 240, 2700, 1500, 450, "默认值", text)]),
-        frame("setlogo", 11400, 480, 3600, 2730, "Logo图片", back1=PANEL_BACK2, back2=PANEL_BACK2, gradient=0,
+        frame("setlogo", 11400, 480, 3600, 2730, show_title=False, back1=PANEL_BACK2, back2=PANEL_BACK2,
               children=[
                   label("logolab", 240, 390, 1500, 330, "Logo图片", head, PANEL_TEXT),
                   picture("testpng", 240, 780, 1440, 1440, "img/logo.png"),
@@ -309,12 +309,12 @@ def options_panel():
 # The help panel and the notice box, shown over the board.
 
 HELP_TEXT = (
-    "开始/暂停计时：Enter 键或点击“开始”按钮。\r\n"
-    "加减分：A队 1 键加分、F1 键减分；B队 2 键加分、F2 键减分（可在“按键设置”中更改），"
-    "也可点击比分下方的“+”“-”按钮。\r\n"
-    "F5 进攻号，F6 防守号，F7 全场号。\r\n"
-    "双击比赛主题、比赛时间、球队名称、比分或节次，可直接修改。\r\n"
-    "菜单行可设置主题与裁判、时间、球队、比分、节次和快捷键；“数据复位”将当前比赛清零。\r\n"
+    "开始/暂停计时：Enter 键，或点击“开始”按钮。\r\n\r\n"
+    "加减分：A队 1 键加分、F1 键减分，B队 2 键加分、F2 键减分（在“按键设置”中可改），"
+    "也可点击左右两侧的“+”“-”按钮。\r\n\r\n"
+    "F5 进攻号，F6 防守号，F7 全场号。\r\n\r\n"
+    "双击比赛主题、比赛时间、球队名称、比分或节次，可直接修改。\r\n\r\n"
+    "菜单行设置主题与裁判、时间、球队、比分、节次和快捷键；“数据复位”将当前比赛清零。\r\n\r\n"
     "命令栏：系统设置、比赛模式、音乐模式、比赛记录、使用说明、最小化、退出程序。"
 )
 
@@ -322,10 +322,11 @@ HELP_TEXT = (
 def help_panel():
     return frame("helps", 2160, 3060, 8565, 3945, "使用说明", visible=False, title_font=font("宋体", 12, True),
                  border=0x2060C0, children=[
-                     picture("Image5", 8250, 45, 240, 240, "img/close.png", tooltip="关闭"),
+                     # Near the right end of the title bar at the size the help command opens it.
+                     picture("Image5", 8700, 30, 240, 240, "img/close.png", tooltip="关闭"),
                      picture("logopng", 240, 540, 1200, 1200, "img/logo.png"),
-                     label("helptxt", 1620, 480, 6750, 2700, HELP_TEXT, font("宋体", 10.5), PANEL_TEXT, wrap=True),
-                     label("val", 240, 3330, 8100, 330, "", font("宋体", 9), CAPTION_GREY),
+                     label("helptxt", 1620, 480, 7200, 3900, HELP_TEXT, font("宋体", 10.5), PANEL_TEXT, wrap=True),
+                     label("val", 240, 4500, 8550, 330, "", font("宋体", 9), CAPTION_GREY),
                  ])
 
 
