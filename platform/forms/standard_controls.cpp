@@ -14,6 +14,7 @@ void registerStandardControls(ControlRegistry& registry)
     registry.add<ListBox>("ListBox");
     registry.add<ComboBox>("ComboBox");
     registry.add<ListView>("ListView");
+    registry.add<CommonDialog>("CommonDialog");
 }
 
 } // namespace plat::forms

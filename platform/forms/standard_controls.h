@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/combo_box.h"
+#include "platform/forms/common_dialog.h"
 #include "platform/forms/control_registry.h"
 #include "platform/forms/image.h"
 #include "platform/forms/label.h"
@@ -13,7 +14,7 @@
 
 namespace plat::forms {
 
-// Label, PictureBox, Image, Line, Shape, Timer, TextBox, ListBox, ComboBox and ListView, under those class names.
+// Label, PictureBox, Image, Line, Shape, Timer, TextBox, ListBox, ComboBox, ListView and CommonDialog, under those class names.
 void registerStandardControls(ControlRegistry& registry = ControlRegistry::global());
 
 } // namespace plat::forms
