@@ -141,6 +141,19 @@ def check(name, left, top, width, height, caption, index=None, value=0):
     return ctl("qelCheck", name, left, top, width, height, index=index, props=props)
 
 
+def textbox(name, left, top, width, height, text, index=None):
+    props = {"Text": text, "Font": font("宋体", 10.5, True), "ForeColor": color(0x00E0FF),
+             "BackColor": color(0x100804), "Alignment": 2}
+    return ctl("TextBox", name, left, top, width, height, index=index, props=props)
+
+
+# The record list's columns: width in twips, alignment, header; together as wide as the list.
+RECORD_COLUMNS = "\r\n".join("%d,%d,%s" % column for column in (
+    (2081, 0, "比赛日期"), (3400, 0, "比赛主题"), (1640, 0, "球队"), (521, 0, "-"), (1640, 0, "球队"),
+    (939, 0, "第一节"), (939, 0, "第二节"), (939, 0, "第三节"), (939, 0, "第四节"), (1040, 0, "总比分"),
+    (1000, 0, "备注")))
+
+
 def timer(name, interval, enabled):
     return ctl("Timer", name, 0, 0, 420, 420, enabled=enabled, props={"Interval": interval})
 
@@ -218,6 +231,8 @@ def music_panel():
         check("mute1", 150, 2940, 1800, 330, "静音"),
     ])
     playlist = frame("qelFplay", 8300, 420, 3300, 3570, "音乐列表", children=[
+        ctl("ListBox", "mp3list", 150, 420, 3000, 2610, props={
+            "Font": font("宋体", 10.5), "ForeColor": color(0x80FFC0), "BackColor": color(0x100804)}),
         qlabel("mp3numlab", 150, 3120, 1050, 300, "共:0首", text, PANEL_TEXT),
         qlabel("mc", 1260, 3120, 600, 300, "添加", text, 0x00E0FF, index=0),
         qlabel("mc", 1860, 3120, 600, 300, "删除", text, 0x00E0FF, index=1),
@@ -226,6 +241,7 @@ def music_panel():
     ])
     copy = frame("mp3aframe", 4500, 1350, 6200, 1350, "复制音乐文件列表", visible=False, children=[
         label("copylab", 150, 540, 5900, 600, "", text, PANEL_TEXT, wrap=True),
+        ctl("ListBox", "List1", 150, 450, 1500, 600, visible=False),
     ])
     return frame("frameplay", *CLOCK_PANEL, "音乐模式", visible=False, title_font=font("宋体", 12, True), children=[
         picture("videimg1", 330, 480, 2400, 2400, "img/logo.png"),
@@ -262,6 +278,10 @@ def score_sheet_panel():
     records = frame("allballdate", 60, 4200, 15105, 5280, "", show_title=False, back1=PANEL_BACK2,
                     back2=PANEL_BACK2, gradient=0, border=0x8A5A30, children=[
                         qlabel("qelLabel1", 150, 90, 6000, 390, "比赛历史记录", font("宋体", 14.25, True), 0x00E0FF),
+                        ctl("ListView", "balllist1", 0, 540, 15105, 3960, props={
+                            "Font": font("宋体", 10.5), "ForeColor": color(0xF0E6DC), "BackColor": color(0x100804),
+                            "View": 3, "FullRowSelect": True, "GridLines": True, "HideSelection": False,
+                            "ColumnHeaders": RECORD_COLUMNS}),
                         qlabel("balldateallnum", 150, 4710, 3000, 330, "总共: 0 条", font("宋体", 10.5, True),
                                PANEL_TEXT),
                         command("qelcom", 8400, 4620, 1350, 450, "删除", font("宋体", 10.5, True), index=0),
@@ -281,9 +301,13 @@ def options_panel():
         frame("settime", 240, 480, 4200, 3450, show_title=False, back1=PANEL_BACK2, back2=PANEL_BACK2, children=[
             label("slab", 240, 480, 3000, 330, "默认比赛时间", head, PANEL_TEXT, index=1),
             # The minutes box stands left of the label, the seconds box in its gap.
+            textbox("settxt", 240, 945, 780, 390, "12", index=0),
             label("slab", 1080, 990, 2400, 330, "分：        秒", text, PANEL_TEXT, index=2),
+            textbox("settxt", 1530, 945, 750, 390, "00", index=1),
             label("slab", 240, 1500, 3000, 330, "默认加时时间", head, PANEL_TEXT, index=4),
+            textbox("settxt", 240, 1965, 780, 390, "5", index=2),
             label("slab", 1080, 2010, 2400, 330, "分：        秒", text, PANEL_TEXT, index=3),
+            textbox("settxt", 1530, 1965, 750, 390, "00", index=3),
             command("sysconset", 240, 2700, 1500, 450, "默认值", text),
         ]),
         frame("setfunc", 4620, 480, 6600, 3450, show_title=False, back1=PANEL_BACK2, back2=PANEL_BACK2, children=[
