@@ -4,6 +4,7 @@
 #include "scoreboard/main_clock_hooks.h"
 #include "scoreboard/match_reset.h"
 #include "scoreboard/match_state.h"
+#include "scoreboard/music_list_loader.h"
 #include "scoreboard/option_file.h"
 #include "scoreboard/settings_store.h"
 
@@ -96,6 +97,7 @@ void MainForm::onLoad()
     scoreboard::ShowPeriod();
     if (auto* clock = control<qel::qelLabel>("balltime"))
         clock->move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
+    LoadMusicList(musicFolderPath());
 
     placePanels();
     prepareRosterLabels();
