@@ -285,9 +285,16 @@ void ComboBox::onRemoved()
     m_field.detach();
 }
 
+// Drawing waits for the window's paint, so that a run of changes draws once.
 void ComboBox::redraw()
 {
-    if (!hwnd() || m_loading)
+    if (hwnd() && !m_loading)
+        InvalidateRect(hwnd());
+}
+
+void ComboBox::paintNow()
+{
+    if (!hwnd())
         return;
     gfx::Surface& s = WindowImage(hwnd());
     gfx::DeviceContext dc(s);
@@ -360,6 +367,9 @@ LRESULT ComboBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
     auto alive = [&] { return this->hwnd() == hwnd; };
     switch (msg) {
+    case WM_PAINT:
+        paintNow();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         if (!m_sizing)
             layOut();

@@ -99,6 +99,7 @@ private:
     int boxHeight() const;
     void layOut();
     void redraw();
+    void paintNow();
     // Makes `index` the choice; returns whether it changed.
     bool choose(int index);
     void chooseByUser(int index, bool always);

@@ -95,6 +95,12 @@ bool ComboDropDown::wheel(int delta)
 
 void ComboDropDown::redraw()
 {
+    if (m_hwnd)
+        InvalidateRect(m_hwnd);
+}
+
+void ComboDropDown::paintNow()
+{
     if (!m_hwnd)
         return;
     gfx::Surface& s = WindowImage(m_hwnd);
@@ -110,6 +116,9 @@ LRESULT ComboDropDown::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     gfx::Rect r = GetWindowRect(hwnd);
     bool inside = p.x >= 0 && p.y >= 0 && p.x < r.width() && p.y < r.height();
     switch (msg) {
+    case WM_PAINT:
+        paintNow();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:

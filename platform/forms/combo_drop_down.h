@@ -40,6 +40,7 @@ public:
 private:
     win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     void redraw();
+    void paintNow();
 
     ListEntries& m_entries;
     ListPanel m_panel;

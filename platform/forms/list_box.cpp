@@ -184,9 +184,16 @@ void ListBox::onPlaced()
     layOut();
 }
 
+// Drawing waits for the window's paint, so that a run of changes draws once.
 void ListBox::redraw()
 {
-    if (!hwnd() || m_loading)
+    if (hwnd() && !m_loading)
+        InvalidateRect(hwnd());
+}
+
+void ListBox::paintNow()
+{
+    if (!hwnd())
         return;
     gfx::Surface& s = WindowImage(hwnd());
     gfx::DeviceContext dc(s);
@@ -201,6 +208,9 @@ LRESULT ListBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     auto alive = [&] { return this->hwnd() == hwnd; };
     int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
     switch (msg) {
+    case WM_PAINT:
+        paintNow();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         layOut();
         return 0;

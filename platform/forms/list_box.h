@@ -87,6 +87,7 @@ protected:
 private:
     void layOut();
     void redraw();
+    void paintNow();
     void raiseClick();
     win::LRESULT releaseOnList(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam);
     void applyColors();

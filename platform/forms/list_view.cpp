@@ -415,6 +415,9 @@ LRESULT ListView::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     auto alive = [&] { return this->hwnd() == hwnd; };
     int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
     switch (msg) {
+    case WM_PAINT:
+        paintNow();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         contentChanged();
         return 0;
@@ -593,9 +596,16 @@ void ListView::onRemoved()
     m_hbar.setOwner(0);
 }
 
+// Drawing waits for the window's paint, so that a run of changes draws once.
 void ListView::redraw()
 {
-    if (!hwnd() || m_loading)
+    if (hwnd() && !m_loading)
+        InvalidateRect(hwnd());
+}
+
+void ListView::paintNow()
+{
+    if (!hwnd())
         return;
     gfx::DeviceContext dc(WindowImage(hwnd()));
     paint(dc);

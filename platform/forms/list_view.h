@@ -126,6 +126,7 @@ private:
     int contentWidth() const;
     void layOut();
     void redraw();
+    void paintNow();
     void paint(gfx::DeviceContext& dc);
     void paintHeader(gfx::DeviceContext& dc);
     void paintRows(gfx::DeviceContext& dc);

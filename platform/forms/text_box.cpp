@@ -154,9 +154,16 @@ void TextBox::onPlaced()
     layOut();
 }
 
+// Drawing waits for the window's paint, so that a run of changes draws once.
 void TextBox::redraw()
 {
-    if (!hwnd() || m_loading)
+    if (hwnd() && !m_loading)
+        InvalidateRect(hwnd());
+}
+
+void TextBox::paintNow()
+{
+    if (!hwnd())
         return;
     gfx::Surface& s = WindowImage(hwnd());
     gfx::DeviceContext dc(s);
@@ -171,6 +178,9 @@ LRESULT TextBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
     auto alive = [&] { return this->hwnd() == hwnd; };
     switch (msg) {
+    case WM_PAINT:
+        paintNow();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         layOut();
         return 0;

@@ -90,6 +90,7 @@ private:
     void applyLook();
     void layOut();
     void redraw();
+    void paintNow();
     void raiseChange();
     int borderWidth() const;
 
