@@ -1,0 +1,175 @@
+#include "controls/text/edit_messages.h"
+#include "controls/text/qel_text_box.h"
+#include "platform/gfx/utf8.h"
+#include "platform/window/api.h"
+#include <cmath>
+
+namespace qel {
+
+using namespace plat;
+using namespace plat::win;
+
+// --- the character filter ---
+
+void qelTextBox::FilterAuthorizedChars()
+{
+    if (m_authorizedChars.empty())
+        return;
+    const std::u32string allowed = gfx::decodeUtf8(m_authorizedChars);
+    const std::u32string text = gfx::decodeUtf8(m_storedText);
+    std::u32string out;
+    size_t start = 0;
+    while (true) {
+        const size_t breakAt = text.find(U"\r\n", start);
+        const std::u32string_view line = std::u32string_view(text).substr(start, breakAt == std::u32string::npos ? std::u32string::npos : breakAt - start);
+        for (char32_t c : line)
+            if (allowed.find(c) != std::u32string::npos)
+                out.push_back(c);
+        if (breakAt == std::u32string::npos)
+            break;
+        out += U"\r\n";
+        start = breakAt + 2;
+    }
+    m_storedText = gfx::encodeUtf8(out);
+    const std::string value = m_storedText;
+    Active().setText(value);
+}
+
+// --- edit commands ---
+
+void qelTextBox::Undo() { SendToAll(EM_UNDO, true); }
+void qelTextBox::ClearUndoBuffer() { SendToAll(EM_EMPTYUNDOBUFFER, false); }
+void qelTextBox::Copy() { SendToAll(WM_COPY, true); }
+void qelTextBox::Cut() { SendToAll(WM_CUT, true); }
+void qelTextBox::Paste() { SendToAll(WM_PASTE, true); }
+void qelTextBox::EnsureCaretVisibility() { SendToAll(EM_SCROLLCARET, false); }
+
+// --- lookups ---
+
+int32_t qelTextBox::GetLineByCoords(double X, double Y) const
+{
+    const int px = int(std::floor(X / 15)), py = int(std::floor(Y / 15));
+    const LRESULT r = SendToActive(EM_CHARFROMPOS, 0, LPARAM(px) + LPARAM(py) * 65536);
+    return int32_t(uint32_t(r)) / 65536;
+}
+
+int32_t qelTextBox::GetCharByCoords(double X, double Y) const
+{
+    const int px = int(std::floor(X / 15)), py = int(std::floor(Y / 15));
+    const LRESULT r = SendToActive(EM_CHARFROMPOS, 0, LPARAM(px) + LPARAM(py) * 65536);
+    return int32_t(uint32_t(r) & 0xFFFFu);
+}
+
+std::string qelTextBox::GetChar(int32_t Index) const
+{
+    const std::u32string text = gfx::decodeUtf8(m_storedText);
+    if (Index < 1 || size_t(Index) > text.size())
+        return {};
+    return gfx::encodeUtf8(std::u32string_view(text).substr(size_t(Index - 1), 1));
+}
+
+std::string qelTextBox::GetLine(int32_t Index) const
+{
+    if (Index < 1 || Index > LineCount())
+        return {};
+    const LRESULT first = SendToActive(EM_LINEINDEX, WPARAM(uint32_t(Index - 1)));
+    const LRESULT length = SendToActive(EM_LINELENGTH, WPARAM(uint64_t(first)));
+    std::string buffer(size_t(std::max<LRESULT>(0, length)), ' ');
+    SendToActive(EM_GETLINE, WPARAM(uint32_t(Index - 1)), LPARAM(reinterpret_cast<intptr_t>(&buffer)));
+    return buffer;
+}
+
+void qelTextBox::AppendLine(const std::string& NewLine)
+{
+    m_storedText = m_storedText + "\r\n" + NewLine;
+    const std::string value = m_storedText;
+    Active().setText(value);
+}
+
+std::string qelTextBox::gety() const
+{
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    m_elements[2]->GetScrollInfo(SB_HORZ, info);
+    return std::to_string(info.nTrackPos) + "  /  " + std::to_string(info.nMax);
+}
+
+// --- the embedded bars ---
+
+// One unit of HS is one character step of element 2 sideways, so the bar and the text move
+// together (the font's average character width; 7 pixels for the face the sizes were made for).
+int qelTextBox::HSUnitPixels() const { return std::max(1, m_elements[2]->CharacterStep()); }
+
+void qelTextBox::VSChange(Fixed Value)
+{
+    m_skipVSSync = true;
+    const int32_t n = int32_t(N(Value.toDouble() - FirstVisibleLine() - 1));
+    SendToActive(EM_LINESCROLL, 0, LPARAM(n));
+    if (VScrolled)
+        VScrolled(Value);
+}
+
+void qelTextBox::VSScroll() { VSChange(m_vs->Value()); }
+
+// A drag reports Scroll before each step, so the last step has not been applied when the button
+// comes up: the text follows the thumb to where it was left.
+void qelTextBox::VSMouseUp()
+{
+    if (m_vs->Value() != Whole(FirstVisibleLine() + 1))
+        VSChange(m_vs->Value());
+}
+
+void qelTextBox::HSChange(Fixed Value)
+{
+    if (m_skipHSChange)
+        return;
+    const Fixed difference = Value - m_lastHSValue;
+    if (std::fabs(difference.toDouble()) < 1)
+        return;
+    const HWND e2 = m_elements[2]->hwnd();
+    if (e2) {
+        SendMessage(e2, EM_LINESCROLL, WPARAM(uint32_t(int32_t(N(difference.toDouble())))), 0);
+        if (Value != Whole(0) && Whole(N(Value.toDouble())) == m_hs->Max())
+            SendMessage(e2, EM_LINESCROLL, WPARAM(uint32_t(1)), 0);
+        else if (Value == Whole(0))
+            SendMessage(e2, EM_LINESCROLL, WPARAM(uint32_t(-1)), 0);
+    }
+    m_lastHSValue = Value;
+    if (HScrolled)
+        HScrolled(Value);
+    SyncHSFromElement();
+}
+
+void qelTextBox::HSScroll()
+{
+    m_skipHSChange = false;
+    m_hsDragging = true;
+    HSChange(m_hs->Value());
+    m_skipHSChange = true;
+}
+
+void qelTextBox::HSMouseUp()
+{
+    // As for VS: the drag's last step is applied when the button comes up.
+    if (m_hsDragging) {
+        m_skipHSChange = false;
+        HSChange(m_hs->Value());
+    }
+    m_hsDragging = false;
+}
+
+void qelTextBox::SyncHSFromElement()
+{
+    if (!(m_scrollBars == 1 || m_scrollBars == 3) || m_hsDragging)
+        return;
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    m_elements[2]->GetScrollInfo(SB_HORZ, info);
+    const double unit = HSUnitPixels();
+    m_hs->setMax(Whole(int64_t(std::floor((double(info.nMax) - double(info.nPage)) / unit))));
+    m_skipHSChange = true;
+    m_hs->setValue(Fixed::fromDouble(info.nTrackPos / unit));
+    m_skipHSChange = false;
+}
+
+} // namespace qel
