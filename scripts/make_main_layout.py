@@ -458,7 +458,10 @@ def board():
 
 def layout():
     controls = [board(),
-                ctl("Image", "mainico", 0, 0, 480, 480, visible=False, props={"Picture": "img/icon.png"})]
+                ctl("Image", "mainico", 0, 0, 480, 480, visible=False, props={"Picture": "img/icon.png"}),
+                # The file choosers of the music player and of the logo.
+                ctl("CommonDialog", "Caddmp3", 0, 0, 480, 480),
+                ctl("CommonDialog", "commopen", 0, 0, 480, 480)]
     for name, interval, enabled in (("Timer1", 1000, True), ("Timer2", 1000, False), ("Timer3", 95, False),
                                     ("Timer4", 1000, False), ("Timer5", 1000, True), ("Timer6", 50, True),
                                     ("Timer7", 2000, False), ("Timer8", 35000, False), ("Timer9", 10000, False),
