@@ -34,8 +34,11 @@ void MainForm::inshowfame()
         notice->move(kNoticeLeft, kNoticeTop, kNoticeWidth, kNoticeHeight);
     if (auto* text = control<forms::Label>("L1"))
         text->setCaption(user().noticeText);
-    if (notice)
+    if (notice) {
+        // In front of whatever panel was opened since, so that the notice is always seen.
+        notice->zOrder(0);
         notice->setVisible(true);
+    }
 }
 
 void MainForm::noticeTick()

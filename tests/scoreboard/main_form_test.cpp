@@ -306,6 +306,19 @@ TEST_F(NoticeTest, ClosesItselfAfterFiveSecondsWithItsCountdown)
     EXPECT_FALSE(control<Timer>("Timer10").enabled());
 }
 
+TEST_F(NoticeTest, ItComesInFrontOfAPanelOpenedAfterIt)
+{
+    qelFrame& records = control<qelFrame>("balldate");
+    records.setHeight(9600);
+    records.setVisible(true);
+    records.zOrder(0);
+    notice("程序正在计时中不能复原,请暂停后再重试!");
+    const plat::forms::Control& box = control<qelFrame>("inshow");
+    const plat::gfx::Rect r = session->windows().screenRect(box.hwnd());
+    const plat::win::HWND under = session->windows().windowFromPoint({r.left + 20, r.top + r.height() / 2});
+    EXPECT_TRUE(under == box.hwnd() || session->windows().isAncestor(box.hwnd(), under));
+}
+
 TEST_F(NoticeTest, ANewNoticeRestartsTheCount)
 {
     notice("first");
