@@ -1,0 +1,211 @@
+// The character filter, the edit commands (posted or sent to all three elements), the text and
+// position lookups and AppendLine.
+#include "platform/forms/clipboard.h"
+#include "text_box_helpers.h"
+
+namespace qel::testing {
+namespace {
+
+using namespace plat::win;
+
+class TextBoxEditingTest : public TextControlsTest {
+protected:
+    EventLog log;
+    qelTextBox& box(BoxProps props = {}) { return place<qelTextBox>("box", 20, 20, 200, 100, props.bag); }
+    void TearDown() override { plat::forms::Clipboard::clear(); }
+};
+
+TEST_F(TextBoxEditingTest, TheFilterKeepsOnlyAuthorizedCharactersLineByLine)
+{
+    qelTextBox& b = box(BoxProps().set("MultiLine", true));
+    b.setText("a1b2\r\nc3");
+    b.setAuthorizedChars("0123456789");
+    EXPECT_EQ(b.Text(), "12\r\n3");
+    EXPECT_EQ(b.Text1(b.ActiveElement()).text(), "12\r\n3");
+}
+
+TEST_F(TextBoxEditingTest, TheFilterComparesCharactersExactly)
+{
+    struct Case {
+        std::string text, allowed, kept;
+    };
+    const Case cases[] = {
+        {"AaBb", "ab", "ab"},                 // case-sensitive
+        {"中文abc", "中c", "中c"},             // whole characters, Chinese included
+        {"x\r\n\r\ny", "y", "\r\n\r\ny"},      // empty lines stay
+        {"keep all", "", "keep all"},          // empty: no filter
+        {"1,5", "0123456789,", "1,5"},
+    };
+    for (const Case& c : cases) {
+        qelTextBox& b = place<qelTextBox>("b" + std::to_string(&c - cases), 20, 20, 200, 100, BoxProps().set("MultiLine", true).bag);
+        b.setText(c.text);
+        b.setAuthorizedChars(c.allowed);
+        EXPECT_EQ(b.Text(), c.kept) << c.text << " / " << c.allowed;
+    }
+}
+
+TEST_F(TextBoxEditingTest, TypingAfterTheFilterIsNotFiltered)
+{
+    qelTextBox& b = box();
+    b.setAuthorizedChars("0123456789");
+    b.setFocus();
+    session.settle();
+    session.type("7x");
+    EXPECT_EQ(b.Text(), "7x");
+}
+
+TEST_F(TextBoxEditingTest, AStoredFilterRunsWhenLoaded)
+{
+    qelTextBox& b = box(BoxProps().set("Text", std::string("r2d2")).set("AuthorizedChars", std::string("0123456789")));
+    EXPECT_EQ(b.Text(), "22");
+}
+
+TEST_F(TextBoxEditingTest, GetCharCountsFromOne)
+{
+    qelTextBox& b = box();
+    b.setText("abc");
+    const std::pair<int, std::string> cases[] = {{1, "a"}, {3, "c"}, {0, ""}, {4, ""}, {-1, ""}};
+    for (const auto& [index, expected] : cases)
+        EXPECT_EQ(b.GetChar(index), expected) << index;
+    b.setText("中文");
+    EXPECT_EQ(b.GetChar(2), "文") << "characters, not bytes";
+}
+
+TEST_F(TextBoxEditingTest, GetLineGivesALineWithoutItsBreak)
+{
+    qelTextBox& b = box(BoxProps().set("MultiLine", true));
+    b.setText("one\r\ntwo 中\r\nthree");
+    EXPECT_EQ(b.GetLine(2), "two 中");
+    EXPECT_EQ(b.GetLine(3), "three");
+    EXPECT_EQ(b.GetLine(4), "");
+    EXPECT_EQ(b.GetLine(0), "");
+}
+
+TEST_F(TextBoxEditingTest, AppendLineAddsABreakAndTheLine)
+{
+    qelTextBox& b = box(BoxProps().set("MultiLine", true));
+    b.AppendLine("x");
+    EXPECT_EQ(b.Text(), "\r\nx") << "even on an empty box the result starts with an empty line";
+    EXPECT_EQ(b.Text1(b.ActiveElement()).text(), "\r\nx");
+    EXPECT_EQ(b.Text1(0).text(), "") << "only the element in use receives it";
+    b.AppendLine("y");
+    EXPECT_EQ(b.Text(), "\r\nx\r\ny");
+}
+
+TEST_F(TextBoxEditingTest, CoordinatesFindLinesAndCharacters)
+{
+    qelTextBox& b = box(BoxProps().set("MultiLine", true));
+    b.setText("abc\r\ndefgh");
+    EditElement& e = b.Text1(b.ActiveElement());
+    const int lh = e.LineHeight();
+    const plat::gfx::Rect area = e.TextArea();
+    // Twips from the element's top-left corner: the middle of the second line, after "de".
+    const int de = e.chars().size() ? DrawingFont(e.font()).width(U"de") : 0;
+    const double X = (area.left + de + 1) * 15.0, Y = (area.top + lh + lh / 2) * 15.0;
+    EXPECT_EQ(b.GetLineByCoords(X, Y), 1);
+    EXPECT_EQ(b.GetCharByCoords(X, Y), 7);
+    EXPECT_EQ(b.GetLineByCoords(0, 0), 0);
+    EXPECT_EQ(b.GetCharByCoords(0, 0), 0);
+    EXPECT_EQ(b.GetLineByCoords(30000, 30000), 1) << "beyond the text: the nearest character";
+    EXPECT_EQ(b.GetCharByCoords(30000, 30000), 10);
+}
+
+TEST_F(TextBoxEditingTest, PasteGoesIntoEveryElement)
+{
+    qelTextBox& b = box();
+    b.setText("ab");
+    b.setSelStart(1);
+    plat::forms::Clipboard::setText("XY");
+    watch(b, log);
+    b.Paste();
+    EXPECT_EQ(b.Text1(0).text(), "ab") << "posted: nothing yet";
+    session.settle();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(b.Text1(i).text(), "aXYb") << i;
+    EXPECT_EQ(b.Text(), "aXYb");
+    EXPECT_EQ(log.take(), (Log{"Change", "Change", "Change"}));
+}
+
+TEST_F(TextBoxEditingTest, CopyCutUndoAndClearUndoBuffer)
+{
+    qelTextBox& b = box();
+    b.setText("hello world");
+    b.setSelStart(0);
+    b.setSelLength(5);
+    b.Copy();
+    session.settle();
+    EXPECT_EQ(plat::forms::Clipboard::getText(), "hello");
+    b.Cut();
+    session.settle();
+    EXPECT_EQ(b.Text(), " world");
+    b.Undo();
+    session.settle();
+    EXPECT_EQ(b.Text(), "hello world");
+    b.setSelStart(0);
+    b.setSelLength(5);
+    b.Cut();
+    session.settle();
+    b.ClearUndoBuffer();
+    b.Undo();
+    session.settle();
+    EXPECT_EQ(b.Text(), " world") << "nothing left to undo";
+}
+
+TEST_F(TextBoxEditingTest, EnsureCaretVisibilityScrollsEveryElementToItsCaret)
+{
+    qelTextBox& b = box(BoxProps().set("MultiLine", true));
+    b.setText(numberedLines(30));
+    EditElement& e = b.Text1(b.ActiveElement());
+    e.setSelStart(0);
+    b.setFirstVisibleLine(10);
+    ASSERT_EQ(b.FirstVisibleLine(), 9);
+    b.EnsureCaretVisibility();
+    EXPECT_EQ(b.FirstVisibleLine(), 0);
+}
+
+TEST_F(TextBoxEditingTest, KeyboardEditingInTheField)
+{
+    qelTextBox& b = box(BoxProps().set("MultiLine", true));
+    b.setText("one two");
+    b.Text1(b.ActiveElement()).setFocus();
+    session.settle();
+    session.key(VK_END);
+    session.key(VK_RETURN);
+    session.type("three");
+    EXPECT_EQ(b.Text(), "one two\r\nthree");
+    session.keyDown(VK_CONTROL);
+    session.key('A');
+    session.key('C');
+    session.keyUp(VK_CONTROL);
+    EXPECT_EQ(plat::forms::Clipboard::getText(), "one two\r\nthree");
+    session.keyDown(VK_CONTROL);
+    session.key('Z');
+    session.keyUp(VK_CONTROL);
+    EXPECT_EQ(b.Text(), "one two\r\n") << "the run of typing is one step";
+}
+
+TEST_F(TextBoxEditingTest, LockedAndMaxLengthRuleTyping)
+{
+    qelTextBox& b = box(BoxProps().set("MaxLength", int32_t(4)));
+    b.setFocus();
+    session.settle();
+    session.type("abcdef");
+    EXPECT_EQ(b.Text(), "abcd");
+    b.setLocked(true);
+    session.key(VK_BACK);
+    EXPECT_EQ(b.Text(), "abcd");
+}
+
+TEST_F(TextBoxEditingTest, ADisabledBoxTakesNoTyping)
+{
+    qelTextBox& b = box();
+    b.setEnabled(false);
+    EXPECT_FALSE(b.Text1(0).enabled());
+    b.setFocus();
+    session.settle();
+    session.type("x");
+    EXPECT_EQ(b.Text(), "");
+}
+
+} // namespace
+} // namespace qel::testing
