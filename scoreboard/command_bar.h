@@ -1,0 +1,60 @@
+#pragma once
+#include "scoreboard/exit_command.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace plat::forms {
+class Form;
+}
+
+namespace scoreboard {
+
+inline constexpr std::string_view kMatchOverLeaderText = "比赛已经结束 点击【数据复位】 ";
+
+// What the command bar asks of other parts of `main`; an empty hook is skipped, except the
+// exit's question (a message box) and its end (unloading `main`), which have defaults.
+struct CommandBarHooks {
+    std::function<void()> fillOptionsPanel; // `sysset` filled from the current values
+    std::function<void()> showPeriodTable;  // ShowPeriodTable
+    std::function<bool()> liveModeOn;
+    std::function<void()> leaveLiveMode;
+    std::function<void(std::string_view)> notice; // the notice box, showing `noticeText`
+    std::function<bool(std::string_view text, std::string_view title)> confirm;
+    std::function<void()> endProgram;
+};
+
+// The command bar `on1` of `main`: seven buttons that switch the board between match mode and
+// the panels for options, music, match records and help, minimise the window and end the
+// program. It works on the form's controls by name; a control the form lacks is skipped.
+class CommandBar : private ExitBoard {
+public:
+    enum Item { Options = 0, MatchMode = 1, Music = 2, ScoreSheet = 3, Help = 4, Minimise = 5, Exit = 6 };
+
+    CommandBar(plat::forms::Form& main, CommandBarHooks hooks);
+
+    // Connects Click and MouseMove (the hover text) of every `on1` item.
+    void connect();
+
+    // Click of `on1` item `index`. Inert while the period report shows.
+    void click(int index);
+    // The commands of items 1 and 3 on their own, as the match clock asks for them.
+    void matchMode();
+    void scoreSheet();
+
+    static constexpr int kHelpLeft = 3220, kHelpTop = 3090, kHelpWidth = 9045, kHelpHeight = 5115;
+
+private:
+    std::string_view startButtonCaption() const override;
+    void notice(std::string_view text) override;
+    bool confirm(std::string_view text, std::string_view title) override;
+    void endProgram() override;
+    void focusStartButton();
+
+    plat::forms::Form& m_main;
+    CommandBarHooks m_hooks;
+    mutable std::string m_caption;
+};
+
+} // namespace scoreboard

@@ -1,0 +1,60 @@
+#pragma once
+#include "scoreboard/command_bar.h"
+#include "scoreboard/menu_row.h"
+#include "scoreboard/score_keys.h"
+#include "scoreboard/setup_dialogs.h"
+
+#include <functional>
+#include <string_view>
+
+namespace plat::forms {
+class Form;
+}
+
+namespace scoreboard {
+
+// How the operator works `main` besides the match clock's own button: the key handler, the
+// score buttons `v1` with the score sound and `Timer7`, the focus keeper `Timer6`, the command
+// bar `on1`, the menu row `lab`, the double-clicks on the displays and the hover texts. The form
+// makes it once its controls are there and keeps it while it is loaded.
+class MainOperation final : private ScoringBoard {
+public:
+    // What other parts of the form do; a hook not given does nothing.
+    struct Hooks {
+        std::function<void()> confirmReset;          // the match clock's reset command
+        std::function<void(SetupDialog)> openDialog; // modal
+        std::function<void()> inshowfame;            // the notice box with `noticeText`
+        std::function<void()> fillOptionsPanel;
+        std::function<bool()> liveModeOn;
+        std::function<void()> leaveLiveMode;
+        // The exit's question; a message box with OK and Cancel when not given.
+        std::function<bool(std::string_view text, std::string_view title)> confirm;
+    };
+
+    MainOperation(plat::forms::Form& main, Hooks hooks);
+
+    // The key preview of `main`: true when the key is consumed.
+    bool keyDown(int keyCode) { return m_keys.keyDown(keyCode); }
+    void keyUp() { m_keys.keyUp(); }
+
+    ScoreKeys& scoreKeys() { return m_keys; }
+    CommandBar& commandBar() { return m_commandBar; }
+    MenuRow& menuRow() { return m_menu; }
+
+private:
+    // ScoringBoard
+    bool periodReportVisible() const override;
+    void startPause() override;
+    void ShowScores() override;
+    void setScoreSoundTimer(bool on) override;
+
+    void connect();
+
+    plat::forms::Form& m_main;
+    Hooks m_hooks;
+    ScoreKeys m_keys;
+    CommandBar m_commandBar;
+    MenuRow m_menu;
+};
+
+} // namespace scoreboard
