@@ -171,8 +171,9 @@ def roster(side):
     rows = []
     small = font("宋体", 10.5, True)
     for k, word in enumerate(["教练", "领队"]):
-        rows.append(label("bfcap", 30, 45 + k * 300, 420, 285, word, small, CAPTION_GREY, index=first + k))
-        rows.append(label("bflab", 510, 45 + k * 300, 1020, 285, "", small, WHITE, index=first + k))
+        # Labels wrap at their width, so the two characters need a little more than their own.
+        rows.append(label("bfcap", 30, 45 + k * 300, 495, 285, word, small, CAPTION_GREY, index=first + k))
+        rows.append(label("bflab", 555, 45 + k * 300, 975, 285, "", small, WHITE, index=first + k))
     rows.append(line("rosterline", 30, 660, 1515, 660, index=side, col=DARK_GREY))
     for k in range(12):
         top = 735 + k * 270
