@@ -1,0 +1,65 @@
+// The bars redraw themselves whole on every step, and the text box synchronises its bars on
+// every paint of its field: both run once per key or mouse step.
+#include "controls/text/qel_h_scroll.h"
+#include "controls/text/qel_text_box.h"
+#include "platform/backend/session.h"
+#include "platform/forms/form.h"
+#include "platform/window/api.h"
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using plat::forms::PropertyBag;
+
+template<class T>
+T& placeOn(plat::forms::Form& form, int w, int h, PropertyBag stored = {})
+{
+    PropertyBag extender;
+    extender.writeProperty("Width", double(w * 15), -1.0);
+    extender.writeProperty("Height", double(h * 15), -1.0);
+    return dynamic_cast<T&>(form.addControl(std::make_unique<T>(), "c", -1, nullptr, &stored, &extender));
+}
+
+// One arrow step: Value, UpdateThumb and the whole picture.
+void BM_ScrollBarStep(benchmark::State& state)
+{
+    plat::backend::HeadlessSession session;
+    plat::forms::Form form("bench", "");
+    form.move(0, 0, 1024 * 15, 768 * 15);
+    form.load();
+    auto& bar = placeOn<qel::qelHScroll>(form, 300, 17);
+    int i = 0;
+    for (auto _ : state)
+        bar.setValue(qel::Whole(i++ % 100));
+}
+BENCHMARK(BM_ScrollBarStep);
+
+// One typed character in a multi-line box of 200 lines with line numbers: the field's layout and
+// drawing, the text-change step and the synchronisation of both bars.
+void BM_TextBoxTypedCharacter(benchmark::State& state)
+{
+    plat::backend::HeadlessSession session;
+    plat::forms::Form form("bench", "");
+    form.move(0, 0, 1024 * 15, 768 * 15);
+    form.load();
+    PropertyBag stored;
+    stored.writeProperty("MultiLine", true, false);
+    stored.writeProperty("LegendType", int32_t(2), int32_t(0));
+    auto& box = placeOn<qel::qelTextBox>(form, 400, 300, stored);
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "line " + std::to_string(i) + " of the match notes\r\n";
+    box.setText(text);
+    form.show();
+    box.Text1(box.ActiveElement()).setFocus();
+    session.settle();
+    if (box.Text1(box.ActiveElement()).hwnd() != plat::win::GetFocus())
+        state.SkipWithError("the field has no focus");
+    for (auto _ : state) {
+        session.type("x");
+        session.key(0x08);
+    }
+}
+BENCHMARK(BM_TextBoxTypedCharacter);
+
+} // namespace
