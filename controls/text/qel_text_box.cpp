@@ -14,7 +14,27 @@ using plat::forms::PropertyBag;
 
 qelTextBox::qelTextBox() : m_parts(*this) {}
 
-qelTextBox::~qelTextBox() = default;
+qelTextBox::~qelTextBox()
+{
+    // The parts may outlive the box by a moment (their holder lets them go after the current
+    // message): they report to nobody from here on.
+    for (EditElement* e : m_elements) {
+        if (!e)
+            continue;
+        e->onChange = nullptr;
+        e->onClick = e->onDblClick = nullptr;
+        e->onKeyDown = e->onKeyUp = nullptr;
+        e->onKeyPress = nullptr;
+        e->onMouseDown = e->onMouseMove = e->onMouseUp = nullptr;
+    }
+    for (ScrollBarBase* bar : {static_cast<ScrollBarBase*>(m_vs), static_cast<ScrollBarBase*>(m_hs)}) {
+        if (!bar)
+            continue;
+        bar->Change = nullptr;
+        bar->Scroll = nullptr;
+        bar->MouseUp = nullptr;
+    }
+}
 
 // --- creation ---
 
