@@ -371,15 +371,16 @@ def notice_box():
 def board():
     c = []
     title_font = font("宋体", 60, True)
-    c.append(qlabel("titxt", 105, 90, 15240, 1260, "", title_font, TITLE_SHADOW, align=2, index=0))
+    # The shadow lies lower by its offset and ends where the clock panel begins.
+    c.append(qlabel("titxt", 105, 90, 15240, 1215, "", title_font, TITLE_SHADOW, align=2, index=0))
     c.append(qlabel("titxt", 60, 45, 15240, 1260, "", title_font, TITLE_TEXT, align=2, index=1))
     c.append(clock_panel())
 
     # Team names: the shadows first, so that the names lie over them.
     name_font = font("宋体", 50.25, True)
     for index, left in ((2, px(8)), (3, px(578))):
-        c.append(qlabel("ballname", left + 60, px(367) + 60, px(438), px(72), "", name_font, NAME_SHADOW, align=2,
-                        index=index))
+        c.append(qlabel("ballname", left + 60, px(367) + 60, px(438), px(72) - 60, "", name_font, NAME_SHADOW,
+                        align=2, index=index))
     for index, left in ((0, px(8)), (1, px(578))):
         c.append(qlabel("ballname", left, px(367), px(438), px(72), "", name_font, NAME_TEXT, align=2, index=index))
 

@@ -9,6 +9,9 @@
 #include "platform/forms/label.h"
 #include "platform/forms/property_bag.h"
 
+#include <cstdlib>
+#include <map>
+
 namespace scoreboard::test {
 namespace {
 
@@ -93,6 +96,80 @@ TEST_F(BoardLayoutTest, TheLongestDataFitsTheDisplays)
         const std::optional<Caption> caption = captionOf(c);
         ASSERT_TRUE(caption) << name;
         EXPECT_LE(widthOf(*caption), c.pixelRect().width()) << name << "(" << index << ") \"" << caption->text << "\"";
+    }
+}
+
+// Whether two visible controls of one container may share pixels: a shadow and its text, the
+// light behind a score and the score, the progress track and the label over it that takes its
+// clicks, the play and pause buttons on one place, the seconds box in the gap of its unit label.
+bool layeredOnPurpose(const Control& a, const Control& b)
+{
+    auto pair = [&](std::string_view x, std::string_view y) {
+        return (a.name() == x && b.name() == y) || (a.name() == y && b.name() == x);
+    };
+    if (pair("backw", "ballnumber") || pair("lens", "Shape1") || pair("slab", "settxt"))
+        return true;
+    if (a.name() != b.name())
+        return false;
+    if (a.name() == "titxt")
+        return true;
+    if (a.name() == "a1")
+        return (a.index() == 1 && b.index() == 2) || (a.index() == 2 && b.index() == 1);
+    return (a.name() == "ballname" || a.name() == "ballnumber") && std::abs(a.index() - b.index()) == 2;
+}
+
+class BoardOverlapTest : public BoardTest {
+protected:
+    // The visible controls (lines aside) inside `within` (the whole board when null), checked
+    // pairwise within each container; returns the number of pairs.
+    int expectNoOverlaps(const Control* within)
+    {
+        std::map<const Control*, std::vector<const Control*>> byContainer;
+        for (const Control* c : board->controls()) {
+            if (!c->hwnd() || !session->windows().isVisible(c->hwnd()) || c->className() == "Line")
+                continue;
+            if (within && !session->windows().isAncestor(within->hwnd(), c->hwnd()))
+                continue;
+            byContainer[c->container()].push_back(c);
+        }
+        int pairs = 0;
+        for (const auto& [container, children] : byContainer) {
+            for (size_t i = 0; i < children.size(); ++i) {
+                for (size_t j = i + 1; j < children.size(); ++j) {
+                    const Control& a = *children[i];
+                    const Control& b = *children[j];
+                    ++pairs;
+                    if (!layeredOnPurpose(a, b)) {
+                        EXPECT_TRUE(a.pixelRect().intersect(b.pixelRect()).isEmpty())
+                            << a.name() << "(" << a.index() << ") and " << b.name() << "(" << b.index() << ")";
+                    }
+                }
+            }
+        }
+        return pairs;
+    }
+};
+
+TEST_F(BoardOverlapTest, NothingOnTheBoardOverlaps)
+{
+    loadBoard();
+    board->show();
+    session->settle();
+    EXPECT_GT(expectNoOverlaps(nullptr), 500);
+}
+
+TEST_F(BoardOverlapTest, NothingOnAPanelOverlaps)
+{
+    loadBoard();
+    board->show();
+    for (std::string_view name : {"frameplay", "balldate", "sysset", "helps", "look", "inshow"}) {
+        Control& panel = *board->find(name);
+        if (name == "balldate")
+            panel.setHeight(9600); // the record list open
+        panel.setVisible(true);
+        session->settle();
+        EXPECT_GT(expectNoOverlaps(&panel), 0) << name;
+        panel.setVisible(false);
     }
 }
 
