@@ -1,5 +1,6 @@
 #include "scoreboard/control_set.h"
 #include "controls/core/register_core_controls.h"
+#include "controls/text/register_text_controls.h"
 #include "platform/forms/standard_controls.h"
 #include "platform/media/media_controls.h"
 
@@ -14,6 +15,7 @@ void registerProgramControls()
     plat::forms::registerStandardControls();
     plat::media::registerMediaControls();
     qel::registerCoreControls();
+    qel::registerTextControls();
 }
 
 } // namespace scoreboard

@@ -1,0 +1,102 @@
+#include "dialogs/team_files.h"
+
+#include "scoreboard/default_files.h"
+
+#include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
+#include "platform/system/program_folder.h"
+#include "platform/system/text_functions.h"
+
+namespace dialogs {
+
+namespace sys = plat::sys;
+
+namespace {
+
+constexpr std::string_view kExtension = ".ini";
+// What a file name of binlist cannot hold, here or on the systems the files come from.
+constexpr std::string_view kForbiddenInName = "\\/:*?\"<>|";
+
+bool hasControlCharacter(std::string_view text)
+{
+    for (unsigned char c : text)
+        if (c < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::filesystem::path teamsFolder() { return sys::programPath("binlist"); }
+
+std::vector<std::string> listTeams()
+{
+    const std::filesystem::path folder = teamsFolder();
+    if (!sys::folderExists(folder) && sys::makeFolder(folder)) {
+        for (const std::string& name : scoreboard::defaultTeamFileNames())
+            sys::replaceTextFile(folder / name, {});
+    }
+    std::vector<std::string> teams;
+    for (const std::string& file : sys::listFiles(folder)) {
+        if (file.size() <= kExtension.size() || !file.ends_with(kExtension))
+            continue;
+        // A file put there by hand under a name no team can have (one the board would look
+        // for elsewhere) is no team.
+        std::string team = file.substr(0, file.size() - kExtension.size());
+        if (teamNameProblem(team).empty())
+            teams.push_back(std::move(team));
+    }
+    return teams;
+}
+
+std::string teamNameProblem(std::string_view name)
+{
+    if (name.empty())
+        return "球队名称不能为空！";
+    const bool forbidden = name.find_first_of(kForbiddenInName) != std::string_view::npos;
+    if (forbidden || hasControlCharacter(name))
+        return "球队名称不能包含以下字符：\\ / : * ? \" < > | 及控制字符！";
+    if (name.find_first_not_of('.') == std::string_view::npos)
+        return "球队名称不能只由点号组成！";
+    return {};
+}
+
+std::string rosterTextProblem(std::string_view text, RosterField field)
+{
+    static constexpr std::string_view kFieldNames[] = {"教练姓名", "领队姓名", "队员姓名", "球号"};
+    const std::string what(kFieldNames[int(field)]);
+    const bool number = field == RosterField::Number;
+    if (number && text.empty())
+        return what + "不能为空！";
+    if (text.find(',') != std::string_view::npos)
+        return what + "不能包含逗号“,”！";
+    if (text.find('"') != std::string_view::npos)
+        return what + "不能包含双引号“\"”！";
+    if (hasControlCharacter(text))
+        return what + "不能包含控制字符！";
+    if (number && text.find('=') != std::string_view::npos)
+        return what + "不能包含“=”！";
+    return {};
+}
+
+std::filesystem::path teamFile(std::string_view name) { return teamsFolder() / (std::string(name) + std::string(kExtension)); }
+
+std::vector<std::string> teamFileLines(const scoreboard::TeamRoster& roster)
+{
+    std::vector<std::string> lines{"教练:" + roster.coach, "领队:" + roster.leader};
+    for (const scoreboard::RosterPlayer& player : roster.players)
+        lines.push_back("队员:" + player.name + "=" + player.number);
+    return lines;
+}
+
+bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster)
+{
+    if (!teamNameProblem(name).empty())
+        return false;
+    const std::filesystem::path folder = teamsFolder();
+    if (!sys::folderExists(folder))
+        sys::makeFolder(folder);
+    return sys::replaceTextFile(teamFile(name), teamFileLines(roster));
+}
+
+} // namespace dialogs
