@@ -1,7 +1,9 @@
 #include "scoreboard/main_form.h"
 #include "scoreboard/board_form.h"
 #include "scoreboard/display_routines.h"
+#include "scoreboard/exit_command.h"
 #include "scoreboard/main_clock_hooks.h"
+#include "scoreboard/main_operation_hooks.h"
 #include "scoreboard/match_reset.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/music_list_loader.h"
@@ -105,6 +107,7 @@ void MainForm::onLoad()
     ShowReferees();
     connectEvents();
     m_matchClock = std::make_unique<MainMatchClock>(*this, mainFormClockHooks(*this, [this](bool phase) { m_matchBlinkPhase = phase; }), *m_dates);
+    m_operation = std::make_unique<MainOperation>(*this, mainFormOperationHooks(*this));
 }
 
 // The window takes the whole screen and the main frame sits in its middle.
@@ -182,11 +185,39 @@ void MainForm::onResize()
             focusKeeper->setEnabled(true);
 }
 
+// The key preview: `main` sees every key before the focused control.
+void MainForm::onKeyDown(int& keyCode, int shift)
+{
+    if (m_operation && m_operation->keyDown(keyCode))
+        keyCode = 0;
+}
+
+void MainForm::onKeyUp(int& keyCode, int shift)
+{
+    if (m_operation)
+        m_operation->keyUp();
+}
+
+bool MainForm::keyReady() const { return m_operation ? m_operation->scoreKeys().keyReady() : m_keyReady; }
+bool MainForm::soundArmed() const { return m_operation ? m_operation->scoreKeys().soundArmed() : m_soundArmed; }
+
+void MainForm::keyF5() { scoreboard::keyF5(); }
+void MainForm::keyF6() { scoreboard::keyF6(); }
+void MainForm::keyF7() { scoreboard::keyF7(); }
+
+void MainForm::keyon(int16_t keyCode)
+{
+    if (m_operation)
+        m_operation->scoreKeys().keyon(keyCode);
+}
+
 void MainForm::onUnload(int& cancel)
 {
     (void)cancel;
     m_matchClock.reset();
     SaveConfigDb();
+    // Every normal end puts the display back, not only the exit command.
+    restoreDisplayAtEnd();
     if (scoreboardView() == this)
         setScoreboardView(nullptr);
     if (boardForm() == this)

@@ -17,6 +17,7 @@ class Timer;
 namespace scoreboard {
 
 class MainMatchClock;
+class MainOperation;
 
 // The scoreboard form `main`: the full-screen board with the clock, the scores, the team names,
 // the title, the period, the referees, the rosters, the command bar and menu, the status items
@@ -34,6 +35,11 @@ public:
     void systemopen();
     // Shows noticeText in the notice box `inshow`, which closes itself five seconds later.
     void inshowfame();
+    // The signal sounds, and the start key run by code (the score keys do nothing here).
+    void keyF5();
+    void keyF6();
+    void keyF7();
+    void keyon(int16_t keyCode);
 
     // The media player `wplay`; it lives as long as the form.
     plat::media::MediaPlayer& wplay() { return m_wplay; }
@@ -41,8 +47,10 @@ public:
     MainMatchClock* matchClock() const { return m_matchClock.get(); }
 
     // --- form-level state, for the parts that drive it and for tests ---
-    bool keyReady() const { return m_keyReady; }
-    bool soundArmed() const { return m_soundArmed; }
+    bool keyReady() const;
+    bool soundArmed() const;
+    // The key handler, score buttons, command bar, menu, double-clicks and focus keeper.
+    MainOperation* operation() const { return m_operation.get(); }
     bool matchBlinkPhase() const { return m_matchBlinkPhase; }
     bool musicBlinkPhase() const { return m_musicBlinkPhase; }
     int16_t noticeSecondsLeft() const { return m_noticeSecondsLeft; }
@@ -66,6 +74,8 @@ protected:
     void onLoad() override;
     void onUnload(int& cancel) override;
     void onResize() override;
+    void onKeyDown(int& keyCode, int shift) override;
+    void onKeyUp(int& keyCode, int shift) override;
 
 private:
     // A control of the form by name (and index), or null when there is none of that class.
@@ -95,6 +105,7 @@ private:
     plat::media::MediaPlayer m_wplay;
     MatchRecordCounter m_records;
     std::unique_ptr<MainMatchClock> m_matchClock;
+    std::unique_ptr<MainOperation> m_operation;
 
     bool m_keyReady = true;
     bool m_soundArmed = true;

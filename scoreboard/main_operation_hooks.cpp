@@ -1,0 +1,30 @@
+#include "scoreboard/main_operation_hooks.h"
+
+#include "scoreboard/main_clock_board.h"
+#include "scoreboard/main_form.h"
+
+#include "controls/core/qel_command.h"
+
+namespace scoreboard {
+
+MainOperation::Hooks mainFormOperationHooks(MainForm& form)
+{
+    MainOperation::Hooks hooks;
+    hooks.confirmReset = [&form] {
+        if (MainMatchClock* clock = form.matchClock())
+            clock->ConfirmReset();
+    };
+    hooks.inshowfame = [&form] { form.inshowfame(); };
+    hooks.liveModeOn = [&form] {
+        auto* video = dynamic_cast<qel::qelCommand*>(form.find("videmode"));
+        return video && !video->Enabled();
+    };
+    hooks.leaveLiveMode = [&form] {
+        auto* music = dynamic_cast<qel::qelCommand*>(form.find("MP3mode"));
+        if (music && music->Click)
+            music->Click();
+    };
+    return hooks;
+}
+
+} // namespace scoreboard
