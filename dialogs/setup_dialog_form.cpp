@@ -7,11 +7,13 @@
 #include "platform/forms/image.h"
 #include "platform/forms/layout_error.h"
 #include "platform/forms/message_box.h"
+#include "platform/forms/text_box.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_layout.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
+#include "platform/window/window_system.h"
 
 namespace dialogs {
 
@@ -41,6 +43,22 @@ void SetupDialogForm::onLoad()
         setIcon(icon->picture());
     drawFrame();
     loadDialog();
+}
+
+void SetupDialogForm::focusLater(std::string name, int index)
+{
+    plat::win::sys().postTask([this, name = std::move(name), index, hwnd = hwnd()] {
+        if (!isLoaded() || this->hwnd() != hwnd)
+            return;
+        forms::Control* control = find(name, index);
+        if (!control)
+            return;
+        control->setFocus();
+        if (auto* box = dynamic_cast<forms::TextBox*>(control)) {
+            box->setSelStart(0);
+            box->setSelLength(int(box->text().size()));
+        }
+    });
 }
 
 void SetupDialogForm::onResize() { drawFrame(); }
