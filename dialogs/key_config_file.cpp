@@ -1,0 +1,28 @@
+#include "dialogs/key_config_file.h"
+
+#include "scoreboard/settings_store.h"
+
+#include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
+
+namespace dialogs {
+
+std::vector<std::string> keyConfigDbLines(const scoreboard::MatchState& state)
+{
+    return {
+        "Aonkey=" + std::to_string(state.keyAddA),
+        "Aoutkey=" + std::to_string(state.keySubA),
+        "Bonkey=" + std::to_string(state.keyAddB),
+        "Boutkey=" + std::to_string(state.keySubB),
+    };
+}
+
+bool writeKeyConfigDb(const scoreboard::MatchState& state)
+{
+    const std::filesystem::path path = scoreboard::keyConfigDbPath();
+    if (!plat::sys::folderExists(path.parent_path()))
+        plat::sys::makeFolder(path.parent_path());
+    return plat::sys::replaceTextFile(path, keyConfigDbLines(state));
+}
+
+} // namespace dialogs
