@@ -166,17 +166,6 @@ TEST_F(PagesTest, ARepeatIntervalTheListBoxBarCannotHoldIsReportedNotDropped)
     EXPECT_TRUE(changed(page));
 }
 
-// A designer that hands the page a selection headed by a control without VScroll (our host only
-// shows the page for a list box first).
-struct BareSite : PageSite {
-    std::vector<plat::forms::Control*> selection;
-    bool marked = false;
-    const std::vector<plat::forms::Control*>& SelectedControls() const override { return selection; }
-    void SetPageChanged(const PropertyPage&) override { marked = true; }
-    std::string NameOf(const plat::forms::Control& c) const override { return c.name(); }
-    void Rename(plat::forms::Control&, const std::string&) override {}
-};
-
 TEST_F(PagesTest, TheListBoxBarPageCannotLoadFromAControlWithoutVScroll)
 {
     auto& list = place<qelListBox>("lstTeams", 20, 20, 200, 150);

@@ -25,6 +25,16 @@ namespace qel::testing {
 
 using plat::forms::PropertyBag;
 
+// A designer that hands a page any selection, for cases our host never makes (it shows only the
+// tabs of the first selected control's class).
+struct BareSite : PageSite {
+    std::vector<plat::forms::Control*> selection;
+    const std::vector<plat::forms::Control*>& SelectedControls() const override { return selection; }
+    void SetPageChanged(const PropertyPage&) override {}
+    std::string NameOf(const plat::forms::Control& c) const override { return c.name(); }
+    void Rename(plat::forms::Control&, const std::string&) override {}
+};
+
 // A headless session with a form under design at the screen's top-left corner and a designer
 // host whose pages show to its right. Tests place controls on the form as a stored layout
 // would, select them, and work the pages through clicks and typed keys at screen points.
