@@ -6,6 +6,7 @@
 #include "platform/forms/label.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/text_box.h"
+#include <algorithm>
 
 namespace qel {
 namespace {
@@ -65,6 +66,8 @@ void PropertyPage::onLoad()
         PropertyBag frameProperties;
         frameProperties.writeProperty("Caption", c.caption, "");
         frameProperties.writeProperty("Font", PageFont(), plat::forms::FontDesc());
+        // A plain background, so the picture box inside is one with it.
+        frameProperties.writeProperty("BackGradient", int32_t(0), int32_t(-1));
         PropertyBag framePlace = Place(c.left, c.top, c.width, c.height);
         Control& frame = addControl(std::make_unique<qelFrame>(), c.frame, -1, nullptr, &frameProperties, &framePlace);
         auto picture = std::make_unique<plat::forms::PictureBox>();
@@ -100,7 +103,9 @@ Control& PropertyPage::BuildField(const FieldSpec& f, Control* container)
         label->setCaption(f.caption);
         label->setFont(PageFont());
         label->setBackStyle(0);
-        PropertyBag place = Place(f.labelLeft, f.labelTop >= 0 ? f.labelTop : f.top, f.labelWidth, 255);
+        // Our stand-in for Tahoma runs wider: a label may use the room up to its field.
+        const int room = f.labelTop < 0 || f.labelTop == f.top ? f.left - f.labelLeft - 30 : f.labelWidth;
+        PropertyBag place = Place(f.labelLeft, f.labelTop >= 0 ? f.labelTop : f.top, std::max(f.labelWidth, room), 255);
         PropertyBag stored;
         stored.writeProperty("Caption", f.caption, "");
         stored.writeProperty("BackStyle", int32_t(0), int32_t(1));

@@ -193,3 +193,30 @@ TEST_F(PagesTest, ABooleanLoadsAsACheckedBoxAndACheckedBoxAppliesTrue)
 
 } // namespace
 } // namespace qel::testing
+
+namespace qel::testing {
+namespace {
+
+TEST_F(PagesTest, AClassPageReadsByNameAndStopsAtTheFirstMemberTheControlLacks)
+{
+    auto& check = place<qelCheck>("chkA", 20, 20, 120, 20);
+    auto& label = place<qelLabel>("labB", 20, 50, 120, 20);
+    label.setCaption("a label");
+    label.setEnabled(false);
+    host.Select({&check});
+    PropertyPage* page = host.PageNamed("propCheck");
+    ASSERT_NE(page, nullptr);
+    const int valueBefore = page->Field("cbValue").Position();
+    BareSite site;
+    site.selection = {&label};
+    page->Attach(site);
+    // Caption and Enabled are the label's too; Value is not.
+    EXPECT_THROW(page->LoadFromSelection(), PageError);
+    EXPECT_EQ(page->Field("txtCaption").Text(), "a label");
+    EXPECT_EQ(page->Field("chkEnabled").State(), 0);
+    EXPECT_EQ(page->Field("cbValue").Position(), valueBefore);
+    page->Attach(host);
+}
+
+} // namespace
+} // namespace qel::testing
