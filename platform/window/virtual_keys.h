@@ -42,6 +42,9 @@ enum VirtualKey : int {
     VK_DECIMAL = 0x6E,
     VK_DIVIDE = 0x6F,
     VK_F1 = 0x70, // ..VK_F24 = 0x87
+    VK_F2 = 0x71,
+    VK_F3 = 0x72,
+    VK_F4 = 0x73,
     VK_F5 = 0x74,
     VK_F6 = 0x75,
     VK_F7 = 0x76,
