@@ -89,6 +89,14 @@ void qelFrame::OnEnabledSet()
     }
 }
 
+// A frame stored disabled disables what was stored inside it; its controls are placed only
+// after the frame has read its own properties.
+void qelFrame::onContainedControlsPlaced()
+{
+    if (!Enabled())
+        OnEnabledSet();
+}
+
 // --- drawing ---
 
 void qelFrame::Refresh()

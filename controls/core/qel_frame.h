@@ -103,6 +103,7 @@ protected:
     bool canTakeFocus() const override { return false; }
     void Redraw() override { Refresh(); }
     void OnEnabledSet() override;
+    void onContainedControlsPlaced() override;
 
 private:
     void DrawTitle();

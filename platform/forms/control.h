@@ -84,6 +84,8 @@ protected:
     virtual win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     // Called once the window exists and the extender values are applied, before the properties.
     virtual void onPlaced() {}
+    // A container loaded from a stored layout hears when everything stored inside it is placed.
+    virtual void onContainedControlsPlaced() {}
     // Called after the window (if any) is gone; the control is about to be deleted.
     virtual void onRemoved() {}
 

@@ -114,6 +114,8 @@ void Form::createControls(const std::vector<ControlLayout>& entries, Control* co
             throw LayoutError(file, entry.entry, e.what());
         }
         createControls(entry.controls, placed);
+        if (!entry.controls.empty())
+            placed->onContainedControlsPlaced();
     }
 }
 

@@ -5,7 +5,11 @@
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_frame.h"
 #include "controls/core/qel_option_button.h"
+#include "controls/core/register_core_controls.h"
+#include "platform/backend/session.h"
 #include "platform/gfx/system_colors.h"
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace qel::testing {
@@ -494,6 +498,38 @@ TEST_F(FrameTest, PropertiesAreStoredInTheirOrderAndANewFrameHasTheDefaults)
     EXPECT_EQ(again.Caption(), "计时");
     EXPECT_EQ(again.Font().size, 20);
     EXPECT_TRUE(again.PCTcolor().HasPicture());
+}
+
+} // namespace
+} // namespace qel::testing
+
+namespace qel::testing {
+namespace {
+
+// A frame stored disabled disables what is stored inside it, through a nested frame, although
+// its controls are placed only after it has read its own properties.
+TEST(FrameLayoutTest, AFrameStoredDisabledDisablesTheControlsStoredInsideIt)
+{
+    plat::backend::HeadlessSession session;
+    registerCoreControls();
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "qel_disabled_frame_layout.json";
+    std::ofstream(file) << R"({ "form": "dlg", "controls": [
+        { "class": "qelFrame", "name": "outer", "extender": { "left": 300, "top": 300, "width": 4000, "height": 3000 },
+          "properties": { "enabled": false },
+          "controls": [
+            { "class": "qelCheck", "name": "chk", "extender": { "left": 150, "top": 450, "width": 1500, "height": 300 } },
+            { "class": "qelFrame", "name": "inner", "extender": { "left": 150, "top": 900, "width": 3000, "height": 1500 },
+              "controls": [
+                { "class": "qelCommand", "name": "btn", "extender": { "left": 150, "top": 450, "width": 1200, "height": 400 } } ] } ] },
+        { "class": "qelCheck", "name": "outside", "extender": { "left": 5000, "top": 300, "width": 1500, "height": 300 } } ] })";
+    plat::forms::Form dlg("dlg", file);
+    dlg.load();
+    EXPECT_FALSE(dlg.get<qelCheck>("chk").Enabled());
+    EXPECT_FALSE(dlg.get<qelFrame>("inner").Enabled());
+    EXPECT_FALSE(dlg.get<qelCommand>("btn").Enabled());
+    EXPECT_TRUE(dlg.get<qelCheck>("outside").Enabled());
+    dlg.unload();
+    std::filesystem::remove(file);
 }
 
 } // namespace
