@@ -1,4 +1,5 @@
 #include "controls/core/push_button_base.h"
+#include "controls/core/filled_box.h"
 #include "platform/forms/resources_folder.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_layout.h"
@@ -109,8 +110,8 @@ void PushButtonBase::Refresh(bool withFocus)
             c2 = SplitColor(int32_t(TranslateColor(m_backColorPushed2)));
         }
         if (m_backGradient == 0) {
-            const gfx::Rect box{N(15.0 / Tx()), 0, N((sw - 30) / Tx()), N((sh - 30) / Ty())};
-            hDc().fillRect(box, m_pushed ? m_backColor2 : m_backColor1);
+            // The box-fill line includes both corners.
+            FillBox(hDc(), 15, 0, sw - 30, sh - 30, m_pushed ? m_backColor2 : m_backColor1);
         } else if (m_backGradient == 2) {
             PaintGradientRows(c1, c2, N(sw), N(sh), 0);
         } else {

@@ -93,6 +93,11 @@ TEST_F(CommandDrawingTest, FlatFaceIsBackColor1OrBackColor2WhilePushed)
     EXPECT_EQ(imagePixel(k.hwnd(), 10, 10), 0x112233u);
     EXPECT_EQ(imagePixel(k.hwnd(), 97, 15), 0x112233u) << "the box ends inside the border";
     EXPECT_EQ(imagePixel(k.hwnd(), 50, 27), 0x112233u);
+    // With a square border the box reaches the border: the fill includes its end corner.
+    k.setBreakCorner(false);
+    EXPECT_EQ(imagePixel(k.hwnd(), 98, 15), 0x112233u);
+    EXPECT_EQ(imagePixel(k.hwnd(), 50, 28), 0x112233u);
+    k.setBreakCorner(true);
     k.setFocus();
     session.settle();
     session.keyDown(VK_SPACE);
