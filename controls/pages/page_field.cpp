@@ -1,5 +1,5 @@
 #include "controls/pages/page_field.h"
-#include "controls/core/qel_check.h"
+#include "controls/pages/page_check_box.h"
 #include "controls/pages/leading_number.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/text_box.h"
@@ -12,7 +12,7 @@ PageField::PageField(const FieldSpec& spec, plat::forms::Control& control, std::
     , m_control(control)
     , m_text(dynamic_cast<plat::forms::TextBox*>(&control))
     , m_pick(dynamic_cast<plat::forms::ComboBox*>(&control))
-    , m_check(dynamic_cast<qelCheck*>(&control))
+    , m_check(dynamic_cast<PageCheckBox*>(&control))
     , m_edited(std::move(edited))
 {
 }

@@ -11,7 +11,7 @@ class ComboBox;
 
 namespace qel {
 
-class qelCheck;
+class PageCheckBox;
 
 // One field of a page with the conversions between what it shows and a member's value.
 // Showing a value other than the one shown raises the field's edit notification, as an edit by
@@ -41,7 +41,7 @@ private:
     plat::forms::Control& m_control;
     plat::forms::TextBox* m_text = nullptr;
     plat::forms::ComboBox* m_pick = nullptr;
-    qelCheck* m_check = nullptr;
+    PageCheckBox* m_check = nullptr;
     std::function<void()> m_edited;
 };
 

@@ -1,5 +1,5 @@
 #include "controls/pages/prop_sys_tray.h"
-#include "controls/core/qel_check.h"
+#include "controls/pages/page_check_box.h"
 #include "controls/pages/field_specs.h"
 
 namespace qel {
@@ -27,7 +27,7 @@ propSysTray::propSysTray() : PropertyPage(Design()) {}
 
 void propSysTray::OnFieldsBuilt()
 {
-    auto& check = static_cast<qelCheck&>(Field("Check1").Control());
+    auto& check = static_cast<PageCheckBox&>(Field("Check1").Control());
     check.setCaption("Prevent systray from Explorer crash.\r\n"
                      "It uses subclassing, so if you check this option\r\n"
                      "you won't be able to subclass by using your own\r\n"

@@ -1,5 +1,5 @@
 #include "controls/pages/property_page.h"
-#include "controls/core/qel_check.h"
+#include "controls/pages/page_check_box.h"
 #include "controls/core/qel_frame.h"
 #include "controls/pages/control_members.h"
 #include "platform/forms/combo_box.h"
@@ -57,7 +57,23 @@ PropertyPage::PropertyPage(PageSpec spec)
     move(0, 0, m_spec.width, m_spec.height);
 }
 
-PropertyPage::~PropertyPage() = default;
+PropertyPage::~PropertyPage()
+{
+    // The fields' handlers point at this page: nothing they hear while the windows go (a focus
+    // change, a closing list) may reach it or the designer any more.
+    m_site = nullptr;
+    for (const auto& f : m_fields) {
+        if (auto* text = dynamic_cast<plat::forms::TextBox*>(&f->Control()))
+            text->onChange = nullptr;
+        else if (auto* pick = dynamic_cast<plat::forms::ComboBox*>(&f->Control()))
+            pick->onClick = nullptr;
+        else if (auto* check = dynamic_cast<PageCheckBox*>(&f->Control()))
+            check->Click = nullptr;
+    }
+    // The windows go while the page is still whole.
+    if (isLoaded())
+        unload();
+}
 
 void PropertyPage::onLoad()
 {
@@ -143,7 +159,7 @@ Control& PropertyPage::BuildField(const FieldSpec& f, Control* container)
         stored.writeProperty("Font", PageFont(), plat::forms::FontDesc());
         stored.writeProperty("BackColor", backColor(), 0u);
         stored.writeProperty("Value", int32_t(0), int32_t(-1));
-        auto& check = static_cast<qelCheck&>(addControl(std::make_unique<qelCheck>(), f.name, -1, container, &stored, &place));
+        auto& check = static_cast<PageCheckBox&>(addControl(std::make_unique<PageCheckBox>(), f.name, -1, container, &stored, &place));
         check.Click = [this] { MarkPageChanged(); };
         return check;
     }

@@ -163,8 +163,10 @@ plat::forms::FormLayout PropertyPageHost::Layout() const
 {
     plat::forms::FormLayout layout = m_designed.layout();
     std::map<std::pair<std::string, int>, std::string> renamed;
-    for (const auto& [control, name] : m_names)
-        renamed[{control->name(), control->index()}] = name;
+    // Only controls still on the form: a removed one's entry is never looked at.
+    for (const Control* control : m_designed.controls())
+        if (auto it = m_names.find(control); it != m_names.end())
+            renamed[{control->name(), control->index()}] = it->second;
     auto walk = [&](auto& self, std::vector<plat::forms::ControlLayout>& entries) -> void {
         for (auto& e : entries) {
             auto it = renamed.find({e.name, e.index});

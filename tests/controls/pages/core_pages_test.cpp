@@ -220,3 +220,35 @@ TEST_F(PagesTest, AClassPageReadsByNameAndStopsAtTheFirstMemberTheControlLacks)
 
 } // namespace
 } // namespace qel::testing
+
+namespace qel::testing {
+namespace {
+
+TEST_F(PagesTest, ACheckBoxFieldTogglesOnSpaceAndNotOnAPressReleasedOutside)
+{
+    auto& check = place<qelCheck>("chkA", 20, 20, 120, 20);
+    PropertyPage& page = selectAndShow({&check}, "propCheck");
+    host.Select({&check});
+    PageField& enabled = page.Field("chkEnabled");
+    ASSERT_EQ(enabled.State(), 1);
+
+    const plat::gfx::Point p = centreOf(enabled.Control().hwnd(), 6);
+    session.mouseMove(p.x, p.y);
+    session.mouseDown(p.x, p.y);
+    session.mouseMove(p.x, p.y + 200);
+    session.mouseUp(p.x, p.y + 200);
+    session.settle();
+    EXPECT_EQ(enabled.State(), 1);
+    EXPECT_FALSE(changed(page));
+
+    // The press gave the box the focus; Space toggles it.
+    session.key(plat::win::VK_SPACE);
+    session.settle();
+    EXPECT_EQ(enabled.State(), 0);
+    EXPECT_TRUE(changed(page));
+    EXPECT_TRUE(host.Apply());
+    EXPECT_FALSE(check.Enabled());
+}
+
+} // namespace
+} // namespace qel::testing
