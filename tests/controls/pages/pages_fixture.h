@@ -1,5 +1,4 @@
 #pragma once
-#include "controls/core/qel_check.h"
 #include "controls/core/register_core_controls.h"
 #include "controls/extra/register_extra_controls.h"
 #include "controls/pages/page_field.h"
@@ -140,14 +139,6 @@ protected:
         session.settle();
         ASSERT_FALSE(box.droppedDown()) << field;
         ASSERT_EQ(box.listIndex(), item) << field;
-    }
-
-    static PropertyBag Stored(std::initializer_list<std::pair<const char*, int32_t>> ints)
-    {
-        PropertyBag b;
-        for (const auto& [k, v] : ints)
-            b.writeProperty(k, v, int32_t(-12345));
-        return b;
     }
 };
 
