@@ -215,6 +215,18 @@ TEST_F(BoardDriveTest, ClosingTheBoardWritesTheSettingsFile)
             + "zainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n");
 }
 
+TEST_F(BoardDriveTest, TheExitCommandClosesTheBoardAndWritesTheSettingsFile)
+{
+    writeFile(home() / "date/config.db", plat::sys::encodeAnsi("allname=决赛\r\nzainame2=李四\r\nzainum=1\r\n"));
+    // The exit asks first; Enter answers OK. The program has ended before the last step.
+    const DriveRun run = drive(std::string(kAfterStartUp) + "click on1(6)\nkey Enter\nshow ok Caption\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(readFile(home() / "date/config.db"),
+        plat::sys::encodeAnsi("allname=决赛\r\ndelalltime=720\r\njstime=300\r\nballname1=\r\nballname2=\r\n"
+                              "zainame1=\r\nzainame2=李四\r\nzainame3=\r\nzainum=1\r\n"));
+}
+
 TEST_F(BoardDriveTest, ALargerScreenIsFilledWithTheMainFrameCentred)
 {
     const fs::path shot = home() / "board.png";
