@@ -1,0 +1,223 @@
+#include "dialogs/teams_dialog.h"
+#include "dialogs/team_files.h"
+
+#include "scoreboard/board_form.h"
+#include "scoreboard/display_routines.h"
+#include "scoreboard/match_state.h"
+
+#include "controls/core/qel_check.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
+#include "controls/core/qel_label.h"
+#include "platform/forms/combo_box.h"
+#include "platform/forms/common_dialog.h"
+#include "platform/forms/label.h"
+#include "platform/forms/list_box.h"
+#include "platform/forms/list_view.h"
+#include "platform/forms/text_box.h"
+#include "platform/forms/message_box.h"
+#include "platform/forms/timer.h"
+
+#include <vector>
+
+namespace dialogs {
+
+namespace forms = plat::forms;
+using scoreboard::boardControl;
+using scoreboard::user;
+
+namespace {
+
+// The board's team-name label of each swatch: team A's name and shadow, team B's name and shadow.
+constexpr int kSwatchLabel[4] = {0, 2, 1, 3};
+constexpr int kSwatches = 4;
+
+qel::qelLabel* nameLabel(int swatch) { return boardControl<qel::qelLabel>("ballname", kSwatchLabel[swatch]); }
+
+} // namespace
+
+TeamsDialog::TeamsDialog()
+    : SetupDialogForm("m3")
+{
+}
+
+void TeamsDialog::loadDialog()
+{
+    m_teamsFolder = dialogs::teamsFolder();
+    onballlist();
+    if (auto* label = nameLabel(0); label && part<forms::ComboBox>("Combo1"))
+        part<forms::ComboBox>("Combo1")->setForeColor(label->ForeColor());
+    if (auto* label = nameLabel(2); label && part<forms::ComboBox>("Combo2"))
+        part<forms::ComboBox>("Combo2")->setForeColor(label->ForeColor());
+    for (int i = 0; i < kSwatches; ++i)
+        if (auto* swatch = part<forms::Label>("colab", i); swatch && nameLabel(i))
+            swatch->setBackColor(nameLabel(i)->ForeColor());
+    if (auto* number = part<forms::ComboBox>("comadd")) {
+        number->clear();
+        for (int n = 0; n <= kHighestNumber; ++n)
+            number->addItem(std::to_string(n));
+        number->setText("0");
+    }
+    if (auto* rosters = boardControl<qel::qelFrame>("ballnameframe", 0); rosters && rosters->visible())
+        if (auto* show = part<qel::qelCheck>("chk1"))
+            show->setValue(1);
+    commdEandNO();
+    setNewEditCaption("新增");
+    setEnabled("delball", false);
+    setShown("nosave", false);
+    connectEvents();
+}
+
+void TeamsDialog::connectEvents()
+{
+    if (auto* list = part<forms::ListBox>("balllist"))
+        list->onClick = [this] { teamPicked(); };
+    if (auto* name = part<forms::TextBox>("T1", 0))
+        name->onChange = [this] { nameChanged(); };
+    const std::pair<const char*, void (TeamsDialog::*)()> buttons[] = {
+        {"newadd", &TeamsDialog::newOrEdit},
+        {"addcomm", &TeamsDialog::addPlayer},
+        {"delcomm", &TeamsDialog::deletePlayer},
+        {"commsave", &TeamsDialog::saveTeam},
+        {"nosave", &TeamsDialog::abandonEditing},
+        {"delball", &TeamsDialog::deleteTeam},
+        {"com1", &TeamsDialog::defaultColors},
+        {"OKcommand", &TeamsDialog::apply},
+    };
+    for (const auto& [name, handler] : buttons)
+        if (auto* button = part<qel::qelCommand>(name))
+            button->Click = [this, handler = handler] { (this->*handler)(); };
+    if (auto* cancel = part<qel::qelCommand>("qelCommand2"))
+        cancel->Click = [this] { unload(); };
+    if (auto* roster = part<forms::ListView>("L1"))
+        roster->onItemClick = [this](forms::ListItem&) { playerClicked(); };
+    for (int i = 0; i < kSwatches; ++i)
+        if (auto* swatch = part<forms::Label>("colab", i))
+            swatch->onClick = [this, i] { pickColor(i); };
+}
+
+void TeamsDialog::setEnabled(std::string_view name, bool on, int index) const
+{
+    if (forms::Control* c = index < 0 ? find(name) : find(name, index))
+        c->setEnabled(on);
+}
+
+void TeamsDialog::setShown(std::string_view name, bool on) const
+{
+    if (forms::Control* c = find(name))
+        c->setVisible(on);
+}
+
+void TeamsDialog::setNewEditCaption(const std::string& caption) const
+{
+    if (auto* button = part<qel::qelCommand>("newadd"))
+        button->setCaption(caption);
+}
+
+void TeamsDialog::focus(std::string_view name, int index) const
+{
+    if (forms::Control* c = index < 0 ? find(name) : find(name, index))
+        c->setFocus();
+}
+
+void TeamsDialog::tell(const std::string& text, const std::string& title, bool error) const
+{
+    forms::msgBox(text, forms::vbOKOnly | (error ? forms::vbCritical : forms::vbInformation), title);
+}
+
+bool TeamsDialog::confirm(const std::string& text) const
+{
+    return forms::msgBox(text, forms::vbOKCancel | forms::vbQuestion, "提示") == forms::vbOK;
+}
+
+void TeamsDialog::onballlist()
+{
+    const std::vector<std::string> teams = listTeams();
+    if (auto* list = part<forms::ListBox>("balllist")) {
+        list->clear();
+        for (const std::string& team : teams)
+            list->addItem(team);
+    }
+    for (const char* name : {"Combo1", "Combo2"}) {
+        auto* combo = part<forms::ComboBox>(name);
+        if (!combo)
+            continue;
+        // A choice made before a save or a deletion stays while its team is still there.
+        const std::string chosen = combo->text();
+        combo->clear();
+        for (const std::string& team : teams)
+            combo->addItem(team);
+        if (teams.size() == 1)
+            combo->setListIndex(0);
+        else if (!chosen.empty())
+            combo->setText(chosen);
+    }
+    showTeamCount();
+}
+
+void TeamsDialog::showTeamCount()
+{
+    auto* list = part<forms::ListBox>("balllist");
+    if (auto* count = part<forms::Label>("ballnum"))
+        count->setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 队");
+}
+
+void TeamsDialog::pickColor(int index)
+{
+    auto* swatch = part<forms::Label>("colab", index);
+    auto* picker = part<forms::CommonDialog>("Color1");
+    if (!swatch || !picker)
+        return;
+    picker->setFlags(forms::cdlCCRGBInit | forms::cdlCCFullOpen);
+    // The picker starts from the swatch's colour, and a cancelled pick leaves the swatch alone.
+    picker->setColor(swatch->backColor());
+    if (!picker->showColor())
+        return;
+    swatch->setBackColor(picker->color());
+    if (index == 0 || index == 2)
+        if (auto* combo = part<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2"))
+            combo->setForeColor(picker->color());
+}
+
+void TeamsDialog::defaultColors()
+{
+    for (int i = 0; i < kSwatches; ++i)
+        if (auto* swatch = part<forms::Label>("colab", i))
+            swatch->setBackColor(i % 2 == 0 ? kDefaultNameColor : kDefaultShadowColor);
+    for (const char* name : {"Combo1", "Combo2"})
+        if (auto* combo = part<forms::ComboBox>(name))
+            combo->setForeColor(kDefaultNameColor);
+}
+
+void TeamsDialog::apply()
+{
+    auto* show = part<qel::qelCheck>("chk1");
+    const bool rosters = show && show->Value() == 1;
+    for (int side = 0; side < 2; ++side)
+        if (auto* frame = boardControl<qel::qelFrame>("ballnameframe", side))
+            frame->setVisible(rosters);
+    for (int i = 0; i < kSwatches; ++i)
+        if (auto* swatch = part<forms::Label>("colab", i); swatch && nameLabel(i))
+            nameLabel(i)->setForeColor(swatch->backColor());
+
+    auto* teamA = part<forms::ComboBox>("Combo1");
+    auto* teamB = part<forms::ComboBox>("Combo2");
+    if (!teamA || !teamB || teamA->text().empty() || teamB->text().empty()) {
+        tell("比赛的球队名称不能为空，请重新选择需要比赛的两个球队!", "提示", true);
+        return;
+    }
+    user().teamNameA = teamA->text();
+    user().teamNameB = teamB->text();
+    scoreboard::ShowTeamNames();
+    if (auto* reload = boardControl<forms::Timer>("Timer12"))
+        reload->setEnabled(true);
+    unload();
+}
+
+void showTeamsDialog()
+{
+    TeamsDialog dialog;
+    dialog.showModal();
+}
+
+} // namespace dialogs
