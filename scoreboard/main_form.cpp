@@ -7,6 +7,7 @@
 #include "scoreboard/match_reset.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/music_list_loader.h"
+#include "scoreboard/music_player.h"
 #include "scoreboard/option_file.h"
 #include "scoreboard/settings_store.h"
 
@@ -108,6 +109,7 @@ void MainForm::onLoad()
     connectEvents();
     m_matchClock = std::make_unique<MainMatchClock>(*this, mainFormClockHooks(*this, [this](bool phase) { m_matchBlinkPhase = phase; }), *m_dates);
     m_operation = std::make_unique<MainOperation>(*this, mainFormOperationHooks(*this));
+    connectMusic();
 }
 
 // The window takes the whole screen and the main frame sits in its middle.
@@ -215,6 +217,7 @@ void MainForm::onUnload(int& cancel)
 {
     (void)cancel;
     m_matchClock.reset();
+    m_music.reset();
     SaveConfigDb();
     // Every normal end puts the display back, not only the exit command.
     restoreDisplayAtEnd();

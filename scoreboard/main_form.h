@@ -18,6 +18,8 @@ namespace scoreboard {
 
 class MainMatchClock;
 class MainOperation;
+class MediaPlayerMusic;
+class MusicPlayer;
 
 // The scoreboard form `main`: the full-screen board with the clock, the scores, the team names,
 // the title, the period, the referees, the rosters, the command bar and menu, the status items
@@ -40,11 +42,18 @@ public:
     void keyF6();
     void keyF7();
     void keyon(int16_t keyCode);
+    // The break music: play currentMp3 from its start; refresh the time text, progress and
+    // volume; reload the music list.
+    void mp3onplay();
+    void mp();
+    void mp3new();
 
     // The media player `wplay`; it lives as long as the form.
     plat::media::MediaPlayer& wplay() { return m_wplay; }
     // The match clock (start/pause command, ConfirmReset); null while the form is not loaded.
     MainMatchClock* matchClock() const { return m_matchClock.get(); }
+    // The music player of the panel `frameplay`; null while the form is not loaded.
+    MusicPlayer* music() const { return m_music.get(); }
 
     // --- form-level state, for the parts that drive it and for tests ---
     bool keyReady() const;
@@ -89,6 +98,7 @@ private:
     void placePanels();
     void prepareRosterLabels();
     void connectEvents();
+    void connectMusic();
 
     // Timer1: date and time, key hints, the small clock and period, indicators, record count.
     void statusTick();
@@ -106,6 +116,8 @@ private:
     MatchRecordCounter m_records;
     std::unique_ptr<MainMatchClock> m_matchClock;
     std::unique_ptr<MainOperation> m_operation;
+    std::unique_ptr<MediaPlayerMusic> m_musicDevice;
+    std::unique_ptr<MusicPlayer> m_music;
 
     bool m_keyReady = true;
     bool m_soundArmed = true;

@@ -1,0 +1,492 @@
+// The transport, the progress line, the volume and the list of the break-music player.
+#include "scoreboard/music_player.h"
+#include "scoreboard/match_state.h"
+#include "scoreboard/music_list_loader.h"
+
+#include "controls/core/qel_check.h"
+#include "controls/core/qel_frame.h"
+#include "controls/core/qel_label.h"
+#include "platform/forms/form.h"
+#include "platform/forms/label.h"
+#include "platform/forms/line.h"
+#include "platform/forms/list_box.h"
+#include "platform/forms/timer.h"
+#include "platform/media/alpha_image.h"
+#include "platform/window/api.h"
+
+#include <cmath>
+
+namespace scoreboard {
+
+namespace forms = plat::forms;
+using plat::media::AlphaImage;
+
+namespace {
+
+constexpr int kStopped = 1;
+constexpr int kPaused = 2;
+constexpr int kPlaying = 3;
+
+constexpr std::string_view kIdleCaption = "篮球比赛播放器";
+constexpr std::string_view kNoTime = "00:00/00:00";
+// The now-playing caption runs left by this much each second while it does not fit.
+constexpr double kCaptionStep = 80;
+// The volume bar's last 45 twips all mean full volume.
+constexpr double kVolumeBarEnd = 45;
+// The menu's underline starts a little left of the item under the pointer.
+constexpr double kMenuLineLead = 30;
+constexpr const char* kButtonTips[] = {"上一曲", "播放", "暂停", "下一曲", "停止"};
+
+} // namespace
+
+forms::ListBox* MusicPlayer::list() const { return control<forms::ListBox>("mp3list"); }
+forms::Timer* MusicPlayer::timer(std::string_view name) const { return control<forms::Timer>(name); }
+
+MusicPlayer::MusicPlayer(forms::Form& form, MusicDevice& device)
+    : m_form(form)
+    , m_device(device)
+{
+    connect();
+    // The play button is the one the operator needs first.
+    showPlayButton(true);
+    // The progress and volume lines lie on the track and the bar they mark: a press on them
+    // is a press on the track or the bar.
+    for (std::string_view name : {"lmove", "vno", "mclne"})
+        if (auto* line = control<forms::Line>(name); line && line->hwnd())
+            plat::win::SetWindowTransparentToMouse(line->hwnd(), true);
+}
+
+MusicPlayer::~MusicPlayer() { disconnect(); }
+
+void MusicPlayer::connect()
+{
+    for (int i = 0; i <= 4; ++i) {
+        auto* button = control<AlphaImage>("a1", i);
+        if (!button)
+            continue;
+        button->onClick = [this, i] { transport(i); };
+        button->onMouseDown = [this](int, int, double, double) { showHighlight(true); };
+        button->onMouseMove = [this, i](int, int, double, double) { buttonHover(i); };
+        button->onMouseUp = [this](int, int, double, double) { showHighlight(false); };
+    }
+    if (auto* bigPlay = control<AlphaImage>("muisc1"))
+        bigPlay->onClick = [this] { transport(1); };
+    for (std::string_view name : {"frameplay", "qelFrame1"})
+        if (auto* frame = control<qel::qelFrame>(name))
+            frame->MouseMove = [this](int&, int&, int&, int&, int&) { showHighlight(false); };
+    if (auto* listFrame = control<qel::qelFrame>("qelFplay"))
+        listFrame->MouseMove = [this](int&, int&, int&, int&, int&) { showMenuLine(false); };
+
+    if (auto* entries = list()) {
+        entries->onClick = [this] { listClick(); };
+        entries->onDblClick = [this] { listDblClick(); };
+        entries->onGotFocus = [this] {
+            if (auto* keeper = timer("Timer6"))
+                keeper->setEnabled(false);
+        };
+        entries->onLostFocus = [this] {
+            if (auto* keeper = timer("Timer6"))
+                keeper->setEnabled(true);
+        };
+        entries->onMouseDown = [this, entries](int, int, double, double) { entries->setToolTipText(entries->text()); };
+        entries->onMouseUp = [this](int, int, double, double) { showMenuLine(true); };
+    }
+    for (int i = 0; i <= 2; ++i) {
+        auto* item = control<qel::qelLabel>("mc", i);
+        if (!item)
+            continue;
+        item->MouseDown = [this, i](int&, int&, int&, int&, int&) { menu(i); };
+        item->MouseMove = [this, i](int&, int&, int&, int&, int&) { menuHover(i); };
+        item->MouseUp = [this](int&, int&, int&, int&, int&) { showMenuLine(true); };
+    }
+    if (auto* track = control<forms::Label>("lens"))
+        track->onMouseDown = [this](int, int, double x, double) { seekAt(x); };
+    if (auto* bar = control<forms::Label>("mvul"))
+        bar->onMouseDown = [this](int, int, double x, double) { volumeAt(x); };
+    if (auto* mute = control<qel::qelCheck>("mute1"))
+        mute->Click = [this, mute] { m_device.setMute(mute->Value() == 1); };
+
+    if (auto* progress = timer("Timer5"))
+        progress->onTimer = [this] { progressTick(); };
+    if (auto* copy = timer("Timer13"))
+        copy->onTimer = [this] { copyTick(); };
+    if (auto* panelGoes = timer("Timer14"))
+        panelGoes->onTimer = [this] { copyPanelTick(); };
+}
+
+void MusicPlayer::disconnect()
+{
+    for (int i = 0; i <= 4; ++i)
+        if (auto* button = control<AlphaImage>("a1", i)) {
+            button->onClick = nullptr;
+            button->onMouseDown = button->onMouseMove = button->onMouseUp = nullptr;
+        }
+    if (auto* bigPlay = control<AlphaImage>("muisc1"))
+        bigPlay->onClick = nullptr;
+    for (std::string_view name : {"frameplay", "qelFrame1", "qelFplay"})
+        if (auto* frame = control<qel::qelFrame>(name))
+            frame->MouseMove = nullptr;
+    if (auto* entries = list()) {
+        entries->onClick = entries->onDblClick = nullptr;
+        entries->onGotFocus = entries->onLostFocus = nullptr;
+        entries->onMouseDown = entries->onMouseUp = nullptr;
+    }
+    for (int i = 0; i <= 2; ++i)
+        if (auto* item = control<qel::qelLabel>("mc", i))
+            item->MouseDown = item->MouseMove = item->MouseUp = nullptr;
+    for (std::string_view name : {"lens", "mvul"})
+        if (auto* label = control<forms::Label>(name))
+            label->onMouseDown = nullptr;
+    if (auto* mute = control<qel::qelCheck>("mute1"))
+        mute->Click = nullptr;
+    for (std::string_view name : {"Timer5", "Timer13", "Timer14"})
+        if (auto* t = timer(name))
+            t->onTimer = nullptr;
+}
+
+// --- helpers ---
+
+std::filesystem::path MusicPlayer::trackPath(const std::string& name) const { return musicFolderPath() / name; }
+
+int MusicPlayer::entryOf(const std::string& text) const
+{
+    forms::ListBox* entries = list();
+    if (!entries || text.empty())
+        return -1;
+    for (int i = 0; i < entries->listCount(); ++i)
+        if (entries->list(i) == text)
+            return i;
+    return -1;
+}
+
+// A selection made by the player is no choice of the operator's: the list's Click, which would
+// load the entry, is not run for it.
+void MusicPlayer::selectEntry(int index)
+{
+    forms::ListBox* entries = list();
+    if (!entries)
+        return;
+    m_selectingByCode = true;
+    entries->setListIndex(index);
+    m_selectingByCode = false;
+}
+
+void MusicPlayer::selectCurrent()
+{
+    const int index = entryOf(user().currentMp3);
+    if (index >= 0)
+        selectEntry(index);
+}
+
+// Play and pause share one place: the button for the next action is the one shown.
+void MusicPlayer::showPlayButton(bool playOnTop)
+{
+    auto* playButton = control<AlphaImage>("a1", 1);
+    auto* pauseButton = control<AlphaImage>("a1", 2);
+    if (playButton)
+        playButton->setVisible(playOnTop);
+    if (pauseButton)
+        pauseButton->setVisible(!playOnTop);
+    if (auto* shown = playOnTop ? playButton : pauseButton)
+        shown->zOrder(0);
+}
+
+// The caption is as wide as its text, and at least as wide as its clipping frame, so that a
+// long one can run through the frame.
+void MusicPlayer::setCaption(const std::string& text, bool fromStart)
+{
+    auto* caption = control<forms::Label>("playlab");
+    if (!caption)
+        return;
+    const double top = caption->top(), height = caption->height();
+    caption->setAutoSize(true);
+    caption->setCaption(text);
+    const double textWidth = caption->width();
+    caption->setAutoSize(false);
+    const auto* clip = m_form.find("mf1");
+    const double width = clip ? std::max(textWidth, clip->width()) : textWidth;
+    caption->move(fromStart ? 0 : caption->left(), top, width, height);
+}
+
+void MusicPlayer::setTimeText(const std::string& text)
+{
+    if (auto* time = control<qel::qelLabel>("qelmp3"))
+        time->setCaption(text);
+}
+
+// The progress line starts where the track does; its end is drawn `twipsFromTrackStart` on.
+void MusicPlayer::setProgressEnd(double twipsFromTrackStart)
+{
+    auto* line = control<forms::Line>("lmove");
+    if (!line)
+        return;
+    const auto* track = control<forms::Label>("lens");
+    const double start = track ? track->left() : line->x1();
+    line->setX2(start + twipsFromTrackStart);
+}
+
+void MusicPlayer::showVolumeText()
+{
+    if (auto* mute = control<qel::qelCheck>("mute1"))
+        mute->setCaption("静音 " + std::to_string(m_device.volume()));
+}
+
+// --- public procedures ---
+
+void MusicPlayer::mp3onplay()
+{
+    const std::string& current = user().currentMp3;
+    if (current.empty())
+        return;
+    m_device.setURL(trackPath(current).string());
+    m_device.play();
+    if (auto* mute = control<qel::qelCheck>("mute1"))
+        m_device.setMute(mute->Value() == 1);
+    selectCurrent();
+    setCaption(m_device.URL().empty() ? std::string() : "正在播放--" + m_device.mediaName());
+    if (auto* progress = timer("Timer5"))
+        progress->setEnabled(true);
+}
+
+// The last second of the track: the tick that lands in it moves on to the next one. A track
+// shorter than two seconds has no such second before its start; it ends as its last second
+// begins instead of being skipped at once.
+bool MusicPlayer::atLastSecond()
+{
+    const double length = m_device.duration();
+    const double position = m_device.currentPosition();
+    if (!(length > 0) || !std::isfinite(position) || position <= 0)
+        return false;
+    if (length < 2)
+        return position >= length - 1;
+    return std::floor(length) - 1 == std::floor(position);
+}
+
+void MusicPlayer::mp()
+{
+    if (!m_device.URL().empty()) {
+        setTimeText(m_device.currentPositionString() + "/" + m_device.durationString());
+        const double length = m_device.duration();
+        const auto* track = control<forms::Label>("lens");
+        if (length > 0 && track) {
+            const double fraction = std::clamp(m_device.currentPosition() / length, 0.0, 1.0);
+            setProgressEnd(std::floor(fraction * track->width()));
+        }
+        if (m_device.playState() == kPlaying && atLastSecond())
+            transport(3);
+    } else {
+        setTimeText(std::string(kNoTime));
+    }
+    showVolumeText();
+}
+
+void MusicPlayer::mp3new()
+{
+    if (auto* entries = list())
+        entries->clear();
+    m_selectingByCode = true;
+    LoadMusicList(musicFolderPath());
+    m_selectingByCode = false;
+}
+
+// --- transport ---
+
+void MusicPlayer::transport(int index)
+{
+    showHighlight(false);
+    switch (index) {
+    case 0: previous(); break;
+    case 1: play(); break;
+    case 2: pause(); break;
+    case 3: next(); break;
+    case 4: stop(); break;
+    default: break;
+    }
+}
+
+// The entry before the current track; on the first entry the first track starts again.
+void MusicPlayer::previous()
+{
+    forms::ListBox* entries = list();
+    if (!entries || entries->listCount() < 1 || entries->listIndex() == 0)
+        return;
+    m_device.stop();
+    int from = entryOf(user().currentMp3);
+    if (from < 0)
+        from = entries->listIndex();
+    const int to = std::max(from - 1, 0);
+    user().currentMp3 = entries->list(to);
+    selectEntry(to);
+    play();
+}
+
+void MusicPlayer::play()
+{
+    std::string& current = user().currentMp3;
+    if (current.empty()) {
+        showPlayButton(true);
+        return;
+    }
+    forms::ListBox* entries = list();
+    const std::string selected = entries ? entries->text() : std::string();
+    // Resume only the very file that was paused.
+    const bool resume = selected == current && m_device.playState() == kPaused
+        && m_device.URL() == trackPath(current).string();
+    if (resume) {
+        m_device.play();
+        setCaption("正在播放--" + m_device.mediaName(), false);
+    } else {
+        current = selected;
+        mp3onplay();
+        if (auto* progress = timer("Timer5"))
+            progress->setEnabled(true);
+    }
+    showPlayButton(m_device.playState() != kPlaying);
+    mp();
+    if (auto* progress = timer("Timer5"))
+        progress->setEnabled(true);
+}
+
+void MusicPlayer::pause()
+{
+    m_device.pause();
+    selectCurrent();
+    showPlayButton(true);
+    if (auto* progress = timer("Timer5"))
+        progress->setEnabled(false);
+    setCaption(m_device.URL().empty() ? std::string() : "暂停播放--" + m_device.mediaName());
+}
+
+// The entry after the current track; after the last one there is none and the music stops.
+void MusicPlayer::next()
+{
+    forms::ListBox* entries = list();
+    if (!entries || entries->listIndex() >= entries->listCount())
+        return;
+    stop();
+    int from = entryOf(user().currentMp3);
+    if (from < 0)
+        from = entries->listIndex();
+    const int to = from + 1;
+    user().currentMp3 = to < entries->listCount() ? entries->list(to) : std::string();
+    selectEntry(to < entries->listCount() ? to : -1);
+    play();
+}
+
+void MusicPlayer::stop()
+{
+    pause();
+    setProgressEnd(0);
+    m_device.setURL("");
+    m_device.stop();
+    setCaption(std::string(kIdleCaption));
+    setTimeText(std::string(kNoTime));
+    setProgressEnd(2);
+    if (auto* progress = timer("Timer5"))
+        progress->setEnabled(false);
+}
+
+// --- progress, seeking and volume ---
+
+void MusicPlayer::progressTick()
+{
+    m_device.poll();
+    mp();
+    auto* caption = control<forms::Label>("playlab");
+    auto* clip = m_form.find("mf1");
+    if (!caption || !clip || m_device.playState() != kPlaying || caption->width() <= clip->width())
+        return;
+    if (caption->left() > clip->width() - caption->width())
+        caption->setLeft(caption->left() - kCaptionStep);
+    else
+        caption->setLeft(0);
+}
+
+void MusicPlayer::seekAt(double x)
+{
+    const auto* track = control<forms::Label>("lens");
+    if (!track || track->width() <= 0)
+        return;
+    const double length = m_device.duration();
+    if (length > 0)
+        m_device.setCurrentPosition(std::floor(std::clamp(x / track->width(), 0.0, 1.0) * length));
+    if (!m_device.URL().empty() && m_device.playState() != kStopped)
+        setProgressEnd(std::clamp(x, 0.0, track->width()));
+}
+
+void MusicPlayer::volumeAt(double x)
+{
+    const auto* bar = control<forms::Label>("mvul");
+    if (!bar)
+        return;
+    const double room = bar->width() - kVolumeBarEnd;
+    if (auto* level = control<forms::Line>("vno"))
+        level->setX2(bar->left() + std::clamp(x, 0.0, bar->width()));
+    if (room > 0)
+        m_device.setVolume(int(std::floor(std::clamp(x / room, 0.0, 1.0) * 100)));
+    showVolumeText();
+}
+
+// --- the list ---
+
+// A click on an entry while nothing plays loads it, ready to play.
+void MusicPlayer::listClick()
+{
+    forms::ListBox* entries = list();
+    if (m_selectingByCode || !entries || entries->listCount() < 1 || entries->listIndex() < 0)
+        return;
+    if (m_device.playState() != kStopped)
+        return;
+    user().currentMp3 = entries->text();
+    m_device.setURL(trackPath(user().currentMp3).string());
+    m_device.pause();
+}
+
+void MusicPlayer::listDblClick()
+{
+    forms::ListBox* entries = list();
+    if (!entries || entries->listCount() < 1 || entries->listIndex() < 0)
+        return;
+    user().currentMp3 = entries->text();
+    play();
+}
+
+// --- pointer feedback ---
+
+void MusicPlayer::showHighlight(bool visible)
+{
+    if (auto* highlight = control<forms::Label>("mv1"))
+        highlight->setVisible(visible);
+}
+
+void MusicPlayer::buttonHover(int index)
+{
+    auto* button = control<AlphaImage>("a1", index);
+    auto* highlight = control<forms::Label>("mv1");
+    if (!button || !highlight)
+        return;
+    highlight->setVisible(true);
+    highlight->setLeft(button->left());
+    button->setToolTipText(kButtonTips[index]);
+}
+
+void MusicPlayer::showMenuLine(bool visible)
+{
+    if (auto* line = control<forms::Line>("mclne"))
+        line->setVisible(visible);
+}
+
+void MusicPlayer::menuHover(int index)
+{
+    auto* item = control<qel::qelLabel>("mc", index);
+    auto* line = control<forms::Line>("mclne");
+    if (!item || !line)
+        return;
+    item->setToolTipText(item->Caption());
+    const double length = line->x2() - line->x1();
+    const double start = item->left() - kMenuLineLead;
+    line->setPoints(start, line->y1(), start + length, line->y2());
+    line->setVisible(true);
+}
+
+} // namespace scoreboard

@@ -1,0 +1,106 @@
+#pragma once
+#include "scoreboard/music_device.h"
+
+#include "platform/forms/form.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat::forms {
+class ListBox;
+class Timer;
+}
+
+namespace scoreboard {
+
+// The break-music player on the panel `frameplay` of `main`: the list of the music folder's
+// mp3 files, the transport buttons `a1` (0 previous, 1 play, 2 pause, 3 next, 4 stop) and the
+// big play button, the progress track that seeks when clicked, the volume bar and the mute
+// box, the now-playing caption that runs left when it is too long, and the menu that adds files
+// (copied into the music folder two seconds later), deletes one or reloads the list. The track
+// is `currentMp3` of the match state; the file played is always the music folder's file of
+// that name.
+class MusicPlayer {
+public:
+    // Connects the panel's events of `form`; they are let go again when the player goes.
+    MusicPlayer(plat::forms::Form& form, MusicDevice& device);
+    ~MusicPlayer();
+    MusicPlayer(const MusicPlayer&) = delete;
+    MusicPlayer& operator=(const MusicPlayer&) = delete;
+
+    // Plays currentMp3 from its start.
+    void mp3onplay();
+    // The time text, the progress line and the volume text; the next track in the last second
+    // of this one.
+    void mp();
+    // Empties the list and fills it again from the music folder.
+    void mp3new();
+
+    // The buttons of `a1`: 0 previous, 1 play, 2 pause, 3 next, 4 stop.
+    void transport(int index);
+    // A press on the progress track, `x` twips from its left edge.
+    void seekAt(double x);
+    // A press on the volume bar, `x` twips from its left edge.
+    void volumeAt(double x);
+    // The menu `mc`: 0 add files, 1 delete the selected file, 2 reload the list.
+    void menu(int index);
+
+    // The ticks of Timer5 (progress and caption), Timer13 (the copy) and Timer14 (the copy
+    // panel goes).
+    void progressTick();
+    void copyTick();
+    void copyPanelTick();
+
+    // The folder the files being added come from ("" before the first add).
+    const std::string& copySourceFolder() const { return m_copySourceFolder; }
+
+private:
+    // A control of the form by name (and index), or null when there is none of that class.
+    template<class T>
+    T* control(std::string_view name, int index = -1) const
+    {
+        return dynamic_cast<T*>(index < 0 ? m_form.find(name) : m_form.find(name, index));
+    }
+    plat::forms::ListBox* list() const;
+    plat::forms::Timer* timer(std::string_view name) const;
+    void connect();
+    void disconnect();
+
+    std::filesystem::path trackPath(const std::string& name) const;
+    int entryOf(const std::string& text) const;
+    // Selects a list entry by code, without it counting as the operator's click.
+    void selectEntry(int index);
+    void selectCurrent();
+    void showPlayButton(bool playOnTop);
+    void setCaption(const std::string& text, bool fromStart = true);
+    void setTimeText(const std::string& text);
+    void setProgressEnd(double twipsFromTrackStart);
+    void showVolumeText();
+    bool atLastSecond();
+
+    void previous();
+    void play();
+    void pause();
+    void next();
+    void stop();
+
+    void listClick();
+    void listDblClick();
+    void buttonHover(int index);
+    void showHighlight(bool visible);
+    void menuHover(int index);
+    void showMenuLine(bool visible);
+
+    void addFiles();
+    void deleteSelected();
+    bool copyOne(const std::string& name);
+
+    plat::forms::Form& m_form;
+    MusicDevice& m_device;
+    std::string m_copySourceFolder;
+    bool m_selectingByCode = false;
+};
+
+} // namespace scoreboard

@@ -1,0 +1,161 @@
+// The music player's menu: files added through the open dialog and copied into the music
+// folder two seconds later, the selected file deleted, the list reloaded.
+#include "scoreboard/dosk.h"
+#include "scoreboard/music_list_loader.h"
+#include "scoreboard/music_player.h"
+
+#include "controls/core/qel_frame.h"
+#include "platform/forms/common_dialog.h"
+#include "platform/forms/common_dialog_flags.h"
+#include "platform/forms/form.h"
+#include "platform/forms/label.h"
+#include "platform/forms/line.h"
+#include "platform/forms/list_box.h"
+#include "platform/forms/message_box.h"
+#include "platform/forms/timer.h"
+#include "platform/system/file_system.h"
+
+#include <algorithm>
+
+namespace scoreboard {
+
+namespace forms = plat::forms;
+namespace sys = plat::sys;
+
+namespace {
+
+constexpr std::string_view kMusicFilter = "音乐(*.mp3)|*.mp3";
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A name that stays inside the folder it is joined to: no folder part, not "." or "..".
+// NUL characters the dialog text carried along are dropped.
+std::string plainFileName(std::string name)
+{
+    name.erase(std::remove(name.begin(), name.end(), '\0'), name.end());
+    if (name.empty() || name == "." || name == ".." || std::any_of(name.begin(), name.end(), isSeparator))
+        return {};
+    return name;
+}
+
+std::string countText(int count) { return "文件总数:" + std::to_string(count); }
+
+} // namespace
+
+void MusicPlayer::menu(int index)
+{
+    showMenuLine(false);
+    switch (index) {
+    case 0: addFiles(); break;
+    case 1: deleteSelected(); break;
+    case 2: mp3new(); break;
+    default: break;
+    }
+}
+
+// The files chosen are listed in List1; the copy panel opens and Timer13 copies them.
+void MusicPlayer::addFiles()
+{
+    m_copySourceFolder.clear();
+    auto* chooser = control<forms::CommonDialog>("Caddmp3");
+    auto* pending = control<forms::ListBox>("List1");
+    if (!chooser || !pending)
+        return;
+    chooser->setFileName("");
+    chooser->setFilter(std::string(kMusicFilter));
+    chooser->setFlags(forms::cdlOFNExplorer | forms::cdlOFNAllowMultiselect);
+    bool chosen = false;
+    try {
+        chosen = chooser->showOpen();
+    } catch (const forms::CommonDialogCancelled&) {
+        chosen = false;
+    }
+    pending->clear();
+    if (chosen && !chooser->fileName().empty()) {
+        const FileSelection selection = ParseMultiSelect(chooser->fileName() + '\0');
+        m_copySourceFolder = selection.folder;
+        for (const std::string& chosenName : selection.names) {
+            const std::string name = plainFileName(chosenName);
+            if (!name.empty())
+                pending->addItem(name);
+        }
+    }
+    if (pending->listCount() > 0) {
+        if (auto* panel = control<qel::qelFrame>("mp3aframe")) {
+            panel->setVisible(true);
+            panel->zOrder(0);
+        }
+        if (auto* copy = timer("Timer13"))
+            copy->setEnabled(true);
+    }
+    if (auto* progress = control<forms::Label>("copylab"))
+        progress->setCaption(countText(pending->listCount()));
+}
+
+void MusicPlayer::deleteSelected()
+{
+    forms::ListBox* entries = list();
+    if (!entries)
+        return;
+    const std::string text = entries->text();
+    if (text.empty())
+        return;
+    if (forms::msgBox("是否删除" + text + "文件?", forms::vbYesNo, "提示") != forms::vbYes)
+        return;
+    const std::string name = plainFileName(text);
+    if (!name.empty())
+        sys::deleteFile(trackPath(name));
+    mp3new();
+}
+
+// A file of the same name already in the music folder is kept, never overwritten: the copy
+// could be the very same file, or a different piece the operator would lose.
+bool MusicPlayer::copyOne(const std::string& name)
+{
+    const std::filesystem::path target = trackPath(name);
+    if (sys::pathExists(target))
+        return false;
+    return sys::copyFile(std::filesystem::path(m_copySourceFolder) / name, target, sys::CopyMode::KeepExisting);
+}
+
+void MusicPlayer::copyTick()
+{
+    auto* pending = control<forms::ListBox>("List1");
+    auto* progress = control<forms::Label>("copylab");
+    const int count = pending ? pending->listCount() : 0;
+    std::vector<std::string> notCopied;
+    for (int i = 0; i < count; ++i) {
+        const std::string name = pending->list(i);
+        if (progress)
+            progress->setCaption(countText(count) + "     正在复制 " + name + " 中，请稍后....");
+        const bool copied = copyOne(name);
+        if (!copied)
+            notCopied.push_back(name);
+        if (progress)
+            progress->setCaption(countText(count) + (copied ? "     成功复制 " : "     未能复制 ") + name);
+    }
+    if (progress) {
+        std::string done = "已经复制完闭！";
+        if (!notCopied.empty()) {
+            done += " 未复制(同名文件已有或无法读写):";
+            for (const std::string& name : notCopied)
+                done += " " + name;
+        }
+        progress->setCaption(done);
+    }
+    mp3new();
+    if (auto* panelGoes = timer("Timer14"))
+        panelGoes->setEnabled(true);
+    if (auto* copy = timer("Timer13"))
+        copy->setEnabled(false);
+}
+
+void MusicPlayer::copyPanelTick()
+{
+    if (auto* panel = control<qel::qelFrame>("mp3aframe"))
+        panel->setVisible(false);
+    if (auto* panelGoes = timer("Timer14"))
+        panelGoes->setEnabled(false);
+}
+
+} // namespace scoreboard
