@@ -1,0 +1,47 @@
+#pragma once
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace plat::forms {
+class Form;
+}
+
+namespace scoreboard {
+
+// Puts the picture file `chosen` in place of the logo file `logo`: the picture must load, is
+// copied beside the logo first and then renamed over it, so the old logo stays whole until the
+// new one is there (also when `chosen` is the logo itself). A missing folder of the logo is made.
+// False when anything failed; the old logo is then as it was.
+bool replaceLogoFile(const std::filesystem::path& chosen, const std::filesystem::path& logo);
+
+// The logo chooser of the options panel: "更换图片" (`mainpngcomm`) asks for a png file with the
+// open dialog `commopen` and shows it in the preview `testpng`; the options panel's save puts it
+// in place of img\logo.png and shows it on the board.
+class LogoChooser {
+public:
+    enum class Applied { Nothing, Replaced, Failed };
+
+    // `choose` stands in for the open dialog (tests): the file chosen, or nullopt for cancel.
+    explicit LogoChooser(plat::forms::Form& main, std::function<std::optional<std::string>()> choose = {});
+
+    void connect();
+
+    // `mainpngcomm` Click: newLogoPath becomes the file chosen (empty when cancelled or when it
+    // is no picture), and the preview shows it, or the logo in use when there is none.
+    void mainpngcommClick();
+
+    // The save's logo step: a chosen picture that still exists replaces img\logo.png and
+    // LoadLogo shows it; then newLogoPath is empty and the preview shows the logo in use.
+    Applied apply();
+
+private:
+    std::optional<std::string> askForFile();
+    void previewLogoInUse();
+
+    plat::forms::Form& m_main;
+    std::function<std::optional<std::string>()> m_choose;
+};
+
+} // namespace scoreboard

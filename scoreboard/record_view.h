@@ -1,0 +1,78 @@
+#pragma once
+#include "scoreboard/match_archive.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plat::forms {
+class Form;
+class ListView;
+}
+
+namespace scoreboard {
+
+// What the record view asks of the operator; message boxes when not given.
+struct RecordViewHooks {
+    // A question with OK and Cancel; true for OK.
+    std::function<bool(std::string_view text, std::string_view title)> confirm;
+    // A message with OK only.
+    std::function<void(std::string_view text, std::string_view title)> message;
+};
+
+inline constexpr std::string_view kDeleteQuestion = "是否要删除该数据?";
+inline constexpr std::string_view kClearQuestion = "是否清空全部数据?";
+inline constexpr std::string_view kArchiveChangedMessage = "比赛记录已有变化，已重新读取，请重新选择。";
+inline constexpr std::string_view kArchiveUnreadableMessage = "无法读取比赛记录文件，记录未作改动。";
+inline constexpr std::string_view kArchiveUnwritableMessage = "无法写入比赛记录文件，记录未作改动。";
+
+// The match-record view of `main`, in the frame `balldate`: "查看历史比赛" enlarges the frame and
+// lists date\balldate.db in `balllist1`; "删除", "全部清空" and "刷新" (`qelcom` 0 to 2) change or
+// reload it; "返回" and the scoreboard logo put the frame back.
+//
+// The list is what the operator sees of the archive, so the archive is rewritten from it only
+// while it still holds what the list was read from: a record appended meanwhile (a match ended)
+// or a file that could not be read makes the view read it again instead. A rewrite goes through a
+// temporary file, and an archive that holds more than the list shows (lines outside any record,
+// text that does not decode) is first copied to date\balldate.db.bak.
+class RecordView {
+public:
+    RecordView(plat::forms::Form& main, RecordViewHooks hooks = {});
+
+    // Connects the view's controls and `mainlogo`.
+    void connect();
+
+    // (Re)loads the archive into the list; a missing archive is made empty first.
+    void balldateinput();
+    // Rewrites the archive from the list; false when it could not be written.
+    bool balldateoutput();
+
+    // The handlers.
+    void lookdateClick();
+    void backerClick();
+    void qelcomClick(int index);
+    void listClick();
+    void mainlogoClick();
+
+private:
+    plat::forms::ListView* list() const;
+    std::vector<StoredMatch> listedMatches() const;
+    // The archive still holds what the list was loaded from; if not, it is read again and the
+    // operator told.
+    bool archiveAsListed();
+    void deleteSelected();
+    void clearAll();
+    void showDeleteButtonState();
+    void setFrameHeight(double height);
+    bool confirm(std::string_view text) const;
+    void message(std::string_view text, std::string_view title) const;
+
+    plat::forms::Form& m_main;
+    RecordViewHooks m_hooks;
+    // The archive's bytes as the list was read from them; none when it could not be read.
+    std::optional<std::string> m_listedBytes;
+    bool m_heldWhole = true;
+};
+
+} // namespace scoreboard
