@@ -10,7 +10,7 @@ namespace dialogs {
 std::filesystem::path refereeListPath();
 
 // The names of the file in file order, each trimmed of blanks; lines left empty are skipped and
-// duplicates kept. A missing file is created empty first (its folder too); a file that cannot be
+// duplicates kept. A line feed on its own ends a line too (a name never holds one). A missing file is created empty first (its folder too); a file that cannot be
 // read gives no names.
 std::vector<std::string> readRefereeList();
 

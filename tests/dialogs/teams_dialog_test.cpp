@@ -573,6 +573,53 @@ TEST_F(TeamsDialogTest, CancelOnlyUnloads)
     EXPECT_TRUE(control<qel::qelFrame>("ballnameframe", 0).visible());
 }
 
+TEST_F(TeamsDialogTest, ADamagedTeamFileShowsWhatReadsAndIsSavedClean)
+{
+    writeBytes(path("binlist/Broken.ini"), std::string("\xFF\xFE\x00garbage\r\n", 12) + kPlayer + "a,b=3\r\n" + kPlayer + "x\r\n"
+            + kPlayer + "Bird=33\r\n" + kCoach + "Red\r\n" + kPlayer + "Ray=20");
+    open();
+    pick("Broken");
+    EXPECT_EQ(box("Text1", 0).text(), "Red");
+    EXPECT_EQ(roster(), (std::vector<std::string>{"Bird=33", "Ray=20"}));
+    clickButton("newadd");
+    clickButton("commsave");
+    EXPECT_EQ(file("Broken"), kCoach + "Red\r\n" + kLeader + "\r\n" + kPlayer + "Bird=33\r\n" + kPlayer + "Ray=20\r\n");
+}
+
+TEST_F(TeamsDialogTest, ALongTeamNameIsOfferedAndAppliedWhole)
+{
+    // Eight single-byte characters fit the name's width; the match lists take the name whole,
+    // so the board finds the team's file.
+    writeBytes(path("binlist/Warriors.ini"), kCoach + "Kerr\r\n" + kPlayer + "Curry=30\r\n");
+    open();
+    EXPECT_EQ(entries("Combo1")[1], "Warriors");
+    choose("Combo1", "Warriors");
+    choose("Combo2", "Eagles");
+    clickButton("OKcommand");
+    EXPECT_EQ(user().teamNameA, "Warriors");
+    session->advance(2000);
+    EXPECT_EQ(control<forms::Label>("bflab", 0).caption(), "Kerr");
+    EXPECT_EQ(control<forms::Label>("namelab1", 0).caption(), "Curry");
+    EXPECT_FALSE(std::filesystem::exists(path("binlist/Warrio.ini")));
+}
+
+TEST_F(TeamsDialogTest, CancellingAPickedTeamReturnsToIdle)
+{
+    open();
+    pick("Eagles");
+    clickButton("nosave");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(shown("nosave"));
+    EXPECT_EQ(button("newadd").Caption(), "新增");
+    EXPECT_FALSE(enabled("commsave"));
+    EXPECT_FALSE(enabled("delball"));
+    EXPECT_TRUE(roster().empty());
+    EXPECT_EQ(box("T1", 0).text(), "");
+    // 新增 now starts a new team rather than editing the one picked before.
+    clickButton("newadd");
+    EXPECT_TRUE(teams().addingTeam());
+}
+
 TEST_F(TeamsDialogTest, ShownModallyItRunsUntilCancelled)
 {
     loadBoard();

@@ -180,6 +180,15 @@ TEST_F(TitleDialogTest, ApplyTakesTheTitleUnchangedAndKeepsTheCountWithoutAnOpti
     EXPECT_EQ(user().refereeCount, 0);
 }
 
+TEST_F(TitleDialogTest, APaddedListFileIsWrittenBackClean)
+{
+    writeBytes(path("date/zailistname.db"), "\r\n  " + kZhangSan + "  \r\n\r\n   \r\n" + kLiSi + " \r\n");
+    open();
+    EXPECT_EQ(listed("zailist"), (std::vector<std::string>{"张三", "李四"}));
+    clickButton("ok");
+    EXPECT_EQ(listFile(), kZhangSan + "\r\n" + kLiSi + "\r\n");
+}
+
 TEST_F(TitleDialogTest, CancelAndTheCloseBoxKeepNothing)
 {
     const std::string before = kZhangSan + "\r\n" + kLiSi + "\r\n" + kWangWu + "\r\n";
