@@ -85,7 +85,7 @@ void ClockDialog::apply()
     unload();
 }
 
-void openClockDialog()
+void showClockDialog()
 {
     ClockDialog dialog;
     dialog.showModal();

@@ -33,6 +33,6 @@ private:
 };
 
 // The clock dialog, modal; it returns once the dialog is closed.
-void openClockDialog();
+void showClockDialog();
 
 } // namespace dialogs

@@ -138,7 +138,7 @@ void KeyDialog::apply()
     writeKeyConfigDb(user());
 }
 
-void openKeyDialog()
+void showKeyDialog()
 {
     KeyDialog dialog;
     dialog.showModal();

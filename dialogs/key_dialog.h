@@ -47,6 +47,6 @@ private:
 };
 
 // The shortcut-key dialog, modal; it returns once the dialog is closed.
-void openKeyDialog();
+void showKeyDialog();
 
 } // namespace dialogs

@@ -60,7 +60,7 @@ void PeriodDialog::apply()
     unload();
 }
 
-void openPeriodDialog()
+void showPeriodDialog()
 {
     PeriodDialog dialog;
     dialog.showModal();

@@ -24,6 +24,6 @@ private:
 };
 
 // The period dialog, modal; it returns once the dialog is closed.
-void openPeriodDialog();
+void showPeriodDialog();
 
 } // namespace dialogs

@@ -65,7 +65,7 @@ void ScoreDialog::apply()
     unload();
 }
 
-void openScoreDialog()
+void showScoreDialog()
 {
     ScoreDialog dialog;
     dialog.showModal();

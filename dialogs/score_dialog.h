@@ -24,6 +24,6 @@ private:
 };
 
 // The score dialog, modal; it returns once the dialog is closed.
-void openScoreDialog();
+void showScoreDialog();
 
 } // namespace dialogs

@@ -195,7 +195,7 @@ TEST_F(ClockDialogTest, OpenedModallyItBlocksTheBoardUntilApplied)
 {
     user().clockSeconds = 720;
     bool sawDialog = false;
-    whileModal(openClockDialog, {
+    whileModal(showClockDialog, {
         [&] {
             auto* dialog = dialogForm<ClockDialog>("m2");
             ASSERT_NE(dialog, nullptr);

@@ -335,7 +335,7 @@ TEST_F(KeyDialogTest, OpenedModallyItReturnsOnceApplied)
 {
     session->backend().setIdleHandler(nullptr);
     user().keyAddA = 49, user().keySubA = 112, user().keyAddB = 50, user().keySubB = 113;
-    whileModal(openKeyDialog, {
+    whileModal(showKeyDialog, {
         [&] { clickOn(dialogForm("m6")->get<forms::TextBox>("T1", KeyDialog::AddA)); },
         [&] { session->key('K'); },
         [&] { clickOn(dialogForm("m6")->get<qel::qelCommand>("qel1")); },

@@ -131,7 +131,7 @@ TEST_F(PeriodDialogTest, ThePeriodCanBeChosenWithTheKeysInTheDroppedList)
 TEST_F(PeriodDialogTest, OpenedModallyItReturnsOnceApplied)
 {
     user().periodNumber = 1;
-    whileModal(openPeriodDialog, {
+    whileModal(showPeriodDialog, {
         [&] { dialogForm("m5")->get<forms::ComboBox>("C1").setListIndex(1); },
         [&] { clickOn(dialogForm("m5")->get<qel::qelCommand>("qelCommand1")); },
     });

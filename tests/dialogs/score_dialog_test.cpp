@@ -127,7 +127,7 @@ TEST_F(ScoreDialogTest, ApplyRefusesABoxThatHoldsNoScoreOf0To999)
 
 TEST_F(ScoreDialogTest, OpenedModallyItReturnsOnceApplied)
 {
-    whileModal(openScoreDialog, {
+    whileModal(showScoreDialog, {
         [&] { dialogForm("m4")->get<forms::TextBox>("T1", 1).setText("3"); },
         [&] { clickOn(dialogForm("m4")->get<qel::qelCommand>("OKcommd")); },
     });
