@@ -4,6 +4,7 @@
 #include "scoreboard/exit_command.h"
 #include "scoreboard/main_clock_hooks.h"
 #include "scoreboard/main_operation_hooks.h"
+#include "scoreboard/main_panels.h"
 #include "scoreboard/match_reset.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/music_list_loader.h"
@@ -109,6 +110,12 @@ void MainForm::onLoad()
     connectEvents();
     m_matchClock = std::make_unique<MainMatchClock>(*this, mainFormClockHooks(*this, [this](bool phase) { m_matchBlinkPhase = phase; }), *m_dates);
     m_operation = std::make_unique<MainOperation>(*this, mainFormOperationHooks(*this));
+    MainPanels::Hooks panelHooks;
+    panelHooks.options.notice = [this](std::string_view text) {
+        user().noticeText = std::string(text);
+        inshowfame();
+    };
+    m_panels = std::make_unique<MainPanels>(*this, std::move(panelHooks));
     connectMusic();
 }
 
@@ -178,6 +185,18 @@ void MainForm::systemopen()
     if (!isLoaded())
         load();
     readOptionFile();
+}
+
+void MainForm::balldateinput()
+{
+    if (m_panels)
+        m_panels->records().balldateinput();
+}
+
+void MainForm::balldateoutput()
+{
+    if (m_panels)
+        m_panels->records().balldateoutput();
 }
 
 void MainForm::onResize()

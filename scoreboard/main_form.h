@@ -18,6 +18,7 @@ namespace scoreboard {
 
 class MainMatchClock;
 class MainOperation;
+class MainPanels;
 class MediaPlayerMusic;
 class MusicPlayer;
 
@@ -42,6 +43,9 @@ public:
     void keyF6();
     void keyF7();
     void keyon(int16_t keyCode);
+    // The match-record view: the archive read into the record list, and the list written back.
+    void balldateinput();
+    void balldateoutput();
     // The break music: play currentMp3 from its start; refresh the time text, progress and
     // volume; reload the music list.
     void mp3onplay();
@@ -52,6 +56,8 @@ public:
     plat::media::MediaPlayer& wplay() { return m_wplay; }
     // The match clock (start/pause command, ConfirmReset); null while the form is not loaded.
     MainMatchClock* matchClock() const { return m_matchClock.get(); }
+    // The record view, the options panel and live video; null while the form is not loaded.
+    MainPanels* panels() const { return m_panels.get(); }
     // The music player of the panel `frameplay`; null while the form is not loaded.
     MusicPlayer* music() const { return m_music.get(); }
 
@@ -116,6 +122,7 @@ private:
     MatchRecordCounter m_records;
     std::unique_ptr<MainMatchClock> m_matchClock;
     std::unique_ptr<MainOperation> m_operation;
+    std::unique_ptr<MainPanels> m_panels;
     std::unique_ptr<MediaPlayerMusic> m_musicDevice;
     std::unique_ptr<MusicPlayer> m_music;
 

@@ -2,6 +2,7 @@
 
 #include "scoreboard/main_clock_board.h"
 #include "scoreboard/main_form.h"
+#include "scoreboard/main_panels.h"
 
 #include "controls/core/qel_command.h"
 
@@ -15,6 +16,10 @@ MainOperation::Hooks mainFormOperationHooks(MainForm& form)
             clock->ConfirmReset();
     };
     hooks.inshowfame = [&form] { form.inshowfame(); };
+    hooks.fillOptionsPanel = [&form] {
+        if (MainPanels* panels = form.panels())
+            panels->options().fill();
+    };
     hooks.liveModeOn = [&form] {
         auto* video = dynamic_cast<qel::qelCommand*>(form.find("videmode"));
         return video && !video->Enabled();

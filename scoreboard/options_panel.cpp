@@ -12,6 +12,7 @@
 #include "platform/forms/message_box.h"
 #include "platform/forms/text_box.h"
 #include "platform/system/conversions.h"
+#include "platform/window/api.h"
 
 #include <array>
 
@@ -157,8 +158,12 @@ void OptionsPanel::qelsaveClick()
             m_hooks.message(kLengthRefusedMessage, "提示");
         else
             forms::msgBox(std::string(kLengthRefusedMessage), forms::vbExclamation, "提示");
-        if (forms::TextBox* field = box(period ? 2 : 0))
-            field->setFocus();
+        // The button pressed takes the focus once its Click is over; the box takes it after that.
+        const int first = period ? 2 : 0;
+        plat::win::sys().postTask([this, first] {
+            if (forms::TextBox* field = box(first))
+                field->setFocus();
+        });
         return;
     }
 

@@ -1,0 +1,144 @@
+#include "panels_fixture.h"
+
+#include "scoreboard/logo_chooser.h"
+
+#include "controls/core/qel_frame.h"
+#include "platform/media/alpha_image.h"
+
+namespace scoreboard::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string testPicture() { return std::string(SCOREBOARD_SOURCE_DIR) + "/resources/test/picture.png"; }
+std::string designLogo() { return std::string(SCOREBOARD_SOURCE_DIR) + "/resources/img/logo.png"; }
+
+using ReplaceLogoTest = ProgramFolderTest;
+
+TEST_F(ReplaceLogoTest, TheChosenPictureTakesThePlaceOfTheLogo)
+{
+    const fs::path logo = path("img/logo.png");
+    ASSERT_TRUE(replaceLogoFile(testPicture(), logo)) << "the missing folder is made";
+    EXPECT_EQ(readBytes(logo), readBytes(testPicture()));
+
+    writeBytes(path("pictures/other.png"), readBytes(designLogo()));
+    ASSERT_TRUE(replaceLogoFile(path("pictures/other.png"), logo));
+    EXPECT_EQ(readBytes(logo), readBytes(designLogo()));
+
+    // The logo chosen again is kept, not deleted before a copy of itself.
+    ASSERT_TRUE(replaceLogoFile(logo, logo));
+    EXPECT_EQ(readBytes(logo), readBytes(designLogo()));
+    EXPECT_EQ(tree(), (std::vector<std::string>{"img/", "img/logo.png", "pictures/", "pictures/other.png"}));
+}
+
+TEST_F(ReplaceLogoTest, AFileThatIsNoPictureLeavesTheLogo)
+{
+    const fs::path logo = path("img/logo.png");
+    writeBytes(logo, readBytes(designLogo()));
+    writeBytes(path("notes.png"), "not a picture");
+    EXPECT_FALSE(replaceLogoFile(path("notes.png"), logo));
+    EXPECT_FALSE(replaceLogoFile(path("missing.png"), logo));
+    EXPECT_EQ(readBytes(logo), readBytes(designLogo()));
+    EXPECT_EQ(tree(), (std::vector<std::string>{"img/", "img/logo.png", "notes.png"}));
+}
+
+class LogoChooserTest : public PanelsTest {
+protected:
+    void SetUp() override
+    {
+        PanelsTest::SetUp();
+        writeBytes(path("img/logo.png"), readBytes(designLogo()));
+        user().logoPath = path("img/logo.png").string();
+        showBoard();
+        board->operation()->commandBar().click(CommandBar::Options);
+        panels->options().fill();
+        session->settle();
+    }
+
+    plat::media::AlphaImage& picture(std::string_view name) { return control<plat::media::AlphaImage>(name); }
+    static plat::gfx::Size sizeOf(const std::string& file)
+    {
+        plat::gfx::Picture p = plat::gfx::Picture::fromFile(file);
+        return {p.width(), p.height()};
+    }
+    static plat::gfx::Size sizeOf(const plat::media::AlphaImage& image)
+    {
+        return {image.pictureImage().width(), image.pictureImage().height()};
+    }
+};
+
+TEST_F(LogoChooserTest, AChosenPictureShowsInThePreviewAndOnTheBoardOnlyOnceSaved)
+{
+    ASSERT_NE(sizeOf(testPicture()), sizeOf(designLogo())) << "the test needs two pictures told apart by size";
+    chosenFile = testPicture();
+    clickButton("mainpngcomm");
+    EXPECT_EQ(user().newLogoPath, testPicture());
+    EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(testPicture()));
+    EXPECT_EQ(sizeOf(picture("mainlogo")), sizeOf(designLogo()));
+
+    // Cancelling the panel leaves the board's logo and the choice.
+    clickButton("qelcancl");
+    EXPECT_EQ(sizeOf(picture("mainlogo")), sizeOf(designLogo()));
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
+    EXPECT_EQ(user().newLogoPath, testPicture());
+
+    // The next save applies it.
+    board->operation()->commandBar().click(CommandBar::Options);
+    panels->options().fill();
+    session->settle();
+    clickButton("qelsave");
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(testPicture()));
+    for (std::string_view name : {"mainlogo", "logopng", "testpng"}) {
+        EXPECT_EQ(sizeOf(picture(name)), sizeOf(testPicture())) << name;
+        EXPECT_EQ(picture(name).picture().path, user().logoPath) << name;
+    }
+    EXPECT_EQ(user().newLogoPath, "");
+    EXPECT_EQ(notices, (std::vector<std::string>{"保存成功!"}));
+    EXPECT_TRUE(fs::exists(testPicture())) << "the chosen file is copied, not moved";
+}
+
+TEST_F(LogoChooserTest, CancellingTheChooserOrChoosingNoPictureChoosesNothing)
+{
+    chosenFile = testPicture();
+    clickButton("mainpngcomm");
+    chosenFile = std::nullopt;
+    clickButton("mainpngcomm");
+    EXPECT_EQ(user().newLogoPath, "");
+    EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(designLogo())) << "the preview shows the logo in use again";
+
+    writeBytes(path("notes.png"), "not a picture");
+    chosenFile = path("notes.png").string();
+    clickButton("mainpngcomm");
+    EXPECT_EQ(user().newLogoPath, "");
+    clickButton("qelsave");
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
+    EXPECT_EQ(notices, (std::vector<std::string>{"保存成功!"}));
+}
+
+TEST_F(LogoChooserTest, APictureGoneBeforeTheSaveLeavesTheLogo)
+{
+    writeBytes(path("pictures/new.png"), readBytes(testPicture()));
+    chosenFile = path("pictures/new.png").string();
+    clickButton("mainpngcomm");
+    fs::remove(path("pictures/new.png"));
+    clickButton("qelsave");
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
+    EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(designLogo()));
+    EXPECT_EQ(user().newLogoPath, "");
+}
+
+TEST_F(LogoChooserTest, ALogoThatCannotBeReplacedIsReportedAndKept)
+{
+    chosenFile = testPicture();
+    clickButton("mainpngcomm");
+    // Nothing can be put where the new picture waits before it takes the logo's place.
+    fs::create_directories(path("img/logo.png.new/in-the-way"));
+    clickButton("qelsave");
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
+    EXPECT_EQ(sizeOf(picture("mainlogo")), sizeOf(designLogo()));
+    EXPECT_EQ(notices, (std::vector<std::string>{std::string(kLogoFailedNotice)}));
+    EXPECT_EQ(readBytes(path("date/system.db")).empty(), false) << "the switches were saved";
+}
+
+} // namespace
+} // namespace scoreboard::test
