@@ -8,6 +8,7 @@
 #include "controls/core/qel_frame.h"
 #include "platform/forms/text_box.h"
 #include "platform/media/alpha_image.h"
+#include "platform/system/ansi_codec.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
 
@@ -302,6 +303,40 @@ TEST_F(OptionsPanelTest, AFileThatCannotBeWrittenIsNotReportedAsSaved)
     EXPECT_EQ(notices, (std::vector<std::string>{std::string(kOptionFileFailedNotice)}));
     EXPECT_EQ(switches(), "00000000") << "applied all the same";
     EXPECT_FALSE(shown("sysset"));
+}
+
+} // namespace
+} // namespace scoreboard::test
+
+namespace scoreboard::test {
+namespace {
+
+using MainPanelsWiringTest = BoardTest;
+
+TEST_F(MainPanelsWiringTest, TheCommandBarFillsTheBoardsOwnPanelAndTheRecordProceduresReachTheList)
+{
+    MainForm& main = loadBoard();
+    main.show();
+    session->settle();
+    ASSERT_NE(main.panels(), nullptr);
+    user().periodLength = 45;
+    optionSwitch(user(), 7) = false;
+    main.operation()->commandBar().click(CommandBar::Options);
+    session->settle();
+    EXPECT_EQ(control<plat::forms::TextBox>("settxt", 0).text(), "00");
+    EXPECT_EQ(control<plat::forms::TextBox>("settxt", 1).text(), "45");
+    EXPECT_EQ(control<qel::qelCheck>("sqel1", 7).Value(), 0);
+
+    writeBytes(path("date/balldate.db"), plat::sys::encodeAnsi("比赛时间=t1\r\n比赛主题=Cup\r\n"));
+    main.balldateinput();
+    auto& records = control<plat::forms::ListView>("balllist1");
+    ASSERT_EQ(records.listItems().count(), 1);
+    EXPECT_EQ(records.listItems().item(1)->subItem(1), "Cup");
+    main.balldateoutput();
+    EXPECT_EQ(readBytes(path("date/balldate.db")),
+        "\xB1\xC8\xC8\xFC\xCA\xB1\xBC\xE4=t1\r\n\xB1\xC8\xC8\xFC\xD6\xF7\xCC\xE2=Cup\r\n"
+        "\xC7\xF2\xB6\xD3" "1=\r\nVS=VS\r\n\xC7\xF2\xB6\xD3" "2=\r\n\xB5\xDA\xD2\xBB\xBD\xDA=\r\n\xB5\xDA\xB6\xFE\xBD\xDA=\r\n"
+        "\xB5\xDA\xC8\xFD\xBD\xDA=\r\n\xB5\xDA\xCB\xC4\xBD\xDA=\r\n\xD7\xDC\xB7\xD6=\r\n\xB1\xB8\xD7\xA2=\r\n");
 }
 
 } // namespace
