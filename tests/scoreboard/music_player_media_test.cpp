@@ -1,0 +1,97 @@
+// The music player on the scoreboard's own media player, playing a real MP3. GStreamer plays in
+// real time: its progress is waited for by bounded polling; the player's ticks come from the
+// virtual clock.
+#include "board_fixture.h"
+
+#include "scoreboard/music_player.h"
+
+#include "controls/core/qel_check.h"
+#include "controls/core/qel_label.h"
+#include "platform/forms/label.h"
+#include "platform/media/alpha_image.h"
+
+#include <chrono>
+#include <thread>
+
+namespace scoreboard::test {
+namespace {
+
+template<class Condition>
+bool waitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(10))
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+class MusicPlayerMediaTest : public BoardTest {
+protected:
+    void SetUp() override
+    {
+        // No sound card needed: the player plays into a silent sink at real pace.
+        ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+        BoardTest::SetUp();
+        std::filesystem::create_directories(path("music"));
+        std::filesystem::copy_file(std::filesystem::path(SCOREBOARD_SOURCE_DIR) / "resources/test/tone.mp3", path("music/tone.mp3"));
+        loadBoard();
+        board->show();
+        control<plat::forms::Control>("frameplay").setVisible(true);
+        control<plat::forms::Control>("frameplay").zOrder(0);
+        session->settle();
+    }
+    plat::media::MediaPlayer& wplay() { return board->wplay(); }
+    std::string caption() { return control<plat::forms::Label>("playlab").caption(); }
+    std::string timeText() { return control<qel::qelLabel>("qelmp3").Caption(); }
+};
+
+TEST_F(MusicPlayerMediaTest, TheTonePlaysToItsLastSecondAndTheListEnds)
+{
+    ASSERT_NE(board->music(), nullptr);
+    EXPECT_EQ(user().currentMp3, "tone.mp3");
+    clickOn(control<plat::media::AlphaImage>("a1", 1));
+    EXPECT_EQ(wplay().playState(), plat::media::PlayStatePlaying);
+    EXPECT_EQ(wplay().URL(), path("music/tone.mp3").string());
+    EXPECT_EQ(caption(), "正在播放--tone");
+    ASSERT_TRUE(waitFor([&] { return wplay().currentMedia.duration() > 0; }));
+    const double length = wplay().currentMedia.duration();
+    board->mp();
+    EXPECT_EQ(timeText().substr(5), "/" + wplay().currentMedia.durationString());
+
+    // Paused, the place holds; play goes on from it.
+    ASSERT_TRUE(waitFor([&] { return wplay().controls.currentPosition() > 0.1; }));
+    clickOn(control<plat::media::AlphaImage>("a1", 2));
+    EXPECT_EQ(wplay().playState(), plat::media::PlayStatePaused);
+    EXPECT_EQ(caption(), "暂停播放--tone");
+    const double held = wplay().controls.currentPosition();
+    clickOn(control<plat::media::AlphaImage>("a1", 1));
+    EXPECT_EQ(wplay().playState(), plat::media::PlayStatePlaying);
+    EXPECT_GE(wplay().controls.currentPosition(), held - 0.05);
+
+    // The tick in the last second moves on: there is no next track, so the music stops.
+    ASSERT_TRUE(waitFor([&] { return wplay().controls.currentPosition() >= std::max(length - 1, 0.2); }));
+    ASSERT_EQ(wplay().playState(), plat::media::PlayStatePlaying);
+    session->advance(1000);
+    EXPECT_EQ(wplay().URL(), "");
+    EXPECT_EQ(wplay().playState(), plat::media::PlayStateStopped);
+    EXPECT_EQ(user().currentMp3, "");
+    EXPECT_EQ(caption(), "篮球比赛播放器");
+    EXPECT_EQ(timeText(), "00:00/00:00");
+}
+
+TEST_F(MusicPlayerMediaTest, VolumeAndMuteReachThePlayer)
+{
+    auto& bar = control<plat::forms::Label>("mvul");
+    const plat::gfx::Rect r = session->windows().screenRect(bar.hwnd());
+    session->click(r.left + int((bar.width() - 45) / 15), r.top + r.height() / 2);
+    session->settle();
+    EXPECT_EQ(wplay().settings.volume(), 100);
+    clickOn(control<qel::qelCheck>("mute1"));
+    EXPECT_TRUE(wplay().settings.mute());
+}
+
+} // namespace
+} // namespace scoreboard::test
