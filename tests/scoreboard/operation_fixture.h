@@ -46,7 +46,9 @@ protected:
         ProgramFolderTest::TearDown();
     }
 
-    // Loads and shows `main`; with `operate`, connects an operation of the test's own.
+    // Loads and shows `main`; with `operate`, connects an operation of the test's own in place of
+    // the form's, so that what it asks of the rest of the form is written down (the key preview
+    // still goes to the form's own).
     MainForm& showBoard(bool operate = true)
     {
         board = std::make_unique<MainForm>(&dates);
