@@ -1,0 +1,131 @@
+// End-to-end checks of the music panel: ball-drive runs the whole program on a fresh program
+// folder with a real MP3, from a script, and the test reads what the script printed and the
+// files it left.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+namespace scoreboard::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const fs::path& path, std::string_view bytes)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// The test MP3 of the source tree (ctest names the tree; a direct run finds it from here).
+fs::path testTone()
+{
+    const char* tree = std::getenv("SCOREBOARD_SOURCE_DIR");
+    const fs::path source = tree && *tree ? fs::path(tree) : fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
+    return source / "resources/test/tone.mp3";
+}
+
+constexpr const char* kMusicPanel = "wait 3100\nform main\nclick on1(2)\n";
+
+class MusicDriveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "music-drive-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        root = pattern;
+        fs::create_directories(home() / "music");
+        fs::copy_file(testTone(), home() / "music/tone.mp3");
+    }
+    void TearDown() override
+    {
+        std::error_code error;
+        fs::remove_all(root, error);
+    }
+
+    fs::path home() const { return root / "home"; }
+
+    // Runs the script; what its show steps printed, or the error when it failed.
+    std::string drive(const std::string& script)
+    {
+        writeFile(root / "script.txt", script);
+        std::ostringstream command;
+        command << "env XDG_DATA_HOME='" << (root / "data").string() << "' XDG_RUNTIME_DIR='" << root.string()
+                << "' SDL_AUDIODRIVER=dummy '" << BALL_DRIVE << "' --home '" << home().string() << "' '"
+                << (root / "script.txt").string() << "' >'" << (root / "out.txt").string() << "' 2>'"
+                << (root / "err.txt").string() << "'";
+        const int raw = std::system(command.str().c_str());
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << readFile(root / "err.txt");
+        return readFile(root / "out.txt");
+    }
+
+    fs::path root;
+};
+
+TEST_F(MusicDriveTest, TheListPlaysPausesStopsAndTakesTheVolume)
+{
+    const fs::path shot = root / "music.png";
+    const std::string out = drive(std::string(kMusicPanel)
+        + "show frameplay Visible\nshow mp3numlab Caption\n"
+          "click a1(1)\nshow playlab Caption\nshow a1(1) Visible\nshow a1(2) Visible\n"
+          "wait 1000\nshow mute1 Caption\n"
+          "click a1(2)\nshow playlab Caption\nshow a1(1) Visible\n"
+          "click a1(1)\nshow playlab Caption\n"
+          "click a1(4)\nshow playlab Caption\nshow qelmp3 Caption\n"
+          "click mvul\nshow mute1 Caption\n"
+          "shot " + shot.string() + "\n");
+    EXPECT_EQ(out,
+        "frameplay.Visible=True\n"
+        "mp3numlab.Caption=共:1首\n"
+        "playlab.Caption=正在播放--tone\n"
+        "a1(1).Visible=False\n"
+        "a1(2).Visible=True\n"
+        "mute1.Caption=静音 50\n"
+        "playlab.Caption=暂停播放--tone\n"
+        "a1(1).Visible=True\n"
+        "playlab.Caption=正在播放--tone\n"
+        "playlab.Caption=篮球比赛播放器\n"
+        "qelmp3.Caption=00:00/00:00\n"
+        // The middle of the bar: 900 of 1755 twips.
+        "mute1.Caption=静音 51\n");
+    EXPECT_GT(fs::file_size(shot), 1000u);
+}
+
+TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder)
+{
+    const fs::path source = root / "new songs";
+    writeFile(source / "a.mp3", "a");
+    writeFile(source / "bb.mp3", "bb");
+    writeFile(home() / "music/bb.mp3", "kept");
+    const std::string out = drive(std::string(kMusicPanel)
+        + "click mc(0)\n"
+          // Into the folder by its path, then both names.
+          "type " + source.string() + "\nkey Enter\n"
+          "type \"a.mp3\" \"bb.mp3\"\nkey Enter\n"
+          "show mp3aframe Visible\nshow copylab Caption\n"
+          "wait 2000\nshow copylab Caption\nshow mp3numlab Caption\n"
+          "wait 1000\nshow mp3aframe Visible\n");
+    EXPECT_EQ(out,
+        "mp3aframe.Visible=True\n"
+        "copylab.Caption=文件总数:2\n"
+        "copylab.Caption=已经复制完闭！ 未复制(同名文件已有或无法读写): bb.mp3\n"
+        "mp3numlab.Caption=共:3首\n"
+        "mp3aframe.Visible=False\n");
+    EXPECT_EQ(readFile(home() / "music/a.mp3"), "a");
+    EXPECT_EQ(readFile(home() / "music/bb.mp3"), "kept");
+}
+
+} // namespace
+} // namespace scoreboard::test
