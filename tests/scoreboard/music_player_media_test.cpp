@@ -8,6 +8,8 @@
 #include "controls/core/qel_check.h"
 #include "controls/core/qel_label.h"
 #include "platform/forms/label.h"
+#include "platform/forms/list_box.h"
+#include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 
 #include <chrono>
@@ -91,6 +93,39 @@ TEST_F(MusicPlayerMediaTest, VolumeAndMuteReachThePlayer)
     EXPECT_EQ(wplay().settings.volume(), 100);
     clickOn(control<qel::qelCheck>("mute1"));
     EXPECT_TRUE(wplay().settings.mute());
+}
+
+TEST_F(MusicPlayerMediaTest, ThePublicProceduresReloadTheListAndPlayTheChosenTrack)
+{
+    std::filesystem::copy_file(path("music/tone.mp3"), path("music/again.mp3"));
+    board->mp3new();
+    auto& list = control<plat::forms::ListBox>("mp3list");
+    ASSERT_EQ(list.listCount(), 2);
+    EXPECT_EQ(list.list(0), "again.mp3");
+    // The chosen track stays chosen and nothing is loaded by the reload.
+    EXPECT_EQ(user().currentMp3, "tone.mp3");
+    EXPECT_EQ(list.listIndex(), 1);
+    EXPECT_EQ(wplay().URL(), "");
+
+    user().currentMp3 = "again.mp3";
+    board->mp3onplay();
+    EXPECT_EQ(wplay().URL(), path("music/again.mp3").string());
+    EXPECT_EQ(wplay().playState(), plat::media::PlayStatePlaying);
+    EXPECT_EQ(list.listIndex(), 0);
+    EXPECT_EQ(caption(), "正在播放--again");
+}
+
+TEST_F(MusicPlayerMediaTest, TheListHoldsTheFocusKeeperOffWhileItHasTheFocus)
+{
+    auto& keeper = control<plat::forms::Timer>("Timer6");
+    ASSERT_TRUE(keeper.enabled());
+    auto& list = control<plat::forms::ListBox>("mp3list");
+    list.setFocus();
+    session->settle();
+    EXPECT_FALSE(keeper.enabled());
+    control<plat::forms::Control>("ok").setFocus();
+    session->settle();
+    EXPECT_TRUE(keeper.enabled());
 }
 
 } // namespace
