@@ -58,12 +58,12 @@ protected:
     fs::path home() const { return root / "home"; }
 
     // Runs the script; what its show steps printed, or the error when it failed.
-    std::string drive(const std::string& script)
+    std::string drive(const std::string& script, bool realClock = false)
     {
         writeFile(root / "script.txt", script);
         std::ostringstream command;
         command << "env XDG_DATA_HOME='" << (root / "data").string() << "' XDG_RUNTIME_DIR='" << root.string()
-                << "' SDL_AUDIODRIVER=dummy '" << BALL_DRIVE << "' --home '" << home().string() << "' '"
+                << "' SDL_AUDIODRIVER=dummy '" << BALL_DRIVE << "' --home '" << home().string() << "'" << (realClock ? " --real-clock" : "") << " '"
                 << (root / "script.txt").string() << "' >'" << (root / "out.txt").string() << "' 2>'"
                 << (root / "err.txt").string() << "'";
         const int raw = std::system(command.str().c_str());
@@ -101,6 +101,21 @@ TEST_F(MusicDriveTest, TheListPlaysPausesStopsAndTakesTheVolume)
         // The middle of the bar: 900 of 1755 twips.
         "mute1.Caption=静音 51\n");
     EXPECT_GT(fs::file_size(shot), 1000u);
+}
+
+// On the real clock, as the media player plays: the tone's last second is seen by the progress
+// tick, which moves on; after the only track the music stops.
+TEST_F(MusicDriveTest, OnTheRealClockTheTonePlaysToItsEnd)
+{
+    const std::string out = drive(std::string(kMusicPanel)
+        + "click a1(1)\nwait 200\nshow playlab Caption\n"
+          "wait 3000\nshow playlab Caption\nshow qelmp3 Caption\nshow a1(1) Visible\n",
+        true);
+    EXPECT_EQ(out,
+        "playlab.Caption=正在播放--tone\n"
+        "playlab.Caption=篮球比赛播放器\n"
+        "qelmp3.Caption=00:00/00:00\n"
+        "a1(1).Visible=True\n");
 }
 
 TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder)
