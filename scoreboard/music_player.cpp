@@ -338,8 +338,6 @@ void MusicPlayer::play()
     } else {
         current = selected;
         mp3onplay();
-        if (auto* progress = timer("Timer5"))
-            progress->setEnabled(true);
     }
     showPlayButton(m_device.playState() != kPlaying);
     mp();

@@ -109,7 +109,7 @@ void MusicPlayer::deleteSelected()
 }
 
 // A file of the same name already in the music folder is kept, never overwritten: the copy
-// could be the very same file, or a different piece the operator would lose.
+// could be the very same file, or a different tune the operator would lose.
 bool MusicPlayer::copyOne(const std::string& name)
 {
     const std::filesystem::path target = trackPath(name);
