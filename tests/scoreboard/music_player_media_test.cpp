@@ -115,6 +115,27 @@ TEST_F(MusicPlayerMediaTest, ThePublicProceduresReloadTheListAndPlayTheChosenTra
     EXPECT_EQ(caption(), "正在播放--again");
 }
 
+TEST_F(MusicPlayerMediaTest, TheMusicIndicatorBlinksWhileTheMusicPlays)
+{
+    auto& indicator = control<plat::media::AlphaImage>("im2");
+    session->advance(1000);
+    EXPECT_TRUE(indicator.visible());
+    EXPECT_EQ(indicator.toolTipText(), "");
+    clickOn(control<plat::media::AlphaImage>("a1", 1));
+    ASSERT_EQ(wplay().playState(), plat::media::PlayStatePlaying);
+    std::vector<bool> shown;
+    for (int i = 0; i < 4; ++i) {
+        session->advance(1000);
+        shown.push_back(indicator.visible());
+    }
+    EXPECT_EQ(shown, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(indicator.toolTipText(), "正在音乐中....");
+    clickOn(control<plat::media::AlphaImage>("a1", 2));
+    session->advance(1000);
+    EXPECT_TRUE(indicator.visible());
+    EXPECT_EQ(indicator.toolTipText(), "");
+}
+
 TEST_F(MusicPlayerMediaTest, TheListHoldsTheFocusKeeperOffWhileItHasTheFocus)
 {
     auto& keeper = control<plat::forms::Timer>("Timer6");
