@@ -139,6 +139,10 @@ Control& Form::addControl(std::unique_ptr<Control> control, std::string name, in
         c.readProperties(*storedProperties);
     else
         c.initProperties();
+    // A control that keeps Enabled among its own properties has just set it from them; an
+    // Enabled stored only with the extender must still hold.
+    if (extender && extender->contains("Enabled") && !(storedProperties && storedProperties->contains("Enabled")))
+        c.setEnabled(extender->readProperty("Enabled", true));
     return c;
 }
 

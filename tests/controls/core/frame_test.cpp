@@ -534,3 +534,30 @@ TEST(FrameLayoutTest, AFrameStoredDisabledDisablesTheControlsStoredInsideIt)
 
 } // namespace
 } // namespace qel::testing
+
+namespace qel::testing {
+namespace {
+
+// Enabled stored with a control's extender holds although the control keeps Enabled among its
+// own properties (and reads them after the extender); its own stored Enabled wins over both.
+TEST(FrameLayoutTest, EnabledStoredWithTheExtenderHoldsForDrawnControls)
+{
+    plat::backend::HeadlessSession session;
+    registerCoreControls();
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "qel_extender_enabled_layout.json";
+    std::ofstream(file) << R"({ "form": "dlg", "controls": [
+        { "class": "qelCommand", "name": "off", "extender": { "left": 300, "top": 300, "width": 1200, "height": 400, "enabled": false } },
+        { "class": "qelCommand", "name": "on", "extender": { "left": 300, "top": 900, "width": 1200, "height": 400 } },
+        { "class": "qelCheck", "name": "own", "extender": { "left": 300, "top": 1500, "width": 1200, "height": 300, "enabled": false },
+          "properties": { "enabled": true } } ] })";
+    plat::forms::Form dlg("dlg", file);
+    dlg.load();
+    EXPECT_FALSE(dlg.get<qelCommand>("off").Enabled());
+    EXPECT_TRUE(dlg.get<qelCommand>("on").Enabled());
+    EXPECT_TRUE(dlg.get<qelCheck>("own").Enabled());
+    dlg.unload();
+    std::filesystem::remove(file);
+}
+
+} // namespace
+} // namespace qel::testing
