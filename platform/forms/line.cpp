@@ -36,6 +36,8 @@ void Line::setBorderStyle(int style)
 void Line::onPlaced()
 {
     SetFocusable(hwnd(), false);
+    // It has no events: clicks on it belong to whatever lies behind.
+    SetWindowTransparentToMouse(hwnd(), true);
     changed();
 }
 

@@ -48,6 +48,14 @@ TEST_F(StandardControls, LoadFromALayoutAndDrawOnTheScreen)
     EXPECT_EQ(screenAt(100, 302), 0x808080u);
 }
 
+TEST_F(StandardControls, ALineHasNoEventsSoAClickOnItReachesWhatIsBehind)
+{
+    form.load();
+    form.show();
+    EXPECT_EQ(screenAt(100, 300), 0x00FF00u);
+    EXPECT_EQ(at(100, 300), form.hwnd());
+}
+
 TEST_F(StandardControls, APictureSizesTheImageAndAMissingOneShowsNothing)
 {
     form.load();
