@@ -15,6 +15,7 @@ MainOperation::Hooks mainFormOperationHooks(MainForm& form)
         if (MainMatchClock* clock = form.matchClock())
             clock->ConfirmReset();
     };
+    hooks.openDialog = [](SetupDialog dialog) { openSetupDialog(dialog); };
     hooks.inshowfame = [&form] { form.inshowfame(); };
     hooks.fillOptionsPanel = [&form] {
         if (MainPanels* panels = form.panels())

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 
 namespace scoreboard {
 
@@ -11,5 +12,11 @@ enum class SetupDialog {
     Period,           // m5
     ShortcutKeys,     // m6
 };
+
+// The dialogs are forms of a library above the board's own: the program hands the board their
+// opener at start-up.
+void setSetupDialogOpener(std::function<void(SetupDialog)> opener);
+// Opens one modally and returns once it is closed; nothing happens while no opener is set.
+void openSetupDialog(SetupDialog dialog);
 
 } // namespace scoreboard

@@ -2,6 +2,7 @@
 // behaviour can be checked end to end and its screens looked at.
 //
 //   ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]   (no SCRIPT: standard input)
+#include "dialogs/open_dialog.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/backend/platform.h"
 #include "platform/window/loop_stalled.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv)
     }
 
     scoreboard::registerProgramControls();
+    scoreboard::setSetupDialogOpener(dialogs::openDialog);
     auto platform = plat::backend::Platform::start(options);
     plat::backend::HeadlessBackend& backend = *platform->headless();
     scoreboard::drive::DriveRunner runner(platform->windows(), backend, std::move(script.steps), std::cout, std::cerr);
