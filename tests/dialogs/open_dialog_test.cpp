@@ -47,5 +47,48 @@ TEST_F(OpenDialogTest, EachDialogOpensModallyOverTheBoard)
     session->backend().setIdleHandler(nullptr);
 }
 
+TEST_F(OpenDialogTest, TheMenuRowAndTheDisplaysOpenTheTitleAndTeamsDialogs)
+{
+    scoreboard::setSetupDialogOpener(openDialog);
+    loadBoard().show();
+    session->settle();
+    std::vector<std::string> seen;
+    session->backend().setIdleHandler([&] {
+        for (const char* name : {"m1", "m3"}) {
+            plat::forms::Form* form = plat::forms::findLoadedForm(name);
+            if (form && form->visible() && form->isModal()) {
+                seen.push_back(name);
+                form->close();
+                return true;
+            }
+        }
+        return false;
+    });
+    auto centre = [&](std::string_view name, int index) {
+        const plat::gfx::Rect r = session->windows().screenRect(board->get<plat::forms::Control>(name, index).hwnd());
+        return plat::gfx::Point{r.left + r.width() / 2, r.top + r.height() / 2};
+    };
+    const auto press = [&](std::string_view name, int index) {
+        const plat::gfx::Point p = centre(name, index);
+        session->click(p.x, p.y);
+        session->settle();
+        session->advance(1000); // no double click with the next press
+    };
+    const auto doubleClick = [&](std::string_view name, int index) {
+        const plat::gfx::Point p = centre(name, index);
+        session->click(p.x, p.y);
+        session->click(p.x, p.y);
+        session->settle();
+        session->advance(1000);
+    };
+    press("lab", 0);
+    press("lab", 2);
+    doubleClick("titxt", 1);
+    doubleClick("ballname", 0);
+    EXPECT_EQ(seen, (std::vector<std::string>{"m1", "m3", "m1", "m3"}));
+    session->backend().setIdleHandler(nullptr);
+    scoreboard::setSetupDialogOpener(nullptr);
+}
+
 } // namespace
 } // namespace dialogs::test
