@@ -250,14 +250,14 @@ int ComboBox::boxHeight() const { return std::max(1, m_drawFont.metrics().height
 
 gfx::Rect ComboBox::buttonRect() const
 {
-    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
+    gfx::Rect r = ownRect();
     int w = GetSystemMetrics(SM_CXVSCROLL);
     return {std::max(2, r.width() - 2 - w), 2, std::max(2, r.width() - 2), std::max(2, r.height() - 2)};
 }
 
 gfx::Rect ComboBox::fieldRect() const
 {
-    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
+    gfx::Rect r = ownRect();
     return {3, 3, std::max(3, buttonRect().left - 1), std::max(3, r.height() - 3)};
 }
 
@@ -272,32 +272,15 @@ void ComboBox::layOut()
     redraw();
 }
 
-void ComboBox::onPlaced()
-{
-    m_field.attach(hwnd());
-    m_field.setEnabled(enabled());
-    layOut();
-}
-
 void ComboBox::onRemoved()
 {
     m_dropDown.close();
     m_field.detach();
 }
 
-// Drawing waits for the window's paint, so that a run of changes draws once.
-void ComboBox::redraw()
+void ComboBox::paintWindow(gfx::DeviceContext& dc)
 {
-    if (hwnd() && !m_loading)
-        InvalidateRect(hwnd());
-}
-
-void ComboBox::paintNow()
-{
-    if (!hwnd())
-        return;
-    gfx::Surface& s = WindowImage(hwnd());
-    gfx::DeviceContext dc(s);
+    gfx::Surface& s = dc.surface();
     dc.fillRect(s.rect(), resolveColor(m_backColor));
     drawSunkenEdge(dc, s.rect());
     bool focused = GetFocus() == hwnd();
@@ -327,7 +310,6 @@ void ComboBox::paintNow()
         drawRaisedEdge(dc, button);
     }
     drawArrow(dc, arrow, ArrowDirection::Down, enabled() ? systemColor(gfx::ColorBtnText) : systemColor(gfx::ColorGrayText));
-    ImageChanged(hwnd());
 }
 
 // --- input ---
@@ -362,83 +344,70 @@ bool ComboBox::keyWhileClosed(int vk, int shift)
     return true;
 }
 
-LRESULT ComboBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+void ComboBox::focusChanged(bool gained)
 {
-    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
-    auto alive = [&] { return this->hwnd() == hwnd; };
-    switch (msg) {
-    case WM_PAINT:
-        paintNow();
-        return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_SIZE:
-        if (!m_sizing)
-            layOut();
-        return 0;
-    case WM_SETFOCUS:
+    if (gained) {
         if (editable()) {
             m_field.focusChanged(true);
             m_field.selectAll();
             sys().backend().setTextInput(!m_locked);
         }
-        redraw();
-        if (onGotFocus)
-            onGotFocus();
-        return 0;
-    case WM_KILLFOCUS:
+    } else {
         showDropDown(false);
         m_field.focusChanged(false);
         sys().backend().setTextInput(false);
-        redraw();
-        if (onLostFocus)
-            onLostFocus();
-        return 0;
-    case WM_KEYDOWN:
-    case WM_KEYUP: {
-        int code = int(wParam);
-        int shift = currentShiftState();
-        if (auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp)
-            event(code, shift);
-        if (msg != WM_KEYDOWN || !code || !alive())
-            return 0;
-        bool altArrow = (shift & 4) && (code == VK_DOWN || code == VK_UP);
-        if (m_dropDown.isOpen()) {
-            if (code == VK_RETURN || code == kKeyF4 || altArrow) {
-                int chosen = m_dropDown.highlighted();
-                showDropDown(false);
-                if (chosen >= 0)
-                    chooseByUser(chosen, false);
-            } else if (code == VK_ESCAPE) {
-                showDropDown(false);
-            } else {
-                m_dropDown.keyDown(code);
-            }
-            return 0;
-        }
-        if (code == kKeyF4 || altArrow) {
-            showDropDown(true);
-            return 0;
-        }
-        if (keyWhileClosed(code, shift))
-            return 0;
-        if (editable())
-            m_field.keyDown(code, shift);
-        return 0;
     }
-    case WM_CHAR: {
-        int ascii = int(wParam);
-        if (onKeyPress)
-            onKeyPress(ascii);
-        if (ascii <= 0 || !alive() || ascii == 13 || ascii == 27)
-            return 0;
-        if (editable()) {
-            m_field.character(char32_t(ascii));
-        } else if (!m_locked && ascii > 32) {
-            int found = m_entries.findPrefix(gfx::encodeUtf8(std::u32string(1, char32_t(ascii))), m_listIndex);
-            if (found >= 0)
-                chooseByUser(found, false);
+    redraw();
+}
+
+void ComboBox::keyDown(int code, int shift)
+{
+    bool altArrow = (shift & 4) && (code == VK_DOWN || code == VK_UP);
+    if (m_dropDown.isOpen()) {
+        if (code == VK_RETURN || code == kKeyF4 || altArrow) {
+            int chosen = m_dropDown.highlighted();
+            showDropDown(false);
+            if (chosen >= 0)
+                chooseByUser(chosen, false);
+        } else if (code == VK_ESCAPE) {
+            showDropDown(false);
+        } else {
+            m_dropDown.keyDown(code);
         }
-        return 0;
+        return;
     }
+    if (code == kKeyF4 || altArrow) {
+        showDropDown(true);
+        return;
+    }
+    if (keyWhileClosed(code, shift))
+        return;
+    if (editable())
+        m_field.keyDown(code, shift);
+}
+
+void ComboBox::character(int ascii)
+{
+    if (ascii == 13 || ascii == 27)
+        return;
+    if (editable()) {
+        m_field.character(char32_t(ascii));
+    } else if (!m_locked && ascii > 32) {
+        int found = m_entries.findPrefix(gfx::encodeUtf8(std::u32string(1, char32_t(ascii))), m_listIndex);
+        if (found >= 0)
+            chooseByUser(found, false);
+    }
+}
+
+LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
+    auto alive = [&] { return this->hwnd() == hwnd; };
+    switch (msg) {
+    case WM_SIZE:
+        if (!m_sizing)
+            layOut();
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         if (GetFocus() != hwnd)

@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/forms/combo_drop_down.h"
-#include "platform/forms/control.h"
 #include "platform/forms/edit_field.h"
 #include "platform/forms/font_desc.h"
+#include "platform/forms/input_control.h"
 #include "platform/forms/list_entries.h"
 #include <functional>
 #include <string>
@@ -17,7 +17,7 @@ namespace plat::forms {
 // Click follows a choice from the list (by the mouse, by the keys, or a new ListIndex set by
 // code); Change follows a change of the typed text (Style 0), by the user or by code;
 // DropDown comes just before the list opens.
-class ComboBox : public Control {
+class ComboBox : public InputControl {
 public:
     ComboBox();
     ~ComboBox() override;
@@ -69,7 +69,6 @@ public:
     void setFont(const FontDesc& font);
 
     void setEnabled(bool enabled) override;
-    void refresh() { redraw(); }
     // The button's rectangle in the box's window.
     gfx::Rect buttonRect() const;
     const EditField& editField() const { return m_field; }
@@ -78,28 +77,24 @@ public:
     std::function<void()> onDblClick;
     std::function<void()> onChange;
     std::function<void()> onDropDown;
-    std::function<void(int& keyCode, int shift)> onKeyDown;
-    std::function<void(int& keyCode, int shift)> onKeyUp;
-    std::function<void(int& keyAscii)> onKeyPress;
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
 
     void initProperties() override;
     void readProperties(PropertyBag& bag) override;
     void writeProperties(PropertyBag& bag) const override;
 
 protected:
-    bool canTakeFocus() const override { return true; }
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
-    void onPlaced() override;
+    win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    void onPlaced() override { placePart(m_field); }
     void onRemoved() override;
+    void layOut() override;
+    void paintWindow(gfx::DeviceContext& dc) override;
+    void focusChanged(bool gained) override;
+    void keyDown(int code, int shift) override;
+    void character(int ascii) override;
 
 private:
     bool editable() const { return m_style != 2; }
     int boxHeight() const;
-    void layOut();
-    void redraw();
-    void paintNow();
     // Makes `index` the choice; returns whether it changed.
     bool choose(int index);
     void chooseByUser(int index, bool always);
@@ -121,7 +116,6 @@ private:
     uint32_t m_foreColor = 0x80000008u;
     uint32_t m_backColor = 0x80000005u;
     FontDesc m_font;
-    bool m_loading = false;
     bool m_sizing = false;
     bool m_buttonPushed = false;
 };

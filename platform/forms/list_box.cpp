@@ -1,6 +1,5 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/colors.h"
-#include "platform/forms/edges.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/form.h"
 #include "platform/forms/list_text.h"
@@ -171,80 +170,47 @@ gfx::Rect ListBox::entryRect(int index) const
 
 void ListBox::layOut()
 {
-    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
-    int b = m_appearance == 1 ? 2 : 1;
-    m_panel.setRect({b, b, std::max(b, r.width() - b), std::max(b, r.height() - b)});
+    m_panel.setRect(innerRect(borderWidth(1, m_appearance)));
     redraw();
 }
 
-void ListBox::onPlaced()
+void ListBox::paintWindow(gfx::DeviceContext& dc)
 {
-    m_panel.attach(hwnd());
-    m_panel.setEnabled(enabled());
-    layOut();
-}
-
-// Drawing waits for the window's paint, so that a run of changes draws once.
-void ListBox::redraw()
-{
-    if (hwnd() && !m_loading)
-        InvalidateRect(hwnd());
-}
-
-void ListBox::paintNow()
-{
-    if (!hwnd())
-        return;
-    gfx::Surface& s = WindowImage(hwnd());
-    gfx::DeviceContext dc(s);
-    (m_appearance == 1 ? drawSunkenEdge : drawFlatEdge)(dc, s.rect());
+    drawBorder(dc, dc.surface().rect(), 1, m_appearance);
     m_panel.draw(dc);
-    ImageChanged(hwnd());
 }
 
-LRESULT ListBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+void ListBox::focusChanged(bool gained)
+{
+    m_panel.setFocused(gained);
+    redraw();
+}
+
+void ListBox::keyDown(int code, int shift)
+{
+    bool changed = m_panel.keyDown(code, shift);
+    redraw();
+    if (changed)
+        raiseClick();
+}
+
+void ListBox::character(int ascii)
+{
+    if (m_panel.character(char32_t(ascii))) {
+        redraw();
+        raiseClick();
+    }
+}
+
+LRESULT ListBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
     auto alive = [&] { return this->hwnd() == hwnd; };
     int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
     switch (msg) {
-    case WM_PAINT:
-        paintNow();
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         layOut();
         return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        m_panel.setFocused(msg == WM_SETFOCUS);
-        redraw();
-        if (auto& event = msg == WM_SETFOCUS ? onGotFocus : onLostFocus)
-            event();
-        return 0;
-    case WM_KEYDOWN:
-    case WM_KEYUP: {
-        int code = int(wParam);
-        int shift = currentShiftState();
-        if (auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp)
-            event(code, shift);
-        if (msg == WM_KEYDOWN && code && alive()) {
-            bool changed = m_panel.keyDown(code, shift);
-            redraw();
-            if (changed)
-                raiseClick();
-        }
-        return 0;
-    }
-    case WM_CHAR: {
-        int ascii = int(wParam);
-        if (onKeyPress)
-            onKeyPress(ascii);
-        if (ascii > 0 && alive() && m_panel.character(char32_t(ascii))) {
-            redraw();
-            raiseClick();
-        }
-        return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (GetFocus() != hwnd)

@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/forms/control.h"
 #include "platform/forms/font_desc.h"
+#include "platform/forms/input_control.h"
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_panel.h"
 #include "platform/forms/mouse_events.h"
@@ -16,7 +16,7 @@ namespace plat::forms {
 // Click follows a press on an entry (raised with the button's release, after MouseUp), a
 // change of the selection by the keys, and a new ListIndex set by code; DblClick a double
 // click.
-class ListBox : public Control, public MouseEvents {
+class ListBox : public InputControl, public MouseEvents {
 public:
     ListBox();
     ~ListBox() override;
@@ -60,18 +60,12 @@ public:
     void setAppearance(int appearance);
 
     void setEnabled(bool enabled) override;
-    void refresh() { redraw(); }
     const ListPanel& panel() const { return m_panel; }
     // The entry under a point of the list's window (-1: none).
     int entryAt(gfx::Point p) const { return m_panel.rowAt(p); }
     // Where an entry's row is in the list's window (empty while scrolled out of view).
     gfx::Rect entryRect(int index) const;
 
-    std::function<void(int& keyCode, int shift)> onKeyDown;
-    std::function<void(int& keyCode, int shift)> onKeyUp;
-    std::function<void(int& keyAscii)> onKeyPress;
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
     std::function<void()> onScroll;
 
     void initProperties() override;
@@ -79,15 +73,16 @@ public:
     void writeProperties(PropertyBag& bag) const override;
 
 protected:
-    bool canTakeFocus() const override { return true; }
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
-    void onPlaced() override;
+    win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    void onPlaced() override { placePart(m_panel); }
     void onRemoved() override { m_panel.detach(); }
+    void layOut() override;
+    void paintWindow(gfx::DeviceContext& dc) override;
+    void focusChanged(bool gained) override;
+    void keyDown(int code, int shift) override;
+    void character(int ascii) override;
 
 private:
-    void layOut();
-    void redraw();
-    void paintNow();
     void raiseClick();
     win::LRESULT releaseOnList(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam);
     void applyColors();
@@ -100,7 +95,6 @@ private:
     uint32_t m_backColor = 0x80000005u;
     FontDesc m_font;
     int m_appearance = 1;
-    bool m_loading = false;
     bool m_pressOnEntry = false;
 };
 

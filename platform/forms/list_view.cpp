@@ -257,9 +257,7 @@ int ListView::contentWidth() const { return report() ? columnLeft(m_columns.coun
 
 void ListView::layOut()
 {
-    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
-    int b = m_appearance == 1 ? 2 : 1;
-    m_inner = {b, b, std::max(b, r.width() - b), std::max(b, r.height() - b)};
+    m_inner = innerRect(borderWidth(1, m_appearance));
     int bar = GetSystemMetrics(SM_CXVSCROLL);
     int hh = headerHeight();
     int rh = rowHeight();
@@ -409,103 +407,86 @@ void ListView::release(HWND hwnd, WPARAM wParam, LPARAM lParam)
         onClick();
 }
 
-LRESULT ListView::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+void ListView::keyDown(int code, int shift)
+{
+    int row = m_focus ? m_focus->index() : 0;
+    int page = std::max(1, visibleRows() - 1);
+    int target = -1;
+    switch (code) {
+    case VK_UP:
+        target = row <= 1 ? 1 : row - 1;
+        break;
+    case VK_DOWN:
+        target = row + 1;
+        break;
+    case VK_HOME:
+        target = 1;
+        break;
+    case VK_END:
+        target = m_items.count();
+        break;
+    case VK_PRIOR:
+        target = row - 1 <= m_top ? row - page : m_top + 1;
+        break;
+    case VK_NEXT: {
+        int bottom = m_top + visibleRows();
+        target = row >= bottom ? row + page : bottom;
+        break;
+    }
+    case VK_SPACE:
+        if (m_multiSelect && (shift & 2) && m_focus) {
+            m_focus->m_selected = !m_focus->m_selected;
+            m_anchor = m_focus;
+            redraw();
+            raiseItemClick(*m_focus);
+        }
+        return;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (m_hbar.scrollable()) {
+            m_hbar.setValue(m_scrollX + (code == VK_LEFT ? -1 : 1) * std::max(1, m_drawFont.metrics().averageCharWidth));
+            m_scrollX = m_hbar.value();
+            redraw();
+        }
+        return;
+    default:
+        return;
+    }
+    if (m_items.count() == 0)
+        return;
+    ListItem* before = m_focus;
+    bool changed = moveFocus(target, shift);
+    redraw();
+    if ((changed || m_focus != before) && m_focus && m_focus->m_selected)
+        raiseItemClick(*m_focus);
+}
+
+void ListView::character(int ascii)
+{
+    if (ascii <= 32 || m_items.count() == 0)
+        return;
+    std::string prefix = gfx::encodeUtf8(std::u32string(1, char32_t(ascii)));
+    int n = m_items.count(), from = m_focus ? m_focus->index() : 0;
+    for (int step = 1; step <= n; ++step) {
+        ListItem* it = m_items.item((from + step - 1) % n + 1);
+        if (ListEntries::startsWith(it->text(), prefix)) {
+            moveFocus(it->index(), 0);
+            redraw();
+            raiseItemClick(*it);
+            break;
+        }
+    }
+}
+
+LRESULT ListView::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
     auto alive = [&] { return this->hwnd() == hwnd; };
     int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
     switch (msg) {
-    case WM_PAINT:
-        paintNow();
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         contentChanged();
         return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        redraw();
-        if (auto& event = msg == WM_SETFOCUS ? onGotFocus : onLostFocus)
-            event();
-        return 0;
-    case WM_KEYDOWN:
-    case WM_KEYUP: {
-        int code = int(wParam);
-        int shift = currentShiftState();
-        if (auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp)
-            event(code, shift);
-        if (msg != WM_KEYDOWN || !code || !alive())
-            return 0;
-        int row = m_focus ? m_focus->index() : 0;
-        int page = std::max(1, visibleRows() - 1);
-        int target = -1;
-        switch (code) {
-        case VK_UP:
-            target = row <= 1 ? 1 : row - 1;
-            break;
-        case VK_DOWN:
-            target = row + 1;
-            break;
-        case VK_HOME:
-            target = 1;
-            break;
-        case VK_END:
-            target = m_items.count();
-            break;
-        case VK_PRIOR:
-            target = row - 1 <= m_top ? row - page : m_top + 1;
-            break;
-        case VK_NEXT: {
-            int bottom = m_top + visibleRows();
-            target = row >= bottom ? row + page : bottom;
-            break;
-        }
-        case VK_SPACE:
-            if (m_multiSelect && (shift & 2) && m_focus) {
-                m_focus->m_selected = !m_focus->m_selected;
-                m_anchor = m_focus;
-                redraw();
-                raiseItemClick(*m_focus);
-            }
-            return 0;
-        case VK_LEFT:
-        case VK_RIGHT:
-            if (m_hbar.scrollable()) {
-                m_hbar.setValue(m_scrollX + (code == VK_LEFT ? -1 : 1) * std::max(1, m_drawFont.metrics().averageCharWidth));
-                m_scrollX = m_hbar.value();
-                redraw();
-            }
-            return 0;
-        default:
-            return 0;
-        }
-        if (m_items.count() == 0)
-            return 0;
-        ListItem* before = m_focus;
-        bool changed = moveFocus(target, shift);
-        redraw();
-        if ((changed || m_focus != before) && m_focus && m_focus->m_selected)
-            raiseItemClick(*m_focus);
-        return 0;
-    }
-    case WM_CHAR: {
-        int ascii = int(wParam);
-        if (onKeyPress)
-            onKeyPress(ascii);
-        if (ascii <= 32 || !alive() || m_items.count() == 0)
-            return 0;
-        std::string prefix = gfx::encodeUtf8(std::u32string(1, char32_t(ascii)));
-        int n = m_items.count(), from = m_focus ? m_focus->index() : 0;
-        for (int step = 1; step <= n; ++step) {
-            ListItem* it = m_items.item((from + step - 1) % n + 1);
-            if (ListEntries::startsWith(it->text(), prefix)) {
-                moveFocus(it->index(), 0);
-                redraw();
-                raiseItemClick(*it);
-                break;
-            }
-        }
-        return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: {
@@ -594,22 +575,6 @@ void ListView::onRemoved()
 {
     m_vbar.setOwner(0);
     m_hbar.setOwner(0);
-}
-
-// Drawing waits for the window's paint, so that a run of changes draws once.
-void ListView::redraw()
-{
-    if (hwnd() && !m_loading)
-        InvalidateRect(hwnd());
-}
-
-void ListView::paintNow()
-{
-    if (!hwnd())
-        return;
-    gfx::DeviceContext dc(WindowImage(hwnd()));
-    paint(dc);
-    ImageChanged(hwnd());
 }
 
 // --- stored properties ---

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/forms/column_headers.h"
-#include "platform/forms/control.h"
 #include "platform/forms/font_desc.h"
+#include "platform/forms/input_control.h"
 #include "platform/forms/inset_scroll_bar.h"
 #include "platform/forms/list_items.h"
 #include "platform/forms/mouse_events.h"
@@ -20,7 +20,7 @@ namespace plat::forms {
 // area, after MouseUp and ItemClick), ColumnClick (a header clicked), DblClick, the keys and
 // the focus. Sorted keeps the rows in the order of SortKey (0: the text, k: SubItems(k)) and
 // SortOrder (0 ascending, 1 descending), without regard to case.
-class ListView : public Control, public MouseEvents {
+class ListView : public InputControl, public MouseEvents {
 public:
     enum View { lvwIcon = 0, lvwSmallIcon = 1, lvwList = 2, lvwReport = 3 };
 
@@ -70,7 +70,6 @@ public:
     ListItem* hitTest(gfx::Point p) const;
 
     void setEnabled(bool enabled) override;
-    void refresh() { redraw(); }
 
     // --- what is shown (window pixels) ---
     int rowHeight() const;
@@ -87,21 +86,20 @@ public:
 
     std::function<void(ListItem& item)> onItemClick;
     std::function<void(ColumnHeader& column)> onColumnClick;
-    std::function<void(int& keyCode, int shift)> onKeyDown;
-    std::function<void(int& keyCode, int shift)> onKeyUp;
-    std::function<void(int& keyAscii)> onKeyPress;
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
 
     void initProperties() override;
     void readProperties(PropertyBag& bag) override;
     void writeProperties(PropertyBag& bag) const override;
 
 protected:
-    bool canTakeFocus() const override { return true; }
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
     void onPlaced() override;
     void onRemoved() override;
+    void layOut() override;
+    void paintWindow(gfx::DeviceContext& dc) override;
+    void focusChanged(bool) override { redraw(); }
+    void keyDown(int code, int shift) override;
+    void character(int ascii) override;
 
 private:
     friend class ListItem;
@@ -124,10 +122,6 @@ private:
     int columnWidth(int column) const; // pixels, from 1
     int columnLeft(int column) const;  // content pixels
     int contentWidth() const;
-    void layOut();
-    void redraw();
-    void paintNow();
-    void paint(gfx::DeviceContext& dc);
     void paintHeader(gfx::DeviceContext& dc);
     void paintRows(gfx::DeviceContext& dc);
     int columnAt(gfx::Point p) const; // a header at a point, 0 for none
@@ -154,7 +148,6 @@ private:
     FontDesc m_font;
     gfx::Font m_drawFont;
     int m_appearance = 1;
-    bool m_loading = false;
 
     ListItem* m_focus = nullptr;
     ListItem* m_anchor = nullptr;

@@ -45,12 +45,12 @@ void drawCell(gfx::DeviceContext& dc, const gfx::Font& font, const std::string& 
 
 } // namespace
 
-void ListView::paint(gfx::DeviceContext& dc)
+void ListView::paintWindow(gfx::DeviceContext& dc)
 {
     gfx::Surface& s = dc.surface();
     dc.setClipRegion(std::nullopt);
     dc.fillRect(s.rect(), resolveColor(m_backColor));
-    (m_appearance == 1 ? drawSunkenEdge : drawFlatEdge)(dc, s.rect());
+    drawBorder(dc, s.rect(), 1, m_appearance);
     paintRows(dc);
     paintHeader(dc);
     dc.setClipRegion(std::nullopt);

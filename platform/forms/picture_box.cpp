@@ -174,15 +174,12 @@ LRESULT PictureBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_KEYDOWN:
     case WM_KEYUP: {
         int code = int(wParam);
-        auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp;
-        if (event)
-            event(code, currentShiftState());
+        raiseKeyEvent(msg, code, currentShiftState());
         return 0;
     }
     case WM_CHAR: {
         int ascii = int(wParam);
-        if (onKeyPress)
-            onKeyPress(ascii);
+        raiseKeyPress(ascii);
         return 0;
     }
     default:

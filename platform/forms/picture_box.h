@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/forms/control.h"
 #include "platform/forms/font_desc.h"
+#include "platform/forms/input_control.h"
 #include "platform/forms/mouse_events.h"
 #include "platform/forms/picture_ref.h"
 #include "platform/gfx/device_context.h"
@@ -11,7 +12,7 @@
 namespace plat::forms {
 
 // A box that shows a picture, can be drawn on, and holds other controls.
-class PictureBox : public Control, public MouseEvents {
+class PictureBox : public Control, public KeyEvents, public MouseEvents {
 public:
     PictureBox();
     ~PictureBox() override;
@@ -44,9 +45,6 @@ public:
     void cls();
     void refresh();
 
-    std::function<void(int& keyCode, int shift)> onKeyDown;
-    std::function<void(int& keyCode, int shift)> onKeyUp;
-    std::function<void(int& keyAscii)> onKeyPress;
     std::function<void()> onResize;
 
     void initProperties() override;

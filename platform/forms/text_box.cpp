@@ -1,6 +1,5 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/colors.h"
-#include "platform/forms/edges.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/form.h"
 #include "platform/forms/user_control.h"
@@ -137,84 +136,32 @@ void TextBox::applyLook()
     redraw();
 }
 
-int TextBox::borderWidth() const { return m_borderStyle == 0 ? 0 : m_appearance == 1 ? 2 : 1; }
-
 void TextBox::layOut()
 {
-    gfx::Rect r = hwnd() ? GetWindowRect(hwnd()) : pixelRect();
-    int b = borderWidth();
-    m_field.setRect({b, b, std::max(b, r.width() - b), std::max(b, r.height() - b)});
+    m_field.setRect(innerRect(borderWidth(m_borderStyle, m_appearance)));
     redraw();
 }
 
-void TextBox::onPlaced()
+void TextBox::paintWindow(gfx::DeviceContext& dc)
 {
-    m_field.attach(hwnd());
-    m_field.setEnabled(enabled());
-    layOut();
-}
-
-// Drawing waits for the window's paint, so that a run of changes draws once.
-void TextBox::redraw()
-{
-    if (hwnd() && !m_loading)
-        InvalidateRect(hwnd());
-}
-
-void TextBox::paintNow()
-{
-    if (!hwnd())
-        return;
-    gfx::Surface& s = WindowImage(hwnd());
-    gfx::DeviceContext dc(s);
-    if (m_borderStyle == 1)
-        (m_appearance == 1 ? drawSunkenEdge : drawFlatEdge)(dc, s.rect());
+    drawBorder(dc, dc.surface().rect(), m_borderStyle, m_appearance);
     m_field.draw(dc);
-    ImageChanged(hwnd());
 }
 
-LRESULT TextBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+void TextBox::focusChanged(bool gained)
+{
+    m_field.focusChanged(gained);
+    sys().backend().setTextInput(gained && !m_locked);
+}
+
+LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
     auto alive = [&] { return this->hwnd() == hwnd; };
     switch (msg) {
-    case WM_PAINT:
-        paintNow();
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         layOut();
         return 0;
-    case WM_SETFOCUS:
-        m_field.focusChanged(true);
-        sys().backend().setTextInput(!m_locked);
-        if (onGotFocus)
-            onGotFocus();
-        return 0;
-    case WM_KILLFOCUS:
-        m_field.focusChanged(false);
-        sys().backend().setTextInput(false);
-        if (onLostFocus)
-            onLostFocus();
-        return 0;
-    case WM_KEYDOWN:
-    case WM_KEYUP: {
-        int code = int(wParam);
-        int shift = currentShiftState();
-        auto& event = msg == WM_KEYDOWN ? onKeyDown : onKeyUp;
-        if (event)
-            event(code, shift);
-        if (msg == WM_KEYDOWN && code && alive())
-            m_field.keyDown(code, shift);
-        return 0;
-    }
-    case WM_CHAR: {
-        int ascii = int(wParam);
-        if (onKeyPress)
-            onKeyPress(ascii);
-        if (ascii > 0 && alive())
-            m_field.character(char32_t(ascii));
-        return 0;
-    }
     case WM_LBUTTONDOWN:
         if (GetFocus() != hwnd)
             setFocus();

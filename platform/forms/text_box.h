@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/forms/control.h"
 #include "platform/forms/edit_field.h"
 #include "platform/forms/font_desc.h"
+#include "platform/forms/input_control.h"
 #include "platform/forms/mouse_events.h"
 #include <functional>
 #include <string>
@@ -16,7 +16,7 @@ namespace plat::forms {
 // Events: KeyDown, KeyPress and KeyUp come first and take their codes by reference (0 drops
 // the key: nothing is inserted or done); Change follows every change of the text, by the
 // user or by code.
-class TextBox : public Control, public MouseEvents {
+class TextBox : public InputControl, public MouseEvents {
 public:
     TextBox();
     ~TextBox() override;
@@ -64,35 +64,29 @@ public:
     void setAppearance(int appearance);
 
     void setEnabled(bool enabled) override;
-    void refresh() { redraw(); }
 
     // The editing part (for a look at the caret, the lines and the scroll position).
     const EditField& editField() const { return m_field; }
 
     std::function<void()> onChange;
-    std::function<void(int& keyCode, int shift)> onKeyDown;
-    std::function<void(int& keyCode, int shift)> onKeyUp;
-    std::function<void(int& keyAscii)> onKeyPress;
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
 
     void initProperties() override;
     void readProperties(PropertyBag& bag) override;
     void writeProperties(PropertyBag& bag) const override;
 
 protected:
-    bool canTakeFocus() const override { return true; }
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
-    void onPlaced() override;
+    win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    void onPlaced() override { placePart(m_field); }
     void onRemoved() override { m_field.detach(); }
+    void layOut() override;
+    void paintWindow(gfx::DeviceContext& dc) override;
+    void focusChanged(bool gained) override;
+    void keyDown(int code, int shift) override { m_field.keyDown(code, shift); }
+    void character(int ascii) override { m_field.character(char32_t(ascii)); }
 
 private:
     void applyLook();
-    void layOut();
-    void redraw();
-    void paintNow();
     void raiseChange();
-    int borderWidth() const;
 
     EditField m_field;
     int m_maxLength = 0;
@@ -107,7 +101,6 @@ private:
     FontDesc m_font;
     int m_borderStyle = 1;
     int m_appearance = 1;
-    bool m_loading = false;
 };
 
 } // namespace plat::forms
