@@ -16,13 +16,27 @@ public:
     std::function<void(int button, int shift, double x, double y)> onMouseMove;
 
 protected:
+    // What the second press of a double click raises.
+    enum class DoubleClick {
+        // DblClick in place of that press's MouseDown and Click, then MouseUp.
+        InPlaceOfClick,
+        // MouseDown, MouseUp and Click as for any press, then DblClick (a control clicked
+        // twice quickly acts twice).
+        AfterClick,
+    };
+
+    explicit MouseEvents(DoubleClick doubleClick = DoubleClick::InPlaceOfClick) : m_doubleClick(doubleClick) {}
+
     // Raises the events for a mouse message; false for any other message. Click follows a
-    // left button released over the control it went down on; a double click raises DblClick
-    // in place of the second MouseDown's Click, then MouseUp.
+    // left button released over the control it went down on.
     bool raiseMouseEvents(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    // Forgets a press in progress (the control was disabled or hidden meanwhile).
+    void cancelPress() { m_leftDown = m_pressedTwice = false; }
 
 private:
+    DoubleClick m_doubleClick;
     bool m_leftDown = false;
+    bool m_pressedTwice = false;
 };
 
 } // namespace plat::forms
