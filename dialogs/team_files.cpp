@@ -1,6 +1,7 @@
 #include "dialogs/team_files.h"
 
 #include "scoreboard/default_files.h"
+#include "scoreboard/roster_loader.h"
 
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
@@ -14,9 +15,6 @@ namespace sys = plat::sys;
 namespace {
 
 constexpr std::string_view kExtension = ".ini";
-// What a file name of binlist cannot hold, here or on the systems the files come from.
-constexpr std::string_view kForbiddenInName = "\\/:*?\"<>|";
-
 bool hasControlCharacter(std::string_view text)
 {
     for (unsigned char c : text)
@@ -53,12 +51,11 @@ std::string teamNameProblem(std::string_view name)
 {
     if (name.empty())
         return "球队名称不能为空！";
-    const bool forbidden = name.find_first_of(kForbiddenInName) != std::string_view::npos;
-    if (forbidden || hasControlCharacter(name))
-        return "球队名称不能包含以下字符：\\ / : * ? \" < > | 及控制字符！";
+    if (scoreboard::teamNameFitsFileName(name))
+        return {};
     if (name.find_first_not_of('.') == std::string_view::npos)
         return "球队名称不能只由点号组成！";
-    return {};
+    return "球队名称不能包含以下字符：\\ / : * ? \" < > | 及控制字符！";
 }
 
 std::string rosterTextProblem(std::string_view text, RosterField field)

@@ -61,6 +61,18 @@ std::filesystem::path teamFilePath(std::string_view teamName)
     return sys::programPath("binlist\\" + std::string(teamName) + ".ini");
 }
 
+bool teamNameFitsFileName(std::string_view name)
+{
+    if (name.empty() || name.find_first_not_of('.') == std::string_view::npos)
+        return false;
+    if (name.find_first_of("\\/:*?\"<>|") != std::string_view::npos)
+        return false;
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7F)
+            return false;
+    return true;
+}
+
 TeamRoster readTeamRoster(const std::filesystem::path& file)
 {
     TeamRoster roster;
@@ -90,10 +102,12 @@ void LoadRosters()
             setPlayerLabel(name, i, "", false);
     }
     MatchState& state = user();
-    state.rosterFileA = teamFilePath(state.teamNameA).string();
-    state.rosterFileB = teamFilePath(state.teamNameB).string();
+    // A team whose name cannot be a file of binlist has no roster file: nothing is made or read
+    // outside the folder.
+    state.rosterFileA = teamNameFitsFileName(state.teamNameA) ? teamFilePath(state.teamNameA).string() : std::string();
+    state.rosterFileB = teamNameFitsFileName(state.teamNameB) ? teamFilePath(state.teamNameB).string() : std::string();
     for (const std::string* file : {&state.rosterFileA, &state.rosterFileB})
-        if (!sys::fileExists(*file))
+        if (!file->empty() && !sys::fileExists(*file))
             sys::replaceTextFile(*file, {});
     showSide(readTeamRoster(state.rosterFileA), 0, "namelab1", "numlab1");
     showSide(readTeamRoster(state.rosterFileB), 2, "namelab2", "numlab2");

@@ -25,6 +25,10 @@ inline constexpr int kRosterRows = 12;
 
 // The team file of a team: binlist\<name>.ini in the program folder.
 std::filesystem::path teamFilePath(std::string_view teamName);
+// Whether a team name can name a file of binlist: not empty, not only dots, and without the
+// characters a file name there cannot hold (\ / : * ? " < > |) or control characters. A name
+// from a hand-edited settings file that fails this must never reach a path.
+bool teamNameFitsFileName(std::string_view teamName);
 
 // Reads a team file by the value rules of the team files: comma-separated values; "教练:" and
 // "领队:" with something after them give the coach and the leader (a later one replaces an

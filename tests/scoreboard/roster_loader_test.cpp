@@ -99,5 +99,26 @@ TEST_F(RosterLoaderTest, AMissingTeamFileIsCreatedEmpty)
     EXPECT_FALSE(control<Label>("namelab1", 0).visible());
 }
 
+// A team name from a hand-edited settings file that cannot be a file of binlist makes no file
+// and reads none, however it tries to leave the folder.
+TEST_F(RosterLoaderTest, ATeamNameThatCannotBeAFileNameReachesNoPath)
+{
+    loadBoard();
+    std::filesystem::create_directories(path("binlist"));
+    std::filesystem::create_directories(path("elsewhere"));
+    writeBytes(path("elsewhere/x.ini"), plat::sys::encodeAnsi("队员:张三=5"));
+    for (const char* name : {"..\\elsewhere\\x", "../elsewhere/x", "..", "a:b", "a\tb", ""}) {
+        user().teamNameA = name;
+        user().teamNameB = "篮球社团B队";
+        LoadRosters();
+        EXPECT_EQ(user().rosterFileA, "") << name;
+        EXPECT_FALSE(control<Label>("namelab1", 0).visible()) << name;
+    }
+    EXPECT_EQ(readBytes(path("elsewhere/x.ini")), plat::sys::encodeAnsi("队员:张三=5"));
+    EXPECT_FALSE(std::filesystem::exists(path("binlist/...ini")));
+    for (const char* ok : {"飞虎队", "Eagles 2", "a.b"})
+        EXPECT_TRUE(teamNameFitsFileName(ok)) << ok;
+}
+
 } // namespace
 } // namespace scoreboard::test
