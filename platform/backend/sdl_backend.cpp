@@ -2,7 +2,6 @@
 #include "platform/backend/sdl_keymap.h"
 #include "platform/window/messages.h"
 #include "platform/window/virtual_keys.h"
-#include "platform/window/utf8.h"
 #include "platform/window/window_system.h"
 #include <SDL2/SDL.h>
 #include <algorithm>
@@ -146,11 +145,7 @@ void SdlBackend::handle(const void* raw)
         break;
     }
     case SDL_TEXTINPUT:
-        for (char32_t c : win::decodeUtf8(e.text.text)) {
-            InputEvent ev{InputEvent::Kind::Char};
-            ev.value = int(c);
-            ws.queueInput(ev);
-        }
+        ws.queueText(e.text.text);
         break;
     case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)

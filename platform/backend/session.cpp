@@ -1,5 +1,5 @@
 #include "platform/backend/session.h"
-#include "platform/window/utf8.h"
+#include "platform/gfx/utf8.h"
 
 namespace plat::backend {
 
@@ -67,7 +67,7 @@ void HeadlessSession::key(int vk)
 }
 void HeadlessSession::type(const std::string& utf8)
 {
-    for (char32_t c : win::decodeUtf8(utf8)) {
+    for (char32_t c : gfx::decodeUtf8(utf8)) {
         InputEvent e{InputEvent::Kind::Char};
         e.value = int(c);
         queue(e);

@@ -1,5 +1,6 @@
 #include "platform/window/window_system.h"
 #include "platform/window/default_proc.h"
+#include "platform/gfx/utf8.h"
 #include <algorithm>
 #include <stdexcept>
 
@@ -262,25 +263,24 @@ bool WindowSystem::isAncestor(HWND ancestor, HWND hwnd) const
     return false;
 }
 
-HWND WindowSystem::windowFromPoint(gfx::Point p) const
+HWND WindowSystem::windowFromPoint(gfx::Point p) const { return hitTest(m_topLevels, p); }
+
+// Walks from the top of the z-order down; a hit descends into the children.
+HWND WindowSystem::hitTest(const std::vector<HWND>& list, gfx::Point local) const
 {
-    // Walks from the top of the z-order down; a hit descends into the children.
-    std::function<HWND(const std::vector<HWND>&, gfx::Point)> search = [&](const std::vector<HWND>& list, gfx::Point local) -> HWND {
-        for (auto it = list.rbegin(); it != list.rend(); ++it) {
-            const Window* w = get(*it);
-            if (!w || !w->visible || w->transparentToMouse || !w->rect.contains(local.x, local.y))
-                continue;
-            gfx::Point inner{local.x - w->rect.left, local.y - w->rect.top};
-            if (w->region && !w->region->contains(inner.x, inner.y))
-                continue;
-            if (!w->enabled)
-                return w->handle; // a disabled window swallows the point and takes no input
-            HWND child = search(w->children, inner);
-            return child ? child : w->handle;
-        }
-        return 0;
-    };
-    return search(m_topLevels, p);
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        const Window* w = get(*it);
+        if (!w || !w->visible || w->transparentToMouse || !w->rect.contains(local.x, local.y))
+            continue;
+        gfx::Point inner{local.x - w->rect.left, local.y - w->rect.top};
+        if (w->region && !w->region->contains(inner.x, inner.y))
+            continue;
+        if (!w->enabled)
+            return w->handle; // a disabled window swallows the point and takes no input
+        HWND child = hitTest(w->children, inner);
+        return child ? child : w->handle;
+    }
+    return 0;
 }
 
 // --- procedures and messages ---
@@ -343,6 +343,15 @@ void WindowSystem::queueInput(const InputEvent& event)
 {
     Queued q{Queued::Kind::Input, {}, event, {}};
     m_queue.push_back(std::move(q));
+}
+
+void WindowSystem::queueText(std::string_view utf8)
+{
+    for (char32_t c : gfx::decodeUtf8(utf8)) {
+        InputEvent e{InputEvent::Kind::Char};
+        e.value = int(c);
+        queueInput(e);
+    }
 }
 
 bool WindowSystem::filterAndDispatch(MSG& msg)

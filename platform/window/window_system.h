@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plat::win {
@@ -117,6 +118,8 @@ public:
 
     // --- input from backends ---
     void queueInput(const InputEvent& event);
+    // Typed text (UTF-8) as one character event per code point, as text entry delivers it.
+    void queueText(std::string_view utf8);
 
     // --- drawing ---
     gfx::Surface& image(HWND hwnd);
@@ -149,6 +152,7 @@ public:
     int modalDepth() const { return m_modalDepth; }
 
 private:
+    HWND hitTest(const std::vector<HWND>& list, gfx::Point local) const;
     void dispatchInput(const InputEvent& e);
     void mouseMove(int x, int y);
     void mouseButton(int button, bool down, int x, int y);

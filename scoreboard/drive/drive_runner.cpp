@@ -3,7 +3,6 @@
 #include "platform/forms/form.h"
 #include "platform/forms/form_directory.h"
 #include "platform/gfx/picture.h"
-#include "platform/window/utf8.h"
 #include "platform/window/window_system.h"
 #include <cctype>
 #include <cmath>
@@ -99,13 +98,6 @@ void DriveRunner::keyStep(int vk, bool down, bool up)
     }
 }
 
-static std::string lower(std::string s)
-{
-    for (auto& c : s)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 static std::string numberText(double v)
 {
     if (std::floor(v) == v && std::fabs(v) < 1e15) {
@@ -129,7 +121,8 @@ static std::string hexColor(uint32_t v)
 std::string DriveRunner::propertyText(plat::forms::Control& c, const std::string& prop, bool& known) const
 {
     known = true;
-    std::string p = lower(prop);
+    // Property names fold to lower case as the property bag keeps them.
+    std::string p = plat::forms::PropertyBag::keyOf(prop);
     if (p == "visible")
         return c.visible() ? "True" : "False";
     if (p == "enabled")
@@ -197,11 +190,7 @@ bool DriveRunner::run(const Step& step)
         keyStep(int(step.number), false, true);
         return true;
     case K::Type:
-        for (char32_t ch : plat::win::decodeUtf8(step.text)) {
-            InputEvent e{InputEvent::Kind::Char};
-            e.value = int(ch);
-            m_windows.queueInput(e);
-        }
+        m_windows.queueText(step.text);
         return true;
     case K::Click:
     case K::DblClick:

@@ -3,7 +3,6 @@
 #include "platform/forms/standard_controls.h"
 #include "platform/gfx/picture.h"
 #include "platform/window/twips.h"
-#include "platform/window/utf8.h"
 #include "platform/window/virtual_keys.h"
 #include <functional>
 #include <string>
@@ -113,11 +112,7 @@ protected:
     }
     void queueText(const std::string& utf8)
     {
-        for (char32_t c : win::decodeUtf8(utf8)) {
-            win::InputEvent e{win::InputEvent::Kind::Char};
-            e.value = int(c);
-            win::sys().queueInput(e);
-        }
+        win::sys().queueText(utf8);
     }
 };
 
