@@ -404,7 +404,10 @@ bool EditElement::Paste()
 {
     if (m_locked || !forms::Clipboard::hasText())
         return false;
-    return afterEdit(m_buffer.replaceSelection(gfx::decodeUtf8(forms::Clipboard::getText()), true));
+    std::u32string pasted = gfx::decodeUtf8(forms::Clipboard::getText());
+    if (acceptsChar)
+        std::erase_if(pasted, [this](char32_t c) { return !acceptsChar(c); });
+    return afterEdit(m_buffer.replaceSelection(pasted, true));
 }
 
 void EditElement::afterMove()

@@ -89,6 +89,8 @@ public:
     // EM_CHARFROMPOS: the character nearest to a point of the window (pixels) in the low word,
     // its line in the high word.
     uint32_t CharFromPos(int x, int y) const;
+    // The character nearest to a point of the window (pixels), counted from 0, unmasked.
+    int CharIndexAt(int x, int y) const { return positionAt({x, y}); }
     // EM_GETLINE: the text of a line, at most `capacity` characters; empty beyond the last line.
     std::string GetLine(int line, int capacity) const;
     bool Undo();
@@ -118,6 +120,9 @@ public:
     plat::gfx::Rect TextArea() const;
 
     std::function<void()> onChange;
+    // Whether a typed or pasted character may go in (none: every character); a pasted text
+    // loses the characters refused.
+    std::function<bool(char32_t)> acceptsChar;
     std::function<void(int& KeyCode, int Shift)> onKeyDown;
     std::function<void(int& KeyAscii)> onKeyPress;
     std::function<void(int& KeyCode, int Shift)> onKeyUp;

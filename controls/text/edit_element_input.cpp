@@ -271,6 +271,8 @@ bool EditElement::character(char32_t c)
     }
     if (c < 32 || c == 127)
         return false;
+    if (acceptsChar && !acceptsChar(c))
+        return false;
     const char32_t one[1] = {c};
     return afterEdit(m_buffer.replaceSelection(std::u32string_view(one, 1), true, true));
 }

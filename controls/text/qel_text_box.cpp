@@ -3,6 +3,7 @@
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/utf8.h"
 #include "platform/window/api.h"
+#include "platform/window/window_system.h"
 #include <cstdlib>
 #include <limits>
 
@@ -22,6 +23,7 @@ qelTextBox::~qelTextBox()
         if (!e)
             continue;
         e->onChange = nullptr;
+        e->acceptsChar = nullptr;
         e->onClick = e->onDblClick = nullptr;
         e->onKeyDown = e->onKeyUp = nullptr;
         e->onKeyPress = nullptr;
@@ -62,6 +64,7 @@ void qelTextBox::CreateParts()
         e.setTabIndex(tabIndex());
         e.setVisible(i == 0);
         e.onChange = [this, i] { TextChanged(i); };
+        e.acceptsChar = [this](char32_t c) { return Authorized(c); };
         e.onClick = [this] {
             if (Click)
                 Click();
@@ -148,6 +151,42 @@ void qelTextBox::SendToAll(UINT msg, bool post)
         else
             SendMessage(e->hwnd(), msg, 0, 0);
     }
+}
+
+void qelTextBox::PostEditCommand(UINT msg)
+{
+    const std::weak_ptr<int> alive = m_alive;
+    sys().postTask([this, alive, msg] {
+        if (alive.expired())
+            return;
+        SendToActive(msg);
+        if (msg != WM_COPY)
+            FollowActive();
+    });
+}
+
+void qelTextBox::FollowActive()
+{
+    EditElement& active = Active();
+    const std::string text = active.text();
+    const int start = active.selStart(), length = active.selLength();
+    m_following = true;
+    for (EditElement* e : m_elements) {
+        if (e == &active)
+            continue;
+        e->setText(text);
+        e->setSelStart(start);
+        e->setSelLength(length);
+    }
+    m_following = false;
+}
+
+bool qelTextBox::Authorized(char32_t c) const
+{
+    // Line breaks stay, as the filter keeps the lines.
+    if (m_authorizedChars.empty() || c == U'\r' || c == U'\n')
+        return true;
+    return gfx::decodeUtf8(m_authorizedChars).find(c) != std::u32string::npos;
 }
 
 void qelTextBox::SelectElement(int index)
@@ -308,7 +347,8 @@ void qelTextBox::setScrollBars(int32_t v)
     Layout();
 }
 
-int32_t qelTextBox::SelStart() const { return m_elements[0]->selStart(); }
+// The selection reads follow the element in use: that is where the user selects.
+int32_t qelTextBox::SelStart() const { return Active().selStart(); }
 
 void qelTextBox::setSelStart(int32_t v)
 {
@@ -316,7 +356,7 @@ void qelTextBox::setSelStart(int32_t v)
         e->setSelStart(v);
 }
 
-int32_t qelTextBox::SelLength() const { return m_elements[0]->selLength(); }
+int32_t qelTextBox::SelLength() const { return Active().selLength(); }
 
 void qelTextBox::setSelLength(int32_t v)
 {
@@ -324,12 +364,14 @@ void qelTextBox::setSelLength(int32_t v)
         e->setSelLength(v);
 }
 
-std::string qelTextBox::SelText() const { return m_elements[0]->selText(); }
+std::string qelTextBox::SelText() const { return Active().selText(); }
 
 void qelTextBox::setSelText(const std::string& text)
 {
-    for (EditElement* e : m_elements)
-        e->setSelText(text);
+    // Each element replacing its own selection would leave the hidden ones (which typing does
+    // not reach) with other texts, the last of which Text would then report.
+    Active().setSelText(text);
+    FollowActive();
 }
 
 void qelTextBox::setLegendText(const std::string& text)

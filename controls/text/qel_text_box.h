@@ -9,6 +9,7 @@
 #include "platform/forms/property_bag.h"
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace qel {
@@ -141,7 +142,7 @@ public:
     // The line, counted from 1, holding a character (-1: the caret).
     int32_t LineIndex(int32_t CharPos = -1) const;
     const std::string& AuthorizedChars() const { return m_authorizedChars; }
-    // Filters the text at once; what is typed or pasted later is not filtered.
+    // Filters the text at once; what is typed or pasted later is filtered as it comes.
     void setAuthorizedChars(const std::string& chars);
     // Puts the caret at the start of line n (counted from 1) and brings it into view.
     void setLineNumber(int32_t n);
@@ -150,7 +151,8 @@ public:
     qelPrivateScroll VScroll() const;
     void setVScroll(const qelPrivateScroll& settings);
 
-    // --- edit commands, for all three elements ---
+    // --- edit commands: they work on the element in use, and the hidden two then take its text
+    // and selection, so Text and the three elements always agree with what the box shows ---
     void Undo();
     void ClearUndoBuffer();
     void Copy();
@@ -204,6 +206,10 @@ private:
     EditElement& Active() const { return *m_elements[size_t(m_activeElement)]; }
     plat::win::LRESULT SendToActive(plat::win::UINT msg, plat::win::WPARAM wParam = 0, plat::win::LPARAM lParam = 0) const;
     void SendToAll(plat::win::UINT msg, bool post);
+    // Posts an edit message to the element in use; the hidden elements follow it afterwards.
+    void PostEditCommand(plat::win::UINT msg);
+    void FollowActive();
+    bool Authorized(char32_t c) const;
     void CreateParts();
     void SelectElement(int index);
     void Redrawn();
@@ -234,6 +240,10 @@ private:
 
     std::string m_storedText;
     int m_activeElement = 0;
+    // While the hidden elements take the text of the one in use, their changes are not the box's.
+    bool m_following = false;
+    // Posted commands run only while the box lives.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
     uint32_t m_foreColor = 0;
     uint32_t m_borderColor = 0;
     uint32_t m_legendBackColor1 = 0;

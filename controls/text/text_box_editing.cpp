@@ -37,27 +37,25 @@ void qelTextBox::FilterAuthorizedChars()
 
 // --- edit commands ---
 
-void qelTextBox::Undo() { SendToAll(EM_UNDO, true); }
+void qelTextBox::Undo() { PostEditCommand(EM_UNDO); }
 void qelTextBox::ClearUndoBuffer() { SendToAll(EM_EMPTYUNDOBUFFER, false); }
-void qelTextBox::Copy() { SendToAll(WM_COPY, true); }
-void qelTextBox::Cut() { SendToAll(WM_CUT, true); }
-void qelTextBox::Paste() { SendToAll(WM_PASTE, true); }
+void qelTextBox::Copy() { PostEditCommand(WM_COPY); }
+void qelTextBox::Cut() { PostEditCommand(WM_CUT); }
+void qelTextBox::Paste() { PostEditCommand(WM_PASTE); }
 void qelTextBox::EnsureCaretVisibility() { SendToAll(EM_SCROLLCARET, false); }
 
 // --- lookups ---
 
+// EM_CHARFROMPOS packs both answers into 16 bits each; the element is asked for the whole
+// position instead, so texts past 65 535 characters (or lines) give the right answer.
 int32_t qelTextBox::GetLineByCoords(double X, double Y) const
 {
-    const int px = int(std::floor(X / 15)), py = int(std::floor(Y / 15));
-    const LRESULT r = SendToActive(EM_CHARFROMPOS, 0, LPARAM(px) + LPARAM(py) * 65536);
-    return int32_t(uint32_t(r)) / 65536;
+    return Active().LineFromChar(GetCharByCoords(X, Y));
 }
 
 int32_t qelTextBox::GetCharByCoords(double X, double Y) const
 {
-    const int px = int(std::floor(X / 15)), py = int(std::floor(Y / 15));
-    const LRESULT r = SendToActive(EM_CHARFROMPOS, 0, LPARAM(px) + LPARAM(py) * 65536);
-    return int32_t(uint32_t(r) & 0xFFFFu);
+    return Active().CharIndexAt(int(std::floor(X / 15)), int(std::floor(Y / 15)));
 }
 
 std::string qelTextBox::GetChar(int32_t Index) const

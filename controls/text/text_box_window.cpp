@@ -113,6 +113,8 @@ void qelTextBox::SynchronisationStep()
 
 void qelTextBox::TextChanged(int index)
 {
+    if (m_following)
+        return;
     m_storedText = m_elements[size_t(index)]->text();
     // Whole lines that fit, measured with the control window's (legend) font.
     const int letter = TextHeight("A");

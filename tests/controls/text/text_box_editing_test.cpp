@@ -2,6 +2,7 @@
 // position lookups and AppendLine.
 #include "platform/forms/clipboard.h"
 #include "text_box_helpers.h"
+#include <functional>
 
 namespace qel::testing {
 namespace {
@@ -44,14 +45,25 @@ TEST_F(TextBoxEditingTest, TheFilterComparesCharactersExactly)
     }
 }
 
-TEST_F(TextBoxEditingTest, TypingAfterTheFilterIsNotFiltered)
+TEST_F(TextBoxEditingTest, TypedAndPastedCharactersPassTheFilterToo)
 {
-    qelTextBox& b = box();
+    qelTextBox& b = box(BoxProps().set("MultiLine", true));
     b.setAuthorizedChars("0123456789");
-    b.setFocus();
+    watch(b, log);
+    b.Text1(b.ActiveElement()).setFocus();
     session.settle();
     session.type("7x");
-    EXPECT_EQ(b.Text(), "7x");
+    EXPECT_EQ(b.Text(), "7");
+    EXPECT_EQ(log.take(), (Log{"KeyPress 55", "Change", "KeyPress 120"})) << "a refused character changes nothing";
+    session.key(VK_RETURN);
+    plat::forms::Clipboard::setText("a1b\r\n2中c3");
+    b.Paste();
+    session.settle();
+    EXPECT_EQ(b.Text(), "7\r\n1\r\n23") << "line breaks stay, as the filter keeps the lines";
+    EXPECT_EQ(b.Text1(b.ActiveElement()).text(), b.Text());
+    b.setAuthorizedChars("");
+    session.type("x");
+    EXPECT_EQ(b.Text(), "7\r\n1\r\n23x") << "an empty filter lets everything in";
 }
 
 TEST_F(TextBoxEditingTest, AStoredFilterRunsWhenLoaded)
@@ -110,6 +122,25 @@ TEST_F(TextBoxEditingTest, CoordinatesFindLinesAndCharacters)
     EXPECT_EQ(b.GetCharByCoords(30000, 30000), 10);
 }
 
+TEST_F(TextBoxEditingTest, CoordinatesGiveWholePositionsInLongTexts)
+{
+    // Past 65 535 characters and lines: a 16-bit answer would wrap around.
+    qelTextBox& b = box(BoxProps().set("MultiLine", true).set("ScrollBars", int32_t(0)));
+    std::string text;
+    for (int i = 0; i < 70000; ++i)
+        text += "ab\r\n";
+    text += "end";
+    b.setText(text);
+    b.setFirstVisibleLine(70001);
+    const int top = b.FirstVisibleLine();
+    ASSERT_GT(top, 65536);
+    // A point in the top line, at its start.
+    const double Y = (b.Text1(b.ActiveElement()).TextArea().top + 2) * 15.0;
+    EXPECT_EQ(b.GetLineByCoords(0, Y), top);
+    EXPECT_EQ(b.GetCharByCoords(0, Y), top * 4);
+    EXPECT_EQ(b.GetCharByCoords(30000, 30000), 70000 * 4 + 3) << "beyond the text: its end";
+}
+
 TEST_F(TextBoxEditingTest, PasteGoesIntoEveryElement)
 {
     qelTextBox& b = box();
@@ -123,7 +154,47 @@ TEST_F(TextBoxEditingTest, PasteGoesIntoEveryElement)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(b.Text1(i).text(), "aXYb") << i;
     EXPECT_EQ(b.Text(), "aXYb");
-    EXPECT_EQ(log.take(), (Log{"Change", "Change", "Change"}));
+    EXPECT_EQ(log.take(), (Log{"Change"})) << "one paste, one change: the hidden elements follow quietly";
+}
+
+// Typing reaches only the element in use; an edit command afterwards must not bring back the
+// hidden elements' older text.
+TEST_F(TextBoxEditingTest, EditCommandsAfterTypingKeepTextAndTheShownTextInStep)
+{
+    struct Case {
+        const char* name;
+        std::function<void(qelTextBox&)> command;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"SelText", [](qelTextBox& b) { b.setSelText("HELLO"); }, "HELLO world"},
+        {"Paste", [](qelTextBox& b) { b.Paste(); }, "XY world"},
+        {"Cut", [](qelTextBox& b) { b.Cut(); }, " world"},
+        {"Undo", [](qelTextBox& b) { b.Undo(); }, "hello"},
+    };
+    for (const Case& c : cases) {
+        for (bool multiLine : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (multiLine ? " multi-line" : " single line"));
+            qelTextBox& b = place<qelTextBox>(std::string("b") + c.name + (multiLine ? "m" : "s"), 20, 140, 200, 100,
+                BoxProps().set("MultiLine", multiLine).bag);
+            b.setText("hello");
+            EditElement& shown = b.Text1(b.ActiveElement());
+            shown.setFocus();
+            session.settle();
+            session.key(VK_END);
+            session.type(" world");
+            ASSERT_EQ(b.Text(), "hello world");
+            b.setSelStart(0);
+            b.setSelLength(5);
+            plat::forms::Clipboard::setText("XY");
+            c.command(b);
+            session.settle();
+            EXPECT_EQ(shown.text(), c.expected);
+            EXPECT_EQ(b.Text(), c.expected);
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(b.Text1(i).text(), c.expected) << "element " << i;
+        }
+    }
 }
 
 TEST_F(TextBoxEditingTest, CopyCutUndoAndClearUndoBuffer)
