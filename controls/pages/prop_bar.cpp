@@ -30,10 +30,12 @@ PageSpec propBar::Design()
         Number("txtOffsetY", "OffSetY", 4200, "OffsetY", 9),
         Number("txtValue", "Value", 4560, "Value", 10),
     };
-    // Max before Min and both before Value, so the bar's own checks see the new Max first.
     s.loadOrder = {"Alignment", "BorderStyle", "DisplayLabel", "GradientMode", "Decimals", "Max", "Min", "OffSetX", "OffSetY",
         "Value", "InteractiveButton", "DisplayBorder", "InteractiveControl"};
-    s.applyOrder = s.loadOrder;
+    // The bar takes any Min but a Max only above its Min: Min goes first, so every selected bar
+    // ends with the page's range whatever range it had, and Value is checked against that range.
+    s.applyOrder = {"Alignment", "BorderStyle", "DisplayLabel", "GradientMode", "Decimals", "Min", "Max", "OffSetX", "OffSetY",
+        "Value", "InteractiveButton", "DisplayBorder", "InteractiveControl"};
     return s;
 }
 

@@ -3,7 +3,6 @@
 #include "controls/extra/qel_list_box.h"
 #include "controls/extra/qel_sys_tray.h"
 #include "controls/extra/qel_up_down.h"
-#include "controls/pages/list_box_v_scroll.h"
 #include "controls/text/qel_h_scroll.h"
 #include "controls/text/qel_v_scroll.h"
 #include "pages_fixture.h"
@@ -63,6 +62,34 @@ TEST_F(PagesTest, ABarWithoutAPickedAlignmentAppliesZeroAndOneAboveNineStopsTheL
     ASSERT_FALSE(host.Failures().empty());
     // Decimals comes after Alignment in the load: not read.
     EXPECT_EQ(page.Field("txtDecimals").Text(), "2");
+}
+
+TEST_F(PagesTest, TheBarPageGivesEverySelectedBarItsRangeWhateverRangeItHad)
+{
+    // Below, inside, above and around the page's range 200 to 300.
+    struct Range {
+        double min, max;
+    };
+    const Range ranges[] = {{1, 100}, {220, 280}, {500, 1000}, {-50, 5000}};
+    std::vector<plat::forms::Control*> bars;
+    for (const Range& r : ranges) {
+        auto& bar = place<qelBar>("bar" + std::to_string(bars.size()), 20, 20 + 30 * int(bars.size()), 200, 24);
+        bar.setMin(r.min);
+        bar.setMax(r.max);
+        bar.setValue(r.min);
+        bars.push_back(&bar);
+    }
+    PropertyPage& page = selectAndShow(bars, "propBar");
+    typeInto(page, "txtMax", "300");
+    typeInto(page, "txtMin", "200");
+    typeInto(page, "txtValue", "250");
+    EXPECT_TRUE(host.Apply());
+    for (plat::forms::Control* c : bars) {
+        auto& bar = dynamic_cast<qelBar&>(*c);
+        EXPECT_DOUBLE_EQ(bar.Min(), 200) << bar.name();
+        EXPECT_DOUBLE_EQ(bar.Max(), 300) << bar.name();
+        EXPECT_DOUBLE_EQ(bar.Value(), 250) << bar.name();
+    }
 }
 
 TEST_F(PagesTest, NonNumericTextAppliesZeroToTheHorizontalBar)
