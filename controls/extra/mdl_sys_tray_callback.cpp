@@ -29,7 +29,8 @@ Host& host()
 
 } // namespace
 
-std::string TrayKey(HWND hwnd, int32_t index) { return "_" + std::to_string(hwnd) + std::to_string(index); }
+// The separator keeps window 257's icon 10 apart from window 2571's icon 0.
+std::string TrayKey(HWND hwnd, int32_t index) { return "_" + std::to_string(hwnd) + "_" + std::to_string(index); }
 
 void RegisterTrayIcon(qelSysTray* control, const std::string& key)
 {

@@ -8,7 +8,7 @@ namespace qel {
 class qelSysTray;
 
 // The program's registry of shown tray icons (in the order they were added, by the key "_",
-// window handle, index) and the procedure that watches the host window for "TaskbarCreated".
+// window handle, "_", index) and the procedure that watches the host window for "TaskbarCreated".
 // The registry refers to its controls without owning them; each control removes its entries
 // before it goes.
 namespace mdlSysTrayCallBack {

@@ -55,7 +55,7 @@ TEST_F(SysTrayTest, AnIconWithItsTipAndItsMouseEvents)
     EXPECT_EQ(r.uFlags, 7u);
     EXPECT_EQ(r.uCallbackMessage, unsigned(WM_MOUSEMOVE));
     EXPECT_TRUE(t.IsInTray(0));
-    EXPECT_EQ(mdlSysTrayCallBack::RegisteredKeys(), (std::vector<std::string>{"_" + std::to_string(t.hwnd()) + "0"}));
+    EXPECT_EQ(mdlSysTrayCallBack::RegisteredKeys(), (std::vector<std::string>{"_" + std::to_string(t.hwnd()) + "_0"}));
     for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MOUSEMOVE, WM_MOUSEWHEEL})
         shell.Act(t.hwnd(), 0, m);
     EXPECT_EQ(joined(log), "MouseDown 1 0, MouseUp 1 0, MouseDblClick 1 0, MouseUp 2 0, MouseDown 4 0, MouseMove 0 0");
@@ -152,6 +152,21 @@ TEST_F(SysTrayTest, TheControlKeepsItsSizeAndItsStoredProperties)
     for (auto it = bag.data().begin(); it != bag.data().end(); ++it)
         keys.push_back(it.key());
     EXPECT_EQ(joined(keys), "balloontipstring, icon, preventfromcrash");
+}
+
+TEST_F(SysTrayTest, KeysOfDifferentWindowsAndIndexesNeverCollide)
+{
+    // Without a separator window 257 icon 10 and window 2571 icon 0 would share a key, and the
+    // second registration would be dropped.
+    qelSysTray& a = tray("a");
+    qelSysTray& b = tray("b");
+    const std::pair<HWND, int32_t> icons[] = {{257, 10}, {2571, 0}, {25, 710}, {2, 5710}};
+    for (const auto& [hwnd, index] : icons)
+        mdlSysTrayCallBack::RegisterTrayIcon(&index == &icons[0].second ? &a : &b, mdlSysTrayCallBack::TrayKey(hwnd, index));
+    EXPECT_EQ(mdlSysTrayCallBack::RegisteredKeys(), (std::vector<std::string>{"_257_10", "_2571_0", "_25_710", "_2_5710"}));
+    for (const auto& [hwnd, index] : icons)
+        mdlSysTrayCallBack::UnregisterTrayIcon(mdlSysTrayCallBack::TrayKey(hwnd, index));
+    EXPECT_TRUE(mdlSysTrayCallBack::RegisteredKeys().empty());
 }
 
 TEST(RegistrationTest, TheClassesAreKnownToStoredLayouts)
