@@ -12,7 +12,7 @@ packages=(
   nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming fonts-dseg fonts-liberation2
-  xvfb xauth x11-xserver-utils libxrandr-dev
+  xvfb xauth x11-xserver-utils libxrandr-dev libx11-dev libxtst-dev trayer
   sox lame imagemagick
 )
 

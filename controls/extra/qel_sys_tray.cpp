@@ -138,7 +138,7 @@ void qelSysTray::HandleTrayMouse(WPARAM wParam, LPARAM lParam)
         // The parent window comes to the front first (SetForegroundWindow).
         const HWND parent = GetParent(this->hwnd());
         if (parent)
-            sys().setActive(sys().topLevelOf(parent));
+            win::sys().setActive(win::sys().topLevelOf(parent));
     }
     int id = int(wParam);
     if (*event)

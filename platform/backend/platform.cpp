@@ -2,8 +2,11 @@
 #include "platform/backend/headless_backend.h"
 #include "platform/backend/sdl_backend.h"
 #include "platform/system/display_modes_service.h"
+#include "platform/system/notification_area.h"
 #include "platform/system/recorded_display_modes.h"
+#include "platform/system/x11_notification_area.h"
 #include "platform/system/xrandr_display_modes.h"
+#include <SDL2/SDL.h>
 #include <cstdlib>
 #include <cstring>
 
@@ -26,6 +29,11 @@ std::unique_ptr<Platform> Platform::start(const PlatformOptions& options)
                 modes = std::make_unique<sys::RecordedDisplayModes>(sys::DisplaySize{d.width, d.height});
             }
             sys::installDisplayModes(std::move(modes));
+            // The desktop's system tray, on X11 (none elsewhere: the tray icons then show nothing).
+            if (const char* driver = SDL_GetCurrentVideoDriver(); driver && std::strcmp(driver, "x11") == 0) {
+                std::string trayError;
+                sys::installNotificationArea(sys::X11NotificationArea::open(nullptr, trayError));
+            }
             return p;
         }
     }
@@ -40,6 +48,7 @@ Platform::~Platform()
     // The window system goes first: its windows still talk to the backend while they close.
     m_windows.reset();
     sys::installDisplayModes(nullptr);
+    sys::installNotificationArea(nullptr);
 }
 
 } // namespace plat::backend
