@@ -109,9 +109,9 @@ void clsFile::WalkFolders(const std::string& path, Result& result, const Filter&
             continue;
         if (e.name[0] != '.' && filter.subFolder && !e.link)
             WalkFolders(path + e.name + "/", result, filter, false);
+        // Every real folder is listed, also one whose name sorts before "." (" x", "(2019)", "-old").
         const std::string full = path + e.name;
-        const bool parent = full.size() >= 3 && full.compare(full.size() - 3, 3, "/..") == 0;
-        if (parent || filteredOut(e, filter.system, filter.hidden, filter.readOnly) || !(e.name > "."))
+        if (e.name == "." || e.name == ".." || filteredOut(e, filter.system, filter.hidden, filter.readOnly))
             continue;
         ++m_foldersCounter;
         result.resize(size_t(m_foldersCounter) + 1);

@@ -1,4 +1,5 @@
 #include "controls/extra/cls_file.h"
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -77,14 +78,32 @@ TEST_F(FileEnumerationTest, SubfoldersAreWalkedButNotDotFoldersNorLinks)
     EXPECT_EQ(rel(r), (Names{"/-dash/f.txt", "/.hidden", "/Sub/Deep/d.txt", "/Sub/c.txt", "/a.txt", "/b.TXT", "/ro.txt"}));
 }
 
-TEST_F(FileEnumerationTest, FoldersBelowComeFirstAndNamesBeforeThePointAreNotListed)
+TEST_F(FileEnumerationTest, FoldersBelowComeFirst)
 {
     clsFile f;
     clsFile::Result r;
     f.EnumFolders(data, r, true, true, true, true);
-    EXPECT_EQ(rel(r), (Names{"/.cfg", "/Sub/Deep", "/Sub", "/link"}));
+    EXPECT_EQ(rel(r), (Names{"/-dash", "/.cfg", "/Sub/Deep", "/Sub", "/link"}));
     f.EnumFolders(data, r, false, true, false, true);
-    EXPECT_EQ(rel(r), (Names{"/Sub", "/link"}));
+    EXPECT_EQ(rel(r), (Names{"/-dash", "/Sub", "/link"}));
+}
+
+TEST_F(FileEnumerationTest, FoldersWhoseNamesSortBeforeThePointAreListed)
+{
+    const char* names[] = {" space", "!bang", "#tag", "$cash", "%pct", "&and", "'quote", "(2019)", ")close", "+plus", ",comma", "-old"};
+    const fs::path folder = root / "Odd";
+    for (const char* n : names)
+        fs::create_directories(folder / n / "inner");
+    clsFile f;
+    clsFile::Result r;
+    f.EnumFolders(folder.string(), r, false, true, true, true);
+    for (const char* n : names)
+        EXPECT_NE(std::find(r.begin(), r.end(), (folder / n).string()), r.end()) << "\"" << n << "\"";
+    EXPECT_EQ(r.size(), std::size(names) + 1);
+    // And walked into.
+    f.EnumFolders(folder.string(), r, true, true, true, true);
+    EXPECT_EQ(r.size(), 2 * std::size(names) + 1);
+    EXPECT_NE(std::find(r.begin(), r.end(), (folder / "(2019)" / "inner").string()), r.end());
 }
 
 TEST_F(FileEnumerationTest, EmptyOrMissingFoldersGiveOnlyPositionZero)
