@@ -7,43 +7,75 @@ namespace qel {
 
 using namespace plat;
 using namespace plat::win;
-using Currency = plat::forms::Currency;
+using plat::forms::PropertyBag;
 
 qelListBox::qelListBox()
     : m_font(std::make_shared<forms::FontDesc>())
     , m_items(std::make_shared<clsFastCollection>())
     , m_selectedFlags(2, false)
     , m_checkedFlags(2, false)
+    , m_parts(*this)
 {
     m_imageCurrent = true;
     m_loading = true;
-    m_vs.Change = [this](Currency& v) { ScrollChange(v); };
-    m_vs.Scroll = [this] { ScrollScroll(); };
 }
 
-qelListBox::~qelListBox() = default;
+qelListBox::~qelListBox()
+{
+    // The bar may outlive the list by a moment (its holder lets it go after the current
+    // message): it reports to nobody from here on.
+    if (m_vs) {
+        m_vs->Change = nullptr;
+        m_vs->Scroll = nullptr;
+        m_vs->MouseMove = nullptr;
+    }
+}
 
 void qelListBox::onPlaced()
 {
     DrawnControl::onPlaced();
-    m_vs.Create(hwnd());
+    CreateBar();
+    OnResized();
+}
+
+void qelListBox::CreateBar()
+{
     const bool u = m_unRefreshControl;
     m_unRefreshControl = true;
-    m_vs.setUnRefreshControl(true);
-    m_vs.setMax(Currency::fromInteger(1));
-    m_vs.setMin(Currency::fromInteger(1));
-    m_vs.setValue(Currency::fromInteger(1));
-    m_vs.setVisible(true);
-    m_vs.setUnRefreshControl(false);
+    // The bar is a part loaded from the list's own design (all its defaults).
+    PropertyBag none;
+    m_vs = &m_parts.add<qelVScrollPrivate>("VS", std::max(0.0, width() - 255), 0, 255, height(), &none);
+    m_vs->setUnRefreshControl(true);
+    m_vs->setMax(Whole(1));
+    m_vs->setMin(Whole(1));
+    m_vs->setValue(Whole(1));
+    m_vs->setVisible(true);
+    m_vs->setUnRefreshControl(false);
+    m_vs->Change = [this](Fixed& Value) { FollowBar(Value); };
+    // A drag reports Scroll before each step of the thumb and no Change: the list takes the
+    // value after the step from the move that made it.
+    m_vs->Scroll = [this] { FollowBar(m_vs->Value()); };
+    m_vs->MouseMove = [this](int&, int&, int&, int&, int&) { FollowBar(m_vs->Value()); };
     m_unRefreshControl = u;
-    OnResized();
 }
 
 void qelListBox::onRemoved()
 {
-    m_vs.Destroy();
     m_items->Clear();
     DrawnControl::onRemoved();
+}
+
+qelPrivateScroll qelListBox::VScroll() const { return qelPrivateScroll::CopyOf(*m_vs); }
+
+void qelListBox::setVScroll(const qelPrivateScroll& settings)
+{
+    m_vs->setUnRefreshControl(true);
+    settings.ApplySettingsTo(*m_vs);
+    m_vs->setUnRefreshControl(false);
+    m_vs->Refresh();
+    // The bar's Value Let reports the value it leaves, not the one it takes.
+    FollowBar(m_vs->Value());
+    PropertyChanged();
 }
 
 // --- flags ---
@@ -57,6 +89,18 @@ void qelListBox::SetFlag(std::vector<bool>& flags, int32_t index, bool v)
 }
 
 void qelListBox::ResizeFlags(std::vector<bool>& flags, int32_t last) { flags.resize(size_t(std::max(last, 0)) + 1, false); }
+
+void qelListBox::InsertFlags(int32_t position, bool selected, bool checked)
+{
+    // Called with the item already counted in ItemBound; the arrays still end one before it.
+    const auto at = [position](std::vector<bool>& flags) { return flags.begin() + std::min<ptrdiff_t>(position, ptrdiff_t(flags.size())); };
+    m_selectedFlags.insert(at(m_selectedFlags), selected);
+    m_checkedFlags.insert(at(m_checkedFlags), checked);
+    ResizeFlags(m_selectedFlags, m_itemBound - 1);
+    ResizeFlags(m_checkedFlags, m_itemBound - 1);
+    m_selCount += selected;
+    m_checkCount += checked;
+}
 
 // --- properties ---
 
@@ -136,7 +180,7 @@ void qelListBox::setItem(int32_t Index, const ItemRef& item)
 void qelListBox::setDisplayVScroll(bool v)
 {
     m_displayVScroll = v;
-    m_vs.setVisible(v);
+    m_vs->setVisible(v);
     PropertyChanged();
 }
 
@@ -161,10 +205,22 @@ void qelListBox::setAcceptAutoSort(bool v)
         ApplySort(m_sorted);
 }
 
+void qelListBox::setListType(int32_t v)
+{
+    const bool wasFileList = m_listType != 0;
+    m_imageCurrent = false;
+    m_listType = v;
+    if (v != 0)
+        FillFileList();
+    else if (wasFileList && m_sized && !m_loading)
+        Clear();
+}
+
 void qelListBox::setIconSize(int32_t v)
 {
     m_iconSize = v;
-    FillFileList();
+    if (m_listType != 0)
+        FillFileList();
 }
 
 // --- items ---
@@ -172,9 +228,9 @@ void qelListBox::setIconSize(int32_t v)
 void qelListBox::AddItem(const std::string& Text, ItemRef item, const std::string& Key, int32_t Index)
 {
     ++m_itemBound;
-    ResizeFlags(m_selectedFlags, m_itemBound - 1);
-    ResizeFlags(m_checkedFlags, m_itemBound - 1);
     const int32_t count = ListCount() - 1; // before this item
+    // Where the collection puts it: before Index, or at the end.
+    const int32_t position = Index >= 1 && Index <= count + 1 ? Index : count + 1;
     if (!item) {
         item = std::make_shared<qelListItem>();
         item->setBackColor(m_backColor);
@@ -188,27 +244,16 @@ void qelListBox::AddItem(const std::string& Text, ItemRef item, const std::strin
         item->setKey(Key);
         item->setText(Text);
         item->setHeight(N(double(TextHeight(Text)) + 50));
-        if (Index != -1) {
-            item->setIndex(Index);
-            m_items->Add(item, Index);
-        } else {
-            item->setIndex(count + 1);
-            m_items->Add(item);
-        }
-    } else if (Index != -1) {
-        SetFlag(m_selectedFlags, Index, item->Selected());
-        SetFlag(m_checkedFlags, Index, item->Checked());
-        m_items->Add(item, Index);
-    } else {
+        item->setIndex(Index != -1 ? Index : count + 1);
+    } else if (Index == -1) {
         item->setIndex(count + 1);
-        SetFlag(m_selectedFlags, count + 1, item->Selected());
-        SetFlag(m_checkedFlags, count + 1, item->Checked());
-        m_items->Add(item);
     }
+    InsertFlags(position, item->Selected(), item->Checked());
+    m_items->Add(item, Index == -1 ? -1 : Index);
     m_newIndex = item->Index();
-    m_vs.setUnRefreshControl(true);
-    m_vs.setMax(Currency::fromInteger(m_itemBound));
-    m_vs.setUnRefreshControl(false);
+    m_vs->setUnRefreshControl(true);
+    m_vs->setMax(Whole(m_itemBound));
+    m_vs->setUnRefreshControl(false);
     if (m_acceptAutoSort) {
         m_imageCurrent = false;
         ApplySort(m_sorted);
@@ -216,18 +261,24 @@ void qelListBox::AddItem(const std::string& Text, ItemRef item, const std::strin
     Refresh();
 }
 
-void qelListBox::RemoveItem(int32_t Index)
+bool qelListBox::RemoveItem(int32_t Index)
 {
+    if (Index < 1 || Index > ListCount())
+        return false;
     if (Flag(m_checkedFlags, Index))
         --m_checkCount;
     if (Flag(m_selectedFlags, Index))
         --m_selCount;
     m_items->Remove(Index);
-    m_itemBound = std::max(1, m_itemBound - 1);
+    // The items after Index move down one position, and their flags with them.
+    m_selectedFlags.erase(m_selectedFlags.begin() + Index);
+    m_checkedFlags.erase(m_checkedFlags.begin() + Index);
+    --m_itemBound;
     ResizeFlags(m_selectedFlags, m_itemBound);
     ResizeFlags(m_checkedFlags, m_itemBound);
-    m_vs.setMax(Currency::fromInteger(m_itemBound - 1));
+    m_vs->setMax(Whole(std::max(1, m_itemBound - 1)));
     Refresh();
+    return true;
 }
 
 void qelListBox::Clear()
@@ -238,7 +289,7 @@ void qelListBox::Clear()
     m_itemBound = 1;
     m_selCount = 0;
     m_checkCount = 0;
-    m_vs.setMax(Currency::fromInteger(1));
+    m_vs->setMax(Whole(1));
     Refresh();
 }
 
@@ -352,16 +403,8 @@ void qelListBox::readProperties(forms::PropertyBag& bag)
     setFullRowSelect(bag.readProperty("FullRowSelect", true));
     setBorderSelColor(bag.readProperty("BorderSelColor", uint32_t(0xFA8919)));
     setTopIndex(bag.readProperty("TopIndex", int32_t(1)));
-    // "VScroll" is never stored: the bar takes the settings of a fresh settings record.
-    m_vs.setUnRefreshControl(true);
-    m_vs.setEnabled(true);
-    m_vs.setLargeChange(Currency::fromInteger(5));
-    m_vs.setScrollHeight(25);
-    m_vs.setSmallChange(Currency::fromInteger(1));
-    m_vs.setWheelChange(Currency::fromInteger(3));
-    m_vs.setValue(Currency::fromInteger(0));
-    m_vs.setUnRefreshControl(false);
-    m_vs.Refresh();
+    // "VScroll" is never stored: every load gives the bar the settings of a fresh object.
+    setVScroll(qelPrivateScroll());
     setAcceptAutoSort(bag.readProperty("AcceptAutoSort", false));
     setListType(bag.readProperty("ListType", int32_t(0)));
     setPath(bag.readProperty("Path", sys::programFolder().string()));
@@ -379,7 +422,7 @@ void qelListBox::readProperties(forms::PropertyBag& bag)
         Refresh();
     StartSubclass();
     if (ambient().userMode)
-        m_vs.LaunchKeyMouseEvents();
+        m_vs->LaunchKeyMouseEvents();
 }
 
 void qelListBox::writeProperties(forms::PropertyBag& bag) const

@@ -2,8 +2,10 @@
 #include "controls/core/drawn_control.h"
 #include "controls/extra/cls_fast_collection.h"
 #include "controls/extra/cls_file.h"
-#include "controls/extra/list_box_scroll_bar.h"
 #include "controls/extra/qel_list_item.h"
+#include "controls/text/constituent_controls.h"
+#include "controls/text/qel_private_scroll.h"
+#include "controls/text/qel_v_scroll_private.h"
 #include "platform/forms/property_bag.h"
 #include <functional>
 #include <map>
@@ -17,9 +19,10 @@ namespace qel {
 // text, colours, font, height, alignment and optional icon, and the bar VS along the right edge.
 // Single or multiple selection, an optional check box before every item with hot tracking,
 // sorting by text, a file mode (files, folders or drives with their icons) and the texts as a
-// text file. The selection and the check marks are kept by position, not in the items.
+// text file. The selection and the check marks are kept in flags beside the items, and move
+// with their items when items are removed, inserted or sorted.
 //
-// Members, in interface order: WindowProc, hDc, hwnd, SelColor, ForeColor, BackColor, Font,
+// Members, in interface order: WindowProc, VScroll, hDc, hwnd, SelColor, ForeColor, BackColor, Font,
 // Enabled, DisplayBorder, BorderColor, List, ListCount, ListIndex, MultiSelect, NewIndex, SelCount,
 // Selected, Checked, Sorted, TopIndex, StyleCheckBox, Item, UnRefreshControl, DisplayVScroll,
 // CheckCount, Alignment, ListItems, FullRowSelect, BorderSelColor, AcceptAutoSort, ListType, Path,
@@ -41,6 +44,10 @@ public:
     qelListBox();
     ~qelListBox() override;
     std::string className() const override { return "qelListBox"; }
+
+    // A new copy of VS's settings; assigning one gives VS its settings (not Min, Max or the size).
+    qelPrivateScroll VScroll() const;
+    void setVScroll(const qelPrivateScroll& settings);
 
     uint32_t SelColor() const { return m_selColor; }
     void setSelColor(uint32_t c);
@@ -96,7 +103,9 @@ public:
     void setAcceptAutoSort(bool v);
     // 0 plain list, 1 files, 2 folders, other values drives.
     int32_t ListType() const { return m_listType; }
-    void setListType(int32_t v) { FileModeLet(m_listType, v); }
+    // Back to 0 takes the file listing away.
+    void setListType(int32_t v);
+    // The file-mode settings below only store while the list is a plain one.
     const std::string& Path() const { return m_path; }
     void setPath(const std::string& v) { FileModeLet(m_path, v); }
     bool DisplayFileIcons() const { return m_displayFileIcons; }
@@ -120,20 +129,23 @@ public:
     void Clear();
     void InvertSelection();
     void InvertChecks();
-    void RemoveItem(int32_t Index);
+    // False, and nothing changes, when Index is outside 1 to ListCount.
+    bool RemoveItem(int32_t Index);
     void SelectAll();
     void CheckAll();
     void UnSelectAll(bool RefreshControl);
     void UnCheckAll();
     void SortItems(int32_t SortType);
     void Refresh();
-    // Appends one item per CR LF separated text of the file (ANSI code page).
+    // Appends one item per CR LF separated text of the file (ANSI code page); with AcceptAutoSort
+    // the list is sorted once, after the last item.
     void FillByFile(const std::string& File);
-    // The texts, CR LF between two, nothing after the last.
-    void SaveToFile(const std::string& File) const;
+    // The texts, CR LF between two, nothing after the last; false when the file could not be
+    // written (it is then left as it was).
+    bool SaveToFile(const std::string& File) const;
 
     // --- for hosts and tests ---
-    ListBoxScrollBar& VS() { return m_vs; }
+    qelVScrollPrivate& VS() { return *m_vs; }
     int32_t VisibleCount() const { return m_visibleCount; }
     int32_t ItemBound() const { return m_itemBound; }
     int32_t Anchor() const { return m_anchor; }
@@ -160,13 +172,20 @@ private:
     template<class T, class V>
     void FileModeLet(T& member, V&& value)
     {
-        m_imageCurrent = false;
         member = std::forward<V>(value);
+        if (m_listType == 0)
+            return;
+        m_imageCurrent = false;
         FillFileList();
     }
+    void CreateBar();
     static bool Flag(const std::vector<bool>& flags, int32_t index);
     static void SetFlag(std::vector<bool>& flags, int32_t index, bool v);
     static void ResizeFlags(std::vector<bool>& flags, int32_t last);
+    // The flags of a new item at a position, the following ones moving up with their items.
+    void InsertFlags(int32_t position, bool selected, bool checked);
+    // The first item of the last full page.
+    int32_t LastTopIndex() const;
     int32_t ItemHeight(int32_t index) const;
     void RaiseItem(const ItemEvent& event, int32_t index);
 
@@ -178,8 +197,8 @@ private:
     int32_t HoverCount() const;
     void Press(int button, int shift, int X, int Y);
     void HotTracking(int Y);
-    void ScrollChange(plat::forms::Currency& Value);
-    void ScrollScroll();
+    // The list shows from the bar's value, at most from the last full page on.
+    void FollowBar(Fixed Value);
 
     void FillFileList();
     void ApplySort(int32_t SortType);
@@ -221,12 +240,11 @@ private:
     int32_t m_anchor = 0;
     int32_t m_hotIndex = 0;
     int32_t m_visibleCount = 0;
-    bool m_hasLastScrollValue = false;
-    int64_t m_lastScrollValue = 0;
     std::map<std::string, plat::gfx::Picture> m_iconCache;
     clsFile m_files;
     bool m_sized = false;
-    ListBoxScrollBar m_vs;
+    ConstituentControls m_parts;
+    qelVScrollPrivate* m_vs = nullptr;
 };
 
 } // namespace qel

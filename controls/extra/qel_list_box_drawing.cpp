@@ -9,7 +9,6 @@ namespace qel {
 
 using namespace plat;
 using namespace plat::win;
-using Currency = plat::forms::Currency;
 
 namespace {
 constexpr gfx::Color kDisabledText = 0x99A8AC;
@@ -41,7 +40,7 @@ void qelListBox::Redraw()
 
 void qelListBox::Refresh()
 {
-    if (m_unRefreshControl || !hwnd())
+    if (m_unRefreshControl || !hwnd() || !m_vs)
         return;
     setSurfaceBackColor(gfx::toRgb(m_backColor));
     hDc().setTextColor(Enabled() ? gfx::toRgb(m_foreColor) : kDisabledText);
@@ -58,10 +57,10 @@ void qelListBox::Refresh()
             break;
         ++n;
     }
-    if (m_itemBound <= n + m_topIndex)
-        m_vs.setMax(Currency::fromInteger(m_itemBound - n));
+    // The bar ends at the last full page, so scrolling never goes past it.
+    m_vs->setMax(Whole(LastTopIndex()));
     m_visibleCount = n;
-    m_vs.setEnabled(n < ListCount());
+    m_vs->setEnabled(n < ListCount());
 
     int y = 1;
     for (int32_t i = m_topIndex; i <= m_topIndex + n; ++i) {
@@ -183,6 +182,20 @@ int32_t qelListBox::WindowHitTest(int y) const
     return 0;
 }
 
+int32_t qelListBox::LastTopIndex() const
+{
+    const double room = SH() - 30;
+    double s = 0;
+    int32_t top = ListCount();
+    for (int32_t i = ListCount(); i >= 1; --i) {
+        s += ItemHeight(i);
+        if (room <= s)
+            break;
+        top = i;
+    }
+    return std::max(top, int32_t(1));
+}
+
 int32_t qelListBox::HoverCount() const
 {
     int32_t n = 0;
@@ -240,17 +253,14 @@ void qelListBox::Press(int button, int shift, int X, int Y)
     if (!m_multiSelect) {
         UnSelectAll(false);
     } else if (shift & 1) {
-        const int32_t P = m_anchor;
-        if (h - 1 < P) {
-            for (int32_t i = h; i <= P; ++i)
+        // The range from the anchor item to the pressed one, both included; the anchor stays.
+        if (h != 0) {
+            const int32_t anchor = m_anchor + 1;
+            for (int32_t i = std::min(anchor, h); i <= std::max(anchor, h); ++i)
                 SetFlag(m_selectedFlags, i, true);
-        } else {
-            const bool before = Flag(m_selectedFlags, P);
-            for (int32_t i = h; i >= P; --i)
-                SetFlag(m_selectedFlags, i, true);
-            if (h - 1 > P)
-                SetFlag(m_selectedFlags, P, before);
+            Refresh();
         }
+        return;
     } else if (shift & 2) {
         SetFlag(m_selectedFlags, h, !Flag(m_selectedFlags, h));
         Refresh();
@@ -311,37 +321,30 @@ void qelListBox::OnMouseLeave()
 
 void qelListBox::OnResized()
 {
-    if (!hwnd())
+    if (!hwnd() || !m_vs)
         return;
     if (height() < 800) {
         setHeight(800);
         return; // the resize that follows lays out
     }
-    m_vs.setUnRefreshControl(true);
-    m_vs.Move(SW() - 255, 0, 255, SH());
-    m_vs.setUnRefreshControl(false);
-    m_vs.Refresh();
+    m_vs->setUnRefreshControl(true);
+    m_vs->move(SW() - 255, 0, 255, SH());
+    m_vs->setUnRefreshControl(false);
+    m_vs->Refresh();
     if (!m_sized) {
         m_sized = true;
-        FillFileList();
+        // A plain list keeps the items its host added before it was first sized.
+        if (m_listType != 0)
+            FillFileList();
     }
 }
 
-void qelListBox::ScrollChange(Currency& Value)
+void qelListBox::FollowBar(Fixed Value)
 {
-    if (m_itemBound <= m_visibleCount + m_topIndex + 1)
-        m_vs.setMax(Currency::fromInteger(m_itemBound - m_visibleCount));
-    const int64_t top = int64_t(roundHalfEven(Value.toDouble()));
-    m_topIndex = int32_t(top);
-    if (!m_hasLastScrollValue || top != m_lastScrollValue)
-        Refresh();
-    m_lastScrollValue = top;
-    m_hasLastScrollValue = true;
-}
-
-void qelListBox::ScrollScroll()
-{
-    m_topIndex = int32_t(roundHalfEven(m_vs.Value().toDouble()));
+    const int32_t top = int32_t(std::clamp<long>(roundHalfEven(Value.toDouble()), 1, LastTopIndex()));
+    if (top == m_topIndex)
+        return;
+    m_topIndex = top;
     Refresh();
 }
 

@@ -76,15 +76,12 @@ std::vector<std::string> qelListBox::CachedIconKeys() const
 
 void qelListBox::FillFileList()
 {
-    if (!m_sized || m_unRefreshControl || m_loading)
+    // A plain list holds its host's items: only a file listing is rebuilt.
+    if (!m_sized || m_unRefreshControl || m_loading || m_listType == 0)
         return;
     const bool U = m_unRefreshControl;
     m_unRefreshControl = true;
     Clear();
-    m_unRefreshControl = U;
-    if (m_listType == 0)
-        return;
-    m_unRefreshControl = true;
     clsFile::Result R;
     if (m_listType == 1)
         m_files.EnumFiles(m_path, R, false, m_showSystemFiles, m_showHiddenFiles, m_showReadOnlyFiles);
@@ -123,8 +120,21 @@ void qelListBox::ApplySort(int32_t SortType)
 {
     if (SortType == 2 || m_imageCurrent || m_loading || m_itemBound <= 1)
         return;
+    // The flags travel in the items through the sort and are read back from their new places.
+    for (int32_t i = 1; i <= m_items->Count(); ++i) {
+        if (const ItemRef item = m_items->Item(i)) {
+            item->setSelected(Flag(m_selectedFlags, i));
+            item->setChecked(Flag(m_checkedFlags, i));
+        }
+    }
     clsSort sorter;
     sorter.SortList(*m_items, SortType == 0);
+    for (int32_t i = 1; i <= m_items->Count(); ++i) {
+        if (const ItemRef item = m_items->Item(i)) {
+            SetFlag(m_selectedFlags, i, item->Selected());
+            SetFlag(m_checkedFlags, i, item->Checked());
+        }
+    }
     m_imageCurrent = true;
 }
 
@@ -160,14 +170,22 @@ void qelListBox::FillByFile(const std::string& File)
             start = at + 2;
         }
     }
+    const bool U = m_unRefreshControl;
+    const bool autoSort = m_acceptAutoSort;
     m_unRefreshControl = true;
+    m_acceptAutoSort = false;
     for (const auto& part : parts)
         AddItem(part, nullptr, "", -1);
-    m_unRefreshControl = false;
+    m_acceptAutoSort = autoSort;
+    if (autoSort) {
+        m_imageCurrent = false;
+        ApplySort(m_sorted);
+    }
+    m_unRefreshControl = U;
     Refresh();
 }
 
-void qelListBox::SaveToFile(const std::string& File) const
+bool qelListBox::SaveToFile(const std::string& File) const
 {
     std::string bytes;
     for (int32_t i = 1; i <= ListCount(); ++i) {
@@ -175,7 +193,7 @@ void qelListBox::SaveToFile(const std::string& File) const
             bytes += "\r\n";
         bytes += sys::encodeAnsi(List(i));
     }
-    sys::replaceFile(File, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
+    return sys::replaceFile(File, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
 }
 
 } // namespace qel

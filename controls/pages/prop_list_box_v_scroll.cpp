@@ -1,6 +1,6 @@
 #include "controls/pages/prop_list_box_v_scroll.h"
 #include "controls/extra/qel_list_box.h"
-#include "controls/pages/list_box_v_scroll.h"
+#include "controls/pages/private_scroll_members.h"
 #include "controls/pages/scroll_bar_design.h"
 
 namespace qel {
@@ -22,7 +22,7 @@ void propListBoxVScroll::LoadFromSelection()
     auto* list = dynamic_cast<qelListBox*>(&FirstSelected());
     if (!list)
         throw PageError("Object doesn't support this property or method: VScroll");
-    qelPrivateScroll settings = ListBoxVScroll(*list);
+    qelPrivateScroll settings = list->VScroll();
     const auto& members = PrivateScrollMembers();
     ReadFields([&](const std::string& member) { return members.read(settings, member); }, false);
 }
@@ -35,9 +35,9 @@ void propListBoxVScroll::ApplyToSelection()
         auto* list = dynamic_cast<qelListBox*>(c);
         if (!list)
             continue;
-        qelPrivateScroll settings = ListBoxVScroll(*list);
+        qelPrivateScroll settings = list->VScroll();
         WriteFields([&](const std::string& member, const MemberValue& v) { members.write(settings, member, v); }, false);
-        SetListBoxVScroll(*list, settings);
+        list->setVScroll(settings);
     }
 }
 

@@ -1,88 +1,11 @@
-#include "controls/extra/qel_list_box.h"
-#include "extra_fixture.h"
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
+#include "list_box_fixture.h"
+#include <functional>
 
 namespace qel::testing {
 namespace {
 
 using namespace plat::win;
-namespace fs = std::filesystem;
 using ItemRef = qelListBox::ItemRef;
-
-// A list 200 x 80 pixels (3000 x 1200 twips) at (100, 100), loaded from a stored layout.
-class ListBoxTest : public ExtraTest {
-protected:
-    qelListBox* list = nullptr;
-    std::vector<std::string> log;
-    fs::path scratch;
-
-    void SetUp() override
-    {
-        ExtraTest::SetUp();
-        scratch = fs::temp_directory_path() / ("qel_list_" + std::to_string(::getpid()) + "_"
-                                                  + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(scratch);
-        fs::create_directories(scratch);
-        PropertyBag stored;
-        stored.writeProperty("Sorted", int32_t(0), -1);
-        list = &place<qelListBox>("list", 100, 100, 200, 80, stored);
-        auto item = [this](const char* name) {
-            return [this, name](const ItemRef& Item) { log.push_back(std::string(name) + " " + (Item ? Item->Text() : "-")); };
-        };
-        list->ItemClick = item("ItemClick");
-        list->ItemDblClick = item("ItemDblClick");
-        list->ItemChek = item("ItemChek");
-        list->ItemUnCheck = item("ItemUnCheck");
-        list->MouseDown = [this](int& Button, int&, int&, int&, int&) { log.push_back("MouseDown " + std::to_string(Button)); };
-        list->MouseWheel = [this](int& Sens) { log.push_back("MouseWheel " + std::to_string(Sens)); };
-        show();
-    }
-    void TearDown() override { fs::remove_all(scratch); }
-
-    void addItems(int n, int height = 300)
-    {
-        for (int i = 1; i <= n; ++i) {
-            auto it = std::make_shared<qelListItem>();
-            it->setText("item" + std::to_string(i));
-            it->setHeight(height);
-            list->AddItem("", it);
-        }
-    }
-    // A press on item i (300 twips = 20 pixels each) at a pixel column.
-    void pressItem(int i, int x = 50, int button = 1)
-    {
-        const int y = 100 + (i - list->TopIndex()) * 20 + 10;
-        session.mouseMove(100 + x, y);
-        session.mouseDown(100 + x, y, button);
-        session.mouseUp(100 + x, y, button);
-        session.advance(600); // no double click with the next press
-    }
-    std::string flags()
-    {
-        std::string s;
-        for (int i = 1; i <= list->ListCount(); ++i)
-            s += list->Selected(i) ? '1' : '0';
-        return s;
-    }
-    std::vector<std::string> take() { return std::exchange(log, {}); }
-    std::string texts()
-    {
-        std::string s;
-        for (int i = 1; i <= list->ListCount(); ++i)
-            s += (i > 1 ? "," : "") + list->List(i);
-        return s;
-    }
-    std::string fileBytes(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-};
 
 TEST_F(ListBoxTest, DefaultsOfANewAndOfAStoredList)
 {
@@ -107,7 +30,8 @@ TEST_F(ListBoxTest, VisibleCountAndTheBar)
     EXPECT_EQ(list->ListCount(), 10);
     EXPECT_EQ(list->ItemBound(), 11);
     EXPECT_EQ(list->NewIndex(), 10);
-    EXPECT_EQ(list->VS().Max(), plat::forms::Currency::fromInteger(11));
+    // The bar ends where items 8 to 10 fill the list.
+    EXPECT_EQ(list->VS().Max(), plat::forms::Currency::fromInteger(8));
 }
 
 TEST_F(ListBoxTest, AddItemWithTextTakesTheListsLook)
@@ -131,17 +55,31 @@ TEST_F(ListBoxTest, AddItemWithTextTakesTheListsLook)
     EXPECT_EQ(list->List(1), "Apple");
 }
 
-TEST_F(ListBoxTest, AnInsertedItemTakesTheFlagsOfItsPosition)
+TEST_F(ListBoxTest, AnInsertedItemPushesTheFlagsDownWithTheirItems)
 {
     addItems(3);
     list->setChecked(1, true);
+    list->setSelected(3, true);
     list->AddItem("first", nullptr, "", 1);
-    EXPECT_EQ(list->List(1), "first");
-    EXPECT_TRUE(list->Item(1)->Checked());
-    EXPECT_EQ(list->List(2), "item1");
+    EXPECT_EQ(texts(), "first,item1,item2,item3");
+    EXPECT_FALSE(list->Item(1)->Checked());
+    EXPECT_TRUE(list->Item(2)->Checked());
+    EXPECT_TRUE(list->Item(4)->Selected());
+    EXPECT_EQ(flags(), "0001");
+    // A given item brings its own flags to the place it is inserted at, and they count.
+    auto marked = std::make_shared<qelListItem>();
+    marked->setText("marked");
+    marked->setSelected(true);
+    list->AddItem("", marked, "", 2);
+    EXPECT_EQ(texts(), "first,marked,item1,item2,item3");
+    EXPECT_EQ(flags(), "01001");
+    EXPECT_EQ(list->SelCount(), 1);
+    EXPECT_TRUE(list->RemoveItem(2));
+    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(flags(), "0001");
 }
 
-TEST_F(ListBoxTest, RemovingKeepsTheFlagsByPosition)
+TEST_F(ListBoxTest, RemovingMovesTheFlagsWithTheItems)
 {
     addItems(5);
     list->SelectAll();
@@ -151,12 +89,50 @@ TEST_F(ListBoxTest, RemovingKeepsTheFlagsByPosition)
     EXPECT_EQ(list->SelCount(), 4);
     list->InvertSelection();
     EXPECT_EQ(list->SelCount(), 1);
-    list->RemoveItem(2);
+    list->CheckAll();
+    list->setChecked(4, false);
+    EXPECT_TRUE(list->RemoveItem(2));
     EXPECT_EQ(list->SelCount(), 0);
-    EXPECT_EQ(flags(), "0100");
-    EXPECT_EQ(list->List(2), "item3");
-    list->RemoveItem(9); // nothing leaves the collection
-    EXPECT_EQ(list->ListCount(), 3);
+    EXPECT_EQ(flags(), "0000");
+    EXPECT_EQ(texts(), "item1,item3,item4,item5");
+    EXPECT_TRUE(list->Checked(2));
+    EXPECT_FALSE(list->Checked(3)); // item4 took its cleared check mark along
+    EXPECT_EQ(list->CheckCount(), 4); // the Checked Let does not count
+}
+
+TEST_F(ListBoxTest, RemovingOutsideTheListChangesNothingAndSaysSo)
+{
+    addItems(4);
+    for (int32_t bad : {9, 5, 0, -1}) {
+        EXPECT_FALSE(list->RemoveItem(bad)) << bad;
+        EXPECT_EQ(list->ListCount(), 4) << bad;
+        EXPECT_EQ(list->ItemBound(), 5) << bad;
+    }
+    const fs::path f = scratch / "kept.txt";
+    EXPECT_TRUE(list->SaveToFile(f.string()));
+    EXPECT_EQ(fileBytes(f), "item1\r\nitem2\r\nitem3\r\nitem4");
+    list->AddItem("item5");
+    EXPECT_EQ(list->List(5), "item5");
+    EXPECT_EQ(list->ListCount(), 5);
+}
+
+TEST_F(ListBoxTest, SortingTakesTheFlagsAlongWithTheItems)
+{
+    for (const char* t : {"pear", "Apple", "apple", "banana"})
+        list->AddItem(t);
+    list->setSelected(1, true); // pear
+    list->setChecked(3, true);  // apple
+    list->SortItems(0);
+    EXPECT_EQ(texts(), "Apple,apple,banana,pear");
+    EXPECT_EQ(flags(), "0001");
+    EXPECT_TRUE(list->Checked(2));
+    EXPECT_FALSE(list->Checked(3));
+    list->SortItems(1);
+    EXPECT_EQ(texts(), "pear,banana,apple,Apple");
+    EXPECT_EQ(flags(), "1000");
+    EXPECT_TRUE(list->Checked(3));
+    // What is drawn as selected is pear's row.
+    EXPECT_EQ(imagePixel(list->hwnd(), 100, 10), 0xFFDDBCu);
 }
 
 TEST_F(ListBoxTest, ClearKeepsTopIndex)
@@ -205,18 +181,53 @@ TEST_F(ListBoxTest, ShiftAndCtrlPresses)
     session.keyDown(VK_SHIFT);
     pressItem(3); // below the anchor: 2 to 3
     EXPECT_EQ(flags(), "011");
-    EXPECT_EQ(list->Anchor(), 2);
+    EXPECT_EQ(list->Anchor(), 1);
     session.keyUp(VK_SHIFT);
     pressItem(2);
     session.keyDown(VK_SHIFT);
-    pressItem(2); // the anchor itself also selects the item above
-    EXPECT_EQ(flags(), "110");
+    pressItem(2); // the anchor itself: only the anchor
+    EXPECT_EQ(flags(), "010");
     session.keyUp(VK_SHIFT);
     session.keyDown(VK_CONTROL);
     pressItem(1); // only that item, the anchor stays
-    EXPECT_EQ(flags(), "010");
+    EXPECT_EQ(flags(), "110");
+    pressItem(2);
+    EXPECT_EQ(flags(), "100");
     EXPECT_EQ(list->Anchor(), 1);
     session.keyUp(VK_CONTROL);
+}
+
+TEST_F(ListBoxTest, ShiftPressesSelectFromTheAnchorToThePressedItem)
+{
+    struct Case {
+        int anchor;
+        std::vector<int> shiftPresses;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {1, {3}, "1110"},
+        {3, {1}, "1110"},
+        {2, {2}, "0100"},
+        {1, {4}, "1111"},
+        {4, {2}, "0111"},
+        // The anchor stays where the plain press put it; each range adds to the selection.
+        {2, {3, 1}, "1110"},
+        {2, {4, 4}, "0111"},
+        {3, {4, 1}, "1111"},
+    };
+    addItems(4);
+    for (const Case& c : cases) {
+        std::string label = "anchor " + std::to_string(c.anchor) + ", shift on";
+        for (int h : c.shiftPresses)
+            label += " " + std::to_string(h);
+        pressItem(c.anchor);
+        session.keyDown(VK_SHIFT);
+        for (int h : c.shiftPresses)
+            pressItem(h);
+        session.keyUp(VK_SHIFT);
+        EXPECT_EQ(flags(), c.selected) << label;
+        EXPECT_EQ(list->Anchor(), c.anchor - 1) << label;
+    }
 }
 
 TEST_F(ListBoxTest, CheckBoxPressesWithAnyButtonAndHotTracking)
@@ -327,6 +338,71 @@ TEST_F(ListBoxTest, TextFileRoundTrips)
     list->AddItem("中文 a\rb");
     list->SaveToFile(f.string());
     EXPECT_EQ(fileBytes(f), "\xD6\xD0\xCE\xC4 a\rb");
+    // Chinese text in the ANSI code page, lines ended by CR LF, reads back as it was written.
+    list->Clear();
+    std::ofstream(f, std::ios::binary) << "\xD6\xD0\xCE\xC4 a\rb\r\n\xB1\xC8\xC8\xFC\r\nend";
+    list->FillByFile(f.string());
+    EXPECT_EQ(texts(), "中文 a\rb,比赛,end");
+    EXPECT_TRUE(list->SaveToFile(f.string()));
+    EXPECT_EQ(fileBytes(f), "\xD6\xD0\xCE\xC4 a\rb\r\n\xB1\xC8\xC8\xFC\r\nend");
+}
+
+TEST_F(ListBoxTest, SavingIntoAMissingFolderReportsFailure)
+{
+    list->AddItem("a");
+    const fs::path f = scratch / "missing" / "list.txt";
+    EXPECT_FALSE(list->SaveToFile(f.string()));
+    EXPECT_FALSE(fs::exists(f));
+    EXPECT_TRUE(list->SaveToFile((scratch / "list.txt").string()));
+}
+
+TEST_F(ListBoxTest, FillingFromAFileKeepsTheHostsUnRefreshControl)
+{
+    const fs::path f = scratch / "list.txt";
+    std::ofstream(f, std::ios::binary) << "a\r\nb";
+    const Color before = imagePixel(list->hwnd(), 100, 10);
+    list->setUnRefreshControl(true);
+    list->FillByFile(f.string());
+    EXPECT_TRUE(list->UnRefreshControl());
+    EXPECT_EQ(texts(), "a,b");
+    EXPECT_EQ(imagePixel(list->hwnd(), 100, 10), before); // nothing drawn
+    list->setUnRefreshControl(false);
+    list->FillByFile(f.string());
+    EXPECT_FALSE(list->UnRefreshControl());
+    EXPECT_EQ(texts(), "a,b,a,b");
+}
+
+TEST_F(ListBoxTest, FillingFromAFileWithAutoSortSortsOnceAtTheEnd)
+{
+    // The quicksort is not stable: equal texts end in an order that depends on how often and
+    // from which order it ran, which the items' Index (their number when added) shows.
+    const char* lines = "b\r\na\r\nb\r\na\r\nc\r\na\r\nb\r\na";
+    const fs::path f = scratch / "list.txt";
+    std::ofstream(f, std::ios::binary) << lines;
+    auto indexes = [](qelListBox& l) {
+        std::string s;
+        for (int i = 1; i <= l.ListCount(); ++i)
+            s += l.List(i) + std::to_string(l.Item(i)->Index()) + " ";
+        return s;
+    };
+    // Sorting once, after all lines are in.
+    qelListBox& once = place<qelListBox>("once", 400, 100, 200, 80);
+    once.setSorted(0);
+    once.FillByFile(f.string());
+    once.SortItems(0);
+    // Sorting after every added item, as AddItem with AcceptAutoSort does.
+    qelListBox& every = place<qelListBox>("every", 400, 200, 200, 80);
+    every.setSorted(0);
+    every.setAcceptAutoSort(true);
+    for (const char* t : {"b", "a", "b", "a", "c", "a", "b", "a"})
+        every.AddItem(t);
+    ASSERT_NE(indexes(once), indexes(every)) << "the lines must tell one sort from many";
+
+    list->setSorted(0);
+    list->setAcceptAutoSort(true);
+    list->FillByFile(f.string());
+    EXPECT_EQ(texts(), "a,a,a,a,b,b,b,c");
+    EXPECT_EQ(indexes(*list), indexes(once));
 }
 
 TEST_F(ListBoxTest, FileModeListsTheFolderWithIcons)
@@ -367,14 +443,34 @@ TEST_F(ListBoxTest, FileModeWithoutIconsShowsNamesOrPaths)
     EXPECT_EQ(list->List(1), "/");
 }
 
-TEST_F(ListBoxTest, IconSizeOnAPlainListEmptiesItWithoutRedrawing)
+TEST_F(ListBoxTest, FileModeSettingsOnAPlainListKeepItsItems)
 {
+    const std::vector<std::pair<const char*, std::function<void()>>> settings = {
+        {"IconSize", [this] { list->setIconSize(32); }},
+        {"Path", [this] { list->setPath(scratch.string()); }},
+        {"ShowHiddenFiles", [this] { list->setShowHiddenFiles(false); }},
+        {"ShowSystemFiles", [this] { list->setShowSystemFiles(false); }},
+        {"ShowReadOnlyFiles", [this] { list->setShowReadOnlyFiles(false); }},
+        {"DisplayFileIcons", [this] { list->setDisplayFileIcons(false); }},
+        {"DisplayEntirePath", [this] { list->setDisplayEntirePath(true); }},
+    };
+    std::ofstream(scratch / "a.txt") << "x";
     addItems(3);
-    const Color before = imagePixel(list->hwnd(), 100, 10);
     list->setSelected(1, true);
-    list->setIconSize(32);
+    list->Refresh();
+    for (const auto& [name, set] : settings) {
+        set();
+        EXPECT_EQ(texts(), "item1,item2,item3") << name;
+        EXPECT_TRUE(list->Selected(1)) << name;
+        EXPECT_EQ(imagePixel(list->hwnd(), 100, 10), 0xFFDDBCu) << name;
+    }
+    EXPECT_EQ(list->IconSize(), 32);
+    EXPECT_EQ(list->Path(), scratch.string());
+    // Turning file mode on lists the folder; back to a plain list takes the listing away.
+    list->setListType(1);
+    EXPECT_EQ(texts(), (scratch / "a.txt").string());
+    list->setListType(0);
     EXPECT_EQ(list->ListCount(), 0);
-    EXPECT_EQ(imagePixel(list->hwnd(), 100, 10), before);
 }
 
 TEST_F(ListBoxTest, HeightIsAtLeast800Twips)
