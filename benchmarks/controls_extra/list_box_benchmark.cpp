@@ -164,6 +164,24 @@ void BM_ListBoxFillByFile(benchmark::State& state)
 }
 BENCHMARK(BM_ListBoxFillByFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// AddItem with AcceptAutoSort sorts after every item: the cost FillByFile avoids by sorting once.
+void BM_ListBoxAddItemWithAutoSort(benchmark::State& state)
+{
+    std::vector<std::string> texts = shuffledTexts();
+    texts.resize(size_t(state.range(0)));
+    std::optional<ListBoxBench> bench;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.reset();
+        bench.emplace();
+        bench->list->setAcceptAutoSort(true);
+        state.ResumeTiming();
+        bench->fill(texts);
+    }
+    bench.reset();
+}
+BENCHMARK(BM_ListBoxAddItemWithAutoSort)->Arg(5000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_ListBoxSortItems(benchmark::State& state)
 {
     ListBoxBench bench;
