@@ -47,12 +47,13 @@ bool EditBuffer::replaceSelection(std::u32string_view insertion, bool limited, b
     if (!m_multiLine)
         insertion = firstLine(insertion);
     int start = selectionStart(), end = selectionEnd();
+    m_insertionCut = false;
     if (limited && m_maxLength > 0) {
-        int room = m_maxLength - (length() - (end - start));
-        if (room <= 0)
-            insertion = {};
-        else if (int(insertion.size()) > room)
+        const int room = std::max(0, m_maxLength - (length() - (end - start)));
+        if (int(insertion.size()) > room) {
             insertion = insertion.substr(0, size_t(room));
+            m_insertionCut = true;
+        }
     }
     if (insertion.empty() && start == end)
         return false;

@@ -34,6 +34,8 @@ public:
     // Editing: each returns whether the text changed, and may be undone.
     // `typing` groups a run of typed characters into one undo step.
     bool replaceSelection(std::u32string_view insertion, bool limited, bool typing = false);
+    // Whether the last limited replaceSelection dropped characters for want of room.
+    bool insertionCut() const { return m_insertionCut; }
     bool deleteBackward();
     bool deleteForward();
     // Swaps the text with the one before the last edit (a second undo redoes).
@@ -65,6 +67,7 @@ private:
     int m_undoAnchor = 0;
     bool m_canUndo = false;
     bool m_typing = false;
+    bool m_insertionCut = false;
 };
 
 } // namespace plat::forms

@@ -481,12 +481,20 @@ bool EditField::character(char32_t c)
     if (c == 13) {
         if (!m_multiLine)
             return false;
-        return afterEdit(m_buffer.replaceSelection(U"\r\n", true, false));
+        return insertLimited(U"\r\n", false);
     }
     if (c < 32 || c == 127)
         return false;
     char32_t one[1] = {c};
-    return afterEdit(m_buffer.replaceSelection(std::u32string_view(one, 1), true, true));
+    return insertLimited(std::u32string_view(one, 1), true);
+}
+
+bool EditField::insertLimited(std::u32string_view text, bool typing)
+{
+    const bool changed = afterEdit(m_buffer.replaceSelection(text, true, typing));
+    if (m_buffer.insertionCut() && onLimitReached)
+        onLimitReached();
+    return changed;
 }
 
 bool EditField::copy()
@@ -509,7 +517,7 @@ bool EditField::paste()
 {
     if (m_locked || !Clipboard::hasText())
         return false;
-    return afterEdit(m_buffer.replaceSelection(gfx::decodeUtf8(Clipboard::getText()), true));
+    return insertLimited(gfx::decodeUtf8(Clipboard::getText()), false);
 }
 
 bool EditField::undo()

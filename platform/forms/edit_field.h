@@ -81,6 +81,8 @@ public:
 
     // The user changed the text (typing, deleting, cut, paste, undo).
     std::function<void()> onUserChange;
+    // Typed or pasted characters found no room within the maximum length and were dropped.
+    std::function<void()> onLimitReached;
     // Something visible changed outside an input the owner is handling (the caret blinked,
     // a scroll-bar arrow repeated): the owner draws again.
     std::function<void()> onRedraw;
@@ -127,6 +129,8 @@ private:
     void ensureCaretVisible();
     void afterMove(bool keepGoal = false);
     bool afterEdit(bool changed);
+    // Inserts in place of the selection within the maximum length; tells when some had no room.
+    bool insertLimited(std::u32string_view text, bool typing);
     void restartBlink();
     void stopBlink();
     void redraw();

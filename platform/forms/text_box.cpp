@@ -16,11 +16,35 @@ TextBox::TextBox()
 {
     m_field.onUserChange = [this] { raiseChange(); };
     m_field.onRedraw = [this] { redraw(); };
+    m_field.onLimitReached = [this] { flash(); };
     m_field.setFont(openFont(m_font));
     applyLook();
 }
 
-TextBox::~TextBox() { m_field.detach(); }
+TextBox::~TextBox()
+{
+    endFlash();
+    m_field.detach();
+}
+
+void TextBox::flash()
+{
+    if (!hwnd() || !IsWindow(hwnd()))
+        return;
+    m_flashing = true;
+    redraw();
+    SetTimer(hwnd(), TimerId(reinterpret_cast<uintptr_t>(&m_flashing)), kFlashMs, [this](HWND, TimerId) {
+        endFlash();
+        redraw();
+    });
+}
+
+void TextBox::endFlash()
+{
+    if (m_flashing && hwnd() && WindowSystem::current() && IsWindow(hwnd()))
+        KillTimer(hwnd(), TimerId(reinterpret_cast<uintptr_t>(&m_flashing)));
+    m_flashing = false;
+}
 
 void TextBox::raiseChange()
 {
@@ -146,10 +170,14 @@ void TextBox::paintWindow(gfx::DeviceContext& dc)
 {
     drawBorder(dc, dc.surface().rect(), m_borderStyle, m_appearance);
     m_field.draw(dc);
+    if (m_flashing)
+        dc.invertRect(m_field.rect());
 }
 
 void TextBox::focusChanged(bool gained)
 {
+    if (gained && m_selectsOnFocus)
+        m_field.selectAll();
     m_field.focusChanged(gained);
     sys().backend().setTextInput(gained && !m_locked);
 }
@@ -162,12 +190,15 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         layOut();
         return 0;
-    case WM_LBUTTONDOWN:
-        if (GetFocus() != hwnd)
+    case WM_LBUTTONDOWN: {
+        const bool focusing = GetFocus() != hwnd;
+        if (focusing)
             setFocus();
-        if (alive())
+        // The press that gave the focus keeps the text it selected.
+        if (alive() && !(focusing && m_selectsOnFocus && GetFocus() == hwnd))
             m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
         break;
+    }
     case WM_LBUTTONDBLCLK:
         m_field.doubleClick(p);
         break;
@@ -187,6 +218,7 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_DESTROY:
+        endFlash();
         m_field.detach();
         return DefWindowProc(hwnd, msg, wParam, lParam);
     default:

@@ -16,6 +16,9 @@ namespace plat::forms {
 // Events: KeyDown, KeyPress and KeyUp come first and take their codes by reference (0 drops
 // the key: nothing is inserted or done); Change follows every change of the text, by the
 // user or by code.
+//
+// Characters typed or pasted beyond MaxLength are dropped, and the field flashes so that the
+// refusal shows.
 class TextBox : public InputControl, public MouseEvents {
 public:
     TextBox();
@@ -37,6 +40,14 @@ public:
     void setSelLength(int characters) { m_field.setSelLength(characters); }
     std::string selText() const { return m_field.selText(); }
     void setSelText(const std::string& text);
+    void selectAll() { m_field.selectAll(); }
+    // Whenever the box takes the focus (Tab, a click, code) its whole text is selected, so that
+    // what is typed next replaces it; a click into the box that has the focus places the caret.
+    bool selectsOnFocus() const { return m_selectsOnFocus; }
+    void setSelectsOnFocus(bool on) { m_selectsOnFocus = on; }
+    // The field shows inverted for a moment after a refused character.
+    static constexpr int kFlashMs = 150;
+    bool flashing() const { return m_flashing; }
     // 0 left, 1 right, 2 centre.
     int alignment() const { return m_alignment; }
     void setAlignment(int alignment);
@@ -87,6 +98,8 @@ protected:
 private:
     void applyLook();
     void raiseChange();
+    void flash();
+    void endFlash();
 
     EditField m_field;
     int m_maxLength = 0;
@@ -101,6 +114,8 @@ private:
     FontDesc m_font;
     int m_borderStyle = 1;
     int m_appearance = 1;
+    bool m_selectsOnFocus = false;
+    bool m_flashing = false;
 };
 
 } // namespace plat::forms

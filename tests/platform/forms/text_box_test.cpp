@@ -218,6 +218,67 @@ TEST_F(TextBoxTest, MaxLengthLimitsTypingAndPastingButNotCode)
     EXPECT_EQ(box->text(), "12345");
 }
 
+TEST_F(TextBoxTest, CharactersRefusedForWantOfRoomFlashTheField)
+{
+    box->setMaxLength(2);
+    session.type("75");
+    EXPECT_FALSE(box->flashing()) << "typing within the limit";
+    // A point of the field right of the text.
+    const gfx::Rect r = screenRectOf(*box);
+    const int x = r.right - 8, y = r.top + r.height() / 2;
+    const gfx::Color shown = screenAt(x, y);
+    session.type("3");
+    EXPECT_EQ(box->text(), "75");
+    EXPECT_TRUE(box->flashing());
+    EXPECT_EQ(screenAt(x, y), ~shown & 0xFFFFFFu) << "the field shows inverted";
+    session.advance(TextBox::kFlashMs);
+    EXPECT_FALSE(box->flashing());
+    EXPECT_EQ(screenAt(x, y), shown);
+    // A paste cut short flashes too; one that fits does not.
+    Clipboard::setText("123");
+    press(VK_HOME);
+    press(VK_RIGHT, 1);
+    press('V', 2);
+    EXPECT_EQ(box->text(), "15");
+    EXPECT_TRUE(box->flashing());
+    session.advance(TextBox::kFlashMs);
+    Clipboard::setText("4");
+    press(VK_HOME, 0);
+    press(VK_RIGHT, 1);
+    press('V', 2);
+    EXPECT_EQ(box->text(), "45");
+    EXPECT_FALSE(box->flashing());
+}
+
+TEST_F(TextBoxTest, ABoxThatSelectsOnFocusIsTypedOverAfterTabAClickOrCode)
+{
+    other->setText("1234");
+    other->setSelectsOnFocus(true);
+    press(VK_TAB);
+    ASSERT_EQ(GetFocus(), other->hwnd());
+    EXPECT_EQ(other->selText(), "1234");
+    session.type("9");
+    EXPECT_EQ(other->text(), "9");
+
+    box->setFocus();
+    session.settle();
+    clickAt(*other, 5, 10);
+    EXPECT_EQ(other->selText(), "9") << "the click that gives the focus keeps the text selected";
+    session.advance(600);
+    clickAt(*other, 5, 10);
+    EXPECT_EQ(other->selLength(), 0) << "a click in the box that has the focus places the caret";
+
+    box->setFocus();
+    other->setFocus();
+    session.settle();
+    EXPECT_EQ(other->selText(), "9");
+    // A box that does not ask for it keeps its caret where it was.
+    box->setText("ab");
+    box->setFocus();
+    session.settle();
+    EXPECT_EQ(box->selLength(), 0);
+}
+
 TEST_F(TextBoxTest, ALockedBoxReportsKeysButKeepsItsText)
 {
     // A key-catching box: the key goes to KeyDown and never into the text.
