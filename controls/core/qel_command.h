@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/core/push_button_base.h"
+#include "platform/window/api.h"
 
 namespace qel {
 
@@ -17,6 +18,18 @@ namespace qel {
 class qelCommand : public PushButtonBase {
 public:
     std::string className() const override { return "qelCommand"; }
+
+protected:
+    // A press takes the focus before Click runs, so a Click that gives the focus to another
+    // control (the box to type into next) keeps it there.
+    bool takesFocusWhenPressed() const override { return true; }
+    void OnMouseButton(plat::win::UINT msg, MouseEventArgs& args) override
+    {
+        const bool press = msg == plat::win::WM_LBUTTONDOWN || msg == plat::win::WM_RBUTTONDOWN || msg == plat::win::WM_MBUTTONDOWN;
+        if (press && hwnd() && plat::win::GetFocus() != hwnd())
+            setFocus();
+        PushButtonBase::OnMouseButton(msg, args);
+    }
 };
 
 } // namespace qel

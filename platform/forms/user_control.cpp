@@ -79,7 +79,7 @@ LRESULT UserControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         // A click gives the control the focus, as the host does for any control that takes it.
-        if (canTakeFocus() && GetFocus() != hwnd)
+        if (canTakeFocus() && !takesFocusWhenPressed() && GetFocus() != hwnd)
             setFocus();
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_PAINT:

@@ -45,6 +45,9 @@ public:
 protected:
     // The control takes the focus by default; one that never should says so here.
     bool canTakeFocus() const override { return true; }
+    // A press gives the control the focus once the control's own handling of it is over; a
+    // control that takes the focus itself, before its events run, says so here.
+    virtual bool takesFocusWhenPressed() const { return false; }
     void setContainerControl(bool on) { m_containerControl = on; }
 
     virtual void onPaint() {}

@@ -340,6 +340,10 @@ HWND WindowSystem::nextInTabOrder(HWND from, bool forward) const
 void WindowSystem::moveFocus(HWND from, bool forward)
 {
     postTask([this, from, forward] {
+        // The focus was placed elsewhere meanwhile (a handler gave it to the control to use
+        // next): that choice stands.
+        if (from && focus() != from)
+            return;
         HWND next = nextInTabOrder(from, forward);
         if (next)
             setFocus(next);
