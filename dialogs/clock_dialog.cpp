@@ -37,21 +37,33 @@ forms::TextBox& ClockDialog::secondsBox() const { return get<forms::TextBox>("T1
 void ClockDialog::loadDialog()
 {
     for (forms::TextBox* box : {&minutesBox(), &secondsBox()}) {
-        box->onChange = [this] { checkBoxes(); };
-        box->onKeyPress = [](int& keyAscii) { numericKeyFilter(keyAscii); };
+        box->onChange = [this] {
+            if (!m_filling)
+                m_edited = true;
+            checkBoxes();
+        };
+        makeNumberBox(*box);
     }
     get<qel::qelCommand>("newtime").Click = [this] { cltime(); };
-    get<qel::qelCommand>("motime").Click = [this] { showSeconds(user().periodLength); };
+    get<qel::qelCommand>("motime").Click = [this] {
+        showSeconds(user().periodLength);
+        m_edited = true;
+    };
     get<qel::qelCommand>("ok").Click = [this] { apply(); };
     get<qel::qelCommand>("qelCommand2").Click = [this] { unload(); };
     cltime();
 }
 
-void ClockDialog::cltime() { showSeconds(user().clockSeconds); }
+void ClockDialog::cltime()
+{
+    showSeconds(user().clockSeconds);
+    m_edited = false;
+}
 
 // Each assignment goes through the change rule, so a clock of an hour or more shows "00" minutes.
 void ClockDialog::showSeconds(int32_t seconds)
 {
+    m_filling = true;
     if (seconds < 60) {
         minutesBox().setText("00");
         secondsBox().setText(seconds < 0 ? "00" : std::to_string(seconds));
@@ -59,6 +71,7 @@ void ClockDialog::showSeconds(int32_t seconds)
         minutesBox().setText(std::to_string(seconds / 60));
         secondsBox().setText(std::to_string(seconds % 60));
     }
+    m_filling = false;
 }
 
 void ClockDialog::checkBoxes()
@@ -68,7 +81,7 @@ void ClockDialog::checkBoxes()
             continue;
         box->setText("00");
         if (visible())
-            box->setFocus();
+            focusWholeText(*box);
         return;
     }
 }
@@ -80,8 +93,12 @@ void ClockDialog::apply()
     if (!minutes || !seconds || (*minutes == 0 && *seconds == 0))
         return;
     hide();
-    user().clockSeconds = *minutes * 60 + *seconds;
-    scoreboard::ResetClockDisplay();
+    // Boxes that still show the clock as it was read would put a running clock back by the
+    // time the dialog stood open.
+    if (m_edited) {
+        user().clockSeconds = *minutes * 60 + *seconds;
+        scoreboard::ResetClockDisplay();
+    }
     unload();
 }
 

@@ -67,15 +67,7 @@ void KeyDialog::loadDialog()
     get<qel::qelCommand>("qel2").Click = [this] { unload(); };
 }
 
-// A code the table has no name for is still a key: its box shows the code.
-void KeyDialog::showKey(int index)
-{
-    const int16_t code = m_editedKeys[size_t(index)];
-    std::string text = ballkey(code);
-    if (text.empty() && isKeyCode(code))
-        text = "键码 " + std::to_string(code);
-    get<forms::TextBox>("T1", index).setText(text);
-}
+void KeyDialog::showKey(int index) { get<forms::TextBox>("T1", index).setText(ballkey(m_editedKeys[size_t(index)])); }
 
 void KeyDialog::sKey(int16_t keyCode, int16_t index)
 {
@@ -103,9 +95,9 @@ void KeyDialog::capture(int index, int keyCode)
     showKey(index);
 }
 
+// The defaults are an edit like any other: only "应用" puts them in force.
 void KeyDialog::defaults()
 {
-    putInForce(kDefaultKeys);
     m_editedKeys = kDefaultKeys;
     for (int i = 0; i < kActionCount; ++i)
         showKey(i);
@@ -128,7 +120,7 @@ void KeyDialog::apply()
 {
     if (const int unusable = firstUnusableKey(); unusable >= 0) {
         forms::msgBox("快捷键未设置好!", forms::vbOKOnly | forms::vbInformation, "");
-        focusLater("T1", unusable);
+        focusOn("T1", unusable);
         return;
     }
     hide();

@@ -9,9 +9,9 @@ namespace dialogs {
 
 // The shortcut-key dialog `m6`: the five keys of a match (start/pause, team A +1 and -1, team B
 // +1 and -1), each chosen by pressing it while its box `T1(i)` has the focus. A key taken for one
-// action is released from the action that held it. "默认值" puts the default keys in force at
-// once; "应用" puts the five keys in force and writes the four score keys to date\keyconfig.db;
-// "取消" closes. "应用" refuses, with "快捷键未设置好!", while an action has no key or two
+// action is released from the action that held it. "默认值" shows the default keys in the boxes;
+// "应用" puts the five keys in force and writes the four score keys to date\keyconfig.db;
+// "取消" closes and keeps the keys that were in force. "应用" refuses, with "快捷键未设置好!", while an action has no key or two
 // actions share one.
 class KeyDialog : public SetupDialogForm {
 public:

@@ -1,5 +1,6 @@
 #include "dialogs/number_box.h"
 
+#include "platform/forms/text_box.h"
 #include "platform/system/conversions.h"
 
 #include <limits>
@@ -12,6 +13,18 @@ void numericKeyFilter(int& keyAscii)
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
     if (!control && !digit)
         keyAscii = 0;
+}
+
+void makeNumberBox(plat::forms::TextBox& box)
+{
+    box.onKeyPress = [](int& keyAscii) { numericKeyFilter(keyAscii); };
+    box.setSelectsOnFocus(true);
+}
+
+void focusWholeText(plat::forms::TextBox& box)
+{
+    box.setFocus();
+    box.selectAll();
 }
 
 std::optional<int32_t> wholeNumber(std::string_view text)

@@ -3,7 +3,18 @@
 #include <optional>
 #include <string_view>
 
+namespace plat::forms {
+class TextBox;
+}
+
 namespace dialogs {
+
+// Makes a text box of a dialog a number box: the key filter below, and its whole text selected
+// whenever it takes the focus (opening, Tab, a click), so typing replaces the number.
+void makeNumberBox(plat::forms::TextBox& box);
+// Gives a number box the focus with its whole text selected, also when it has the focus already
+// (a box put back to its default while the operator types in it).
+void focusWholeText(plat::forms::TextBox& box);
 
 // The KeyPress filter of the dialogs' number boxes: the digits and the control characters
 // (Backspace, the clipboard keys) pass; any other character is refused by setting its code to 0.

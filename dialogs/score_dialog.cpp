@@ -37,7 +37,7 @@ void ScoreDialog::loadDialog()
     scoreBox(0).setText(std::to_string(s.scoreA));
     scoreBox(1).setText(std::to_string(s.scoreB));
     for (int i : {0, 1})
-        scoreBox(i).onKeyPress = [](int& keyAscii) { numericKeyFilter(keyAscii); };
+        makeNumberBox(scoreBox(i));
     get<qel::qelCommand>("cleacommd").Click = [this] {
         scoreBox(0).setText("0");
         scoreBox(1).setText("0");
@@ -53,7 +53,7 @@ void ScoreDialog::apply()
         forms::TextBox& box = scoreBox(i);
         const std::optional<int32_t> score = wholeNumber(box.text());
         if (!score || *score < 0 || *score > kMaxScore) {
-            focusLater("T1", i);
+            focusOn("T1", i);
             return;
         }
         scores[size_t(i)] = int16_t(*score);

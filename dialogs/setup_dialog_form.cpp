@@ -45,20 +45,14 @@ void SetupDialogForm::onLoad()
     loadDialog();
 }
 
-void SetupDialogForm::focusLater(std::string name, int index)
+void SetupDialogForm::focusOn(std::string_view name, int index)
 {
-    plat::win::sys().postTask([this, name = std::move(name), index, hwnd = hwnd()] {
-        if (!isLoaded() || this->hwnd() != hwnd)
-            return;
-        forms::Control* control = find(name, index);
-        if (!control)
-            return;
-        control->setFocus();
-        if (auto* box = dynamic_cast<forms::TextBox*>(control)) {
-            box->setSelStart(0);
-            box->setSelLength(int(box->text().size()));
-        }
-    });
+    forms::Control* control = index < 0 ? find(name) : find(name, index);
+    if (!control)
+        return;
+    control->setFocus();
+    if (auto* box = dynamic_cast<forms::TextBox*>(control))
+        box->selectAll();
 }
 
 void SetupDialogForm::onResize() { drawFrame(); }

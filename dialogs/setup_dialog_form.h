@@ -2,6 +2,7 @@
 #include "platform/forms/form.h"
 
 #include <string>
+#include <string_view>
 
 namespace dialogs {
 
@@ -28,10 +29,9 @@ protected:
     void onLoad() final;
     // The dialog copies the match state into its controls.
     virtual void loadDialog() {}
-    // Gives a control the focus once the current message is handled: a button pressed takes the
-    // focus only after its Click, so a Click that refuses points at the box to mend this way.
-    // The text of a text box is selected too.
-    void focusLater(std::string name, int index = -1);
+    // Gives a control the focus (a Click that refuses points at the box to mend this way); the
+    // text of a text box is selected, so typing replaces it.
+    void focusOn(std::string_view name, int index = -1);
 
     void onResize() override;
     void onMouseDown(int button, int shift, double x, double y) override;

@@ -4,6 +4,7 @@
 #include "scoreboard/board_form.h"
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_state.h"
+#include "scoreboard/roster_loader.h"
 
 #include "controls/core/qel_check.h"
 #include "controls/core/qel_command.h"
@@ -212,6 +213,27 @@ void TeamsDialog::apply()
     if (auto* reload = boardControl<forms::Timer>("Timer12"))
         reload->setEnabled(true);
     unload();
+}
+
+void TeamsDialog::followMatchTeam(const std::string& oldName, const std::string& newName)
+{
+    for (const char* name : {"Combo1", "Combo2"})
+        if (auto* combo = part<forms::ComboBox>(name); combo && combo->text() == oldName)
+            combo->setText(newName);
+    scoreboard::MatchState& s = user();
+    bool followed = false;
+    for (std::string* team : {&s.teamNameA, &s.teamNameB}) {
+        if (*team == oldName) {
+            *team = newName;
+            followed = true;
+        }
+    }
+    if (!followed)
+        return;
+    scoreboard::ShowTeamNames();
+    // The board's roster goes with the name, before its next reload could make an empty file
+    // of the old one.
+    scoreboard::LoadRosters();
 }
 
 void showTeamsDialog()

@@ -60,6 +60,9 @@ private:
     void pickColor(int index);
     void defaultColors();
     void apply();
+    // A match team whose file was renamed or deleted follows it: the match, the board and the
+    // match-team lists take the new name, or no team (an empty name) for a deleted one.
+    void followMatchTeam(const std::string& oldName, const std::string& newName);
 
     // --- the roster editor (teams_dialog_editor.cpp) ---
     // Editor open for a new team: boxes enabled and emptied, the roster emptied.

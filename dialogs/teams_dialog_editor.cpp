@@ -173,6 +173,7 @@ void TeamsDialog::newOrEdit()
         setEnabled("commsave", true);
         setShown("nosave", true);
         setEnabled("delball", false);
+        focus("T1", 0);
     }
 }
 
@@ -311,6 +312,7 @@ void TeamsDialog::saveTeam()
     }
     if (renamed) {
         sys::deleteFile(teamFile(m_editedTeamName));
+        followMatchTeam(m_editedTeamName, name);
         m_editingTeam = false;
         setNewEditCaption("新增");
         setEnabled("newadd", true);
@@ -334,6 +336,7 @@ void TeamsDialog::deleteTeam()
     if (!sys::fileExists(file) || !confirm("是否要删除球队: " + name + " 的配置文件？"))
         return;
     sys::deleteFile(file);
+    followMatchTeam(name, "");
     setNewEditCaption("新增");
     setEnabled("newadd", true);
     setEnabled("commsave", false);

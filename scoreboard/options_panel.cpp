@@ -1,4 +1,5 @@
 #include "scoreboard/options_panel.h"
+#include "scoreboard/settings_store.h"
 
 #include "scoreboard/form_parts.h"
 #include "scoreboard/logo_chooser.h"
@@ -12,7 +13,6 @@
 #include "platform/forms/message_box.h"
 #include "platform/forms/text_box.h"
 #include "platform/system/conversions.h"
-#include "platform/window/api.h"
 
 #include <array>
 
@@ -69,6 +69,7 @@ void OptionsPanel::connect()
         forms::TextBox* text = box(index);
         if (!text)
             continue;
+        text->setSelectsOnFocus(true);
         text->onChange = [this] { settxtChange(); };
         text->onKeyPress = [this](int& keyAscii) { settxtKeyPress(keyAscii); };
         // The focus keeper would take the focus from the box while the operator types.
@@ -113,8 +114,10 @@ void OptionsPanel::capPair(int first)
     for (int index : {first, first + 1}) {
         if (boxNumber(boxText(index)) > kBoxLimit) {
             setBoxText(index, "00");
-            if (forms::TextBox* field = box(index))
+            if (forms::TextBox* field = box(index)) {
                 field->setFocus();
+                field->selectAll();
+            }
             return;
         }
     }
@@ -158,12 +161,10 @@ void OptionsPanel::qelsaveClick()
             m_hooks.message(kLengthRefusedMessage, "提示");
         else
             forms::msgBox(std::string(kLengthRefusedMessage), forms::vbExclamation, "提示");
-        // The button pressed takes the focus once its Click is over; the box takes it after that.
-        const int first = period ? 2 : 0;
-        plat::win::sys().postTask([this, first] {
-            if (forms::TextBox* field = box(first))
-                field->setFocus();
-        });
+        if (forms::TextBox* field = box(period ? 2 : 0)) {
+            field->setFocus();
+            field->selectAll();
+        }
         return;
     }
 
@@ -178,6 +179,7 @@ void OptionsPanel::qelsaveClick()
     MatchState& state = user();
     state.periodLength = *period;
     state.overtimeLength = *overtime;
+    const bool lengthsWritten = saveSettings();
 
     hidePart(m_main, "sysset");
     const LogoChooser::Applied logo = m_logo.apply();
@@ -185,6 +187,8 @@ void OptionsPanel::qelsaveClick()
     std::string_view notice = kSavedNotice;
     if (!written)
         notice = kOptionFileFailedNotice;
+    else if (!lengthsWritten)
+        notice = kSettingsNotSavedNotice;
     else if (logo == LogoChooser::Applied::Failed)
         notice = kLogoFailedNotice;
     if (m_hooks.notice)

@@ -77,11 +77,11 @@ TEST_F(KeyDialogTest, LoadNamesTheKeysInForce)
     EXPECT_EQ(dialog.caption(), "常用快捷键设置");
     EXPECT_EQ(dialog.get<qel::qelFrame>("Frame1").Caption(), "比赛快捷键");
     EXPECT_EQ(dialog.editedKeys(), KeyDialog::kDefaultKeys);
-    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"空格键", "1 键", "F1 键", "2 键", "F2 键"}));
+    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"回车键", "1 键", "F1 键", "2 键", "F2 键"}));
     dialog.unload();
 
     KeyDialog& own = openWith({13, 65, 99, 186, 0});
-    EXPECT_EQ(boxes(own), (std::vector<std::string>{"空格键", " A 键", "3 数字键", "键码 186", ""}));
+    EXPECT_EQ(boxes(own), (std::vector<std::string>{"回车键", " A 键", "3 数字键", "键码 186", ""}));
 }
 
 TEST_F(KeyDialogTest, APressedKeyIsTakenForItsBoxAndNeverTyped)
@@ -140,7 +140,7 @@ TEST_F(KeyDialogTest, AKeyTakenFromAnotherActionLeavesThatActionWithoutAKey)
     KeyDialog& dialog = openWith(KeyDialog::kDefaultKeys);
     pressIn(dialog, KeyDialog::AddB, '1'); // team A's +1
     EXPECT_EQ(dialog.editedKeys(), (Keys{13, 0, 112, 49, 113}));
-    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"空格键", "", "F1 键", "1 键", "F2 键"}));
+    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"回车键", "", "F1 键", "1 键", "F2 键"}));
 
     // Pressed again in the same box, the key stays where it is.
     pressIn(dialog, KeyDialog::AddB, '1');
@@ -156,7 +156,7 @@ TEST_F(KeyDialogTest, SKeyReleasesOnlyTheFirstOtherActionHoldingTheCode)
     EXPECT_EQ(dialog.editedKeys(), (Keys{13, 0, 49, 50, 0}));
     dialog.sKey(50, 3);
     EXPECT_EQ(dialog.editedKeys(), (Keys{13, 0, 49, 50, 0}));
-    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"空格键", "", "1 键", "2 键", ""}));
+    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"回车键", "", "1 键", "2 键", ""}));
 }
 
 TEST_F(KeyDialogTest, ApplyPutsTheKeysInForceAndWritesTheFileByteForByte)
@@ -266,19 +266,27 @@ TEST_F(KeyDialogTest, AReleasedKeyIsRefusedUntilTheActionGetsAnother)
     EXPECT_EQ(readBytes(path("date/keyconfig.db")), "Aonkey=90\r\nAoutkey=112\r\nBonkey=49\r\nBoutkey=113\r\n");
 }
 
-TEST_F(KeyDialogTest, DefaultsAreInForceAtOnceAndSurviveCancelButTheFileStays)
+TEST_F(KeyDialogTest, DefaultsAreShownAndOnlyApplyPutsThemInForce)
 {
     const std::string file = "Aonkey=81\r\nAoutkey=87\r\nBonkey=79\r\nBoutkey=80\r\n";
     writeBytes(path("date/keyconfig.db"), file);
-    KeyDialog& dialog = openWith(kOwnKeys);
-    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"空格键", "Q 键", "W 键", "O 键", "P 键"}));
-    clickButton(dialog, "mocommad");
-    EXPECT_EQ(keysInForce(), KeyDialog::kDefaultKeys);
-    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"空格键", "1 键", "F1 键", "2 键", "F2 键"}));
-    clickButton(dialog, "qel2");
-    EXPECT_FALSE(dialog.isLoaded());
-    EXPECT_EQ(keysInForce(), KeyDialog::kDefaultKeys);
-    EXPECT_EQ(readBytes(path("date/keyconfig.db")), file);
+    for (const char* closing : {"qel2", "qel1"}) {
+        KeyDialog& dialog = openWith(kOwnKeys);
+        EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"回车键", "Q 键", "W 键", "O 键", "P 键"}));
+        clickButton(dialog, "mocommad");
+        EXPECT_EQ(keysInForce(), kOwnKeys);
+        EXPECT_EQ(dialog.editedKeys(), KeyDialog::kDefaultKeys);
+        EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"回车键", "1 键", "F1 键", "2 键", "F2 键"}));
+        clickButton(dialog, closing);
+        EXPECT_FALSE(dialog.isLoaded());
+        if (std::string(closing) == "qel2") {
+            EXPECT_EQ(keysInForce(), kOwnKeys);
+            EXPECT_EQ(readBytes(path("date/keyconfig.db")), file);
+        } else {
+            EXPECT_EQ(keysInForce(), KeyDialog::kDefaultKeys);
+            EXPECT_EQ(readBytes(path("date/keyconfig.db")), "Aonkey=49\r\nAoutkey=112\r\nBonkey=50\r\nBoutkey=113\r\n");
+        }
+    }
 }
 
 TEST_F(KeyDialogTest, CancelAndTheCloseBoxKeepTheKeysAndTheFile)
@@ -324,8 +332,9 @@ TEST_F(KeyDialogTest, TheKeyNamesAreTheBoardsOwn)
         std::string name;
     };
     const std::vector<Case> cases = {
-        {13, "空格键"}, {32, "空格键"}, {18, "win键"}, {65, " A 键"}, {66, "B 键"}, {7, ""}, {145, ""}, {200, ""},
-        {110, ".数字键"}, {111, "/数字键"}, {144, "NUM LOCK 键"}, {10, ""}, {127, "F16 键"}, {128, ""},
+        {13, "回车键"}, {32, "空格键"}, {18, "Alt键"}, {65, " A 键"}, {66, "B 键"}, {0, ""}, {7, "键码 7"},
+        {145, "键码 145"}, {200, "键码 200"}, {255, ""}, {110, ".数字键"}, {111, "/数字键"}, {144, "NUM LOCK 键"},
+        {10, "键码 10"}, {127, "F16 键"}, {128, "键码 128"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(KeyDialog::ballkey(c.code), c.name) << c.code;
