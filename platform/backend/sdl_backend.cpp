@@ -34,17 +34,12 @@ std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen,
         error = SDL_GetError();
         return nullptr;
     }
-    b->m_renderer = SDL_CreateRenderer(b->m_window, -1, SDL_RENDERER_PRESENTVSYNC);
-    if (!b->m_renderer)
-        b->m_renderer = SDL_CreateRenderer(b->m_window, -1, SDL_RENDERER_SOFTWARE);
-    if (!b->m_renderer) {
-        error = SDL_GetError();
-        return nullptr;
-    }
-    SDL_RenderSetLogicalSize(b->m_renderer, logical.width, logical.height);
-    // Pixels are 0x00BBGGRR in a 32-bit word: red in the lowest byte, i.e. ABGR8888.
-    b->m_texture = SDL_CreateTexture(b->m_renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STREAMING, logical.width, logical.height);
-    if (!b->m_texture) {
+    b->m_fullscreen = fullscreen;
+    // The window's own surface, not a renderer: a present then sends only what changed, where a
+    // renderer redraws (and under a software GL scales) the whole screen each time. SDL would
+    // back that surface with a GL texture itself unless told not to.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (!SDL_GetWindowSurface(b->m_window)) {
         error = SDL_GetError();
         return nullptr;
     }
@@ -54,10 +49,6 @@ std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen,
 
 SdlBackend::~SdlBackend()
 {
-    if (m_texture)
-        SDL_DestroyTexture(m_texture);
-    if (m_renderer)
-        SDL_DestroyRenderer(m_renderer);
     if (m_window)
         SDL_DestroyWindow(m_window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -105,23 +96,25 @@ void SdlBackend::handle(const void* raw)
             ws.postQuit(0);
         break;
     }
-    case SDL_MOUSEMOTION:
-        ws.queueInput({InputEvent::Kind::MouseMove, e.motion.x, e.motion.y});
+    case SDL_MOUSEMOTION: {
+        gfx::Point p = toLogical(e.motion.x, e.motion.y);
+        ws.queueInput({InputEvent::Kind::MouseMove, p.x, p.y});
         break;
+    }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         int button = e.button.button == SDL_BUTTON_LEFT ? 1 : e.button.button == SDL_BUTTON_RIGHT ? 2 : e.button.button == SDL_BUTTON_MIDDLE ? 3 : 0;
+        gfx::Point p = toLogical(e.button.x, e.button.y);
         if (button)
-            ws.queueInput({e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp, e.button.x, e.button.y, button});
+            ws.queueInput({e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp, p.x, p.y, button});
         break;
     }
     case SDL_MOUSEWHEEL: {
         int x = 0, y = 0;
         SDL_GetMouseState(&x, &y);
-        float lx = 0, ly = 0;
-        SDL_RenderWindowToLogical(m_renderer, x, y, &lx, &ly);
+        gfx::Point p = toLogical(x, y);
         int delta = e.wheel.y * win::WHEEL_DELTA * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
-        ws.queueInput({InputEvent::Kind::Wheel, int(lx), int(ly), 0, delta});
+        ws.queueInput({InputEvent::Kind::Wheel, p.x, p.y, 0, delta});
         break;
     }
     case SDL_KEYDOWN:
@@ -148,29 +141,72 @@ void SdlBackend::handle(const void* raw)
         ws.queueText(e.text.text);
         break;
     case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            m_repaintWindow = true;
             ws.invalidateScreen(ws.screen().rect());
+        }
         break;
     default:
         break;
     }
 }
 
+Letterbox SdlBackend::letterbox() const
+{
+    int w = 0, h = 0;
+    SDL_GetWindowSize(m_window, &w, &h);
+    return Letterbox(m_logical, {w, h});
+}
+
+gfx::Point SdlBackend::toLogical(int windowX, int windowY) const { return letterbox().toLogical({windowX, windowY}); }
+
 void SdlBackend::present(const gfx::Surface& screen, const std::vector<gfx::Rect>& dirty)
 {
     if (screen.width() != m_logical.width || screen.height() != m_logical.height) {
-        SDL_DestroyTexture(m_texture);
         m_logical = {screen.width(), screen.height()};
-        m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STREAMING, m_logical.width, m_logical.height);
-        SDL_RenderSetLogicalSize(m_renderer, m_logical.width, m_logical.height);
+        if (!m_fullscreen)
+            SDL_SetWindowSize(m_window, m_logical.width, m_logical.height);
+        m_repaintWindow = true;
     }
-    for (const auto& r : dirty) {
-        SDL_Rect sr{r.left, r.top, r.width(), r.height()};
-        SDL_UpdateTexture(m_texture, &sr, screen.row(r.top) + r.left, screen.width() * 4);
+    SDL_Surface* surface = SDL_GetWindowSurface(m_window);
+    if (!surface)
+        return;
+    const Letterbox box(m_logical, {surface->w, surface->h});
+    std::vector<gfx::Rect> parts = m_repaintWindow ? std::vector<gfx::Rect>{screen.rect()} : dirty;
+    std::vector<SDL_Rect> changed;
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
+        return;
+    if (m_repaintWindow) {
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+        changed.push_back({0, 0, surface->w, surface->h});
     }
-    SDL_RenderClear(m_renderer);
-    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
-    SDL_RenderPresent(m_renderer);
+    for (const gfx::Rect& part : parts) {
+        const gfx::Rect target = box.toWindow(part);
+        if (target.isEmpty())
+            continue;
+        const void* pixels = nullptr;
+        int pitch = 0;
+        if (box.isIdentity()) {
+            pixels = screen.row(target.top) + target.left;
+            pitch = screen.width() * 4;
+        } else {
+            box.scale(screen, target, m_scaled);
+            pixels = m_scaled.data();
+            pitch = target.width() * 4;
+        }
+        uint8_t* out = static_cast<uint8_t*>(surface->pixels) + target.top * surface->pitch
+            + target.left * surface->format->BytesPerPixel;
+        // Pixels are 0x00BBGGRR in a 32-bit word: red in the lowest byte, i.e. ABGR8888.
+        SDL_ConvertPixels(target.width(), target.height(), SDL_PIXELFORMAT_ABGR8888, pixels, pitch, surface->format->format,
+            out, surface->pitch);
+        if (!m_repaintWindow)
+            changed.push_back({target.left, target.top, target.width(), target.height()});
+    }
+    if (SDL_MUSTLOCK(surface))
+        SDL_UnlockSurface(surface);
+    m_repaintWindow = false;
+    if (!changed.empty())
+        SDL_UpdateWindowSurfaceRects(m_window, changed.data(), int(changed.size()));
 }
 
 void SdlBackend::setShown(bool shown)

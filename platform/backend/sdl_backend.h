@@ -1,11 +1,10 @@
 #pragma once
+#include "platform/backend/letterbox.h"
 #include "platform/window/backend_port.h"
 #include <memory>
 #include <string>
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 
 namespace plat::win {
 class WindowSystem;
@@ -14,7 +13,8 @@ class WindowSystem;
 namespace plat::backend {
 
 // One full-screen window whose logical size is the virtual screen, scaled with letterbox
-// to the display. The close button becomes a close request to the active form.
+// to the display; only the dirty parts of the screen are scaled and sent to it. A window that
+// is not full screen follows the size of the screen. The close button becomes a close request to the active form.
 class SdlBackend final : public win::BackendPort {
 public:
     // Fails (returns null, with the reason) when there is no display to open.
@@ -35,14 +35,17 @@ public:
 private:
     SdlBackend() = default;
     void handle(const void* sdlEvent);
+    Letterbox letterbox() const;
+    gfx::Point toLogical(int windowX, int windowY) const;
     void deliverModifiers();
 
     mutable win::RealClock m_clock;
     win::WindowSystem* m_windows = nullptr;
     SDL_Window* m_window = nullptr;
-    SDL_Renderer* m_renderer = nullptr;
-    SDL_Texture* m_texture = nullptr;
     gfx::Size m_logical;
+    bool m_fullscreen = false;
+    bool m_repaintWindow = true; // the bars too, after the window was exposed or resized
+    std::vector<uint32_t> m_scaled;
     bool m_shown = false;
 };
 
