@@ -52,9 +52,11 @@ bool replaceLogoFile(const std::filesystem::path& chosen, const std::filesystem:
     return true;
 }
 
-LogoChooser::LogoChooser(forms::Form& main, std::function<std::optional<std::string>()> choose)
+LogoChooser::LogoChooser(forms::Form& main, std::function<std::optional<std::string>()> choose,
+    std::function<void(std::string_view text)> notice)
     : m_main(main)
     , m_choose(std::move(choose))
+    , m_notice(std::move(notice))
 {
 }
 
@@ -88,8 +90,11 @@ void LogoChooser::mainpngcommClick()
     // A file that shows no picture would only replace the logo by nothing.
     plat::media::AlphaImage* picture = preview(m_main);
     if (!state.newLogoPath.empty() && !(picture ? picture->loadFromFile(state.newLogoPath)
-                                                : !plat::gfx::Picture::fromFile(state.newLogoPath).isEmpty()))
+                                                : !plat::gfx::Picture::fromFile(state.newLogoPath).isEmpty())) {
         state.newLogoPath.clear();
+        if (m_notice)
+            m_notice(kLogoRefusedNotice);
+    }
     if (state.newLogoPath.empty())
         previewLogoInUse();
 }

@@ -3,12 +3,16 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace plat::forms {
 class Form;
 }
 
 namespace scoreboard {
+
+// The notice for a chosen file that shows no picture: damaged, no picture at all, or too large.
+inline constexpr std::string_view kLogoRefusedNotice = "图片损坏或过大，未选用!";
 
 // Puts the picture file `chosen` in place of the logo file `logo`: the picture must load, is
 // copied beside the logo first and then renamed over it, so the old logo stays whole until the
@@ -24,12 +28,15 @@ public:
     enum class Applied { Nothing, Replaced, Failed };
 
     // `choose` stands in for the open dialog (tests): the file chosen, or nullopt for cancel.
-    explicit LogoChooser(plat::forms::Form& main, std::function<std::optional<std::string>()> choose = {});
+    // `notice` shows the self-closing notice box.
+    LogoChooser(plat::forms::Form& main, std::function<std::optional<std::string>()> choose,
+        std::function<void(std::string_view text)> notice);
 
     void connect();
 
     // `mainpngcomm` Click: newLogoPath becomes the file chosen (empty when cancelled or when it
-    // is no picture), and the preview shows it, or the logo in use when there is none.
+    // is no picture the program shows, which the notice says), and the preview shows it, or the
+    // logo in use when there is none.
     void mainpngcommClick();
 
     // The save's logo step: a chosen picture that still exists replaces img\logo.png and
@@ -42,6 +49,7 @@ private:
 
     plat::forms::Form& m_main;
     std::function<std::optional<std::string>()> m_choose;
+    std::function<void(std::string_view text)> m_notice;
 };
 
 } // namespace scoreboard

@@ -4,7 +4,7 @@ namespace scoreboard {
 
 MainPanels::MainPanels(plat::forms::Form& main, Hooks hooks)
     : m_records(main, std::move(hooks.records))
-    , m_logo(main, std::move(hooks.chooseLogo))
+    , m_logo(main, std::move(hooks.chooseLogo), hooks.options.notice)
     , m_options(main, m_logo, std::move(hooks.options))
     , m_liveVideo(main)
 {

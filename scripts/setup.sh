@@ -14,6 +14,7 @@ packages=(
   fonts-wqy-microhei fonts-arphic-uming fonts-dseg fonts-liberation2
   xvfb xauth x11-xserver-utils libxrandr-dev libx11-dev libxtst-dev trayer
   sox lame imagemagick
+  zlib1g-dev
 )
 
 missing=()

@@ -1,9 +1,13 @@
 #include "platform/gfx/picture.h"
+#include "platform/gfx/picture_header.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 
 namespace plat::gfx {
 
@@ -34,14 +38,35 @@ Surface toSurface(SDL_Surface* in)
     return out;
 }
 
-bool isGif(const std::string& path)
+// Larger files are no picture the program shows; the header check refuses far smaller ones.
+constexpr std::uintmax_t kMaxPictureFileBytes = std::uintmax_t(256) << 20;
+
+std::optional<std::string> readFile(const std::string& path)
 {
-    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
-    if (!rw)
-        return false;
-    bool gif = IMG_isGIF(rw) != 0;
-    SDL_RWclose(rw);
-    return gif;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxPictureFileBytes)
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(size_t(size), '\0');
+    if (!in || !in.read(bytes.data(), std::streamsize(bytes.size())))
+        return std::nullopt;
+    return bytes;
+}
+
+SDL_Surface* decodeStill(SDL_RWops* rw, PictureHeader::Format format)
+{
+    switch (format) {
+    case PictureHeader::Format::Png:
+        return IMG_LoadPNG_RW(rw);
+    case PictureHeader::Format::Gif:
+        return IMG_LoadGIF_RW(rw);
+    case PictureHeader::Format::Jpeg:
+        return IMG_LoadJPG_RW(rw);
+    case PictureHeader::Format::Bmp:
+        return IMG_LoadBMP_RW(rw);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -77,16 +102,37 @@ bool Picture::load(const std::string& path)
         m_error = "no file name";
         return false;
     }
-    if (isGif(path)) {
-        if (IMG_Animation* anim = IMG_LoadAnimation(path.c_str())) {
+    const std::optional<std::string> bytes = readFile(path);
+    if (!bytes) {
+        m_error = "cannot read the file";
+        return false;
+    }
+    // The decoders allocate what the header asks for: measure it first.
+    const std::optional<PictureHeader> header = readPictureHeader(*bytes);
+    if (!header) {
+        m_error = "not a PNG, GIF, JPEG or BMP picture";
+        return false;
+    }
+    if (!withinPictureLimits(*header)) {
+        m_error = "picture too large";
+        return false;
+    }
+    if (header->format == PictureHeader::Format::Gif) {
+        SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), int(bytes->size()));
+        if (IMG_Animation* anim = rw ? IMG_LoadGIFAnimation_RW(rw) : nullptr) {
             for (int i = 0; i < anim->count; ++i)
                 addFrame(toSurface(anim->frames[i]), anim->delays ? anim->delays[i] : 0);
             IMG_FreeAnimation(anim);
-            if (!isEmpty())
-                return true;
         }
+        if (rw)
+            SDL_RWclose(rw);
+        if (!isEmpty())
+            return true;
     }
-    SDL_Surface* still = IMG_Load(path.c_str());
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), int(bytes->size()));
+    SDL_Surface* still = rw ? decodeStill(rw, header->format) : nullptr;
+    if (rw)
+        SDL_RWclose(rw);
     if (!still) {
         m_error = IMG_GetError();
         return false;

@@ -18,8 +18,9 @@ public:
     Picture() = default;
     explicit Picture(Surface still);
 
-    // Decodes PNG, BMP, JPEG or GIF (all frames) through SDL2_image. A missing or unreadable file
-    // leaves an empty picture and returns false; it never throws.
+    // Decodes PNG, BMP, JPEG or GIF (all frames) through SDL2_image. A missing or unreadable file,
+    // and one whose header asks for more than the picture limits (picture_header.h), leaves an
+    // empty picture and returns false; it never throws.
     bool load(const std::string& path);
     static Picture fromFile(const std::string& path);
 

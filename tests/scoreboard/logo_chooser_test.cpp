@@ -5,6 +5,8 @@
 #include "controls/core/qel_frame.h"
 #include "platform/media/alpha_image.h"
 
+#include "../platform/gfx/blank_png.h"
+
 namespace scoreboard::test {
 namespace {
 
@@ -106,13 +108,29 @@ TEST_F(LogoChooserTest, CancellingTheChooserOrChoosingNoPictureChoosesNothing)
     EXPECT_EQ(user().newLogoPath, "");
     EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(designLogo())) << "the preview shows the logo in use again";
 
+    EXPECT_EQ(notices, (std::vector<std::string>{})) << "a cancel is no refusal";
+
     writeBytes(path("notes.png"), "not a picture");
     chosenFile = path("notes.png").string();
     clickButton("mainpngcomm");
     EXPECT_EQ(user().newLogoPath, "");
     clickButton("qelsave");
     EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
-    EXPECT_EQ(notices, (std::vector<std::string>{"保存成功!"}));
+    EXPECT_EQ(notices, (std::vector<std::string>{std::string(kLogoRefusedNotice), "保存成功!"}));
+}
+
+TEST_F(LogoChooserTest, APictureTooLargeToShowIsRefusedLikeADamagedOne)
+{
+    // 30000 x 30000 pixels would take 3.6 GB once decoded.
+    writeBytes(path("pictures/huge.png"), plat::gfx::test::blankPng(30000, 30000));
+    chosenFile = path("pictures/huge.png").string();
+    clickButton("mainpngcomm");
+    EXPECT_EQ(user().newLogoPath, "");
+    EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(designLogo())) << "the preview keeps the logo in use";
+    EXPECT_EQ(notices, (std::vector<std::string>{std::string(kLogoRefusedNotice)}));
+    clickButton("qelsave");
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
+    EXPECT_EQ(sizeOf(picture("mainlogo")), sizeOf(designLogo()));
 }
 
 TEST_F(LogoChooserTest, APictureGoneBeforeTheSaveLeavesTheLogo)

@@ -1,5 +1,8 @@
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/picture.h"
+#include "platform/gfx/picture_header.h"
+
+#include "blank_png.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +114,131 @@ std::vector<uint8_t> tinyBmp(int w, int h, Color c)
     return b;
 }
 
+std::vector<uint8_t> bytesOf(const std::string& s) { return {s.begin(), s.end()}; }
+
+// A small PNG whose header claims another size.
+std::vector<uint8_t> pngSized(uint32_t w, uint32_t h)
+{
+    std::vector<uint8_t> b = bytesOf(test::blankPng(1, 1));
+    for (int i = 0; i < 4; ++i) {
+        b[size_t(16 + i)] = uint8_t(w >> (24 - 8 * i));
+        b[size_t(20 + i)] = uint8_t(h >> (24 - 8 * i));
+    }
+    return b;
+}
+
+// A GIF whose screen is `w` x `h`, with `frames` images of `fw` x `fh` whose data is cut short
+// (enough for the header check, which never decodes).
+std::vector<uint8_t> gifHeaderOnly(int w, int h, int frames, int fw, int fh)
+{
+    std::vector<uint8_t> b = {'G', 'I', 'F', '8', '9', 'a'};
+    le16(b, w);
+    le16(b, h);
+    b.insert(b.end(), {0, 0, 0});
+    for (int i = 0; i < frames; ++i) {
+        b.insert(b.end(), {0x21, 0xF9, 4, 0, 10, 0, 0, 0});
+        b.push_back(0x2C);
+        le16(b, 0);
+        le16(b, 0);
+        le16(b, fw);
+        le16(b, fh);
+        b.insert(b.end(), {0, 2, 1, 0x44, 0});
+    }
+    b.push_back(0x3B);
+    return b;
+}
+
+// A JPEG start with an APP0 segment, then a baseline frame header of `w` x `h`.
+std::vector<uint8_t> jpegHeaderOnly(int w, int h)
+{
+    std::vector<uint8_t> b = {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
+    b.insert(b.end(), {0xFF, 0xC0, 0, 11, 8, uint8_t(h >> 8), uint8_t(h), uint8_t(w >> 8), uint8_t(w), 1, 1, 0x11, 0});
+    return b;
+}
+
+std::vector<uint8_t> bmpOf(int w, int h)
+{
+    std::vector<uint8_t> b = tinyBmp(1, 1, rgb(1, 2, 3));
+    for (int i = 0; i < 4; ++i) {
+        b[size_t(18 + i)] = uint8_t(uint32_t(w) >> (8 * i));
+        b[size_t(22 + i)] = uint8_t(uint32_t(h) >> (8 * i));
+    }
+    return b;
+}
+
 } // namespace
+
+TEST(PictureHeader, SizeIsReadWithoutDecodingAndCheckedAgainstTheLimits)
+{
+    using F = PictureHeader::Format;
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        F format;
+        int64_t width, height, frames;
+        bool withinLimits;
+    } cases[] = {
+        {"small PNG", bytesOf(test::blankPng(3, 2)), F::Png, 3, 2, 1, true},
+        {"PNG at the side limit", bytesOf(test::blankPng(8192, 1)), F::Png, 8192, 1, 1, true},
+        {"PNG one pixel wider", bytesOf(test::blankPng(8193, 1)), F::Png, 8193, 1, 1, false},
+        {"PNG 30000 x 30000", bytesOf(test::blankPng(30000, 30000)), F::Png, 30000, 30000, 1, false},
+        {"PNG of 0 x 5", bytesOf(test::blankPng(0, 5)), F::Png, 0, 5, 1, false},
+        {"PNG of 4 G x 4 G", pngSized(0xFFFFFFFF, 0xFFFFFFFF), F::Png, 0xFFFFFFFF, 0xFFFFFFFF, 1, false},
+        {"GIF of two frames", gifHeaderOnly(2, 2, 2, 2, 2), F::Gif, 2, 2, 2, true},
+        {"GIF screen too wide", gifHeaderOnly(9000, 2, 1, 2, 2), F::Gif, 9000, 2, 1, false},
+        {"GIF frame larger than its screen", gifHeaderOnly(2, 2, 1, 60000, 60000), F::Gif, 2, 2, 1, false},
+        {"GIF of 2 full-size frames", gifHeaderOnly(8192, 8192, 2, 8192, 8192), F::Gif, 8192, 8192, 2, false},
+        {"GIF of 1000 frames 300 x 300", gifHeaderOnly(300, 300, 1000, 300, 300), F::Gif, 300, 300, 1000, false},
+        {"GIF of 100 frames 300 x 300", gifHeaderOnly(300, 300, 100, 300, 300), F::Gif, 300, 300, 100, true},
+        {"JPEG 640 x 480", jpegHeaderOnly(640, 480), F::Jpeg, 640, 480, 1, true},
+        {"JPEG 30000 x 30000", jpegHeaderOnly(30000, 30000), F::Jpeg, 30000, 30000, 1, false},
+        {"JPEG of unknown height", jpegHeaderOnly(640, 0), F::Jpeg, 640, 0, 1, false},
+        {"BMP 3 x 2", tinyBmp(3, 2, rgb(1, 2, 3)), F::Bmp, 3, 2, 1, true},
+        {"BMP stored top row first", bmpOf(3, -2), F::Bmp, 3, 2, 1, true},
+        {"BMP 30000 x -30000", bmpOf(30000, -30000), F::Bmp, 30000, 30000, 1, false},
+        {"BMP of the lowest height", bmpOf(3, INT32_MIN), F::Bmp, 3, 2147483648, 1, false},
+    };
+    for (const Case& c : cases) {
+        const std::string bytes(c.bytes.begin(), c.bytes.end());
+        std::optional<PictureHeader> h = readPictureHeader(bytes);
+        ASSERT_TRUE(h) << c.what;
+        EXPECT_EQ(h->format, c.format) << c.what;
+        EXPECT_EQ(h->width, c.width) << c.what;
+        EXPECT_EQ(h->height, c.height) << c.what;
+        EXPECT_EQ(h->frames, c.frames) << c.what;
+        EXPECT_EQ(withinPictureLimits(*h), c.withinLimits) << c.what;
+    }
+
+    const std::string png = test::blankPng(3, 2);
+    std::vector<uint8_t> jpegWithoutFrame = jpegHeaderOnly(1, 1);
+    jpegWithoutFrame.resize(20);
+    jpegWithoutFrame.insert(jpegWithoutFrame.end(), {0xFF, 0xDA, 0, 2});
+    for (const std::string& none : {std::string(), std::string("GIF89a"), png.substr(0, 20), std::string("BM\x10"),
+             std::string("\xFF\xD8\xFF"), std::string(jpegWithoutFrame.begin(), jpegWithoutFrame.end()),
+             std::string("P6 30000 30000 255\n"), std::string("RIFF\0\0\0\0WEBPVP8 ")})
+        EXPECT_FALSE(readPictureHeader(none)) << none;
+}
+
+TEST_F(PictureFiles, APictureOverTheLimitsIsRefusedBeforeDecoding)
+{
+    // Decoded, this file would take 3.6 GB.
+    const std::string huge = test::blankPng(30000, 30000);
+    write(path("huge.png"), bytesOf(huge));
+    Picture p;
+    EXPECT_FALSE(p.load(path("huge.png")));
+    EXPECT_TRUE(p.isEmpty());
+    EXPECT_EQ(p.error(), "picture too large");
+
+    // The same kind of file within the limits decodes.
+    write(path("wide.png"), bytesOf(test::blankPng(8192, 3)));
+    ASSERT_TRUE(p.load(path("wide.png"))) << p.error();
+    EXPECT_EQ(p.width(), 8192);
+    EXPECT_EQ(p.image().colorAt(8191, 2), rgb(0, 0, 0));
+
+    // A picture the header check does not know is refused too, though SDL_image could read it.
+    std::ofstream(path("pixel.pnm"), std::ios::binary) << "P6 1 1 255\n\x01\x02\x03";
+    EXPECT_FALSE(p.load(path("pixel.pnm")));
+}
 
 TEST_F(PictureFiles, PngRoundTripKeepsAlpha)
 {
