@@ -32,6 +32,17 @@ struct ArchiveFolder {
                 "蓝队", "20:18", "18:20", "22:20", "20:22", "80:80", i % 2 ? "加时赛" : ""}});
         scoreboard::writeArchive(scoreboard::matchArchivePath(), matches);
     }
+
+    // An archive of about `megabytes` MB; returns the number of matches in it.
+    static int writeMegabytes(int megabytes)
+    {
+        constexpr int kSample = 1000;
+        writeMatches(kSample);
+        const auto sampleBytes = std::filesystem::file_size(scoreboard::matchArchivePath());
+        const int count = int(double(megabytes) * 1024 * 1024 * kSample / double(sampleBytes));
+        writeMatches(count);
+        return count;
+    }
     std::filesystem::path folder;
 };
 
@@ -51,6 +62,25 @@ void BM_ListTheArchive(benchmark::State& state)
     board.unload();
 }
 BENCHMARK(BM_ListTheArchive)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Archives as large as years of matches (50 MB is some 350 000): the list fills in linear time.
+void BM_ListAnArchiveOfMegabytes(benchmark::State& state)
+{
+    ArchiveFolder home;
+    const int matches = ArchiveFolder::writeMegabytes(int(state.range(0)));
+    plat::backend::HeadlessSession session;
+    scoreboard::MainForm board;
+    board.load();
+    board.show();
+    session.settle();
+    for (auto _ : state) {
+        board.balldateinput();
+        session.settle();
+    }
+    state.counters["matches"] = matches;
+    board.unload();
+}
+BENCHMARK(BM_ListAnArchiveOfMegabytes)->Arg(1)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_RewriteTheArchive(benchmark::State& state)
 {

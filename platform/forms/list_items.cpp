@@ -13,7 +13,7 @@ ListItem& ListItems::add(std::string text, int index)
     else if (m_owner.sorted())
         at = m_owner.sortedPosition(ref);
     m_items.insert(m_items.begin() + long(at), std::move(item));
-    renumber();
+    renumber(at);
     m_owner.itemInserted(ref);
     return ref;
 }
@@ -32,7 +32,7 @@ void ListItems::remove(int index)
         return;
     m_owner.itemRemoving(*gone);
     m_items.erase(m_items.begin() + (index - 1));
-    renumber();
+    renumber(size_t(index - 1));
     m_owner.contentChanged();
 }
 
@@ -43,9 +43,9 @@ void ListItems::clear()
     m_owner.contentChanged();
 }
 
-void ListItems::renumber()
+void ListItems::renumber(size_t from)
 {
-    for (size_t i = 0; i < m_items.size(); ++i)
+    for (size_t i = from; i < m_items.size(); ++i)
         m_items[i]->m_index = int(i + 1);
 }
 

@@ -23,7 +23,8 @@ public:
 
 private:
     friend class ListView;
-    void renumber();
+    // The rows from position `from` (from 0) on; an added row at the end renumbers itself only.
+    void renumber(size_t from = 0);
     ListView& m_owner;
     std::vector<std::unique_ptr<ListItem>> m_items;
 };
