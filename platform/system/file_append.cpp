@@ -1,7 +1,9 @@
 #include "platform/system/file_append.h"
 #include "platform/system/ansi_codec.h"
+#include "platform/system/file_replace.h"
 
 #include <cerrno>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +25,30 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// The file a symbolic link names, as it reads through the link; nothing for a dangling link.
+std::optional<std::string> contentBehindLink(const std::filesystem::path& path)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    std::string bytes;
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    char buffer[65536];
+    while (ok) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        bytes.append(buffer, size_t(got));
+    }
+    ::close(fd);
+    return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+}
+
 } // namespace
 
 bool appendTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines)
@@ -32,7 +58,13 @@ bool appendTextLines(const std::filesystem::path& path, const std::vector<std::s
         bytes += encodeAnsi(line);
         bytes += "\r\n";
     }
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0 && errno == ELOOP) {
+        // A link may point anywhere, outside the program folder too. Like every rewrite, this
+        // puts a file of our own in the link's place: what the link showed, then the new lines.
+        std::optional<std::string> old = contentBehindLink(path);
+        return old && replaceFile(path, [&](TextWriter& writer) { return writer.writeBytes(*old + bytes); });
+    }
     if (fd < 0)
         return false;
     struct stat before {};

@@ -9,6 +9,8 @@ namespace plat::sys {
 // CR LF, the whole written in one append and synced to disk. The file is created when missing.
 // When the piece cannot be written whole (no folder, disk full, file too large), whatever of it
 // arrived is cut off again, so the file keeps exactly what it held, and false is returned.
+// A symbolic link is never written through: it is replaced by a file holding what it showed and
+// the new lines (the target stays as it was).
 bool appendTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 } // namespace plat::sys

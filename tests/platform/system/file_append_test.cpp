@@ -53,3 +53,30 @@ TEST(AppendTextLines, APieceThatDoesNotFitWholeLeavesTheFileAsItWas)
     EXPECT_TRUE(appendTextLines(path, {"b"}));
     EXPECT_EQ(readBytes(path), old + "b\r\n");
 }
+
+// The archive may be a link to anywhere; appending never writes through it.
+TEST(AppendTextLines, ALinkIsReplacedByAFileOfItsOwnAndItsTargetKept)
+{
+    TempFolder outside;
+    TempFolder folder;
+    const auto target = outside / "elsewhere.db";
+    writeBytes(target, "old\r\n");
+    const auto path = folder / "balldate.db";
+    std::filesystem::create_symlink(target, path);
+
+    ASSERT_TRUE(appendTextLines(path, {"球队1=篮球"}));
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(readBytes(path), "old\r\n\xC7\xF2\xB6\xD3" "1=\xC0\xBA\xC7\xF2\r\n");
+    EXPECT_EQ(readBytes(target), "old\r\n");
+
+    // A link to nothing becomes a new file; a link to a folder is refused and left.
+    const auto dangling = folder / "dangling.db";
+    std::filesystem::create_symlink(outside / "missing.db", dangling);
+    ASSERT_TRUE(appendTextLines(dangling, {"x"}));
+    EXPECT_EQ(readBytes(dangling), "x\r\n");
+    EXPECT_FALSE(std::filesystem::exists(outside / "missing.db"));
+    const auto toFolder = folder / "folder.db";
+    std::filesystem::create_symlink(outside.path(), toFolder);
+    EXPECT_FALSE(appendTextLines(toFolder, {"x"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(toFolder));
+}
