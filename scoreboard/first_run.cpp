@@ -35,6 +35,9 @@ void createWorkingFolders()
         for (const std::string& name : defaultTeamFileNames())
             sys::replaceTextFile(binlist / name, {});
     }
+    // Saves cut short by a power cut or a kill leave their temporary files behind.
+    sys::removeStaleTemporaryFiles(sys::programPath("date"));
+    sys::removeStaleTemporaryFiles(binlist);
 }
 
 void prepareSettingsFiles(int year)

@@ -1,8 +1,10 @@
 #include "platform/system/file_replace.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -12,13 +14,41 @@ namespace plat::sys {
 
 namespace {
 
+constexpr std::string_view kTemporaryMark = ".tmp.";
+
+// ".NAME.tmp.PID.N": the temporary file of a replace of NAME by process PID.
+std::string temporaryName(const std::filesystem::path& path, unsigned counter)
+{
+    return "." + path.filename().string() + std::string(kTemporaryMark) + std::to_string(::getpid()) + "."
+        + std::to_string(counter);
+}
+
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The process of a temporary file's name, or 0 when the name is not one of ours.
+pid_t processOfTemporaryName(std::string_view name)
+{
+    const size_t counterDot = name.rfind('.');
+    if (name.size() < 2 || name[0] != '.' || counterDot == std::string_view::npos || !allDigits(name.substr(counterDot + 1)))
+        return 0;
+    const size_t mark = name.rfind(kTemporaryMark, counterDot);
+    if (mark == std::string_view::npos || mark < 2)
+        return 0;
+    const std::string_view pid = name.substr(mark + kTemporaryMark.size(), counterDot - mark - kTemporaryMark.size());
+    return allDigits(pid) ? pid_t(std::stol(std::string(pid))) : 0;
+}
+
+bool processIsAlive(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+
 // Opens a fresh temporary file beside `path`; the name is returned in `tempPath`.
 int openTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& tempPath)
 {
     static std::atomic<unsigned> counter { 0 };
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = "." + path.filename().string() + ".tmp." + std::to_string(::getpid()) + "."
-            + std::to_string(counter++);
+        std::string name = temporaryName(path, counter++);
         tempPath = path.parent_path() / name;
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -59,6 +89,21 @@ bool replaceFile(const std::filesystem::path& path, const std::function<bool(Tex
         ::close(folderFd);
     }
     return true;
+}
+
+int removeStaleTemporaryFiles(const std::filesystem::path& folder)
+{
+    int removed = 0;
+    std::error_code error;
+    for (auto it = std::filesystem::directory_iterator(folder, error); !error && it != std::filesystem::directory_iterator();
+         it.increment(error)) {
+        const pid_t pid = processOfTemporaryName(it->path().filename().string());
+        if (pid <= 0 || processIsAlive(pid) || !it->is_regular_file(error) || it->is_symlink(error))
+            continue;
+        if (::unlink(it->path().c_str()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 bool replaceTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines)

@@ -17,4 +17,8 @@ bool replaceFile(const std::filesystem::path& path, const std::function<bool(Tex
 // The same with the lines given, each ended by CR LF.
 bool replaceTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
+// Removes the temporary files that replaces in `folder` left when their process was ended in the
+// middle: only files named as a replace names them whose process is gone. Returns how many.
+int removeStaleTemporaryFiles(const std::filesystem::path& folder);
+
 } // namespace plat::sys

@@ -48,6 +48,26 @@ TEST_F(FirstRunTest, EmptyFolderGetsExactlyTheDefaultFilesAndFolders)
     EXPECT_EQ(readBytes(path("binlist/篮球社团B队.ini")), "");
 }
 
+TEST_F(FirstRunTest, TemporaryFilesOfInterruptedSavesAreRemovedAtTheStart)
+{
+    pid_t ended = ::fork();
+    ASSERT_GE(ended, 0);
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string gone = std::to_string(ended);
+    writeBytes(path("date/.system.db.tmp." + gone + ".0"), "sond10=Tr");
+    writeBytes(path("binlist/.Lions.ini.tmp." + gone + ".3"), "");
+    // A save running now in another copy of the program, and files that are not ours.
+    const std::string running = "date/.config.db.tmp." + std::to_string(::getpid()) + ".1";
+    writeBytes(path(running), "allname=");
+    writeBytes(path("date/notes.tmp.1.2"), "mine");
+    firstRun(2026);
+    EXPECT_EQ(tree(),
+        (std::vector<std::string>{"binlist/", "date/", std::string(running), "date/config.db", "date/keyconfig.db",
+            "date/notes.tmp.1.2", "date/system.db", "img/"}));
+}
+
 TEST_F(FirstRunTest, DefaultsAreReadIntoTheMatchState)
 {
     firstRun(2026);

@@ -3,6 +3,7 @@
 #include "temp_folder.h"
 
 #include <csignal>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -95,16 +96,34 @@ TEST(FileReplace, DiskRefusingTheWriteLeavesOldFileIntact)
 
 TEST(FileReplace, ReadOnlyFolderLeavesOldFileIntact)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders; covered by the file size limit test";
+    // Root writes into read-only folders: the replace runs in a child process that gives up root
+    // for an unprivileged user, so the folder's permissions hold for it.
     TempFolder folder;
-    auto path = folder / "config.db";
+    const auto readOnly = folder / "date";
+    ASSERT_TRUE(makeFolder(readOnly));
+    auto path = readOnly / "config.db";
     writeBytes(path, kOldBytes);
-    ::chmod(folder.path().c_str(), 0555);
-    EXPECT_FALSE(replaceTextFile(path, kNewLines));
     ::chmod(folder.path().c_str(), 0755);
+    ::chmod(readOnly.c_str(), 0555);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(2);
+        ::_exit(replaceTextFile(path, kNewLines) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ::chmod(readOnly.c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 2) << "could not give up root";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the replace reported success";
     EXPECT_EQ(readBytes(path), kOldBytes);
-    expectOnlyFile(folder, "config.db");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(readOnly))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string> { "config.db" });
 }
 
 TEST(FileReplace, FailsWhenTheFolderIsAFileOrTheTargetAFolder)
@@ -123,4 +142,37 @@ TEST(FileReplace, FailsWhenTheFolderIsAFileOrTheTargetAFolder)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, expected);
+}
+
+TEST(FileReplace, StaleTemporaryFilesOfEndedProcessesAreRemovedAndNothingElse)
+{
+    pid_t ended = ::fork();
+    ASSERT_GE(ended, 0);
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string gone = std::to_string(ended), alive = std::to_string(::getpid());
+
+    TempFolder folder;
+    const std::vector<std::string> stale { ".system.db.tmp." + gone + ".0", ".config.db.tmp." + gone + ".17",
+        ".a.tmp.b.tmp." + gone + ".2" };
+    const std::vector<std::string> kept { "system.db", ".config.db.tmp." + alive + ".3", ".system.db.tmp.x.0",
+        ".system.db.tmp." + gone + ".", "system.db.tmp." + gone + ".0", ".tmp." + gone + ".0",
+        ".system.db.tmp." + gone + ".0.bak", ".team.tmp.1." + gone + "1234567890" };
+    for (const auto& name : stale)
+        writeBytes(folder / name, "half a save");
+    for (const auto& name : kept)
+        writeBytes(folder / name, "kept");
+    ASSERT_TRUE(makeFolder(folder / (".busy.tmp." + gone + ".1")));
+
+    EXPECT_EQ(removeStaleTemporaryFiles(folder.path()), int(stale.size()));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::vector<std::string> expected = kept;
+    expected.push_back(".busy.tmp." + gone + ".1");
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(removeStaleTemporaryFiles(folder / "missing"), 0);
 }
