@@ -2,6 +2,8 @@
 #include "launcher/instance_lock.h"
 #include "launcher/launcher_files.h"
 #include "launcher/module1.h"
+#include "launcher/screen_fit.h"
+#include "launcher/screen_record.h"
 
 #include "platform/forms/message_box.h"
 #include "platform/system/display_modes_service.h"
@@ -29,6 +31,7 @@ constexpr const char* kScoreboardMissingTitle = "错误提示";
 
 void showStopMessage(const char* text, const char* title)
 {
+    fitScreenToDisplay();
     forms::msgBox(text, forms::vbOKOnly | forms::vbCritical, title);
 }
 
@@ -70,8 +73,11 @@ void Form1::onLoad()
 
 void Form1::recordScreenSize(sys::DisplaySize screen)
 {
+    const std::filesystem::path file = sys::programPath(kScreenSizeFile);
+    if (!recordsScreenSize(screen, readRecordedSize(file), sys::displayModes()))
+        return;
     // Written whole or not at all: a folder that cannot take it keeps what it had.
-    (void)sys::replaceTextFile(sys::programPath(kScreenSizeFile), { std::to_string(screen.width), std::to_string(screen.height) });
+    (void)sys::replaceTextFile(file, { std::to_string(screen.width), std::to_string(screen.height) });
 }
 
 void Form1::installClockFont()

@@ -1,4 +1,5 @@
 #include "launcher/launcher_program.h"
+#include "launcher/screen_fit.h"
 
 #include "platform/window/window_system.h"
 
@@ -22,6 +23,7 @@ bool LauncherProgram::start()
         m_form.unload();
         return false;
     }
+    fitScreenToDisplay();
     m_form.show();
     return true;
 }

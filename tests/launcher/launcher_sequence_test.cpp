@@ -80,7 +80,7 @@ TEST_F(LauncherTest, NormalRoadRunsEveryStepInOrderAndNeverShowsTheWindow)
     EXPECT_EQ(form1().caption(), "Form1");
 }
 
-TEST_F(LauncherTest, ARunWhileTheDisplayIsStillSwitchedRecords1024By768)
+TEST_F(LauncherTest, ARunWhileTheDisplayIsStillSwitchedKeepsTheSizeToGoBackTo)
 {
     setScreen(1920, 1080);
     writeBytes(path("ball"), "stand-in");
@@ -89,7 +89,8 @@ TEST_F(LauncherTest, ARunWhileTheDisplayIsStillSwitchedRecords1024By768)
 
     newSession();
     EXPECT_FALSE(start());
-    EXPECT_EQ(readBytes(path("config.ini")), "1024\r\n768\r\n");
+    EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n")
+        << "1024 / 768 there would leave the display switched after the match";
     EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 }, { 1024, 768 } }))
         << "every run switches, also at 1024 x 768 already";
     EXPECT_EQ(started.size(), 2u);
