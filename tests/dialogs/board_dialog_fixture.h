@@ -71,11 +71,10 @@ protected:
     void click(std::string_view name, int index = -1) { clickAt(dialog().get<forms::Control>(name, index)); }
     void clickButton(std::string_view name) { clickAt(*dialog().find(name)); }
 
-    // Gives the control the focus, puts the caret at the end and types the text.
+    // Clicks into the control, puts the caret at the end with the End key and types the text.
     void typeInto(forms::Control& c, const std::string& text)
     {
-        c.setFocus();
-        session->settle();
+        clickAt(c);
         session->key(plat::win::VK_END);
         session->type(text);
         session->settle();

@@ -74,12 +74,15 @@ protected:
         return dynamic_cast<D*>(plat::forms::findLoadedForm(name));
     }
 
-    // The box's whole text replaced by typing `keys` into it (characters through the key filter).
+    // The number of a box selected as the operator does it and `keys` typed over it (characters
+    // through the key filter): a click into a box without the focus selects its whole text, a
+    // double click selects the number of the box that has it.
     void typeOver(plat::forms::TextBox& box, const std::string& keys)
     {
+        const bool focused = plat::win::GetFocus() == box.hwnd();
         clickOn(box);
-        box.setSelStart(0);
-        box.setSelLength(int(box.text().size()));
+        if (focused)
+            clickOn(box);
         session->type(keys);
         session->settle();
     }
