@@ -110,9 +110,14 @@ protected:
     }
     void typeInto(int index, const std::string& text)
     {
+        // A click into a box without the focus selects its whole text; in the box that has the
+        // focus a double click selects the number.
+        const bool focused = plat::win::GetFocus() == box(index).hwnd();
+        if (focused)
+            session->advance(600); // no double click with an earlier click
         clickOn(box(index));
-        box(index).setSelStart(0);
-        box(index).setSelLength(int(box(index).text().size()));
+        if (focused)
+            clickOn(box(index));
         session->type(text);
         session->settle();
     }
