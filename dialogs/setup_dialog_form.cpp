@@ -13,7 +13,6 @@
 #include "platform/gfx/text_layout.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
-#include "platform/window/window_system.h"
 
 namespace dialogs {
 
