@@ -211,6 +211,14 @@ void PushButtonBase::DrawFocusFrame()
 
 // --- input ---
 
+void PushButtonBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    // Bit 30 of a key-down's parameter: the key was already down, so this is an auto-repeat.
+    if (msg == WM_KEYDOWN)
+        m_keyRepeated = (uint32_t(lParam) & (1u << 30)) != 0;
+    DrawnControl::HandleMessage(msg, wParam, lParam);
+}
+
 void PushButtonBase::RaiseClick()
 {
     if (Click)
@@ -285,7 +293,8 @@ void PushButtonBase::onKeyDown(int& keyCode, int shift)
         }
         break;
     case VK_RETURN:
-        RaiseClick();
+        if (m_enterRepeats || !m_keyRepeated)
+            RaiseClick();
         break;
     default:
         break;
@@ -361,9 +370,10 @@ void PushButtonBase::readProperties(forms::PropertyBag& bag)
     BeginLoading();
     setBackColor1(bag.readProperty("BackColor1", uint32_t(0xFBFBFB)));
     setBackColor2(bag.readProperty("BackColor2", uint32_t(0xDCDCDC)));
-    // The pushed colours have keys of their own, so a stored pushed look survives a reload.
-    setBackColorPushed1(bag.readProperty("BackColorPushed1", uint32_t(0xC8C8C8)));
-    setBackColorPushed2(bag.readProperty("BackColorPushed2", uint32_t(0xEBEBEB)));
+    // The pushed colours have keys of their own, so a stored pushed look survives a reload. A
+    // layout that stores none presses in its face colours (grey only when it stores no face).
+    setBackColorPushed1(bag.readProperty("BackColorPushed1", bag.readProperty("BackColor1", uint32_t(0xC8C8C8))));
+    setBackColorPushed2(bag.readProperty("BackColorPushed2", bag.readProperty("BackColor2", uint32_t(0xEBEBEB))));
     setBackGradient(bag.readProperty("BackGradient", int32_t(2)));
     setCaption(bag.readProperty("Caption", "Caption"));
     setFont(bag.readProperty("Font", ambient().font));
@@ -384,6 +394,7 @@ void PushButtonBase::readProperties(forms::PropertyBag& bag)
     ReadExtraProperties(bag);
     setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
     setUseMnemonic(bag.readProperty("UseMnemonic", true));
+    setEnterRepeats(bag.readProperty("EnterRepeats", true));
     EndReading();
 }
 
@@ -393,8 +404,9 @@ void PushButtonBase::writeProperties(forms::PropertyBag& bag) const
         bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
     bag.writeProperty("BackColor1", m_backColor1, 0xFBFBFB);
     bag.writeProperty("BackColor2", m_backColor2, 0xDCDCDC);
-    bag.writeProperty("BackColorPushed1", m_backColorPushed1, 0xC8C8C8);
-    bag.writeProperty("BackColorPushed2", m_backColorPushed2, 0xEBEBEB);
+    // Left out when reading would give them back anyway (from the face colours or the defaults).
+    bag.writeProperty("BackColorPushed1", m_backColorPushed1, m_backColor1 != 0xFBFBFB ? m_backColor1 : 0xC8C8C8u);
+    bag.writeProperty("BackColorPushed2", m_backColorPushed2, m_backColor2 != 0xDCDCDC ? m_backColor2 : 0xEBEBEBu);
     bag.writeProperty("BackGradient", m_backGradient, 2);
     bag.writeProperty("Caption", m_caption, "Caption");
     bag.writeProperty("Font", Font(), ambient().font);
@@ -416,6 +428,7 @@ void PushButtonBase::writeProperties(forms::PropertyBag& bag) const
     if (!WritesUnRefreshControlFirst())
         bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
     bag.writeProperty("UseMnemonic", m_useMnemonic, true);
+    bag.writeProperty("EnterRepeats", m_enterRepeats, true);
 }
 
 } // namespace qel

@@ -14,8 +14,9 @@ namespace qel {
 // set; the toggle button keeps that flag as its Value and overrides when it changes.
 class PushButtonBase : public DrawnControl {
 public:
-    // Raised when the left button goes down (or on its double-click press), on every Enter
-    // key-down and on the first Space key-down of a hold; never on release.
+    // Raised when the left button goes down (or on its double-click press), on Enter (every
+    // auto-repeated key-down too, unless EnterRepeats is off) and on the first Space key-down of
+    // a hold; never on release.
     std::function<void()> Click;
 
     PushButtonBase();
@@ -68,6 +69,10 @@ public:
     void setDrawMouseInRect(bool on) { Store(m_drawMouseInRect, on); }
     uint32_t DisabledBackColor() const { return m_disabledBackColor; }
     void setDisabledBackColor(uint32_t c) { Store(m_disabledBackColor, c); }
+    // Whether a held Enter clicks on every auto-repeat. A button whose action toggles (the start
+    // button) turns it off, so one press of Enter acts once however long it is held.
+    bool EnterRepeats() const { return m_enterRepeats; }
+    void setEnterRepeats(bool on) { m_enterRepeats = on; }
 
     // Redraws the whole button; callers pass True (the mouse-leave handling passes False).
     void Refresh(bool withFocus = true);
@@ -107,6 +112,7 @@ protected:
     bool m_pushed = false;
 
     void Redraw() override { Refresh(true); }
+    void HandleMessage(plat::win::UINT msg, plat::win::WPARAM wParam, plat::win::LPARAM lParam) override;
     void OnMouseButton(plat::win::UINT msg, MouseEventArgs& args) override;
     void OnMouseHover() override;
     void OnMouseLeave() override;
@@ -143,6 +149,8 @@ private:
     bool m_drawFocus = true;
     bool m_drawMouseInRect = true;
     uint32_t m_disabledBackColor = 0xE7E7E7;
+    bool m_enterRepeats = true;
+    bool m_keyRepeated = false; // the key-down being handled is an auto-repeat
 };
 
 } // namespace qel

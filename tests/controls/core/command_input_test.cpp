@@ -108,6 +108,21 @@ TEST_F(CommandInputTest, SpaceClicksOncePerHoldEnterOncePerRepeat)
     EXPECT_EQ(a->count("KeyDown 13"), 3);
 }
 
+TEST_F(CommandInputTest, WithoutEnterRepeatsAHeldEnterClicksOncePerPress)
+{
+    a->setEnterRepeats(false);
+    a->setFocus();
+    session.settle();
+    for (int press = 0; press < 2; ++press) {
+        session.keyDown(VK_RETURN);
+        session.keyDown(VK_RETURN, true);
+        session.keyDown(VK_RETURN, true);
+        session.keyUp(VK_RETURN);
+    }
+    EXPECT_EQ(a->count("Click"), 2);
+    EXPECT_EQ(a->count("KeyDown 13"), 6) << "the host still sees every key-down";
+}
+
 TEST_F(CommandInputTest, ArrowKeysMoveTheFocusAndStillRaiseKeyDown)
 {
     struct Case {

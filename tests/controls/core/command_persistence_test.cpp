@@ -51,6 +51,7 @@ TEST_F(CommandPersistenceTest, EmptyStoredDataGivesTheDefaults)
     EXPECT_EQ(k.DisabledBackColor(), 0xE7E7E7u);
     EXPECT_FALSE(k.UnRefreshControl());
     EXPECT_TRUE(k.UseMnemonic());
+    EXPECT_TRUE(k.EnterRepeats());
     EXPECT_TRUE(k.ImageCurrent()) << "drawn once after reading";
     EXPECT_TRUE(k.Subclassed());
 
@@ -102,6 +103,7 @@ TEST_F(CommandPersistenceTest, EveryPropertyIsWrittenInItsOrderAndReadBack)
     k.setDrawMouseInRect(false);
     k.setDisabledBackColor(7);
     k.setUseMnemonic(false);
+    k.setEnterRepeats(false);
 
     PropertyBag bag;
     k.writeProperties(bag);
@@ -109,7 +111,7 @@ TEST_F(CommandPersistenceTest, EveryPropertyIsWrittenInItsOrderAndReadBack)
                                "backcolorpushed2", "backgradient", "caption", "font", "forecolor", "textposition", "enabled",
                                "bordercolor", "breakcorner", "picture", "picturealignment", "displaypicture", "pictureoffsetx",
                                "pictureoffsety", "graypicturewhendisabled", "drawfocus", "drawmouseinrect", "disabledbackcolor",
-                               "usemnemonic"}));
+                               "usemnemonic", "enterrepeats"}));
 
     qelCommand& r = place<qelCommand>("r", 0, 40, 100, 30, bag);
     EXPECT_TRUE(r.UnRefreshControl());
@@ -136,6 +138,7 @@ TEST_F(CommandPersistenceTest, EveryPropertyIsWrittenInItsOrderAndReadBack)
     EXPECT_FALSE(r.DrawMouseInRect());
     EXPECT_EQ(r.DisabledBackColor(), 7u);
     EXPECT_FALSE(r.UseMnemonic());
+    EXPECT_FALSE(r.EnterRepeats());
 }
 
 TEST_F(CommandPersistenceTest, AStoredPushedLookSurvivesAReload)
@@ -146,18 +149,32 @@ TEST_F(CommandPersistenceTest, AStoredPushedLookSurvivesAReload)
         uint32_t pushed1, pushed2;
     } cases[] = {
         {"nothing stored", {}, 0xC8C8C8, 0xEBEBEB},
-        {"only BackColor1 stored", {{"BackColor1", 0xFF}}, 0xC8C8C8, 0xEBEBEB},
+        {"only BackColor1 stored: it presses in it", {{"BackColor1", 0xFF}}, 0xFF, 0xEBEBEB},
+        {"both face colours stored", {{"BackColor1", 0xFF}, {"BackColor2", 0}}, 0xFF, 0},
         {"pushed colours stored", {{"BackColorPushed1", 0xFF}, {"BackColorPushed2", 0xFF00}}, 0xFF, 0xFF00},
+        {"pushed colours before the face colours", {{"BackColor1", 1}, {"BackColor2", 2}, {"BackColorPushed1", 3},
+                                                    {"BackColorPushed2", 4}}, 3, 4},
     };
     int i = 0;
     for (const Case& c : cases) {
         PropertyBag bag;
         for (const auto& [key, value] : c.stored)
-            bag.writeProperty(key, value, uint32_t(0));
+            bag.writeProperty(key, value, value + 1); // stored whatever the value
         qelCommand& k = place<qelCommand>("k" + std::to_string(i++), 0, 0, 100, 30, bag);
         EXPECT_EQ(k.BackColorPushed1(), c.pushed1) << c.what;
         EXPECT_EQ(k.BackColorPushed2(), c.pushed2) << c.what;
     }
+
+    // A pushed colour is left out only where reading gives it back.
+    qelCommand& w = place<qelCommand>("w", 0, 0, 100, 30);
+    w.setBackColor1(0xFF);
+    w.setBackColorPushed1(0xC8C8C8);
+    w.setBackColorPushed2(0xEBEBEB);
+    PropertyBag bag;
+    w.writeProperties(bag);
+    qelCommand& r = place<qelCommand>("r", 0, 40, 100, 30, bag);
+    EXPECT_EQ(r.BackColorPushed1(), 0xC8C8C8u);
+    EXPECT_EQ(r.BackColorPushed2(), 0xEBEBEBu);
 }
 
 TEST_F(CommandPersistenceTest, ASystemColourIsStoredAsItsValueOnceDrawn)

@@ -178,8 +178,9 @@ TEST_F(ToggleButtonTest, ValueIsStoredUnderItsOwnKey)
     std::vector<std::string> keys;
     for (const auto& [key, value] : out.data().items())
         keys.push_back(key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"backcolor1", "value", "disabledbackcolor", "unrefreshcontrol"}))
-        << "Value before DisabledBackColor, UnRefreshControl after it";
+    EXPECT_EQ(keys, (std::vector<std::string>{"backcolor1", "backcolorpushed1", "value", "disabledbackcolor",
+                        "unrefreshcontrol"}))
+        << "Value before DisabledBackColor, UnRefreshControl after it; the pushed colour, no longer the face's, is kept";
 
     PropertyBag clear;
     t->writeProperties(clear);
