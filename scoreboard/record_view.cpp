@@ -16,7 +16,6 @@ namespace forms = plat::forms;
 
 namespace {
 
-constexpr double kListedFrameHeight = 9600;
 constexpr int kColumns = int(kRecordKeys.size());
 constexpr std::string_view kTitle = "提示";
 constexpr std::string_view kErrorTitle = "错误提示";
@@ -134,7 +133,7 @@ void RecordView::lookdateClick()
     hidePart(m_main, "lookdate");
     setTimerOn(m_main, "Timer6", false);
     hidePart(m_main, "balldate");
-    setFrameHeight(kListedFrameHeight);
+    setFrameHeight(kRecordListFrameHeight);
     balldateinput();
     showPart(m_main, "balldate");
 }

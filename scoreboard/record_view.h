@@ -21,6 +21,10 @@ struct RecordViewHooks {
     std::function<void(std::string_view text, std::string_view title)> message;
 };
 
+// The height of `balldate` while the record list shows: from the clock panel's top down to the
+// board's bottom strip, so the command bar stays uncovered.
+inline constexpr double kRecordListFrameHeight = 8850;
+
 inline constexpr std::string_view kDeleteQuestion = "是否要删除该数据?";
 inline constexpr std::string_view kClearQuestion = "是否清空全部数据?";
 inline constexpr std::string_view kArchiveChangedMessage = "比赛记录已有变化，已重新读取，请重新选择。";

@@ -90,9 +90,12 @@ def label(name, left, top, width, height, caption="", fnt=None, fore=WHITE, alig
 
 
 def qlabel(name, left, top, width, height, caption="", fnt=None, fore=WHITE, align=0, index=None,
-           visible=True, back_style=0, back=BLACK, border=False, border_color=DARK_GREY):
+           visible=True, back_style=0, back=BLACK, border=False, border_color=DARK_GREY, data=False):
+    """A drawn label; `data`: it shows what the operator typed (a title, a team name), so "&" is shown as it is."""
     props = {"Caption": caption, "Alignment": align, "BackStyle": back_style, "ForeColor": color(fore),
              "BackColor": color(back), "Font": fnt or font("宋体", 9)}
+    if data:
+        props["UseMnemonic"] = False
     if border:
         props["BorderStyle"] = 1
         props["BorderColor"] = color(border_color)
@@ -100,9 +103,16 @@ def qlabel(name, left, top, width, height, caption="", fnt=None, fore=WHITE, ali
 
 
 def command(name, left, top, width, height, caption, fnt=None, index=None, visible=True, enabled=None,
-            back1=0xFBFBFB, back2=0xDCDCDC, fore=0x733C00, border=0x733C00, tooltip=None):
+            back1=0xFBFBFB, back2=0xDCDCDC, fore=0x733C00, border=0x733C00, tooltip=None, pushed=None,
+            enter_repeats=True):
+    """A push button; `pushed`: its pressed colours (first, second), else it presses in its face colours."""
     props = {"Caption": caption, "Font": fnt or font("宋体", 9), "BackColor1": color(back1),
              "BackColor2": color(back2), "ForeColor": color(fore), "BorderColor": color(border)}
+    if pushed:
+        props["BackColorPushed1"] = color(pushed[0])
+        props["BackColorPushed2"] = color(pushed[1])
+    if not enter_repeats:
+        props["EnterRepeats"] = False
     return ctl("qelCommand", name, left, top, width, height, index=index, visible=visible, enabled=enabled,
                props=props, tooltip=tooltip)
 
@@ -188,9 +198,10 @@ def period_report():
     big = font("宋体", 42, True)
     return frame("look", 1790, 20, 11670, 4095, "比赛情况报告", visible=False, back1=0x2A1408, back2=0x0A0402,
                  border=0x2060C0, title_font=font("宋体", 12, True), children=[
-                     qlabel("vlook1", 150, 480, 11370, 960, "", big, 0x00E0FF, align=2, index=0),
-                     qlabel("vlook1", 150, 1500, 11370, 960, "", big, WHITE, align=2, index=1),
-                     qlabel("onename", 150, 2640, 11370, 480, "", font("Arial", 14.25, True), GREEN, align=2),
+                     qlabel("vlook1", 150, 480, 11370, 960, "", big, 0x00E0FF, align=2, index=0, data=True),
+                     qlabel("vlook1", 150, 1500, 11370, 960, "", big, WHITE, align=2, index=1, data=True),
+                     qlabel("onename", 150, 2640, 11370, 480, "", font("Arial", 14.25, True), GREEN, align=2,
+                            data=True),
                      qlabel("vtime", 150, 3480, 11370, 330, "20秒进入比赛模式", font("Arial", 9), CAPTION_GREY, align=2),
                  ])
 
@@ -269,26 +280,28 @@ def score_sheet_panel():
         children.append(label("datecap", col_left[i], 480, 1710, 390, word, head, CAPTION_GREY, align=2, index=i))
     for row in range(2):
         top = 1020 + row * 1080
-        children.append(qlabel("ballnum", 300, top + 150, 4650, 630, "", name, WHITE, align=2, index=row))
+        children.append(qlabel("ballnum", 300, top + 150, 4650, 630, "", name, WHITE, align=2, index=row, data=True))
         for p in range(4):
             children.append(qlabel("balldatenum", col_left[p], top, 1710, 900, "00", digits, SCORE_TEXT, align=2,
                                    index=row * 4 + p, back_style=1, back=0x100804, border=True))
         children.append(qlabel("balldatenum", col_left[4], top, 1710, 900, "00", digits, GREEN, align=2,
                                index=8 + row, back_style=1, back=0x100804, border=True))
     children.append(command("lookdate", 12300, 3390, 1710, 450, "查看历史比赛", font("宋体", 10.5, True)))
-    records = frame("allballdate", 60, 4200, 15105, 5280, "", show_title=False, back1=PANEL_BACK2,
+    # The record view opens the frame to 8850 twips, down to the bottom strip and no further, so
+    # the command bar, the score buttons and the logo stay in reach while the list shows.
+    records = frame("allballdate", 60, 4200, 15105, 4560, "", show_title=False, back1=PANEL_BACK2,
                     back2=PANEL_BACK2, gradient=0, border=0x8A5A30, children=[
                         qlabel("qelLabel1", 150, 90, 6000, 390, "比赛历史记录", font("宋体", 14.25, True), 0x00E0FF),
-                        ctl("ListView", "balllist1", 0, 540, 15105, 3960, props={
+                        ctl("ListView", "balllist1", 0, 540, 15105, 3420, props={
                             "Font": font("宋体", 10.5), "ForeColor": color(0xF0E6DC), "BackColor": color(0x100804),
                             "View": 3, "FullRowSelect": True, "GridLines": True, "HideSelection": False,
                             "ColumnHeaders": RECORD_COLUMNS}),
-                        qlabel("balldateallnum", 150, 4710, 3000, 330, "总共: 0 条", font("宋体", 10.5, True),
+                        qlabel("balldateallnum", 150, 4110, 3000, 330, "总共: 0 条", font("宋体", 10.5, True),
                                PANEL_TEXT),
-                        command("qelcom", 8400, 4620, 1350, 450, "删除", font("宋体", 10.5, True), index=0),
-                        command("qelcom", 9900, 4620, 1350, 450, "全部清空", font("宋体", 10.5, True), index=1),
-                        command("qelcom", 11400, 4620, 1350, 450, "刷新", font("宋体", 10.5, True), index=2),
-                        command("backer", 13500, 4620, 1350, 450, "返回", font("宋体", 10.5, True)),
+                        command("qelcom", 8400, 4020, 1350, 450, "删除", font("宋体", 10.5, True), index=0),
+                        command("qelcom", 9900, 4020, 1350, 450, "全部清空", font("宋体", 10.5, True), index=1),
+                        command("qelcom", 11400, 4020, 1350, 450, "刷新", font("宋体", 10.5, True), index=2),
+                        command("backer", 13500, 4020, 1350, 450, "返回", font("宋体", 10.5, True)),
                     ])
     children.append(records)
     return frame("balldate", *CLOCK_PANEL, "比赛记录", visible=False, title_font=font("宋体", 12, True),
@@ -372,17 +385,18 @@ def board():
     c = []
     title_font = font("宋体", 60, True)
     # The shadow lies lower by its offset and ends where the clock panel begins.
-    c.append(qlabel("titxt", 105, 90, 15240, 1215, "", title_font, TITLE_SHADOW, align=2, index=0))
-    c.append(qlabel("titxt", 60, 45, 15240, 1260, "", title_font, TITLE_TEXT, align=2, index=1))
+    c.append(qlabel("titxt", 105, 90, 15240, 1215, "", title_font, TITLE_SHADOW, align=2, index=0, data=True))
+    c.append(qlabel("titxt", 60, 45, 15240, 1260, "", title_font, TITLE_TEXT, align=2, index=1, data=True))
     c.append(clock_panel())
 
     # Team names: the shadows first, so that the names lie over them.
     name_font = font("宋体", 50.25, True)
     for index, left in ((2, px(8)), (3, px(578))):
         c.append(qlabel("ballname", left + 60, px(367) + 60, px(438), px(72) - 60, "", name_font, NAME_SHADOW,
-                        align=2, index=index))
+                        align=2, index=index, data=True))
     for index, left in ((0, px(8)), (1, px(578))):
-        c.append(qlabel("ballname", left, px(367), px(438), px(72), "", name_font, NAME_TEXT, align=2, index=index))
+        c.append(qlabel("ballname", left, px(367), px(438), px(72), "", name_font, NAME_TEXT, align=2, index=index,
+                        data=True))
 
     # Scores in their boxes: the light behind, the shadow, the score; the labels stand higher
     # than the box, because the digits sit low in their line.
@@ -409,8 +423,9 @@ def board():
                    align=2))
     c.append(label("addtimelab", px(544), px(410), px(26), px(44), "加\r\n时", mark, RED, align=2, index=1,
                    visible=False))
+    # One press of Enter starts or pauses the clock once, however long the key is held.
     c.append(command("ok", px(454), px(492), px(116), px(56), "开始", font("黑体", 26.25, True), back1=RED, back2=BLACK,
-                     fore=WHITE, border=DARK_GREY))
+                     fore=WHITE, border=DARK_GREY, pushed=(RED, BLACK), enter_repeats=False))
     c.append(frame("ballnumfa", px(454), px(556), px(116), px(120), show_title=False, back1=BLACK, back2=BLACK,
                    gradient=0, border=DARK_GREY, visible=False, children=[
                        qlabel("ballnum2", 0, px(-12), px(116), px(84), "1", font("DS-Digital", 63.75, True),

@@ -194,7 +194,9 @@ bool DriveRunner::run(const Step& step)
         return true;
     case K::Click:
     case K::DblClick:
-    case K::RClick: {
+    case K::RClick:
+    case K::Press:
+    case K::Release: {
         std::string error;
         plat::forms::Control* c = findControl(step, error);
         if (!c)
@@ -202,7 +204,15 @@ bool DriveRunner::run(const Step& step)
         if (!c->hwnd() || !m_windows.isVisible(c->hwnd()))
             return fail(step, "control \"" + step.control + "\" is not shown");
         plat::gfx::Rect r = m_windows.screenRect(c->hwnd());
-        clickAt(r.left + r.width() / 2, r.top + r.height() / 2, step.kind == K::RClick ? 2 : 1, step.kind == K::DblClick ? 2 : 1);
+        const int x = r.left + r.width() / 2, y = r.top + r.height() / 2;
+        if (step.kind == K::Press) {
+            m_windows.queueInput({InputEvent::Kind::MouseMove, x, y});
+            m_windows.queueInput({InputEvent::Kind::ButtonDown, x, y, 1});
+        } else if (step.kind == K::Release) {
+            m_windows.queueInput({InputEvent::Kind::ButtonUp, x, y, 1});
+        } else {
+            clickAt(x, y, step.kind == K::RClick ? 2 : 1, step.kind == K::DblClick ? 2 : 1);
+        }
         return true;
     }
     case K::Show: {

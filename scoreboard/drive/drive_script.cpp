@@ -115,6 +115,10 @@ ParsedScript parseScript(const std::string& text)
             if (words.size() != 1 || !controlRef(words[0], step.control, step.index))
                 return fail(verb + " needs one control name, NAME or NAME(INDEX)");
             step.kind = verb == "click" ? Step::Kind::Click : verb == "dblclick" ? Step::Kind::DblClick : Step::Kind::RClick;
+        } else if (verb == "press" || verb == "release") {
+            if (words.size() != 1 || !controlRef(words[0], step.control, step.index))
+                return fail(verb + " needs one control name, NAME or NAME(INDEX)");
+            step.kind = verb == "press" ? Step::Kind::Press : Step::Kind::Release;
         } else if (verb == "show") {
             if (words.size() < 2 || !controlRef(words[0], step.control, step.index))
                 return fail("show needs a control name and at least one property");

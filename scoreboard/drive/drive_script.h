@@ -8,10 +8,12 @@ namespace scoreboard::drive {
 // One step of a drive script, one per line:
 //   wait MS | key NAME | keydown NAME | keyup NAME | type TEXT
 //   click NAME | dblclick NAME | rclick NAME   (NAME or NAME(INDEX), on the active form)
+//   press NAME | release NAME                  (the left button held down over it, let go)
 //   show NAME PROP... | form NAME | shot FILE
 // Blank lines and lines starting with # are skipped.
 struct Step {
-    enum class Kind { Wait, Key, KeyDown, KeyUp, Type, Click, DblClick, RClick, Show, Form, Shot } kind = Kind::Wait;
+    enum class Kind { Wait, Key, KeyDown, KeyUp, Type, Click, DblClick, RClick, Press, Release, Show, Form, Shot } kind
+        = Kind::Wait;
     int line = 0;
     long long number = 0;           // wait: milliseconds; key steps: the virtual key
     std::string text;               // type: the text; shot: the file; form: the form name

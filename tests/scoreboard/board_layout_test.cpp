@@ -3,6 +3,7 @@
 #include "board_fixture.h"
 
 #include "scoreboard/display_routines.h"
+#include "scoreboard/record_view.h"
 
 #include "controls/core/qel_label.h"
 #include "platform/forms/fonts.h"
@@ -165,7 +166,7 @@ TEST_F(BoardOverlapTest, NothingOnAPanelOverlaps)
     for (std::string_view name : {"frameplay", "balldate", "sysset", "helps", "look", "inshow"}) {
         Control& panel = *board->find(name);
         if (name == "balldate")
-            panel.setHeight(9600); // the record list open
+            panel.setHeight(kRecordListFrameHeight); // the record list open
         panel.setVisible(true);
         session->settle();
         EXPECT_GT(expectNoOverlaps(&panel), 0) << name;

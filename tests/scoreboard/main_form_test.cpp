@@ -3,6 +3,7 @@
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_record.h"
 #include "scoreboard/match_reset.h"
+#include "scoreboard/record_view.h"
 #include "scoreboard/settings_store.h"
 
 #include "controls/core/qel_command.h"
@@ -309,7 +310,7 @@ TEST_F(NoticeTest, ClosesItselfAfterFiveSecondsWithItsCountdown)
 TEST_F(NoticeTest, ItComesInFrontOfAPanelOpenedAfterIt)
 {
     qelFrame& records = control<qelFrame>("balldate");
-    records.setHeight(9600);
+    records.setHeight(kRecordListFrameHeight);
     records.setVisible(true);
     records.zOrder(0);
     notice("程序正在计时中不能复原,请暂停后再重试!");

@@ -118,11 +118,28 @@ TEST_F(PanelsDriveTest, TheRecordViewListsDeletesAndClearsTheArchive)
                                "click qelcom(1)\nkey Enter\nwait 1000\nshow balldateallnum Caption\n"
                                "click backer\nshow balldate Height\nshow lookdate Visible\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"balldate.Height=9600", "balldateallnum.Caption=总共: 3 条",
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"balldate.Height=8850", "balldateallnum.Caption=总共: 3 条",
                                   "balldateallnum.Caption=总共: 2 条", "balldateallnum.Caption=总共: 2 条",
                                   "balldateallnum.Caption=总共: 0 条", "balldate.Height=4125", "lookdate.Visible=True"}));
     EXPECT_EQ(archive(), "\r\n");
     EXPECT_TRUE(fs::exists(shot("records.png")));
+}
+
+// The open list leaves the bottom strip free: the command bar, the score buttons and the logo
+// take their clicks.
+TEST_F(PanelsDriveTest, TheOpenRecordListLeavesTheCommandBarInReach)
+{
+    writeFile(home() / "date/balldate.db", record(1));
+    const DriveRun run = drive("click on1(3)\nclick lookdate\nwait 500\n"
+                               "click v1(0)\nshow ballnumber(0) Caption\n"
+                               "click on1(2)\nshow frameplay Visible\nshow ballnumfa Visible\n"
+                               "click on1(3)\nclick lookdate\nwait 500\n"
+                               "click on1(1)\nshow ballnumfa Visible\n"
+                               "click on1(3)\nclick lookdate\nwait 500\n"
+                               "click mainlogo\nshow balldate Height\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"ballnumber(0).Caption=1", "frameplay.Visible=True",
+                                  "ballnumfa.Visible=True", "ballnumfa.Visible=False", "balldate.Height=4125"}));
 }
 
 TEST_F(PanelsDriveTest, DeletingOneRecordRewritesTheOthersByteForByte)
