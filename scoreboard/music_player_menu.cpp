@@ -108,14 +108,28 @@ void MusicPlayer::deleteSelected()
     mp3new();
 }
 
-// A file of the same name already in the music folder is kept, never overwritten: the copy
-// could be the very same file, or a different tune the operator would lose.
+// A file of the same name in the music folder is replaced. The copy goes to a file of its own
+// first and is renamed over the old one, so the track playing keeps its data and a failed
+// copy leaves the old file whole. A file chosen from the music folder itself is left alone.
 bool MusicPlayer::copyOne(const std::string& name)
 {
+    const std::filesystem::path source = std::filesystem::path(m_copySourceFolder) / name;
     const std::filesystem::path target = trackPath(name);
-    if (sys::pathExists(target))
+    std::error_code error;
+    if (std::filesystem::equivalent(source, target, error))
         return false;
-    return sys::copyFile(std::filesystem::path(m_copySourceFolder) / name, target, sys::CopyMode::KeepExisting);
+    std::filesystem::path partial = target;
+    partial += ".copying";
+    if (!sys::copyFile(source, partial, sys::CopyMode::Overwrite)) {
+        std::filesystem::remove(partial, error);
+        return false;
+    }
+    std::filesystem::rename(partial, target, error);
+    if (error) {
+        std::filesystem::remove(partial, error);
+        return false;
+    }
+    return true;
 }
 
 void MusicPlayer::copyTick()
@@ -137,7 +151,7 @@ void MusicPlayer::copyTick()
     if (progress) {
         std::string done = "已经复制完闭！";
         if (!notCopied.empty()) {
-            done += " 未复制(同名文件已有或无法读写):";
+            done += " 未复制(同一文件或无法读写):";
             for (const std::string& name : notCopied)
                 done += " " + name;
         }

@@ -341,14 +341,19 @@ void OpenFileDialog::accept()
             msgBox(p.filename().string() + "\r\n找不到文件。\r\n请检查文件名是否正确，然后重试。", vbExclamation, title());
             return;
         }
+        if (refusesType(p))
+            return;
         finish(p.string(), p.filename().string(), p.parent_path());
         return;
     }
-    for (const std::string& n : names)
+    for (const std::string& n : names) {
         if ((m_request.flags & cdlOFNFileMustExist) && !isFile(m_folder / n)) {
             msgBox(n + "\r\n找不到文件。\r\n请检查文件名是否正确，然后重试。", vbExclamation, title());
             return;
         }
+        if (refusesType(n))
+            return;
+    }
     const char separator = (m_request.flags & cdlOFNExplorer) ? '\0' : ' ';
     std::string text = folderText();
     for (const std::string& n : names) {
@@ -356,6 +361,20 @@ void OpenFileDialog::accept()
         text += n;
     }
     finish(text, std::string(), m_folder);
+}
+
+bool OpenFileDialog::refusesType(const fs::path& name)
+{
+    const std::string file = name.filename().string();
+    if (matchesAnyPattern(file, currentPatterns()))
+        return false;
+    std::string kind;
+    if (m_typedPatterns.empty() && m_type && m_type->listIndex() >= 0 && m_type->listIndex() < int(m_filters.size()))
+        kind = m_filters[size_t(m_type->listIndex())].description;
+    else
+        kind = currentPatterns().empty() ? std::string() : currentPatterns().front();
+    msgBox(file + "\r\n不是“" + kind + "”类型的文件。\r\n请选择列表中的文件，然后重试。", vbExclamation, title());
+    return true;
 }
 
 bool OpenFileDialog::finish(std::string fileName, std::string fileTitle, const fs::path& folder)

@@ -78,6 +78,9 @@ private:
     enum EntryKind : int32_t { kFile = 0, kFolder = 1, kParent = 2 };
     bool multiSelect() const;
     std::vector<std::string> currentPatterns() const;
+    // A typed name is chosen only where the list would show it: it must match the file type
+    // chosen (or the pattern typed); otherwise the operator is told and the dialog stays.
+    bool refusesType(const std::filesystem::path& name);
     void fillList();
     void listClicked();
     void openEntry(int index);

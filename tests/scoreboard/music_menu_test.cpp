@@ -120,19 +120,20 @@ TEST_F(MusicMenuTest, CancellingCopiesNothing)
     EXPECT_EQ(tree(), (std::vector<std::string>{"incoming/", "music/"}));
 }
 
-TEST_F(MusicMenuTest, AFileOfTheSameNameInTheMusicFolderIsKept)
+TEST_F(MusicMenuTest, AFileOfTheSameNameInTheMusicFolderIsReplaced)
 {
     start({{"a.mp3", 200}});
-    writeBytes(path("music/a.mp3"), "the operator's own");
+    writeBytes(path("music/a.mp3"), "the old tune");
     writeBytes(source / "a.mp3", "another");
     writeBytes(source / "b.mp3", "new");
     addFiles("\"a.mp3\" \"b.mp3\"", source);
     session->advance(2000);
-    EXPECT_EQ(readBytes(path("music/a.mp3")), "the operator's own");
+    EXPECT_EQ(readBytes(path("music/a.mp3")), "another");
     EXPECT_EQ(readBytes(path("music/b.mp3")), "new");
-    EXPECT_NE(copyText().find("已经复制完闭！"), std::string::npos);
-    EXPECT_NE(copyText().find("a.mp3"), std::string::npos);
-    EXPECT_EQ(copyText().find("b.mp3"), std::string::npos);
+    EXPECT_EQ(copyText(), "已经复制完闭！");
+    EXPECT_EQ(tree(), (std::vector<std::string>{"incoming/", "incoming/a.mp3", "incoming/b.mp3", "music/", "music/a.mp3",
+                          "music/b.mp3"}))
+        << "no partial copy left behind";
 }
 
 TEST_F(MusicMenuTest, FilesChosenFromTheMusicFolderItselfStayWhole)
@@ -142,6 +143,7 @@ TEST_F(MusicMenuTest, FilesChosenFromTheMusicFolderItselfStayWhole)
     addFiles("a.mp3", path("music"));
     session->advance(2000);
     EXPECT_EQ(readBytes(path("music/a.mp3")), "whole");
+    EXPECT_EQ(copyText(), "已经复制完闭！ 未复制(同一文件或无法读写): a.mp3") << "the same file is not copied onto itself";
 }
 
 TEST_F(MusicMenuTest, NamesThatReachOutsideTheMusicFolderAreRefused)

@@ -195,6 +195,51 @@ TEST_F(OpenFileDialogTest, AMissingFileIsRefusedWhenItMustExist)
     EXPECT_EQ(std::filesystem::current_path(), before);
 }
 
+TEST_F(OpenFileDialogTest, ATypedNameMustBeOfTheChosenTypeAsTheListedOnesAre)
+{
+    touch(folder / "hostname");
+    struct Case {
+        std::string typed;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"d.wma", true},
+        {(folder / "hostname").string(), true},
+        {"\"a.mp3\" \"d.wma\"", true},
+        {"ccc.MP3", false}, // letters match without regard to case, as in the list
+    };
+    for (const Case& c : cases) {
+        std::string message;
+        bool refusedThenOpen = false;
+        whenIdle({
+            [&] {
+                queueText(c.typed);
+                queueKey(VK_RETURN);
+            },
+            [&] {
+                if (!MessageBoxForm::current())
+                    return; // chosen
+                message = MessageBoxForm::current()->text();
+                queueKey(VK_RETURN); // OK
+            },
+            [&] {
+                if (!OpenFileDialog::current())
+                    return;
+                refusedThenOpen = open().visible();
+                queueKey(VK_ESCAPE);
+            },
+        });
+        dialog->setFileName("");
+        dialog->setFlags(cdlOFNExplorer | cdlOFNAllowMultiselect | cdlOFNNoChangeDir);
+        const bool chosen = dialog->showOpen();
+        EXPECT_EQ(chosen, !c.refused) << c.typed;
+        EXPECT_EQ(refusedThenOpen, c.refused) << c.typed;
+        if (c.refused) {
+            EXPECT_NE(message.find("音乐(*.mp3)"), std::string::npos) << c.typed << ": " << message;
+        }
+    }
+}
+
 TEST(OpenFileDialogNames, QuotedNamesSplit)
 {
     struct Case {

@@ -123,7 +123,7 @@ TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder
     const fs::path source = root / "new songs";
     writeFile(source / "a.mp3", "a");
     writeFile(source / "bb.mp3", "bb");
-    writeFile(home() / "music/bb.mp3", "kept");
+    writeFile(home() / "music/bb.mp3", "the old bb");
     const std::string out = drive(std::string(kMusicPanel)
         + "click mc(0)\n"
           // Into the folder by its path, then both names.
@@ -135,11 +135,33 @@ TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder
     EXPECT_EQ(out,
         "mp3aframe.Visible=True\n"
         "copylab.Caption=文件总数:2\n"
-        "copylab.Caption=已经复制完闭！ 未复制(同名文件已有或无法读写): bb.mp3\n"
+        "copylab.Caption=已经复制完闭！\n"
         "mp3numlab.Caption=共:3首\n"
         "mp3aframe.Visible=False\n");
     EXPECT_EQ(readFile(home() / "music/a.mp3"), "a");
-    EXPECT_EQ(readFile(home() / "music/bb.mp3"), "kept");
+    EXPECT_EQ(readFile(home() / "music/bb.mp3"), "bb") << "a file of the same name is replaced";
+}
+
+// A typed name must be of the type the dialog offers, as the listed ones are: the operator is
+// told and nothing is copied; a music file typed next time is taken.
+TEST_F(MusicDriveTest, ATypedNameOfAnotherTypeIsRefused)
+{
+    const fs::path source = root / "mixed";
+    writeFile(source / "hostname", "not music");
+    writeFile(source / "a.mp3", "a");
+    const std::string out = drive(std::string(kMusicPanel)
+        + "click mc(0)\n"
+          "type " + (source / "hostname").string() + "\nkey Enter\n"
+          "key Enter\n" // the notice's OK
+          "key Esc\n"
+          "wait 3000\nshow mp3aframe Visible\nshow mp3numlab Caption\n"
+          "click mc(0)\n"
+          "type " + (source / "a.mp3").string() + "\nkey Enter\n"
+          "wait 2000\nshow copylab Caption\nshow mp3numlab Caption\n");
+    EXPECT_EQ(out, "mp3aframe.Visible=False\nmp3numlab.Caption=共:1首\n"
+                   "copylab.Caption=已经复制完闭！\nmp3numlab.Caption=共:2首\n");
+    EXPECT_EQ(readFile(home() / "music/a.mp3"), "a");
+    EXPECT_FALSE(fs::exists(home() / "music/hostname"));
 }
 
 } // namespace
