@@ -11,7 +11,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
   nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-wqy-microhei fonts-arphic-uming fonts-dseg fonts-liberation2
+  fonts-wqy-microhei fonts-arphic-uming fonts-noto-cjk fonts-dseg fonts-liberation2
   xvfb xauth x11-xserver-utils libxrandr-dev libx11-dev libxtst-dev trayer
   sox lame imagemagick
   zlib1g-dev

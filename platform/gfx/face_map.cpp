@@ -28,8 +28,17 @@ const FaceCandidate kClockStandIn{"DSEG7 Classic", 0.60, 0.66, 0.84, 0.16};
 
 const std::vector<Entry>& entries()
 {
-    static const std::vector<FaceCandidate> song = {{"AR PL UMing CN"}, {"AR PL UMing TW"}, {"WenQuanYi Micro Hei"}};
-    static const std::vector<FaceCandidate> hei = {{"WenQuanYi Micro Hei"}, {"AR PL UMing CN"}};
+    // Display sizes (the title, the team names, the start button) take Noto's CJK faces, whose
+    // Latin letters are a proper serif and sans where the older faces have typewriter-like ones.
+    // Their line is the ideographs' em box (0.88 up, 0.12 down), as the named faces have it; the
+    // face's own line is half as high again and would push the text down out of its label.
+    // Small text keeps the older faces: like the named ones, they draw small sizes from crisp
+    // bitmap strikes.
+    constexpr int kDisplayEm = 20;
+    static const std::vector<FaceCandidate> song = {{"Noto Serif CJK SC", 1, 1, 0.88, 0.12, kDisplayEm},
+        {"AR PL UMing CN"}, {"AR PL UMing TW"}, {"WenQuanYi Micro Hei"}};
+    static const std::vector<FaceCandidate> hei
+        = {{"Noto Sans CJK SC", 1, 1, 0.88, 0.12, kDisplayEm}, {"WenQuanYi Micro Hei"}, {"AR PL UMing CN"}};
     static const std::vector<FaceCandidate> sans = {{"Liberation Sans"}, {"Arimo"}, {"DejaVu Sans"}};
     // Names in one entry are the same face; the stand-ins follow in order of likeness.
     static const std::vector<Entry> table = {

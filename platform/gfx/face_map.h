@@ -13,6 +13,7 @@ struct FaceCandidate {
     double scaleY = 1.0; // glyph size up and down
     double ascent = 0.0; // line metrics as fractions of the requested em; 0 keeps the face's own
     double descent = 0.0;
+    int minEmPixels = 0; // tried only for text at least this large
     bool operator==(const FaceCandidate&) const = default;
 };
 

@@ -122,13 +122,20 @@ std::optional<FaceFile> FontLibrary::match(const FaceCandidate& candidate, bool 
 
 std::optional<FaceFile> FontLibrary::resolve(const FontRequest& request)
 {
-    const std::string key = lower(request.face) + (request.bold ? "|b" : "|") + (request.italic ? "i" : "");
+    const int em = request.emPixels();
+    FaceMapping mapping = mapFace(request.face);
+    // The sizes a candidate is kept for are part of what was resolved.
+    std::string sizes;
+    for (const FaceCandidate& c : mapping.candidates)
+        sizes += c.minEmPixels > em ? '-' : '+';
+    const std::string key = lower(request.face) + (request.bold ? "|b" : "|") + (request.italic ? "i" : "") + "|" + sizes;
     auto it = m_resolved.find(key);
     if (it != m_resolved.end())
         return it->second;
-    FaceMapping mapping = mapFace(request.face);
     std::optional<FaceFile> found;
     for (const FaceCandidate& c : mapping.candidates) {
+        if (c.minEmPixels > em)
+            continue;
         found = match(c, request.bold, request.italic, mapping.chinese, true);
         if (found)
             break;

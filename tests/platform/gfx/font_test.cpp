@@ -71,16 +71,21 @@ TEST(FaceMap, FormNamesMapToInstalledFaces)
 {
     struct Case {
         const char* name;
+        double points;
         std::vector<std::string> acceptable;
     } cases[] = {
-        {"宋体", {"宋体", "SimSun", "AR PL UMing CN", "AR PL UMing TW"}},
-        {"黑体", {"黑体", "SimHei", "WenQuanYi Micro Hei"}},
-        {"Arial", {"Arial", "Liberation Sans", "Arimo", "DejaVu Sans"}},
-        {"tahoma", {"Tahoma", "Liberation Sans", "Arimo", "DejaVu Sans"}},
-        {"DS-Digital", {"DS-Digital", "DSEG7 Classic"}},
+        {"宋体", 12, {"宋体", "SimSun", "AR PL UMing CN", "AR PL UMing TW"}},
+        {"黑体", 12, {"黑体", "SimHei", "WenQuanYi Micro Hei"}},
+        // Display sizes take Noto's CJK faces (installed by the setup) before the older stand-ins.
+        {"宋体", 60, {"宋体", "SimSun", "Noto Serif CJK SC"}},
+        {"黑体", 26.25, {"黑体", "SimHei", "Noto Sans CJK SC"}},
+        {"宋体", 12, {"宋体", "SimSun", "AR PL UMing CN", "AR PL UMing TW"}}, // after a large one
+        {"Arial", 12, {"Arial", "Liberation Sans", "Arimo", "DejaVu Sans"}},
+        {"tahoma", 12, {"Tahoma", "Liberation Sans", "Arimo", "DejaVu Sans"}},
+        {"DS-Digital", 12, {"DS-Digital", "DSEG7 Classic"}},
     };
     for (const auto& c : cases) {
-        auto file = FontLibrary::instance().resolve(request(c.name, 12, false));
+        auto file = FontLibrary::instance().resolve(request(c.name, c.points, false));
         ASSERT_TRUE(file.has_value()) << c.name;
         EXPECT_NE(std::find(c.acceptable.begin(), c.acceptable.end(), file->family), c.acceptable.end())
             << c.name << " went to " << file->family;
