@@ -1,0 +1,261 @@
+#include "x_session.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace xorg_test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path makeTempFolder()
+{
+    std::string pattern = (fs::temp_directory_path() / "xorg-session-XXXXXX").string();
+    return ::mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
+}
+
+} // namespace
+
+XSession::XSession(std::string display)
+    : m_display(std::move(display))
+{
+    m_root = makeTempFolder();
+    m_home = m_root / "home";
+    fs::create_directories(m_home);
+    fs::create_directories(m_root / "data");
+    fs::create_directories(m_root / "run");
+    ::chmod((m_root / "run").c_str(), 0700);
+    for (char** e = environ; *e; ++e) {
+        std::string entry = *e;
+        size_t eq = entry.find('=');
+        if (eq != std::string::npos)
+            m_env[entry.substr(0, eq)] = entry.substr(eq + 1);
+    }
+    m_env["DISPLAY"] = m_display;
+    m_env["SDL_VIDEODRIVER"] = "x11";
+    m_env["SDL_AUDIODRIVER"] = "dummy";
+    m_env["BALL_HOME"] = m_home.string();
+    m_env["XDG_DATA_HOME"] = (m_root / "data").string();
+    m_env["XDG_RUNTIME_DIR"] = (m_root / "run").string();
+    m_env.erase("BALL_BACKEND");
+    m_env.erase("XAUTHORITY");
+}
+
+XSession::~XSession()
+{
+    for (pid_t pid : m_adopted)
+        end(pid);
+    for (pid_t pid : m_children)
+        end(pid);
+    std::error_code error;
+    fs::remove_all(m_root, error);
+}
+
+pid_t XSession::start(const fs::path& program)
+{
+    std::vector<std::string> env;
+    for (const auto& [name, value] : m_env)
+        env.push_back(name + "=" + value);
+    std::vector<char*> envp;
+    for (auto& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const std::string log = (m_root / (program.filename().string() + ".log")).string();
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        ::dup2(out, 1);
+        ::dup2(out, 2);
+        ::execle(program.c_str(), program.filename().c_str(), static_cast<char*>(nullptr), envp.data());
+        ::_exit(127);
+    }
+    if (pid > 0)
+        m_children.push_back(pid);
+    return pid;
+}
+
+std::optional<int> XSession::waitExit(pid_t pid, int timeoutMs)
+{
+    const bool ours = std::find(m_children.begin(), m_children.end(), pid) != m_children.end();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (ours) {
+            int status = 0;
+            if (::waitpid(pid, &status, WNOHANG) == pid) {
+                m_children.erase(std::find(m_children.begin(), m_children.end(), pid));
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+        } else if (!isRunning(pid)) {
+            m_adopted.erase(std::remove(m_adopted.begin(), m_adopted.end(), pid), m_adopted.end());
+            return 0;
+        }
+        pause(50);
+    }
+    return std::nullopt;
+}
+
+bool XSession::isRunning(pid_t pid) const
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return false;
+    size_t close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
+}
+
+std::optional<pid_t> XSession::findScoreboard() const
+{
+    const std::string wanted = "BALL_HOME=" + m_home.string();
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.empty() || !std::all_of(name.begin(), name.end(), ::isdigit))
+            continue;
+        std::ifstream comm(entry.path() / "comm");
+        std::string command;
+        if (!std::getline(comm, command) || command != "ball")
+            continue;
+        std::ifstream environ(entry.path() / "environ", std::ios::binary);
+        std::string variable;
+        while (std::getline(environ, variable, '\0')) {
+            if (variable == wanted) {
+                pid_t pid = pid_t(std::stol(name));
+                if (isRunning(pid)) {
+                    auto& adopted = const_cast<std::vector<pid_t>&>(m_adopted);
+                    if (std::find(adopted.begin(), adopted.end(), pid) == adopted.end())
+                        adopted.push_back(pid);
+                    return pid;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void XSession::end(pid_t pid)
+{
+    if (pid <= 0 || !isRunning(pid))
+        return;
+    ::kill(pid, SIGKILL);
+    if (std::find(m_children.begin(), m_children.end(), pid) != m_children.end()) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        m_children.erase(std::find(m_children.begin(), m_children.end(), pid));
+    }
+}
+
+std::string XSession::run(const std::vector<std::string>& command, int* status) const
+{
+    std::string line = "env DISPLAY=" + m_display;
+    for (const auto& part : command) {
+        line += " '";
+        for (char c : part)
+            line += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        line += "'";
+    }
+    line += " 2>&1";
+    std::string output;
+    if (FILE* pipe = ::popen(line.c_str(), "r")) {
+        char buffer[4096];
+        size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            output.append(buffer, got);
+        int code = ::pclose(pipe);
+        if (status)
+            *status = code;
+    }
+    return output;
+}
+
+std::string XSession::xrandr() const { return run({ "xrandr", "--current" }); }
+
+Size XSession::currentSize() const
+{
+    std::smatch match;
+    const std::string text = xrandr();
+    static const std::regex current("current (\\d+) x (\\d+)");
+    if (!std::regex_search(text, match, current))
+        return {};
+    return { std::stoi(match[1]), std::stoi(match[2]) };
+}
+
+Picture XSession::picture() const
+{
+    Picture picture;
+    Display* display = XOpenDisplay(m_display.c_str());
+    if (!display)
+        return picture;
+    Window root = DefaultRootWindow(display);
+    XWindowAttributes attributes {};
+    XGetWindowAttributes(display, root, &attributes);
+    XImage* image = XGetImage(display, root, 0, 0, unsigned(attributes.width), unsigned(attributes.height), AllPlanes, ZPixmap);
+    if (image) {
+        picture.size = { attributes.width, attributes.height };
+        picture.pixels.resize(size_t(attributes.width) * size_t(attributes.height));
+        for (int y = 0; y < attributes.height; ++y)
+            for (int x = 0; x < attributes.width; ++x)
+                picture.pixels[size_t(y) * size_t(attributes.width) + size_t(x)] = uint32_t(XGetPixel(image, x, y)) & 0xFFFFFFu;
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return picture;
+}
+
+bool XSession::requestClose(pid_t pid) const
+{
+    std::istringstream ids(run({ "xdotool", "search", "--pid", std::to_string(pid) }));
+    Display* display = XOpenDisplay(m_display.c_str());
+    if (!display)
+        return false;
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    bool sent = false;
+    std::string id;
+    while (ids >> id) {
+        if (!std::all_of(id.begin(), id.end(), ::isdigit))
+            continue;
+        XEvent event {};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = Window(std::stoul(id));
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = long(deleteWindow);
+        event.xclient.data.l[1] = CurrentTime;
+        sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event) != 0 || sent;
+    }
+    XFlush(display);
+    XCloseDisplay(display);
+    return sent;
+}
+
+bool XSession::xdotool(const std::vector<std::string>& arguments) const
+{
+    std::vector<std::string> command { "xdotool" };
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    int status = -1;
+    run(command, &status);
+    return status == 0;
+}
+
+void XSession::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+} // namespace xorg_test
