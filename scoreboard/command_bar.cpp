@@ -2,6 +2,7 @@
 
 #include "scoreboard/form_parts.h"
 #include "scoreboard/match_state.h"
+#include "scoreboard/record_view.h"
 
 #include "controls/core/push_button_base.h"
 #include "platform/forms/form.h"
@@ -66,6 +67,8 @@ void CommandBar::click(int index)
     }
     if (index != Help)
         hidePart(m_main, "helps");
+    if (index == Options || index == MatchMode || index == Music)
+        closeRecordList(m_main);
     if (index == Options || index == Music || index == ScoreSheet || index == Help)
         showPart(m_main, "ballnumfa");
     else

@@ -138,14 +138,22 @@ void RecordView::lookdateClick()
     showPart(m_main, "balldate");
 }
 
+void closeRecordList(forms::Form& main)
+{
+    forms::Control* frame = findPart(main, "balldate");
+    forms::Control* clockPanel = findPart(main, "showtime");
+    if (!frame || !clockPanel || frame->height() == clockPanel->height())
+        return; // not open
+    frame->setHeight(clockPanel->height());
+    showPart(main, "lookdate");
+    setTimerOn(main, "Timer6", true);
+}
+
 void RecordView::backerClick()
 {
     hidePart(m_main, "balldate");
-    if (forms::Control* clockPanel = findPart(m_main, "showtime"))
-        setFrameHeight(clockPanel->height());
-    showPart(m_main, "lookdate");
+    closeRecordList(m_main);
     showPart(m_main, "balldate");
-    setTimerOn(m_main, "Timer6", true);
 }
 
 void RecordView::qelcomClick(int index)

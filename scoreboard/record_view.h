@@ -25,6 +25,11 @@ struct RecordViewHooks {
 // board's bottom strip, so the command bar stays uncovered.
 inline constexpr double kRecordListFrameHeight = 8850;
 
+// Closes the record list if it is open: `balldate` back to the clock panel's height, "查看历史比赛" shown and
+// the focus keeper on again. Another panel brought in front does it too, so that the list does not
+// stay over the team names and scores below that panel.
+void closeRecordList(plat::forms::Form& main);
+
 inline constexpr std::string_view kDeleteQuestion = "是否要删除该数据?";
 inline constexpr std::string_view kClearQuestion = "是否清空全部数据?";
 inline constexpr std::string_view kArchiveChangedMessage = "比赛记录已有变化，已重新读取，请重新选择。";

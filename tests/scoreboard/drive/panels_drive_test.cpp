@@ -126,20 +126,23 @@ TEST_F(PanelsDriveTest, TheRecordViewListsDeletesAndClearsTheArchive)
 }
 
 // The open list leaves the bottom strip free: the command bar, the score buttons and the logo
-// take their clicks.
+// take their clicks, and a mode the command bar brings in front closes the list.
 TEST_F(PanelsDriveTest, TheOpenRecordListLeavesTheCommandBarInReach)
 {
     writeFile(home() / "date/balldate.db", record(1));
     const DriveRun run = drive("click on1(3)\nclick lookdate\nwait 500\n"
                                "click v1(0)\nshow ballnumber(0) Caption\n"
                                "click on1(2)\nshow frameplay Visible\nshow ballnumfa Visible\n"
+                               "show balldate Height\nshow lookdate Visible\n"
                                "click on1(3)\nclick lookdate\nwait 500\n"
-                               "click on1(1)\nshow ballnumfa Visible\n"
+                               "click on1(1)\nshow ballnumfa Visible\nshow balldate Height\n"
                                "click on1(3)\nclick lookdate\nwait 500\n"
                                "click mainlogo\nshow balldate Height\n");
     ASSERT_EQ(run.status, 0) << run.err;
+    // A mode in front closes the list, which would otherwise stay over the names and scores.
     EXPECT_EQ(lines(run.out), (std::vector<std::string>{"ballnumber(0).Caption=1", "frameplay.Visible=True",
-                                  "ballnumfa.Visible=True", "ballnumfa.Visible=False", "balldate.Height=4125"}));
+                                  "ballnumfa.Visible=True", "balldate.Height=4125", "lookdate.Visible=True",
+                                  "ballnumfa.Visible=False", "balldate.Height=4125", "balldate.Height=4125"}));
 }
 
 TEST_F(PanelsDriveTest, DeletingOneRecordRewritesTheOthersByteForByte)
