@@ -42,6 +42,15 @@ TEST_F(ScoreDialogTest, LoadShowsTheTeamsAndTheirScores)
     EXPECT_EQ(boxB->text(), "102");
 }
 
+TEST_F(ScoreDialogTest, TeamNamesShowAnAmpersandAsWritten)
+{
+    user().teamNameA = "R&D";
+    user().teamNameB = "Tom & Jerry";
+    ScoreDialog& dialog = openWith(0, 0);
+    for (int i : {0, 1})
+        EXPECT_FALSE(dialog.get<forms::Label>("n1", i).useMnemonic()) << i;
+}
+
 TEST_F(ScoreDialogTest, ApplySetsBothScoresAndTheBoardShowsThemAtOnce)
 {
     ScoreDialog& dialog = openWith(10, 12);
