@@ -1,5 +1,6 @@
 #include "dialogs/key_config_file.h"
 
+#include "scoreboard/default_files.h"
 #include "scoreboard/settings_store.h"
 
 #include "platform/system/file_replace.h"
@@ -9,12 +10,7 @@ namespace dialogs {
 
 std::vector<std::string> keyConfigDbLines(const scoreboard::MatchState& state)
 {
-    return {
-        "Aonkey=" + std::to_string(state.keyAddA),
-        "Aoutkey=" + std::to_string(state.keySubA),
-        "Bonkey=" + std::to_string(state.keyAddB),
-        "Boutkey=" + std::to_string(state.keySubB),
-    };
+    return scoreboard::keyConfigLines({state.keyAddA, state.keySubA, state.keyAddB, state.keySubB});
 }
 
 bool writeKeyConfigDb(const scoreboard::MatchState& state)

@@ -13,7 +13,17 @@ std::vector<std::string> defaultConfigLines(int year)
     };
 }
 
-std::vector<std::string> defaultKeyConfigLines() { return {"Aonkey=49", "Aoutkey=112", "Bonkey=50", "Boutkey=113"}; }
+std::vector<std::string> keyConfigLines(const std::array<int16_t, 4>& keys)
+{
+    return {
+        "Aonkey=" + std::to_string(keys[0]),
+        "Aoutkey=" + std::to_string(keys[1]),
+        "Bonkey=" + std::to_string(keys[2]),
+        "Boutkey=" + std::to_string(keys[3]),
+    };
+}
+
+std::vector<std::string> defaultKeyConfigLines() { return keyConfigLines(kDefaultScoreKeys); }
 
 std::vector<std::string> defaultSystemLines()
 {

@@ -1,6 +1,8 @@
 #include "scoreboard/settings_store.h"
+#include "scoreboard/default_files.h"
 #include "scoreboard/scoreboard_view.h"
 
+#include "platform/system/ansi_codec.h"
 #include "platform/system/conversions.h"
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
@@ -8,6 +10,7 @@
 #include "platform/system/text_reader.h"
 
 #include <array>
+#include <cstdio>
 #include <optional>
 
 namespace scoreboard {
@@ -30,6 +33,14 @@ void setWholePart(int16_t& field, std::string_view value)
         field = *number;
 }
 
+// A period or overtime length: a length of no time at all, or below it, would leave the clock
+// nothing to count, so it keeps the length there was.
+void setLength(int16_t& field, std::string_view value)
+{
+    if (auto number = sys::toInteger(value); number && *number > 0)
+        field = *number;
+}
+
 void setOption(bool& field, std::string_view value) { field = sys::isTrueText(value); }
 
 struct SettingKey {
@@ -39,7 +50,7 @@ struct SettingKey {
 
 const std::array<SettingKey, 27> kSettingKeys{{
     {"allname", [](MatchState& s, std::string_view v) { s.matchTitle = v; }},
-    {"delalltime", [](MatchState& s, std::string_view v) { setRounded(s.periodLength, v); }},
+    {"delalltime", [](MatchState& s, std::string_view v) { setLength(s.periodLength, v); }},
     {"alltime",
         [](MatchState& s, std::string_view v) {
             if (v.empty())
@@ -56,7 +67,7 @@ const std::array<SettingKey, 27> kSettingKeys{{
             if (v.empty())
                 s.overtimeLength = 300;
             else
-                setRounded(s.overtimeLength, v);
+                setLength(s.overtimeLength, v);
         }},
     {"makenum", [](MatchState& s, std::string_view v) { setRounded(s.periodNumber, v); }},
     {"ballname1", [](MatchState& s, std::string_view v) { s.teamNameA = v.empty() ? "篮球社团A队" : std::string(v); }},
@@ -106,14 +117,11 @@ bool SetSetting(std::string_view key, std::string_view value)
     return false;
 }
 
-void loadSettingsFile(const std::filesystem::path& path)
+void readSettings(sys::TextReader& reader)
 {
-    if (!sys::pathExists(path))
-        sys::replaceTextFile(path, {});
-    std::optional<sys::TextReader> reader = sys::TextReader::open(path);
-    if (!reader)
-        return;
-    while (std::optional<std::string> line = reader->readLine()) {
+    while (std::optional<std::string> line = reader.readLine()) {
+        if (line->size() > kLongestSettingLine)
+            continue;
         // Split at the first "=", so that a value may itself hold one (a match title "A=B").
         size_t split = line->find('=');
         if (split == std::string::npos || split + 1 == line->size())
@@ -122,12 +130,40 @@ void loadSettingsFile(const std::filesystem::path& path)
     }
 }
 
+void readSettingsBytes(std::string_view ansiBytes)
+{
+    sys::TextReader reader = sys::TextReader::fromText(sys::decodeAnsi(ansiBytes));
+    readSettings(reader);
+}
+
+void loadSettingsFile(const std::filesystem::path& path)
+{
+    if (!sys::pathExists(path))
+        sys::replaceTextFile(path, {});
+    std::optional<sys::TextReader> reader = sys::TextReader::open(path);
+    if (!reader)
+        return;
+    readSettings(*reader);
+}
+
 std::filesystem::path configDbPath() { return sys::programPath("date\\config.db"); }
 std::filesystem::path keyConfigDbPath() { return sys::programPath("date\\keyconfig.db"); }
 std::filesystem::path systemDbPath() { return sys::programPath("date\\system.db"); }
 
 void LoadConfigDb() { loadSettingsFile(configDbPath()); }
-void LoadKeyConfigDb() { loadSettingsFile(keyConfigDbPath()); }
+void LoadKeyConfigDb()
+{
+    loadSettingsFile(keyConfigDbPath());
+    keepScoreKeysUsable(user());
+}
+
+void keepScoreKeysUsable(MatchState& state)
+{
+    int16_t* keys[] = {&state.keyAddA, &state.keySubA, &state.keyAddB, &state.keySubB};
+    for (size_t i = 0; i < std::size(keys); ++i)
+        if (*keys[i] < 1 || *keys[i] > 254)
+            *keys[i] = kDefaultScoreKeys[i];
+}
 
 std::vector<std::string> configDbLines(const MatchState& state)
 {
@@ -145,5 +181,13 @@ std::vector<std::string> configDbLines(const MatchState& state)
 }
 
 bool SaveConfigDb() { return sys::replaceTextFile(configDbPath(), configDbLines(user())); }
+
+bool saveSettings()
+{
+    if (SaveConfigDb())
+        return true;
+    std::fprintf(stderr, "ball: the match settings could not be written to %s\n", configDbPath().c_str());
+    return false;
+}
 
 } // namespace scoreboard

@@ -6,6 +6,10 @@
 #include <string_view>
 #include <vector>
 
+namespace plat::sys {
+class TextReader;
+}
+
 namespace scoreboard {
 
 // Stores one setting of the settings files into the match state, converting the text the way its
@@ -13,20 +17,35 @@ namespace scoreboard {
 // value does not convert and the field is left as it was; false, and nothing changed, for any other.
 bool SetSetting(std::string_view key, std::string_view value);
 
-// The settings reader: every line "key=value" of the file, split at its first "=", goes through
-// SetSetting; empty lines, lines without "=" and lines with an empty value are skipped.
-// A missing file is created empty and reads as empty.
+// No setting the program writes comes near this length; a longer line is damage and skipped.
+inline constexpr size_t kLongestSettingLine = 4096;
+
+// The settings reader: every line "key=value" (ended by CR LF, CR or LF), split at its first "=",
+// goes through SetSetting; empty lines, lines without "=", lines with an empty value and lines
+// longer than kLongestSettingLine are skipped.
+void readSettings(plat::sys::TextReader& reader);
+// The same over the bytes of a settings file in the ANSI code page.
+void readSettingsBytes(std::string_view ansiBytes);
+// The reader over a file. A missing file is created empty and reads as empty.
 void loadSettingsFile(const std::filesystem::path& path);
 
-// date\config.db and date\keyconfig.db of the program folder through the reader.
+// date\config.db and date\keyconfig.db of the program folder through the reader. After the keys,
+// a score key that neither file gave as a key code (1 to 254) is the first-run default.
 void LoadConfigDb();
 void LoadKeyConfigDb();
+// Gives each score key that is no key code its first-run default, one by one.
+void keepScoreKeysUsable(MatchState& state);
 
 // The nine lines that date\config.db keeps of the match state, in order.
 std::vector<std::string> configDbLines(const MatchState& state);
 // Replaces date\config.db with the match state's settings. False when it could not be written;
 // the old file is then left whole.
 bool SaveConfigDb();
+// SaveConfigDb, with a line on standard error when the file could not be written. Telling the
+// operator is the caller's: the notice box while the board runs, a message box at its close.
+bool saveSettings();
+inline constexpr std::string_view kSettingsNotSavedNotice = "比赛设置保存失败!";
+inline constexpr std::string_view kSettingsNotSavedMessage = "比赛设置保存失败!设置文件date\\config.db无法写入,请检查磁盘空间。";
 
 std::filesystem::path configDbPath();
 std::filesystem::path keyConfigDbPath();

@@ -44,7 +44,7 @@ std::optional<std::string> TextReader::readLine()
 {
     if (atEnd())
         return std::nullopt;
-    size_t end = m_text.find('\r', m_position);
+    size_t end = m_text.find_first_of("\r\n", m_position);
     if (end == std::string::npos)
         end = m_text.size();
     std::string line = m_text.substr(m_position, end - m_position);

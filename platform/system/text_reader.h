@@ -18,8 +18,8 @@ public:
 
     bool atEnd() const { return m_position >= m_text.size(); }
 
-    // Line input: the text up to the next CR or CR LF, which is consumed. A line feed on its own
-    // does not end a line and stays in the text; the last line needs no line end.
+    // Line input: the text up to the next CR LF, CR or LF, which is consumed, so that a file
+    // edited by hand on any system reads the same; the last line needs no line end.
     // nullopt past the end of the file.
     std::optional<std::string> readLine();
 

@@ -67,7 +67,10 @@ TEST_F(SetSettingTest, ConvertsEachKeyAsItsFieldNeeds)
         {"zainum", "two", FIELD(refereeCount), "3"},
         {"jstime", "420", FIELD(overtimeLength), "420"},
         {"jstime", "", FIELD(overtimeLength), "300"},
-        {"jstime", "0.5", FIELD(overtimeLength), "0"},
+        {"jstime", "0.5", FIELD(overtimeLength), "300"}, // rounds to no time at all: kept
+        {"jstime", "-60", FIELD(overtimeLength), "300"},
+        {"delalltime", "0", FIELD(periodLength), "720"},
+        {"delalltime", "-100", FIELD(periodLength), "720"},
         {"makenum", "3.5", FIELD(periodNumber), "4"},
         {"ballname1", "", TEXT_FIELD(teamNameA), "篮球社团A队"},
         {"ballname1", "湖人", TEXT_FIELD(teamNameA), "湖人"},

@@ -49,9 +49,15 @@ TEST_F(SettingsFileTest, ReaderEdgeCases)
                 EXPECT_EQ(s.overtimeLength, 300);
                 EXPECT_EQ(s.matchTitle, " Cup ");
             }},
-        {"a line feed alone does not end a line", "allname=a\njstime=9\r\n",
+        {"a line feed alone ends a line", "allname=a\njstime=9\ndelalltime=600\n",
             [](const MatchState& s) {
-                EXPECT_EQ(s.matchTitle, "a\njstime=9");
+                EXPECT_EQ(s.matchTitle, "a");
+                EXPECT_EQ(s.overtimeLength, 9);
+                EXPECT_EQ(s.periodLength, 600);
+            }},
+        {"lengths of no time or below keep the previous ones", "delalltime=0\njstime=-100\n",
+            [](const MatchState& s) {
+                EXPECT_EQ(s.periodLength, 720);
                 EXPECT_EQ(s.overtimeLength, 300);
             }},
         {"a carriage return alone ends a line; the last needs no end", "allname=a\rjstime=9",
@@ -107,6 +113,11 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedEmptyAndChangesNothing)
     MatchState before = user();
     LoadConfigDb();
     LoadKeyConfigDb();
+    // Score keys no file gave are the first-run keys; nothing else changes.
+    before.keyAddA = 49;
+    before.keySubA = 112;
+    before.keyAddB = 50;
+    before.keySubB = 113;
     EXPECT_EQ(user(), before);
     EXPECT_EQ(tree(), (std::vector<std::string>{"date/", "date/config.db", "date/keyconfig.db"}));
     EXPECT_EQ(readBytes(path("date/config.db")), "");

@@ -23,7 +23,7 @@ using Strings = std::vector<std::string>;
 
 } // namespace
 
-TEST(TextReader, LineInputEndsAtCrOrCrLfButNotAtLfAlone)
+TEST(TextReader, LineInputEndsAtCrLfCrOrLf)
 {
     struct Case {
         const char* text;
@@ -32,7 +32,11 @@ TEST(TextReader, LineInputEndsAtCrOrCrLfButNotAtLfAlone)
         { "a\r\nb\r\n", { "a", "b" } },
         { "a\rb\r", { "a", "b" } },
         { "a\r\nb", { "a", "b" } },      // the last line needs no line end
-        { "a\nb\r\n", { "a\nb" } },       // a line feed alone stays in the line
+        { "a\nb\r\n", { "a", "b" } },      // a line feed alone ends a line too
+        { "a\nb\n", { "a", "b" } },
+        { "a\n\nb", { "a", "", "b" } },
+        { "a\n\rb", { "a", "", "b" } },  // LF then CR: two line ends
+        { "a\r\n\nb", { "a", "", "b" } },
         { "a\r\n\r\nb\r\n", { "a", "", "b" } },
         { "a\r\r\nb", { "a", "", "b" } },
         { "\r\n", { "" } },
