@@ -2,6 +2,7 @@
 #include "scoreboard/control_set.h"
 
 #include "platform/forms/message_box.h"
+#include "platform/window/api.h"
 #include "platform/window/window_system.h"
 
 namespace scoreboard {
@@ -29,8 +30,21 @@ BallProgram::~BallProgram()
 {
     if (plat::win::WindowSystem::current()) {
         m_startup.unload();
-        m_main.unload();
+        m_main.closeUnattended();
     }
+}
+
+void BallProgram::endFromOutside()
+{
+    if (m_main.isLoaded())
+        m_main.closeUnattended();
+    else
+        plat::win::PostQuitMessage(0);
+}
+
+void BallProgram::takeEndSignals(plat::win::WindowSystem& windows)
+{
+    windows.setEndHandler([this](int) { endFromOutside(); });
 }
 
 bool BallProgram::start()

@@ -2,6 +2,8 @@
 #include "scoreboard/main_form.h"
 #include "scoreboard/startup_form.h"
 
+#include "platform/window/window_system.h"
+
 #include <optional>
 
 namespace scoreboard {
@@ -15,6 +17,11 @@ public:
     // Loads the start-up screen and shows it. False when its load ended the program; nothing is
     // shown then and the program should end without running its loop.
     bool start();
+    // What a signal from outside (logout, shutdown, the terminal gone) does: the board's close,
+    // as the operator's would do it, without a question; before the board exists, the end.
+    void endFromOutside();
+    // Hands the window system's end handler to endFromOutside.
+    void takeEndSignals(plat::win::WindowSystem& windows);
 
     StartupForm& startupForm() { return m_startup; }
     MainForm& mainForm() { return m_main; }

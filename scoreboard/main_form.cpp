@@ -17,6 +17,7 @@
 #include "controls/core/qel_label.h"
 #include "controls/core/qel_toggle_button.h"
 #include "platform/forms/label.h"
+#include "platform/forms/message_box.h"
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 #include "platform/window/api.h"
@@ -237,7 +238,8 @@ void MainForm::onUnload(int& cancel)
     (void)cancel;
     m_matchClock.reset();
     m_music.reset();
-    SaveConfigDb();
+    if (!saveSettings() && !m_unattended && visible())
+        forms::msgBox(std::string(kSettingsNotSavedMessage), forms::vbOKOnly | forms::vbCritical, "错误提示");
     // Every normal end puts the display back, not only the exit command.
     restoreDisplayAtEnd();
     if (scoreboardView() == this)
@@ -245,6 +247,13 @@ void MainForm::onUnload(int& cancel)
     if (boardForm() == this)
         setBoardForm(nullptr);
     win::PostQuitMessage(0);
+}
+
+void MainForm::closeUnattended()
+{
+    m_unattended = true;
+    unload();
+    m_unattended = false;
 }
 
 // --- ScoreboardView ---

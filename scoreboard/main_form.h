@@ -51,6 +51,9 @@ public:
     void mp3onplay();
     void mp();
     void mp3new();
+    // The close with nobody at the board to answer a message box (a signal from outside, the
+    // program going down): the same close, a failed save told on standard error only.
+    void closeUnattended();
 
     // The media player `wplay`; it lives as long as the form.
     plat::media::MediaPlayer& wplay() { return m_wplay; }
@@ -131,6 +134,7 @@ private:
     bool m_matchBlinkPhase = false;
     bool m_musicBlinkPhase = false;
     int16_t m_noticeSecondsLeft = 0;
+    bool m_unattended = false;
 };
 
 } // namespace scoreboard

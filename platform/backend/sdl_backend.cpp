@@ -1,4 +1,5 @@
 #include "platform/backend/sdl_backend.h"
+#include "platform/backend/end_signal_watch.h"
 #include "platform/backend/sdl_keymap.h"
 #include "platform/window/messages.h"
 #include "platform/window/virtual_keys.h"
@@ -44,11 +45,15 @@ std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen,
         return nullptr;
     }
     SDL_StopTextInput();
+    b->m_endSignalEvent = SDL_RegisterEvents(1);
+    if (b->m_endSignalEvent != Uint32(-1))
+        b->m_endSignalWatch = std::make_unique<EndSignalWatch>(b->m_endSignalEvent);
     return b;
 }
 
 SdlBackend::~SdlBackend()
 {
+    m_endSignalWatch.reset();
     if (m_window)
         SDL_DestroyWindow(m_window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -84,6 +89,11 @@ bool SdlBackend::waitForEvents(std::optional<int64_t> deadlineUs)
 void SdlBackend::handle(const void* raw)
 {
     const SDL_Event& e = *static_cast<const SDL_Event*>(raw);
+    if (m_endSignalWatch && e.type == m_endSignalEvent) {
+        // Only a wake-up: the window system takes the signal on its next round.
+        m_endSignalWatch->seen();
+        return;
+    }
     if (!m_windows)
         return;
     auto& ws = *m_windows;

@@ -12,9 +12,13 @@ class WindowSystem;
 
 namespace plat::backend {
 
+class EndSignalWatch;
+
 // One full-screen window whose logical size is the virtual screen, scaled with letterbox
 // to the display; only the dirty parts of the screen are scaled and sent to it. A window that
-// is not full screen follows the size of the screen. The close button becomes a close request to the active form.
+// is not full screen follows the size of the screen. The close button becomes a close request to the active form. An end signal
+// (plat::win::EndSignals, installed before the backend opens and kept until it is gone) wakes
+// its wait.
 class SdlBackend final : public win::BackendPort {
 public:
     // Fails (returns null, with the reason) when there is no display to open.
@@ -47,6 +51,8 @@ private:
     bool m_repaintWindow = true; // the bars too, after the window was exposed or resized
     std::vector<uint32_t> m_scaled;
     bool m_shown = false;
+    uint32_t m_endSignalEvent = 0;
+    std::unique_ptr<EndSignalWatch> m_endSignalWatch; // wakes the wait for an end signal
 };
 
 } // namespace plat::backend

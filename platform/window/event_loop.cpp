@@ -1,5 +1,6 @@
 // The message loop: queued messages and input first, then due timers and hover,
 // then paints and composition; it waits on the backend only when idle.
+#include "platform/window/end_signals.h"
 #include "platform/window/loop_stalled.h"
 #include "platform/window/window_system.h"
 
@@ -10,6 +11,16 @@ bool WindowSystem::pumpOnce(bool wait)
     if (m_quit)
         return false;
     bool didWork = false;
+
+    if (const int signal = takeEndSignal()) {
+        didWork = true;
+        if (m_endHandler)
+            m_endHandler(signal);
+        else
+            postQuit(0);
+        if (m_quit)
+            return false;
+    }
 
     // Only what was queued before this round, so work posted meanwhile waits its turn.
     size_t pending = m_queue.size();

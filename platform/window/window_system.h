@@ -150,6 +150,9 @@ public:
     bool quitRequested() const { return m_quit.has_value(); }
     std::optional<int> quitCode() const { return m_quit; }
     int modalDepth() const { return m_modalDepth; }
+    // What the loop does when a signal asks the program to end (see EndSignals): the program's
+    // normal close. Without one, the loop quits with code 0.
+    void setEndHandler(std::function<void(int signal)> handler) { m_endHandler = std::move(handler); }
 
 private:
     HWND hitTest(const std::vector<HWND>& list, gfx::Point local) const;
@@ -186,6 +189,7 @@ private:
     int m_nextFilterId = 1;
     std::optional<int> m_quit;
     int m_modalDepth = 0;
+    std::function<void(int)> m_endHandler;
 
     TimerQueue m_timers;
 
