@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <optional>
 
 namespace plat::sys {
 
@@ -52,6 +53,30 @@ private:
     iconv_t m_cd;
 };
 
+// A byte that no code page reading gives a character keeps its place in the text as a lone low
+// surrogate, U+DC00 plus the byte, written as UTF-8 would write it: no character of a file or of
+// typed text is ever one, so encodeAnsi can tell it apart and write the byte back as it was.
+constexpr char32_t kRawByteBase = 0xDC00;
+
+void appendRawByte(std::string& out, unsigned char byte)
+{
+    const char32_t cp = kRawByteBase + byte;
+    out += char(0xE0 | (cp >> 12));
+    out += char(0x80 | ((cp >> 6) & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+}
+
+// The byte that a raw-byte mark at the start of `utf8` stands for.
+std::optional<unsigned char> rawByteAt(std::string_view utf8)
+{
+    if (utf8.size() < 3 || static_cast<unsigned char>(utf8[0]) != 0xED)
+        return std::nullopt;
+    const unsigned char second = static_cast<unsigned char>(utf8[1]), third = static_cast<unsigned char>(utf8[2]);
+    if ((second != 0xB2 && second != 0xB3) || (third & 0xC0) != 0x80)
+        return std::nullopt;
+    return static_cast<unsigned char>(0x80 | ((second & 0x01) << 6) | (third & 0x3F));
+}
+
 } // namespace
 
 std::string decodeAnsi(std::string_view bytes)
@@ -80,7 +105,7 @@ std::string decodeAnsi(std::string_view bytes)
             }
         }
         if (!decoded) {
-            out += "\xEF\xBF\xBD";
+            appendRawByte(out, static_cast<unsigned char>(bytes.front()));
             bytes.remove_prefix(1);
         }
     }
@@ -101,6 +126,11 @@ std::string encodeAnsi(std::string_view utf8)
     while (!utf8.empty()) {
         if (gbk.convert(utf8, out) == 0)
             break;
+        if (std::optional<unsigned char> raw = rawByteAt(utf8)) {
+            out += char(*raw);
+            utf8.remove_prefix(3);
+            continue;
+        }
         // GBK stopped at one character: write that character in GB18030, or '?' if it is not UTF-8.
         size_t length = utf8SequenceLength(utf8);
         std::string_view one = utf8.substr(0, length);

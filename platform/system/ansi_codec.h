@@ -5,12 +5,14 @@
 namespace plat::sys {
 
 // Text in memory is UTF-8; data files hold the ANSI code page (GBK).
-// Decoding reads GB18030, a superset of GBK, so nothing a file holds is lost; a byte sequence
-// that is not valid there becomes U+FFFD.
+// Decoding reads GB18030, a superset of GBK, so nothing a file holds is lost; a byte that is not
+// valid there stays in the text as a mark of its own (a lone surrogate U+DC80 to U+DCFF, as UTF-8
+// would write it), which the text drawing and the text functions take as one U+FFFD.
 std::string decodeAnsi(std::string_view ansiBytes);
 
 // Encodes with GBK; a character that GBK lacks is written in its GB18030 form rather than dropped.
-// Invalid UTF-8 input bytes become '?'.
+// A mark of decodeAnsi becomes its byte again, so a file rewritten keeps bytes it could not read.
+// Other invalid UTF-8 input bytes become '?'.
 std::string encodeAnsi(std::string_view utf8);
 
 } // namespace plat::sys

@@ -1,5 +1,7 @@
 #include "platform/system/utf8.h"
 
+#include <algorithm>
+
 namespace plat::sys {
 
 size_t utf8SequenceLength(std::string_view text)
@@ -44,8 +46,10 @@ char32_t nextCodePoint(std::string_view& text)
 {
     size_t length = utf8SequenceLength(text);
     if (length == 0) {
-        if (!text.empty())
-            text.remove_prefix(1);
+        // A byte the code page could not read (ansi_codec) counts as one character.
+        const bool rawByte = text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xED
+            && (static_cast<unsigned char>(text[1]) & 0xFE) == 0xB2 && (static_cast<unsigned char>(text[2]) & 0xC0) == 0x80;
+        text.remove_prefix(rawByte ? 3 : std::min<size_t>(1, text.size()));
         return U'\uFFFD';
     }
     auto byte = [&](size_t i) { return char32_t(static_cast<unsigned char>(text[i])); };

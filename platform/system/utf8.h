@@ -9,7 +9,8 @@ namespace plat::sys {
 size_t utf8SequenceLength(std::string_view text);
 
 // Decodes the character at the start of `text` and advances past it. A byte that does not start a
-// well-formed sequence is taken as one character of its own (returned as U+FFFD).
+// well-formed sequence is taken as one character of its own (returned as U+FFFD), and so is the
+// mark of a byte the code page could not read (U+DC80 to U+DCFF, see ansi_codec.h).
 char32_t nextCodePoint(std::string_view& text);
 
 } // namespace plat::sys

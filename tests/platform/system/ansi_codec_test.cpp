@@ -1,4 +1,5 @@
 #include "platform/system/ansi_codec.h"
+#include "platform/system/text_functions.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,43 @@ TEST(AnsiCodec, GbkOnlyByteValuesDecode)
     EXPECT_EQ(decodeAnsi(encodeAnsi("5€")), "5€");
 }
 
-TEST(AnsiCodec, BrokenBytesAreMarkedNotDropped)
+TEST(AnsiCodec, BytesThatCannotBeReadAreKeptThroughARewrite)
 {
-    EXPECT_EQ(decodeAnsi("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
-    EXPECT_EQ(decodeAnsi("a\xC0"), "a\xEF\xBF\xBD"); // a lead byte cut off at the end
-    EXPECT_EQ(encodeAnsi("a\xC3" "b"), "a?b");       // not UTF-8
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {"a byte no code page has", "a\xFF" "b", "a\xED\xB3\xBF" "b"},
+        {"a lead byte cut off at the end", "a\xC0", "a\xED\xB3\x80"},
+        {"a lead byte before a line end", "\xC0\r\n", "\xED\xB3\x80\r\n"},
+        {"a four-byte sequence cut short", "\x81\x30\x81", "\xED\xB2\x81" "0\xED\xB2\x81"},
+        {"between Chinese", "\xC0\xBA\xFF\xC7\xF2", "篮\xED\xB3\xBF球"},
+        {"every high byte alone", "\x80\xFF", "€\xED\xB3\xBF"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(decodeAnsi(c.bytes), c.text) << c.what;
+        EXPECT_EQ(encodeAnsi(decodeAnsi(c.bytes)), c.bytes) << c.what;
+    }
+    // Every byte from 0x80 up, alone between ASCII, comes back as it was.
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const std::string bytes = std::string("x") + char(b) + " ";
+        EXPECT_EQ(encodeAnsi(decodeAnsi(bytes)), bytes) << b;
+    }
+}
+
+TEST(AnsiCodec, AByteKeptCountsAsOneCharacter)
+{
+    const std::string text = decodeAnsi("a\xFF\xFE");
+    EXPECT_EQ(textLength(text), 3u);
+    EXPECT_EQ(leftText(text, 2), "a\xED\xB3\xBF");
+    EXPECT_EQ(encodeAnsi(rightText(text, 1)), "\xFE");
+    EXPECT_EQ(ansiWidth(text), 5u);
+}
+
+TEST(AnsiCodec, TextThatIsNotUtf8BecomesAQuestionMark)
+{
+    EXPECT_EQ(encodeAnsi("a\xC3" "b"), "a?b");
+    EXPECT_EQ(encodeAnsi("a\xED\xA0\x80" "b"), "a???b") << "a surrogate that is no mark of a byte";
+    EXPECT_EQ(encodeAnsi("\xED\xB2"), "??") << "a mark cut short";
 }
