@@ -1,5 +1,5 @@
 #include "launcher/form1.h"
-#include "launcher/instance_lock.h"
+#include "platform/system/single_instance.h"
 #include "launcher/launcher_files.h"
 #include "launcher/module1.h"
 #include "launcher/screen_fit.h"
@@ -50,7 +50,7 @@ void Form1::onLoad()
 {
     m_endsProgram = false;
 
-    sys::SingleInstanceLock lock = acquireInstanceLock();
+    sys::SingleInstanceLock lock = sys::acquireProgramLock("main");
     if (lock.heldByAnother()) {
         endProgram();
         return;
@@ -88,7 +88,7 @@ void Form1::installClockFont()
         return;
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    (void)sys::copyFile(sys::programPath(kClockFontFile), installed, sys::CopyMode::KeepExisting);
+    (void)sys::copyFile(sys::shippedPath(kClockFontFile), installed, sys::CopyMode::KeepExisting);
     if (m_services.addFontResource)
         m_services.addFontResource(installed);
     for (win::HWND top : win::sys().topLevels())
@@ -104,7 +104,7 @@ void Form1::makeDataFolder()
 
 void Form1::startScoreboard()
 {
-    const std::filesystem::path scoreboard = sys::programPath(kScoreboardProgram);
+    const std::filesystem::path scoreboard = sys::shippedPath(kScoreboardProgram);
     if (!sys::fileExists(scoreboard)) {
         showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
         return;

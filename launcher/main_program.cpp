@@ -2,11 +2,13 @@
 #include "launcher/launcher_program.h"
 
 #include "platform/backend/platform.h"
+#include "platform/system/program_folder.h"
 
 #include <cstdio>
 
 int main()
 {
+    plat::sys::settleProgramFolder();
     plat::backend::PlatformOptions options;
     options.fullscreen = false;
     std::unique_ptr<plat::backend::Platform> platform = plat::backend::Platform::start(options);

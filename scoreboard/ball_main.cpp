@@ -1,9 +1,13 @@
 // The scoreboard program: the start-up screen, then the scoreboard.
 #include "scoreboard/ball_program.h"
+#include "scoreboard/stored_layouts.h"
 
 #include "dialogs/open_dialog.h"
 
 #include "platform/backend/platform.h"
+#include "platform/forms/layout_error.h"
+#include "platform/forms/message_box.h"
+#include "platform/system/program_folder.h"
 #include "platform/window/end_signals.h"
 #include "scoreboard/control_set.h"
 
@@ -11,6 +15,7 @@
 
 int main()
 {
+    plat::sys::settleProgramFolder();
     scoreboard::registerProgramControls();
     scoreboard::setSetupDialogOpener(dialogs::openDialog);
     // Before the platform, and outliving it: its backends wait on the signals' pipe.
@@ -18,9 +23,16 @@ int main()
     std::unique_ptr<plat::backend::Platform> platform = plat::backend::Platform::start({});
     if (!platform->fallbackReason().empty())
         std::fprintf(stderr, "ball: running without a display (%s)\n", platform->fallbackReason().c_str());
-    scoreboard::BallProgram program(scoreboard::systemStartupServices());
-    program.takeEndSignals(platform->windows());
-    if (!program.start())
-        return 0;
-    return platform->windows().run();
+    try {
+        scoreboard::BallProgram program(scoreboard::systemStartupServices());
+        program.takeEndSignals(platform->windows());
+        if (!program.start())
+            return 0;
+        return platform->windows().run();
+    } catch (const plat::forms::LayoutError& error) {
+        // A layout the start-up check passed and a form still refused: say which, then end.
+        std::fprintf(stderr, "ball: %s\n", error.what());
+        plat::forms::msgBox(scoreboard::unreadableLayoutText(error), plat::forms::vbOKOnly | plat::forms::vbCritical, "系统提示");
+        return 1;
+    }
 }

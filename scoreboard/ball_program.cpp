@@ -1,5 +1,6 @@
 #include "scoreboard/ball_program.h"
 #include "scoreboard/control_set.h"
+#include "scoreboard/stored_layouts.h"
 
 #include "platform/forms/message_box.h"
 #include "platform/window/api.h"
@@ -21,6 +22,7 @@ bool registerControls()
 
 BallProgram::BallProgram(StartupServices services)
     : m_controlsKnown(registerControls())
+    , m_message(services.message)
     , m_main(services.dates)
     , m_startup(m_main, m_instanceLock, std::move(services))
 {
@@ -49,6 +51,11 @@ void BallProgram::takeEndSignals(plat::win::WindowSystem& windows)
 
 bool BallProgram::start()
 {
+    if (std::optional<plat::forms::LayoutError> broken = firstUnreadableLayout()) {
+        if (m_message)
+            m_message(unreadableLayoutText(*broken), "系统提示", StartupMessageIcon::Stop);
+        return false;
+    }
     m_startup.load();
     if (m_startup.endsProgram()) {
         m_startup.unload();

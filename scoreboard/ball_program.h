@@ -14,7 +14,8 @@ public:
     explicit BallProgram(StartupServices services);
     ~BallProgram();
 
-    // Loads the start-up screen and shows it. False when its load ended the program; nothing is
+    // Loads the start-up screen and shows it. False when its load ended the program, or when a
+    // stored form layout cannot be read (told in a message box naming the file); nothing else is
     // shown then and the program should end without running its loop.
     bool start();
     // What a signal from outside (logout, shutdown, the terminal gone) does: the board's close,
@@ -28,6 +29,7 @@ public:
 
 private:
     bool m_controlsKnown;
+    std::function<void(std::string_view, std::string_view, StartupMessageIcon)> m_message;
     std::optional<plat::sys::SingleInstanceLock> m_instanceLock;
     MainForm m_main;
     StartupForm m_startup;

@@ -13,7 +13,7 @@ bool installClockFont(const FontInstaller& install)
 {
     if (sys::fileExists(installedClockFontPath()))
         return false;
-    const std::filesystem::path shipped = sys::programPath(kClockFontFile);
+    const std::filesystem::path shipped = sys::shippedPath(kClockFontFile);
     if (!sys::fileExists(shipped))
         return false;
     return install(shipped, kClockFontFamily) == sys::FontInstall::Installed;

@@ -1,6 +1,7 @@
 #include "scoreboard/startup_form.h"
 #include "scoreboard/first_run.h"
-#include "scoreboard/instance_lock.h"
+#include "platform/system/single_instance.h"
+#include "scoreboard/shipped_sounds.h"
 #include "scoreboard/main_form.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/screen_check.h"
@@ -93,7 +94,7 @@ void StartupForm::onLoad()
     m_loadDone = false;
     addControls();
 
-    sys::SingleInstanceLock lock = acquireInstanceLock();
+    sys::SingleInstanceLock lock = sys::acquireProgramLock("ball");
     if (lock.heldByAnother()) {
         endProgram();
         return;
@@ -118,6 +119,7 @@ void StartupForm::onLoad()
     }
 
     createWorkingFolders();
+    restoreShippedSounds();
     sys::SystemDateSource systemDates;
     const sys::DateSource& dates = m_services.dates ? *m_services.dates : systemDates;
     prepareSettingsFiles(sys::currentYear(dates));

@@ -12,11 +12,9 @@ fs::path resourcesFolder()
     if (const char* env = std::getenv("BALL_RESOURCES"); env && *env)
         return fs::path(env);
     std::error_code ec;
-    if (fs::path beside = sys::programFolder() / "resources"; !beside.empty() && fs::is_directory(beside, ec))
-        return beside;
-    if (const char* src = std::getenv("SCOREBOARD_SOURCE_DIR"); src && *src)
-        return fs::path(src) / "resources";
-    return fs::path(SCOREBOARD_SOURCE_DIR) / "resources";
+    if (fs::path own = sys::programFolder() / "resources"; fs::is_directory(own, ec))
+        return own;
+    return sys::executableFolder() / "resources";
 }
 
 fs::path formLayoutPath(std::string_view formName) { return resourcesFolder() / "forms" / (std::string(formName) + ".json"); }

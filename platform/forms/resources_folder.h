@@ -4,10 +4,9 @@
 
 namespace plat::forms {
 
-// Where the program's resources are: $BALL_RESOURCES, else <program folder>/resources (the
-// program folder honours $BALL_HOME),
-// else the source tree's resources/ ($SCOREBOARD_SOURCE_DIR/resources, or the tree this
-// was built from).
+// Where the program's resources (stored form layouts, pictures) are: $BALL_RESOURCES, else
+// <program folder>/resources when the program folder has one, else the resources/ that ship
+// beside the running executable.
 std::filesystem::path resourcesFolder();
 
 // resources/forms/<formName>.json

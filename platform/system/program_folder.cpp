@@ -3,21 +3,56 @@
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <unistd.h>
 
 namespace plat::sys {
 
-std::filesystem::path programFolder()
+namespace fs = std::filesystem;
+
+fs::path executableFolder()
 {
-    if (const char* home = std::getenv("BALL_HOME"); home && *home)
-        return std::filesystem::path(home);
     std::error_code error;
-    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    fs::path executable = fs::read_symlink("/proc/self/exe", error);
     if (error)
-        return std::filesystem::current_path(error);
+        return fs::current_path(error);
     return executable.parent_path();
 }
 
-std::filesystem::path pathBelow(const std::filesystem::path& base, std::string_view backslashPath)
+fs::path programFolder()
+{
+    if (const char* home = std::getenv("BALL_HOME"); home && *home)
+        return fs::path(home);
+    return executableFolder();
+}
+
+fs::path userDataFolder()
+{
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
+        return fs::path(data) / "scoreboard";
+    const char* home = std::getenv("HOME");
+    return fs::path(home && *home == '/' ? home : "/tmp") / ".local/share/scoreboard";
+}
+
+void settleProgramFolder()
+{
+    std::error_code error;
+    if (const char* home = std::getenv("BALL_HOME"); home && *home) {
+        fs::path given(home);
+        if (given.is_relative()) {
+            fs::path absolute = fs::absolute(given, error);
+            if (!error)
+                ::setenv("BALL_HOME", absolute.lexically_normal().c_str(), 1);
+        }
+        return;
+    }
+    if (::access(executableFolder().c_str(), W_OK) == 0)
+        return;
+    fs::path folder = userDataFolder();
+    fs::create_directories(folder, error);
+    ::setenv("BALL_HOME", folder.c_str(), 1);
+}
+
+fs::path pathBelow(const fs::path& base, std::string_view backslashPath)
 {
     std::string relative(backslashPath);
     for (char& c : relative) {
@@ -29,6 +64,15 @@ std::filesystem::path pathBelow(const std::filesystem::path& base, std::string_v
     return relative.empty() ? base : base / relative;
 }
 
-std::filesystem::path programPath(std::string_view backslashPath) { return pathBelow(programFolder(), backslashPath); }
+fs::path programPath(std::string_view backslashPath) { return pathBelow(programFolder(), backslashPath); }
+
+fs::path shippedPath(std::string_view backslashPath)
+{
+    fs::path own = programPath(backslashPath);
+    std::error_code error;
+    if (fs::exists(own, error))
+        return own;
+    return pathBelow(executableFolder(), backslashPath);
+}
 
 } // namespace plat::sys

@@ -4,9 +4,25 @@
 
 namespace plat::sys {
 
-// The folder that holds the running executable, or the folder named by the environment variable
-// BALL_HOME when it is set and not empty (tests, and installs whose executable folder is read-only).
+// The folder that holds the running executable: the programs and what ships with them (the clock
+// font, the sounds, the stored form layouts and pictures under resources/).
+std::filesystem::path executableFolder();
+
+// The program folder, which holds the data folders and files: the folder named by BALL_HOME when
+// it is set and not empty, else the executable's folder. settleProgramFolder() at start-up points
+// BALL_HOME at a per-user folder when the executable's folder cannot be written.
 std::filesystem::path programFolder();
+
+// Decides the program folder once, at start-up, before any path is taken from it: a relative
+// BALL_HOME is made absolute (a later change of the current folder must not move it), and when
+// BALL_HOME is not set and the executable's folder is not writable (an installed program), BALL_HOME
+// is set to $XDG_DATA_HOME/scoreboard (~/.local/share/scoreboard), which is made when missing.
+// Programs started from here inherit the decision.
+void settleProgramFolder();
+
+// The per-user program folder of an installed program: $XDG_DATA_HOME/scoreboard, or
+// ~/.local/share/scoreboard when XDG_DATA_HOME is not an absolute path.
+std::filesystem::path userDataFolder();
 
 // The path `backslashPath`, written with "\" as the separator ("date\config.db"), below `base`.
 // Leading separators are dropped, so it never turns into an absolute path; ".." is not resolved.
@@ -14,5 +30,9 @@ std::filesystem::path pathBelow(const std::filesystem::path& base, std::string_v
 
 // pathBelow(programFolder(), backslashPath).
 std::filesystem::path programPath(std::string_view backslashPath);
+
+// A file that ships with the programs (the clock font, the scoreboard program): the one in the
+// program folder when it has one, else the one beside the running executable.
+std::filesystem::path shippedPath(std::string_view backslashPath);
 
 } // namespace plat::sys

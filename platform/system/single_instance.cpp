@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -16,7 +17,7 @@ SingleInstanceLock SingleInstanceLock::acquire(const std::filesystem::path& lock
 {
     // O_CLOEXEC keeps the lock out of programs started from here: flock belongs to the open file,
     // and a child still holding it would lock out the next copy after this one ended.
-    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -31,20 +32,6 @@ SingleInstanceLock SingleInstanceLock::acquire(const std::filesystem::path& lock
         return SingleInstanceLock(-1, state);
     }
     return SingleInstanceLock(fd, State::Acquired);
-}
-
-SingleInstanceLock SingleInstanceLock::acquireForProgram(std::string_view programName)
-{
-    std::filesystem::path folder = programFolder();
-    SingleInstanceLock lock = acquire(folder / (std::string(programName) + ".lock"));
-    if (lock.state() != State::Unavailable)
-        return lock;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::filesystem::path runtimeFolder = runtime && *runtime == '/' ? runtime : "/tmp";
-    std::error_code error;
-    std::filesystem::path canonical = std::filesystem::weakly_canonical(folder, error);
-    size_t key = std::hash<std::string>()((error ? folder : canonical).string());
-    return acquire(runtimeFolder / (std::string(programName) + "-" + std::to_string(key) + ".lock"));
 }
 
 SingleInstanceLock::SingleInstanceLock(SingleInstanceLock&& other) noexcept
@@ -69,5 +56,35 @@ SingleInstanceLock::~SingleInstanceLock()
     if (m_fd >= 0)
         ::close(m_fd);
 }
+
+namespace {
+
+// A runtime folder that only this user reaches, or an empty path.
+std::filesystem::path privateRuntimeFolder()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || *runtime != '/')
+        return {};
+    struct stat info {};
+    if (::stat(runtime, &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
+        return {};
+    return runtime;
+}
+
+} // namespace
+
+std::filesystem::path programLockPath(std::string_view programName)
+{
+    const std::filesystem::path program = programFolder();
+    const std::filesystem::path runtime = privateRuntimeFolder();
+    if (runtime.empty())
+        return program / (std::string(programName) + ".lock");
+    std::error_code error;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(program, error);
+    const size_t key = std::hash<std::string>()((error ? program : canonical).string());
+    return runtime / (std::string(programName) + "-" + std::to_string(key) + ".lock");
+}
+
+SingleInstanceLock acquireProgramLock(std::string_view programName) { return SingleInstanceLock::acquire(programLockPath(programName)); }
 
 } // namespace plat::sys

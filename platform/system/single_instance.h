@@ -15,10 +15,8 @@ public:
         Unavailable, // the lock file could not be opened or locked for another reason
     };
 
+    // The lock file is made readable and writable by its owner only.
     static SingleInstanceLock acquire(const std::filesystem::path& lockFile);
-    // The lock file "<name>.lock" in the program folder. When that folder cannot take the lock
-    // file (read-only), a lock file in $XDG_RUNTIME_DIR (or /tmp) named after the folder is used.
-    static SingleInstanceLock acquireForProgram(std::string_view programName);
 
     State state() const { return m_state; }
     bool acquired() const { return m_state == State::Acquired; }
@@ -39,5 +37,14 @@ private:
     int m_fd = -1;
     State m_state = State::Unavailable;
 };
+
+// The lock file of the program `programName` ("ball", "main") run on the current program folder,
+// where only this user reaches it: in the user's runtime folder ($XDG_RUNTIME_DIR, when it is a
+// folder of this user's closed to others), named after the program and the program folder;
+// otherwise "<programName>.lock" in the program folder itself.
+std::filesystem::path programLockPath(std::string_view programName);
+
+// SingleInstanceLock::acquire(programLockPath(programName)).
+SingleInstanceLock acquireProgramLock(std::string_view programName);
 
 } // namespace plat::sys

@@ -5,6 +5,7 @@
 #include "dialogs/open_dialog.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/backend/platform.h"
+#include "platform/system/program_folder.h"
 #include "platform/window/loop_stalled.h"
 #include "scoreboard/ball_program.h"
 #include "scoreboard/control_set.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv)
             return usage("one script at most");
         }
     }
+
+    plat::sys::settleProgramFolder();
 
     std::string text;
     if (scriptPath.empty() || scriptPath == "-") {

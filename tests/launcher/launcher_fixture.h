@@ -1,5 +1,5 @@
 #pragma once
-#include "launcher/instance_lock.h"
+#include "platform/system/single_instance.h"
 #include "launcher/launcher_program.h"
 
 #include "platform/backend/session.h"

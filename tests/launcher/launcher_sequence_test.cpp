@@ -132,7 +132,7 @@ TEST_F(LauncherTest, ARefusedDisplayChangeIsNotLookedAt)
 
 TEST_F(LauncherTest, SecondCopyEndsSilently)
 {
-    plat::sys::SingleInstanceLock first = acquireInstanceLock();
+    plat::sys::SingleInstanceLock first = plat::sys::acquireProgramLock("main");
     ASSERT_TRUE(first.acquired());
     setScreen(800, 600); // would bring up a message if the run got that far
     writeBytes(path("DS-DIGIB.ttf"), "clock font bytes");
@@ -150,10 +150,10 @@ TEST_F(LauncherTest, TheLockLiesOutsideTheProgramFolderAndIsFreedAtTheEnd)
 {
     writeBytes(path("ball"), "stand-in");
     EXPECT_FALSE(start());
-    EXPECT_EQ(instanceLockPath().parent_path(), fs::path(std::getenv("XDG_RUNTIME_DIR")));
+    EXPECT_EQ(plat::sys::programLockPath("main").parent_path(), fs::path(std::getenv("XDG_RUNTIME_DIR")));
     EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "config.ini", "date/" }));
     program.reset();
-    EXPECT_TRUE(acquireInstanceLock().acquired());
+    EXPECT_TRUE(plat::sys::acquireProgramLock("main").acquired());
 }
 
 TEST_F(LauncherTest, ClockFont)
@@ -336,7 +336,7 @@ TEST_F(ScoreboardMissingTest, ASecondCopyEndsSilentlyWhileTheWindowWaits)
     second.reset();
 
     EXPECT_TRUE(form1().visible()) << "the first copy still waits";
-    EXPECT_TRUE(acquireInstanceLock().heldByAnother());
+    EXPECT_TRUE(plat::sys::acquireProgramLock("main").heldByAnother());
 }
 
 } // namespace

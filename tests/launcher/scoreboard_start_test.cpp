@@ -111,7 +111,7 @@ TEST_F(ScoreboardStartTest, TheProgramMainRunsTheWholeSequence)
 
 TEST_F(ScoreboardStartTest, TheProgramMainEndsSilentlyBesideARunningCopy)
 {
-    plat::sys::SingleInstanceLock first = acquireInstanceLock();
+    plat::sys::SingleInstanceLock first = plat::sys::acquireProgramLock("main");
     ASSERT_TRUE(first.acquired());
     writeBytes(path("ball"), "stand-in");
     EXPECT_EQ(runLauncherProgram(), 0);

@@ -1,6 +1,6 @@
 #include "startup_fixture.h"
 
-#include "scoreboard/instance_lock.h"
+#include "platform/system/single_instance.h"
 #include "scoreboard/option_file.h"
 
 #include "platform/forms/image.h"
@@ -8,6 +8,8 @@
 #include "platform/forms/message_box_button.h"
 #include "platform/media/animated_gif.h"
 #include "platform/window/api.h"
+
+#include <functional>
 
 namespace scoreboard::test {
 namespace {
@@ -142,7 +144,7 @@ TEST_F(StartupTest, AnUnknownDisplaySizeFallsBackToTheWindowSystemScreen)
 
 TEST_F(StartupTest, SecondInstanceEndsSilently)
 {
-    plat::sys::SingleInstanceLock first = acquireInstanceLock();
+    plat::sys::SingleInstanceLock first = plat::sys::acquireProgramLock("ball");
     ASSERT_TRUE(first.acquired());
     setScreen(1280, 1024); // would show a message if the load got that far
     EXPECT_FALSE(start());
@@ -157,7 +159,7 @@ TEST_F(StartupTest, SecondInstanceEndsSilently)
 TEST_F(StartupTest, TheRunningProgramKeepsOthersOut)
 {
     ASSERT_TRUE(start());
-    EXPECT_TRUE(acquireInstanceLock().heldByAnother());
+    EXPECT_TRUE(plat::sys::acquireProgramLock("ball").heldByAnother());
     EXPECT_EQ(tree(), kFirstRunTree) << "the lock lies outside the program folder";
 }
 
@@ -310,6 +312,58 @@ TEST_F(StartupMessageBoxTest, LargerScreenShowsTheInformationBoxAndStarts)
     EXPECT_EQ(seenBoxes[0].buttons, (std::vector<std::string>{"确定"}));
     EXPECT_EQ(tree(), kFirstRunTree);
     EXPECT_TRUE(f1().visible());
+}
+
+
+// The shipped layouts in a folder of the test's own, one of them spoilt as `spoil` says.
+class BrokenLayoutStartTest : public StartupMessageBoxTest {
+protected:
+    void SetUp() override
+    {
+        StartupMessageBoxTest::SetUp();
+        const char* shipped = std::getenv("BALL_RESOURCES");
+        ASSERT_NE(shipped, nullptr);
+        m_shipped = shipped;
+        std::filesystem::copy(m_shipped, dataHome() / "resources", std::filesystem::copy_options::recursive);
+        ::setenv("BALL_RESOURCES", (dataHome() / "resources").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        ::setenv("BALL_RESOURCES", m_shipped.c_str(), 1);
+        StartupMessageBoxTest::TearDown();
+    }
+    std::filesystem::path layout(const char* form) const { return dataHome() / "resources/forms" / (std::string(form) + ".json"); }
+
+private:
+    std::string m_shipped;
+};
+
+TEST_F(BrokenLayoutStartTest, ALayoutThatCannotBeReadEndsTheProgramWithABoxNamingTheFile)
+{
+    struct Case {
+        const char* form;
+        std::function<void(const std::filesystem::path&)> spoil;
+    };
+    const Case cases[] = {
+        {"m3", [](const std::filesystem::path& file) { std::filesystem::resize_file(file, std::filesystem::file_size(file) / 2); }},
+        {"main", [](const std::filesystem::path& file) { std::ofstream(file, std::ios::trunc) << "not a layout"; }},
+        {"m6", [](const std::filesystem::path& file) { std::filesystem::remove(file); }},
+    };
+    for (const Case& c : cases) {
+        const std::string kept = readBytes(layout(c.form));
+        c.spoil(layout(c.form));
+        seenBoxes.clear();
+        answerBoxes();
+        EXPECT_FALSE(startWithSystemBoxes()) << c.form;
+        ASSERT_EQ(seenBoxes.size(), 1u) << c.form;
+        EXPECT_EQ(seenBoxes[0].text.rfind("窗体布局文件无法读取,程序无法运行!\n" + layout(c.form).string() + "\n", 0), 0u) << seenBoxes[0].text;
+        EXPECT_EQ(seenBoxes[0].title, "系统提示");
+        EXPECT_EQ(seenBoxes[0].icon, plat::forms::MessageIcon::Stop);
+        EXPECT_TRUE(tree().empty()) << "nothing is written: " << c.form;
+        EXPECT_FALSE(f1().isLoaded());
+        program.reset();
+        writeBytes(layout(c.form), kept);
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "controls/core/register_core_controls.h"
 #include "platform/backend/session.h"
 #include "platform/gfx/system_colors.h"
+#include "tests/support/source_resources.h"
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -24,6 +25,7 @@ class FrameTest : public ContainerTest {
 protected:
     static constexpr int kLeft = 100, kTop = 100, kW = 200, kH = 100, kTitleRows = 17;
     static constexpr Color kFormColour = 0x00FF00;
+    test_support::SourceResources resources;
 
     qelFrame& placeFrame(PropertyBag stored = {})
     {

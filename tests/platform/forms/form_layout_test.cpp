@@ -197,21 +197,35 @@ INSTANTIATE_TEST_SUITE_P(Cases, BrokenLayoutTest,
         BrokenLayout{R"({"properties": {"Caption": 5}})", "properties", "property \"Caption\": expected a text"},
         BrokenLayout{R"({"properties": {"caption": "a", "CAPTION": "b"}})", "properties", "stored twice"}));
 
-TEST(ResourcesFolder, TheEnvironmentComesFirstThenTheSourceTree)
+TEST(ResourcesFolder, TheEnvironmentComesFirstThenTheProgramFolderThenBesideTheProgram)
 {
+    const char* shipped = std::getenv("BALL_RESOURCES");
+    const std::string kept = shipped ? shipped : "";
     ::setenv("BALL_RESOURCES", "/somewhere/res", 1);
     EXPECT_EQ(resourcesFolder(), std::filesystem::path("/somewhere/res"));
     EXPECT_EQ(formLayoutPath("main"), std::filesystem::path("/somewhere/res/forms/main.json"));
     ::unsetenv("BALL_RESOURCES");
-    EXPECT_EQ(resourcesFolder(), sourceDir() / "resources");
-    // Beside the program, when the program folder has one.
     auto home = std::filesystem::temp_directory_path() / ("forms_home_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home / "resources");
+    std::filesystem::create_directories(home);
     ::setenv("BALL_HOME", home.c_str(), 1);
+    // Never the source tree: what ships beside the running program.
+    EXPECT_EQ(resourcesFolder(), std::filesystem::read_symlink("/proc/self/exe").parent_path() / "resources");
+    // A program folder of its own with resources is taken first.
+    std::filesystem::create_directories(home / "resources");
     EXPECT_EQ(resourcesFolder(), home / "resources");
     ::unsetenv("BALL_HOME");
     std::filesystem::remove_all(home);
-    EXPECT_TRUE(std::filesystem::is_directory(resourcesFolder() / "sound"));
+    if (shipped)
+        ::setenv("BALL_RESOURCES", kept.c_str(), 1);
+}
+
+TEST(ResourcesFolder, TheTestsReadTheLayoutsAndPicturesTheBuildShips)
+{
+    const std::filesystem::path folder = resourcesFolder();
+    EXPECT_NE(folder.string().find("/program/resources"), std::string::npos) << folder;
+    for (const char* name : { "main", "m1", "m2", "m3", "m4", "m5", "m6" })
+        EXPECT_TRUE(std::filesystem::is_regular_file(formLayoutPath(name))) << name;
+    EXPECT_TRUE(std::filesystem::is_regular_file(resourcePath("img/court.png")));
 }
 
 } // namespace plat::forms::testing

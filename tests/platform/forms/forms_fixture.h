@@ -4,6 +4,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
+#include "tests/support/source_resources.h"
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -72,6 +73,7 @@ protected:
         ControlRegistry::global().add<Panel>("Panel");
     }
 
+    test_support::SourceResources resources;
     backend::HeadlessSession session{{1024, 768}};
 
     // The window at a point of the screen.

@@ -16,7 +16,14 @@ inline std::string sourceDir()
     return MEDIA_TEST_SOURCE_DIR;
 }
 
-inline std::string soundFile(const std::string& name) { return sourceDir() + "/resources/sound/" + name; }
+// The sounds the build ships: the sound folder of the program folder whose resources the tests read.
+inline std::string shippedSoundFolder()
+{
+    const char* resources = std::getenv("BALL_RESOURCES");
+    return (std::filesystem::path(resources ? resources : "resources").parent_path() / "sound").string();
+}
+
+inline std::string soundFile(const std::string& name) { return shippedSoundFolder() + "/" + name; }
 inline std::string testFile(const std::string& name) { return sourceDir() + "/resources/test/" + name; }
 
 // Audio and video pipelines run in real time: wait for a condition by bounded polling.

@@ -4,6 +4,7 @@
 #include "platform/forms/form.h"
 #include "platform/gfx/surface.h"
 #include "platform/media/media_controls.h"
+#include "tests/support/source_resources.h"
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -70,6 +71,7 @@ protected:
         return scratch.file("layout.json");
     }
 
+    test_support::SourceResources resources;
     backend::HeadlessSession session{{1024, 768}};
     media_test::ScratchDir scratch;
     forms::Form form{"pictures", std::filesystem::path()};

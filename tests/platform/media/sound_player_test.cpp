@@ -97,7 +97,7 @@ TEST(SoundPlayer, DecodesOnceAndAgainWhenTheFileChanges)
 TEST(SoundPlayer, PreloadsAFolder)
 {
     SoundPlayer player;
-    EXPECT_EQ(player.preloadFolder(media_test::sourceDir() + "/resources/sound"), 8);
+    EXPECT_EQ(player.preloadFolder(media_test::shippedSoundFolder()), 8);
     EXPECT_EQ(player.preloadFolder("/no/such/folder"), 0);
 }
 

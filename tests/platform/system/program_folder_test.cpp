@@ -1,6 +1,8 @@
 #include "platform/system/program_folder.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -74,4 +76,49 @@ TEST(ProgramFolder, BackslashPathsBecomePathsBelowTheFolder)
     };
     for (const auto& c : cases)
         EXPECT_EQ(pathBelow(base, c.relative), std::filesystem::path(c.expected)) << c.relative;
+}
+
+TEST(ProgramFolder, ARelativeBallHomeIsMadeAbsoluteOnceAtStartUp)
+{
+    const std::filesystem::path start = std::filesystem::current_path();
+    ScopedEnv env("BALL_HOME", "some/home");
+    settleProgramFolder();
+    const std::filesystem::path settled = programFolder();
+    EXPECT_TRUE(settled.is_absolute());
+    EXPECT_EQ(settled, start / "some/home");
+    // The open-file dialog changes the current folder; the program folder stays where it was.
+    std::filesystem::current_path("/");
+    EXPECT_EQ(programFolder(), settled);
+    EXPECT_EQ(programPath("date\\config.db"), start / "some/home/date/config.db");
+    std::filesystem::current_path(start);
+}
+
+TEST(ProgramFolder, AWritableExecutableFolderIsLeftAsTheProgramFolder)
+{
+    ScopedEnv env("BALL_HOME", nullptr);
+    settleProgramFolder();
+    EXPECT_EQ(std::getenv("BALL_HOME"), nullptr);
+    EXPECT_EQ(programFolder(), executableFolder());
+}
+
+TEST(ProgramFolder, TheUsersDataFolderFollowsXdgDataHome)
+{
+    {
+        ScopedEnv data("XDG_DATA_HOME", "/home/op/.data");
+        EXPECT_EQ(userDataFolder(), std::filesystem::path("/home/op/.data/scoreboard"));
+    }
+    ScopedEnv data("XDG_DATA_HOME", "relative");
+    ScopedEnv home("HOME", "/home/op");
+    EXPECT_EQ(userDataFolder(), std::filesystem::path("/home/op/.local/share/scoreboard")) << "a relative XDG_DATA_HOME is ignored";
+}
+
+TEST(ProgramFolder, ShippedFilesAreTakenFromTheProgramFolderElseBesideTheExecutable)
+{
+    const std::filesystem::path home = std::filesystem::temp_directory_path() / ("shipped-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home);
+    { std::ofstream(home / "DS-DIGIB.ttf") << "font"; }
+    ScopedEnv env("BALL_HOME", home.c_str());
+    EXPECT_EQ(shippedPath("DS-DIGIB.ttf"), home / "DS-DIGIB.ttf");
+    EXPECT_EQ(shippedPath("ball"), executableFolder() / "ball");
+    std::filesystem::remove_all(home);
 }

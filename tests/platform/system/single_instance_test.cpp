@@ -4,6 +4,9 @@
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -78,17 +81,61 @@ TEST(SingleInstance, ProgramsStartedMeanwhileDoNotKeepTheLock)
     ::waitpid(started, nullptr, 0);
 }
 
-TEST(SingleInstance, EachProgramNameHasItsOwnLockInTheProgramFolder)
+// Sets an environment variable for the life of the object and puts the old value back.
+class EnvSetting {
+public:
+    EnvSetting(const char* name, const std::filesystem::path& value)
+        : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~EnvSetting()
+    {
+        if (m_old)
+            ::setenv(m_name.c_str(), m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name.c_str());
+    }
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+TEST(SingleInstance, EachProgramHasItsOwnLockInTheUsersRuntimeFolder)
 {
-    TempFolder folder;
-    ::setenv("BALL_HOME", folder.path().c_str(), 1);
-    SingleInstanceLock ball = SingleInstanceLock::acquireForProgram("ball");
-    SingleInstanceLock launcher = SingleInstanceLock::acquireForProgram("main");
-    ::unsetenv("BALL_HOME");
+    TempFolder home, runtime;
+    ASSERT_EQ(::chmod(runtime.path().c_str(), 0700), 0);
+    EnvSetting ballHome("BALL_HOME", home.path());
+    EnvSetting runtimeDir("XDG_RUNTIME_DIR", runtime.path());
+    SingleInstanceLock ball = acquireProgramLock("ball");
+    SingleInstanceLock launcher = acquireProgramLock("main");
     EXPECT_TRUE(ball.acquired());
     EXPECT_TRUE(launcher.acquired());
-    EXPECT_TRUE(std::filesystem::exists(folder / "ball.lock"));
-    EXPECT_EQ(stateInAnotherProcess(folder / "ball.lock"), int(State::HeldByAnother));
+    EXPECT_EQ(programLockPath("ball").parent_path(), runtime.path());
+    EXPECT_NE(programLockPath("ball"), programLockPath("main"));
+    EXPECT_TRUE(std::filesystem::is_empty(home.path())) << "nothing is written into the program folder";
+    EXPECT_EQ(stateInAnotherProcess(programLockPath("ball")), int(State::HeldByAnother));
+    struct stat info {};
+    ASSERT_EQ(::stat(programLockPath("ball").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "no one else may open the lock file";
+}
+
+TEST(SingleInstance, ARuntimeFolderOthersReachOrNoneAtAllPutsTheLockInTheProgramFolder)
+{
+    TempFolder home, shared;
+    ASSERT_EQ(::chmod(shared.path().c_str(), 01777), 0);
+    EnvSetting ballHome("BALL_HOME", home.path());
+    for (const char* runtime : { "", "relative/run", "/nonexistent-runtime-folder", shared.path().c_str() }) {
+        EnvSetting runtimeDir("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(programLockPath("ball"), home / "ball.lock") << runtime;
+    }
+    EnvSetting noRuntime("XDG_RUNTIME_DIR", "");
+    SingleInstanceLock launcher = acquireProgramLock("main");
+    EXPECT_TRUE(launcher.acquired());
+    EXPECT_TRUE(std::filesystem::exists(home / "main.lock"));
 }
 
 TEST(SingleInstance, AFolderThatCannotHoldTheLockIsNotTakenForAnotherCopy)

@@ -1,0 +1,77 @@
+# The program folder the build lays out, and that `cmake --install` lays out the same way below
+# the prefix: the programs ball and main, the clock font with its licence, the sounds, and under
+# resources/ the stored form layouts and the pictures the forms show. The programs keep their
+# data folders (date, binlist, music, img) beside these when the folder is theirs to write.
+set(BALL_PROGRAM_FOLDER ${CMAKE_BINARY_DIR}/program)
+set(BALL_INSTALL_DIR lib/scoreboard CACHE STRING "the program folder below the install prefix")
+
+# The clock font ships as DS-DIGIB.ttf: the seven-segment DSEG7 Classic Bold of fonts-dseg
+# (SIL Open Font License 1.1), with its licence beside it.
+set(BALL_CLOCK_FONT /usr/share/fonts/truetype/dseg/DSEG7Classic-Bold.ttf CACHE FILEPATH "the font shipped as DS-DIGIB.ttf")
+set(BALL_CLOCK_FONT_LICENSE /usr/share/doc/fonts-dseg/copyright CACHE FILEPATH "the licence of that font")
+
+# source file | path in the program folder
+set(shipped_pairs)
+if(EXISTS ${BALL_CLOCK_FONT})
+  list(APPEND shipped_pairs "${BALL_CLOCK_FONT}|DS-DIGIB.ttf")
+  if(EXISTS ${BALL_CLOCK_FONT_LICENSE})
+    list(APPEND shipped_pairs "${BALL_CLOCK_FONT_LICENSE}|DS-DIGIB-LICENSE.txt")
+  endif()
+else()
+  message(WARNING "fonts-dseg is not installed (${BALL_CLOCK_FONT}); ball ships without its clock font")
+endif()
+foreach(pattern sound/*.wav forms/*.json img/*.png img/*.gif)
+  file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/${pattern})
+  foreach(file ${found})
+    file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR}/resources ${file})
+    if(relative MATCHES "^sound/")
+      list(APPEND shipped_pairs "${file}|${relative}")
+    else()
+      list(APPEND shipped_pairs "${file}|resources/${relative}")
+    endif()
+  endforeach()
+endforeach()
+
+set(shipped_outputs)
+foreach(pair ${shipped_pairs})
+  string(REPLACE "|" ";" parts "${pair}")
+  list(GET parts 0 source)
+  list(GET parts 1 target)
+  add_custom_command(OUTPUT ${BALL_PROGRAM_FOLDER}/${target}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${BALL_PROGRAM_FOLDER}/${target}
+    DEPENDS ${source} VERBATIM)
+  list(APPEND shipped_outputs ${BALL_PROGRAM_FOLDER}/${target})
+  get_filename_component(target_dir ${target} DIRECTORY)
+  get_filename_component(target_name ${target} NAME)
+  install(FILES ${source} DESTINATION ${BALL_INSTALL_DIR}/${target_dir} RENAME ${target_name})
+endforeach()
+add_custom_target(program_folder ALL DEPENDS ${shipped_outputs})
+
+# Puts a program of the system into the program folder, in the build as in an install.
+function(ship_program target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BALL_PROGRAM_FOLDER})
+  add_dependencies(${target} program_folder)
+  install(TARGETS ${target} DESTINATION ${BALL_INSTALL_DIR})
+endfunction()
+
+# Beside the program folder an install gets commands in bin/ (ball, and scoreboard for the
+# launcher), a desktop entry for the launcher and its icon.
+file(RELATIVE_PATH bin_to_program /prefix/bin /prefix/${BALL_INSTALL_DIR})
+install(CODE "
+  set(prefix \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  file(MAKE_DIRECTORY \"\${prefix}/bin\" \"\${prefix}/share/applications\")
+  file(CREATE_LINK \"${bin_to_program}/ball\" \"\${prefix}/bin/ball\" SYMBOLIC)
+  file(CREATE_LINK \"${bin_to_program}/main\" \"\${prefix}/bin/scoreboard\" SYMBOLIC)
+  file(WRITE \"\${prefix}/share/applications/scoreboard.desktop\" \"[Desktop Entry]
+Type=Application
+Name=Basketball scoreboard
+Name[zh_CN]=篮球记分牌
+Comment=Scoreboard and game clock for a basketball match
+Exec=\${CMAKE_INSTALL_PREFIX}/${BALL_INSTALL_DIR}/main
+Icon=scoreboard
+Terminal=false
+Categories=Utility;
+\")
+  message(STATUS \"Installing: \${prefix}/bin/ball, \${prefix}/bin/scoreboard, \${prefix}/share/applications/scoreboard.desktop\")
+")
+install(FILES ${CMAKE_SOURCE_DIR}/resources/img/icon.png DESTINATION share/icons/hicolor/32x32/apps RENAME scoreboard.png)

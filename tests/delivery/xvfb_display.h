@@ -1,0 +1,60 @@
+#pragma once
+#include <csignal>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace delivery {
+
+// A private X server of 1024 x 768 for one test, started with -displayfd so that the test knows
+// it is ready once it has written its display number; ended by its own pid.
+class XvfbDisplay {
+public:
+    XvfbDisplay()
+    {
+        if (::access("/usr/bin/Xvfb", X_OK) != 0)
+            return;
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(ready[0]);
+            const std::string fd = std::to_string(ready[1]);
+            ::execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                "-noreset", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(ready[1]);
+        std::string number;
+        pollfd wait { ready[0], POLLIN, 0 };
+        while (m_pid > 0 && ::poll(&wait, 1, 20000) > 0) {
+            char c;
+            if (::read(ready[0], &c, 1) != 1 || c == '\n')
+                break;
+            number += c;
+        }
+        ::close(ready[0]);
+        if (!number.empty())
+            m_name = ":" + number;
+    }
+    ~XvfbDisplay()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    XvfbDisplay(const XvfbDisplay&) = delete;
+    XvfbDisplay& operator=(const XvfbDisplay&) = delete;
+
+    bool running() const { return !m_name.empty(); }
+    const std::string& name() const { return m_name; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_name;
+};
+
+} // namespace delivery
