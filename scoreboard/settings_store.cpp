@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 namespace scoreboard {
@@ -180,7 +181,13 @@ std::vector<std::string> configDbLines(const MatchState& state)
     };
 }
 
-bool SaveConfigDb() { return sys::replaceTextFile(configDbPath(), configDbLines(user())); }
+bool SaveConfigDb()
+{
+    // A date folder removed while the board runs is made again rather than losing the settings.
+    std::error_code ignored;
+    std::filesystem::create_directories(configDbPath().parent_path(), ignored);
+    return sys::replaceTextFile(configDbPath(), configDbLines(user()));
+}
 
 bool saveSettings()
 {

@@ -162,7 +162,9 @@ TEST_F(OptionsPanelTest, SavingAppliesTheSwitchesAndWritesTheFileByteForByte)
     EXPECT_EQ(user().periodLength, 630);
     EXPECT_EQ(user().overtimeLength, 195);
     EXPECT_EQ(user().clockSeconds, 123) << "the running clock keeps its time";
-    EXPECT_EQ(readBytes(path("date/config.db")), "keep");
+    EXPECT_EQ(readBytes(path("date/config.db")),
+        "allname=\r\ndelalltime=630\r\njstime=195\r\nballname1=\r\nballname2=\r\nzainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n")
+        << "the new lengths are written at once";
     EXPECT_FALSE(shown("sysset"));
     EXPECT_EQ(notices, (std::vector<std::string>{"保存成功!"}));
     for (int i = 0; i < 4; ++i)

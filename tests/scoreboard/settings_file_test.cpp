@@ -185,10 +185,18 @@ TEST_F(SettingsFileTest, SavedSettingsComeBackAfterARestart)
     EXPECT_EQ(user().refereeCount, -2);
 }
 
-TEST_F(SettingsFileTest, SaveWithoutTheFolderReportsFailure)
+TEST_F(SettingsFileTest, SaveMakesAMissingDateFolderAgain)
 {
+    user().matchTitle = "Cup";
+    EXPECT_TRUE(SaveConfigDb());
+    EXPECT_EQ(readBytes(path("date/config.db")).substr(0, 13), "allname=Cup\r\n");
+}
+
+TEST_F(SettingsFileTest, SaveWhereTheDateFolderCannotBeReportsFailure)
+{
+    writeBytes(path("date"), "a file where the folder belongs");
     EXPECT_FALSE(SaveConfigDb());
-    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(tree(), std::vector<std::string>{"date"});
 }
 
 TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole)

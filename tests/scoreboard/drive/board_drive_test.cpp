@@ -174,10 +174,11 @@ TEST_F(BoardDriveTest, TitleTeamsAndRefereesComeFromTheSettings)
 
 TEST_F(BoardDriveTest, ANoticeClosesItselfAfterFiveSecondsWithItsCountdown)
 {
-    // A period length of 0 leaves the clock at "0.0": the start command refuses with a notice.
-    writeFile(home() / "date/config.db", "allname=Cup\r\ndelalltime=0\r\n");
+    // A period of one second runs out: at "0.0" the start command refuses with a notice.
+    writeFile(home() / "date/config.db", "allname=Cup\r\ndelalltime=1\r\n");
     const DriveRun run = drive(std::string(kAfterStartUp)
-        + "show balltime Caption ForeColor\n"
+        + "click ok\nwait 1500\n"
+          "show balltime Caption ForeColor\n"
           "click ok\n"
           "show inshow Visible\nshow L1 Caption\nshow qel1 Caption\n"
           "wait 1000\nshow qel1 Caption\n"
