@@ -243,7 +243,8 @@ TEST_F(TitleDialogTest, AddingANameTrimsItRefusesDuplicatesAndIgnoresBlanks)
         {"  赵六 ", {"张三", "李四", "王五", "赵六"}, false, ""},
         {"张三", {"张三", "李四", "王五"}, true, "张三"},
         {"张三 ", {"张三", "李四", "王五"}, true, "张三 "},
-        {"zhang san", {"张三", "李四", "王五", "zhang san"}, false, ""},
+        {"Al B", {"张三", "李四", "王五", "Al B"}, false, ""},
+        {"zhang san", {"张三", "李四", "王五", "zhan"}, false, ""}, // four characters at most
         {"   ", {"张三", "李四", "王五"}, false, "   "},
     };
     for (const Case& c : cases) {
