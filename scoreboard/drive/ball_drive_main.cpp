@@ -11,10 +11,12 @@
 #include "scoreboard/control_set.h"
 #include "scoreboard/drive/drive_runner.h"
 #include "scoreboard/drive/drive_script.h"
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -24,6 +26,26 @@ int usage(const char* message)
     std::cerr << "ball-drive: " << message << "\n"
               << "usage: ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]\n";
     return 2;
+}
+
+// "1024x768": both sides whole numbers from 1 to 8192 (a larger screen would not fit in memory).
+std::optional<std::pair<int, int>> screenSize(const std::string& text)
+{
+    const auto x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return std::nullopt;
+    auto side = [](const char* first, const char* last) -> std::optional<int> {
+        int v = 0;
+        auto [end, ec] = std::from_chars(first, last, v);
+        if (ec != std::errc() || end != last || v < 1 || v > 8192)
+            return std::nullopt;
+        return v;
+    };
+    auto w = side(text.data(), text.data() + x);
+    auto h = side(text.data() + x + 1, text.data() + text.size());
+    if (!w || !h)
+        return std::nullopt;
+    return std::pair{*w, *h};
 }
 
 } // namespace
@@ -42,12 +64,10 @@ int main(int argc, char** argv)
         if (a == "--home" && i + 1 < argc) {
             setenv("BALL_HOME", argv[++i], 1);
         } else if (a == "--screen" && i + 1 < argc) {
-            int w = 0, h = 0;
-            char x = 0;
-            std::istringstream s(argv[++i]);
-            if (!(s >> w >> x >> h) || (x != 'x' && x != 'X') || w <= 0 || h <= 0)
-                return usage("--screen wants WIDTHxHEIGHT");
-            options.screen = {w, h};
+            auto size = screenSize(argv[++i]);
+            if (!size)
+                return usage("--screen wants WIDTHxHEIGHT, each from 1 to 8192");
+            options.screen = {size->first, size->second};
         } else if (a == "--real-clock") {
             options.realClock = true;
         } else if (a.rfind("--", 0) == 0) {
@@ -58,8 +78,6 @@ int main(int argc, char** argv)
             return usage("one script at most");
         }
     }
-
-    plat::sys::settleProgramFolder();
 
     std::string text;
     if (scriptPath.empty() || scriptPath == "-") {
@@ -80,6 +98,8 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // Only a script that reads is run: a faulty one leaves the program folder as it was.
+    plat::sys::settleProgramFolder();
     scoreboard::registerProgramControls();
     scoreboard::setSetupDialogOpener(dialogs::openDialog);
     auto platform = plat::backend::Platform::start(options);

@@ -6,8 +6,8 @@
 namespace scoreboard::drive {
 
 // One step of a drive script, one per line:
-//   wait MS | key NAME | keydown NAME | keyup NAME | type TEXT
-//   click NAME | dblclick NAME | rclick NAME   (NAME or NAME(INDEX), on the active form)
+//   wait MS (0 to a day) | key NAME | keydown NAME | keyup NAME | type TEXT (not blanks alone)
+//   click NAME | dblclick NAME | rclick NAME   (NAME or NAME(INDEX), INDEX 0-32767, on the active form)
 //   press NAME | release NAME                  (the left button held down over it, let go)
 //   show NAME PROP... | form NAME | shot FILE
 // Blank lines and lines starting with # are skipped.
@@ -27,7 +27,8 @@ struct ScriptError {
     std::string message;
 };
 
-// Reads a whole script; the first bad line is reported with its number.
+// Reads a whole script; the first bad line is reported with its number (a number out of its
+// range included: it is never cut down to fit).
 struct ParsedScript {
     std::vector<Step> steps;
     std::optional<ScriptError> error;

@@ -254,5 +254,60 @@ TEST_F(BoardDriveTest, AnUnknownControlIsAnErrorWithItsLine)
     EXPECT_NE(run.err.find("line 3"), std::string::npos) << run.err;
 }
 
+// A script with a faulty line is refused before the program starts: exit status 2, the line
+// and what is wrong on standard error, and the program folder as it was. Numbers out of their
+// range are refused, never cut down to fit.
+TEST_F(BoardDriveTest, AFaultyLineIsRefusedWithItsLineBeforeTheProgramStarts)
+{
+    const struct {
+        const char* line;
+        const char* error;
+    } cases[] = {
+        {"type", "line 3: type needs a text (a space alone is typed with \"key space\")"},
+        {"type   ", "line 3: type needs a text (a space alone is typed with \"key space\")"},
+        {"type \t ", "line 3: type needs a text (a space alone is typed with \"key space\")"},
+        {"click x(99999999999)", "line 3: index \"99999999999\" is not a number from 0 to 32767"},
+        {"show x(32768) Caption", "line 3: index \"32768\" is not a number from 0 to 32767"},
+        {"press x(-1)", "line 3: index \"-1\" is not a number from 0 to 32767"},
+        {"dblclick x(1e3)", "line 3: index \"1e3\" is not a number from 0 to 32767"},
+        {"rclick x()", "line 3: index \"\" is not a number from 0 to 32767"},
+        {"wait 99999999999999999999", "line 3: wait needs a number of milliseconds from 0 to 86400000"},
+        {"wait 86400001", "line 3: wait needs a number of milliseconds from 0 to 86400000"},
+        {"wait -5", "line 3: wait needs a number of milliseconds from 0 to 86400000"},
+        {"wait   ", "line 3: wait needs a number of milliseconds from 0 to 86400000"},
+        {"key 256", "line 3: unknown key \"256\""},
+        {"key f25", "line 3: unknown key \"f25\""},
+        {"keydown 99999999999999999999", "line 3: unknown key \"99999999999999999999\""},
+        {"shot  ", "line 3: shot needs a file name"},
+        {"click  ", "line 3: click needs one control name, NAME or NAME(INDEX)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const DriveRun run = drive(std::string(kAfterStartUp) + c.line + "\nshow showtime Caption\n");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, std::string(c.error) + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(fs::is_empty(home()));
+    }
+}
+
+TEST_F(BoardDriveTest, TheLargestIndexReadsAndIsLookedForWhole)
+{
+    const DriveRun run = drive(std::string(kAfterStartUp) + "show nosuch(32767) Caption\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "line 3: form \"main\" has no control \"nosuch(32767)\"\n");
+}
+
+TEST_F(BoardDriveTest, AScreenSizeOutOfRangeOrWithMoreAfterItIsRefused)
+{
+    for (const char* screen : {"99999x768", "1024x0", "1024x768px", "1024", "x768", "99999999999x768"}) {
+        SCOPED_TRACE(screen);
+        const DriveRun run = drive(std::string(kAfterStartUp) + "show showtime Caption\n", screen);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("--screen wants WIDTHxHEIGHT, each from 1 to 8192"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
 } // namespace
 } // namespace scoreboard::test
