@@ -22,9 +22,18 @@ DESTDIR=$root cmake --install "$build_dir" --prefix /usr --strip >/dev/null
 # The libraries the programs link, as dpkg-shlibdeps finds them, and what they load by name.
 mkdir -p "$stage/debian"
 echo "Source: scoreboard" >"$stage/debian/control"
-shlibs=$(cd "$stage" && dpkg-shlibdeps -O -e root/usr/lib/scoreboard/ball -e root/usr/lib/scoreboard/main 2>/dev/null |
-  sed -n 's/^shlibs:Depends=//p')
-depends="$shlibs, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-wqy-microhei, fonts-dseg, fontconfig"
+shlibs=$(cd "$stage" && dpkg-shlibdeps -O -e root/usr/lib/scoreboard/ball -e root/usr/lib/scoreboard/main 2>"$stage/shlibdeps.log" |
+  sed -n 's/^shlibs:Depends=//p') || true
+if [ -z "$shlibs" ]; then
+  cat "$stage/shlibdeps.log" >&2
+  echo "package: dpkg-shlibdeps found no libraries for the programs (dpkg-dev installs it)" >&2
+  exit 1
+fi
+# GStreamer's base and good plugins play the music and the camera (playbin, mpg123, v4l2); the
+# fonts are the faces the forms' fonts are drawn with: Noto CJK, AR PL UMing and WenQuanYi for
+# the Chinese faces, Liberation for the Latin ones, DSEG for the clock.
+depends="$shlibs, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fontconfig"
+depends="$depends, fonts-noto-cjk, fonts-arphic-uming, fonts-wqy-microhei, fonts-liberation2, fonts-dseg"
 
 mkdir -p "$root/DEBIAN"
 cat >"$root/DEBIAN/control" <<CONTROL

@@ -29,28 +29,39 @@ TEST_F(DeliveryTest, TheBuildLaysOutOneCompleteProgramFolder)
         EXPECT_TRUE(fs::is_regular_file(kProgramFolder / sound)) << sound;
 }
 
+// What an operator must hear: F5's attack signal and the bell at the end of a period.
+void expectF5AndTheBellHeard(const Heard& heard)
+{
+    EXPECT_GT(heard.f5.seconds, 1.0) << "the attack signal of F5 lasts about 1.5 s";
+    EXPECT_GT(heard.f5.level.rms, 1000) << "F5 is heard, not a murmur";
+    EXPECT_GT(heard.horn.seconds, 1.2) << "the bell at 0.0 lasts about 1.5 s";
+    EXPECT_GT(heard.horn.level.rms, 1000) << "the bell is heard, not a murmur";
+}
+
 TEST_F(DeliveryTest, TheBuiltBallOnAFreshHomeGetsItsSoundsAndPlaysF5AndTheBell)
 {
     REQUIRE_DISPLAY_TOOLS();
     const fs::path home = scratch("home");
     writeShortPeriodSettings(home);
-    Heard heard = playOnTheBoard(kProgramFolder / "ball", userEnvironment().set("BALL_HOME", home.string()), true);
-    EXPECT_GT(heard.afterF5, 1.0) << "the attack signal of F5 lasts about 1.5 s";
-    EXPECT_GT(heard.longestInPeriod, 1.2) << "the bell at 0.0 lasts about 1.5 s";
+    expectF5AndTheBellHeard(playOnTheBoard({ (kProgramFolder / "ball").string() }, userEnvironment().set("BALL_HOME", home.string()), true));
     for (const std::string& sound : kSounds)
         EXPECT_EQ(readFile(home / sound), readFile(kProgramFolder / sound)) << sound;
     EXPECT_EQ(readFile(scratch("ball.err")).find("missing"), std::string::npos) << readFile(scratch("ball.err"));
 }
 
-TEST_F(DeliveryTest, TheBuiltBallInItsOwnFolderPlaysF5)
+TEST_F(DeliveryTest, TheBuiltBallInItsOwnFolderPlaysF5AndTheBell)
 {
     REQUIRE_DISPLAY_TOOLS();
-    Heard heard = playOnTheBoard(kProgramFolder / "ball", userEnvironment(), false);
-    EXPECT_GT(heard.afterF5, 1.0);
-    EXPECT_TRUE(fs::is_regular_file(kProgramFolder / "date/config.db")) << "the program folder is its own";
+    // The short period goes into the build's own settings for this run only.
+    const KeptFiles kept({ kProgramFolder / "date/config.db", kProgramFolder / "date/system.db" });
+    writeShortPeriodSettings(kProgramFolder);
+    expectF5AndTheBellHeard(playOnTheBoard({ (kProgramFolder / "ball").string() }, userEnvironment(), true));
+    EXPECT_TRUE(fs::is_regular_file(kProgramFolder / "date/keyconfig.db")) << "the program folder is its own";
+    EXPECT_FALSE(fs::exists(scratch("data/scoreboard"))) << "a folder the user may write is not moved";
 }
 
-// An install into a prefix of the test's own, run from there with nothing pointing back.
+// An install into a prefix of the test's own, run from there with nothing pointing back: no
+// variable names the build's resources or the source tree, and both trees are out of its reach.
 class InstalledProgramTest : public DeliveryTest {
 protected:
     void SetUp() override
@@ -59,9 +70,15 @@ protected:
         prefix = scratch("prefix");
         ASSERT_EQ(runToEnd({ "/usr/bin/cmake", "--install", BALL_BUILD_DIR, "--prefix", prefix.string(), "--strip" }), 0);
         folder = prefix / BALL_INSTALL_DIR;
+        ball = outOfReachOfTheTrees({ (folder / "ball").string() });
     }
     fs::path prefix, folder;
+    std::vector<std::string> ball; // the installed ball, sealed off from the trees
 };
+
+#define REQUIRE_TREES_OUT_OF_REACH()                                                               \
+    if (ball.empty())                                                                              \
+    GTEST_SKIP() << "the trees cannot be hidden here (unshare needs root or user namespaces)"
 
 TEST_F(InstalledProgramTest, LaysOutTheSameProgramFolderWithCommandsAndADesktopEntry)
 {
@@ -78,16 +95,20 @@ TEST_F(InstalledProgramTest, LaysOutTheSameProgramFolderWithCommandsAndADesktopE
     EXPECT_NE(desktop.find("Exec=" + folder.string() + "/main\n"), std::string::npos) << desktop;
     EXPECT_NE(desktop.find("Icon=scoreboard\n"), std::string::npos);
     EXPECT_TRUE(fs::is_regular_file(prefix / "share/icons/hicolor/32x32/apps/scoreboard.png"));
-    // Nothing in what was installed knows where the source tree is.
-    for (const std::string& name : filesBelow(prefix))
-        EXPECT_EQ(readFile(prefix / name).find(BALL_SOURCE_DIR "/"), std::string::npos) << name;
+    // Nothing in what was installed knows where the source tree or the build tree is.
+    for (const std::string& name : filesBelow(prefix)) {
+        const std::string bytes = readFile(prefix / name);
+        EXPECT_EQ(bytes.find(BALL_SOURCE_DIR "/"), std::string::npos) << name;
+        EXPECT_EQ(bytes.find(BALL_BUILD_DIR "/"), std::string::npos) << name;
+    }
 }
 
 TEST_F(InstalledProgramTest, ComesUpHeadlessAndKeepsItsDataInItsFolder)
 {
+    REQUIRE_TREES_OUT_OF_REACH();
     Environment env = userEnvironment();
     env.set("BALL_BACKEND", "headless").set("SDL_VIDEODRIVER", "dummy");
-    ChildProcess program({ (folder / "ball").string() }, env, scratch("ball.err").string());
+    ChildProcess program(ball, env, scratch("ball.err").string());
     ASSERT_TRUE(program.started());
     sleepFor(4000ms);
     EXPECT_TRUE(program.running()) << readFile(scratch("ball.err"));
@@ -101,20 +122,58 @@ TEST_F(InstalledProgramTest, ComesUpHeadlessAndKeepsItsDataInItsFolder)
 TEST_F(InstalledProgramTest, PlaysF5AndTheBell)
 {
     REQUIRE_DISPLAY_TOOLS();
+    REQUIRE_TREES_OUT_OF_REACH();
     writeShortPeriodSettings(folder);
-    Heard heard = playOnTheBoard(folder / "ball", userEnvironment(), true);
-    EXPECT_GT(heard.afterF5, 1.0);
-    EXPECT_GT(heard.longestInPeriod, 1.2);
+    expectF5AndTheBellHeard(playOnTheBoard(ball, userEnvironment(), true));
+    EXPECT_EQ(readFile(scratch("ball.err")).find("missing"), std::string::npos) << readFile(scratch("ball.err"));
+}
+
+// Installed for every user of the machine (the folder belongs to root): a user's data folders and
+// sounds go to the user's data home, and the board sounds there as well.
+TEST_F(InstalledProgramTest, InAFolderTheUserCannotWriteKeepsTheDataInTheUsersDataHome)
+{
+    REQUIRE_DISPLAY_TOOLS();
+    REQUIRE_TREES_OUT_OF_REACH();
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "running the program as another user needs root";
+    // The user: nobody, with a home, a runtime folder and a sound output of its own.
+    constexpr uid_t kNobody = 65534;
+    const fs::path user = scratch("user");
+    const fs::path data = user / "data/scoreboard";
+    writeShortPeriodSettings(data);
+    fs::create_directories(user / "run");
+    ::chmod(scratch(".").c_str(), 0755);
+    ::chmod((user / "run").c_str(), 0700);
+    for (const auto& entry : fs::recursive_directory_iterator(user))
+        ASSERT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(user.c_str(), kNobody, kNobody), 0);
+    writeFile(audioFile(), "");
+    ASSERT_EQ(::chown(audioFile().c_str(), kNobody, kNobody), 0);
+    Environment env = userEnvironment();
+    env.set("HOME", user.string())
+        .set("XDG_DATA_HOME", (user / "data").string())
+        .set("XDG_RUNTIME_DIR", (user / "run").string());
+    ball = outOfReachOfTheTrees(
+        { "/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--", (folder / "ball").string() });
+    ASSERT_FALSE(ball.empty());
+    expectF5AndTheBellHeard(playOnTheBoard(ball, env, true));
+    for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db" })
+        EXPECT_TRUE(fs::is_regular_file(data / file)) << file;
+    for (const std::string& sound : kSounds)
+        EXPECT_EQ(readFile(data / sound), readFile(folder / sound)) << sound;
+    EXPECT_FALSE(fs::exists(folder / "date")) << "nothing is written into the installed folder";
+    EXPECT_EQ(readFile(scratch("ball.err")).find("layout"), std::string::npos) << readFile(scratch("ball.err"));
 }
 
 TEST_F(InstalledProgramTest, OnARelativeBallHomeTheDataStaysWhereItWasNamed)
 {
+    REQUIRE_TREES_OUT_OF_REACH();
     Environment env = userEnvironment();
     env.set("BALL_BACKEND", "headless").set("SDL_VIDEODRIVER", "dummy").set("BALL_HOME", "home");
     fs::create_directories(scratch("work/home"));
     const fs::path before = fs::current_path();
     fs::current_path(scratch("work"));
-    ChildProcess program({ (folder / "ball").string() }, env, scratch("ball.err").string());
+    ChildProcess program(ball, env, scratch("ball.err").string());
     fs::current_path(before);
     ASSERT_TRUE(program.started());
     sleepFor(4000ms);
@@ -154,7 +213,8 @@ TEST_F(DeliveryTest, ThePackageHoldsTheProgramFolderItsCommandsAndItsDesktopEntr
         EXPECT_NE(contents.find(path), std::string::npos) << path << "\n" << contents;
     const std::string depends = output("dpkg-deb -f '" + packages[0].string() + "' Depends");
     for (const char* package : { "libsdl2-2.0-0", "libsdl2-image-2.0-0", "libfreetype6", "libfontconfig1", "libgstreamer1.0-0",
-             "gstreamer1.0-plugins-good", "fonts-wqy-microhei", "fonts-dseg" })
+             "libxrandr2", "gstreamer1.0-plugins-base", "gstreamer1.0-plugins-good", "fonts-noto-cjk", "fonts-arphic-uming",
+             "fonts-wqy-microhei", "fonts-liberation2", "fonts-dseg" })
         EXPECT_NE(depends.find(package), std::string::npos) << package << ": " << depends;
 }
 

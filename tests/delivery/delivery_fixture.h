@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -19,6 +21,45 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 inline void sleepFor(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
+
+// What was heard after a key: how long it sounded, and how loud.
+struct Sound {
+    double seconds = 0;
+    DiskAudio::Level level;
+};
+struct Heard {
+    Sound f5;   // everything after F5 (the attack signal, about 1.5 s)
+    Sound horn; // the longest sound after the start key: the bell at 0.0, about 1.5 s
+};
+
+// Files put back as they were when this object goes; one that was not there is removed again.
+class KeptFiles {
+public:
+    explicit KeptFiles(std::vector<fs::path> files)
+    {
+        for (fs::path& file : files) {
+            std::optional<std::string> bytes;
+            if (std::ifstream in { file, std::ios::binary })
+                bytes = std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            m_kept.emplace_back(std::move(file), std::move(bytes));
+        }
+    }
+    ~KeptFiles()
+    {
+        for (const auto& [file, bytes] : m_kept) {
+            std::error_code error;
+            if (bytes)
+                std::ofstream(file, std::ios::binary | std::ios::trunc) << *bytes;
+            else
+                fs::remove(file, error);
+        }
+    }
+    KeptFiles(const KeptFiles&) = delete;
+    KeptFiles& operator=(const KeptFiles&) = delete;
+
+private:
+    std::vector<std::pair<fs::path, std::optional<std::string>>> m_kept;
+};
 
 // The delivered programs run as a user runs them: the real binaries in their program folder, each
 // test with its own runtime folder, font folder and sound output, and nothing of the test's
@@ -88,13 +129,10 @@ protected:
         return names;
     }
 
-    // Starts `ball` on a display of its own and presses what the operator presses: F5 once the
-    // board is up, then (with `period`) the start key, and listens to what was played.
-    struct Heard {
-        double afterF5 = 0;         // seconds of sound after F5
-        double longestInPeriod = 0; // the longest sound after the start key (the bell at 0.0)
-    };
-    Heard playOnTheBoard(const fs::path& ball, Environment env, bool period)
+    // Starts `command` (a `ball`, or a command that ends in running one) on a display of its own
+    // and presses what the operator presses: F5 once the board is up, then (with `period`) the
+    // start key, and listens to what was played.
+    Heard playOnTheBoard(const std::vector<std::string>& command, Environment env, bool period)
     {
         Heard heard;
         XvfbDisplay display;
@@ -103,25 +141,66 @@ protected:
             return heard;
         }
         env.set("DISPLAY", display.name()).set("SDL_VIDEODRIVER", "x11");
-        ChildProcess program({ ball.string() }, env, scratch("ball.err").string());
-        EXPECT_TRUE(program.started()) << ball;
+        ChildProcess program(command, env, scratch("ball.err").string());
+        EXPECT_TRUE(program.started()) << command.front();
         // The start-up screen stays 3 s; then the board takes the keys.
         sleepFor(4500ms);
         EXPECT_TRUE(program.running()) << readFile(scratch("ball.err"));
         Environment keys;
         keys.set("DISPLAY", display.name());
+        const size_t beforeF5 = DiskAudio(audioFile()).frames();
         EXPECT_EQ(runToEnd({ "/usr/bin/xdotool", "key", "F5" }, keys), 0);
         sleepFor(2000ms);
         const DiskAudio f5(audioFile());
-        heard.afterF5 = f5.soundSeconds();
+        heard.f5 = { f5.soundSeconds(beforeF5), f5.level(f5.from(beforeF5)) };
         if (period) {
             EXPECT_EQ(runToEnd({ "/usr/bin/xdotool", "key", "Return" }, keys), 0);
             // 3 s of clock in tenths, then the bell of about 1.5 s.
             sleepFor(6000ms);
-            heard.longestInPeriod = DiskAudio(audioFile()).longestSoundSeconds(f5.frames());
+            const DiskAudio played(audioFile());
+            const DiskAudio::Stretch horn = played.longestSound(f5.frames());
+            heard.horn = { horn.seconds(), played.level(horn) };
         }
         program.stop();
+        report(heard);
         return heard;
+    }
+
+    // The figures go with the test's result (and its output), for whoever checks what was heard.
+    static void report(const Heard& heard)
+    {
+        auto record = [](const char* name, const Sound& sound) {
+            const std::string key(name);
+            ::testing::Test::RecordProperty(key + "_seconds", std::to_string(sound.seconds));
+            ::testing::Test::RecordProperty(key + "_peak", sound.level.peak);
+            ::testing::Test::RecordProperty(key + "_rms", std::to_string(int(sound.level.rms)));
+            std::printf("heard %s: %.2f s of sound, peak %d, RMS %.0f (of 32767)\n", name, sound.seconds, sound.level.peak,
+                sound.level.rms);
+        };
+        record("f5", heard.f5);
+        if (heard.horn.seconds > 0)
+            record("horn", heard.horn);
+    }
+
+    // `command` run where the source tree and the build tree are out of its reach: in a mount
+    // namespace of its own where both are covered by empty folders. Empty when this machine
+    // does not allow that (no root and no user namespaces).
+    static std::vector<std::string> outOfReachOfTheTrees(const std::vector<std::string>& command)
+    {
+        std::vector<std::string> sealed = { "/usr/bin/unshare", "--mount", "--propagation", "private" };
+        if (::geteuid() != 0)
+            sealed.push_back("--map-root-user");
+        // The build tree first: when it lies inside the source tree, covering that hides it too.
+        const std::vector<std::string> shell = { "/bin/sh", "-c",
+            "mount -t tmpfs none \"$1\" && mount -t tmpfs none \"$2\" && shift 2 && exec \"$@\"", "sh", BALL_BUILD_DIR,
+            BALL_SOURCE_DIR };
+        sealed.insert(sealed.end(), shell.begin(), shell.end());
+        std::vector<std::string> probe = sealed;
+        probe.insert(probe.end(), { "/bin/sh", "-c", "test ! -e \"$0/CMakeLists.txt\"", BALL_SOURCE_DIR });
+        if (::access("/usr/bin/unshare", X_OK) != 0 || runToEnd(probe) != 0)
+            return {};
+        sealed.insert(sealed.end(), command.begin(), command.end());
+        return sealed;
     }
 
 private:

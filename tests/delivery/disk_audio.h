@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -35,23 +36,61 @@ public:
         return double(loud) / kRate;
     }
 
-    // The longest stretch of sound from `fromFrame` on, in seconds, pauses under 0.1 s included.
-    double longestSoundSeconds(size_t fromFrame = 0) const
+    // A stretch of frames [begin, end).
+    struct Stretch {
+        size_t begin = 0, end = 0;
+        double seconds() const { return double(end - begin) / kRate; }
+    };
+
+    // Frames from `fromFrame` to the end.
+    Stretch from(size_t fromFrame) const { return { std::min(fromFrame, frames()), frames() }; }
+
+    // The longest stretch of sound from `fromFrame` on, pauses under 0.1 s included.
+    Stretch longestSound(size_t fromFrame = 0) const
     {
         const size_t gap = kRate / 10;
-        size_t best = 0, start = 0, lastLoud = 0;
+        Stretch best, current;
         bool inside = false;
         for (size_t f = fromFrame; f < frames(); ++f) {
             if (!isLoud(f))
                 continue;
-            if (!inside || f - lastLoud > gap) {
-                start = f;
+            if (!inside || f - current.end >= gap) {
+                current.begin = f;
                 inside = true;
             }
-            lastLoud = f;
-            best = std::max(best, lastLoud - start + 1);
+            current.end = f + 1;
+            if (current.seconds() > best.seconds())
+                best = current;
         }
-        return double(best) / kRate;
+        return best;
+    }
+    double longestSoundSeconds(size_t fromFrame = 0) const { return longestSound(fromFrame).seconds(); }
+
+    // How loud a stretch is, in sample values of the 16-bit range: its highest peak, and the RMS
+    // of its sounding frames (silence left out, so that a short signal in a long wait still reads
+    // as loud as it sounds).
+    struct Level {
+        int peak = 0;
+        double rms = 0;
+    };
+    Level level(Stretch stretch) const
+    {
+        Level level;
+        double sum = 0;
+        size_t count = 0;
+        for (size_t f = stretch.begin; f < stretch.end && f < frames(); ++f) {
+            if (!isLoud(f))
+                continue;
+            for (int c = 0; c < kChannels; ++c) {
+                const int sample = m_samples[f * kChannels + c];
+                level.peak = std::max(level.peak, std::abs(sample));
+                sum += double(sample) * sample;
+                ++count;
+            }
+        }
+        if (count)
+            level.rms = std::sqrt(sum / count);
+        return level;
     }
 
 private:
