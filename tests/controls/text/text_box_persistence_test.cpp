@@ -1,10 +1,15 @@
 // Stored properties of the text box: defaults, the order keys are read and written in, the
-// element chosen after a load, and the title dialog's two boxes from a stored layout.
+// element chosen after a load, and the title dialog's two boxes from its shipped layout.
+#include "controls/core/register_core_controls.h"
 #include "controls/text/register_text_controls.h"
+#include "platform/forms/resources_folder.h"
+#include "platform/forms/standard_controls.h"
 #include "platform/gfx/system_colors.h"
 #include "text_box_helpers.h"
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
 
 namespace qel::testing {
 namespace {
@@ -134,18 +139,21 @@ TEST_F(TextBoxPersistenceTest, AfterALoadTheSecondRuleChoosesTheElement)
     }
 }
 
-TEST_F(TextBoxPersistenceTest, TheTitleDialogsBoxesFromTheirStoredLayout)
+// The title dialog as it ships (its stored layout in the program folder's resources): its two boxes
+// come up with their stored properties, and the referee box takes four characters at most.
+TEST_F(TextBoxPersistenceTest, TheTitleDialogsBoxesFromTheShippedLayout)
 {
+    plat::forms::registerStandardControls();
+    registerCoreControls();
     registerTextControls();
     EXPECT_EQ(plat::forms::ControlRegistry::global().create("qelTextBox")->className(), "qelTextBox");
-    const char* dir = std::getenv("SCOREBOARD_SOURCE_DIR");
-    std::filesystem::path root = dir && *dir ? dir : SCOREBOARD_SOURCE_DIR;
-    plat::forms::Form f("TitleBoxes", root / "tests/controls/text/layouts/title_dialog.json");
+    const std::filesystem::path layout = plat::forms::formLayoutPath("m1");
+    plat::forms::Form f("m1", layout);
     f.load();
     f.show();
     session.settle();
     auto& v1 = f.get<qelTextBox>("v1");
-    EXPECT_EQ(v1.Text(), "2026Mirelda");
+    EXPECT_EQ(v1.Text(), "");
     EXPECT_EQ(v1.Alignment(), 2);
     EXPECT_EQ(v1.ScrollBars(), 0);
     EXPECT_FALSE(v1.MultiLine());
@@ -154,26 +162,38 @@ TEST_F(TextBoxPersistenceTest, TheTitleDialogsBoxesFromTheirStoredLayout)
     EXPECT_EQ(v1.BorderColor(), 0xC56A31u);
     auto& zt1 = f.get<qelTextBox>("zt1");
     EXPECT_EQ(zt1.MaxLength(), 4);
-    EXPECT_EQ(f.controls().size(), 2u) << "the boxes' parts are none of the form's controls";
+    EXPECT_EQ(zt1.Font().size, 10.5);
+    std::ifstream stored(layout);
+    const auto json = nlohmann::json::parse(stored);
+    size_t stored_controls = 0;
+    std::function<void(const nlohmann::json&)> count = [&](const nlohmann::json& controls) {
+        for (const auto& c : controls) {
+            ++stored_controls;
+            if (c.contains("controls"))
+                count(c["controls"]);
+        }
+    };
+    count(json["controls"]);
+    EXPECT_EQ(f.controls().size(), stored_controls) << "the boxes' parts are none of the form's controls";
 
     // The dialog's use: Change of the referee box, a KeyPress that refuses keys in the title.
+    auto clickInto = [&](qelTextBox& box) {
+        const plat::gfx::Rect r = session.windows().screenRect(box.hwnd());
+        session.click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        session.key(VK_END);
+    };
     int changes = 0;
     zt1.Change = [&] { ++changes; };
-    zt1.setFocus();
-    session.settle();
+    clickInto(zt1);
     session.type("张三李四王");
     EXPECT_EQ(zt1.Text(), "张三李四") << "MaxLength 4";
     EXPECT_EQ(changes, 4);
-    zt1.setText("");
-    EXPECT_EQ(zt1.Text(), "");
     v1.KeyPress = [&](int& KeyAscii) {
         if (KeyAscii != 8 && v1.Text().size() >= 11)
             KeyAscii = 0;
     };
-    v1.setFocus();
-    session.settle();
-    session.key(VK_END);
-    session.type("!");
+    clickInto(v1);
+    session.type("2026Mirelda!");
     EXPECT_EQ(v1.Text(), "2026Mirelda");
     session.key(VK_BACK);
     EXPECT_EQ(v1.Text(), "2026Mireld") << "backspace always passes";
