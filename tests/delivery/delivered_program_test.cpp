@@ -128,41 +128,109 @@ TEST_F(InstalledProgramTest, PlaysF5AndTheBell)
     EXPECT_EQ(readFile(scratch("ball.err")).find("missing"), std::string::npos) << readFile(scratch("ball.err"));
 }
 
-// Installed for every user of the machine (the folder belongs to root): a user's data folders and
-// sounds go to the user's data home, and the board sounds there as well.
-TEST_F(InstalledProgramTest, InAFolderTheUserCannotWriteKeepsTheDataInTheUsersDataHome)
+// Installed for every user of the machine: the folder belongs to root, and another user runs it.
+class InstalledForEveryUserTest : public InstalledProgramTest {
+protected:
+    static constexpr uid_t kNobody = 65534;
+
+    void SetUp() override
+    {
+        InstalledProgramTest::SetUp();
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "running the programs as another user needs root";
+    }
+
+    fs::path user() const { return scratch("user"); }
+    fs::path userData() const { return user() / "data/scoreboard"; }
+
+    // The session of nobody, with a home, a runtime folder and a sound output of its own; what
+    // the test has put below user() so far becomes nobody's.
+    Environment userSession()
+    {
+        fs::create_directories(user() / "run");
+        ::chmod(scratch(".").c_str(), 0755);
+        ::chmod((user() / "run").c_str(), 0700);
+        writeFile(audioFile(), "");
+        for (const auto& entry : fs::recursive_directory_iterator(user()))
+            EXPECT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
+        EXPECT_EQ(::chown(user().c_str(), kNobody, kNobody), 0);
+        EXPECT_EQ(::chown(audioFile().c_str(), kNobody, kNobody), 0);
+        Environment env = userEnvironment();
+        env.set("HOME", user().string())
+            .set("XDG_DATA_HOME", (user() / "data").string())
+            .set("XDG_RUNTIME_DIR", (user() / "run").string());
+        return env;
+    }
+
+    // `program` of the installed folder run by nobody, the trees out of reach.
+    std::vector<std::string> asTheUser(const char* program) const
+    {
+        return outOfReachOfTheTrees({ "/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--",
+            (folder / program).string() });
+    }
+};
+
+// The user's data folders and sounds go to the user's data home, and the board sounds there.
+TEST_F(InstalledForEveryUserTest, KeepsTheDataInTheUsersDataHomeAndPlaysF5AndTheBell)
 {
     REQUIRE_DISPLAY_TOOLS();
     REQUIRE_TREES_OUT_OF_REACH();
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "running the program as another user needs root";
-    // The user: nobody, with a home, a runtime folder and a sound output of its own.
-    constexpr uid_t kNobody = 65534;
-    const fs::path user = scratch("user");
-    const fs::path data = user / "data/scoreboard";
-    writeShortPeriodSettings(data);
-    fs::create_directories(user / "run");
-    ::chmod(scratch(".").c_str(), 0755);
-    ::chmod((user / "run").c_str(), 0700);
-    for (const auto& entry : fs::recursive_directory_iterator(user))
-        ASSERT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
-    ASSERT_EQ(::chown(user.c_str(), kNobody, kNobody), 0);
-    writeFile(audioFile(), "");
-    ASSERT_EQ(::chown(audioFile().c_str(), kNobody, kNobody), 0);
-    Environment env = userEnvironment();
-    env.set("HOME", user.string())
-        .set("XDG_DATA_HOME", (user / "data").string())
-        .set("XDG_RUNTIME_DIR", (user / "run").string());
-    ball = outOfReachOfTheTrees(
-        { "/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--", (folder / "ball").string() });
-    ASSERT_FALSE(ball.empty());
-    expectF5AndTheBellHeard(playOnTheBoard(ball, env, true));
+    writeShortPeriodSettings(userData());
+    const Environment env = userSession();
+    expectF5AndTheBellHeard(playOnTheBoard(asTheUser("ball"), env, true));
     for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db" })
-        EXPECT_TRUE(fs::is_regular_file(data / file)) << file;
+        EXPECT_TRUE(fs::is_regular_file(userData() / file)) << file;
     for (const std::string& sound : kSounds)
-        EXPECT_EQ(readFile(data / sound), readFile(folder / sound)) << sound;
+        EXPECT_EQ(readFile(userData() / sound), readFile(folder / sound)) << sound;
     EXPECT_FALSE(fs::exists(folder / "date")) << "nothing is written into the installed folder";
     EXPECT_EQ(readFile(scratch("ball.err")).find("layout"), std::string::npos) << readFile(scratch("ball.err"));
+}
+
+// The pid of a running process whose program is `executable`, or 0.
+pid_t runningProgram(const fs::path& executable)
+{
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        if (fs::read_symlink(entry.path() / "exe", error) == executable)
+            return pid_t(std::stoi(name));
+    }
+    return 0;
+}
+
+// The desktop entry's command: the launcher records the screen in the user's data home, installs
+// the clock font for the user and starts the installed ball, then ends.
+TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
+{
+    REQUIRE_DISPLAY_TOOLS();
+    REQUIRE_TREES_OUT_OF_REACH();
+    XvfbDisplay display;
+    ASSERT_TRUE(display.running());
+    Environment env = userSession();
+    env.set("DISPLAY", display.name()).set("SDL_VIDEODRIVER", "x11");
+    ChildProcess launcher(asTheUser("main"), env, scratch("main.err").string());
+    ASSERT_TRUE(launcher.started());
+    EXPECT_EQ(launcher.waitFor(15s), std::optional<int>(0)) << readFile(scratch("main.err"));
+    pid_t ball = 0;
+    for (int tries = 0; tries < 100 && !ball; ++tries) {
+        ball = runningProgram(folder / "ball");
+        if (!ball)
+            sleepFor(100ms);
+    }
+    EXPECT_NE(ball, 0) << "the installed ball runs: " << readFile(scratch("main.err"));
+    sleepFor(1000ms);
+    EXPECT_TRUE(fs::is_regular_file(userData() / "config.ini"));
+    EXPECT_TRUE(fs::is_regular_file(user() / "data/fonts/DS-DIGIB.ttf")) << "the clock font, for this user";
+    EXPECT_FALSE(fs::exists(folder / "config.ini")) << "nothing is written into the installed folder";
+    if (ball) {
+        ::kill(ball, SIGTERM);
+        for (int tries = 0; tries < 50 && runningProgram(folder / "ball") == ball; ++tries)
+            sleepFor(100ms);
+        if (runningProgram(folder / "ball") == ball)
+            ::kill(ball, SIGKILL);
+    }
 }
 
 TEST_F(InstalledProgramTest, OnARelativeBallHomeTheDataStaysWhereItWasNamed)
