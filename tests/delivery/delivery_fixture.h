@@ -183,8 +183,7 @@ protected:
     }
 
     // `command` run where the source tree and the build tree are out of its reach: in a mount
-    // namespace of its own where both are covered by empty folders. Empty when this machine
-    // does not allow that (no root and no user namespaces).
+    // namespace of its own where both are covered by empty folders.
     static std::vector<std::string> outOfReachOfTheTrees(const std::vector<std::string>& command)
     {
         std::vector<std::string> sealed = { "/usr/bin/unshare", "--mount", "--propagation", "private" };
@@ -195,12 +194,16 @@ protected:
             "mount -t tmpfs none \"$1\" && mount -t tmpfs none \"$2\" && shift 2 && exec \"$@\"", "sh", BALL_BUILD_DIR,
             BALL_SOURCE_DIR };
         sealed.insert(sealed.end(), shell.begin(), shell.end());
-        std::vector<std::string> probe = sealed;
-        probe.insert(probe.end(), { "/bin/sh", "-c", "test ! -e \"$0/CMakeLists.txt\"", BALL_SOURCE_DIR });
-        if (::access("/usr/bin/unshare", X_OK) != 0 || runToEnd(probe) != 0)
-            return {};
         sealed.insert(sealed.end(), command.begin(), command.end());
         return sealed;
+    }
+    // Whether this machine lets a test do that (root, or user namespaces; a container may allow
+    // neither).
+    static bool treesCanBeHidden()
+    {
+        static const bool can = ::access("/usr/bin/unshare", X_OK) == 0
+            && runToEnd(outOfReachOfTheTrees({ "/bin/sh", "-c", "test ! -e \"$0/CMakeLists.txt\"", BALL_SOURCE_DIR })) == 0;
+        return can;
     }
 
 private:
