@@ -1,35 +1,15 @@
 #include "platform/system/font_install.h"
 #include "platform/system/file_system.h"
+#include "platform/system/program_folder.h"
 
-#include <cstdlib>
 #include <fontconfig/fontconfig.h>
-#include <pwd.h>
 #include <string>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace plat::sys {
 
-namespace {
-
-fs::path homeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
-        return entry->pw_dir;
-    return "/";
-}
-
-} // namespace
-
-fs::path userFontFolder()
-{
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
-        return fs::path(data) / "fonts";
-    return homeFolder() / ".local" / "share" / "fonts";
-}
+fs::path userFontFolder() { return userDataHome() / "fonts"; }
 
 bool fontFamilyAvailable(std::string_view family)
 {

@@ -1,6 +1,8 @@
 #include "platform/system/program_folder.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <pwd.h>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -25,16 +27,27 @@ fs::path programFolder()
     return executableFolder();
 }
 
-fs::path userDataFolder()
+fs::path userDataHome()
 {
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
-        return fs::path(data) / "scoreboard";
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home == '/' ? home : "/tmp") / ".local/share/scoreboard";
+        return fs::path(data);
+    fs::path home;
+    if (const char* env = std::getenv("HOME"); env && *env == '/')
+        home = env;
+    else if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir && *entry->pw_dir == '/')
+        home = entry->pw_dir;
+    else
+        home = "/";
+    return home / ".local/share";
 }
+
+fs::path userDataFolder() { return userDataHome() / "scoreboard"; }
 
 void settleProgramFolder()
 {
+    // Past the file-size limit (ulimit -f) a write then fails with EFBIG, which the writers
+    // report, instead of SIGXFSZ ending the program in the middle of a match.
+    ::signal(SIGXFSZ, SIG_IGN);
     std::error_code error;
     if (const char* home = std::getenv("BALL_HOME"); home && *home) {
         fs::path given(home);

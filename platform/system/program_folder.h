@@ -17,11 +17,16 @@ std::filesystem::path programFolder();
 // BALL_HOME is made absolute (a later change of the current folder must not move it), and when
 // BALL_HOME is not set and the executable's folder is not writable (an installed program), BALL_HOME
 // is set to $XDG_DATA_HOME/scoreboard (~/.local/share/scoreboard), which is made when missing.
-// Programs started from here inherit the decision.
+// Programs started from here inherit the decision. A write past the file-size limit fails from
+// then on rather than ending the program.
 void settleProgramFolder();
 
-// The per-user program folder of an installed program: $XDG_DATA_HOME/scoreboard, or
-// ~/.local/share/scoreboard when XDG_DATA_HOME is not an absolute path.
+// The user's data home: $XDG_DATA_HOME, or ~/.local/share when that is unset or not an absolute
+// path. The home is $HOME, or the user's entry in the password database when HOME is not an
+// absolute path, never a folder other users can write.
+std::filesystem::path userDataHome();
+
+// The per-user program folder of an installed program: userDataHome()/scoreboard.
 std::filesystem::path userDataFolder();
 
 // The path `backslashPath`, written with "\" as the separator ("date\config.db"), below `base`.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <gtest/gtest.h>
 #include <optional>
+#include <pwd.h>
 #include <string>
 
 using namespace plat::sys;
@@ -110,6 +111,31 @@ TEST(ProgramFolder, TheUsersDataFolderFollowsXdgDataHome)
     ScopedEnv data("XDG_DATA_HOME", "relative");
     ScopedEnv home("HOME", "/home/op");
     EXPECT_EQ(userDataFolder(), std::filesystem::path("/home/op/.local/share/scoreboard")) << "a relative XDG_DATA_HOME is ignored";
+}
+
+TEST(ProgramFolder, TheUsersDataHomeNeverFallsBackToAFolderOthersShare)
+{
+    const passwd* entry = ::getpwuid(::getuid());
+    ASSERT_NE(entry, nullptr);
+    const std::filesystem::path own = std::filesystem::path(entry->pw_dir) / ".local/share";
+    struct Case {
+        const char* xdgDataHome; // nullptr: unset
+        const char* home;
+        std::filesystem::path expected;
+    } cases[] = {
+        { "/srv/data", "/home/op", "/srv/data" },
+        { nullptr, "/home/op", "/home/op/.local/share" },
+        { "", "/home/op", "/home/op/.local/share" },
+        { nullptr, nullptr, own },
+        { nullptr, "", own },
+        { "data", "home", own },
+    };
+    for (const Case& c : cases) {
+        ScopedEnv data("XDG_DATA_HOME", c.xdgDataHome);
+        ScopedEnv home("HOME", c.home);
+        EXPECT_EQ(userDataHome(), c.expected) << (c.xdgDataHome ? c.xdgDataHome : "(unset)") << " " << (c.home ? c.home : "(unset)");
+        EXPECT_EQ(userDataFolder(), c.expected / "scoreboard");
+    }
 }
 
 TEST(ProgramFolder, ShippedFilesAreTakenFromTheProgramFolderElseBesideTheExecutable)
