@@ -35,11 +35,13 @@ fi
 depends="$shlibs, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fontconfig"
 depends="$depends, fonts-noto-cjk, fonts-arphic-uming, fonts-wqy-microhei, fonts-liberation2, fonts-dseg"
 
+installed_size=$(du -sk "$root" | cut -f1)
 mkdir -p "$root/DEBIAN"
 cat >"$root/DEBIAN/control" <<CONTROL
 Package: scoreboard
 Version: $version
 Architecture: $arch
+Installed-Size: $installed_size
 Maintainer: Scoreboard developers <scoreboard@localhost>
 Section: games
 Priority: optional
