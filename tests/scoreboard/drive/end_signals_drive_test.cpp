@@ -1,0 +1,204 @@
+// The built program ended from outside (logout, Ctrl+C, the terminal gone) and refused its writes
+// (a file-size limit): the operator's settings are kept, and a write that fails is told.
+#include "built_program.h"
+
+#include "../../delivery/xvfb_display.h"
+
+#include "platform/system/ansi_codec.h"
+
+#include <algorithm>
+#include <sys/resource.h>
+
+namespace scoreboard::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A hand-edited settings file with LF line ends, and the nine CR LF lines the close writes of it.
+const std::string kEditedConfig = "allname=Signal Cup\ndelalltime=480\njstime=300\nballname1=Red\nballname2=Blue\n";
+const std::string kSavedConfig = "allname=Signal Cup\r\ndelalltime=480\r\njstime=300\r\nballname1=Red\r\nballname2=Blue\r\n"
+                                 "zainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n";
+
+const char* signalName(int signal) { return signal == SIGTERM ? "SIGTERM" : signal == SIGINT ? "SIGINT" : "SIGHUP"; }
+
+class EndSignalsDriveTest : public BuiltProgramTest {
+protected:
+    // Waits until the start-up screen has written its files (the board is loaded by then).
+    bool waitForTheLoad() const
+    {
+        const auto end = std::chrono::steady_clock::now() + 20s;
+        while (!fs::exists(home() / "date/system.db") && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(20ms);
+        return fs::exists(home() / "date/system.db");
+    }
+};
+
+TEST_F(EndSignalsDriveTest, EachEndSignalClosesTheBoardAndWritesTheSettings)
+{
+    struct Row {
+        int signal;
+        std::chrono::milliseconds after; // after the load: on the start-up screen, or on the board
+    };
+    for (const Row row : { Row{ SIGTERM, 0ms }, Row{ SIGINT, 0ms }, Row{ SIGHUP, 0ms }, Row{ SIGTERM, 4000ms }, Row{ SIGINT, 4000ms },
+             Row{ SIGHUP, 4000ms } }) {
+        SCOPED_TRACE(std::string(signalName(row.signal)) + " after " + std::to_string(row.after.count()) + " ms");
+        std::error_code error;
+        fs::remove_all(home() / "date", error);
+        put("date/config.db", kEditedConfig);
+        StartedProgram program({ ball() }, environment().set("BALL_BACKEND", "headless"));
+        ASSERT_TRUE(program.started());
+        ASSERT_TRUE(waitForTheLoad()) << program.errorSoFar();
+        std::this_thread::sleep_for(row.after);
+        program.sendSignal(row.signal);
+        const ProgramRun run = program.waitFor(10s);
+        ASSERT_TRUE(run.ended) << "still running after the signal";
+        EXPECT_EQ(run.signal, 0) << "ended by the signal itself, not by the close";
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(read("date/config.db"), kSavedConfig);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+// The real program on a display of its own, driven with the mouse and the keyboard.
+class SignalOnTheScreenTest : public EndSignalsDriveTest {
+protected:
+    void SetUp() override
+    {
+        EndSignalsDriveTest::SetUp();
+        if (::access("/usr/bin/Xvfb", X_OK) != 0 || ::access("/usr/bin/xdotool", X_OK) != 0)
+            GTEST_SKIP() << "Xvfb and xdotool are needed (scripts/setup.sh installs them)";
+    }
+
+    bool tool(const std::vector<std::string>& arguments) const
+    {
+        std::vector<std::string> argv { "/usr/bin/xdotool" };
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
+        return delivery::runToEnd(argv, delivery::Environment().set("DISPLAY", m_display)) == 0;
+    }
+    // A click as a hand gives it: the pointer rests on the point, the button is held a moment.
+    void click(int x, int y) const
+    {
+        tool({ "mousemove", std::to_string(x), std::to_string(y) });
+        std::this_thread::sleep_for(200ms);
+        tool({ "mousedown", "1" });
+        std::this_thread::sleep_for(100ms);
+        tool({ "mouseup", "1" });
+        std::this_thread::sleep_for(400ms);
+    }
+
+    // Starts ball full screen on the display, opens the title dialog from the menu row and types
+    // `more` at the end of the title; `apply` then presses "应用". Then the signal; the run that
+    // follows it.
+    ProgramRun editTheTitleThenSignal(const std::string& more, bool apply, int signal)
+    {
+        delivery::XvfbDisplay display;
+        if (!display.running()) {
+            ADD_FAILURE() << "Xvfb could not start";
+            return {};
+        }
+        m_display = display.name();
+        StartedProgram program({ ball() }, environment().set("DISPLAY", m_display).set("SDL_VIDEODRIVER", "x11"));
+        EXPECT_TRUE(program.started());
+        EXPECT_TRUE(waitForTheLoad()) << program.errorSoFar();
+        // The start-up screen stays 3 s.
+        std::this_thread::sleep_for(4000ms);
+        // The menu row's "设置主题"; the dialog lies centred on the 1024 x 768 screen, its title
+        // box at the top, "应用" at the bottom.
+        click(116, 745);
+        click(490, 219);
+        tool({ "key", "End" });
+        tool({ "type", "--delay", "60", more });
+        std::this_thread::sleep_for(300ms);
+        if (apply)
+            click(619, 565);
+        program.sendSignal(signal);
+        return program.waitFor(10s);
+    }
+
+private:
+    std::string m_display;
+};
+
+TEST_F(SignalOnTheScreenTest, ATitleAppliedInTheDialogSurvivesKillTerm)
+{
+    put("date/config.db", kEditedConfig);
+    const ProgramRun run = editTheTitleThenSignal(" Final", true, SIGTERM);
+    ASSERT_TRUE(run.ended) << "still running after SIGTERM";
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read("date/config.db"), "allname=Signal Cup Final\r\n" + kSavedConfig.substr(kSavedConfig.find("\r\n") + 2));
+}
+
+TEST_F(SignalOnTheScreenTest, ASignalWhileTheDialogIsOpenEndsWithoutItsEdits)
+{
+    for (int signal : { SIGTERM, SIGINT, SIGHUP }) {
+        SCOPED_TRACE(signalName(signal));
+        std::error_code error;
+        fs::remove_all(home() / "date", error);
+        put("date/config.db", kEditedConfig);
+        const ProgramRun run = editTheTitleThenSignal(" Draft", false, signal);
+        ASSERT_TRUE(run.ended) << "still running after the signal";
+        EXPECT_EQ(run.signal, 0);
+        EXPECT_EQ(run.status, 0) << run.err;
+        // What was typed and not applied is dropped, as on "取消"; the settings are written.
+        EXPECT_EQ(read("date/config.db"), kSavedConfig);
+    }
+}
+
+// Every write of the program fails: a file-size limit of 0 bytes, set for the program alone.
+void refuseEveryWrite()
+{
+    rlimit none { 0, 0 };
+    ::setrlimit(RLIMIT_FSIZE, &none);
+}
+
+TEST_F(EndSignalsDriveTest, AWriteTheSystemRefusesIsToldAndKeepsTheFile)
+{
+    const std::string config = "allname=Cup\r\ndelalltime=1\r\njstime=300\r\nballname1=Red\r\nballname2=Blue\r\n";
+    const std::string options = "sond10=False\r\nclosesoud=False\r\nballnumsound=False\r\nkeynum=True\r\ncommnum=True\r\n"
+                                "closemusic=False\r\nnumback=True\r\nvideclose=False\r\n";
+    const std::string archive = plat::sys::encodeAnsi("比赛时间=a\r\n");
+    // Four periods of a second, each held 10 s on "0.0", with 15 s of report after the first three.
+    std::string match = "key 1\n";
+    for (int period = 1; period <= 4; ++period)
+        match += period < 4 ? "key Enter\nwait 27000\n" : "key Enter\nwait 12000\n";
+    struct Row {
+        std::string what;
+        std::string steps;
+        std::string notice;
+    };
+    const Row rows[] = {
+        { "the title dialog", "dblclick titxt(1)\nform m1\nclick v1\nkey End\ntype X\nclick ok\nform main\n", "比赛设置保存失败!" },
+        { "the options panel", "click on1(0)\nclick qelsave\n", "保存失败!设置文件无法写入" },
+        { "the record of a finished match", match, "比赛记录保存失败!" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::error_code error;
+        fs::remove_all(home(), error);
+        put("date/config.db", config);
+        put("date/keyconfig.db", "Aonkey=49\r\nAoutkey=112\r\nBonkey=50\r\nBoutkey=113\r\n");
+        put("date/system.db", options);
+        put("date/zailistname.db", "");
+        put("date/balldate.db", archive);
+        put("binlist/Red.ini", "");
+        put("binlist/Blue.ini", "");
+        const ProgramRun run = drive("wait 3100\nform main\n" + row.steps + "show inshow Visible\nshow L1 Caption\n", refuseEveryWrite);
+        ASSERT_TRUE(run.ended);
+        EXPECT_EQ(run.signal, 0) << "ended by the file-size signal";
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(lines(run.out), (std::vector<std::string>{ "inshow.Visible=True", "L1.Caption=" + row.notice }));
+        EXPECT_EQ(read("date/config.db"), config);
+        EXPECT_EQ(read("date/system.db"), options);
+        EXPECT_EQ(read("date/balldate.db"), archive);
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(home() / "date"))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{ "balldate.db", "config.db", "keyconfig.db", "system.db", "zailistname.db" }))
+            << "a temporary file was left";
+    }
+}
+
+} // namespace
+} // namespace scoreboard::test
