@@ -1,5 +1,5 @@
-// Shows each of the clock, score, period and shortcut-key dialogs over a filled scoreboard and
-// saves the screen to /tmp/dialog_<form>.png, so the look can be checked by eye.
+// Shows each of the clock, score, period and shortcut-key dialogs over a filled scoreboard, saves
+// the screen as dialog_<form>.png and checks the saved pixels.
 #include "dialog_fixture.h"
 
 #include "dialogs/clock_dialog.h"
@@ -7,7 +7,7 @@
 #include "dialogs/period_dialog.h"
 #include "dialogs/score_dialog.h"
 
-#include "platform/gfx/picture.h"
+#include "tests/support/screenshot_folder.h"
 
 namespace dialogs::test {
 namespace {
@@ -34,15 +34,30 @@ protected:
         scoreboard::ShowPeriod();
         scoreboard::ResetClockDisplay();
         session->settle();
+        boardAlone = session->windows().screen();
     }
 
     void shoot(const plat::forms::Form& dialog)
     {
         ASSERT_TRUE(dialog.visible());
         session->settle();
-        const std::string file = "/tmp/dialog_" + dialog.name() + ".png";
-        ASSERT_TRUE(plat::gfx::savePng(session->windows().screen(), file)) << file;
+        const test_support::ScreenshotFolder shots;
+        const plat::gfx::Surface shot = shots.save(session->windows().screen(), "dialog_" + dialog.name() + ".png");
+        ASSERT_EQ(shot.pixels(), session->windows().screen().pixels());
+        // The dialog stands over the board with its own face; above it and beside it the board shows
+        // as it was (below it the start button gives up its focus look).
+        const plat::gfx::Rect r = plat::win::GetScreenRect(dialog.hwnd());
+        const plat::gfx::Rect screen = shot.rect();
+        ASSERT_FALSE(r.intersect(screen).isEmpty());
+        for (const plat::gfx::Rect& around : {plat::gfx::Rect{0, 0, screen.right, r.top}, plat::gfx::Rect{0, r.top, r.left, r.bottom},
+                 plat::gfx::Rect{r.right, r.top, screen.right, r.bottom}})
+            EXPECT_TRUE(test_support::samePixels(shot, boardAlone, around.intersect(screen)));
+        EXPECT_FALSE(test_support::samePixels(shot, boardAlone, r));
+        const plat::gfx::Color face = shot.colorAt(r.left + 4, r.bottom - 4);
+        EXPECT_GT(test_support::pixelsOfColor(shot, r, face), r.width() * r.height() / 8) << std::hex << face;
     }
+
+    plat::gfx::Surface boardAlone;
 };
 
 TEST_F(DialogScreenshotTest, ClockDialog) { shoot(open<ClockDialog>()); }

@@ -1,7 +1,6 @@
 // Draws a test form with frames holding toggle buttons, check boxes and option buttons in their
-// states and saves the screen, so the look can be checked by eye: /tmp/qel_frame_states.png, and
-// the check boxes and the option buttons enlarged in /tmp/qel_frame_glyphs_zoom.png and
-// /tmp/qel_frame_options_zoom.png.
+// states, saves the screen (and the check boxes and the option buttons enlarged) and checks the
+// saved pixels.
 #include "choice_helpers.h"
 #include "container_fixture.h"
 #include "controls/core/qel_check.h"
@@ -9,6 +8,7 @@
 #include "controls/core/qel_option_button.h"
 #include "controls/core/qel_toggle_button.h"
 #include "platform/gfx/picture.h"
+#include "tests/support/screenshot_folder.h"
 
 namespace qel::testing {
 namespace {
@@ -24,15 +24,6 @@ plat::gfx::Picture badge()
             if ((x - 7.5) * (x - 7.5) + (y - 7.5) * (y - 7.5) <= 49)
                 s.setPixel(x, y, 0xFF0080FFu);
     return plat::gfx::Picture(s);
-}
-
-plat::gfx::Surface zoomed(const plat::gfx::Surface& screen, plat::gfx::Rect part, int factor)
-{
-    plat::gfx::Surface out(part.width() * factor, part.height() * factor);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            out.setPixel(x, y, screen.pixel(part.left + x / factor, part.top + y / factor));
-    return out;
 }
 
 PropertyBag caption(const std::string& text)
@@ -131,9 +122,21 @@ TEST_F(FrameScreenshotTest, AFrameHoldingTheOtherControlsInTheirStates)
     EXPECT_EQ(shownCell(hoverBox->hwnd(), CheckBoxGlyphs()), GlyphClearHover);
     EXPECT_EQ(shownCell(form.get<qelCheck>("dimCheck").hwnd(), CheckBoxGlyphs()), GlyphTickedDisabled);
     EXPECT_FALSE(form.get<qelOptionButton>("o1").Enabled()) << "disabled through its frame";
-    ASSERT_TRUE(plat::gfx::savePng(session.windows().screen(), "/tmp/qel_frame_states.png"));
-    ASSERT_TRUE(plat::gfx::savePng(zoomed(session.windows().screen(), {36, 90, 136, 280}, 4), "/tmp/qel_frame_glyphs_zoom.png"));
-    ASSERT_TRUE(plat::gfx::savePng(zoomed(session.windows().screen(), {240, 120, 330, 210}, 6), "/tmp/qel_frame_options_zoom.png"));
+    const test_support::ScreenshotFolder shots;
+    const plat::gfx::Surface shot = shots.save(session.windows().screen(), "qel_frame_states.png");
+    ASSERT_EQ(shot.pixels(), session.windows().screen().pixels());
+    EXPECT_FALSE(shots.save(test_support::zoomed(shot, {36, 90, 136, 280}, 4), "qel_frame_glyphs_zoom.png").isEmpty());
+    EXPECT_FALSE(shots.save(test_support::zoomed(shot, {240, 120, 330, 210}, 6), "qel_frame_options_zoom.png").isEmpty());
+    // On the screen as saved, each box shows the cell of its state, the option buttons too.
+    const std::pair<const char*, int> boxes[] = {{"c0", GlyphClear}, {"c1", GlyphTicked}, {"c2", GlyphClearHover},
+        {"c3", GlyphClearDisabled}, {"c4", GlyphTickedDisabled}, {"c5", GlyphTickedDisabled}, {"c6", GlyphTicked},
+        {"dimCheck", GlyphTickedDisabled}};
+    for (auto [name, cell] : boxes)
+        EXPECT_EQ(shownCell(shot, GetScreenRect(form.get<qelCheck>(name).hwnd()), CheckBoxGlyphs()), cell) << name;
+    const int options[] = {GlyphClear, GlyphTicked, GlyphClear};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(shownCell(shot, GetScreenRect(form.array<qelOptionButton>("vbo")[i].hwnd()), OptionButtonGlyphs()), options[i]) << i;
+    EXPECT_EQ(shownCell(shot, GetScreenRect(form.get<qelOptionButton>("o1").hwnd()), OptionButtonGlyphs()), GlyphTickedDisabled);
 }
 
 } // namespace

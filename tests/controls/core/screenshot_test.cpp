@@ -1,11 +1,10 @@
-// Draws a test form with buttons and labels in their states and saves the screen, so the
-// look can be checked by eye: /tmp/qel_core_states.png (normal, hover, focus, disabled, labels)
-// and /tmp/qel_core_pushed.png (the same form with a button held down); the hover and focus
-// frames enlarged in /tmp/qel_core_frames_zoom.png.
+// Draws a test form with buttons and labels in their states (normal, hover, focus, disabled,
+// labels; then with a button held down), saves the screen and the hover and focus frames enlarged,
+// and checks the saved pixels.
 #include "controls_fixture.h"
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_label.h"
-#include "platform/gfx/picture.h"
+#include "tests/support/screenshot_folder.h"
 
 namespace qel::testing {
 namespace {
@@ -24,16 +23,6 @@ plat::gfx::Picture testPicture()
         for (int x = 0; x < 4; ++x)
             s.setPixel(x, y, 0x00000000u);
     return plat::gfx::Picture(s);
-}
-
-// A part of the screen enlarged, so single pixels can be seen.
-plat::gfx::Surface zoomed(const plat::gfx::Surface& screen, plat::gfx::Rect part, int factor)
-{
-    plat::gfx::Surface out(part.width() * factor, part.height() * factor);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            out.setPixel(x, y, screen.pixel(part.left + x / factor, part.top + y / factor));
-    return out;
 }
 
 TEST_F(ControlsTest, ScreenshotOfButtonsAndLabelsInTheirStates)
@@ -85,7 +74,7 @@ TEST_F(ControlsTest, ScreenshotOfButtonsAndLabelsInTheirStates)
     qelLabel& seeThrough = place<qelLabel>("seeThrough", 400, 175, 180, 30, bag("See-through 透明"));
     seeThrough.setBackStyle(0);
     seeThrough.setForeColor(0xFFFFFF);
-    (void)normal, (void)left, (void)pushed;
+    (void)left;
 
     show();
     focus.setFocus();
@@ -93,8 +82,30 @@ TEST_F(ControlsTest, ScreenshotOfButtonsAndLabelsInTheirStates)
     const plat::gfx::Rect h = GetScreenRect(hover.hwnd());
     session.mouseMove(h.left + 50, h.top + 15);
     session.advance(5);
-    ASSERT_TRUE(plat::gfx::savePng(session.windows().screen(), "/tmp/qel_core_states.png"));
-    ASSERT_TRUE(plat::gfx::savePng(zoomed(session.windows().screen(), {130, 10, 370, 60}, 4), "/tmp/qel_core_frames_zoom.png"));
+    const test_support::ScreenshotFolder shots;
+    const plat::gfx::Surface states = shots.save(session.windows().screen(), "qel_core_states.png");
+    ASSERT_EQ(states.pixels(), session.windows().screen().pixels());
+    EXPECT_FALSE(shots.save(test_support::zoomed(states, {130, 10, 370, 60}, 4), "qel_core_frames_zoom.png").isEmpty());
+
+    using test_support::pixelsOfColor;
+    auto rectOf = [](const qelCommand& c) { return GetScreenRect(c.hwnd()); };
+    // The hover frame is orange, the focus frame light blue; each shows on its own button only.
+    const plat::gfx::Color hoverFrame = 0x31B2FF, focusFrame = 0xE7AE8C;
+    EXPECT_GT(pixelsOfColor(states, rectOf(hover), hoverFrame), 100);
+    EXPECT_GT(pixelsOfColor(states, rectOf(focus), focusFrame), 100);
+    for (const qelCommand* other : {&normal, &disabled, &pushed}) {
+        EXPECT_EQ(pixelsOfColor(states, rectOf(*other), hoverFrame), 0) << other->Caption();
+        EXPECT_EQ(pixelsOfColor(states, rectOf(*other), focusFrame), 0) << other->Caption();
+    }
+    // The picture keeps its red on the enabled button and turns grey on the disabled one.
+    EXPECT_GT(pixelsOfColor(states, rectOf(picture), 0x0000FF), 150);
+    EXPECT_EQ(pixelsOfColor(states, rectOf(grayPicture), 0x0000FF), 0);
+    EXPECT_GT(pixelsOfColor(states, rectOf(grayPicture), 0x555555), 150);
+    // The see-through label lets the button's green show around its white text.
+    const plat::gfx::Rect clear = GetScreenRect(seeThrough.hwnd());
+    EXPECT_GT(pixelsOfColor(states, clear, 0xFFFFFF), 100);
+    EXPECT_GT(pixelsOfColor(states, clear, states.colorAt(clear.right - 2, clear.top + 2)), 50);
+    EXPECT_GT(plat::gfx::greenOf(states.colorAt(clear.right - 2, clear.top + 2)), 2 * plat::gfx::redOf(states.colorAt(clear.right - 2, clear.top + 2)));
 
     const plat::gfx::Rect p = GetScreenRect(pushed.hwnd());
     session.mouseMove(p.left + 50, p.top + 15);
@@ -102,7 +113,12 @@ TEST_F(ControlsTest, ScreenshotOfButtonsAndLabelsInTheirStates)
     session.mouseDown(p.left + 50, p.top + 15);
     session.settle();
     EXPECT_TRUE(pushed.Pushed());
-    ASSERT_TRUE(plat::gfx::savePng(session.windows().screen(), "/tmp/qel_core_pushed.png"));
+    const plat::gfx::Surface held = shots.save(session.windows().screen(), "qel_core_pushed.png");
+    ASSERT_EQ(held.pixels(), session.windows().screen().pixels());
+    // Held down, the button looks pressed; the buttons beside it look as before.
+    EXPECT_FALSE(test_support::samePixels(held, states, rectOf(pushed)));
+    EXPECT_TRUE(test_support::samePixels(held, states, rectOf(normal)));
+    EXPECT_TRUE(test_support::samePixels(held, states, rectOf(disabled)));
     session.mouseUp(p.left + 50, p.top + 15);
 }
 

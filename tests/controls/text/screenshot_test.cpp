@@ -1,9 +1,9 @@
-// Draws a test form with text boxes and both public bars and saves the screen, so the look can
-// be checked by eye: /tmp/qel_text_controls.png, the bars enlarged in /tmp/qel_text_bars_zoom.png
-// and the caption boxes in /tmp/qel_text_box_zoom.png.
+// Draws a test form with text boxes and both public bars, saves the screen (the whole form, the bars
+// enlarged and the caption boxes enlarged) and checks the saved pixels.
 #include "controls/text/qel_h_scroll.h"
 #include "controls/text/qel_v_scroll.h"
-#include "platform/gfx/picture.h"
+#include "tests/support/screenshot_folder.h"
+#include "platform/gfx/system_colors.h"
 #include "scroll_bar_helpers.h"
 #include "text_box_helpers.h"
 
@@ -11,15 +11,6 @@ namespace qel::testing {
 namespace {
 
 using namespace plat::win;
-
-plat::gfx::Surface zoomed(const plat::gfx::Surface& screen, plat::gfx::Rect part, int factor)
-{
-    plat::gfx::Surface out(part.width() * factor, part.height() * factor);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            out.setPixel(x, y, screen.pixel(part.left + x / factor, part.top + y / factor));
-    return out;
-}
 
 TEST_F(TextControlsTest, ScreenshotOfTextBoxesAndScrollBars)
 {
@@ -82,10 +73,35 @@ TEST_F(TextControlsTest, ScreenshotOfTextBoxesAndScrollBars)
     notes.Text1(notes.ActiveElement()).setFocus();
     session.settle();
 
+    const test_support::ScreenshotFolder shots;
     const plat::gfx::Surface& screen = session.windows().screen();
-    ASSERT_TRUE(plat::gfx::savePng(screen, "/tmp/qel_text_controls.png"));
-    ASSERT_TRUE(plat::gfx::savePng(zoomed(screen, {15, 225, 330, 282}, 4), "/tmp/qel_text_bars_zoom.png"));
-    ASSERT_TRUE(plat::gfx::savePng(zoomed(screen, {15, 15, 325, 215}, 3), "/tmp/qel_text_box_zoom.png"));
+    const plat::gfx::Surface shot = shots.save(screen, "qel_text_controls.png");
+    ASSERT_EQ(shot.pixels(), screen.pixels());
+    EXPECT_FALSE(shots.save(test_support::zoomed(screen, {15, 225, 330, 282}, 4), "qel_text_bars_zoom.png").isEmpty());
+    EXPECT_FALSE(shots.save(test_support::zoomed(screen, {15, 15, 325, 215}, 3), "qel_text_box_zoom.png").isEmpty());
+
+    using plat::gfx::Rect;
+    using plat::gfx::toRgb;
+    using test_support::pixelsOfColor;
+    // The selection fills part of the first line of the notes, and only that line.
+    const plat::gfx::Color highlight = plat::gfx::systemColor(plat::gfx::ColorHighlight);
+    EXPECT_GT(pixelsOfColor(shot, Rect{44, 22, 300, 37}, highlight), 500);
+    EXPECT_EQ(pixelsOfColor(shot, Rect{44, 37, 300, 140}, highlight), 0);
+    // The turned caption: its gradient runs from the first colour at the top to the second at
+    // the bottom, with its text in the caption's colour.
+    EXPECT_LE(test_support::colorDistance(shot.colorAt(30, 21), toRgb(notes.LegendBackColor1())), 3);
+    EXPECT_LE(test_support::colorDistance(shot.colorAt(30, 158), toRgb(notes.LegendBackColor2())), 3);
+    EXPECT_GT(pixelsOfColor(shot, Rect{21, 21, 43, 159}, toRgb(notes.LegendForeColor())), 100);
+    // The line numbers in the caption colour, beside the lines and not in them.
+    EXPECT_GT(pixelsOfColor(shot, Rect{341, 21, 358, 159}, 0x0000C0), 100);
+    EXPECT_EQ(pixelsOfColor(shot, Rect{358, 21, 540, 159}, 0x0000C0), 0);
+    // The held vertical bar pages toward Max: the track between the thumb and the press shows
+    // its paging colour, the track above the thumb does not.
+    EXPECT_EQ(shot.colorAt(588, 180), toRgb(down.LargeChangeColor()));
+    EXPECT_EQ(pixelsOfColor(shot, Rect{582, 40, 595, 120}, toRgb(down.LargeChangeColor())), 0);
+    // The enabled horizontal bar shows its thumb at 30; the disabled one has none.
+    EXPECT_GT(pixelsOfColor(shot, Rect{38, 231, 302, 246}, toRgb(across.FrontColor())), 200);
+    EXPECT_EQ(pixelsOfColor(shot, Rect{38, 261, 302, 276}, toRgb(across.FrontColor())), 0);
     session.mouseUp(588, 180);
     EXPECT_EQ(across.Value(), Whole(30));
     EXPECT_GT(down.Value(), Whole(50));

@@ -4,12 +4,14 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/list_view.h"
 #include "platform/forms/text_box.h"
+#include "platform/gfx/system_colors.h"
+#include "tests/support/screenshot_folder.h"
 
 namespace plat::forms::testing {
 
 using namespace plat::win;
 
-// A form with every input control in its usual states, saved as a picture to look at.
+// A form with every input control in its usual states, saved as a picture and checked.
 TEST_F(InputControlsTest, GalleryOfTheInputControls)
 {
     auto caption = [&](const std::string& text, gfx::Rect r) {
@@ -91,7 +93,40 @@ TEST_F(InputControlsTest, GalleryOfTheInputControls)
     session.settle();
     dropList.showDropDown(true);
     session.settle();
-    ASSERT_TRUE(gfx::savePng(sys().screen(), "/tmp/input_controls.png"));
+    const test_support::ScreenshotFolder shots;
+    const gfx::Surface shot = shots.save(sys().screen(), "input_controls.png");
+    ASSERT_EQ(shot.pixels(), sys().screen().pixels());
+
+    using test_support::pixelsOfColor;
+    const gfx::Color highlight = gfx::systemColor(gfx::ColorHighlight);
+    // The selected words of the box with the focus show highlighted; the typed box has no selection.
+    EXPECT_GT(pixelsOfColor(shot, screenRectOf(selected), highlight), 300);
+    EXPECT_EQ(pixelsOfColor(shot, screenRectOf(plain), highlight), 0);
+    // Each list shows its chosen rows highlighted: one in the single list, two apart in the
+    // multiple one.
+    auto bands = [&](gfx::Rect r) {
+        int n = 0;
+        bool in = false;
+        for (int y = r.top; y < r.bottom; ++y) {
+            const bool row = pixelsOfColor(shot, {r.left, y, r.right - 18, y + 1}, highlight) > (r.width() - 18) / 2;
+            n += row && !in;
+            in = row;
+        }
+        return n;
+    };
+    EXPECT_EQ(bands(screenRectOf(list)), 1);
+    EXPECT_EQ(bands(screenRectOf(multi)), 2);
+    // The centred green digits stand in the middle of their box.
+    const gfx::Rect c = screenRectOf(centred);
+    long sumX = 0, greens = 0;
+    for (int y = c.top; y < c.bottom; ++y)
+        for (int x = c.left; x < c.right; ++x) {
+            const gfx::Color p = shot.colorAt(x, y);
+            if (gfx::greenOf(p) > 150 && gfx::redOf(p) < 100 && gfx::blueOf(p) < 100)
+                sumX += x, ++greens;
+        }
+    ASSERT_GT(greens, 20);
+    EXPECT_NEAR(double(sumX) / double(greens), (c.left + c.right) / 2.0, 3.0);
 }
 
 } // namespace plat::forms::testing
