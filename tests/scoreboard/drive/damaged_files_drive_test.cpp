@@ -251,6 +251,26 @@ TEST_F(DamagedFilesDriveTest, NoReaderWaitsOnAFileThatNeverEnds)
     }
 }
 
+TEST_F(DamagedFilesDriveTest, BytesThatAreNoGbkAreWrittenBackAsTheyWere)
+{
+    // A lead byte before a blank, a lone 0xFF, a pair of lead bytes: no character of the code page.
+    const std::string odd = "\x81 Cup\xFF";
+    const std::string name = "\xFE\xFE\xA1";
+    put("date/config.db", "allname=" + odd + "\r\ndelalltime=600\r\nballname1=" + name + "\r\nballname2=Blue\r\n");
+    // The close rewrites the settings.
+    ProgramRun run = drive("wait 3100\nform main\n");
+    ASSERT_TRUE(run.ended && run.status == 0) << run.err;
+    EXPECT_EQ(read("date/config.db"), "allname=" + odd + "\r\ndelalltime=600\r\njstime=300\r\nballname1=" + name
+            + "\r\nballname2=Blue\r\nzainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n");
+
+    // The title dialog rewrites the referee list when it applies.
+    put("date/config.db", kConfig);
+    put("date/zailistname.db", name + "\r\n" + odd + "\r\n");
+    run = drive("wait 3100\nform main\ndblclick titxt(1)\nform m1\nclick ok\n");
+    ASSERT_TRUE(run.ended && run.status == 0) << run.err;
+    EXPECT_EQ(read("date/zailistname.db"), name + "\r\n" + odd + "\r\n");
+}
+
 TEST_F(DamagedFilesDriveTest, ALogoOf30000By30000PixelsIsLeftOut)
 {
     put("date/config.db", kConfig);
