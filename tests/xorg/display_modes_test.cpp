@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -118,6 +120,27 @@ TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
     EXPECT_TRUE(session->requestClose(*ball));
     EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends on a close request";
     EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; }, 5000)) << session->xrandr();
+}
+
+TEST_F(DisplayModesOnXorg, AnEndSignalToTheBoardAlsoGoesBackAndKeepsTheSettings)
+{
+    for (int signal : { SIGTERM, SIGINT, SIGHUP }) {
+        SCOPED_TRACE(signal);
+        startServer(startingIn(XorgServer::k1920x1080));
+        const pid_t launcher = session->start(LAUNCHER_PROGRAM);
+        ASSERT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
+        ASSERT_EQ(session->currentSize(), (Size { 1024, 768 }));
+        std::optional<pid_t> ball;
+        ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
+        ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
+        // Logout, Ctrl+C, the terminal gone: the board's own close, then the display as it was.
+        ASSERT_EQ(::kill(*ball, signal), 0);
+        EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends";
+        EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; }, 5000)) << session->xrandr();
+        const std::string settings = readBytes(session->home() / "date/config.db");
+        EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 9) << "the close writes the nine lines of the settings";
+        TearDown();
+    }
 }
 
 TEST_F(DisplayModesOnXorg, BallStartedDirectlyOnALargerScreenHintsThenShowsTheBoard)
