@@ -196,7 +196,8 @@ bool DriveRunner::run(const Step& step)
     case K::DblClick:
     case K::RClick:
     case K::Press:
-    case K::Release: {
+    case K::Release:
+    case K::Hover: {
         std::string error;
         plat::forms::Control* c = findControl(step, error);
         if (!c)
@@ -205,7 +206,9 @@ bool DriveRunner::run(const Step& step)
             return fail(step, "control \"" + step.control + "\" is not shown");
         plat::gfx::Rect r = m_windows.screenRect(c->hwnd());
         const int x = r.left + r.width() / 2, y = r.top + r.height() / 2;
-        if (step.kind == K::Press) {
+        if (step.kind == K::Hover) {
+            m_windows.queueInput({InputEvent::Kind::MouseMove, x, y});
+        } else if (step.kind == K::Press) {
             m_windows.queueInput({InputEvent::Kind::MouseMove, x, y});
             m_windows.queueInput({InputEvent::Kind::ButtonDown, x, y, 1});
         } else if (step.kind == K::Release) {

@@ -140,10 +140,10 @@ ParsedScript parseScript(const std::string& text)
             if (words.size() != 1 || !controlRef(words[0], step.control, step.index, refError))
                 return fail(refError.empty() ? verb + " needs one control name, NAME or NAME(INDEX)" : refError);
             step.kind = verb == "click" ? Step::Kind::Click : verb == "dblclick" ? Step::Kind::DblClick : Step::Kind::RClick;
-        } else if (verb == "press" || verb == "release") {
+        } else if (verb == "press" || verb == "release" || verb == "hover") {
             if (words.size() != 1 || !controlRef(words[0], step.control, step.index, refError))
                 return fail(refError.empty() ? verb + " needs one control name, NAME or NAME(INDEX)" : refError);
-            step.kind = verb == "press" ? Step::Kind::Press : Step::Kind::Release;
+            step.kind = verb == "press" ? Step::Kind::Press : verb == "release" ? Step::Kind::Release : Step::Kind::Hover;
         } else if (verb == "show") {
             if (words.size() < 2 || !controlRef(words[0], step.control, step.index, refError))
                 return fail(refError.empty() ? "show needs a control name and at least one property" : refError);

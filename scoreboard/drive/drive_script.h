@@ -9,10 +9,11 @@ namespace scoreboard::drive {
 //   wait MS (0 to a day) | key NAME | keydown NAME | keyup NAME | type TEXT (not blanks alone)
 //   click NAME | dblclick NAME | rclick NAME   (NAME or NAME(INDEX), INDEX 0-32767, on the active form)
 //   press NAME | release NAME                  (the left button held down over it, let go)
+//   hover NAME                                 (the mouse moved over it, no button)
 //   show NAME PROP... | form NAME | shot FILE
 // Blank lines and lines starting with # are skipped.
 struct Step {
-    enum class Kind { Wait, Key, KeyDown, KeyUp, Type, Click, DblClick, RClick, Press, Release, Show, Form, Shot } kind
+    enum class Kind { Wait, Key, KeyDown, KeyUp, Type, Click, DblClick, RClick, Press, Release, Hover, Show, Form, Shot } kind
         = Kind::Wait;
     int line = 0;
     long long number = 0;           // wait: milliseconds; key steps: the virtual key

@@ -23,6 +23,23 @@ TEST_F(KeysDriveTest, TheBoardNamesAKeyAsTheDialogDoes)
             "keylab(0).Caption=+分:(键码 186) -分:(Alt键)"}));
 }
 
+// The start button's hover text names the start key: Enter at first, then each key chosen for
+// start and pause in the dialog.
+TEST_F(KeysDriveTest, TheStartButtonsHoverTextNamesTheStartKey)
+{
+    startBoard();
+    EXPECT_EQ(run("hover ok\nshow ok ToolTipText\n"), (std::vector<std::string>{"ok.ToolTipText=开始 回车键"}));
+    const struct {
+        const char* key;
+        const char* tip;
+    } cases[] = {{"186", "开始 键码 186"}, {"Alt", "开始 Alt键"}, {"F9", "开始 F9 键"}, {"Z", "开始 Z 键"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(run(openKeys() + "click T1(0)\nkey " + c.key + "\nclick qel1\nform main\nhover ok\nshow ok ToolTipText\n"),
+            (std::vector<std::string>{std::string("ok.ToolTipText=") + c.tip}))
+            << c.key;
+    }
+}
+
 TEST_F(KeysDriveTest, CancelAfterTheDefaultsKeepsTheKeysInForce)
 {
     writeBytes(path("date/keyconfig.db"), "Aonkey=81\r\nAoutkey=87\r\nBonkey=79\r\nBoutkey=80\r\n");
