@@ -122,5 +122,15 @@ TEST_F(NumberEntryDriveTest, TheOptionsPanelsLengthBoxesAreTypedOverToo)
     EXPECT_EQ(user().periodLength, 9 * 60 + 30);
 }
 
+TEST_F(NumberEntryDriveTest, TheOptionsPanelsLengthBoxesAreTypedOverAfterTab)
+{
+    startBoard(720, 300);
+    EXPECT_EQ(run("click on1(0)\nclick settxt(0)\ntype 10\nkey Tab\ntype 30\nkey Tab\ntype 3\nkey Tab\ntype 15\n"
+                  "show settxt(0) Text\nshow settxt(1) Text\nshow settxt(2) Text\nshow settxt(3) Text\nclick qelsave\n"),
+        (std::vector<std::string>{"settxt(0).Text=10", "settxt(1).Text=30", "settxt(2).Text=3", "settxt(3).Text=15"}));
+    EXPECT_EQ(user().periodLength, 10 * 60 + 30);
+    EXPECT_EQ(user().overtimeLength, 3 * 60 + 15);
+}
+
 } // namespace
 } // namespace dialogs::test
