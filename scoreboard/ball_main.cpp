@@ -9,6 +9,7 @@
 #include "platform/forms/message_box.h"
 #include "platform/system/program_folder.h"
 #include "platform/window/end_signals.h"
+#include "platform/window/loop_stalled.h"
 #include "scoreboard/control_set.h"
 
 #include <cstdio>
@@ -27,12 +28,16 @@ int main()
         scoreboard::BallProgram program(scoreboard::systemStartupServices());
         program.takeEndSignals(platform->windows());
         if (!program.start())
-            return 0;
+            return program.refusedStartStatus();
         return platform->windows().run();
     } catch (const plat::forms::LayoutError& error) {
         // A layout the start-up check passed and a form still refused: say which, then end.
         std::fprintf(stderr, "ball: %s\n", error.what());
         plat::forms::msgBox(scoreboard::unreadableLayoutText(error), plat::forms::vbOKOnly | plat::forms::vbCritical, "系统提示");
+        return 1;
+    } catch (const plat::win::LoopStalled& stalled) {
+        // Headless, a box waits for an answer nobody can give.
+        std::fprintf(stderr, "ball: %s\n", stalled.what());
         return 1;
     }
 }

@@ -52,6 +52,8 @@ void BallProgram::takeEndSignals(plat::win::WindowSystem& windows)
 bool BallProgram::start()
 {
     if (std::optional<plat::forms::LayoutError> broken = firstUnreadableLayout()) {
+        m_layoutUnreadable = true;
+        std::fprintf(stderr, "ball: %s\n", broken->what());
         if (m_message)
             m_message(unreadableLayoutText(*broken), "系统提示", StartupMessageIcon::Stop);
         return false;

@@ -18,6 +18,9 @@ public:
     // stored form layout cannot be read (told in a message box naming the file); nothing else is
     // shown then and the program should end without running its loop.
     bool start();
+    // The status the program ends with after start() refused: a failure only for an unreadable
+    // layout; the start-up's own ends (a second instance, a screen too small) are normal ends.
+    int refusedStartStatus() const { return m_layoutUnreadable ? 1 : 0; }
     // What a signal from outside (logout, shutdown, the terminal gone) does: the board's close,
     // as the operator's would do it, without a question; before the board exists, the end.
     void endFromOutside();
@@ -30,6 +33,7 @@ public:
 private:
     bool m_controlsKnown;
     std::function<void(std::string_view, std::string_view, StartupMessageIcon)> m_message;
+    bool m_layoutUnreadable = false;
     std::optional<plat::sys::SingleInstanceLock> m_instanceLock;
     MainForm m_main;
     StartupForm m_startup;

@@ -29,6 +29,21 @@ TEST_F(DeliveryTest, TheBuildLaysOutOneCompleteProgramFolder)
         EXPECT_TRUE(fs::is_regular_file(kProgramFolder / sound)) << sound;
 }
 
+// A stored layout damaged in the program folder ends the built ball with its name, as a failure.
+TEST_F(DeliveryTest, ADamagedLayoutEndsTheBuiltBallNamingTheFileWithAFailure)
+{
+    const fs::path resources = scratch("resources");
+    fs::copy(kProgramFolder / "resources", resources, fs::copy_options::recursive);
+    writeFile(resources / "forms/m3.json", "{ \"form\": ");
+    Environment env = userEnvironment();
+    env.set("BALL_HOME", scratch("home").string()).set("BALL_RESOURCES", resources.string()).set("BALL_BACKEND", "headless");
+    ChildProcess ball({ (kProgramFolder / "ball").string() }, env, scratch("ball.err").string());
+    ASSERT_TRUE(ball.started());
+    EXPECT_EQ(ball.waitFor(std::chrono::seconds(30)), std::optional<int>(1));
+    const std::string said = readFile(scratch("ball.err"));
+    EXPECT_NE(said.find((resources / "forms/m3.json").string()), std::string::npos) << said;
+}
+
 // What an operator must hear: F5's attack signal and the bell at the end of a period.
 void expectF5AndTheBellHeard(const Heard& heard)
 {
