@@ -113,6 +113,14 @@ TEST_F(NumberEntryDriveTest, ApplyAfterTypingSetsARunningClock)
         (std::vector<std::string>{"balltime.Caption=11:59", "balltime.Caption=11:59", "balltime.Caption=11:58"}));
 }
 
+TEST_F(NumberEntryDriveTest, TheDefaultTimeAppliedSetsARunningClock)
+{
+    startBoard(720);
+    EXPECT_EQ(run("click ok\nwait 1000\n" + open(kClockItem, "m2") + "wait 5000\nclick motime\nwait 2000\n"
+                  + "click ok\nform main\nshow balltime Caption\nwait 2000\nshow balltime Caption\n"),
+        (std::vector<std::string>{"balltime.Caption=12:00", "balltime.Caption=11:59"}));
+}
+
 TEST_F(NumberEntryDriveTest, TheOptionsPanelsLengthBoxesAreTypedOverToo)
 {
     startBoard(720);
