@@ -49,9 +49,8 @@ TEST_F(TextBoxEditingTest, TypedAndPastedCharactersPassTheFilterToo)
 {
     qelTextBox& b = box(BoxProps().set("MultiLine", true));
     b.setAuthorizedChars("0123456789");
+    clickIntoText(session, b);
     watch(b, log);
-    b.Text1(b.ActiveElement()).setFocus();
-    session.settle();
     session.type("7x");
     EXPECT_EQ(b.Text(), "7");
     EXPECT_EQ(log.take(), (Log{"KeyPress 55", "Change", "KeyPress 120"})) << "a refused character changes nothing";
@@ -179,9 +178,7 @@ TEST_F(TextBoxEditingTest, EditCommandsAfterTypingKeepTextAndTheShownTextInStep)
                 BoxProps().set("MultiLine", multiLine).bag);
             b.setText("hello");
             EditElement& shown = b.Text1(b.ActiveElement());
-            shown.setFocus();
-            session.settle();
-            session.key(VK_END);
+            clickIntoText(session, b);
             session.type(" world");
             ASSERT_EQ(b.Text(), "hello world");
             b.setSelStart(0);
@@ -238,9 +235,7 @@ TEST_F(TextBoxEditingTest, KeyboardEditingInTheField)
 {
     qelTextBox& b = box(BoxProps().set("MultiLine", true));
     b.setText("one two");
-    b.Text1(b.ActiveElement()).setFocus();
-    session.settle();
-    session.key(VK_END);
+    clickIntoText(session, b);
     session.key(VK_RETURN);
     session.type("three");
     EXPECT_EQ(b.Text(), "one two\r\nthree");
@@ -258,8 +253,7 @@ TEST_F(TextBoxEditingTest, KeyboardEditingInTheField)
 TEST_F(TextBoxEditingTest, LockedAndMaxLengthRuleTyping)
 {
     qelTextBox& b = box(BoxProps().set("MaxLength", int32_t(4)));
-    b.setFocus();
-    session.settle();
+    clickIntoText(session, b);
     session.type("abcdef");
     EXPECT_EQ(b.Text(), "abcd");
     b.setLocked(true);

@@ -33,6 +33,19 @@ inline void watch(qelTextBox& box, EventLog& log)
     box.HScrolled = [&log](Fixed& Value) { log.add("HScrolled " + text(Value)); };
 }
 
+// The operator's way into a box before typing: a click on the text of the element in use, then
+// End to put the caret after the text.
+inline void clickIntoText(plat::backend::HeadlessSession& session, qelTextBox& box)
+{
+    EditElement& shown = box.Text1(box.ActiveElement());
+    const plat::gfx::Rect area = shown.TextArea().offset(plat::win::GetScreenRect(shown.hwnd()).left, plat::win::GetScreenRect(shown.hwnd()).top);
+    const int x = (area.left + area.right) / 2, y = area.top + 6;
+    session.mouseMove(x, y);
+    session.click(x, y);
+    session.key(plat::win::VK_END);
+    session.settle();
+}
+
 // A stored layout's properties for a text box.
 struct BoxProps {
     PropertyBag bag;
