@@ -10,6 +10,7 @@
 #include "platform/gfx/system_colors.h"
 #include "tests/support/source_resources.h"
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <stdexcept>
 
@@ -514,7 +515,7 @@ TEST(FrameLayoutTest, AFrameStoredDisabledDisablesTheControlsStoredInsideIt)
 {
     plat::backend::HeadlessSession session;
     registerCoreControls();
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "qel_disabled_frame_layout.json";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("qel_disabled_frame_layout_" + std::to_string(::getpid()) + ".json");
     std::ofstream(file) << R"({ "form": "dlg", "controls": [
         { "class": "qelFrame", "name": "outer", "extender": { "left": 300, "top": 300, "width": 4000, "height": 3000 },
           "properties": { "enabled": false },
@@ -546,7 +547,7 @@ TEST(FrameLayoutTest, EnabledStoredWithTheExtenderHoldsForDrawnControls)
 {
     plat::backend::HeadlessSession session;
     registerCoreControls();
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "qel_extender_enabled_layout.json";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("qel_extender_enabled_layout_" + std::to_string(::getpid()) + ".json");
     std::ofstream(file) << R"({ "form": "dlg", "controls": [
         { "class": "qelCommand", "name": "off", "extender": { "left": 300, "top": 300, "width": 1200, "height": 400, "enabled": false } },
         { "class": "qelCommand", "name": "on", "extender": { "left": 300, "top": 900, "width": 1200, "height": 400 } },

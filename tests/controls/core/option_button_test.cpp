@@ -6,6 +6,7 @@
 #include "controls/core/register_core_controls.h"
 #include "platform/forms/form_layout.h"
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <functional>
 
@@ -221,7 +222,7 @@ TEST_F(OptionGroupChoiceTest, PropertiesAreStoredInTheirOrder)
 TEST_F(OptionGroupChoiceTest, AStoredLayoutPlacesAnArrayOfButtonsInAFrame)
 {
     registerCoreControls();
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "qel_option_layout.json";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("qel_option_layout_" + std::to_string(::getpid()) + ".json");
     std::ofstream(file) << R"({ "form": "dlg", "controls": [
         { "class": "qelFrame", "name": "box", "extender": { "left": 300, "top": 300, "width": 3000, "height": 1500 },
           "properties": { "caption": "裁判数量" },
