@@ -37,6 +37,18 @@ TEST_F(NumberEntryDriveTest, TypedScoresReplaceTheOldOnes)
     EXPECT_EQ(user().scoreB, 38);
 }
 
+// Opened by a double click on the score or the clock display, the dialogs are typed into the same
+// way: the second click of the double click places no caret in the box.
+TEST_F(NumberEntryDriveTest, OpenedFromTheDisplaysTheBoxesAreTypedOverToo)
+{
+    startBoard(720);
+    setScores(10, 12);
+    EXPECT_EQ(run("dblclick ballnumber(1)\nform m4\ntype 45\nkey Tab\ntype 38\nclick OKcommd\nform main\n"
+                  "dblclick balltime\nform m2\ntype 5\nkey Tab\ntype 30\nclick ok\nform main\n"
+                  "show ballnumber(0) Caption\nshow ballnumber(1) Caption\nshow balltime Caption\n"),
+        (std::vector<std::string>{"ballnumber(0).Caption=45", "ballnumber(1).Caption=38", "balltime.Caption=05:30"}));
+}
+
 TEST_F(NumberEntryDriveTest, AClickIntoABoxSelectsItsScoreAndAFullBoxTakesNoMoreDigits)
 {
     startBoard();
