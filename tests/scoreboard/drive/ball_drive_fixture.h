@@ -1,5 +1,6 @@
 #pragma once
 #include "../startup_fixture.h"
+#include "output_lines.h"
 
 #include "scoreboard/drive/drive_runner.h"
 #include "scoreboard/drive/drive_script.h"
@@ -100,14 +101,7 @@ protected:
     TimedScript script() const { return TimedScript(now()); }
     std::string drive(const TimedScript& script, const std::function<void()>& during = {}) { return drive(script.text(), during); }
 
-    static std::vector<std::string> lines(const std::string& text)
-    {
-        std::vector<std::string> out;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            out.push_back(line);
-        return out;
-    }
+    static std::vector<std::string> lines(const std::string& text) { return outputLines(text); }
 
     int soundCount(std::string_view name) const
     {

@@ -3,6 +3,7 @@
 // folder, each test on a program folder of its own (BALL_HOME in a temporary folder), started as
 // processes whose exit, output and memory the test reads.
 #include "../../delivery/child_process.h"
+#include "output_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -201,14 +202,7 @@ protected:
         return program.waitFor(std::chrono::minutes(3));
     }
 
-    static std::vector<std::string> lines(const std::string& text)
-    {
-        std::vector<std::string> out;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            out.push_back(line);
-        return out;
-    }
+    static std::vector<std::string> lines(const std::string& text) { return outputLines(text); }
 
 private:
     fs::path m_root;
