@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 
@@ -109,23 +110,20 @@ TEST_F(DisplayModesOnXorg, TheLauncherSwitchesTo1024By768AndTheExitCommandGoesBa
 
 TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
 {
-    startServer(startingIn(XorgServer::k1920x1080));
-    const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-    ASSERT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
-    ASSERT_EQ(session->currentSize(), (Size { 1024, 768 }));
-    std::optional<pid_t> ball;
-    ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
-    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
-    // The close request a window manager's close button sends.
-    EXPECT_TRUE(session->requestClose(*ball));
-    EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends on a close request";
-    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; }, 5000)) << session->xrandr();
-}
-
-TEST_F(DisplayModesOnXorg, AnEndSignalToTheBoardAlsoGoesBackAndKeepsTheSettings)
-{
-    for (int signal : { SIGTERM, SIGINT, SIGHUP }) {
-        SCOPED_TRACE(signal);
+    struct Way {
+        const char* what;
+        std::function<bool(pid_t)> close;
+    };
+    const Way ways[] = {
+        // The close request a window manager's close button sends.
+        { "a close request", [&](pid_t ball) { return session->requestClose(ball); } },
+        // Logout, Ctrl+C, the terminal gone: the board's own close as well.
+        { "SIGTERM", [](pid_t ball) { return ::kill(ball, SIGTERM) == 0; } },
+        { "SIGINT", [](pid_t ball) { return ::kill(ball, SIGINT) == 0; } },
+        { "SIGHUP", [](pid_t ball) { return ::kill(ball, SIGHUP) == 0; } },
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
         startServer(startingIn(XorgServer::k1920x1080));
         const pid_t launcher = session->start(LAUNCHER_PROGRAM);
         ASSERT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
@@ -133,8 +131,7 @@ TEST_F(DisplayModesOnXorg, AnEndSignalToTheBoardAlsoGoesBackAndKeepsTheSettings)
         std::optional<pid_t> ball;
         ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
         ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
-        // Logout, Ctrl+C, the terminal gone: the board's own close, then the display as it was.
-        ASSERT_EQ(::kill(*ball, signal), 0);
+        EXPECT_TRUE(way.close(*ball));
         EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends";
         EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; }, 5000)) << session->xrandr();
         const std::string settings = readBytes(session->home() / "date/config.db");
