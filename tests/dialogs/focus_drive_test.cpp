@@ -71,6 +71,17 @@ TEST_F(FocusDriveTest, TheTeamsEditorPutsTheFocusWhereTheNextTypingBelongs)
         (std::vector<std::string>{"T1(0).Text=红队", "Text1(2).Text=李", "Text1(2).Text=王五", "alltxt.Caption=总数: 1 人"}));
 }
 
+// 保存 without a team name is refused; once the message is answered the name box takes the name.
+TEST_F(FocusDriveTest, ASaveWithoutATeamNameReturnsToTheNameBox)
+{
+    startBoard();
+    EXPECT_EQ(run(std::string("click ") + kTeamsItem + "\nform m3\n"
+                  + "click newadd\nclick Text1(0)\ntype 王教\nclick commsave\nkey Enter\nform m3\n"
+                    "type 蓝队\nshow T1(0) Text\nclick commsave\nclick qelCommand2\n"),
+        (std::vector<std::string>{"T1(0).Text=蓝队"}));
+    EXPECT_EQ(readBytes(path("binlist/蓝队.ini")), plat::sys::encodeAnsi("教练:王教\r\n领队:\r\n"));
+}
+
 // A player refused for a name or a number already on the roster: once the message is answered
 // the box at fault has the focus, the number box with its number selected.
 TEST_F(FocusDriveTest, ARefusedPlayerIsMendedInTheBoxAtFault)
