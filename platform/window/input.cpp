@@ -22,10 +22,10 @@ void WindowSystem::dispatchInput(const InputEvent& e)
         mouseWheel(e.value, e.x, e.y);
         break;
     case InputEvent::Kind::KeyDown:
-        keyEvent(e.value, true, e.repeat);
+        keyEvent(e.value, true, e.repeat, e.late);
         break;
     case InputEvent::Kind::KeyUp:
-        keyEvent(e.value, false, false);
+        keyEvent(e.value, false, false, e.late);
         break;
     case InputEvent::Kind::Char:
         charEvent(e.value);
@@ -205,7 +205,7 @@ short WindowSystem::keyState(int vk) const
     return m_keys[vk] ? short(0x8000) : 0;
 }
 
-void WindowSystem::keyEvent(int vk, bool down, bool repeat)
+void WindowSystem::keyEvent(int vk, bool down, bool repeat, bool late)
 {
     if (vk <= 0 || vk > 255)
         return;
@@ -223,7 +223,7 @@ void WindowSystem::keyEvent(int vk, bool down, bool repeat)
         return;
     // lParam as Windows packs it: repeat count 1, bit 30 the previous state, bit 31 the transition.
     uint32_t lp = 1;
-    if (wasDown || repeat)
+    if (late ? repeat : wasDown || repeat)
         lp |= 1u << 30;
     if (!down)
         lp |= (1u << 31) | (1u << 30);

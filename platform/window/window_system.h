@@ -51,6 +51,7 @@ struct InputEvent {
     int button = 0;      // 1 left, 2 right, 3 middle
     int value = 0;       // wheel delta, virtual key, or character code
     bool repeat = false; // auto-repeated key-down
+    bool late = false;   // a key held back and typed again later: `repeat` alone says it was down before
 };
 
 class WindowSystem {
@@ -160,7 +161,7 @@ private:
     void mouseMove(int x, int y);
     void mouseButton(int button, bool down, int x, int y);
     void mouseWheel(int delta, int x, int y);
-    void keyEvent(int vk, bool down, bool repeat);
+    void keyEvent(int vk, bool down, bool repeat, bool late);
     void charEvent(int code);
     bool filterAndDispatch(MSG& msg);
     WPARAM mouseFlags() const;
