@@ -62,6 +62,8 @@ StartupForm::StartupForm(MainForm& main, std::optional<sys::SingleInstanceLock>&
     setBackColor(0x4A2A0C);
     move(0, 0, kWidthTwips, kHeightTwips);
     setStartUpPosition(2);
+    // Keys sent to any of its windows come to the form's own handlers.
+    setKeyPreview(true);
 }
 
 void StartupForm::addControls()
@@ -160,6 +162,27 @@ void StartupForm::showScoreboard()
 {
     if (!m_main.visible())
         m_main.show();
+    m_heldKeys.deliver(win::sys());
+}
+
+void StartupForm::onKeyDown(int& keyCode, int shift)
+{
+    (void)shift;
+    m_heldKeys.hold(win::WM_KEYDOWN, win::WPARAM(keyCode));
+    keyCode = 0;
+}
+
+void StartupForm::onKeyUp(int& keyCode, int shift)
+{
+    (void)shift;
+    m_heldKeys.hold(win::WM_KEYUP, win::WPARAM(keyCode));
+    keyCode = 0;
+}
+
+void StartupForm::onKeyPress(int& keyAscii)
+{
+    m_heldKeys.hold(win::WM_CHAR, win::WPARAM(keyAscii));
+    keyAscii = 0;
 }
 
 void StartupForm::onUnload(int& cancel)

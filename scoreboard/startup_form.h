@@ -7,6 +7,7 @@
 #include "platform/system/date_time.h"
 #include "platform/system/display_modes.h"
 #include "platform/system/single_instance.h"
+#include "platform/window/held_keys.h"
 
 #include <functional>
 #include <optional>
@@ -28,7 +29,8 @@ struct StartupServices {
 
 // The start-up screen `F1`. Its load refuses a second instance and a too small screen, installs
 // the clock font, prepares the program folder, reads the settings and loads the scoreboard `main`
-// hidden; 3000 ms after it has appeared it shows the scoreboard and unloads itself.
+// hidden; 3000 ms after it has appeared it shows the scoreboard and unloads itself. Keys typed
+// while it shows reach the scoreboard, in order, once that is up.
 class StartupForm : public plat::forms::Form {
 public:
     // `instanceLock` receives the program's single-instance lock; it must outlive the program.
@@ -40,6 +42,10 @@ public:
 protected:
     void onLoad() override;
     void onUnload(int& cancel) override;
+    // Nothing here acts on keys: they are kept for the scoreboard.
+    void onKeyDown(int& keyCode, int shift) override;
+    void onKeyUp(int& keyCode, int shift) override;
+    void onKeyPress(int& keyAscii) override;
 
 private:
     void addControls();
@@ -53,6 +59,7 @@ private:
     bool m_endsProgram = false;
     bool m_loadDone = false;
     plat::forms::Timer* m_timer = nullptr;
+    plat::win::HeldKeys m_heldKeys;
 };
 
 // The screen size the start-up checks: the display's, or the window system's when the display

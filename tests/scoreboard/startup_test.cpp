@@ -2,12 +2,14 @@
 
 #include "platform/system/single_instance.h"
 #include "scoreboard/option_file.h"
+#include "scoreboard/program_sound.h"
 
 #include "platform/forms/image.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/message_box_button.h"
 #include "platform/media/animated_gif.h"
 #include "platform/window/api.h"
+#include "platform/window/virtual_keys.h"
 
 #include <functional>
 
@@ -207,6 +209,51 @@ TEST_F(StartupTest, ClosingTheStartupScreenEarlyShowsTheScoreboardAtOnce)
     session->advance(5000);
     EXPECT_TRUE(mainForm().visible());
     EXPECT_FALSE(session->windows().quitRequested());
+}
+
+// The operator who presses the score keys, the attack signal and the start key while the
+// start-up screen still shows: nothing acts before the board is up, then all of it, in order.
+TEST_F(StartupTest, KeysPressedOnTheStartUpScreenActOnTheBoardOnceItShows)
+{
+    std::vector<std::pair<int64_t, std::string>> sounds;
+    setProgramSoundListener([&](std::string_view name) { sounds.push_back({session->nowMs(), std::string(name)}); });
+    ASSERT_TRUE(start());
+    const int64_t t0 = session->nowMs();
+    session->advance(500);
+    for (int vk : {int('1'), int('2'), int('2'), int(plat::win::VK_F1), int(plat::win::VK_F5), int(plat::win::VK_RETURN)})
+        session->key(vk);
+    session->advance(2499);
+    EXPECT_FALSE(mainForm().visible());
+    EXPECT_EQ(user().scoreA, 0);
+    EXPECT_EQ(user().scoreB, 0);
+    EXPECT_TRUE(sounds.empty());
+
+    session->advance(1);
+    EXPECT_TRUE(mainForm().visible());
+    EXPECT_EQ(user().scoreA, 0) << "1 then F1: one point added, then taken off";
+    EXPECT_EQ(user().scoreB, 2);
+    const std::vector<std::pair<int64_t, std::string>> f5{{t0 + 3000, "sound\\nbai.wav"}};
+    std::vector<std::pair<int64_t, std::string>> attack;
+    std::copy_if(sounds.begin(), sounds.end(), std::back_inserter(attack), [](const auto& s) { return s.second == "sound\\nbai.wav"; });
+    EXPECT_EQ(attack, f5);
+    session->advance(2000);
+    EXPECT_EQ(user().clockSeconds, 718) << "the start key started the clock when the board came up";
+    setProgramSoundListener({});
+
+    // Keys typed once the board is up go straight to it, after the held ones.
+    session->key('1');
+    EXPECT_EQ(user().scoreA, 1);
+}
+
+TEST_F(StartupTest, KeysPressedBeforeTheStartUpScreenWasClosedReachTheBoardItShows)
+{
+    ASSERT_TRUE(start());
+    session->advance(1000);
+    session->key('2');
+    f1().close();
+    session->settle();
+    EXPECT_TRUE(mainForm().visible());
+    EXPECT_EQ(user().scoreB, 1);
 }
 
 TEST_F(StartupTest, ClosingTheScoreboardSavesTheSettingsAndEndsTheProgram)

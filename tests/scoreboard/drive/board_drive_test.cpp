@@ -247,6 +247,45 @@ TEST_F(BoardDriveTest, ALargerScreenIsFilledWithTheMainFrameCentred)
     EXPECT_EQ(pngSize(shot), (std::array<int, 2>{1280, 1024}));
 }
 
+// Keys pressed while the start-up screen shows (from 0.5 s on) do nothing there; the board takes
+// them, in the order they came, when it shows at 3 s. What the board shows at 2.9 s and at 5.1 s.
+TEST_F(BoardDriveTest, KeysPressedOnTheStartUpScreenReachTheBoardInOrder)
+{
+    const struct {
+        const char* during; // from 0.5 s
+        const char* after;  // from 3.1 s
+        std::vector<std::string> board;
+    } cases[] = {
+        {"key 1\nkey 2\nkey 2", "", {"1", "2", "12:00"}},
+        {"key 1\nkey F1", "", {"0", "0", "12:00"}},
+        {"key F1\nkey 1", "", {"1", "0", "12:00"}},
+        {"key 2\nkey Enter", "", {"0", "1", "11:58"}},
+        // A key still held when the board shows acts once, and goes up when it is let go.
+        {"keydown 2", "keyup 2\nkey 2", {"0", "2", "12:00"}},
+    };
+    const std::string board = "show ballnumber(0) Caption\nshow ballnumber(1) Caption\nshow balltime Caption\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.during);
+        fs::remove_all(home());
+        fs::create_directories(home());
+        const DriveRun run = drive("wait 500\n" + std::string(c.during) + "\nwait 2400\nform main\n" + board + "wait 200\n"
+            + c.after + "\nwait " + (c.after[0] ? "1990" : "2000") + "\n" + board);
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::vector<std::string> expected{"ballnumber(0).Caption=0", "ballnumber(1).Caption=0", "balltime.Caption=12:00",
+            "ballnumber(0).Caption=" + c.board[0], "ballnumber(1).Caption=" + c.board[1], "balltime.Caption=" + c.board[2]};
+        EXPECT_EQ(lines(run.out), expected);
+    }
+}
+
+// At 1280 x 1024 the start-up advises 1024 x 768 in a box before its screen shows; the Enter
+// that closes the box is not a start key for the board.
+TEST_F(BoardDriveTest, TheKeyThatClosesTheAdviceBoxDoesNotStartTheClock)
+{
+    const DriveRun run = drive("key Enter\nwait 5000\nform main\nshow balltime Caption\n", "1280x1024");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "balltime.Caption=12:00\n");
+}
+
 TEST_F(BoardDriveTest, AnUnknownControlIsAnErrorWithItsLine)
 {
     const DriveRun run = drive(std::string(kAfterStartUp) + "show nosuch Caption\n");
