@@ -62,4 +62,37 @@ void BM_TextBoxTypedCharacter(benchmark::State& state)
 }
 BENCHMARK(BM_TextBoxTypedCharacter);
 
+// Typing 10 000 characters, in words of four letters, into the single-line box and into the
+// wrapping one: each character goes through the field's layout, drawing and the text-change
+// step, whose cost grows with the text.
+void BM_TextBoxTypingTenThousandCharacters(benchmark::State& state)
+{
+    plat::backend::HeadlessSession session;
+    plat::forms::Form form("bench", "");
+    form.move(0, 0, 1024 * 15, 768 * 15);
+    form.load();
+    PropertyBag stored;
+    stored.writeProperty("MultiLine", state.range(0) != 0, false);
+    stored.writeProperty("ScrollBars", int32_t(state.range(0) != 0 ? 2 : 0), int32_t(3));
+    auto& box = placeOn<qel::qelTextBox>(form, 400, 300, stored);
+    form.show();
+    box.Text1(box.ActiveElement()).setFocus();
+    session.settle();
+    if (box.Text1(box.ActiveElement()).hwnd() != plat::win::GetFocus())
+        state.SkipWithError("the field has no focus");
+    std::string text;
+    while (text.size() < 10000)
+        text += "abcd ";
+    text.resize(10000);
+    for (auto _ : state) {
+        box.setText("");
+        session.type(text);
+        session.settle();
+    }
+    if (box.Text() != text)
+        state.SkipWithError("the box lost characters");
+}
+// 0: one line scrolled sideways; 1: wrapped lines with a vertical bar.
+BENCHMARK(BM_TextBoxTypingTenThousandCharacters)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -1,20 +1,18 @@
 #pragma once
-#include "controls/text/edit_lines.h"
 #include "controls/text/edit_messages.h"
 #include "platform/forms/control.h"
-#include "platform/forms/edit_buffer.h"
+#include "platform/forms/edit_engine.h"
 #include "platform/forms/font_desc.h"
 #include "platform/forms/mouse_events.h"
-#include "platform/gfx/font.h"
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace qel {
 
 // A plain edit field in a window of its own, answering the edit messages (EM_LINESCROLL,
 // EM_GETFIRSTVISIBLELINE, EM_LINEINDEX, EM_CHARFROMPOS, EM_SETMARGINS, WM_PASTE, ...) the way the
-// system's edit control does; the text box is made of three of them. Kinds:
+// system's edit control does; the text box is made of three of them. Its text, caret, keys and
+// drawing are the edit engine's, filling the window but for the margins. Kinds:
 // - SingleLine: one line, scrolled sideways to follow the caret;
 // - Wrapping: several lines, long lines wrap at the field's width;
 // - Scrolling: several lines that do not wrap, with an own horizontal scroll bar of
@@ -28,7 +26,7 @@ namespace qel {
 class EditElement : public plat::forms::Control, public plat::forms::MouseEvents {
 public:
     enum class Kind { SingleLine, Wrapping, Scrolling };
-    static constexpr int kCaretBlinkMs = 530;
+    static constexpr int kCaretBlinkMs = plat::forms::EditEngine::kCaretBlinkMs;
 
     explicit EditElement(Kind kind = Kind::SingleLine);
     ~EditElement() override;
@@ -37,28 +35,28 @@ public:
     bool multiLine() const { return m_kind != Kind::SingleLine; }
 
     // --- text and selection ---
-    std::string text() const { return m_buffer.text(); }
-    const std::u32string& chars() const { return m_buffer.chars(); }
+    std::string text() const { return m_engine.text(); }
+    const std::u32string& chars() const { return m_engine.chars(); }
     // Caret at the start; Change when the text differs.
     void setText(const std::string& utf8);
-    int selStart() const { return m_buffer.selectionStart(); }
-    void setSelStart(int position);
-    int selLength() const { return m_buffer.selectionEnd() - m_buffer.selectionStart(); }
-    void setSelLength(int characters);
-    std::string selText() const;
+    int selStart() const { return m_engine.selStart(); }
+    void setSelStart(int position) { m_engine.select(position, position); }
+    int selLength() const { return m_engine.selLength(); }
+    void setSelLength(int characters) { m_engine.select(selStart(), selStart() + std::max(0, characters)); }
+    std::string selText() const { return m_engine.selText(); }
     // Replaces the selection; Change when the text changed.
     void setSelText(const std::string& utf8);
-    int caret() const { return m_buffer.caret(); }
+    int caret() const { return m_engine.caret(); }
 
     // --- look and rules ---
     // 0 left, 1 right, 2 centre.
-    int alignment() const { return m_alignment; }
+    int alignment() const { return m_engine.alignment(); }
     void setAlignment(int alignment);
-    bool locked() const { return m_locked; }
-    void setLocked(bool on) { m_locked = on; }
+    bool locked() const { return m_engine.locked(); }
+    void setLocked(bool on) { m_engine.setLocked(on); }
     // Characters the user may type or paste; 0 no limit.
-    int maxLength() const { return m_buffer.maxLength(); }
-    void setMaxLength(int characters) { m_buffer.setMaxLength(characters); }
+    int maxLength() const { return m_engine.maxLength(); }
+    void setMaxLength(int characters) { m_engine.setMaxLength(characters); }
     // Shown in place of every character; empty for none (only its first character counts).
     const std::string& passwordChar() const { return m_passwordText; }
     void setPasswordChar(const std::string& c);
@@ -77,47 +75,47 @@ public:
     // each CharacterStep pixels); a single-line field does nothing and gives False.
     bool LineScroll(int characters, int lines);
     // The font's average character width, pixels.
-    int CharacterStep() const;
-    int LineCount() const { return int(m_lines.size()); }
+    int CharacterStep() const { return m_engine.characterStep(); }
+    int LineCount() const { return m_engine.lineCount(); }
     // EM_LINEINDEX: the first character of a line (-1: the caret's); -1 beyond the last line.
-    int LineIndex(int line) const;
+    int LineIndex(int line) const { return m_engine.lineIndex(line); }
     // EM_LINELENGTH: the length of the line holding a character; with -1 the unselected
     // characters of the lines the selection touches; 0 beyond the text.
-    int LineLength(int charIndex) const;
+    int LineLength(int charIndex) const { return m_engine.lineLength(charIndex); }
     // EM_LINEFROMCHAR: the line holding a character (-1: the start of the selection).
-    int LineFromChar(int charIndex) const;
+    int LineFromChar(int charIndex) const { return m_engine.lineFromChar(charIndex); }
     // EM_CHARFROMPOS: the character nearest to a point of the window (pixels) in the low word,
     // its line in the high word.
     uint32_t CharFromPos(int x, int y) const;
     // The character nearest to a point of the window (pixels), counted from 0, unmasked.
-    int CharIndexAt(int x, int y) const { return positionAt({x, y}); }
+    int CharIndexAt(int x, int y) const { return m_engine.positionAt({x, y}); }
     // EM_GETLINE: the text of a line, at most `capacity` characters; empty beyond the last line.
-    std::string GetLine(int line, int capacity) const;
-    bool Undo();
-    void EmptyUndoBuffer();
-    bool Copy();
-    bool Cut();
-    bool Paste();
+    std::string GetLine(int line, int capacity) const { return m_engine.lineText(line, capacity); }
+    bool Undo() { return m_engine.undo(); }
+    void EmptyUndoBuffer() { m_engine.forgetUndo(); }
+    bool Copy() { return m_engine.copy(); }
+    bool Cut() { return m_engine.cut(); }
+    bool Paste() { return m_engine.paste(); }
     // EM_SCROLLCARET.
     void ScrollCaret();
     // EM_SETMARGINS: pixels kept free left and right of the text.
     void SetMargins(plat::win::WPARAM which, int left, int right);
-    int LeftMargin() const { return m_leftMargin; }
-    int RightMargin() const { return m_rightMargin; }
+    int LeftMargin() const { return m_engine.leftMargin(); }
+    int RightMargin() const { return m_engine.rightMargin(); }
     // The field's own horizontal scroll bar (SB_HORZ; only the Scrolling kind has one).
     bool GetScrollInfo(int bar, SCROLLINFO& info) const;
 
     // --- what is shown ---
-    int VisibleLines() const;
-    int LineHeight() const;
-    int ScrollX() const { return m_scrollX; }
-    const std::vector<EditLine>& Lines() const { return m_lines; }
-    bool Focused() const { return m_focused; }
-    bool CaretShown() const { return m_focused && m_caretOn && enabled(); }
+    int VisibleLines() const { return m_engine.visibleLines(); }
+    int LineHeight() const { return m_engine.lineHeight(); }
+    int ScrollX() const { return m_engine.scrollX(); }
+    const std::vector<plat::forms::EditLine>& Lines() const { return m_engine.lines(); }
+    bool Focused() const { return m_engine.focused(); }
+    bool CaretShown() const { return m_engine.caretShown(); }
     // The caret's place in window pixels (the top of its line).
-    plat::gfx::Point CaretPoint() const;
+    plat::gfx::Point CaretPoint() const { return m_engine.caretPoint(); }
     // The text area: the window without the margins (and the own bar of a Scrolling field).
-    plat::gfx::Rect TextArea() const;
+    plat::gfx::Rect TextArea() const { return m_engine.textArea(); }
 
     std::function<void()> onChange;
     // Whether a typed or pasted character may go in (none: every character); a pasted text
@@ -134,54 +132,22 @@ protected:
     void onRemoved() override;
 
 private:
-    bool wraps() const { return m_kind == Kind::Wrapping; }
     bool hasOwnBar() const { return m_kind == Kind::Scrolling; }
-    char32_t shown() const { return m_passwordChar; }
-    int widthOf(int from, int to) const;
-    int lineOf(int position) const;
-    int lineWidth(int line) const;
-    int widestLine() const;
-    int lineOffset(int line) const;
-    int xOf(int position) const;
-    int positionInLine(int line, int x) const;
-    int positionAt(plat::gfx::Point p) const;
-    int maxTopLine() const;
-    int maxScrollX() const;
-
+    // The window without the own bar: what the text and its margins fill.
+    plat::gfx::Rect frame() const;
+    // Lays the text out again, keeping the caret in view, and draws.
     void relayout();
-    void ensureCaretVisible();
-    void afterMove();
-    // After an edit: layout, caret, drawing, and Change when it changed.
-    bool afterEdit(bool changed);
     void raiseChange();
-    bool keyDown(int vk, int shift);
-    bool character(char32_t c);
     void mouseDown(plat::gfx::Point p, int shift);
-    void restartBlink();
-    void stopBlink();
     // Draws into the window's image; `content` also tells the parent (WM_CTLCOLOREDIT).
     void draw(bool content = true);
 
     Kind m_kind;
-    plat::forms::EditBuffer m_buffer;
-    std::vector<EditLine> m_lines;
-    int m_topLine = 0;
-    int m_scrollX = 0;
-    int m_goalX = -1;
-    int m_alignment = 0;
-    bool m_locked = false;
+    plat::forms::EditEngine m_engine;
     std::string m_passwordText;
-    char32_t m_passwordChar = 0;
     plat::forms::FontDesc m_fontDesc;
-    plat::gfx::Font m_font;
     uint32_t m_foreColor = 0x80000008u;
     uint32_t m_backColor = 0x80000005u;
-    int m_leftMargin = 1;
-    int m_rightMargin = 1;
-    bool m_focused = false;
-    bool m_caretOn = false;
-    bool m_blinking = false;
-    bool m_dragging = false;
 };
 
 } // namespace qel

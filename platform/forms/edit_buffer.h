@@ -41,6 +41,12 @@ public:
     // Swaps the text with the one before the last edit (a second undo redoes).
     bool undo();
     bool canUndo() const { return m_canUndo; }
+    // Nothing to undo any more; the text, caret and selection stay.
+    void forgetUndo()
+    {
+        m_canUndo = false;
+        m_typing = false;
+    }
     // A caret move ends the run of typing that one undo step covers.
     void endTypingRun() { m_typing = false; }
 

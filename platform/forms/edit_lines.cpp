@@ -1,6 +1,6 @@
-#include "controls/text/edit_lines.h"
+#include "platform/forms/edit_lines.h"
 
-namespace qel {
+namespace plat::forms {
 
 namespace {
 bool isCjk(char32_t c) { return c >= 0x2E80; }
@@ -8,7 +8,7 @@ bool breakAfter(char32_t c) { return c == U' ' || c == U'\t' || isCjk(c); }
 char32_t shownChar(char32_t c, char32_t passwordChar) { return passwordChar ? passwordChar : c; }
 } // namespace
 
-int shownWidth(const std::u32string& text, int from, int to, const plat::gfx::Font& font, char32_t passwordChar)
+int shownWidth(const std::u32string& text, int from, int to, const gfx::Font& font, char32_t passwordChar)
 {
     int w = 0;
     for (int i = from; i < to; ++i)
@@ -16,7 +16,7 @@ int shownWidth(const std::u32string& text, int from, int to, const plat::gfx::Fo
     return w;
 }
 
-std::vector<EditLine> breakLines(const std::u32string& text, const plat::gfx::Font& font, char32_t passwordChar, bool multiLine, int wrapWidth)
+std::vector<EditLine> breakLines(const std::u32string& text, const gfx::Font& font, char32_t passwordChar, bool multiLine, int wrapWidth)
 {
     const int n = int(text.size());
     if (!multiLine)
@@ -62,4 +62,4 @@ std::vector<EditLine> breakLines(const std::u32string& text, const plat::gfx::Fo
     return lines;
 }
 
-} // namespace qel
+} // namespace plat::forms

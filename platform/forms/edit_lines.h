@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace qel {
+namespace plat::forms {
 
 // One shown line of an edit field's text: the characters from `start` up to `end` (the line
 // break not counted); the next line begins at `next`.
@@ -17,9 +17,9 @@ struct EditLine {
 // `wrapWidth` is above 0, also where a line would grow wider than that many pixels (after a
 // space, or beside a CJK character, else before the character that does not fit). A text that
 // ends with a line break has an empty last line. A single-line field has one line.
-std::vector<EditLine> breakLines(const std::u32string& text, const plat::gfx::Font& font, char32_t passwordChar, bool multiLine, int wrapWidth);
+std::vector<EditLine> breakLines(const std::u32string& text, const gfx::Font& font, char32_t passwordChar, bool multiLine, int wrapWidth);
 
 // The width in pixels of characters [from, to) as the field shows them.
-int shownWidth(const std::u32string& text, int from, int to, const plat::gfx::Font& font, char32_t passwordChar);
+int shownWidth(const std::u32string& text, int from, int to, const gfx::Font& font, char32_t passwordChar);
 
-} // namespace qel
+} // namespace plat::forms
