@@ -96,30 +96,46 @@ public:
         return m_run.err;
     }
 
+    // Whether it still runs, without waiting.
+    bool running()
+    {
+        drain(0);
+        return !takeEnd();
+    }
+
     // Waits up to `limit` for the end; a program still running then is killed (ended stays false).
     ProgramRun waitFor(std::chrono::milliseconds limit)
     {
         const auto end = std::chrono::steady_clock::now() + limit;
-        while (m_pid > 0 && !m_run.ended) {
-            drain(20);
-            int status = 0;
-            rusage usage {};
-            if (::wait4(m_pid, &status, WNOHANG, &usage) == m_pid) {
-                m_run.ended = true;
-                m_run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-                m_run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-                m_run.maxResidentKb = usage.ru_maxrss;
-            } else if (std::chrono::steady_clock::now() >= end) {
+        while (m_pid > 0 && !takeEnd()) {
+            if (std::chrono::steady_clock::now() >= end) {
                 ::kill(m_pid, SIGKILL);
                 ::waitpid(m_pid, nullptr, 0);
                 m_pid = -1;
             }
+            drain(20);
         }
         drain(0);
         return m_run;
     }
 
 private:
+    // True once the program has ended; its status and peak memory are then in m_run.
+    bool takeEnd()
+    {
+        if (m_pid <= 0 || m_run.ended)
+            return m_run.ended;
+        int status = 0;
+        rusage usage {};
+        if (::wait4(m_pid, &status, WNOHANG, &usage) != m_pid)
+            return false;
+        m_run.ended = true;
+        m_run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        m_run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+        m_run.maxResidentKb = usage.ru_maxrss;
+        return true;
+    }
+
     void drain(int timeoutMs)
     {
         pollfd fds[2] = { { m_out, POLLIN, 0 }, { m_err, POLLIN, 0 } };

@@ -7,6 +7,7 @@
 #include "platform/system/ansi_codec.h"
 
 #include <algorithm>
+#include <memory>
 #include <sys/resource.h>
 
 namespace scoreboard::test {
@@ -59,6 +60,13 @@ TEST_F(EndSignalsDriveTest, EachEndSignalClosesTheBoardAndWritesTheSettings)
     }
 }
 
+// Every write of the program fails: a file-size limit of 0 bytes, set for the program alone.
+void refuseEveryWrite()
+{
+    rlimit none { 0, 0 };
+    ::setrlimit(RLIMIT_FSIZE, &none);
+}
+
 // The real program on a display of its own, driven with the mouse and the keyboard.
 class SignalOnTheScreenTest : public EndSignalsDriveTest {
 protected:
@@ -86,22 +94,27 @@ protected:
         std::this_thread::sleep_for(400ms);
     }
 
-    // Starts ball full screen on the display, opens the title dialog from the menu row and types
-    // `more` at the end of the title; `apply` then presses "应用". Then the signal; the run that
-    // follows it.
-    ProgramRun editTheTitleThenSignal(const std::string& more, bool apply, int signal)
+    // Starts ball full screen on a display of its own and waits until the board shows.
+    StartedProgram& startOnTheScreen(const std::function<void()>& inChild = {})
     {
-        delivery::XvfbDisplay display;
-        if (!display.running()) {
-            ADD_FAILURE() << "Xvfb could not start";
-            return {};
-        }
-        m_display = display.name();
-        StartedProgram program({ ball() }, environment().set("DISPLAY", m_display).set("SDL_VIDEODRIVER", "x11"));
-        EXPECT_TRUE(program.started());
-        EXPECT_TRUE(waitForTheLoad()) << program.errorSoFar();
+        m_program.reset();
+        m_xvfb = std::make_unique<delivery::XvfbDisplay>();
+        EXPECT_TRUE(m_xvfb->running()) << "Xvfb could not start";
+        m_display = m_xvfb->name();
+        m_program = std::make_unique<StartedProgram>(
+            std::vector<std::string>{ ball() }, environment().set("DISPLAY", m_display).set("SDL_VIDEODRIVER", "x11"), inChild);
+        EXPECT_TRUE(m_program->started());
+        EXPECT_TRUE(waitForTheLoad()) << m_program->errorSoFar();
         // The start-up screen stays 3 s.
         std::this_thread::sleep_for(4000ms);
+        return *m_program;
+    }
+
+    // Opens the title dialog from the menu row and types `more` at the end of the title; `apply`
+    // then presses "应用". Then the signal; the run that follows it.
+    ProgramRun editTheTitleThenSignal(const std::string& more, bool apply, int signal)
+    {
+        StartedProgram& program = startOnTheScreen();
         // The menu row's "设置主题"; the dialog lies centred on the 1024 x 768 screen, its title
         // box at the top, "应用" at the bottom.
         click(116, 745);
@@ -115,8 +128,17 @@ protected:
         return program.waitFor(10s);
     }
 
+    void TearDown() override
+    {
+        m_program.reset();
+        m_xvfb.reset();
+        EndSignalsDriveTest::TearDown();
+    }
+
 private:
     std::string m_display;
+    std::unique_ptr<delivery::XvfbDisplay> m_xvfb;
+    std::unique_ptr<StartedProgram> m_program;
 };
 
 TEST_F(SignalOnTheScreenTest, ATitleAppliedInTheDialogSurvivesKillTerm)
@@ -145,11 +167,31 @@ TEST_F(SignalOnTheScreenTest, ASignalWhileTheDialogIsOpenEndsWithoutItsEdits)
     }
 }
 
-// Every write of the program fails: a file-size limit of 0 bytes, set for the program alone.
-void refuseEveryWrite()
+TEST_F(SignalOnTheScreenTest, AtTheOperatorsCloseAFailedWriteIsToldBeforeTheEnd)
 {
-    rlimit none { 0, 0 };
-    ::setrlimit(RLIMIT_FSIZE, &none);
+    for (const bool refused : { false, true }) {
+        SCOPED_TRACE(refused ? "writes refused" : "writes allowed");
+        std::error_code error;
+        fs::remove_all(home() / "date", error);
+        put("date/config.db", kEditedConfig);
+        put("date/keyconfig.db", "Aonkey=49\r\nAoutkey=112\r\nBonkey=50\r\nBoutkey=113\r\n");
+        put("date/system.db", "sond10=False\r\n");
+        StartedProgram& program = startOnTheScreen(refused ? refuseEveryWrite : std::function<void()>{});
+        // "退出程序" on the command bar, then OK in its question.
+        click(795, 718);
+        tool({ "key", "Return" });
+        std::this_thread::sleep_for(1500ms);
+        if (refused) {
+            // The message box "错误提示" waits for its OK before the program ends.
+            EXPECT_TRUE(program.running()) << "ended without telling the failed write";
+            tool({ "key", "Return" });
+        }
+        const ProgramRun run = program.waitFor(10s);
+        ASSERT_TRUE(run.ended);
+        EXPECT_EQ(run.signal, 0);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(read("date/config.db"), refused ? kEditedConfig : kSavedConfig);
+    }
 }
 
 TEST_F(EndSignalsDriveTest, AWriteTheSystemRefusesIsToldAndKeepsTheFile)
