@@ -2,8 +2,7 @@
 # Makes the pictures to look at, into a folder (the first argument, default
 # $BUILD_DIR/screenshots): the board and its panels as ball-drive shows them, and the pictures
 # that the screenshot tests of the controls, forms and dialogs save and check, kept there through
-# SCREENSHOT_DIR and DIALOG_SHOTS. Uses the build in $BUILD_DIR (default build); BUILD=0 leaves
-# the build out.
+# SCREENSHOT_DIR. Uses the build in $BUILD_DIR (default build); BUILD=0 leaves the build out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
@@ -41,7 +40,7 @@ XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch" SDL_AUDIODRIVER=dummy S
   { cat "$scratch/drive.out" >&2; echo "screenshots: ball-drive failed" >&2; exit 1; }
 
 # The pictures the screenshot tests save, kept this time.
-(cd "$build_dir" && SCREENSHOT_DIR="$out" DIALOG_SHOTS="$out" ctest -R 'Screenshot|Gallery' --timeout 300 --output-on-failure >"$scratch/ctest.out") ||
+(cd "$build_dir" && SCREENSHOT_DIR="$out" ctest -R 'Screenshot|Gallery' --timeout 300 --output-on-failure >"$scratch/ctest.out") ||
   { cat "$scratch/ctest.out" >&2; echo "screenshots: a screenshot test failed" >&2; exit 1; }
 
 ls "$out"

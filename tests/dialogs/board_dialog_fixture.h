@@ -10,10 +10,12 @@
 #include "platform/gfx/picture.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
+#include "tests/support/screenshot_folder.h"
 
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -106,15 +108,19 @@ protected:
     std::vector<std::string> messages;
     std::vector<uint32_t> colorDialogStarts;
 
-    // Saves the whole screen, for a look at the dialog over the board.
-    void saveScreen(const std::string& fileName)
+    // Saves the whole screen into the test's own picture folder and gives back the saved pixels.
+    plat::gfx::Surface saveScreen(const std::string& fileName)
     {
-        const char* dir = std::getenv("DIALOG_SHOTS");
-        const std::string path = std::string(dir && *dir ? dir : "/tmp") + "/" + fileName;
-        EXPECT_TRUE(plat::gfx::savePng(session->windows().screen(), path)) << path;
+        if (!m_shots)
+            m_shots = std::make_unique<test_support::ScreenshotFolder>();
+        plat::gfx::Surface shot = m_shots->save(session->windows().screen(), fileName);
+        EXPECT_EQ(shot.pixels(), session->windows().screen().pixels()) << fileName;
+        return shot;
     }
 
 private:
+    std::unique_ptr<test_support::ScreenshotFolder> m_shots;
+
     void installAnswers()
     {
         session->backend().setIdleHandler([this] {

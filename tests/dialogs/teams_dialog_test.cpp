@@ -14,6 +14,7 @@
 #include "platform/forms/label.h"
 #include "platform/forms/text_box.h"
 #include "platform/forms/timer.h"
+#include "platform/gfx/system_colors.h"
 #include "platform/system/text_functions.h"
 
 namespace dialogs::test {
@@ -651,7 +652,28 @@ TEST_F(TeamsDialogTest, Screenshot)
     addPlayer("易建联", "9");
     choose("Combo1", "飞虎队");
     choose("Combo2", "Eagles");
-    saveScreen("m3_teams_dialog.png");
+    const plat::gfx::Surface shot = saveScreen("m3_teams_dialog.png");
+    // The picked team's row shows highlighted in the team list, the other rows not.
+    const forms::ListBox& list = part<forms::ListBox>("balllist");
+    const std::vector<std::string> teams = entries("balllist");
+    const plat::gfx::Rect at = plat::win::GetScreenRect(list.hwnd());
+    const plat::gfx::Color highlight = plat::gfx::systemColor(plat::gfx::ColorHighlight);
+    for (int i = 0; i < int(teams.size()); ++i) {
+        const plat::gfx::Rect row = list.entryRect(i).offset(at.left, at.top);
+        EXPECT_EQ(test_support::mostlyOfColor(shot, row, highlight), teams[i] == "飞虎队") << teams[i];
+    }
+    // The roster shows its two players, each name in its own row, and nothing below them (the
+    // start of the name column, within the grid lines).
+    const forms::ListView& roster = part<forms::ListView>("L1");
+    const plat::gfx::Point view = plat::win::ClientToScreen(roster.hwnd(), {0, 0});
+    ASSERT_EQ(roster.listItems().count(), 2);
+    auto nameCell = [&](plat::gfx::Rect row) { return plat::gfx::Rect{row.left + 3, row.top + 2, row.left + 60, row.bottom - 2}; };
+    plat::gfx::Rect last;
+    for (int i = 1; i <= 2; ++i) {
+        last = roster.itemRect(*roster.listItems().item(i)).offset(view.x, view.y);
+        EXPECT_EQ(test_support::textLines(shot, nameCell(last), 0xFFFFFF), 1) << i;
+    }
+    EXPECT_EQ(test_support::textLines(shot, nameCell(last.offset(0, last.height())), 0xFFFFFF), 0);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "platform/forms/combo_box.h"
 #include "platform/forms/form_directory.h"
 #include "platform/forms/label.h"
+#include "platform/gfx/system_colors.h"
 
 namespace dialogs::test {
 namespace {
@@ -447,8 +448,23 @@ TEST_F(TitleDialogTest, Screenshot)
     scoreboard::ShowMatchTitle();
     scoreboard::ShowReferees();
     openDialog<TitleDialog>(&dates);
-    clickEntry(part<forms::ListBox>("zailist"), 1);
-    saveScreen("m1_title_dialog.png");
+    const forms::ListBox& referees = part<forms::ListBox>("zailist");
+    clickEntry(referees, 1);
+    const plat::gfx::Surface shot = saveScreen("m1_title_dialog.png");
+    // The clicked referee's row shows highlighted, the others not.
+    const plat::gfx::Rect list = plat::win::GetScreenRect(referees.hwnd());
+    const plat::gfx::Color highlight = plat::gfx::systemColor(plat::gfx::ColorHighlight);
+    for (int i = 0; i < 3; ++i) {
+        const plat::gfx::Rect row = referees.entryRect(i).offset(list.left, list.top);
+        EXPECT_EQ(test_support::mostlyOfColor(shot, row, highlight), i == 1) << i;
+    }
+    // The title's and the shadow's colours fill their sample boxes, within the boxes' borders.
+    for (int i : {0, 1}) {
+        const forms::Label& swatch = part<forms::Label>("colab", i);
+        const plat::gfx::Rect box = plat::win::GetScreenRect(swatch.hwnd());
+        const int inside = (box.width() - 2) * (box.height() - 2);
+        EXPECT_GE(test_support::pixelsOfColor(shot, box, plat::gfx::toRgb(swatch.backColor())), inside) << i;
+    }
 }
 
 } // namespace

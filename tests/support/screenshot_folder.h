@@ -79,6 +79,13 @@ inline int pixelsOfColor(const plat::gfx::Surface& picture, plat::gfx::Rect part
     return n;
 }
 
+// Whether at least half of a part of a picture shows the colour: a highlighted row, whatever its
+// text covers.
+inline bool mostlyOfColor(const plat::gfx::Surface& picture, plat::gfx::Rect part, plat::gfx::Color color)
+{
+    return 2 * pixelsOfColor(picture, part, color) > part.width() * part.height();
+}
+
 // The largest difference between two colours in one of red, green and blue: a gradient's ends come
 // within a step or two of the colours it was given.
 inline int colorDistance(plat::gfx::Color a, plat::gfx::Color b)
