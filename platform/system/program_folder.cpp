@@ -56,6 +56,9 @@ void settleProgramFolder()
             if (!error)
                 ::setenv("BALL_HOME", absolute.lexically_normal().c_str(), 1);
         }
+        // A folder named that is not there yet is made, so the first run can lay out its files
+        // and sounds in it rather than running without them.
+        fs::create_directories(programFolder(), error);
         return;
     }
     if (::access(executableFolder().c_str(), W_OK) == 0)

@@ -1,6 +1,7 @@
 #include "platform/system/program_folder.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <unistd.h>
 #include <gtest/gtest.h>
@@ -79,8 +80,41 @@ TEST(ProgramFolder, BackslashPathsBecomePathsBelowTheFolder)
         EXPECT_EQ(pathBelow(base, c.relative), std::filesystem::path(c.expected)) << c.relative;
 }
 
+// A temporary folder of the test's own, removed with it.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "program-folder-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            m_path = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+TEST(ProgramFolder, ABallHomeNotThereYetIsMadeAtStartUp)
+{
+    TempFolder temp;
+    const std::filesystem::path home = temp.path() / "new/home";
+    ScopedEnv env("BALL_HOME", home.c_str());
+    settleProgramFolder();
+    EXPECT_TRUE(std::filesystem::is_directory(home));
+    EXPECT_EQ(programFolder(), home);
+}
+
 TEST(ProgramFolder, ARelativeBallHomeIsMadeAbsoluteOnceAtStartUp)
 {
+    const std::filesystem::path before = std::filesystem::current_path();
+    TempFolder temp;
+    std::filesystem::current_path(temp.path());
     const std::filesystem::path start = std::filesystem::current_path();
     ScopedEnv env("BALL_HOME", "some/home");
     settleProgramFolder();
@@ -91,7 +125,7 @@ TEST(ProgramFolder, ARelativeBallHomeIsMadeAbsoluteOnceAtStartUp)
     std::filesystem::current_path("/");
     EXPECT_EQ(programFolder(), settled);
     EXPECT_EQ(programPath("date\\config.db"), start / "some/home/date/config.db");
-    std::filesystem::current_path(start);
+    std::filesystem::current_path(before);
 }
 
 TEST(ProgramFolder, AWritableExecutableFolderIsLeftAsTheProgramFolder)
