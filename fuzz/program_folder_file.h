@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +14,12 @@ inline const std::filesystem::path& programFolder()
 {
     static const std::filesystem::path folder = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "scoreboard-fuzz-XXXXXX").string();
-        std::filesystem::path made = ::mkdtemp(pattern.data()) ? pattern : std::filesystem::path("/tmp");
+        // Without a folder of its own the run stops: it removes its folder at exit.
+        if (!::mkdtemp(pattern.data())) {
+            std::perror("fuzz: cannot make a program folder");
+            std::abort();
+        }
+        const std::filesystem::path made = pattern;
         for (const char* sub : {"date", "binlist", "img"})
             std::filesystem::create_directories(made / sub);
         ::setenv("BALL_HOME", made.c_str(), 1);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the scoreboard needs to build, run and test.
+# Installs the Debian packages the scoreboard needs to build, run and test (clang with its
+# libFuzzer and sanitizer runtimes and llvm-symbolizer for the fuzz targets and checked builds).
 # Only what is missing is installed; a machine that has everything is left alone.
 set -euo pipefail
 
@@ -16,6 +17,7 @@ packages=(
   xserver-xorg-core xserver-xorg-video-dummy xdotool
   sox lame imagemagick
   zlib1g-dev
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -75,7 +75,10 @@ void Line::changed()
     }
     gfx::Region region;
     if (m_borderStyle != 0) {
-        for (auto& [y, spans] : rows) {
+        for (auto& row : rows) {
+            // Named apart, not bound: the lambda below takes y, which clang 14 cannot do for a binding.
+            const int y = row.first;
+            auto& spans = row.second;
             std::sort(spans.begin(), spans.end());
             int l = spans.front().first, r = spans.front().second;
             auto flush = [&] { region = gfx::Region::combine(region, gfx::Region::fromRect({l, y, r, y + 1}), gfx::Region::Combine::Or); };
