@@ -208,12 +208,21 @@ protected:
     static std::string ballDrive() { return BALL_DRIVE; }
     static std::string ball() { return (fs::path(BALL_DRIVE).parent_path() / "ball").string(); }
 
-    // Runs a script in the built ball-drive to its end.
-    ProgramRun drive(const std::string& script, const std::function<void()>& inChild = {}) const
+    // Runs a script in the built ball-drive to its end, with ball-drive's `options` (--real-clock,
+    // --screen WxH) and, when given, an environment of the test's own.
+    ProgramRun drive(const std::string& script, const std::vector<std::string>& options = {}, const std::function<void()>& inChild = {}) const
+    {
+        return drive(environment(), script, options, inChild);
+    }
+    ProgramRun drive(const delivery::Environment& env, const std::string& script, const std::vector<std::string>& options = {},
+        const std::function<void()>& inChild = {}) const
     {
         const fs::path file = m_root / "script.txt";
         std::ofstream(file, std::ios::binary | std::ios::trunc) << script;
-        StartedProgram program({ ballDrive(), file.string() }, environment(), inChild);
+        std::vector<std::string> argv { ballDrive() };
+        argv.insert(argv.end(), options.begin(), options.end());
+        argv.push_back(file.string());
+        StartedProgram program(argv, env, inChild);
         EXPECT_TRUE(program.started());
         return program.waitFor(std::chrono::minutes(3));
     }

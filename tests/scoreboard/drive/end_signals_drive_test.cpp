@@ -225,7 +225,7 @@ TEST_F(EndSignalsDriveTest, AWriteTheSystemRefusesIsToldAndKeepsTheFile)
         put("date/balldate.db", archive);
         put("binlist/Red.ini", "");
         put("binlist/Blue.ini", "");
-        const ProgramRun run = drive("wait 3100\nform main\n" + row.steps + "show inshow Visible\nshow L1 Caption\n", refuseEveryWrite);
+        const ProgramRun run = drive("wait 3100\nform main\n" + row.steps + "show inshow Visible\nshow L1 Caption\n", {}, refuseEveryWrite);
         ASSERT_TRUE(run.ended);
         EXPECT_EQ(run.signal, 0) << "ended by the file-size signal";
         EXPECT_EQ(run.status, 0) << run.err;

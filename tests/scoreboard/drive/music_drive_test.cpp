@@ -1,20 +1,12 @@
 // End-to-end checks of the music panel: ball-drive runs the whole program on a fresh program
 // folder with a real MP3, from a script, and the test reads what the script printed and the
 // files it left.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
+#include "built_program.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <string>
 
 namespace scoreboard::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string readFile(const fs::path& path)
 {
@@ -39,45 +31,28 @@ fs::path testTone()
 
 constexpr const char* kMusicPanel = "wait 3100\nform main\nclick on1(2)\n";
 
-class MusicDriveTest : public ::testing::Test {
+class MusicDriveTest : public BuiltProgramTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "music-drive-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root = pattern;
+        BuiltProgramTest::SetUp();
         fs::create_directories(home() / "music");
         fs::copy_file(testTone(), home() / "music/tone.mp3");
     }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(root, error);
-    }
-
-    fs::path home() const { return root / "home"; }
 
     // Runs the script; what its show steps printed, or the error when it failed.
-    std::string drive(const std::string& script, bool realClock = false)
+    std::string play(const std::string& script, bool realClock = false) const
     {
-        writeFile(root / "script.txt", script);
-        std::ostringstream command;
-        command << "env XDG_DATA_HOME='" << (root / "data").string() << "' XDG_RUNTIME_DIR='" << root.string()
-                << "' SDL_AUDIODRIVER=dummy '" << BALL_DRIVE << "' --home '" << home().string() << "'" << (realClock ? " --real-clock" : "") << " '"
-                << (root / "script.txt").string() << "' >'" << (root / "out.txt").string() << "' 2>'"
-                << (root / "err.txt").string() << "'";
-        const int raw = std::system(command.str().c_str());
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << readFile(root / "err.txt");
-        return readFile(root / "out.txt");
+        const ProgramRun run = drive(script, realClock ? std::vector<std::string>{ "--real-clock" } : std::vector<std::string>{});
+        EXPECT_TRUE(run.ended && run.status == 0) << run.err;
+        return run.out;
     }
-
-    fs::path root;
 };
 
 TEST_F(MusicDriveTest, TheListPlaysPausesStopsAndTakesTheVolume)
 {
-    const fs::path shot = root / "music.png";
-    const std::string out = drive(std::string(kMusicPanel)
+    const fs::path shot = scratch("music.png");
+    const std::string out = play(std::string(kMusicPanel)
         + "show frameplay Visible\nshow mp3numlab Caption\n"
           "click a1(1)\nshow playlab Caption\nshow a1(1) Visible\nshow a1(2) Visible\n"
           "wait 1000\nshow mute1 Caption\n"
@@ -107,7 +82,7 @@ TEST_F(MusicDriveTest, TheListPlaysPausesStopsAndTakesTheVolume)
 // tick, which moves on; after the only track the music stops.
 TEST_F(MusicDriveTest, OnTheRealClockTheTonePlaysToItsEnd)
 {
-    const std::string out = drive(std::string(kMusicPanel)
+    const std::string out = play(std::string(kMusicPanel)
         + "click a1(1)\nwait 200\nshow playlab Caption\n"
           "wait 3000\nshow playlab Caption\nshow qelmp3 Caption\nshow a1(1) Visible\n",
         true);
@@ -120,11 +95,11 @@ TEST_F(MusicDriveTest, OnTheRealClockTheTonePlaysToItsEnd)
 
 TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder)
 {
-    const fs::path source = root / "new songs";
+    const fs::path source = scratch("new songs");
     writeFile(source / "a.mp3", "a");
     writeFile(source / "bb.mp3", "bb");
     writeFile(home() / "music/bb.mp3", "the old bb");
-    const std::string out = drive(std::string(kMusicPanel)
+    const std::string out = play(std::string(kMusicPanel)
         + "click mc(0)\n"
           // Into the folder by its path, then both names.
           "type " + source.string() + "\nkey Enter\n"
@@ -146,10 +121,10 @@ TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder
 // told and nothing is copied; a music file typed next time is taken.
 TEST_F(MusicDriveTest, ATypedNameOfAnotherTypeIsRefused)
 {
-    const fs::path source = root / "mixed";
+    const fs::path source = scratch("mixed");
     writeFile(source / "hostname", "not music");
     writeFile(source / "a.mp3", "a");
-    const std::string out = drive(std::string(kMusicPanel)
+    const std::string out = play(std::string(kMusicPanel)
         + "click mc(0)\n"
           "type " + (source / "hostname").string() + "\nkey Enter\n"
           "key Enter\n" // the notice's OK

@@ -1,44 +1,19 @@
 // End-to-end checks of the record view, the options panel, live video and the logo chooser: the
 // whole program runs in ball-drive on a fresh program folder, from a script; the test reads what
 // the script printed, the files it left and the screenshots it took.
+#include "built_program.h"
+
 #include "platform/system/ansi_codec.h"
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace scoreboard::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string readFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, std::string_view bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
 }
 
 std::string record(int n)
@@ -56,58 +31,24 @@ std::string testPicture()
     return (root / "resources/test/picture.png").string();
 }
 
-struct DriveRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class PanelsDriveTest : public ::testing::Test {
+class PanelsDriveTest : public BuiltProgramTest {
 protected:
-    void SetUp() override
+    fs::path shot(const std::string& name) const { return scratch(name); }
+
+    // Runs the script once the board is up.
+    ProgramRun onTheBoard(const std::string& script, const std::vector<std::string>& options = {},
+        const std::optional<delivery::Environment>& env = std::nullopt) const
     {
-        std::string pattern = (fs::temp_directory_path() / "ball-panels-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern;
-        fs::create_directories(home());
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(m_root, error);
+        return drive(env ? *env : environment(), "wait 3100\nform main\n" + script, options);
     }
 
-    fs::path home() const { return m_root / "home"; }
-    fs::path shot(const std::string& name) const { return m_root / name; }
-
-    DriveRun drive(const std::string& script, const std::string& extra = "", const std::string& env = "")
-    {
-        const fs::path scriptFile = m_root / "script.txt";
-        const fs::path outFile = m_root / "out.txt";
-        const fs::path errFile = m_root / "err.txt";
-        writeFile(scriptFile, "wait 3100\nform main\n" + script);
-        std::ostringstream command;
-        command << "env XDG_DATA_HOME='" << (m_root / "data").string() << "' XDG_RUNTIME_DIR='" << m_root.string()
-                << "' SDL_AUDIODRIVER=dummy " << env << " '" << BALL_DRIVE << "' --home '" << home().string() << "' "
-                << extra << " '" << scriptFile.string() << "' >'" << outFile.string() << "' 2>'" << errFile.string() << "'";
-        DriveRun run;
-        const int raw = std::system(command.str().c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = readFile(outFile);
-        run.err = readFile(errFile);
-        return run;
-    }
-
-    std::string archive() const { return readFile(home() / "date/balldate.db"); }
-
-private:
-    fs::path m_root;
+    std::string archive() const { return read("date/balldate.db"); }
 };
 
 TEST_F(PanelsDriveTest, TheRecordViewListsDeletesAndClearsTheArchive)
 {
-    writeFile(home() / "date/balldate.db", record(1) + record(2) + record(3));
-    const DriveRun run = drive("click on1(3)\nclick lookdate\nwait 1000\n"
+    put("date/balldate.db", record(1) + record(2) + record(3));
+    const ProgramRun run = onTheBoard("click on1(3)\nclick lookdate\nwait 1000\n"
                                "show balldate Height\nshow balldateallnum Caption\n"
                                "shot " + shot("records.png").string() + "\n"
                                // The first row, then "删除" and OK in the question.
@@ -129,8 +70,8 @@ TEST_F(PanelsDriveTest, TheRecordViewListsDeletesAndClearsTheArchive)
 // take their clicks, and a mode the command bar brings in front closes the list.
 TEST_F(PanelsDriveTest, TheOpenRecordListLeavesTheCommandBarInReach)
 {
-    writeFile(home() / "date/balldate.db", record(1));
-    const DriveRun run = drive("click on1(3)\nclick lookdate\nwait 500\n"
+    put("date/balldate.db", record(1));
+    const ProgramRun run = onTheBoard("click on1(3)\nclick lookdate\nwait 500\n"
                                "click v1(0)\nshow ballnumber(0) Caption\n"
                                "click on1(2)\nshow frameplay Visible\nshow ballnumfa Visible\n"
                                "show balldate Height\nshow lookdate Visible\n"
@@ -147,8 +88,8 @@ TEST_F(PanelsDriveTest, TheOpenRecordListLeavesTheCommandBarInReach)
 
 TEST_F(PanelsDriveTest, DeletingOneRecordRewritesTheOthersByteForByte)
 {
-    writeFile(home() / "date/balldate.db", record(1) + record(2) + record(3));
-    const DriveRun run = drive("click on1(3)\nclick lookdate\nclick balllist1\nkey Home\nkey Down\n"
+    put("date/balldate.db", record(1) + record(2) + record(3));
+    const ProgramRun run = onTheBoard("click on1(3)\nclick lookdate\nclick balllist1\nkey Home\nkey Down\n"
                                "click qelcom(0)\nkey Enter\nwait 100\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(archive(), record(1) + record(3));
@@ -157,7 +98,7 @@ TEST_F(PanelsDriveTest, DeletingOneRecordRewritesTheOthersByteForByte)
 TEST_F(PanelsDriveTest, TheOptionsAreWrittenByteForByteAndReadAtTheNextStart)
 {
     // From the first-run file: 十秒倒计时响铃 and 计时结束后响铃 ticked, the score buttons cleared.
-    const DriveRun save = drive("click on1(0)\nshow sysset Visible\nshow settxt(0) Text\nshow settxt(1) Text\n"
+    const ProgramRun save = onTheBoard("click on1(0)\nshow sysset Visible\nshow settxt(0) Text\nshow settxt(1) Text\n"
                                 "click sqel1(0)\nclick sqel1(1)\nclick sqel1(4)\n"
                                 "shot " + shot("options.png").string() + "\n"
                                 "click qelsave\nshow sysset Visible\nshow inshow Visible\nshow L1 Caption\n"
@@ -166,11 +107,11 @@ TEST_F(PanelsDriveTest, TheOptionsAreWrittenByteForByteAndReadAtTheNextStart)
     EXPECT_EQ(lines(save.out), (std::vector<std::string>{"sysset.Visible=True", "settxt(0).Text=12", "settxt(1).Text=00",
                                    "sysset.Visible=False", "inshow.Visible=True", "L1.Caption=保存成功!",
                                    "v1(0).Visible=False"}));
-    EXPECT_EQ(readFile(home() / "date/system.db"),
+    EXPECT_EQ(read("date/system.db"),
         "sond10=True\r\nclosesoud=True\r\nballnumsound=True\r\nkeynum=True\r\ncommnum=False\r\n"
         "closemusic=False\r\nnumback=True\r\nvideclose=True\r\n");
 
-    const DriveRun next = drive("show v1(0) Visible\nclick on1(0)\n"
+    const ProgramRun next = onTheBoard("show v1(0) Visible\nclick on1(0)\n"
                                 "show sqel1(0) Value\nshow sqel1(1) Value\nshow sqel1(4) Value\nshow sqel1(5) Value\n");
     ASSERT_EQ(next.status, 0) << next.err;
     EXPECT_EQ(lines(next.out), (std::vector<std::string>{"v1(0).Visible=False", "sqel1(0).Value=1", "sqel1(1).Value=1",
@@ -179,12 +120,12 @@ TEST_F(PanelsDriveTest, TheOptionsAreWrittenByteForByteAndReadAtTheNextStart)
 
 TEST_F(PanelsDriveTest, TheLogoIsChosenWithTheOpenDialogAndShownOnceSaved)
 {
-    const DriveRun run = drive("click on1(0)\nclick mainpngcomm\nwait 100\ntype " + testPicture()
+    const ProgramRun run = onTheBoard("click on1(0)\nclick mainpngcomm\nwait 100\ntype " + testPicture()
         + "\nkey Enter\nwait 100\nform main\n"
           "shot " + shot("logo-chosen.png").string() + "\n"
           "click qelsave\nshow mainlogo Picture\nshow L1 Caption\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(readFile(home() / "img/logo.png"), readFile(testPicture()));
+    EXPECT_EQ(read("img/logo.png"), readFile(testPicture()));
     const std::vector<std::string> out = lines(run.out);
     ASSERT_EQ(out.size(), 2u) << run.out;
     EXPECT_NE(out[0].find("img/logo.png"), std::string::npos) << out[0];
@@ -193,12 +134,12 @@ TEST_F(PanelsDriveTest, TheLogoIsChosenWithTheOpenDialogAndShownOnceSaved)
 
 TEST_F(PanelsDriveTest, LiveVideoShowsTheTestPictureAndGoesBackToTheBoard)
 {
-    const DriveRun run = drive("click on1(2)\nclick videmode\nshow videlook Visible\nshow MP3mode Enabled\n"
+    const ProgramRun run = onTheBoard("click on1(2)\nclick videmode\nshow videlook Visible\nshow MP3mode Enabled\n"
                                "wait 6500\nshow qelFrame1 Visible\n"
                                "shot " + shot("live.png").string() + "\n"
                                "click MP3mode\nshow videlook Visible\nshow qelFrame1 Visible\nshow videmode Enabled\n"
                                "click on1(1)\nshow showtime Visible\n",
-        "--real-clock", "BALL_CAPTURE_PIPELINE='videotestsrc is-live=true pattern=smpte ! video/x-raw,width=320,height=240'");
+        { "--real-clock" }, environment().set("BALL_CAPTURE_PIPELINE", "videotestsrc is-live=true pattern=smpte ! video/x-raw,width=320,height=240"));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(lines(run.out), (std::vector<std::string>{"videlook.Visible=True", "MP3mode.Enabled=True", "qelFrame1.Visible=False",
                                   "videlook.Visible=False", "qelFrame1.Visible=True", "videmode.Enabled=True",
