@@ -1,97 +1,29 @@
 // End-to-end checks of the scoreboard: the whole program runs in ball-drive on a fresh program
 // folder, from a script, and the test reads what the script printed and the files it left.
+#include "built_program.h"
+
 #include "platform/system/ansi_codec.h"
 #include "platform/system/date_time.h"
-
-#include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace scoreboard::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-struct DriveRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, std::string_view bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-// A program folder, a font folder and a runtime folder of the test's own, so that runs in
-// parallel neither share a single-instance lock nor install fonts for the user.
-class BoardDriveTest : public ::testing::Test {
+class BoardDriveTest : public BuiltProgramTest {
 protected:
-    void SetUp() override
+    // The script on a screen of `screen` (WIDTHxHEIGHT) when given.
+    ProgramRun drive(const std::string& script, const std::string& screen = "") const
     {
-        std::string pattern = (fs::temp_directory_path() / "ball-drive-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern;
-        fs::create_directories(home());
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(m_root, error);
-    }
-
-    fs::path home() const { return m_root / "home"; }
-
-    DriveRun drive(const std::string& script, const std::string& screen = "")
-    {
-        const fs::path scriptFile = m_root / "script.txt";
-        const fs::path outFile = m_root / "out.txt";
-        const fs::path errFile = m_root / "err.txt";
-        writeFile(scriptFile, script);
-        std::ostringstream command;
-        command << "env XDG_DATA_HOME='" << (m_root / "data").string() << "' XDG_RUNTIME_DIR='" << m_root.string()
-                << "' SDL_AUDIODRIVER=dummy '" << BALL_DRIVE << "' --home '" << home().string() << "'";
-        if (!screen.empty())
-            command << " --screen " << screen;
-        command << " '" << scriptFile.string() << "' >'" << outFile.string() << "' 2>'" << errFile.string() << "'";
-        DriveRun run;
-        const int raw = std::system(command.str().c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = readFile(outFile);
-        run.err = readFile(errFile);
-        return run;
-    }
-
-    static std::vector<std::string> lines(const std::string& text)
-    {
-        std::vector<std::string> out;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            out.push_back(line);
-        return out;
+        return BuiltProgramTest::drive(script, screen.empty() ? std::vector<std::string>{} : std::vector<std::string>{ "--screen", screen });
     }
 
     // Width and height from a PNG file's header.
     static std::array<int, 2> pngSize(const fs::path& file)
     {
-        const std::string bytes = readFile(file);
+        const std::string bytes = readBytes(file);
         if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0)
             return {0, 0};
         auto at = [&](size_t i) {
@@ -100,16 +32,13 @@ protected:
         };
         return {at(16), at(20)};
     }
-
-private:
-    fs::path m_root;
 };
 
 constexpr const char* kAfterStartUp = "wait 3100\nform main\n";
 
 TEST_F(BoardDriveTest, AfterTheStartUpTheBoardShowsAFreshMatch)
 {
-    const DriveRun run = drive(std::string(kAfterStartUp)
+    const ProgramRun run = drive(std::string(kAfterStartUp)
         + "show titxt(1) Caption Visible\n"
           "show balltime Caption ForeColor\n"
           "show ballnumber(0) Caption\n"
@@ -146,11 +75,11 @@ TEST_F(BoardDriveTest, AfterTheStartUpTheBoardShowsAFreshMatch)
 
 TEST_F(BoardDriveTest, TitleTeamsAndRefereesComeFromTheSettings)
 {
-    writeFile(home() / "date/config.db",
+    put("date/config.db",
         plat::sys::encodeAnsi("allname=市运会决赛\r\ndelalltime=600\r\njstime=300\r\nballname1=红队\r\nballname2=蓝队\r\n"
                               "zainame1=张三\r\nzainame2=李四\r\nzainame3=王五\r\nzainum=3\r\n"
                               "alltime=55\r\nbnum1=40\r\nmakenum=3\r\n"));
-    const DriveRun run = drive(std::string(kAfterStartUp)
+    const ProgramRun run = drive(std::string(kAfterStartUp)
         + "show titxt(0) Caption\nshow titxt(1) Caption\nshow balltime Caption\nshow ballnumber(0) Caption\n"
           "show ballmakenum Caption\nshow ballname(0) Caption\nshow ballname(1) Caption\n"
           "show zailab(0) Caption Visible\nshow zailab(1) Caption Visible\nshow zailab(2) Caption Visible\n");
@@ -175,8 +104,8 @@ TEST_F(BoardDriveTest, TitleTeamsAndRefereesComeFromTheSettings)
 TEST_F(BoardDriveTest, ANoticeClosesItselfAfterFiveSecondsWithItsCountdown)
 {
     // A period of one second runs out: at "0.0" the start command refuses with a notice.
-    writeFile(home() / "date/config.db", "allname=Cup\r\ndelalltime=1\r\n");
-    const DriveRun run = drive(std::string(kAfterStartUp)
+    put("date/config.db", "allname=Cup\r\ndelalltime=1\r\n");
+    const ProgramRun run = drive(std::string(kAfterStartUp)
         + "click ok\nwait 1500\n"
           "show balltime Caption ForeColor\n"
           "click ok\n"
@@ -206,11 +135,11 @@ TEST_F(BoardDriveTest, ANoticeClosesItselfAfterFiveSecondsWithItsCountdown)
 
 TEST_F(BoardDriveTest, ClosingTheBoardWritesTheSettingsFile)
 {
-    const DriveRun run = drive(kAfterStartUp);
+    const ProgramRun run = drive(kAfterStartUp);
     ASSERT_EQ(run.status, 0) << run.err;
     // The first run writes five lines; the close writes all nine.
     const plat::sys::SystemDateSource system;
-    EXPECT_EQ(readFile(home() / "date/config.db"),
+    EXPECT_EQ(read("date/config.db"),
         "allname=" + std::to_string(plat::sys::currentYear(system)) + "Mirelda\r\ndelalltime=720\r\njstime=300\r\n"
             + plat::sys::encodeAnsi("ballname1=篮球社团A队\r\nballname2=篮球社团B队\r\n")
             + "zainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n");
@@ -218,12 +147,12 @@ TEST_F(BoardDriveTest, ClosingTheBoardWritesTheSettingsFile)
 
 TEST_F(BoardDriveTest, TheExitCommandClosesTheBoardAndWritesTheSettingsFile)
 {
-    writeFile(home() / "date/config.db", plat::sys::encodeAnsi("allname=决赛\r\nzainame2=李四\r\nzainum=1\r\n"));
+    put("date/config.db", plat::sys::encodeAnsi("allname=决赛\r\nzainame2=李四\r\nzainum=1\r\n"));
     // The exit asks first; Enter answers OK. The program has ended before the last step.
-    const DriveRun run = drive(std::string(kAfterStartUp) + "click on1(6)\nkey Enter\nshow ok Caption\n");
+    const ProgramRun run = drive(std::string(kAfterStartUp) + "click on1(6)\nkey Enter\nshow ok Caption\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(readFile(home() / "date/config.db"),
+    EXPECT_EQ(read("date/config.db"),
         plat::sys::encodeAnsi("allname=决赛\r\ndelalltime=720\r\njstime=300\r\nballname1=\r\nballname2=\r\n"
                               "zainame1=\r\nzainame2=李四\r\nzainame3=\r\nzainum=1\r\n"));
 }
@@ -232,7 +161,7 @@ TEST_F(BoardDriveTest, ALargerScreenIsFilledWithTheMainFrameCentred)
 {
     const fs::path shot = home() / "board.png";
     // The start-up first advises 1024 x 768 in a message box, which Enter closes.
-    const DriveRun run = drive("key Enter\n" + std::string(kAfterStartUp)
+    const ProgramRun run = drive("key Enter\n" + std::string(kAfterStartUp)
             + "show qelf1 Left Top Width Height\nshow showtime Left Top\nshot " + shot.string() + "\n",
         "1280x1024");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -268,7 +197,7 @@ TEST_F(BoardDriveTest, KeysPressedOnTheStartUpScreenReachTheBoardInOrder)
         SCOPED_TRACE(c.during);
         fs::remove_all(home());
         fs::create_directories(home());
-        const DriveRun run = drive("wait 500\n" + std::string(c.during) + "\nwait 2400\nform main\n" + board + "wait 200\n"
+        const ProgramRun run = drive("wait 500\n" + std::string(c.during) + "\nwait 2400\nform main\n" + board + "wait 200\n"
             + c.after + "\nwait " + (c.after[0] ? "1990" : "2000") + "\n" + board);
         ASSERT_EQ(run.status, 0) << run.err;
         std::vector<std::string> expected{"ballnumber(0).Caption=0", "ballnumber(1).Caption=0", "balltime.Caption=12:00",
@@ -281,14 +210,14 @@ TEST_F(BoardDriveTest, KeysPressedOnTheStartUpScreenReachTheBoardInOrder)
 // that closes the box is not a start key for the board.
 TEST_F(BoardDriveTest, TheKeyThatClosesTheAdviceBoxDoesNotStartTheClock)
 {
-    const DriveRun run = drive("key Enter\nwait 5000\nform main\nshow balltime Caption\n", "1280x1024");
+    const ProgramRun run = drive("key Enter\nwait 5000\nform main\nshow balltime Caption\n", "1280x1024");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "balltime.Caption=12:00\n");
 }
 
 TEST_F(BoardDriveTest, AnUnknownControlIsAnErrorWithItsLine)
 {
-    const DriveRun run = drive(std::string(kAfterStartUp) + "show nosuch Caption\n");
+    const ProgramRun run = drive(std::string(kAfterStartUp) + "show nosuch Caption\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("line 3"), std::string::npos) << run.err;
 }
@@ -322,7 +251,7 @@ TEST_F(BoardDriveTest, AFaultyLineIsRefusedWithItsLineBeforeTheProgramStarts)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        const DriveRun run = drive(std::string(kAfterStartUp) + c.line + "\nshow showtime Caption\n");
+        const ProgramRun run = drive(std::string(kAfterStartUp) + c.line + "\nshow showtime Caption\n");
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, std::string(c.error) + "\n");
         EXPECT_EQ(run.out, "");
@@ -332,7 +261,7 @@ TEST_F(BoardDriveTest, AFaultyLineIsRefusedWithItsLineBeforeTheProgramStarts)
 
 TEST_F(BoardDriveTest, TheLargestIndexReadsAndIsLookedForWhole)
 {
-    const DriveRun run = drive(std::string(kAfterStartUp) + "show nosuch(32767) Caption\n");
+    const ProgramRun run = drive(std::string(kAfterStartUp) + "show nosuch(32767) Caption\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "line 3: form \"main\" has no control \"nosuch(32767)\"\n");
 }
@@ -341,7 +270,7 @@ TEST_F(BoardDriveTest, AScreenSizeOutOfRangeOrWithMoreAfterItIsRefused)
 {
     for (const char* screen : {"99999x768", "1024x0", "1024x768px", "1024", "x768", "99999999999x768"}) {
         SCOPED_TRACE(screen);
-        const DriveRun run = drive(std::string(kAfterStartUp) + "show showtime Caption\n", screen);
+        const ProgramRun run = drive(std::string(kAfterStartUp) + "show showtime Caption\n", screen);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find("--screen wants WIDTHxHEIGHT, each from 1 to 8192"), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");

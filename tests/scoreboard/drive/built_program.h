@@ -181,16 +181,18 @@ protected:
     fs::path scratch(const std::string& name) const { return m_root / name; }
 
     // A file of the program folder, written before the start or read afterwards.
-    void put(const std::string& relative, std::string_view bytes) const
+    void put(const std::string& relative, std::string_view bytes) const { writeBytes(home() / relative, bytes); }
+    std::string read(const std::string& relative) const { return readBytes(home() / relative); }
+
+    static void writeBytes(const fs::path& path, std::string_view bytes)
     {
-        const fs::path path = home() / relative;
         fs::create_directories(path.parent_path());
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), std::streamsize(bytes.size()));
     }
-    std::string read(const std::string& relative) const
+    static std::string readBytes(const fs::path& path)
     {
-        std::ifstream in(home() / relative, std::ios::binary);
+        std::ifstream in(path, std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
 

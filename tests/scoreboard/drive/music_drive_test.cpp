@@ -8,19 +8,6 @@
 namespace scoreboard::test {
 namespace {
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, std::string_view bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
 // The test MP3 of the source tree (ctest names the tree; a direct run finds it from here).
 fs::path testTone()
 {
@@ -96,9 +83,9 @@ TEST_F(MusicDriveTest, OnTheRealClockTheTonePlaysToItsEnd)
 TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder)
 {
     const fs::path source = scratch("new songs");
-    writeFile(source / "a.mp3", "a");
-    writeFile(source / "bb.mp3", "bb");
-    writeFile(home() / "music/bb.mp3", "the old bb");
+    writeBytes(source / "a.mp3", "a");
+    writeBytes(source / "bb.mp3", "bb");
+    writeBytes(home() / "music/bb.mp3", "the old bb");
     const std::string out = play(std::string(kMusicPanel)
         + "click mc(0)\n"
           // Into the folder by its path, then both names.
@@ -113,8 +100,8 @@ TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder
         "copylab.Caption=已经复制完闭！\n"
         "mp3numlab.Caption=共:3首\n"
         "mp3aframe.Visible=False\n");
-    EXPECT_EQ(readFile(home() / "music/a.mp3"), "a");
-    EXPECT_EQ(readFile(home() / "music/bb.mp3"), "bb") << "a file of the same name is replaced";
+    EXPECT_EQ(readBytes(home() / "music/a.mp3"), "a");
+    EXPECT_EQ(readBytes(home() / "music/bb.mp3"), "bb") << "a file of the same name is replaced";
 }
 
 // A typed name must be of the type the dialog offers, as the listed ones are: the operator is
@@ -122,8 +109,8 @@ TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder
 TEST_F(MusicDriveTest, ATypedNameOfAnotherTypeIsRefused)
 {
     const fs::path source = scratch("mixed");
-    writeFile(source / "hostname", "not music");
-    writeFile(source / "a.mp3", "a");
+    writeBytes(source / "hostname", "not music");
+    writeBytes(source / "a.mp3", "a");
     const std::string out = play(std::string(kMusicPanel)
         + "click mc(0)\n"
           "type " + (source / "hostname").string() + "\nkey Enter\n"
@@ -135,7 +122,7 @@ TEST_F(MusicDriveTest, ATypedNameOfAnotherTypeIsRefused)
           "wait 2000\nshow copylab Caption\nshow mp3numlab Caption\n");
     EXPECT_EQ(out, "mp3aframe.Visible=False\nmp3numlab.Caption=共:1首\n"
                    "copylab.Caption=已经复制完闭！\nmp3numlab.Caption=共:2首\n");
-    EXPECT_EQ(readFile(home() / "music/a.mp3"), "a");
+    EXPECT_EQ(readBytes(home() / "music/a.mp3"), "a");
     EXPECT_FALSE(fs::exists(home() / "music/hostname"));
 }
 

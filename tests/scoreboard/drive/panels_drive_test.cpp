@@ -10,12 +10,6 @@
 namespace scoreboard::test {
 namespace {
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 std::string record(int n)
 {
     const std::string k = std::to_string(n);
@@ -125,7 +119,7 @@ TEST_F(PanelsDriveTest, TheLogoIsChosenWithTheOpenDialogAndShownOnceSaved)
           "shot " + shot("logo-chosen.png").string() + "\n"
           "click qelsave\nshow mainlogo Picture\nshow L1 Caption\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(read("img/logo.png"), readFile(testPicture()));
+    EXPECT_EQ(read("img/logo.png"), readBytes(testPicture()));
     const std::vector<std::string> out = lines(run.out);
     ASSERT_EQ(out.size(), 2u) << run.out;
     EXPECT_NE(out[0].find("img/logo.png"), std::string::npos) << out[0];
