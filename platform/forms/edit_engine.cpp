@@ -182,8 +182,7 @@ void EditEngine::lineScroll(int characters, int lines)
         const int64_t x = int64_t(m_scrollX) + int64_t(characters) * characterStep();
         m_scrollX = int(std::clamp<int64_t>(x, 0, maxScrollX()));
     }
-    if (onScrolled)
-        onScrolled();
+    scrolled();
     redraw();
 }
 
@@ -214,8 +213,7 @@ void EditEngine::setText(std::u32string text)
     m_goalX = -1;
     relayout();
     ensureCaretVisible();
-    if (onScrolled)
-        onScrolled();
+    scrolled();
     redraw();
 }
 
@@ -234,22 +232,14 @@ void EditEngine::afterMove(bool keepGoal)
     if (!keepGoal)
         m_goalX = -1;
     m_buffer.endTypingRun();
-    ensureCaretVisible();
-    if (onScrolled)
-        onScrolled();
-    restartBlink();
-    redraw();
+    followCaret();
 }
 
 bool EditEngine::afterEdit(bool changed, bool byUser)
 {
     m_goalX = -1;
     relayout();
-    ensureCaretVisible();
-    if (onScrolled)
-        onScrolled();
-    restartBlink();
-    redraw();
+    followCaret();
     if (changed && byUser && onUserChange)
         onUserChange();
     return changed;
@@ -513,6 +503,20 @@ void EditEngine::stopBlink()
         KillTimer(m_hwnd, TimerId(reinterpret_cast<uintptr_t>(this)));
     m_blinking = false;
     m_caretOn = false;
+}
+
+void EditEngine::followCaret()
+{
+    ensureCaretVisible();
+    scrolled();
+    restartBlink();
+    redraw();
+}
+
+void EditEngine::scrolled() const
+{
+    if (onScrolled)
+        onScrolled();
 }
 
 void EditEngine::redraw(bool caretOnly) const

@@ -175,6 +175,9 @@ private:
     bool insertLimited(std::u32string_view text, bool typing);
     bool verticalMove(int lines, bool extend);
     void moveTo(int position, bool extend, bool keepGoal = false);
+    // Brings the caret into view, then the bars, a fresh blink and the drawing.
+    void followCaret();
+    void scrolled() const;
     void restartBlink();
     void stopBlink();
     void redraw(bool caretOnly = false) const;
