@@ -1,4 +1,5 @@
 #include "platform/gfx/freetype_face.h"
+#include "platform/gfx/utf8.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -108,6 +109,8 @@ bool FreeTypeFace::hasGlyph(char32_t codePoint) const
 
 const Glyph& FreeTypeFace::glyph(char32_t codePoint)
 {
+    if (isUnreadableByteMark(codePoint))
+        codePoint = U'\uFFFD';
     if (const Glyph* g = m_cache.find(codePoint))
         return *g;
     FT_UInt index = FT_Get_Char_Index(m_face, FT_ULong(codePoint));

@@ -44,9 +44,8 @@ std::u32string decodeUtf8(std::string_view text)
             cp = (cp << 6) | (cc & 0x3F);
         }
         static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-        if (ok && cp >= 0xDC80 && cp <= 0xDCFF && extra == 2) {
-            // The mark of a byte the code page could not read: one character.
-            out.push_back(0xFFFD);
+        if (ok && isUnreadableByteMark(cp) && extra == 2) {
+            out.push_back(cp);
             i += 3;
             continue;
         }

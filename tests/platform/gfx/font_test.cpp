@@ -131,6 +131,15 @@ TEST(ChineseText, SyntheticBoldIsHeavier)
     EXPECT_GT(inkIn(drawn(bold, "开始", 80, 40), {0, 0, 80, 40}), inkIn(drawn(regular, "开始", 80, 40), {0, 0, 80, 40}));
 }
 
+TEST(UnreadableBytes, AMarkIsDrawnAsTheReplacementCharacter)
+{
+    // The mark a byte the code page could not read leaves in the text (U+DCFF as UTF-8 writes it).
+    const Font font = Font::open(request("Arial", 12, false));
+    const Surface mark = drawn(font, "a\xED\xB3\xBF" "b", 60, 24);
+    EXPECT_EQ(mark.pixels(), drawn(font, "a\xEF\xBF\xBD" "b", 60, 24).pixels());
+    EXPECT_EQ(font.textSize("a\xED\xB3\xBF" "b"), font.textSize("a\xEF\xBF\xBD" "b"));
+}
+
 TEST(ClockFace, DigitsAreDrawn)
 {
     const Font font = Font::open(request("DS-Digital", 270, true));

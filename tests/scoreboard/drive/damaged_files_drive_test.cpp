@@ -263,12 +263,13 @@ TEST_F(DamagedFilesDriveTest, BytesThatAreNoGbkAreWrittenBackAsTheyWere)
     EXPECT_EQ(read("date/config.db"), "allname=" + odd + "\r\ndelalltime=600\r\njstime=300\r\nballname1=" + name
             + "\r\nballname2=Blue\r\nzainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n");
 
-    // The title dialog rewrites the referee list when it applies.
-    put("date/config.db", kConfig);
+    // The title dialog shows the title in its box and rewrites the referee list when it applies;
+    // a title typed on keeps the bytes before it.
     put("date/zailistname.db", name + "\r\n" + odd + "\r\n");
-    run = drive("wait 3100\nform main\ndblclick titxt(1)\nform m1\nclick ok\n");
+    run = drive("wait 3100\nform main\ndblclick titxt(1)\nform m1\nclick v1\nkey End\ntype !\nclick ok\n");
     ASSERT_TRUE(run.ended && run.status == 0) << run.err;
     EXPECT_EQ(read("date/zailistname.db"), name + "\r\n" + odd + "\r\n");
+    EXPECT_EQ(lines(read("date/config.db")).front(), "allname=" + odd + "!\r");
 }
 
 TEST_F(DamagedFilesDriveTest, ALogoOf30000By30000PixelsIsLeftOut)
