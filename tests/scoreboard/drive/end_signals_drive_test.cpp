@@ -106,7 +106,7 @@ protected:
         EXPECT_TRUE(m_program->started());
         EXPECT_TRUE(waitForTheLoad()) << m_program->errorSoFar();
         // The start-up screen stays 3 s.
-        std::this_thread::sleep_for(4000ms);
+        std::this_thread::sleep_for(5000ms);
         return *m_program;
     }
 
