@@ -1,6 +1,4 @@
 #include "controls/extra/qel_up_down.h"
-#include "platform/window/api.h"
-#include "platform/window/virtual_keys.h"
 
 namespace qel {
 
@@ -10,189 +8,16 @@ using Currency = plat::forms::Currency;
 
 namespace {
 constexpr gfx::Color kDisabledArrow = 0x99A8AC;
-constexpr TimerId kTimer1 = 1;
 constexpr int kMinimumSize = 255;
 } // namespace
 
 qelUpDown::qelUpDown() = default;
 qelUpDown::~qelUpDown() = default;
 
-// --- value model ---
-
-void qelUpDown::setMin(Currency v)
-{
-    if (!(m_min <= m_value) || v == m_min)
-        return;
-    m_min = v;
-    ClampValue();
-}
-
-void qelUpDown::setMax(Currency v)
-{
-    if (!(m_max >= m_value) || v == m_max)
-        return;
-    m_max = v;
-    ClampValue();
-}
-
-void qelUpDown::setValue(Currency v)
-{
-    if (v == m_value)
-        return;
-    RaiseChange();
-    m_value = v;
-    ClampValue();
-}
-
 void qelUpDown::ClampValue()
 {
-    if (m_value > m_max)
-        m_value = m_max;
-    if (m_value < m_min)
-        m_value = m_min;
+    ClampToBounds();
     PropertyChanged();
-}
-
-void qelUpDown::RaiseChange()
-{
-    if (Change)
-        Change(m_value);
-}
-
-// --- the repeat timer ---
-
-void qelUpDown::setMouseInterval(int32_t ms)
-{
-    m_mouseInterval = ms;
-    SetTimer1(m_timer1Enabled);
-}
-
-void qelUpDown::SetTimer1(bool enabled)
-{
-    m_timer1Enabled = enabled;
-    const bool run = enabled && m_mouseInterval > 0 && hwnd() && WindowSystem::current();
-    if (m_timer1Running && WindowSystem::current())
-        KillTimer(hwnd(), kTimer1);
-    m_timer1Running = false;
-    if (!run)
-        return;
-    // Re-arming restarts the period, as giving a timer a new interval does.
-    SetTimer(hwnd(), kTimer1, uint32_t(m_mouseInterval), [this](HWND, TimerId) { Timer1Tick(); });
-    m_timer1Running = true;
-}
-
-void qelUpDown::Timer1Tick()
-{
-    if (!Enabled())
-        return;
-    if (m_minArrowState == ArrowPressed)
-        m_value = Currency::fromScaled(m_value.scaled - m_smallChange.scaled);
-    else if (m_maxArrowState == ArrowPressed)
-        m_value = Currency::fromScaled(m_value.scaled + m_smallChange.scaled);
-    else
-        return;
-    ClampValue();
-    RaiseChange();
-}
-
-void qelUpDown::onRemoved()
-{
-    m_timer1Running = false;
-    DrawnControl::onRemoved();
-}
-
-// --- messages ---
-
-void qelUpDown::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg != WM_MOUSEMOVE) {
-        DrawnControl::HandleMessage(msg, wParam, lParam);
-        return;
-    }
-    TrackMouseEvent(m_track);
-    MouseEventArgs args = mouseEventArgs(wParam, lParam);
-    args.Button = moveButton(wParam);
-    const double c = Stacked() ? args.y : args.x;
-    const double m = N((Stacked() ? SH() : SW()) / 2);
-    if (m_minArrowState != ArrowNormal && c > m) {
-        m_minArrowState = ArrowNormal;
-        Refresh();
-    }
-    if (m_maxArrowState != ArrowNormal && c < m) {
-        m_maxArrowState = ArrowNormal;
-        Refresh();
-    }
-    if (m_minArrowState == ArrowNormal && c <= m) {
-        m_minArrowState = ArrowHover;
-        Refresh();
-    }
-    if (m_maxArrowState == ArrowNormal && c >= m) {
-        m_maxArrowState = ArrowHover;
-        Refresh();
-    }
-    RaiseMouseEvent(msg, args);
-}
-
-void qelUpDown::OnMouseButton(UINT msg, MouseEventArgs& args)
-{
-    const int64_t step = m_smallChange.scaled;
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-        // Enabled is not consulted: a press steps a disabled control once.
-        if (m_minArrowState != ArrowNormal) {
-            m_value = Currency::fromScaled(m_value.scaled - step);
-            m_minArrowState = ArrowPressed;
-            SetTimer1(true);
-            ClampValue();
-            RaiseChange();
-        }
-        if (m_maxArrowState != ArrowNormal) {
-            m_value = Currency::fromScaled(m_value.scaled + step);
-            m_maxArrowState = ArrowPressed;
-            SetTimer1(true);
-            ClampValue();
-            RaiseChange();
-        }
-        break;
-    case WM_LBUTTONUP:
-        if (m_minArrowState == ArrowPressed) {
-            m_minArrowState = ArrowHover;
-            Refresh();
-            SetTimer1(false);
-        }
-        if (m_maxArrowState == ArrowPressed) {
-            m_maxArrowState = ArrowHover;
-            Refresh();
-            SetTimer1(false);
-        }
-        break;
-    case WM_LBUTTONDBLCLK:
-        if (m_minArrowState == ArrowHover) {
-            m_minArrowState = ArrowPressed;
-            m_value = Currency::fromScaled(m_value.scaled - step);
-        }
-        if (m_maxArrowState == ArrowHover) {
-            m_maxArrowState = ArrowPressed;
-            m_value = Currency::fromScaled(m_value.scaled + step);
-        }
-        ClampValue();
-        RaiseChange();
-        break;
-    default:
-        break;
-    }
-    RaiseMouseEvent(msg, args);
-}
-
-void qelUpDown::OnMouseLeave()
-{
-    DrawnControl::OnMouseLeave();
-    m_minArrowState = ArrowNormal;
-    m_maxArrowState = ArrowNormal;
-    if (m_leaveSeen)
-        Refresh();
-    else
-        m_leaveSeen = true;
 }
 
 void qelUpDown::OnResized()
@@ -206,37 +31,6 @@ void qelUpDown::OnResized()
         setWidth(kMinimumSize);
     m_resizing = false;
     ClampValue();
-}
-
-void qelUpDown::onKeyDown(int& keyCode, int shift)
-{
-    if (!Enabled())
-        return;
-    bool stepped = true;
-    switch (keyCode) {
-    case VK_LEFT:
-    case VK_UP:
-        m_value = Currency::fromScaled(m_value.scaled - m_smallChange.scaled);
-        break;
-    case VK_RIGHT:
-    case VK_DOWN:
-        m_value = Currency::fromScaled(m_value.scaled + m_smallChange.scaled);
-        break;
-    case VK_END:
-        m_value = m_max;
-        break;
-    case VK_HOME:
-        m_value = m_min;
-        break;
-    default:
-        stepped = false;
-        break;
-    }
-    if (stepped) {
-        ClampValue();
-        RaiseChange();
-    }
-    RaiseKeyDown(keyCode, shift);
 }
 
 // --- drawing ---
@@ -371,7 +165,7 @@ void qelUpDown::initProperties()
     setUnRefreshControl(false);
     EndInitialising();
     PaintHandler();
-    SetTimer1(true);
+    m_timer1.setEnabled(true);
 }
 
 void qelUpDown::readProperties(forms::PropertyBag& bag)

@@ -20,7 +20,6 @@ int32_t toInt32(double v)
 
 ScrollBarBase::ScrollBarBase(ScrollAxis axis)
     : m_axis(axis)
-    , m_timer1([this] { Timer1Tick(); })
     , m_timer2([this] { Timer2Tick(); })
 {
 }
@@ -56,49 +55,9 @@ void ScrollBarBase::setThumbPercent(uint8_t percent)
     PropertyChanged();
 }
 
-void ScrollBarBase::setMin(Fixed v)
-{
-    if (!(m_min <= m_value) || v == m_min)
-        return;
-    m_min = v;
-    UpdateThumb();
-    PropertyChanged();
-}
-
-void ScrollBarBase::setMax(Fixed v)
-{
-    if (!(m_max >= m_value) || v == m_max)
-        return;
-    m_max = v;
-    UpdateThumb();
-    PropertyChanged();
-}
-
-void ScrollBarBase::setValue(Fixed v)
-{
-    if (v == m_value)
-        return;
-    AssignValue(v, false);
-}
-
-void ScrollBarBase::AssignValue(Fixed v, bool silent)
-{
-    if (!silent)
-        RaiseChange();
-    m_value = v;
-    UpdateThumb();
-}
-
-void ScrollBarBase::RaiseChange()
-{
-    if (Change)
-        Change(m_value);
-}
-
 void ScrollBarBase::setMouseInterval(int32_t ms)
 {
-    m_mouseInterval = ms;
-    m_timer1.setInterval(ms);
+    ArrowStepControl::setMouseInterval(ms);
     m_timer2.setInterval(ms);
 }
 
@@ -115,10 +74,7 @@ void ScrollBarBase::ClampThumb()
 
 void ScrollBarBase::UpdateThumb()
 {
-    if (m_value > m_max)
-        m_value = m_max;
-    if (m_value < m_min)
-        m_value = m_min;
+    ClampToBounds();
     if (m_max != m_min) {
         const double track = Along() - 510 - m_thumbLength;
         double q = std::fabs(track * (m_value - m_min).toDouble() / (m_max - m_min).toDouble());
@@ -134,8 +90,7 @@ void ScrollBarBase::UpdateThumb()
 
 void ScrollBarBase::onPlaced()
 {
-    DrawnControl::onPlaced();
-    m_timer1.setOwner(hwnd());
+    ArrowStepControl::onPlaced();
     m_timer2.setOwner(hwnd());
 }
 

@@ -12,43 +12,15 @@ using namespace plat::win;
 
 void ScrollBarBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_MOUSEMOVE:
-        OnMouseMove(wParam, lParam);
-        break;
-    case WM_MOUSEWHEEL:
+    if (msg == WM_MOUSEWHEEL)
         OnWheel(wParam);
-        break;
-    default:
-        DrawnControl::HandleMessage(msg, wParam, lParam);
-        break;
-    }
+    else
+        ArrowStepControl::HandleMessage(msg, wParam, lParam);
 }
 
-void ScrollBarBase::OnMouseMove(WPARAM wParam, LPARAM lParam)
+void ScrollBarBase::OnPointerMoved(MouseEventArgs& args)
 {
-    // Hover and leave notices are asked for again on every move.
-    TrackMouseEvent(m_track);
-    MouseEventArgs args = mouseEventArgs(wParam, lParam);
     const int32_t p = PointerAlong(args);
-    // The arrow looks, whatever the buttons and Enabled; each test sees what the one before left.
-    if (m_minArrowState != ArrowNormal && !InMinArrow(p)) {
-        m_minArrowState = ArrowNormal;
-        Refresh();
-    }
-    if (m_maxArrowState != ArrowNormal && !InMaxArrow(p)) {
-        m_maxArrowState = ArrowNormal;
-        Refresh();
-    }
-    if (m_minArrowState == ArrowNormal && InMinArrow(p)) {
-        m_minArrowState = ArrowHover;
-        Refresh();
-    }
-    if (m_maxArrowState == ArrowNormal && InMaxArrow(p)) {
-        m_maxArrowState = ArrowHover;
-        Refresh();
-    }
-    args.Button = moveButton(wParam);
     if (args.Button == kButtonLeft) {
         // A drag goes on while the previous position lay on the (moving) thumb.
         if (m_thumbPos <= m_lastPointerPos && m_lastPointerPos <= m_thumbPos + m_thumbLength)
@@ -57,7 +29,6 @@ void ScrollBarBase::OnMouseMove(WPARAM wParam, LPARAM lParam)
             RaiseChange();
     }
     m_lastPointerPos = p;
-    RaiseMouseEvent(WM_MOUSEMOVE, args);
 }
 
 void ScrollBarBase::DragThumb(int32_t pointer)
@@ -114,20 +85,7 @@ void ScrollBarBase::OnMouseButton(UINT msg, MouseEventArgs& args)
 void ScrollBarBase::OnLeftDown(int32_t p)
 {
     // The arrow steps do not depend on Enabled; only the paging does.
-    if (m_minArrowState != ArrowNormal) {
-        m_value = m_value - m_smallChange;
-        m_minArrowState = ArrowPressed;
-        m_timer1.setEnabled(true);
-        UpdateThumb();
-        RaiseChange();
-    }
-    if (m_maxArrowState != ArrowNormal) {
-        m_value = m_value + m_smallChange;
-        m_maxArrowState = ArrowPressed;
-        m_timer1.setEnabled(true);
-        UpdateThumb();
-        RaiseChange();
-    }
+    PressArrows();
     if (!Enabled())
         return;
     if (InMinPage(p)) {
@@ -157,28 +115,12 @@ void ScrollBarBase::OnLeftUp(int32_t p)
     if (InMaxPage(p))
         m_timer2.setEnabled(false);
     Refresh();
-    if (m_minArrowState == ArrowPressed) {
-        m_minArrowState = ArrowHover;
-        Refresh();
-        m_timer1.setEnabled(false);
-    }
-    if (m_maxArrowState == ArrowPressed) {
-        m_maxArrowState = ArrowHover;
-        Refresh();
-        m_timer1.setEnabled(false);
-    }
+    ReleaseArrows();
 }
 
 void ScrollBarBase::OnLeftDoubleClick(int32_t p)
 {
-    if (m_minArrowState == ArrowHover) {
-        m_value = m_value - m_smallChange;
-        m_minArrowState = ArrowPressed;
-    }
-    if (m_maxArrowState == ArrowHover) {
-        m_value = m_value + m_smallChange;
-        m_maxArrowState = ArrowPressed;
-    }
+    DoubleClickArrows();
     if (Enabled()) {
         // Both tests on the thumb as it stands before either step.
         const bool towardMin = InMinPage(p);
@@ -196,74 +138,23 @@ void ScrollBarBase::OnLeftDoubleClick(int32_t p)
     RaiseChange();
 }
 
-void ScrollBarBase::OnMouseLeave()
-{
-    if (MouseLeave)
-        MouseLeave();
-    m_mouseInside = false;
-    m_minArrowState = ArrowNormal;
-    m_maxArrowState = ArrowNormal;
-    // The first leave of the bar's life only takes note.
-    if (m_leaveSeen)
-        Refresh();
-    else
-        m_leaveSeen = true;
-}
-
 // --- keys ---
 
-void ScrollBarBase::onKeyDown(int& keyCode, int shift)
+bool ScrollBarBase::StepByKey(int keyCode)
 {
-    if (!Enabled())
-        return;
-    bool step = true;
     switch (keyCode) {
-    case VK_LEFT:
-    case VK_UP:
-        m_value = m_value - m_smallChange;
-        break;
-    case VK_RIGHT:
-    case VK_DOWN:
-        m_value = m_value + m_smallChange;
-        break;
     case VK_PRIOR:
         m_value = m_value - m_largeChange;
-        break;
+        return true;
     case VK_NEXT:
         m_value = m_value + m_largeChange;
-        break;
-    case VK_END:
-        m_value = m_max;
-        break;
-    case VK_HOME:
-        m_value = m_min;
-        break;
+        return true;
     default:
-        step = false;
-        break;
+        return ArrowStepControl::StepByKey(keyCode);
     }
-    if (step) {
-        UpdateThumb();
-        RaiseChange();
-    }
-    RaiseKeyDown(keyCode, shift);
 }
 
 // --- auto-repeat ---
-
-void ScrollBarBase::Timer1Tick()
-{
-    if (!Enabled())
-        return;
-    if (m_minArrowState == ArrowPressed)
-        m_value = m_value - m_smallChange;
-    else if (m_maxArrowState == ArrowPressed)
-        m_value = m_value + m_smallChange;
-    else
-        return;
-    UpdateThumb();
-    RaiseChange();
-}
 
 void ScrollBarBase::Timer2Tick()
 {

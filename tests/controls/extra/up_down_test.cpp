@@ -45,7 +45,7 @@ TEST_F(UpDownTest, ANewControlHasItsDefaults)
     EXPECT_EQ(n.SmallChange(), C(1));
     EXPECT_EQ(n.Direction(), 1);
     EXPECT_EQ(n.MouseInterval(), 100);
-    EXPECT_TRUE(n.RepeatTimerEnabled());
+    EXPECT_TRUE(n.Timer1().Enabled());
     EXPECT_FALSE(n.Subclassed());
     EXPECT_TRUE(ud->Subclassed());
 }
@@ -139,10 +139,10 @@ TEST_F(UpDownTest, HoldingAButtonRepeatsUntilReleaseOrUntilThePointerLeavesItsHa
     moveTo(8, 30); // into the other half: the pressed button goes back to normal
     session.advance(500);
     EXPECT_TRUE(take().empty());
-    EXPECT_TRUE(ud->RepeatTimerEnabled()); // the release over the other half leaves the timer on
+    EXPECT_TRUE(ud->Timer1().Enabled()); // the release over the other half leaves the timer on
     session.mouseUp(108, 130);
     session.settle();
-    EXPECT_TRUE(ud->RepeatTimerEnabled());
+    EXPECT_TRUE(ud->Timer1().Enabled());
 }
 
 TEST_F(UpDownTest, ADoubleClickStepsTwiceWithOneChangeForItsSecondPress)
