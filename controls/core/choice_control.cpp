@@ -10,39 +10,7 @@ using namespace plat::win;
 
 // --- properties ---
 
-void ChoiceControl::setBackStyle(int style)
-{
-    m_backStyle = style;
-    ApplyBackStyle();
-    PropertyChanged();
-}
-
-void ChoiceControl::setCaption(const std::string& caption)
-{
-    m_caption = caption;
-    PropertyChanged();
-    m_imageCurrent = true;
-}
-
-void ChoiceControl::setForeColor(uint32_t color)
-{
-    m_foreColor = color;
-    hDc().setTextColor(gfx::toRgb(color));
-    PropertyChanged();
-}
-
-void ChoiceControl::setBackColor(uint32_t color)
-{
-    m_backColor = color;
-    setSurfaceBackColor(gfx::toRgb(color));
-    PropertyChanged();
-}
-
-void ChoiceControl::setFont(const forms::FontDesc& font)
-{
-    setSurfaceFont(font);
-    PropertyChanged();
-}
+void ChoiceControl::ApplyBackColor() { setSurfaceBackColor(gfx::toRgb(m_backColor)); }
 
 void ChoiceControl::setValue(int value)
 {
@@ -50,22 +18,9 @@ void ChoiceControl::setValue(int value)
     PropertyChanged();
 }
 
-void ChoiceControl::setAlignment(int alignment)
-{
-    m_alignment = alignment;
-    PropertyChanged();
-}
-
 void ChoiceControl::InitCommonDefaults()
 {
-    setBackColor(0xFFFFFF);
-    setBackStyle(1);
-    setCaption("Caption");
-    forms::FontDesc font = Font();
-    font.name = ambient().font.name;
-    setFont(font);
-    setForeColor(0);
-    setEnabled(true);
+    InitCaptionDefaults();
     setValue(0);
     setAlignment(0);
     setUnRefreshControl(false);
@@ -78,9 +33,7 @@ void ChoiceControl::Refresh()
     if (m_unRefreshControl)
         return;
     ClearSurface();
-    hDc().setTextColor(Enabled() ? gfx::toRgb(m_foreColor) : kDisabledTextColor);
-    TranslateColor(m_backColor);
-    TranslateColor(m_foreColor);
+    PrepareCaptionColors();
     DrawGlyph();
     if (m_hasFocus)
         FocusRoutine();
@@ -88,8 +41,7 @@ void ChoiceControl::Refresh()
     const int hA = TextLineHeight();
     const int T = N((SH() - double(Ty()) * hA) / 2);
     gfx::Rect text{kCaptionLeft, N(double(T) / Ty()), N(SW() / Tx()), N(SH() / Ty())};
-    const unsigned format = m_alignment == 0 ? gfx::DT_LEFT : m_alignment == 2 ? gfx::DT_CENTER : gfx::DT_RIGHT;
-    DrawCaption(m_caption, text, format | PrefixFormat());
+    DrawCaption(m_caption, text, CaptionFormat());
 
     ApplyBackStyle();
     ShowImage();

@@ -1,7 +1,6 @@
 #pragma once
 #include "controls/core/choice_glyphs.h"
-#include "controls/core/drawn_control.h"
-#include "platform/forms/font_desc.h"
+#include "controls/core/caption_control.h"
 #include <string>
 
 namespace qel {
@@ -11,24 +10,10 @@ namespace qel {
 // a dotted focus rectangle around the caption; the arrow keys move the focus; a left press, the
 // press of a double click and Space activate the control (the check box toggles, the option
 // button selects) before the mouse or key event is raised.
-class ChoiceControl : public DrawnControl {
+class ChoiceControl : public CaptionControl {
 public:
-    // 0 see-through (BackColor is the key colour), any other value opaque.
-    int BackStyle() const { return m_backStyle; }
-    void setBackStyle(int style);
-    const std::string& Caption() const { return m_caption; }
-    void setCaption(const std::string& caption);
-    uint32_t ForeColor() const { return m_foreColor; }
-    void setForeColor(uint32_t color);
-    uint32_t BackColor() const { return m_backColor; }
-    void setBackColor(uint32_t color);
-    const plat::forms::FontDesc& Font() const { return SurfaceFont(); }
-    void setFont(const plat::forms::FontDesc& font);
     int Value() const { return m_value; }
     virtual void setValue(int value);
-    // 0 left, 2 centred, any other value right.
-    int Alignment() const { return m_alignment; }
-    void setAlignment(int alignment);
 
     // Redraws now, unless UnRefreshControl is set.
     void Refresh();
@@ -36,7 +21,6 @@ public:
     // The cell of the glyph picture the control shows now.
     int GlyphCell() const { return GlyphCellFor(Enabled(), MouseInside(), m_value); }
 
-    static constexpr uint32_t kDisabledTextColor = 0x99A8AC;
     // The text rectangle starts here; the focus rectangle 3 pixels left of it.
     static constexpr int kCaptionLeft = 20;
 
@@ -49,6 +33,8 @@ protected:
     // A newly placed control's defaults (the first steps of initProperties).
     void InitCommonDefaults();
 
+    void ApplyBackColor() override;
+    void OnBackStyleSet() override { ApplyBackStyle(); }
     void Redraw() override { Refresh(); }
     void OnMouseButton(plat::win::UINT msg, MouseEventArgs& args) override;
     void OnMouseHover() override;
@@ -57,12 +43,7 @@ protected:
     void onGotFocus() override;
     void onLostFocus() override;
 
-    int m_backStyle = 1;
-    std::string m_caption = "Caption";
-    uint32_t m_foreColor = 0;
-    uint32_t m_backColor = 0xC0C0C0;
     int m_value = 0;
-    int m_alignment = 0;
 
 private:
     // Draws the focus rectangle (enabled) or passes the focus on (disabled).

@@ -1,6 +1,5 @@
 #pragma once
-#include "controls/core/drawn_control.h"
-#include "platform/forms/property_bag.h"
+#include "controls/core/caption_control.h"
 #include <string>
 
 namespace qel {
@@ -13,24 +12,10 @@ namespace qel {
 // Font, Enabled, Alignment, BorderStyle, BorderColor, AutoSize, UnRefreshControl, Refresh.
 // Events: KeyDown, KeyPress, KeyUp, MouseHover, MouseLeave, MouseWheel, MouseDown, MouseUp,
 // MouseDblClick, MouseMove.
-class qelLabel : public DrawnControl {
+class qelLabel : public CaptionControl {
 public:
     std::string className() const override { return "qelLabel"; }
 
-    // 0 see-through (pixels of exactly BackColor show what lies behind), any other value opaque.
-    int32_t BackStyle() const { return m_backStyle; }
-    void setBackStyle(int32_t v);
-    const std::string& Caption() const { return m_caption; }
-    void setCaption(const std::string& caption);
-    uint32_t ForeColor() const { return m_foreColor; }
-    void setForeColor(uint32_t c);
-    uint32_t BackColor() const { return m_backColor; }
-    void setBackColor(uint32_t c);
-    const plat::forms::FontDesc& Font() const { return SurfaceFont(); }
-    void setFont(const plat::forms::FontDesc& font);
-    // 0 left, 2 centred, 1 and every other value right.
-    int32_t Alignment() const { return m_alignment; }
-    void setAlignment(int32_t v) { Store(m_alignment, v); }
     // Exactly 1 draws a one-pixel frame.
     int32_t BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(int32_t v) { Store(m_borderStyle, v); }
@@ -51,13 +36,10 @@ protected:
     bool canTakeFocus() const override { return false; }
     void Redraw() override { Refresh(); }
     void OnResized() override { m_autoSize = false; }
+    // The surface keeps the colour for its next clearing; the kept image changes only then.
+    void ApplyBackColor() override;
 
 private:
-    int32_t m_backStyle = 1;
-    std::string m_caption = "Caption";
-    uint32_t m_foreColor = 0;
-    uint32_t m_backColor = 0xFFFFFF;
-    int32_t m_alignment = 0;
     int32_t m_borderStyle = 0;
     uint32_t m_borderColor = 0xC56A31;
     bool m_autoSize = false;

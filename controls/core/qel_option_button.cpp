@@ -97,33 +97,21 @@ void qelOptionButton::readProperties(PropertyBag& bag)
 {
     BeginLoading();
     setAlignment(bag.readProperty("Alignment", int32_t(0)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0xC0C0C0)));
-    setBackStyle(bag.readProperty("BackStyle", int32_t(1)));
-    setCaption(bag.readProperty("Caption", "Caption"));
-    setFont(bag.readProperty("Font", ambient().font));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0)));
-    setEnabled(bag.readProperty("Enabled", true));
+    ReadCaptionProperties(bag);
     // The stored Group first: a stored Value of 1 clears the button's own group, not group 0.
     setGroup(bag.readProperty("Group", uint8_t(0)));
     setValue(bag.readProperty("Value", int32_t(0)));
-    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
-    setUseMnemonic(bag.readProperty("UseMnemonic", true));
+    ReadDrawingFlags(bag);
     EndReading();
 }
 
 void qelOptionButton::writeProperties(PropertyBag& bag) const
 {
-    bag.writeProperty("BackColor", m_backColor, uint32_t(0xC0C0C0));
-    bag.writeProperty("BackStyle", int32_t(m_backStyle), 1);
-    bag.writeProperty("Caption", m_caption, "Caption");
-    bag.writeProperty("Font", Font(), ambient().font);
-    bag.writeProperty("ForeColor", m_foreColor, uint32_t(0));
-    bag.writeProperty("Enabled", Enabled(), true);
+    WriteCaptionProperties(bag);
     bag.writeProperty("Value", int32_t(m_value), 0);
     bag.writeProperty("Group", m_group, uint8_t(0));
-    bag.writeProperty("Alignment", int32_t(m_alignment), 0);
-    bag.writeProperty("UnRefreshControl", UnRefreshControl(), false);
-    bag.writeProperty("UseMnemonic", m_useMnemonic, true);
+    bag.writeProperty("Alignment", m_alignment, 0);
+    WriteDrawingFlags(bag);
 }
 
 } // namespace qel

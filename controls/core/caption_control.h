@@ -1,0 +1,62 @@
+#pragma once
+#include "controls/core/drawn_control.h"
+#include "platform/forms/font_desc.h"
+#include "platform/forms/property_bag.h"
+#include <cstdint>
+#include <string>
+
+namespace qel {
+
+// What the label, the check box and the option button share: a Caption drawn in the surface's
+// font, in ForeColor while enabled and grey while not, placed by Alignment, over BackColor that
+// is opaque or see-through by BackStyle; and the stored keys of those properties.
+class CaptionControl : public DrawnControl {
+public:
+    // 0 see-through (pixels of exactly BackColor show what lies behind), any other value opaque.
+    int32_t BackStyle() const { return m_backStyle; }
+    void setBackStyle(int32_t style);
+    // Repaints, then leaves the image marked current.
+    const std::string& Caption() const { return m_caption; }
+    void setCaption(const std::string& caption);
+    uint32_t ForeColor() const { return m_foreColor; }
+    void setForeColor(uint32_t color);
+    uint32_t BackColor() const { return m_backColor; }
+    void setBackColor(uint32_t color);
+    const plat::forms::FontDesc& Font() const { return SurfaceFont(); }
+    void setFont(const plat::forms::FontDesc& font);
+    // 0 left, 2 centred, 1 and every other value right.
+    int32_t Alignment() const { return m_alignment; }
+    void setAlignment(int32_t alignment);
+
+    static constexpr uint32_t kDisabledTextColor = 0x99A8AC;
+
+protected:
+    // The new BackColor on the surface (the label keeps it for the next clearing, the choice
+    // controls fill the surface with it).
+    virtual void ApplyBackColor() = 0;
+    // The new BackStyle, before the repaint.
+    virtual void OnBackStyleSet() {}
+
+    // A newly placed control's first defaults: BackColor white, BackStyle 1, "Caption", the
+    // ambient font's typeface, ForeColor black, Enabled.
+    void InitCaptionDefaults();
+    // The keys from "BackColor" to "Enabled", in the order the controls share.
+    void ReadCaptionProperties(const plat::forms::PropertyBag& bag);
+    void WriteCaptionProperties(plat::forms::PropertyBag& bag) const;
+    // The closing keys "UnRefreshControl" and "UseMnemonic".
+    void ReadDrawingFlags(const plat::forms::PropertyBag& bag);
+    void WriteDrawingFlags(plat::forms::PropertyBag& bag) const;
+
+    // The start of a Refresh: the text colour by Enabled, the colours translated in place.
+    void PrepareCaptionColors();
+    // The DrawText format of Alignment, with the mnemonic rule.
+    unsigned CaptionFormat() const;
+
+    int32_t m_backStyle = 1;
+    std::string m_caption = "Caption";
+    uint32_t m_foreColor = 0;
+    uint32_t m_backColor = 0xC0C0C0;
+    int32_t m_alignment = 0;
+};
+
+} // namespace qel
