@@ -1,8 +1,5 @@
 #include "platform/forms/combo_box.h"
-#include "platform/forms/colors.h"
 #include "platform/forms/edges.h"
-#include "platform/forms/fonts.h"
-#include "platform/forms/form.h"
 #include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
 #include "platform/gfx/system_colors.h"
@@ -19,13 +16,9 @@ using gfx::systemColor;
 
 constexpr int kKeyF4 = VK_F1 + 3;
 
-static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
-
 ComboBox::ComboBox()
 {
-    m_drawFont = openFont(m_font);
-    m_field.setFont(m_drawFont);
-    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
+    setInnerPart(m_field);
     m_field.onUserChange = [this] { afterTyping(); };
     m_field.onRedraw = [this] { redraw(); };
     m_dropDown.onChoose = [this](int index) {
@@ -208,45 +201,28 @@ void ComboBox::showDropDown(bool show)
     int highlight = m_listIndex;
     if (highlight < 0 && editable() && !m_field.text().empty())
         highlight = m_entries.findPrefix(m_field.text());
-    m_dropDown.open(GetScreenRect(hwnd()), highlight, m_drawFont, resolveColor(m_foreColor), resolveColor(m_backColor));
+    m_dropDown.open(GetScreenRect(hwnd()), highlight, drawFont(), foreRgb(), backRgb());
     m_buttonPushed = true;
     redraw();
 }
 
 // --- look ---
 
-void ComboBox::setForeColor(uint32_t color)
+void ComboBox::showLook(Look what)
 {
-    m_foreColor = color;
-    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
-    redraw();
-}
-
-void ComboBox::setBackColor(uint32_t color)
-{
-    m_backColor = color;
-    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
-    redraw();
-}
-
-void ComboBox::setFont(const FontDesc& font)
-{
-    m_font = font;
-    m_drawFont = openFont(font);
-    m_field.setFont(m_drawFont);
-    layOut();
+    InputControl::showLook(what);
+    if (what == Look::Font)
+        layOut();
 }
 
 void ComboBox::setEnabled(bool enabled)
 {
     if (!enabled)
         showDropDown(false);
-    Control::setEnabled(enabled);
-    m_field.setEnabled(enabled);
-    redraw();
+    InputControl::setEnabled(enabled);
 }
 
-int ComboBox::boxHeight() const { return std::max(1, m_drawFont.metrics().height) + 8; }
+int ComboBox::boxHeight() const { return std::max(1, drawFont().metrics().height) + 8; }
 
 gfx::Rect ComboBox::buttonRect() const
 {
@@ -275,13 +251,13 @@ void ComboBox::layOut()
 void ComboBox::onRemoved()
 {
     m_dropDown.close();
-    m_field.detach();
+    InputControl::onRemoved();
 }
 
 void ComboBox::paintWindow(gfx::DeviceContext& dc)
 {
     gfx::Surface& s = dc.surface();
-    dc.fillRect(s.rect(), resolveColor(m_backColor));
+    dc.fillRect(s.rect(), backRgb());
     drawSunkenEdge(dc, s.rect());
     bool focused = GetFocus() == hwnd();
     if (editable()) {
@@ -289,13 +265,13 @@ void ComboBox::paintWindow(gfx::DeviceContext& dc)
     } else {
         gfx::Rect field = fieldRect();
         gfx::TextLineStyle style;
-        style.color = enabled() ? resolveColor(m_foreColor) : systemColor(gfx::ColorGrayText);
+        style.color = enabled() ? foreRgb() : systemColor(gfx::ColorGrayText);
         if (focused && !m_dropDown.isOpen() && enabled()) {
             dc.fillRect(field, systemColor(gfx::ColorHighlight));
             style.color = systemColor(gfx::ColorHighlightText);
         }
-        int y = field.top + (field.height() - m_drawFont.metrics().height) / 2;
-        gfx::drawTextLine(s, gfx::Clip(field.intersect(s.rect())), m_drawFont, {field.left + 2, y},
+        int y = field.top + (field.height() - drawFont().metrics().height) / 2;
+        gfx::drawTextLine(s, gfx::Clip(field.intersect(s.rect())), drawFont(), {field.left + 2, y},
             gfx::decodeUtf8(m_entries.text(m_listIndex)), style);
         if (focused && !m_dropDown.isOpen())
             dc.drawFocusRect(field);
@@ -452,19 +428,16 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 void ComboBox::initProperties()
 {
-    m_loading = true;
+    beginLoading();
     setFont(formFont(*this));
     m_field.setText(name());
-    m_loading = false;
-    layOut();
+    endLoading();
 }
 
 void ComboBox::readProperties(PropertyBag& bag)
 {
-    m_loading = true;
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+    beginLoading();
+    readLook(bag);
     setStyle(bag.readProperty("Style", 0));
     setSorted(bag.readProperty("Sorted", false));
     setLocked(bag.readProperty("Locked", false));
@@ -472,15 +445,12 @@ void ComboBox::readProperties(PropertyBag& bag)
     for (const std::string& item : splitListText(bag.readProperty("List", "")))
         addItem(item);
     setText(bag.readProperty("Text", ""));
-    m_loading = false;
-    layOut();
+    endLoading();
 }
 
 void ComboBox::writeProperties(PropertyBag& bag) const
 {
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
-    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+    writeLook(bag);
     bag.writeProperty("Style", m_style, 0);
     bag.writeProperty("Sorted", m_sorted, false);
     bag.writeProperty("Locked", m_locked, false);

@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/forms/combo_drop_down.h"
 #include "platform/forms/edit_field.h"
-#include "platform/forms/font_desc.h"
 #include "platform/forms/input_control.h"
 #include "platform/forms/list_entries.h"
 #include <functional>
@@ -61,13 +60,7 @@ public:
     void showDropDown(bool show);
     const ComboDropDown& dropDown() const { return m_dropDown; }
 
-    uint32_t foreColor() const { return m_foreColor; }
-    void setForeColor(uint32_t color);
-    uint32_t backColor() const { return m_backColor; }
-    void setBackColor(uint32_t color);
-    const FontDesc& font() const { return m_font; }
-    void setFont(const FontDesc& font);
-
+    // A box disabled closes its list first.
     void setEnabled(bool enabled) override;
     // The button's rectangle in the box's window.
     gfx::Rect buttonRect() const;
@@ -84,10 +77,12 @@ public:
 
 protected:
     win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
-    void onPlaced() override { placePart(m_field); }
     void onRemoved() override;
     void layOut() override;
     void paintWindow(gfx::DeviceContext& dc) override;
+    // The box's height follows the font.
+    void showLook(Look what) override;
+    void loaded() override { layOut(); }
     void focusChanged(bool gained) override;
     void keyDown(int code, int shift) override;
     void character(int ascii) override;
@@ -107,15 +102,11 @@ private:
     ListEntries m_entries;
     ComboDropDown m_dropDown{m_entries};
     EditField m_field;
-    gfx::Font m_drawFont;
     int m_style = 0;
     int m_listIndex = -1;
     int m_newIndex = -1;
     bool m_sorted = false;
     bool m_locked = false;
-    uint32_t m_foreColor = 0x80000008u;
-    uint32_t m_backColor = 0x80000005u;
-    FontDesc m_font;
     bool m_sizing = false;
     bool m_buttonPushed = false;
 };

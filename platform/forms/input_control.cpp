@@ -1,5 +1,8 @@
 #include "platform/forms/input_control.h"
+#include "platform/forms/colors.h"
 #include "platform/forms/edges.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/form.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
 #include <algorithm>
@@ -24,6 +27,108 @@ void FocusEvents::raiseFocusEvent(bool gained)
 {
     if (auto& event = gained ? onGotFocus : onLostFocus)
         event();
+}
+
+void ColorsAndFont::setForeColor(uint32_t color)
+{
+    m_foreColor = color;
+    lookChanged(Look::ForeColor);
+}
+
+void ColorsAndFont::setBackColor(uint32_t color)
+{
+    m_backColor = color;
+    lookChanged(Look::BackColor);
+}
+
+void ColorsAndFont::setFont(const FontDesc& font)
+{
+    m_font = font;
+    lookChanged(Look::Font);
+}
+
+FontDesc formFont(const Control& control) { return control.form() ? control.form()->font() : FontDesc{}; }
+
+// --- the input controls ---
+
+InputControl::InputControl() : ColorsAndFont(0x80000008u, 0x80000005u), m_drawFont(openFont(m_font)) {}
+
+void InputControl::setEnabled(bool enabled)
+{
+    Control::setEnabled(enabled);
+    if (m_part)
+        m_part->setEnabled(enabled);
+    redraw();
+}
+
+void InputControl::onPlaced()
+{
+    if (m_part) {
+        m_part->attach(hwnd());
+        m_part->setEnabled(enabled());
+    }
+    layOut();
+}
+
+void InputControl::onRemoved()
+{
+    if (m_part)
+        m_part->detach();
+}
+
+void InputControl::initProperties()
+{
+    beginLoading();
+    setFont(formFont(*this));
+    endLoading();
+}
+
+void InputControl::endLoading()
+{
+    m_loading = false;
+    loaded();
+}
+
+void InputControl::readLook(const PropertyBag& bag)
+{
+    setFont(bag.readProperty("Font", formFont(*this)));
+    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
+    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+}
+
+void InputControl::writeLook(PropertyBag& bag) const
+{
+    bag.writeProperty("Font", m_font, formFont(*this));
+    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
+    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+}
+
+gfx::Color InputControl::foreRgb() const { return resolveColor(m_foreColor); }
+gfx::Color InputControl::backRgb() const { return resolveColor(m_backColor); }
+
+void InputControl::lookChanged(Look what)
+{
+    if (what == Look::Font)
+        m_drawFont = openFont(m_font);
+    showLook(what);
+}
+
+void InputControl::showLook(Look what)
+{
+    if (m_part) {
+        if (what == Look::Font)
+            m_part->setFont(m_drawFont);
+        else
+            m_part->setColors(foreRgb(), backRgb());
+    }
+    redraw();
+}
+
+void InputControl::setAppearance(int appearance)
+{
+    m_appearance = std::clamp(appearance, 0, 1);
+    layOut();
+    redraw();
 }
 
 int InputControl::borderWidth(int borderStyle, int appearance) { return borderStyle == 0 ? 0 : appearance == 1 ? 2 : 1; }

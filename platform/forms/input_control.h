@@ -1,7 +1,11 @@
 #pragma once
 #include "platform/forms/control.h"
+#include "platform/forms/font_desc.h"
 #include "platform/gfx/device_context.h"
+#include "platform/gfx/font.h"
+#include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace plat::forms {
 
@@ -29,15 +33,94 @@ protected:
     void raiseFocusEvent(bool gained);
 };
 
-// What the standard input controls (text box, list box, combo box, list view) share: a
-// border of BorderStyle and Appearance around an inner part, drawing deferred to the window's
-// paint and held back while the stored properties load, and the key and focus messages turned
-// into their events before the control's own handling.
-class InputControl : public Control, public KeyEvents, public FocusEvents {
+// ForeColor, BackColor and Font of a standard control, kept as given (a colour may be a system
+// colour code, resolved where it is drawn). Every change goes to the control's lookChanged,
+// which passes it on to what draws.
+class ColorsAndFont {
 public:
-    void refresh() { redraw(); }
+    uint32_t foreColor() const { return m_foreColor; }
+    void setForeColor(uint32_t color);
+    uint32_t backColor() const { return m_backColor; }
+    void setBackColor(uint32_t color);
+    const FontDesc& font() const { return m_font; }
+    void setFont(const FontDesc& font);
 
 protected:
+    enum class Look { ForeColor, BackColor, Font };
+
+    ColorsAndFont(uint32_t foreColor, uint32_t backColor) : m_foreColor(foreColor), m_backColor(backColor) {}
+    virtual ~ColorsAndFont() = default;
+    virtual void lookChanged(Look what) = 0;
+
+    uint32_t m_foreColor;
+    uint32_t m_backColor;
+    FontDesc m_font;
+};
+
+// The font a control takes when its layout names none: its form's.
+FontDesc formFont(const Control& control);
+
+// What an input control hands on to the part inside its border that draws and takes the input
+// (the list panel, the edit field): the window, Enabled, the font and the colours.
+class InnerPart {
+public:
+    virtual ~InnerPart() = default;
+    virtual void attach(win::HWND hwnd) = 0;
+    virtual void detach() = 0;
+    virtual void setEnabled(bool on) = 0;
+    virtual void setFont(const gfx::Font& font) = 0;
+    virtual void setColors(gfx::Color fore, gfx::Color back) = 0;
+};
+
+// What the standard input controls (text box, list box, combo box, list view) share: a
+// border of BorderStyle and Appearance around an inner part, window-text colours on a window
+// background in the form's font, drawing deferred to the window's paint and held back while
+// the stored properties load, and the key and focus messages turned into their events before
+// the control's own handling.
+class InputControl : public Control, public KeyEvents, public FocusEvents, public ColorsAndFont {
+public:
+    void refresh() { redraw(); }
+    // The inner part follows; the control repaints.
+    void setEnabled(bool enabled) override;
+
+protected:
+    InputControl();
+
+    // A new control takes the form's font.
+    void initProperties() override;
+    // While the properties are set or read nothing draws; loaded() follows them.
+    void beginLoading() { m_loading = true; }
+    void endLoading();
+    // The default repaints.
+    virtual void loaded() { redraw(); }
+    // The stored "Font", "ForeColor" and "BackColor", the first keys of every input control.
+    void readLook(const PropertyBag& bag);
+    void writeLook(PropertyBag& bag) const;
+
+    // The font and colours as drawn.
+    const gfx::Font& drawFont() const { return m_drawFont; }
+    gfx::Color foreRgb() const;
+    gfx::Color backRgb() const;
+    // The part that draws and takes the input, given the font and colours at once and from
+    // then on the window (when placed), Enabled, the font and the colours. A control whose
+    // drawing is its own has none.
+    template <class Part> void setInnerPart(Part& part)
+    {
+        m_part = std::make_unique<PartOf<Part>>(part);
+        m_part->setFont(m_drawFont);
+        m_part->setColors(foreRgb(), backRgb());
+    }
+    // The new colours or font go to the inner part; then the control repaints.
+    virtual void showLook(Look what);
+    // The inner part joins the window, takes Enabled, and the control lays out.
+    void onPlaced() override;
+    void onRemoved() override;
+
+    // 0 flat (a single line), 1 3D (sunken); any other value is taken as the nearer one. The
+    // controls that have it publish it.
+    int appearance() const { return m_appearance; }
+    void setAppearance(int appearance);
+
     // BorderStyle 0 none, 1 a border: sunken (2 pixels) with Appearance 1, a line with 0.
     static int borderWidth(int borderStyle, int appearance);
     static void drawBorder(gfx::DeviceContext& dc, const gfx::Rect& r, int borderStyle, int appearance);
@@ -51,13 +134,6 @@ protected:
     void paintNow();
     virtual void paintWindow(gfx::DeviceContext& dc) = 0;
 
-    // Joins the inner part to the new window, then lays out.
-    template <class Part> void placePart(Part& part)
-    {
-        part.attach(hwnd());
-        part.setEnabled(enabled());
-        layOut();
-    }
     virtual void layOut() = 0;
 
     bool canTakeFocus() const override { return true; }
@@ -72,6 +148,26 @@ protected:
     virtual void character(int ascii) = 0;
 
     bool m_loading = false;
+    int m_appearance = 1;
+
+private:
+    template <class Part> class PartOf final : public InnerPart {
+    public:
+        explicit PartOf(Part& part) : m_part(part) {}
+        void attach(win::HWND hwnd) override { m_part.attach(hwnd); }
+        void detach() override { m_part.detach(); }
+        void setEnabled(bool on) override { m_part.setEnabled(on); }
+        void setFont(const gfx::Font& font) override { m_part.setFont(font); }
+        void setColors(gfx::Color fore, gfx::Color back) override { m_part.setColors(fore, back); }
+
+    private:
+        Part& m_part;
+    };
+
+    void lookChanged(Look what) final;
+
+    gfx::Font m_drawFont;
+    std::unique_ptr<InnerPart> m_part;
 };
 
 } // namespace plat::forms

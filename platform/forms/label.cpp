@@ -12,7 +12,7 @@ namespace plat::forms {
 
 using namespace plat::win;
 
-static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
+Label::Label() : ColorsAndFont(0x80000012u, 0x8000000Fu) {}
 
 void Label::setCaption(std::string caption)
 {
@@ -29,20 +29,10 @@ void Label::setBackStyle(int backStyle)
     m_backStyle = backStyle;
     changed();
 }
-void Label::setForeColor(uint32_t color)
+void Label::lookChanged(Look what)
 {
-    m_foreColor = color;
-    changed();
-}
-void Label::setBackColor(uint32_t color)
-{
-    m_backColor = color;
-    changed();
-}
-void Label::setFont(const FontDesc& font)
-{
-    m_font = font;
-    m_fontCurrent = false;
+    if (what == Look::Font)
+        m_fontCurrent = false;
     changed();
 }
 void Label::setBorderStyle(int style)

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/forms/control.h"
-#include "platform/forms/font_desc.h"
+#include "platform/forms/input_control.h"
 #include "platform/forms/mouse_events.h"
 #include "platform/gfx/font.h"
 #include <string>
@@ -8,8 +8,9 @@
 namespace plat::forms {
 
 // A text on the form. It never takes the focus.
-class Label : public Control, public MouseEvents {
+class Label : public Control, public MouseEvents, public ColorsAndFont {
 public:
+    Label();
     std::string className() const override { return "Label"; }
 
     const std::string& caption() const { return m_caption; }
@@ -20,12 +21,6 @@ public:
     // 0 transparent (what lies behind shows around the text), 1 opaque.
     int backStyle() const { return m_backStyle; }
     void setBackStyle(int backStyle);
-    uint32_t foreColor() const { return m_foreColor; }
-    void setForeColor(uint32_t color);
-    uint32_t backColor() const { return m_backColor; }
-    void setBackColor(uint32_t color);
-    const FontDesc& font() const { return m_font; }
-    void setFont(const FontDesc& font);
     // 0 none, 1 a single line around it.
     int borderStyle() const { return m_borderStyle; }
     void setBorderStyle(int style);
@@ -49,6 +44,7 @@ protected:
     win::HWND createWindow(win::HWND parent, const gfx::Rect& pixels) override;
     win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
     void onPlaced() override { redraw(); }
+    void lookChanged(Look what) override;
 
 private:
     void changed();
@@ -60,9 +56,6 @@ private:
     std::string m_caption;
     int m_alignment = 0;
     int m_backStyle = 1;
-    uint32_t m_foreColor = 0x80000012u;
-    uint32_t m_backColor = 0x8000000Fu;
-    FontDesc m_font;
     int m_borderStyle = 0;
     bool m_autoSize = false;
     bool m_wordWrap = false;

@@ -1,7 +1,4 @@
 #include "platform/forms/list_box.h"
-#include "platform/forms/colors.h"
-#include "platform/forms/fonts.h"
-#include "platform/forms/form.h"
 #include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
@@ -11,17 +8,14 @@ namespace plat::forms {
 
 using namespace plat::win;
 
-static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
-
 ListBox::ListBox()
 {
-    m_panel.setFont(openFont(m_font));
+    setInnerPart(m_panel);
     m_panel.onScroll = [this] {
         if (onScroll)
             onScroll();
     };
     m_panel.onRedraw = [this] { redraw(); };
-    applyColors();
 }
 
 ListBox::~ListBox() { m_panel.detach(); }
@@ -117,44 +111,6 @@ void ListBox::setSorted(bool on)
         m_entries.sort();
         m_panel.setListIndex(multiSelect() == 0 && !current.empty() ? m_entries.findExact(current) : listIndex());
     }
-    redraw();
-}
-
-void ListBox::setForeColor(uint32_t color)
-{
-    m_foreColor = color;
-    applyColors();
-}
-
-void ListBox::setBackColor(uint32_t color)
-{
-    m_backColor = color;
-    applyColors();
-}
-
-void ListBox::applyColors()
-{
-    m_panel.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
-    redraw();
-}
-
-void ListBox::setFont(const FontDesc& font)
-{
-    m_font = font;
-    m_panel.setFont(openFont(font));
-    redraw();
-}
-
-void ListBox::setAppearance(int appearance)
-{
-    m_appearance = std::clamp(appearance, 0, 1);
-    layOut();
-}
-
-void ListBox::setEnabled(bool enabled)
-{
-    Control::setEnabled(enabled);
-    m_panel.setEnabled(enabled);
     redraw();
 }
 
@@ -280,35 +236,22 @@ LRESULT ListBox::releaseOnList(HWND hwnd, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-void ListBox::initProperties()
-{
-    m_loading = true;
-    setFont(formFont(*this));
-    m_loading = false;
-    redraw();
-}
-
 void ListBox::readProperties(PropertyBag& bag)
 {
-    m_loading = true;
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+    beginLoading();
+    readLook(bag);
     setAppearance(bag.readProperty("Appearance", 1));
     setMultiSelect(bag.readProperty("MultiSelect", 0));
     setSorted(bag.readProperty("Sorted", false));
     clear();
     for (const std::string& item : splitListText(bag.readProperty("List", "")))
         addItem(item);
-    m_loading = false;
-    redraw();
+    endLoading();
 }
 
 void ListBox::writeProperties(PropertyBag& bag) const
 {
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
-    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+    writeLook(bag);
     bag.writeProperty("Appearance", m_appearance, 1);
     bag.writeProperty("MultiSelect", multiSelect(), 0);
     bag.writeProperty("Sorted", m_sorted, false);

@@ -1,5 +1,4 @@
 #pragma once
-#include "platform/forms/font_desc.h"
 #include "platform/forms/input_control.h"
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_panel.h"
@@ -49,17 +48,9 @@ public:
     void setMultiSelect(int mode);
     bool sorted() const { return m_sorted; }
     void setSorted(bool on);
-    uint32_t foreColor() const { return m_foreColor; }
-    void setForeColor(uint32_t color);
-    uint32_t backColor() const { return m_backColor; }
-    void setBackColor(uint32_t color);
-    const FontDesc& font() const { return m_font; }
-    void setFont(const FontDesc& font);
-    // 0 flat (a single line), 1 3D (sunken).
-    int appearance() const { return m_appearance; }
-    void setAppearance(int appearance);
+    using InputControl::appearance;
+    using InputControl::setAppearance;
 
-    void setEnabled(bool enabled) override;
     const ListPanel& panel() const { return m_panel; }
     // The entry under a point of the list's window (-1: none).
     int entryAt(gfx::Point p) const { return m_panel.rowAt(p); }
@@ -68,14 +59,11 @@ public:
 
     std::function<void()> onScroll;
 
-    void initProperties() override;
     void readProperties(PropertyBag& bag) override;
     void writeProperties(PropertyBag& bag) const override;
 
 protected:
     win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
-    void onPlaced() override { placePart(m_panel); }
-    void onRemoved() override { m_panel.detach(); }
     void layOut() override;
     void paintWindow(gfx::DeviceContext& dc) override;
     void focusChanged(bool gained) override;
@@ -85,16 +73,11 @@ protected:
 private:
     void raiseClick();
     win::LRESULT releaseOnList(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam);
-    void applyColors();
 
     ListEntries m_entries;
     ListPanel m_panel{m_entries};
     int m_newIndex = -1;
     bool m_sorted = false;
-    uint32_t m_foreColor = 0x80000008u;
-    uint32_t m_backColor = 0x80000005u;
-    FontDesc m_font;
-    int m_appearance = 1;
     bool m_pressOnEntry = false;
 };
 

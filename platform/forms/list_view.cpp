@@ -1,7 +1,4 @@
 #include "platform/forms/list_view.h"
-#include "platform/forms/colors.h"
-#include "platform/forms/fonts.h"
-#include "platform/forms/form.h"
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
@@ -19,12 +16,10 @@ using namespace plat::win;
 
 namespace {
 constexpr int kWheelRows = 3;
-FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
 } // namespace
 
 ListView::ListView()
 {
-    m_drawFont = openFont(m_font);
     m_vbar.onScroll = [this] {
         m_top = m_vbar.value();
         redraw();
@@ -101,35 +96,12 @@ void ListView::setSortOrder(int order)
         resort();
 }
 
-void ListView::setForeColor(uint32_t color)
+void ListView::showLook(Look what)
 {
-    m_foreColor = color;
-    redraw();
-}
-
-void ListView::setBackColor(uint32_t color)
-{
-    m_backColor = color;
-    redraw();
-}
-
-void ListView::setFont(const FontDesc& font)
-{
-    m_font = font;
-    m_drawFont = openFont(font);
-    contentChanged();
-}
-
-void ListView::setAppearance(int appearance)
-{
-    m_appearance = std::clamp(appearance, 0, 1);
-    contentChanged();
-}
-
-void ListView::setEnabled(bool enabled)
-{
-    Control::setEnabled(enabled);
-    redraw();
+    if (what == Look::Font)
+        contentChanged();
+    else
+        redraw();
 }
 
 // --- selection ---
@@ -233,9 +205,9 @@ void ListView::resort()
 
 // --- geometry ---
 
-int ListView::rowHeight() const { return std::max(1, m_drawFont.metrics().height) + (report() ? 3 : 1); }
+int ListView::rowHeight() const { return std::max(1, drawFont().metrics().height) + (report() ? 3 : 1); }
 
-int ListView::headerHeight() const { return report() && !m_hideColumnHeaders ? std::max(1, m_drawFont.metrics().height) + 6 : 0; }
+int ListView::headerHeight() const { return report() && !m_hideColumnHeaders ? std::max(1, drawFont().metrics().height) + 6 : 0; }
 
 int ListView::visibleRows() const { return std::max(1, m_rows.height() / rowHeight()); }
 
@@ -286,7 +258,7 @@ void ListView::layOut()
     if (hNeeded) {
         m_hbar.setRect({m_inner.left, m_rows.bottom, m_rows.right, m_inner.bottom});
         m_hbar.setRange(width, m_rows.width());
-        m_hbar.setLineStep(std::max(1, m_drawFont.metrics().averageCharWidth));
+        m_hbar.setLineStep(std::max(1, drawFont().metrics().averageCharWidth));
         m_hbar.setValue(m_scrollX);
     } else {
         m_hbar.cancel();
@@ -444,7 +416,7 @@ void ListView::keyDown(int code, int shift)
     case VK_LEFT:
     case VK_RIGHT:
         if (m_hbar.scrollable()) {
-            m_hbar.setValue(m_scrollX + (code == VK_LEFT ? -1 : 1) * std::max(1, m_drawFont.metrics().averageCharWidth));
+            m_hbar.setValue(m_scrollX + (code == VK_LEFT ? -1 : 1) * std::max(1, drawFont().metrics().averageCharWidth));
             m_scrollX = m_hbar.value();
             redraw();
         }
@@ -601,24 +573,14 @@ static void readColumns(ColumnHeaders& columns, const std::string& text)
     }
 }
 
-void ListView::initProperties()
-{
-    m_loading = true;
-    setFont(formFont(*this));
-    m_loading = false;
-    contentChanged();
-}
-
 void ListView::readProperties(PropertyBag& bag)
 {
     struct Loading {
         bool& flag;
         ~Loading() { flag = false; }
     } loading{m_loading};
-    m_loading = true;
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+    beginLoading();
+    readLook(bag);
     setAppearance(bag.readProperty("Appearance", 1));
     setView(bag.readProperty("View", 0));
     setFullRowSelect(bag.readProperty("FullRowSelect", false));
@@ -630,15 +592,12 @@ void ListView::readProperties(PropertyBag& bag)
     setSortOrder(bag.readProperty("SortOrder", 0));
     setSorted(bag.readProperty("Sorted", false));
     readColumns(m_columns, bag.readProperty("ColumnHeaders", ""));
-    m_loading = false;
-    contentChanged();
+    endLoading();
 }
 
 void ListView::writeProperties(PropertyBag& bag) const
 {
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
-    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+    writeLook(bag);
     bag.writeProperty("Appearance", m_appearance, 1);
     bag.writeProperty("View", m_view, 0);
     bag.writeProperty("FullRowSelect", m_fullRowSelect, false);

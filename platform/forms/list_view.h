@@ -1,11 +1,9 @@
 #pragma once
 #include "platform/forms/column_headers.h"
-#include "platform/forms/font_desc.h"
 #include "platform/forms/input_control.h"
 #include "platform/forms/inset_scroll_bar.h"
 #include "platform/forms/list_items.h"
 #include "platform/forms/mouse_events.h"
-#include "platform/gfx/font.h"
 #include <functional>
 #include <string>
 
@@ -52,15 +50,8 @@ public:
     void setSortKey(int key);
     int sortOrder() const { return m_sortOrder; }
     void setSortOrder(int order);
-    uint32_t foreColor() const { return m_foreColor; }
-    void setForeColor(uint32_t color);
-    uint32_t backColor() const { return m_backColor; }
-    void setBackColor(uint32_t color);
-    const FontDesc& font() const { return m_font; }
-    void setFont(const FontDesc& font);
-    // 0 flat, 1 3D (sunken).
-    int appearance() const { return m_appearance; }
-    void setAppearance(int appearance);
+    using InputControl::appearance;
+    using InputControl::setAppearance;
 
     // The selected row (the one with the focus when several are); null when none is.
     ListItem* selectedItem() const;
@@ -68,8 +59,6 @@ public:
     void setSelectedItem(ListItem* item);
     // The row at a point of the list's window (pixels), or null.
     ListItem* hitTest(gfx::Point p) const;
-
-    void setEnabled(bool enabled) override;
 
     // --- what is shown (window pixels) ---
     int rowHeight() const;
@@ -87,7 +76,6 @@ public:
     std::function<void(ListItem& item)> onItemClick;
     std::function<void(ColumnHeader& column)> onColumnClick;
 
-    void initProperties() override;
     void readProperties(PropertyBag& bag) override;
     void writeProperties(PropertyBag& bag) const override;
 
@@ -97,6 +85,9 @@ protected:
     void onRemoved() override;
     void layOut() override;
     void paintWindow(gfx::DeviceContext& dc) override;
+    // What the rows measure follows the font.
+    void showLook(Look what) override;
+    void loaded() override { contentChanged(); }
     void focusChanged(bool) override { redraw(); }
     void keyDown(int code, int shift) override;
     void character(int ascii) override;
@@ -143,11 +134,6 @@ private:
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = 0;
-    uint32_t m_foreColor = 0x80000008u;
-    uint32_t m_backColor = 0x80000005u;
-    FontDesc m_font;
-    gfx::Font m_drawFont;
-    int m_appearance = 1;
 
     ListItem* m_focus = nullptr;
     ListItem* m_anchor = nullptr;

@@ -90,7 +90,7 @@ void ListView::paintRows(gfx::DeviceContext& dc)
     for (int row = m_top; row < std::min(m_items.count(), m_top + shown); ++row) {
         const ListItem& item = *m_items.item(row + 1);
         int y = m_rows.top + (row - m_top) * rh;
-        int textWidth = m_drawFont.width(gfx::decodeUtf8(item.text()));
+        int textWidth = drawFont().width(gfx::decodeUtf8(item.text()));
         gfx::Rect label;
         if (!report())
             label = {m_rows.left + 2, y, std::min(m_rows.right, m_rows.left + 2 + textWidth + 2 * kCellPadding), y + rh};
@@ -103,7 +103,7 @@ void ListView::paintRows(gfx::DeviceContext& dc)
             dc.fillRect(label, selBack);
         if (!report()) {
             gfx::Rect cell{m_rows.left + 2, y, m_rows.right, y + rh};
-            drawCell(dc, m_drawFont, item.text(), cell, 0, showSelected ? selFore : fore, clip);
+            drawCell(dc, drawFont(), item.text(), cell, 0, showSelected ? selFore : fore, clip);
         } else {
             for (int c = 1; c <= columns; ++c) {
                 gfx::Rect cell{x0 + columnLeft(c), y, x0 + columnLeft(c) + columnWidth(c), y + rh};
@@ -111,7 +111,7 @@ void ListView::paintRows(gfx::DeviceContext& dc)
                     continue;
                 bool inSelection = showSelected && (m_fullRowSelect || c == 1);
                 const std::string text = c == 1 ? item.text() : item.subItem(c - 1);
-                drawCell(dc, m_drawFont, text, c == 1 ? gfx::Rect{cell.left + 2, cell.top, cell.right, cell.bottom} : cell,
+                drawCell(dc, drawFont(), text, c == 1 ? gfx::Rect{cell.left + 2, cell.top, cell.right, cell.bottom} : cell,
                     c == 1 ? 0 : m_columns.item(c)->alignment(), inSelection ? selFore : fore, clip);
             }
         }
@@ -144,7 +144,7 @@ void ListView::paintHeader(gfx::DeviceContext& dc)
         } else {
             drawRaisedEdge(dc, r);
         }
-        drawCell(dc, m_drawFont, m_columns.item(c)->text(), textRect, c == 1 ? 0 : m_columns.item(c)->alignment(), text, clip);
+        drawCell(dc, drawFont(), m_columns.item(c)->text(), textRect, c == 1 ? 0 : m_columns.item(c)->alignment(), text, clip);
     }
     if (end < m_header.right) {
         gfx::Rect rest{end, m_header.top, m_header.right + 2, m_header.bottom};

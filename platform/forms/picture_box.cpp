@@ -1,7 +1,6 @@
 #include "platform/forms/picture_box.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/fonts.h"
-#include "platform/forms/form.h"
 #include "platform/forms/pictures.h"
 #include "platform/forms/user_control.h"
 #include "platform/gfx/system_colors.h"
@@ -12,10 +11,8 @@ namespace plat::forms {
 
 using namespace plat::win;
 
-PictureBox::PictureBox() = default;
+PictureBox::PictureBox() : ColorsAndFont(0x80000012u, 0x8000000Fu) {}
 PictureBox::~PictureBox() = default;
-
-static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
 
 void PictureBox::setPicture(const PictureRef& picture)
 {
@@ -31,26 +28,21 @@ void PictureBox::setPicture(gfx::Picture picture)
     changed();
 }
 
-void PictureBox::setBackColor(uint32_t color)
+void PictureBox::lookChanged(Look what)
 {
-    m_backColor = color;
-    changed();
-}
-
-void PictureBox::setForeColor(uint32_t color)
-{
-    m_foreColor = color;
-    if (m_dc) {
-        m_dc->setForeColor(resolveColor(color));
-        m_dc->setTextColor(resolveColor(color));
+    if (what == Look::BackColor) {
+        changed();
+        return;
     }
-}
-
-void PictureBox::setFont(const FontDesc& font)
-{
-    m_font = font;
-    if (m_dc)
-        m_dc->setFont(openFont(font));
+    // A drawing context made later takes both when it is made.
+    if (!m_dc)
+        return;
+    if (what == Look::ForeColor) {
+        m_dc->setForeColor(resolveColor(m_foreColor));
+        m_dc->setTextColor(resolveColor(m_foreColor));
+    } else {
+        m_dc->setFont(openFont(m_font));
+    }
 }
 
 void PictureBox::setBorderStyle(int style)

@@ -1,6 +1,5 @@
 #pragma once
 #include "platform/forms/control.h"
-#include "platform/forms/font_desc.h"
 #include "platform/forms/input_control.h"
 #include "platform/forms/mouse_events.h"
 #include "platform/forms/picture_ref.h"
@@ -12,7 +11,7 @@
 namespace plat::forms {
 
 // A box that shows a picture, can be drawn on, and holds other controls.
-class PictureBox : public Control, public KeyEvents, public MouseEvents {
+class PictureBox : public Control, public KeyEvents, public MouseEvents, public ColorsAndFont {
 public:
     PictureBox();
     ~PictureBox() override;
@@ -24,12 +23,6 @@ public:
     // A picture from code (not kept in the stored layout).
     void setPicture(gfx::Picture picture);
     const gfx::Picture& currentPicture() const { return m_picture; }
-    uint32_t backColor() const { return m_backColor; }
-    void setBackColor(uint32_t color);
-    uint32_t foreColor() const { return m_foreColor; }
-    void setForeColor(uint32_t color);
-    const FontDesc& font() const { return m_font; }
-    void setFont(const FontDesc& font);
     // 0 none, 1 a sunken border.
     int borderStyle() const { return m_borderStyle; }
     void setBorderStyle(int style);
@@ -56,6 +49,8 @@ protected:
     win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
     void onPlaced() override;
     void onRemoved() override { m_dc.reset(); }
+    // A new BackColor repaints; ForeColor and Font are for what is drawn next on the box.
+    void lookChanged(Look what) override;
 
 private:
     void changed();
@@ -63,9 +58,6 @@ private:
 
     PictureRef m_pictureRef;
     gfx::Picture m_picture;
-    uint32_t m_backColor = 0x8000000Fu;
-    uint32_t m_foreColor = 0x80000012u;
-    FontDesc m_font;
     int m_borderStyle = 1;
     bool m_autoSize = false;
     bool m_loading = false;

@@ -1,7 +1,4 @@
 #include "platform/forms/text_box.h"
-#include "platform/forms/colors.h"
-#include "platform/forms/fonts.h"
-#include "platform/forms/form.h"
 #include "platform/forms/user_control.h"
 #include "platform/gfx/utf8.h"
 #include "platform/window/api.h"
@@ -10,15 +7,12 @@ namespace plat::forms {
 
 using namespace plat::win;
 
-static FontDesc formFont(const Control& c) { return c.form() ? c.form()->font() : FontDesc{}; }
-
 TextBox::TextBox()
 {
     m_field.onUserChange = [this] { raiseChange(); };
     m_field.onRedraw = [this] { redraw(); };
     m_field.onLimitReached = [this] { flash(); };
-    m_field.setFont(openFont(m_font));
-    applyLook();
+    setInnerPart(m_field);
 }
 
 TextBox::~TextBox()
@@ -116,48 +110,10 @@ void TextBox::setHideSelection(bool on)
     redraw();
 }
 
-void TextBox::setForeColor(uint32_t color)
-{
-    m_foreColor = color;
-    applyLook();
-}
-
-void TextBox::setBackColor(uint32_t color)
-{
-    m_backColor = color;
-    applyLook();
-}
-
-void TextBox::setFont(const FontDesc& font)
-{
-    m_font = font;
-    m_field.setFont(openFont(m_font));
-    redraw();
-}
-
 void TextBox::setBorderStyle(int style)
 {
     m_borderStyle = std::clamp(style, 0, 1);
     layOut();
-}
-
-void TextBox::setAppearance(int appearance)
-{
-    m_appearance = std::clamp(appearance, 0, 1);
-    layOut();
-}
-
-void TextBox::setEnabled(bool enabled)
-{
-    Control::setEnabled(enabled);
-    m_field.setEnabled(enabled);
-    redraw();
-}
-
-void TextBox::applyLook()
-{
-    m_field.setColors(resolveColor(m_foreColor), resolveColor(m_backColor));
-    redraw();
 }
 
 void TextBox::layOut()
@@ -231,19 +187,16 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 void TextBox::initProperties()
 {
-    m_loading = true;
+    beginLoading();
     setFont(formFont(*this));
     m_field.setText(name());
-    m_loading = false;
-    redraw();
+    endLoading();
 }
 
 void TextBox::readProperties(PropertyBag& bag)
 {
-    m_loading = true;
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
+    beginLoading();
+    readLook(bag);
     setBorderStyle(bag.readProperty("BorderStyle", 1));
     setAppearance(bag.readProperty("Appearance", 1));
     setMultiLine(bag.readProperty("MultiLine", false));
@@ -254,16 +207,13 @@ void TextBox::readProperties(PropertyBag& bag)
     setPasswordChar(bag.readProperty("PasswordChar", ""));
     setHideSelection(bag.readProperty("HideSelection", true));
     m_field.setText(bag.readProperty("Text", ""));
-    m_loading = false;
-    redraw();
+    endLoading();
 }
 
 void TextBox::writeProperties(PropertyBag& bag) const
 {
     bag.writeProperty("Text", text(), "");
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
-    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
+    writeLook(bag);
     bag.writeProperty("BorderStyle", m_borderStyle, 1);
     bag.writeProperty("Appearance", m_appearance, 1);
     bag.writeProperty("MultiLine", m_multiLine, false);

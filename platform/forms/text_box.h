@@ -1,6 +1,5 @@
 #pragma once
 #include "platform/forms/edit_field.h"
-#include "platform/forms/font_desc.h"
 #include "platform/forms/input_control.h"
 #include "platform/forms/mouse_events.h"
 #include <functional>
@@ -62,19 +61,11 @@ public:
     // The selection shows only while the box has the focus.
     bool hideSelection() const { return m_hideSelection; }
     void setHideSelection(bool on);
-    uint32_t foreColor() const { return m_foreColor; }
-    void setForeColor(uint32_t color);
-    uint32_t backColor() const { return m_backColor; }
-    void setBackColor(uint32_t color);
-    const FontDesc& font() const { return m_font; }
-    void setFont(const FontDesc& font);
     // 0 none, 1 a border: sunken with Appearance 1 (3D), a single line with 0 (flat).
     int borderStyle() const { return m_borderStyle; }
     void setBorderStyle(int style);
-    int appearance() const { return m_appearance; }
-    void setAppearance(int appearance);
-
-    void setEnabled(bool enabled) override;
+    using InputControl::appearance;
+    using InputControl::setAppearance;
 
     // The editing part (for a look at the caret, the lines and the scroll position).
     const EditField& editField() const { return m_field; }
@@ -87,8 +78,6 @@ public:
 
 protected:
     win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
-    void onPlaced() override { placePart(m_field); }
-    void onRemoved() override { m_field.detach(); }
     void layOut() override;
     void paintWindow(gfx::DeviceContext& dc) override;
     void focusChanged(bool gained) override;
@@ -96,7 +85,6 @@ protected:
     void character(int ascii) override { m_field.character(char32_t(ascii)); }
 
 private:
-    void applyLook();
     void raiseChange();
     void flash();
     void endFlash();
@@ -109,11 +97,7 @@ private:
     int m_scrollBars = 0;
     std::string m_passwordChar;
     bool m_hideSelection = true;
-    uint32_t m_foreColor = 0x80000008u;
-    uint32_t m_backColor = 0x80000005u;
-    FontDesc m_font;
     int m_borderStyle = 1;
-    int m_appearance = 1;
     bool m_selectsOnFocus = false;
     bool m_flashing = false;
 };
