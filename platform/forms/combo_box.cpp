@@ -239,7 +239,10 @@ gfx::Rect ComboBox::fieldRect() const
 
 void ComboBox::layOut()
 {
-    if (hwnd() && !m_sizing && GetWindowRect(hwnd()).height() != boxHeight()) {
+    // The box's own resize below reports here again; the outer call finishes the layout.
+    if (m_sizing)
+        return;
+    if (hwnd() && GetWindowRect(hwnd()).height() != boxHeight()) {
         m_sizing = true;
         move(left(), top(), width(), twipsFromPixels(boxHeight()));
         m_sizing = false;
@@ -380,10 +383,6 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
     auto alive = [&] { return this->hwnd() == hwnd; };
     switch (msg) {
-    case WM_SIZE:
-        if (!m_sizing)
-            layOut();
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         if (GetFocus() != hwnd)
@@ -414,10 +413,6 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEWHEEL:
         if (m_dropDown.wheel(hiWordSigned(LPARAM(wParam))))
             return 0;
-        return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_DESTROY:
-        m_dropDown.close();
-        m_field.detach();
         return DefWindowProc(hwnd, msg, wParam, lParam);
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);

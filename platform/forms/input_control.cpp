@@ -162,12 +162,29 @@ void InputControl::paintNow()
     ImageChanged(hwnd());
 }
 
+LRESULT InputControl::passOn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (this->hwnd() == hwnd && raiseMouse(hwnd, msg, wParam, lParam))
+        return 0;
+    return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+bool InputControl::raiseMouse(HWND, UINT, WPARAM, LPARAM) { return false; }
+
 LRESULT InputControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto alive = [&] { return this->hwnd() == hwnd; };
     switch (msg) {
     case WM_PAINT:
         paintNow();
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_SIZE:
+        layOut();
+        redraw();
+        return 0;
+    case WM_DESTROY:
+        // The window also goes with its parent's, without the control being removed.
+        onRemoved();
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

@@ -137,11 +137,17 @@ protected:
     virtual void layOut() = 0;
 
     bool canTakeFocus() const override { return true; }
-    // Paint, focus and keys; every other message goes to controlProc. The control's own part
-    // of a key comes after the event and only while the control still has this window and the
-    // handler left the code: keyDown for WM_KEYDOWN, character for WM_CHAR above 0.
+    // Paint, size (layOut), the window's end (onRemoved), focus and keys; every other message
+    // goes to controlProc. The control's own part of a key comes after the event and only while
+    // the control still has this window and the handler left the code: keyDown for WM_KEYDOWN,
+    // character for WM_CHAR above 0.
     win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
     virtual win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) = 0;
+    // The end of controlProc for a message it leaves: the mouse events (while the control still
+    // has this window), else the default handling.
+    win::LRESULT passOn(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    // Raises the mouse events of a mouse message; false when there are none (the default).
+    virtual bool raiseMouse(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     // Before GotFocus / LostFocus.
     virtual void focusChanged(bool gained) = 0;
     virtual void keyDown(int code, int shift) = 0;

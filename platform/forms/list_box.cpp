@@ -164,9 +164,6 @@ LRESULT ListBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     auto alive = [&] { return this->hwnd() == hwnd; };
     int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
     switch (msg) {
-    case WM_SIZE:
-        layOut();
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (GetFocus() != hwnd)
@@ -210,15 +207,10 @@ LRESULT ListBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_DESTROY:
-        m_panel.detach();
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     default:
         break;
     }
-    if (alive() && raiseMouseEvents(hwnd, msg, wParam, lParam))
-        return 0;
-    return DefWindowProc(hwnd, msg, wParam, lParam);
+    return passOn(hwnd, msg, wParam, lParam);
 }
 
 // MouseUp, then Click when the press was on an entry (wherever the button is released: a drag

@@ -64,6 +64,7 @@ public:
 
 protected:
     win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    bool raiseMouse(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override { return raiseMouseEvents(hwnd, msg, wParam, lParam); }
     void layOut() override;
     void paintWindow(gfx::DeviceContext& dc) override;
     void focusChanged(bool gained) override;

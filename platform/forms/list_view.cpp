@@ -456,9 +456,6 @@ LRESULT ListView::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     auto alive = [&] { return this->hwnd() == hwnd; };
     int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
     switch (msg) {
-    case WM_SIZE:
-        contentChanged();
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: {
@@ -524,16 +521,10 @@ LRESULT ListView::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_DESTROY:
-        m_vbar.setOwner(0);
-        m_hbar.setOwner(0);
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     default:
         break;
     }
-    if (alive() && raiseMouseEvents(hwnd, msg, wParam, lParam))
-        return 0;
-    return DefWindowProc(hwnd, msg, wParam, lParam);
+    return passOn(hwnd, msg, wParam, lParam);
 }
 
 void ListView::onPlaced()

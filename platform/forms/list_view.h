@@ -81,6 +81,7 @@ public:
 
 protected:
     win::LRESULT controlProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    bool raiseMouse(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override { return raiseMouseEvents(hwnd, msg, wParam, lParam); }
     void onPlaced() override;
     void onRemoved() override;
     void layOut() override;

@@ -40,6 +40,12 @@ void TextBox::endFlash()
     m_flashing = false;
 }
 
+void TextBox::onRemoved()
+{
+    endFlash();
+    InputControl::onRemoved();
+}
+
 void TextBox::raiseChange()
 {
     if (!m_loading && onChange)
@@ -143,9 +149,6 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
     auto alive = [&] { return this->hwnd() == hwnd; };
     switch (msg) {
-    case WM_SIZE:
-        layOut();
-        return 0;
     case WM_LBUTTONDOWN: {
         const bool focusing = GetFocus() != hwnd;
         if (focusing)
@@ -173,16 +176,10 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (m_field.wheel(hiWordSigned(LPARAM(wParam))))
             return 0;
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_DESTROY:
-        endFlash();
-        m_field.detach();
-        return DefWindowProc(hwnd, msg, wParam, lParam);
     default:
         break;
     }
-    if (alive() && raiseMouseEvents(hwnd, msg, wParam, lParam))
-        return 0;
-    return DefWindowProc(hwnd, msg, wParam, lParam);
+    return passOn(hwnd, msg, wParam, lParam);
 }
 
 void TextBox::initProperties()
