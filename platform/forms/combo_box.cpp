@@ -1,6 +1,5 @@
 #include "platform/forms/combo_box.h"
 #include "platform/forms/edges.h"
-#include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
@@ -40,22 +39,16 @@ ComboBox::~ComboBox()
 
 // --- the list ---
 
-void ComboBox::addItem(const std::string& text, int index)
+void ComboBox::entryAdded(int index)
 {
-    int at = m_entries.add(text, index, m_sorted && index < 0);
-    if (at < 0)
-        return;
-    m_newIndex = at;
-    if (m_listIndex >= at)
+    if (m_listIndex >= index)
         ++m_listIndex;
     showDropDown(false);
     redraw();
 }
 
-void ComboBox::removeItem(int index)
+void ComboBox::entryRemoved(int index)
 {
-    if (!m_entries.remove(index))
-        return;
     if (m_listIndex == index)
         m_listIndex = -1; // a typed text stays; a dropdown list shows nothing
     else if (m_listIndex > index)
@@ -72,12 +65,6 @@ void ComboBox::clear()
     m_newIndex = -1;
     m_field.setText("");
     redraw();
-}
-
-void ComboBox::setList(int index, const std::string& text)
-{
-    if (m_entries.setText(index, text))
-        redraw();
 }
 
 void ComboBox::setSorted(bool on)
@@ -436,9 +423,7 @@ void ComboBox::readProperties(PropertyBag& bag)
     setStyle(bag.readProperty("Style", 0));
     setSorted(bag.readProperty("Sorted", false));
     setLocked(bag.readProperty("Locked", false));
-    clear();
-    for (const std::string& item : splitListText(bag.readProperty("List", "")))
-        addItem(item);
+    readList(bag);
     setText(bag.readProperty("Text", ""));
     endLoading();
 }
@@ -449,7 +434,7 @@ void ComboBox::writeProperties(PropertyBag& bag) const
     bag.writeProperty("Style", m_style, 0);
     bag.writeProperty("Sorted", m_sorted, false);
     bag.writeProperty("Locked", m_locked, false);
-    bag.writeProperty("List", joinListText(m_entries), "");
+    writeList(bag);
     bag.writeProperty("Text", editable() ? text() : std::string(), "");
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/forms/combo_drop_down.h"
 #include "platform/forms/edit_field.h"
+#include "platform/forms/entry_list.h"
 #include "platform/forms/input_control.h"
-#include "platform/forms/list_entries.h"
 #include <functional>
 #include <string>
 
@@ -16,7 +16,7 @@ namespace plat::forms {
 // Click follows a choice from the list (by the mouse, by the keys, or a new ListIndex set by
 // code); Change follows a change of the typed text (Style 0), by the user or by code;
 // DropDown comes just before the list opens.
-class ComboBox : public InputControl {
+class ComboBox : public InputControl, public EntryList {
 public:
     ComboBox();
     ~ComboBox() override;
@@ -25,17 +25,8 @@ public:
     int style() const { return m_style; }
     void setStyle(int style);
 
-    void addItem(const std::string& text, int index = -1);
-    void removeItem(int index);
     // Empties the list and the text.
-    void clear();
-    int listCount() const { return m_entries.count(); }
-    std::string list(int index) const { return m_entries.text(index); }
-    void setList(int index, const std::string& text);
-    int32_t itemData(int index) const { return m_entries.itemData(index); }
-    void setItemData(int index, int32_t data) { m_entries.setItemData(index, data); }
-    int newIndex() const { return m_newIndex; }
-    bool sorted() const { return m_sorted; }
+    void clear() override;
     void setSorted(bool on);
 
     // The chosen entry, -1 for none. Choosing one shows its text; -1 empties the text.
@@ -83,6 +74,10 @@ protected:
     // The box's height follows the font.
     void showLook(Look what) override;
     void loaded() override { layOut(); }
+    // The choice keeps to its entry; an open list closes.
+    void entryAdded(int index) override;
+    void entryRemoved(int index) override;
+    void entriesChanged() override { redraw(); }
     void focusChanged(bool gained) override;
     void keyDown(int code, int shift) override;
     void character(int ascii) override;
@@ -99,13 +94,10 @@ private:
     bool keyWhileClosed(int vk, int shift);
     gfx::Rect fieldRect() const;
 
-    ListEntries m_entries;
     ComboDropDown m_dropDown{m_entries};
     EditField m_field;
     int m_style = 0;
     int m_listIndex = -1;
-    int m_newIndex = -1;
-    bool m_sorted = false;
     bool m_locked = false;
     bool m_sizing = false;
     bool m_buttonPushed = false;

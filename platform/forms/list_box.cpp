@@ -1,5 +1,4 @@
 #include "platform/forms/list_box.h"
-#include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
 #include <utility>
@@ -20,20 +19,14 @@ ListBox::ListBox()
 
 ListBox::~ListBox() { m_panel.detach(); }
 
-void ListBox::addItem(const std::string& text, int index)
+void ListBox::entryAdded(int index)
 {
-    int at = m_entries.add(text, index, m_sorted && index < 0);
-    if (at < 0)
-        return;
-    m_newIndex = at;
-    m_panel.entriesInserted(at);
+    m_panel.entriesInserted(index);
     redraw();
 }
 
-void ListBox::removeItem(int index)
+void ListBox::entryRemoved(int index)
 {
-    if (!m_entries.remove(index))
-        return;
     m_panel.entryRemoved(index);
     redraw();
 }
@@ -44,12 +37,6 @@ void ListBox::clear()
     m_panel.entriesCleared();
     m_newIndex = -1;
     redraw();
-}
-
-void ListBox::setList(int index, const std::string& text)
-{
-    if (m_entries.setText(index, text))
-        redraw();
 }
 
 void ListBox::raiseClick()
@@ -235,9 +222,7 @@ void ListBox::readProperties(PropertyBag& bag)
     setAppearance(bag.readProperty("Appearance", 1));
     setMultiSelect(bag.readProperty("MultiSelect", 0));
     setSorted(bag.readProperty("Sorted", false));
-    clear();
-    for (const std::string& item : splitListText(bag.readProperty("List", "")))
-        addItem(item);
+    readList(bag);
     endLoading();
 }
 
@@ -247,7 +232,7 @@ void ListBox::writeProperties(PropertyBag& bag) const
     bag.writeProperty("Appearance", m_appearance, 1);
     bag.writeProperty("MultiSelect", multiSelect(), 0);
     bag.writeProperty("Sorted", m_sorted, false);
-    bag.writeProperty("List", joinListText(m_entries), "");
+    writeList(bag);
 }
 
 } // namespace plat::forms

@@ -1,6 +1,6 @@
 #pragma once
+#include "platform/forms/entry_list.h"
 #include "platform/forms/input_control.h"
-#include "platform/forms/list_entries.h"
 #include "platform/forms/list_panel.h"
 #include "platform/forms/mouse_events.h"
 #include <functional>
@@ -15,38 +15,27 @@ namespace plat::forms {
 // Click follows a press on an entry (raised with the button's release, after MouseUp), a
 // change of the selection by the keys, and a new ListIndex set by code; DblClick a double
 // click.
-class ListBox : public InputControl, public MouseEvents {
+class ListBox : public InputControl, public MouseEvents, public EntryList {
 public:
     ListBox();
     ~ListBox() override;
     std::string className() const override { return "ListBox"; }
 
-    // Inserts at `index` (-1: at the end, or in order when Sorted).
-    void addItem(const std::string& text, int index = -1);
-    void removeItem(int index);
-    void clear();
-    int listCount() const { return m_entries.count(); }
-    std::string list(int index) const { return m_entries.text(index); }
-    void setList(int index, const std::string& text);
+    void clear() override;
     // The selected entry (-1: none); with MultiSelect, the entry with the focus frame.
     int listIndex() const { return m_panel.listIndex(); }
     void setListIndex(int index);
     // The selected entry's text; setting it selects the entry of that text.
     std::string text() const { return m_entries.text(listIndex()); }
     void setText(const std::string& text);
-    int32_t itemData(int index) const { return m_entries.itemData(index); }
-    void setItemData(int index, int32_t data) { m_entries.setItemData(index, data); }
     bool selected(int index) const { return m_entries.selected(index); }
     void setSelected(int index, bool on);
     int selCount() const { return m_entries.selectedCount(); }
-    // Where the last addItem put its entry.
-    int newIndex() const { return m_newIndex; }
     int topIndex() const { return m_panel.topIndex(); }
     void setTopIndex(int index);
     // 0 one entry, 1 simple (a click toggles), 2 extended (Shift and Ctrl).
     int multiSelect() const { return m_panel.multiSelect(); }
     void setMultiSelect(int mode);
-    bool sorted() const { return m_sorted; }
     void setSorted(bool on);
     using InputControl::appearance;
     using InputControl::setAppearance;
@@ -67,6 +56,9 @@ protected:
     bool raiseMouse(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override { return raiseMouseEvents(hwnd, msg, wParam, lParam); }
     void layOut() override;
     void paintWindow(gfx::DeviceContext& dc) override;
+    void entryAdded(int index) override;
+    void entryRemoved(int index) override;
+    void entriesChanged() override { redraw(); }
     void focusChanged(bool gained) override;
     void keyDown(int code, int shift) override;
     void character(int ascii) override;
@@ -75,10 +67,7 @@ private:
     void raiseClick();
     win::LRESULT releaseOnList(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam);
 
-    ListEntries m_entries;
     ListPanel m_panel{m_entries};
-    int m_newIndex = -1;
-    bool m_sorted = false;
     bool m_pressOnEntry = false;
 };
 
