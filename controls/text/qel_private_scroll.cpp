@@ -1,17 +1,13 @@
 #include "controls/text/qel_private_scroll.h"
 #include "controls/core/drawn_control.h"
 #include "controls/text/qel_v_scroll_private.h"
+#include "controls/text/scroll_bar_base.h"
 
 namespace qel {
 
 qelPrivateScroll::qelPrivateScroll()
 {
-    setArrowColor(0xFFFFFF);
-    setBackColor(0xFFFFFF);
-    setBorderColor(0xFF8080);
-    setEnabled(true);
-    setEnableWheel(true);
-    setFrontColor(0xF0D0BF);
+    SetFirstBarDefaults(*this);
     setLargeChange(Whole(5));
     setScrollHeight(25);
     setSmallChange(Whole(1));

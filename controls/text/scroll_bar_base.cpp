@@ -119,12 +119,7 @@ void ScrollBarBase::OnResized()
 void ScrollBarBase::initProperties()
 {
     BeginLoading();
-    setArrowColor(0xFFFFFF);
-    setBackColor(0xFFFFFF);
-    setBorderColor(0xFF8080);
-    setEnabled(true);
-    setEnableWheel(true);
-    setFrontColor(0xF0D0BF);
+    SetFirstBarDefaults(*this);
     setLargeChange(Whole(10));
     setMax(Whole(100));
     setMin(Whole(0));

@@ -134,4 +134,17 @@ private:
     WindowTimer m_timer2;
 };
 
+// A new bar's first defaults, in the order of its Lets: ArrowColor, BackColor, BorderColor,
+// Enabled, EnableWheel, FrontColor. A bar's settings record (qelPrivateScroll) starts the same.
+template<class Bar>
+void SetFirstBarDefaults(Bar& bar)
+{
+    bar.setArrowColor(0xFFFFFF);
+    bar.setBackColor(0xFFFFFF);
+    bar.setBorderColor(0xFF8080);
+    bar.setEnabled(true);
+    bar.setEnableWheel(true);
+    bar.setFrontColor(0xF0D0BF);
+}
+
 } // namespace qel
