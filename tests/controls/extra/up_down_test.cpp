@@ -1,6 +1,7 @@
 #include "controls/extra/qel_up_down.h"
 #include "extra_fixture.h"
 #include "platform/gfx/system_colors.h"
+#include <limits>
 
 namespace qel::testing {
 namespace {
@@ -107,6 +108,28 @@ TEST_F(UpDownTest, HoverFollowsTheHalvesAndTheMidpointLightsBoth)
     moveTo(8, 30);
     EXPECT_EQ(ud->MinArrowState(), qelUpDown::ArrowNormal);
     EXPECT_EQ(ud->MaxArrowState(), qelUpDown::ArrowHover);
+}
+
+TEST_F(UpDownTest, AStepBeyondTheFixedPointRangeStopsAtTheEndItRunsInto)
+{
+    // Bounds at the ends of the range and a step as large as the range: no step wraps round.
+    const Currency top = Currency::fromScaled(std::numeric_limits<int64_t>::max());
+    const Currency bottom = Currency::fromScaled(std::numeric_limits<int64_t>::min());
+    ud->setMax(top);
+    ud->setMin(bottom);
+    ud->setSmallChange(top);
+    struct Case {
+        int y; // the row clicked: 5 the decrease button, 30 the increase button
+        Currency value;
+    } cases[] = {
+        {30, top}, {30, top}, {5, Currency::fromScaled(0)}, {5, Currency::fromScaled(-top.scaled)}, {5, bottom}, {5, bottom},
+    };
+    for (const auto& c : cases) {
+        moveTo(8, c.y);
+        session.click(108, 100 + c.y);
+        session.settle();
+        EXPECT_EQ(ud->Value(), c.value) << c.y;
+    }
 }
 
 TEST_F(UpDownTest, APressAtTheMidpointStepsDownThenUp)
