@@ -367,14 +367,11 @@ void ComboBox::character(int ascii)
 
 LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
-    auto alive = [&] { return this->hwnd() == hwnd; };
+    const gfx::Point p = pointOf(lParam);
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        if (GetFocus() != hwnd)
-            setFocus();
-        if (!alive())
+        if (!takeFocus(hwnd))
             return 0;
         bool onButton = buttonRect().contains(p.x, p.y);
         if (onButton || !editable()) {

@@ -171,6 +171,17 @@ LRESULT InputControl::passOn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool InputControl::raiseMouse(HWND, UINT, WPARAM, LPARAM) { return false; }
 
+bool InputControl::takeFocus(HWND hwnd)
+{
+    if (GetFocus() != hwnd)
+        setFocus();
+    return this->hwnd() == hwnd;
+}
+
+gfx::Point InputControl::pointOf(LPARAM lParam) { return {loWordSigned(lParam), hiWordSigned(lParam)}; }
+
+int InputControl::mouseShiftOf(WPARAM wParam) { return ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0); }
+
 LRESULT InputControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto alive = [&] { return this->hwnd() == hwnd; };

@@ -147,22 +147,18 @@ void ListBox::character(int ascii)
 
 LRESULT ListBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
-    auto alive = [&] { return this->hwnd() == hwnd; };
-    int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
+    const gfx::Point p = pointOf(lParam);
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (GetFocus() != hwnd)
-            setFocus();
-        if (!alive())
+        if (!takeFocus(hwnd))
             return 0;
         if (m_panel.onScrollBar(p)) {
-            m_panel.mouseDown(p, mouseShift);
+            m_panel.mouseDown(p, mouseShiftOf(wParam));
             redraw();
             return 0; // the scroll bar is not the list: no mouse events
         }
-        m_panel.mouseDown(p, mouseShift, &m_pressOnEntry);
+        m_panel.mouseDown(p, mouseShiftOf(wParam), &m_pressOnEntry);
         if (msg == WM_LBUTTONDBLCLK)
             m_pressOnEntry = false; // the double click's second press raises DblClick, not Click
         redraw();
@@ -185,15 +181,14 @@ LRESULT ListBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         m_panel.mouseUp();
         return releaseOnList(hwnd, wParam, lParam);
     case WM_RBUTTONDOWN:
-        if (GetFocus() != hwnd)
-            setFocus();
+        takeFocus(hwnd);
         break;
     case WM_MOUSEWHEEL:
         if (m_panel.wheel(hiWordSigned(LPARAM(wParam)))) {
             redraw();
             return 0;
         }
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+        break;
     default:
         break;
     }

@@ -355,7 +355,7 @@ bool ListView::moveFocus(int row, int shift)
 
 void ListView::release(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
-    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
+    const gfx::Point p = pointOf(lParam);
     if (m_pressedColumn) {
         int column = std::exchange(m_pressedColumn, 0);
         redraw();
@@ -452,16 +452,13 @@ void ListView::character(int ascii)
 
 LRESULT ListView::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
-    auto alive = [&] { return this->hwnd() == hwnd; };
-    int mouseShift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
+    const gfx::Point p = pointOf(lParam);
+    const int mouseShift = mouseShiftOf(wParam);
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: {
-        if (GetFocus() != hwnd)
-            setFocus();
-        if (!alive())
+        if (!takeFocus(hwnd))
             return 0;
         if (msg != WM_RBUTTONDOWN && (m_vbar.mouseDown(p) || m_hbar.mouseDown(p))) {
             m_pressOnBar = true;
@@ -520,7 +517,7 @@ LRESULT ListView::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             redraw();
             return 0;
         }
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+        break;
     default:
         break;
     }

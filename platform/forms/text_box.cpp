@@ -169,13 +169,12 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         m_field.mouseUp(p);
         break;
     case WM_RBUTTONDOWN:
-        if (GetFocus() != hwnd)
-            setFocus();
+        takeFocus(hwnd);
         break;
     case WM_MOUSEWHEEL:
         if (m_field.wheel(hiWordSigned(LPARAM(wParam))))
             return 0;
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+        break;
     default:
         break;
     }
