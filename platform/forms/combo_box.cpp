@@ -371,6 +371,7 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
+        const bool focusing = GetFocus() != hwnd;
         if (!takeFocus(hwnd))
             return 0;
         bool onButton = buttonRect().contains(p.x, p.y);
@@ -382,7 +383,9 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             m_field.doubleClick(p);
             if (onDblClick)
                 onDblClick();
-        } else {
+        } else if (!(focusing && GetFocus() == hwnd)) {
+            // The press that gave the focus keeps the whole text selected, so what is typed
+            // next replaces it (a "0" in a number box does not become "012").
             m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
         }
         return 0;

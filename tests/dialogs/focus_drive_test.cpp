@@ -100,6 +100,17 @@ TEST_F(FocusDriveTest, ARefusedPlayerIsMendedInTheBoxAtFault)
         plat::sys::encodeAnsi("教练:\r\n领队:\r\n队员:张三=0\r\n队员:李四=7\r\n"));
 }
 
+// A click into the shirt-number box that gives it the focus selects its number: typing replaces it.
+TEST_F(FocusDriveTest, AClickIntoTheNumberBoxSelectsItsNumber)
+{
+    startBoard();
+    EXPECT_EQ(run(std::string("click ") + kTeamsItem + "\nform m3\n"
+                  + "click newadd\ntype 红队\nclick Text1(2)\ntype 张三\nclick comadd\ntype 12\nshow comadd Text\n"
+                    "click addcomm\nclick commsave\nclick qelCommand2\n"),
+        (std::vector<std::string>{"comadd.Text=12"}));
+    EXPECT_EQ(readBytes(path("binlist/红队.ini")), plat::sys::encodeAnsi("教练:\r\n领队:\r\n队员:张三=12\r\n"));
+}
+
 class MatchTeamDriveTest : public DialogDriveTest {
 protected:
     void SetUp() override
