@@ -1,7 +1,7 @@
 #pragma once
 #include "child_process.h"
 #include "disk_audio.h"
-#include "xvfb_display.h"
+#include "tests/support/xvfb_display.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@
 namespace delivery {
 
 namespace fs = std::filesystem;
+using test_support::XvfbDisplay;
 using namespace std::chrono_literals;
 
 inline void sleepFor(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/scoped_env.h"
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -12,25 +13,18 @@ namespace test_support {
 class SourceResources {
 public:
     SourceResources()
+        : m_resources("BALL_RESOURCES", (sourceRoot() / "resources").string())
     {
-        if (const char* old = std::getenv("BALL_RESOURCES"))
-            m_old = old;
-        const char* source = std::getenv("SCOREBOARD_SOURCE_DIR");
-        std::filesystem::path root = source && *source ? source : SCOREBOARD_SOURCE_DIR;
-        ::setenv("BALL_RESOURCES", (root / "resources").c_str(), 1);
     }
-    ~SourceResources()
-    {
-        if (m_old)
-            ::setenv("BALL_RESOURCES", m_old->c_str(), 1);
-        else
-            ::unsetenv("BALL_RESOURCES");
-    }
-    SourceResources(const SourceResources&) = delete;
-    SourceResources& operator=(const SourceResources&) = delete;
 
 private:
-    std::optional<std::string> m_old;
+    static std::filesystem::path sourceRoot()
+    {
+        const char* source = std::getenv("SCOREBOARD_SOURCE_DIR");
+        return source && *source ? source : SCOREBOARD_SOURCE_DIR;
+    }
+
+    ScopedEnv m_resources;
 };
 
 } // namespace test_support

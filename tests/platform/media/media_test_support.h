@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/scoped_env.h"
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -64,28 +65,13 @@ private:
     std::string m_path;
 };
 
-// Points the capture source at a pipeline for one test.
-class CaptureEnv {
+// Points the capture source at a pipeline for one test (nullptr: no pipeline named).
+class CaptureEnv : public test_support::ScopedEnv {
 public:
     explicit CaptureEnv(const char* source)
+        : ScopedEnv("BALL_CAPTURE_PIPELINE", source)
     {
-        if (const char* old = std::getenv("BALL_CAPTURE_PIPELINE"))
-            m_old = old;
-        if (source)
-            ::setenv("BALL_CAPTURE_PIPELINE", source, 1);
-        else
-            ::unsetenv("BALL_CAPTURE_PIPELINE");
     }
-    ~CaptureEnv()
-    {
-        if (m_old)
-            ::setenv("BALL_CAPTURE_PIPELINE", m_old->c_str(), 1);
-        else
-            ::unsetenv("BALL_CAPTURE_PIPELINE");
-    }
-
-private:
-    std::optional<std::string> m_old;
 };
 
 } // namespace media_test

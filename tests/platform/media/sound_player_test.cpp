@@ -1,5 +1,6 @@
 #include "media_test_support.h"
 #include "platform/media/sound_player.h"
+#include "tests/support/scoped_env.h"
 #include <SDL.h>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -12,27 +13,7 @@ using media_test::waitFor;
 
 namespace {
 
-// Sets an environment variable for the life of a test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv()
-    {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
+using test_support::ScopedEnv;
 
 bool contains(const std::vector<uint8_t>& haystack, const uint8_t* begin, const uint8_t* end)
 {

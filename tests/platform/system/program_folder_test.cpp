@@ -1,4 +1,5 @@
 #include "platform/system/program_folder.h"
+#include "tests/support/scoped_env.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,31 +14,7 @@ using namespace plat::sys;
 
 namespace {
 
-// Sets or clears an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value)
-        : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (m_old)
-            ::setenv(m_name.c_str(), m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name.c_str());
-    }
-
-private:
-    std::string m_name;
-    std::optional<std::string> m_old;
-};
+using test_support::ScopedEnv;
 
 } // namespace
 

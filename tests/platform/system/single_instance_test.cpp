@@ -1,4 +1,5 @@
 #include "platform/system/single_instance.h"
+#include "tests/support/scoped_env.h"
 #include "temp_folder.h"
 
 #include <csignal>
@@ -81,35 +82,14 @@ TEST(SingleInstance, ProgramsStartedMeanwhileDoNotKeepTheLock)
     ::waitpid(started, nullptr, 0);
 }
 
-// Sets an environment variable for the life of the object and puts the old value back.
-class EnvSetting {
-public:
-    EnvSetting(const char* name, const std::filesystem::path& value)
-        : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~EnvSetting()
-    {
-        if (m_old)
-            ::setenv(m_name.c_str(), m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name.c_str());
-    }
-
-private:
-    std::string m_name;
-    std::optional<std::string> m_old;
-};
+using test_support::ScopedEnv;
 
 TEST(SingleInstance, EachProgramHasItsOwnLockInTheUsersRuntimeFolder)
 {
     TempFolder home, runtime;
     ASSERT_EQ(::chmod(runtime.path().c_str(), 0700), 0);
-    EnvSetting ballHome("BALL_HOME", home.path());
-    EnvSetting runtimeDir("XDG_RUNTIME_DIR", runtime.path());
+    ScopedEnv ballHome("BALL_HOME", home.path());
+    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.path());
     SingleInstanceLock ball = acquireProgramLock("ball");
     SingleInstanceLock launcher = acquireProgramLock("main");
     EXPECT_TRUE(ball.acquired());
@@ -127,12 +107,12 @@ TEST(SingleInstance, ARuntimeFolderOthersReachOrNoneAtAllPutsTheLockInTheProgram
 {
     TempFolder home, shared;
     ASSERT_EQ(::chmod(shared.path().c_str(), 01777), 0);
-    EnvSetting ballHome("BALL_HOME", home.path());
+    ScopedEnv ballHome("BALL_HOME", home.path());
     for (const char* runtime : { "", "relative/run", "/nonexistent-runtime-folder", shared.path().c_str() }) {
-        EnvSetting runtimeDir("XDG_RUNTIME_DIR", runtime);
+        ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime);
         EXPECT_EQ(programLockPath("ball"), home / "ball.lock") << runtime;
     }
-    EnvSetting noRuntime("XDG_RUNTIME_DIR", "");
+    ScopedEnv noRuntime("XDG_RUNTIME_DIR", "");
     SingleInstanceLock launcher = acquireProgramLock("main");
     EXPECT_TRUE(launcher.acquired());
     EXPECT_TRUE(std::filesystem::exists(home / "main.lock"));

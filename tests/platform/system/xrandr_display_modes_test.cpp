@@ -1,4 +1,5 @@
 #include "platform/system/xrandr_display_modes.h"
+#include "tests/support/xvfb_display.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -14,52 +15,7 @@ using namespace plat::sys;
 
 namespace {
 
-// A private X server for one test, at the size given; started with -displayfd, so the test knows
-// it is ready when it has written its display number.
-class XvfbServer {
-public:
-    explicit XvfbServer(const char* screen)
-    {
-        if (::access("/usr/bin/Xvfb", X_OK) != 0)
-            return;
-        int ready[2];
-        if (::pipe(ready) != 0)
-            return;
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::close(ready[0]);
-            std::string fd = std::to_string(ready[1]);
-            ::execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
-                "-noreset", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(ready[1]);
-        std::string number;
-        pollfd wait { ready[0], POLLIN, 0 };
-        while (m_pid > 0 && ::poll(&wait, 1, 20000) > 0) {
-            char c;
-            if (::read(ready[0], &c, 1) != 1 || c == '\n')
-                break;
-            number += c;
-        }
-        ::close(ready[0]);
-        if (!number.empty())
-            m_name = ":" + number;
-    }
-    ~XvfbServer()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-    bool running() const { return !m_name.empty(); }
-    const char* name() const { return m_name.c_str(); }
-
-private:
-    pid_t m_pid = -1;
-    std::string m_name;
-};
+using XvfbServer = test_support::XvfbDisplay;
 
 // Adds a mode of the given size to the server's output. The mode lasts while `display` stays open.
 bool addMode(Display* display, int width, int height)
@@ -110,7 +66,7 @@ TEST(XrandrDisplayModes, ReportsTheScreenAndRefusesAModeItLacks)
     XvfbServer server("1280x1024x24");
     if (!server.running())
         GTEST_SKIP() << "Xvfb could not be started";
-    auto display = openXrandrDisplayModes(server.name());
+    auto display = openXrandrDisplayModes(server.name().c_str());
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(display->screenSize(), (DisplaySize { 1280, 1024 }));
     EXPECT_EQ(display->modes(), (std::vector<DisplaySize> { { 1280, 1024 } }));
@@ -124,11 +80,11 @@ TEST(XrandrDisplayModes, ChangesToAnOfferedModeAndBack)
     XvfbServer server("1280x1024x24");
     if (!server.running())
         GTEST_SKIP() << "Xvfb could not be started";
-    Display* keeper = XOpenDisplay(server.name());
+    Display* keeper = XOpenDisplay(server.name().c_str());
     ASSERT_NE(keeper, nullptr);
     ASSERT_TRUE(addMode(keeper, 1024, 768));
 
-    auto display = openXrandrDisplayModes(server.name());
+    auto display = openXrandrDisplayModes(server.name().c_str());
     ASSERT_NE(display, nullptr);
     auto modes = display->modes();
     EXPECT_NE(std::find(modes.begin(), modes.end(), DisplaySize { 1024, 768 }), modes.end());

@@ -2,7 +2,7 @@
 // (a file-size limit): the operator's settings are kept, and a write that fails is told.
 #include "built_program.h"
 
-#include "../../delivery/xvfb_display.h"
+#include "tests/support/xvfb_display.h"
 
 #include "platform/system/ansi_codec.h"
 
@@ -98,7 +98,7 @@ protected:
     StartedProgram& startOnTheScreen(const std::function<void()>& inChild = {})
     {
         m_program.reset();
-        m_xvfb = std::make_unique<delivery::XvfbDisplay>();
+        m_xvfb = std::make_unique<test_support::XvfbDisplay>();
         EXPECT_TRUE(m_xvfb->running()) << "Xvfb could not start";
         m_display = m_xvfb->name();
         m_program = std::make_unique<StartedProgram>(
@@ -137,7 +137,7 @@ protected:
 
 private:
     std::string m_display;
-    std::unique_ptr<delivery::XvfbDisplay> m_xvfb;
+    std::unique_ptr<test_support::XvfbDisplay> m_xvfb;
     std::unique_ptr<StartedProgram> m_program;
 };
 

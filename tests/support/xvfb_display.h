@@ -5,13 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace delivery {
+namespace test_support {
 
-// A private X server of 1024 x 768 for one test, started with -displayfd so that the test knows
-// it is ready once it has written its display number; ended by its own pid.
+// A private X server for one test (1024 x 768 unless told), started with -displayfd so that the
+// test knows it is ready once it has written its display number; ended by its own pid.
 class XvfbDisplay {
 public:
-    XvfbDisplay()
+    explicit XvfbDisplay(const char* screen = "1024x768x24")
     {
         if (::access("/usr/bin/Xvfb", X_OK) != 0)
             return;
@@ -22,7 +22,7 @@ public:
         if (m_pid == 0) {
             ::close(ready[0]);
             const std::string fd = std::to_string(ready[1]);
-            ::execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+            ::execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
                 "-noreset", static_cast<char*>(nullptr));
             ::_exit(127);
         }
@@ -57,4 +57,4 @@ private:
     std::string m_name;
 };
 
-} // namespace delivery
+} // namespace test_support
