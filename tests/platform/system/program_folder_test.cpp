@@ -1,4 +1,5 @@
 #include "platform/system/program_folder.h"
+#include "temp_folder.h"
 #include "tests/support/scoped_env.h"
 
 #include <cstdlib>
@@ -56,26 +57,6 @@ TEST(ProgramFolder, BackslashPathsBecomePathsBelowTheFolder)
     for (const auto& c : cases)
         EXPECT_EQ(pathBelow(base, c.relative), std::filesystem::path(c.expected)) << c.relative;
 }
-
-// A temporary folder of the test's own, removed with it.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "program-folder-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 TEST(ProgramFolder, ABallHomeNotThereYetIsMadeAtStartUp)
 {
@@ -151,11 +132,10 @@ TEST(ProgramFolder, TheUsersDataHomeNeverFallsBackToAFolderOthersShare)
 
 TEST(ProgramFolder, ShippedFilesAreTakenFromTheProgramFolderElseBesideTheExecutable)
 {
-    const std::filesystem::path home = std::filesystem::temp_directory_path() / ("shipped-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home);
-    { std::ofstream(home / "DS-DIGIB.ttf") << "font"; }
+    TempFolder temp;
+    const std::filesystem::path home = temp.path();
+    writeBytes(home / "DS-DIGIB.ttf", "font");
     ScopedEnv env("BALL_HOME", home.c_str());
     EXPECT_EQ(shippedPath("DS-DIGIB.ttf"), home / "DS-DIGIB.ttf");
     EXPECT_EQ(shippedPath("ball"), executableFolder() / "ball");
-    std::filesystem::remove_all(home);
 }
