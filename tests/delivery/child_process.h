@@ -50,26 +50,45 @@ private:
     std::map<std::string, std::string> m_values;
 };
 
+// A command line and an environment as execve and posix_spawn take them: null-ended arrays of
+// pointers into strings this object keeps.
+class ExecArguments {
+public:
+    ExecArguments(const std::vector<std::string>& argv, const Environment& env)
+        : m_argv(argv)
+        , m_env(env.entries())
+    {
+        for (std::string& a : m_argv)
+            m_args.push_back(a.data());
+        m_args.push_back(nullptr);
+        for (std::string& e : m_env)
+            m_envp.push_back(e.data());
+        m_envp.push_back(nullptr);
+    }
+    ExecArguments(const ExecArguments&) = delete;
+    ExecArguments& operator=(const ExecArguments&) = delete;
+
+    const char* program() const { return m_args[0]; }
+    char* const* argv() const { return m_args.data(); }
+    char* const* envp() const { return m_envp.data(); }
+
+private:
+    std::vector<std::string> m_argv, m_env;
+    std::vector<char*> m_args, m_envp;
+};
+
 // A program started by the test, ended by its own pid when the object goes.
 class ChildProcess {
 public:
     // `errorFile`, when given, receives what the program writes on stderr.
     ChildProcess(const std::vector<std::string>& argv, const Environment& env, const std::string& errorFile = {})
     {
-        std::vector<char*> args;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        std::vector<std::string> entries = env.entries();
-        std::vector<char*> envp;
-        for (std::string& e : entries)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
+        const ExecArguments exec(argv, env);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         if (!errorFile.empty())
             posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (::posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
+        if (::posix_spawn(&m_pid, exec.program(), &actions, nullptr, exec.argv(), exec.envp()) != 0)
             m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
     }

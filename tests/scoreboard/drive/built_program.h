@@ -46,14 +46,7 @@ public:
         int out[2], err[2];
         if (::pipe(out) != 0 || ::pipe(err) != 0)
             return;
-        std::vector<std::string> entries = env.entries();
-        std::vector<char*> args, envp;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        for (std::string& e : entries)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
+        const delivery::ExecArguments exec(argv, env);
         m_pid = ::fork();
         if (m_pid == 0) {
             ::dup2(out[1], 1);
@@ -62,7 +55,7 @@ public:
                 ::close(fd);
             if (inChild)
                 inChild();
-            ::execve(args[0], args.data(), envp.data());
+            ::execve(exec.program(), exec.argv(), exec.envp());
             ::_exit(127);
         }
         ::close(out[1]);
