@@ -12,12 +12,13 @@ if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCOREBOARD_SANITIZE=ON \
     ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} >/dev/null
 fi
-cmake --build "$build_dir" -j "${SANITIZED_JOBS:-$(nproc)}"
 
 # The tests of the file readers (text files in the code page, the program folder, pictures, stored
 # layouts), of the match clock and the board with its dialogs, panels and start-up, of the
 # launcher's config.ini and of ball-drive's end-to-end runs: the tests of these executables.
 suites='platform_system_tests|platform_gfx_tests|platform_forms_tests|scoreboard_tests|ball_drive_tests|dialogs_tests|launcher_tests'
+# Only these are built, with the programs their end-to-end runs start.
+cmake --build "$build_dir" -j "${SANITIZED_JOBS:-$(nproc)}" --target ${suites//|/ } ball ball-drive main
 
 cd "$build_dir"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
