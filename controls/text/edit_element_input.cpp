@@ -78,8 +78,6 @@ LRESULT EditElement::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        // A real keyboard gives characters only while the backend's text input is on.
-        sys().backend().setTextInput(msg == WM_SETFOCUS && !locked());
         m_engine.focusChanged(msg == WM_SETFOCUS);
         return 0;
 

@@ -316,12 +316,10 @@ void ComboBox::focusChanged(bool gained)
         if (editable()) {
             m_field.focusChanged(true);
             m_field.selectAll();
-            sys().backend().setTextInput(!m_locked);
         }
     } else {
         showDropDown(false);
         m_field.focusChanged(false);
-        sys().backend().setTextInput(false);
     }
     redraw();
 }

@@ -426,9 +426,27 @@ void EditEngine::selectWordAt(gfx::Point p)
     select(start, end);
 }
 
+namespace {
+
+void switchTextInput(bool on)
+{
+    if (WindowSystem::current())
+        sys().backend().setTextInput(on);
+}
+
+} // namespace
+
+void EditEngine::setLocked(bool on)
+{
+    m_locked = on;
+    if (m_focused)
+        switchTextInput(!on);
+}
+
 void EditEngine::focusChanged(bool focused)
 {
     m_focused = focused;
+    switchTextInput(focused && !m_locked);
     if (focused)
         restartBlink();
     else

@@ -61,7 +61,8 @@ public:
     // 0 left, 1 right, 2 centre.
     void setAlignment(int alignment);
     int alignment() const { return m_alignment; }
-    void setLocked(bool on) { m_locked = on; }
+    // A locked field takes no typing; while it has the focus the backend's text input follows.
+    void setLocked(bool on);
     bool locked() const { return m_locked; }
     // Characters the user may type or paste; 0 no limit.
     void setMaxLength(int characters) { m_buffer.setMaxLength(characters); }
@@ -111,6 +112,8 @@ public:
     void selectWordAt(gfx::Point p);
     // Scrolls a multi-line text that does not fit by kWheelLines a notch.
     bool wheel(int delta);
+    // Also switches the backend's text input: a real keyboard gives characters only while it is
+    // on, and it is on while a field that takes typing has the focus.
     void focusChanged(bool focused);
     bool focused() const { return m_focused; }
     // Stops the caret and any drag, as a field does when it is disabled.

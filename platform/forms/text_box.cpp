@@ -76,8 +76,6 @@ void TextBox::setLocked(bool on)
 {
     m_locked = on;
     m_field.setLocked(on);
-    if (hwnd() && GetFocus() == hwnd() && WindowSystem::current())
-        sys().backend().setTextInput(!on);
 }
 
 void TextBox::setAlignment(int alignment)
@@ -141,7 +139,6 @@ void TextBox::focusChanged(bool gained)
     if (gained && m_selectsOnFocus)
         m_field.selectAll();
     m_field.focusChanged(gained);
-    sys().backend().setTextInput(gained && !m_locked);
 }
 
 LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
