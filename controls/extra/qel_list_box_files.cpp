@@ -116,10 +116,10 @@ void qelListBox::FillFileList()
     Refresh();
 }
 
-void qelListBox::ApplySort(int32_t SortType)
+bool qelListBox::ApplySort(int32_t SortType)
 {
     if (SortType == 2 || m_imageCurrent || m_loading || m_itemBound <= 1)
-        return;
+        return false;
     // The flags travel in the items through the sort and are read back from their new places.
     for (int32_t i = 1; i <= m_items->Count(); ++i) {
         if (const ItemRef item = m_items->Item(i)) {
@@ -136,6 +136,7 @@ void qelListBox::ApplySort(int32_t SortType)
         }
     }
     m_imageCurrent = true;
+    return true;
 }
 
 void qelListBox::SortItems(int32_t SortType)

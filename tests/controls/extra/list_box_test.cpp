@@ -1,5 +1,6 @@
 #include "list_box_fixture.h"
 #include <functional>
+#include <map>
 
 namespace qel::testing {
 namespace {
@@ -73,9 +74,9 @@ TEST_F(ListBoxTest, AnInsertedItemPushesTheFlagsDownWithTheirItems)
     list->AddItem("", marked, "", 2);
     EXPECT_EQ(texts(), "first,marked,item1,item2,item3");
     EXPECT_EQ(flags(), "01001");
-    EXPECT_EQ(list->SelCount(), 1);
+    EXPECT_EQ(list->SelCount(), 2);
     EXPECT_TRUE(list->RemoveItem(2));
-    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(list->SelCount(), 1);
     EXPECT_EQ(flags(), "0001");
 }
 
@@ -97,7 +98,7 @@ TEST_F(ListBoxTest, RemovingMovesTheFlagsWithTheItems)
     EXPECT_EQ(texts(), "item1,item3,item4,item5");
     EXPECT_TRUE(list->Checked(2));
     EXPECT_FALSE(list->Checked(3)); // item4 took its cleared check mark along
-    EXPECT_EQ(list->CheckCount(), 4); // the Checked Let does not count
+    EXPECT_EQ(list->CheckCount(), 3); // the counter follows the Checked Let too
 }
 
 TEST_F(ListBoxTest, RemovingOutsideTheListChangesNothingAndSaysSo)
@@ -158,7 +159,7 @@ TEST_F(ListBoxTest, PressesSelect)
     EXPECT_EQ(flags(), "010");
     EXPECT_EQ(list->Anchor(), 1);
     pressItem(4); // below the last item
-    EXPECT_EQ(joined(take()), "MouseDown 1, ItemClick -");
+    EXPECT_EQ(joined(take()), "MouseDown 1") << "no item there, no item event";
     EXPECT_EQ(list->ListIndex(), 0);
     EXPECT_EQ(flags(), "000");
 }
@@ -170,7 +171,7 @@ TEST_F(ListBoxTest, SelectAllThenAClickInSingleSelection)
     list->SelectAll();
     EXPECT_EQ(list->SelCount(), 3);
     pressItem(1);
-    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(list->SelCount(), 1);
     EXPECT_EQ(flags(), "100");
 }
 
@@ -491,6 +492,133 @@ TEST_F(ListBoxTest, SavingWritesTheKeysInTheirOrder)
                             "unrefreshcontrol, listindex, displayvscroll, alignment, selcolor, fullrowselect, borderselcolor, "
                             "topindex, usedefautitemsettings, acceptautosort, listtype, path, displayfileicons, displayentirepath, "
                             "iconsize, showhiddenfiles, showreadonlyfiles, showsystemfiles");
+}
+
+TEST_F(ListBoxTest, EmptyPositionsInTheItemsAreSortedLastAndSkippedEverywhere)
+{
+    // The host hands the list a collection that holds an empty position; every walk over the
+    // items copes with it.
+    for (const char* t : {"m", "n", "o"})
+        list->AddItem(t);
+    auto items = std::make_shared<clsFastCollection>();
+    for (const char* t : {"zz", "", "xx"}) {
+        ItemRef it;
+        if (*t) {
+            it = std::make_shared<qelListItem>();
+            it->setText(t);
+            it->setHeight(300);
+        }
+        items->Add(it);
+    }
+    list->setListItems(items);
+    const std::vector<std::pair<const char*, std::function<void()>>> walks = {
+        {"SortItems 0", [this] { list->SortItems(0); }},
+        {"Sorted 1", [this] { list->setSorted(1); }},
+        {"Refresh", [this] { list->Refresh(); }},
+        {"StyleCheckBox", [this] { list->setStyleCheckBox(true); }},
+        {"press", [this] { pressItem(3, 5); }},
+        {"SelectAll", [this] { list->SelectAll(); }},
+        {"setItem", [this] { list->setItem(3, nullptr); }},
+    };
+    for (const auto& [name, walk] : walks) {
+        walk();
+        EXPECT_EQ(list->ListItems()->Count(), 3) << name;
+        EXPECT_FALSE(list->ListItems()->Item(3)) << name << ": the empty position stays last";
+    }
+    EXPECT_EQ(texts(), "zz,xx,");
+    const fs::path f = scratch / "saved.txt";
+    EXPECT_TRUE(list->SaveToFile(f.string()));
+    EXPECT_EQ(fileBytes(f), "zz\r\nxx\r\n");
+}
+
+TEST_F(ListBoxTest, TheNewOrderIsDrawnAndPressedWhereItShows)
+{
+    // Each item's own background tells on screen which item a row shows.
+    struct Case {
+        const char* name;
+        std::function<void()> reorder;
+        const char* first;
+    };
+    const std::vector<Case> cases = {
+        {"Sorted 1", [this] { list->setSorted(1); }, "zz"},
+        {"Sorted 0", [this] { list->setSorted(0); }, "xx"},
+        {"SortItems 1", [this] { list->SortItems(1); }, "zz"},
+        {"AcceptAutoSort after a Sorted Let that drew", [this] { list->setSorted(0); list->setAcceptAutoSort(true); }, "xx"},
+        {"ListItems", [this] {
+             auto items = std::make_shared<clsFastCollection>();
+             items->Add(list->ListItems()->Item(2));
+             items->Add(list->ListItems()->Item(1));
+             list->setListItems(items);
+         }, "zz"},
+    };
+    const std::map<std::string, uint32_t> backs = {{"xx", 0x0000FF}, {"zz", 0x00FF00}};
+    for (const char* t : {"xx", "zz"}) {
+        auto it = std::make_shared<qelListItem>();
+        it->setText(t);
+        it->setHeight(300);
+        it->setBackColor(backs.at(t));
+        list->AddItem("", it);
+    }
+    list->setSorted(0);
+    for (const Case& c : cases) {
+        c.reorder();
+        EXPECT_EQ(list->List(1), c.first) << c.name;
+        EXPECT_EQ(imagePixel(list->hwnd(), 100, 10), backs.at(c.first)) << c.name;
+        take();
+        pressItem(1);
+        EXPECT_EQ(joined(take()), std::string("MouseDown 1, ItemClick ") + c.first) << c.name;
+        list->UnSelectAll(true); // drawn now: what the next reorder shows is its own drawing
+    }
+}
+
+TEST_F(ListBoxTest, SelCountAndCheckCountCountWhateverChangedTheFlags)
+{
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int32_t selCount;
+        int32_t checkCount;
+    };
+    const std::vector<Step> steps = {
+        {"press 2", [this] { pressItem(2); }, 1, 0},
+        {"shift-press 4", [this] { session.keyDown(VK_SHIFT); pressItem(4); session.keyUp(VK_SHIFT); }, 3, 0},
+        {"ctrl-press 3", [this] { session.keyDown(VK_CONTROL); pressItem(3); session.keyUp(VK_CONTROL); }, 2, 0},
+        {"check box of 1", [this] { pressItem(1, 5); }, 1, 1},
+        {"check box of 3", [this] { pressItem(3, 5); }, 1, 2},
+        {"check box of 3 again", [this] { pressItem(3, 5); }, 1, 1},
+        {"Selected Let", [this] { list->setSelected(5, true); }, 2, 1},
+        {"Checked Let", [this] { list->setChecked(5, true); }, 2, 2},
+        {"RemoveItem 5", [this] { list->RemoveItem(5); }, 1, 1},
+        {"InvertChecks", [this] { list->InvertChecks(); }, 1, 3},
+        {"single-selection press 2", [this] { list->setMultiSelect(false); pressItem(2); }, 1, 3},
+        {"Clear", [this] { list->Clear(); }, 0, 0},
+    };
+    addItems(5);
+    list->setStyleCheckBox(true);
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(list->SelCount(), s.selCount) << s.name;
+        EXPECT_EQ(list->CheckCount(), s.checkCount) << s.name;
+    }
+}
+
+TEST_F(ListBoxTest, PressesBelowTheLastItemRaiseNoItemEvents)
+{
+    addItems(2);
+    list->setStyleCheckBox(true);
+    struct Case {
+        int x;
+        int button;
+    };
+    for (const Case c : {Case{5, 1}, Case{5, 2}, Case{50, 1}}) {
+        take();
+        pressItem(3, c.x, c.button);
+        EXPECT_EQ(joined(take()), "MouseDown " + std::to_string(c.button)) << c.x << " " << c.button;
+        EXPECT_EQ(list->CheckCount(), 0);
+        EXPECT_FALSE(list->Checked(0));
+    }
+    pressItem(2, 5);
+    EXPECT_EQ(joined(take()), "MouseDown 1, ItemChek item2, ItemClick item2");
 }
 
 } // namespace
