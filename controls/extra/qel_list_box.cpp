@@ -222,6 +222,8 @@ void qelListBox::setListType(int32_t v)
 {
     const bool wasFileList = m_listType != 0;
     m_imageCurrent = false;
+    if (v != m_listType)
+        m_iconCache.clear(); // the icons of another kind of entry
     m_listType = v;
     if (v != 0)
         FillFileList();

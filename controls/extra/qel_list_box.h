@@ -143,7 +143,8 @@ public:
     // the list is sorted once, after the last item.
     void FillByFile(const std::string& File);
     // The texts, CR LF between two, nothing after the last; false when the file could not be
-    // written (it is then left as it was).
+    // written (it is then left as it was), also for a file without write permission. A link is
+    // written through: the file it names gets the texts and the link stays.
     bool SaveToFile(const std::string& File) const;
 
     // --- for hosts and tests ---

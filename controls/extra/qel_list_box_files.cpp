@@ -3,12 +3,16 @@
 #include "platform/system/ansi_codec.h"
 #include "platform/system/file_replace.h"
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <unistd.h>
 
 namespace qel {
 
 using namespace plat;
+namespace fs = std::filesystem;
 
 std::string qelListBox::FileNameOf(const std::string& path)
 {
@@ -25,6 +29,28 @@ std::string qelListBox::FileNameOf(const std::string& path)
 
 namespace {
 
+// Where a save of the list lands: a link is written through to the file it names, as an editor
+// does; nothing (empty) for a file that its mode bits or the system keep from being written.
+std::optional<fs::path> WritableTargetOf(const fs::path& file)
+{
+    std::error_code ec;
+    fs::path target = file;
+    for (int hops = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec || hops == 40)
+            return std::nullopt;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    const fs::file_status st = fs::status(target, ec);
+    if (!fs::exists(st))
+        return target;
+    // The mode bits are asked directly: the superuser's writes pass every permission check.
+    constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (!fs::is_regular_file(st) || (st.permissions() & anyWrite) == fs::perms::none || ::access(target.c_str(), W_OK) != 0)
+        return std::nullopt;
+    return target;
+}
+
 std::string ExtensionOf(const std::string& path)
 {
     const size_t dot = path.rfind('.');
@@ -39,8 +65,10 @@ std::string ExtensionOf(const std::string& path)
 
 std::string qelListBox::IconKeyOf(const std::string& path) const
 {
+    // Files and folders of one extension look different, so the kind is part of the key; a
+    // drive keys by its root.
     std::string base;
-    if (m_listType != 3) {
+    if (m_listType == 1 || m_listType == 2) {
         const std::string e = ExtensionOf(path);
         if (e == "exe" || e == "ico" || e == "cur" || e == "ani" || e == "lnk")
             base = path;
@@ -48,6 +76,8 @@ std::string qelListBox::IconKeyOf(const std::string& path) const
             base = e;
         else
             base = ":no ext";
+        if (m_listType == 2)
+            base = "folder:" + base;
     } else {
         base = path;
     }
@@ -194,7 +224,8 @@ bool qelListBox::SaveToFile(const std::string& File) const
             bytes += "\r\n";
         bytes += sys::encodeAnsi(List(i));
     }
-    return sys::replaceFile(File, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
+    const std::optional<fs::path> target = WritableTargetOf(File);
+    return target && sys::replaceFile(*target, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
 }
 
 } // namespace qel

@@ -621,5 +621,79 @@ TEST_F(ListBoxTest, PressesBelowTheLastItemRaiseNoItemEvents)
     EXPECT_EQ(joined(take()), "MouseDown 1, ItemChek item2, ItemClick item2");
 }
 
+TEST_F(ListBoxTest, FilesShowFileIconsAfterAFolderListing)
+{
+    // Folders and files with the same extension, or none, each show their own kind's icon,
+    // whatever the list showed before.
+    for (const char* name : {"README", "notes.txt"})
+        std::ofstream(scratch / name) << "x";
+    for (const char* name : {"docs", "old.txt"})
+        fs::create_directory(scratch / name);
+    list->setPath(scratch.string());
+    struct Case {
+        int32_t listType;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {{2, {"docs", "old.txt"}}, {1, {"README", "notes.txt"}}, {2, {"docs", "old.txt"}}, {1, {"README", "notes.txt"}}};
+    for (const Case& c : cases) {
+        list->setListType(c.listType);
+        ASSERT_EQ(list->ListCount(), 2) << c.listType;
+        for (int i = 1; i <= 2; ++i) {
+            const std::string& name = c.names[size_t(i - 1)];
+            EXPECT_EQ(list->Item(i)->Text(), name);
+            // The icon's row 10, column 8: a page's band or a folder's body.
+            const Color expected = clsFile().GetIcon((scratch / name).string(), 16).image().colorAt(8, 10);
+            const int top = int(std::lround((1 + (i - 1) * 255) / 15.0 + 1 + 255 / 15.0 / 2 - 8));
+            EXPECT_EQ(imagePixel(list->hwnd(), 4 + 8, top + 10), expected) << "ListType " << c.listType << ", " << name;
+        }
+    }
+    EXPECT_EQ(list->IconKeyOf((scratch / "old.txt").string()), "txt:1") << "ListType 1 keys as before";
+    EXPECT_EQ(list->CachedIconKeys(), (std::vector<std::string>{":no ext:1", "txt:1"})) << "no folder's icon left";
+    list->setListType(2);
+    EXPECT_EQ(list->CachedIconKeys(), (std::vector<std::string>{"folder::no ext:1", "folder:txt:1"}));
+}
+
+TEST_F(ListBoxTest, SavingRespectsReadOnlyFilesAndWritesThroughLinks)
+{
+    // The tests may run as the superuser, whose writes pass permission checks: the list looks at
+    // the mode bits itself.
+    struct Case {
+        const char* name;
+        std::function<fs::path()> prepare; // the path given to SaveToFile
+        bool saved;
+        const char* target;  // the file that holds the content afterwards
+        const char* content; // what it holds
+    };
+    auto oldFile = [this](const char* name, fs::perms mode) {
+        std::ofstream(scratch / name, std::ios::binary) << "old";
+        fs::permissions(scratch / name, mode);
+    };
+    using P = fs::perms;
+    const std::vector<Case> cases = {
+        {"writable", [&] { oldFile("w.txt", P(0644)); return scratch / "w.txt"; }, true, "w.txt", "a\r\nb"},
+        {"read-only 0444", [&] { oldFile("r.txt", P(0444)); return scratch / "r.txt"; }, false, "r.txt", "old"},
+        {"read-only 0555", [&] { oldFile("x.txt", P(0555)); return scratch / "x.txt"; }, false, "x.txt", "old"},
+        {"new file", [&] { return scratch / "new.txt"; }, true, "new.txt", "a\r\nb"},
+        {"link to a file", [&] { oldFile("t1.txt", P(0644)); fs::create_symlink("t1.txt", scratch / "l1"); return scratch / "l1"; }, true, "t1.txt", "a\r\nb"},
+        {"link to a link", [&] { oldFile("t2.txt", P(0644)); fs::create_symlink(scratch / "t2.txt", scratch / "l2a"); fs::create_symlink("l2a", scratch / "l2"); return scratch / "l2"; }, true, "t2.txt", "a\r\nb"},
+        {"link to a read-only file", [&] { oldFile("t3.txt", P(0444)); fs::create_symlink("t3.txt", scratch / "l3"); return scratch / "l3"; }, false, "t3.txt", "old"},
+        {"link to no file yet", [&] { fs::create_symlink("t4.txt", scratch / "l4"); return scratch / "l4"; }, true, "t4.txt", "a\r\nb"},
+        {"a folder", [&] { fs::create_directory(scratch / "dir"); return scratch / "dir"; }, false, "", ""},
+    };
+    list->AddItem("a");
+    list->AddItem("b");
+    for (const Case& c : cases) {
+        const fs::path given = c.prepare();
+        const bool wasLink = fs::is_symlink(fs::symlink_status(given));
+        EXPECT_EQ(list->SaveToFile(given.string()), c.saved) << c.name;
+        if (*c.target) {
+            EXPECT_EQ(fileBytes(scratch / c.target), c.content) << c.name;
+        }
+        EXPECT_EQ(fs::is_symlink(fs::symlink_status(given)), wasLink) << c.name << ": a link stays a link";
+    }
+    EXPECT_EQ(fs::status(scratch / "r.txt").permissions() & P::all, P(0444));
+    EXPECT_EQ(fs::status(scratch / "t1.txt").permissions() & P::all, P(0644)) << "written through, the target keeps its mode";
+}
+
 } // namespace
 } // namespace qel::testing
