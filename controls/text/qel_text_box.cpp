@@ -183,7 +183,7 @@ void qelTextBox::FollowActive()
 
 bool qelTextBox::Authorized(char32_t c) const
 {
-    // Line breaks stay, as the filter keeps the lines.
+    // CR and LF stay, alone or as a line break, in an assignment as in a paste.
     if (m_authorizedChars.empty() || c == U'\r' || c == U'\n')
         return true;
     return gfx::decodeUtf8(m_authorizedChars).find(c) != std::u32string::npos;
