@@ -12,6 +12,7 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
+#include "platform/system/file_system.h"
 #include "platform/window/api.h"
 
 #include <cmath>
@@ -19,6 +20,7 @@
 namespace scoreboard {
 
 namespace forms = plat::forms;
+namespace sys = plat::sys;
 using plat::media::AlphaImage;
 
 namespace {
@@ -146,7 +148,8 @@ void MusicPlayer::disconnect()
 
 // --- helpers ---
 
-std::filesystem::path MusicPlayer::trackPath(const std::string& name) const { return musicFolderPath() / name; }
+// The list shows names that are not UTF-8 in the code page; the file keeps its own bytes.
+std::filesystem::path MusicPlayer::trackPath(const std::string& name) const { return sys::entryPath(musicFolderPath(), name); }
 
 int MusicPlayer::entryOf(const std::string& text) const
 {

@@ -2,6 +2,7 @@
 #include "controls/extra/qel_list_box.h"
 #include "platform/system/ansi_codec.h"
 #include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -122,7 +123,7 @@ void qelListBox::FillFileList()
     for (size_t i = 1; i < R.size(); ++i) {
         if (m_displayFileIcons) {
             auto item = std::make_shared<qelListItem>();
-            item->setText(m_displayEntirePath ? R[i] : FileNameOf(R[i]));
+            item->setText(sys::shownFileName(m_displayEntirePath ? R[i] : FileNameOf(R[i])));
             item->setIcon(int64_t(1));
             item->setFont(std::make_shared<forms::FontDesc>(ambient().font));
             item->setIndex(int32_t(i));
@@ -139,7 +140,7 @@ void qelListBox::FillFileList()
             item->tagString2 = IconKeyOf(R[i]);
             AddItem("", item, "", -1);
         } else {
-            AddItem(m_displayEntirePath ? R[i] : FileNameOf(R[i]), nullptr, "", -1);
+            AddItem(sys::shownFileName(m_displayEntirePath ? R[i] : FileNameOf(R[i])), nullptr, "", -1);
         }
     }
     m_unRefreshControl = U;

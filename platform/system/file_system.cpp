@@ -1,5 +1,8 @@
 #include "platform/system/file_system.h"
 
+#include "platform/system/ansi_codec.h"
+#include "platform/system/utf8.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
@@ -71,5 +74,34 @@ bool makeFolder(const fs::path& path) { return ::mkdir(path.c_str(), 0777) == 0;
 
 std::vector<std::string> listFiles(const fs::path& folder) { return listEntries(folder, false); }
 std::vector<std::string> listFolders(const fs::path& folder) { return listEntries(folder, true); }
+
+std::string shownFileName(std::string_view bytes)
+{
+    std::string shown;
+    while (true) {
+        const size_t slash = bytes.find('/');
+        const std::string_view part = bytes.substr(0, slash);
+        bool utf8 = true;
+        for (std::string_view rest = part; !rest.empty() && utf8;) {
+            const size_t n = utf8SequenceLength(rest);
+            utf8 = n != 0;
+            rest.remove_prefix(n);
+        }
+        shown += utf8 ? std::string(part) : decodeAnsi(part);
+        if (slash == std::string_view::npos)
+            return shown;
+        shown += '/';
+        bytes.remove_prefix(slash + 1);
+    }
+}
+
+fs::path entryPath(const fs::path& folder, const std::string& shownName)
+{
+    const fs::path asShown = folder / shownName;
+    if (pathExists(asShown))
+        return asShown;
+    const fs::path inCodePage = folder / encodeAnsi(shownName);
+    return pathExists(inCodePage) ? inCodePage : asShown;
+}
 
 } // namespace plat::sys

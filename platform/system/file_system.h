@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plat::sys {
@@ -28,5 +29,12 @@ bool makeFolder(const std::filesystem::path& path);
 // UTF-8 bytes so that the order does not depend on the file system.
 std::vector<std::string> listFiles(const std::filesystem::path& folder);
 std::vector<std::string> listFolders(const std::filesystem::path& folder);
+
+// A name or path on disk as it is shown: each part between slashes as it is when it is UTF-8,
+// else read in the code page (GBK), as the text files are.
+std::string shownFileName(std::string_view bytes);
+// The entry of `folder` that is shown as `shownName`: that name when there is one, else the one
+// whose bytes are the name in the code page, else (nothing there) the name itself.
+std::filesystem::path entryPath(const std::filesystem::path& folder, const std::string& shownName);
 
 } // namespace plat::sys

@@ -695,5 +695,37 @@ TEST_F(ListBoxTest, SavingRespectsReadOnlyFilesAndWritesThroughLinks)
     EXPECT_EQ(fs::status(scratch / "t1.txt").permissions() & P::all, P(0644)) << "written through, the target keeps its mode";
 }
 
+TEST_F(ListBoxTest, NamesThatAreNotUtf8ShowInTheCodePageAndKeepTheirBytes)
+{
+    // The same name once as UTF-8 and once as GBK bytes, each in a folder of its own: the list
+    // shows and draws them alike, and keeps the bytes to reach the file.
+    const fs::path utf8 = scratch / "u", gbk = scratch / "g";
+    fs::create_directories(utf8);
+    fs::create_directories(gbk);
+    std::ofstream(utf8 / "比分.txt") << "x";
+    std::ofstream(gbk / "\xB1\xC8\xB7\xD6.txt") << "x";
+    auto row = [this] {
+        std::vector<Color> pixels;
+        for (int x = 0; x < 180; ++x)
+            for (int y = 1; y < 17; ++y)
+                pixels.push_back(imagePixel(list->hwnd(), x, y));
+        return pixels;
+    };
+    list->setPath(utf8.string());
+    list->setListType(1);
+    ASSERT_EQ(list->ListCount(), 1);
+    EXPECT_EQ(list->List(1), "比分.txt");
+    const std::vector<Color> shown = row();
+    list->setPath(gbk.string());
+    ASSERT_EQ(list->ListCount(), 1);
+    EXPECT_EQ(list->List(1), "比分.txt");
+    EXPECT_EQ(list->Item(1)->tagString1, (gbk / "\xB1\xC8\xB7\xD6.txt").string());
+    EXPECT_TRUE(row() == shown) << "drawn as the UTF-8 name is";
+    list->setDisplayFileIcons(false);
+    EXPECT_EQ(list->List(1), "比分.txt");
+    list->setDisplayEntirePath(true);
+    EXPECT_EQ(list->List(1), (gbk / "比分.txt").string());
+}
+
 } // namespace
 } // namespace qel::testing
