@@ -158,7 +158,8 @@ void qelListBox::DrawItemIcon(const qelListItem& item, int y)
 
 void qelListBox::DrawCheckBoxes(int32_t n)
 {
-    if (!m_items->Item(1))
+    // An empty first position takes no room: the items after it still get their boxes.
+    if (m_items->Count() == 0)
         return;
     double y = 0;
     for (int32_t i = m_topIndex; i <= m_topIndex + n; ++i) {

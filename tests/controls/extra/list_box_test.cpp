@@ -1,3 +1,4 @@
+#include "controls/extra/list_check_images.h"
 #include "list_box_fixture.h"
 #include <functional>
 #include <map>
@@ -529,6 +530,15 @@ TEST_F(ListBoxTest, EmptyPositionsInTheItemsAreSortedLastAndSkippedEverywhere)
     const fs::path f = scratch / "saved.txt";
     EXPECT_TRUE(list->SaveToFile(f.string()));
     EXPECT_EQ(fileBytes(f), "zz\r\nxx\r\n");
+    // An empty first position takes no room: the next item shows at the top with its box.
+    auto first = std::make_shared<clsFastCollection>();
+    first->Add(nullptr);
+    first->Add(items->Item(1));
+    list->setListItems(first);
+    EXPECT_EQ(imagePixel(list->hwnd(), 2, 9), ListCheckImage(0).colorAt(0, 6)) << "the box's frame";
+    take();
+    pressItem(1);
+    EXPECT_EQ(joined(take()), "MouseDown 1, ItemClick zz");
 }
 
 TEST_F(ListBoxTest, TheNewOrderIsDrawnAndPressedWhereItShows)
