@@ -333,6 +333,7 @@ TEST_F(ScoreboardMissingTest, TheEmptyWindowStaysUntilDoubleClicked)
     EXPECT_TRUE(form1().visible());
     EXPECT_EQ(form1().caption(), "Form1");
     session->settle();
+    EXPECT_EQ(session->backend().title(), "Form1") << "the title the desktop shows";
     EXPECT_TRUE(form1().controls().empty());
     EXPECT_FALSE(session->windows().quitRequested());
 

@@ -80,6 +80,7 @@ TEST_F(StartupTest, ScoreboardIsShownThreeSecondsLater)
     session->advance(10000);
     EXPECT_TRUE(mainForm().visible());
     EXPECT_FALSE(session->windows().quitRequested());
+    EXPECT_EQ(session->backend().title(), "Ostrevan") << "the desktop shows the board's caption from its layout";
 }
 
 TEST_F(StartupTest, TheStartUpScreenShowsACourtAndABouncingBall)
