@@ -130,6 +130,9 @@ void MainForm::fillScreen()
         frame->move((width - frame->width()) / 2, (height - frame->height()) / 2);
 }
 
+// A new display mode: the board fits the screen again, as at its load.
+void MainForm::onDisplayChange() { fillScreen(); }
+
 // The clock panel is shown; the music, score-sheet and options panels are hidden on exactly its
 // place, so each of them covers it.
 void MainForm::placePanels()

@@ -92,6 +92,7 @@ protected:
     void onLoad() override;
     void onUnload(int& cancel) override;
     void onResize() override;
+    void onDisplayChange() override;
     void onKeyDown(int& keyCode, int shift) override;
     void onKeyUp(int& keyCode, int shift) override;
 

@@ -1,6 +1,7 @@
 #include "platform/backend/sdl_backend.h"
 #include "platform/backend/end_signal_watch.h"
 #include "platform/backend/sdl_keymap.h"
+#include "platform/backend/sdl_screen_watch.h"
 #include "platform/window/messages.h"
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window_system.h"
@@ -45,6 +46,7 @@ std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen,
         return nullptr;
     }
     SDL_StopTextInput();
+    b->m_screenWatch = std::make_unique<SdlScreenWatch>(b->m_window);
     b->m_endSignalEvent = SDL_RegisterEvents(1);
     if (b->m_endSignalEvent != Uint32(-1))
         b->m_endSignalWatch = std::make_unique<EndSignalWatch>(b->m_endSignalEvent);
@@ -97,6 +99,10 @@ void SdlBackend::handle(const void* raw)
     if (!m_windows)
         return;
     auto& ws = *m_windows;
+    if (std::optional<gfx::Size> screen = m_screenWatch ? m_screenWatch->resized(e) : std::nullopt) {
+        fitToScreen(*screen);
+        return;
+    }
     switch (e.type) {
     case SDL_QUIT: {
         win::HWND target = ws.activeWindow();
@@ -159,6 +165,19 @@ void SdlBackend::handle(const void* raw)
     default:
         break;
     }
+}
+
+// As at the start: a full-screen window covers the screen from 0,0, and the logical screen is
+// scaled into it anew.
+void SdlBackend::fitToScreen(gfx::Size screen)
+{
+    if (m_fullscreen) {
+        SDL_SetWindowPosition(m_window, 0, 0);
+        SDL_SetWindowSize(m_window, screen.width, screen.height);
+    }
+    m_repaintWindow = true;
+    m_windows->invalidateScreen(m_windows->screen().rect());
+    m_windows->displayChanged(screen);
 }
 
 Letterbox SdlBackend::letterbox() const
@@ -231,6 +250,8 @@ void SdlBackend::setShown(bool shown)
         SDL_HideWindow(m_window);
     }
 }
+
+void SdlBackend::setTitle(const std::string& title) { SDL_SetWindowTitle(m_window, title.c_str()); }
 
 void SdlBackend::setMinimized(bool minimized)
 {

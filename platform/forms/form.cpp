@@ -80,12 +80,20 @@ void Form::load()
     onLoad();
 }
 
+void Form::setCaption(std::string caption)
+{
+    m_caption = std::move(caption);
+    if (m_hwnd && WindowSystem::current())
+        sys().setWindowTitle(m_hwnd, m_caption);
+}
+
 void Form::createWindow()
 {
     gfx::Rect r = gfx::Rect::fromSize(pixelsFromTwips(m_left), pixelsFromTwips(m_top), std::max(0, pixelsFromTwips(m_width)),
         std::max(0, pixelsFromTwips(m_height)));
     m_hwnd = CreateWindow("Form", 0, r, false, makeWndProc([this](HWND h, UINT m, WPARAM w, LPARAM l) { return windowProc(h, m, w, l); }));
     SetFocusable(m_hwnd, true);
+    sys().setWindowTitle(m_hwnd, m_caption);
     drawBackground();
 }
 
@@ -447,6 +455,9 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         drawBackground();
         onResize();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        onDisplayChange();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

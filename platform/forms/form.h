@@ -68,7 +68,8 @@ public:
 
     // --- the form's own properties ---
     const std::string& caption() const { return m_caption; }
-    void setCaption(std::string caption) { m_caption = std::move(caption); }
+    // Also the window's title on the desktop.
+    void setCaption(std::string caption);
     const PictureRef& icon() const { return m_icon; }
     void setIcon(PictureRef icon) { m_icon = std::move(icon); }
     uint32_t backColor() const { return m_backColor; }
@@ -162,6 +163,8 @@ protected:
     virtual void onQueryUnload(int& cancel) { (void)cancel; }
     virtual void onUnload(int& cancel) { (void)cancel; }
     virtual void onResize() {}
+    // The display took a new size (WM_DISPLAYCHANGE).
+    virtual void onDisplayChange() {}
     virtual void onActivate() {}
     // With keyPreview these see every key before the focused control; setting the code to 0
     // consumes the key. Without keyPreview they see only keys sent to the form itself.

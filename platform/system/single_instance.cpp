@@ -87,4 +87,6 @@ std::filesystem::path programLockPath(std::string_view programName)
 
 SingleInstanceLock acquireProgramLock(std::string_view programName) { return SingleInstanceLock::acquire(programLockPath(programName)); }
 
+bool programRuns(std::string_view programName) { return acquireProgramLock(programName).heldByAnother(); }
+
 } // namespace plat::sys

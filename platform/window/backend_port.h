@@ -2,6 +2,7 @@
 #include "platform/gfx/surface.h"
 #include "platform/window/clock.h"
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace plat::win {
@@ -20,6 +21,8 @@ public:
     virtual void present(const gfx::Surface& screen, const std::vector<gfx::Rect>& dirty) = 0;
     // Whether any top-level window is visible: a backend shows its real window only then.
     virtual void setShown(bool shown) { (void)shown; }
+    // The title the desktop shows for the program's window.
+    virtual void setTitle(const std::string& title) { (void)title; }
     virtual void setMinimized(bool minimized) { (void)minimized; }
     virtual bool isMinimized() const { return false; }
     // Text entry through an input method is on while an edit field has the focus.

@@ -20,9 +20,10 @@ TEST_F(DeliveryTest, TheAttackSignalPressedOnTheStartUpScreenSoundsOnceTheBoardS
     Environment keys;
     keys.set("DISPLAY", display.name());
 
-    // The program's window is up as soon as it runs; its start-up screen stays 3 s after its load.
+    // The program's window is up, titled with the start-up screen's caption, as soon as it runs; the
+    // start-up screen stays 3 s after its load.
     const auto giveUp = std::chrono::steady_clock::now() + 20s;
-    while (runToEnd({ "/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^ball$" }, keys) != 0) {
+    while (runToEnd({ "/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^Ostrevan$" }, keys) != 0) {
         ASSERT_LT(std::chrono::steady_clock::now(), giveUp) << "no window of ball: " << readFile(scratch("ball.err"));
         sleepFor(50ms);
     }

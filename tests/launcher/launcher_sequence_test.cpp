@@ -80,13 +80,16 @@ TEST_F(LauncherTest, NormalRoadRunsEveryStepInOrderAndNeverShowsTheWindow)
     EXPECT_EQ(form1().caption(), "Form1");
 }
 
-TEST_F(LauncherTest, ARunWhileTheDisplayIsStillSwitchedKeepsTheSizeToGoBackTo)
+TEST_F(LauncherTest, ARunWhileTheBoardStillRunsKeepsTheSizeToGoBackTo)
 {
     setScreen(1920, 1080);
     writeBytes(path("ball"), "stand-in");
     EXPECT_FALSE(start());
     EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n");
 
+    // The board the first run started holds its lock.
+    plat::sys::SingleInstanceLock board = plat::sys::acquireProgramLock("ball");
+    ASSERT_TRUE(board.acquired());
     newSession();
     EXPECT_FALSE(start());
     EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n")
@@ -94,6 +97,31 @@ TEST_F(LauncherTest, ARunWhileTheDisplayIsStillSwitchedKeepsTheSizeToGoBackTo)
     EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 }, { 1024, 768 } }))
         << "every run switches, also at 1024 x 768 already";
     EXPECT_EQ(started.size(), 2u);
+}
+
+TEST_F(LauncherTest, AConfigLeftFromAnEarlierRunIsReplacedWhenNoBoardRuns)
+{
+    struct Case {
+        int width, height;
+        const char* before;
+        const char* after;
+    };
+    const std::vector<Case> cases{
+        // The display the earlier run switched was put back by hand, or the board ended without
+        // its exit command: the exit must not switch to 1280 x 1024 now.
+        { 1024, 768, "1280\r\n1024\r\n", "1024\r\n768\r\n" },
+        { 1024, 768, "1920\r\n1080\r\n", "1024\r\n768\r\n" },
+        { 1280, 1024, "1920\r\n1080\r\n", "1280\r\n1024\r\n" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        writeBytes(path("ball"), "stand-in");
+        writeBytes(path("config.ini"), c.before);
+        newSession();
+        setScreen(c.width, c.height);
+        EXPECT_FALSE(start());
+        EXPECT_EQ(readBytes(path("config.ini")), c.after);
+    }
 }
 
 TEST_F(LauncherTest, AnOlderConfigIsReplacedWhole)
@@ -244,15 +272,23 @@ TEST_F(LauncherTest, DataFolder)
     EXPECT_EQ(readBytes(path("date")), "not a folder");
 }
 
-TEST_F(LauncherTest, AScoreboardThatWillNotStartIsSkippedSilently)
+TEST_F(LauncherTest, AScoreboardThatWillNotStartIsToldAndTheDisplayGoesBack)
 {
+    setScreen(1920, 1080);
     startResult = false;
     writeBytes(path("ball"), "not a program");
-    EXPECT_FALSE(start());
-    EXPECT_TRUE(seenBoxes.empty());
+    EXPECT_TRUE(start()) << "the window waits, as without the program";
+    ASSERT_EQ(seenBoxes.size(), 1u);
+    EXPECT_EQ(seenBoxes[0].text, kBallMissingText);
+    EXPECT_EQ(seenBoxes[0].title, kBallMissingTitle);
+    EXPECT_EQ(seenBoxes[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(seenBoxes[0].buttons, kOk);
+    EXPECT_EQ(seenBoxes[0].changesSoFar, (std::vector<DisplaySize>{ { 1024, 768 }, { 1920, 1080 } }))
+        << "the display is back before the box";
+    EXPECT_EQ(display->screenSize(), (DisplaySize{ 1920, 1080 }));
     EXPECT_EQ(started.size(), 1u);
-    EXPECT_FALSE(form1().isLoaded());
-    EXPECT_TRUE(session->windows().quitRequested());
+    EXPECT_TRUE(form1().visible());
+    EXPECT_FALSE(session->windows().quitRequested());
 }
 
 // Without the scoreboard program the second message comes after all earlier steps, and the empty
@@ -296,6 +332,8 @@ TEST_F(ScoreboardMissingTest, TheEmptyWindowStaysUntilDoubleClicked)
     ASSERT_TRUE(start());
     EXPECT_TRUE(form1().visible());
     EXPECT_EQ(form1().caption(), "Form1");
+    session->settle();
+    EXPECT_EQ(session->backend().title(), "Form1") << "the title the desktop shows";
     EXPECT_TRUE(form1().controls().empty());
     EXPECT_FALSE(session->windows().quitRequested());
 

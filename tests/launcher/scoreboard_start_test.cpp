@@ -81,13 +81,33 @@ TEST_F(ScoreboardStartTest, TheScoreboardIsStartedDetachedWithoutArguments)
     EXPECT_FALSE(form1().isLoaded());
 }
 
-TEST_F(ScoreboardStartTest, AScoreboardThatCannotRunIsSkipped)
+TEST_F(ScoreboardStartTest, AScoreboardThatCannotRunIsToldAndTheDisplayGoesBack)
 {
-    writeBytes(path("ball"), "not a program"); // not executable
-    program = std::make_unique<LauncherProgram>(systemLauncherServices());
-    EXPECT_FALSE(program->start());
-    EXPECT_TRUE(seenBoxes.empty());
-    EXPECT_FALSE(form1().isLoaded());
+    struct Case {
+        const char* what;
+        fs::perms perms;
+    };
+    const std::vector<Case> cases{
+        { "no execute bit", fs::perms::owner_read | fs::perms::owner_write },
+        { "not a program", fs::perms::owner_all },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(path("ball"), "not a program");
+        fs::permissions(path("ball"), c.perms);
+        newSession();
+        setScreen(1280, 1024);
+        seenBoxes.clear();
+        program = std::make_unique<LauncherProgram>(systemLauncherServices());
+        EXPECT_TRUE(program->start());
+        ASSERT_EQ(seenBoxes.size(), 1u);
+        EXPECT_EQ(seenBoxes[0].text, kBallMissingText);
+        EXPECT_EQ(seenBoxes[0].title, kBallMissingTitle);
+        EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 }, { 1280, 1024 } }));
+        EXPECT_EQ(display->screenSize(), (DisplaySize{ 1280, 1024 }));
+        EXPECT_TRUE(form1().visible());
+        program.reset();
+    }
 }
 
 TEST_F(ScoreboardStartTest, TheProgramMainRunsTheWholeSequence)

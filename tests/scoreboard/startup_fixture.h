@@ -49,6 +49,18 @@ protected:
         plat::sys::installDisplayModes(std::make_unique<plat::sys::RecordedDisplayModes>(plat::sys::DisplaySize{width, height}));
     }
 
+    // A new run in an empty program folder, on a display of this size.
+    void freshRun(int width, int height)
+    {
+        std::filesystem::remove_all(folder());
+        std::filesystem::create_directory(folder());
+        program.reset();
+        session.reset();
+        session = std::make_unique<plat::backend::HeadlessSession>();
+        user() = MatchState{};
+        setScreen(width, height);
+    }
+
     StartupServices services()
     {
         StartupServices s;

@@ -220,6 +220,31 @@ Picture XSession::picture() const
     return picture;
 }
 
+bool XSession::setSize(Size size) const
+{
+    int status = -1;
+    run({ "xrandr", "-s", std::to_string(size.width) + "x" + std::to_string(size.height) }, &status);
+    return status == 0;
+}
+
+std::vector<std::string> XSession::windowTitles(pid_t pid) const
+{
+    std::vector<std::string> titles;
+    std::istringstream ids(run({ "xdotool", "search", "--pid", std::to_string(pid) }));
+    std::string id;
+    while (ids >> id) {
+        if (!std::all_of(id.begin(), id.end(), ::isdigit))
+            continue;
+        int status = -1;
+        std::string name = run({ "xdotool", "getwindowname", id }, &status);
+        while (!name.empty() && (name.back() == '\n' || name.back() == '\r'))
+            name.pop_back();
+        if (status == 0)
+            titles.push_back(name);
+    }
+    return titles;
+}
+
 bool XSession::requestClose(pid_t pid) const
 {
     std::istringstream ids(run({ "xdotool", "search", "--pid", std::to_string(pid) }));

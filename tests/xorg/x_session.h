@@ -52,10 +52,14 @@ public:
     // What `xrandr --current` prints, and the current screen size in it.
     std::string xrandr() const;
     Size currentSize() const;
+    // Switches the display as `xrandr -s` does; false when xrandr refused.
+    bool setSize(Size size) const;
     Picture picture() const;
     // Asks every window of the process to close, as a window manager's close button does
     // (WM_DELETE_WINDOW); false when it has no window.
     bool requestClose(pid_t pid) const;
+    // The titles of the process's windows, as a task bar shows them.
+    std::vector<std::string> windowTitles(pid_t pid) const;
     // Runs xdotool with these arguments; true when it succeeded.
     bool xdotool(const std::vector<std::string>& arguments) const;
 
