@@ -3,6 +3,9 @@
 #include "scoreboard/display_routines.h"
 #include "scoreboard/main_clock_board.h"
 
+#include "platform/window/api.h"
+#include "platform/window/window_system.h"
+
 namespace scoreboard::test {
 namespace {
 
@@ -334,6 +337,30 @@ TEST_F(MatchClockDriveTest, ResetRefusedWhileRunningAndOnZeroConfirmedOtherwise)
         reset);
     EXPECT_EQ(user().scoreA, 0);
     EXPECT_FALSE(user().inOvertime);
+    EXPECT_EQ(mainForm().matchClock()->clock().state(), MatchClock::State::ClockStopped);
+}
+
+TEST_F(MatchClockDriveTest, AResetDuringTheScoreSheetHidesItOverTheNewMatch)
+{
+    // What shows in the middle of the panels' place: the score sheet, or the clock panel.
+    auto sheetInFront = [this] {
+        const plat::win::HWND sheet = mainForm().find("balldate")->hwnd();
+        const plat::gfx::Rect r = session->windows().screenRect(sheet);
+        const plat::win::HWND shown = plat::win::WindowFromPoint({r.left + r.width() / 2, r.top + r.height() / 2});
+        return shown == sheet || session->windows().isAncestor(sheet, shown);
+    };
+    auto reset = [this] { mainForm().matchClock()->ConfirmReset(); };
+    startBoard(3);
+    playPeriod(2, 1);
+    const int64_t sheet = now() + 15'000;
+    expectAlong({{sheet + 100, "show balldate Visible", "True"}});
+    EXPECT_TRUE(sheetInFront());
+    // OK in the question: match mode, the sheet gone for good.
+    expectAlong({{sheet + 500, "key Enter"}, {sheet + 500, "show L1 Caption", "复原成功!"}, {sheet + 500, "show ballnumber(0) Caption", "0"}},
+        reset);
+    EXPECT_FALSE(sheetInFront());
+    expectAlong({{sheet + 40'000, "show ballmakenum Caption", "1"}});
+    EXPECT_FALSE(sheetInFront());
     EXPECT_EQ(mainForm().matchClock()->clock().state(), MatchClock::State::ClockStopped);
 }
 
