@@ -71,9 +71,10 @@ void showFitted(std::initializer_list<qel::qelLabel*> labels, const std::string&
             continue;
         forms::FontDesc face = label->Font();
         face.size = designedPoints;
-        // A caption is drawn from one pixel in; the window ends the room.
+        // A caption is drawn from one pixel in and clipped there; the window ends the room. A
+        // pixel more on each side keeps the letters off the edges.
         const gfx::Rect pixels = label->pixelRect();
-        points = std::min(points, fittingPoints(face, text, {pixels.width() - 2, pixels.height() - 1}));
+        points = std::min(points, fittingPoints(face, text, {pixels.width() - 4, pixels.height() - 2}));
     }
     for (qel::qelLabel* label : labels) {
         if (!label)

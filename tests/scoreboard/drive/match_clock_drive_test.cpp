@@ -3,6 +3,7 @@
 #include "scoreboard/display_routines.h"
 #include "scoreboard/main_clock_board.h"
 
+#include "platform/system/ansi_codec.h"
 #include "platform/window/api.h"
 #include "platform/window/window_system.h"
 
@@ -277,6 +278,26 @@ TEST_F(MatchClockDriveTest, FourPeriodsThenTheRecordIsAppended)
     EXPECT_EQ(soundCount("sound\\2.wav"), starts + 1);
     const std::string bytes = archive();
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 12);
+}
+
+// An archive whose last line lost its line end (a hand edit, a write cut short elsewhere): the
+// record of the next finished match starts on a line of its own, and both matches are counted.
+TEST_F(MatchClockDriveTest, TheRecordAfterAnArchiveWithoutItsLastLineEndStartsOnItsOwnLine)
+{
+    const std::string old = plat::sys::encodeAnsi("比赛时间=2026/2/1 10:00:00\r\n比赛主题=Old\r\n球队1=A\r\nVS=VS\r\n球队2=B\r\n"
+                                                   "第一节=01:00\r\n第二节=00:00\r\n第三节=00:00\r\n第四节=00:00\r\n总分=1:0\r\n备注=");
+    writeBytes(path("date/balldate.db"), old);
+    startBoard(3);
+    dates.set({2026, 3, 1, 9, 12, 34});
+    for (int period = 1; period <= 3; ++period) {
+        playPeriod(period, 0);
+        leaveScoreSheet();
+    }
+    playPeriod(4, 0);
+    const std::string bytes = archive();
+    ASSERT_EQ(bytes.rfind(old + "\r\n" + plat::sys::encodeAnsi("比赛时间=2026/3/1 9:12:34\r\n"), 0), 0u) << bytes;
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 22);
+    expectAlong({{now() + 1500, "show balldateallnum Caption", "总共: 2 条"}});
 }
 
 TEST_F(MatchClockDriveTest, ATieAfterTheFourthPeriodGivesOvertimeTwice)
