@@ -4,6 +4,8 @@
 
 #include "tests/support/screenshot_folder.h"
 
+#include "platform/forms/column_header.h"
+#include "platform/forms/fonts.h"
 #include "platform/forms/list_view.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/system/ansi_codec.h"
@@ -52,6 +54,30 @@ TEST_F(RecordListDriveTest, TheSelectedRowStaysReadableWhileTheDeleteQuestionSho
     }
     EXPECT_GT(face, cells.width() * cells.height() / 2) << "the selection is marked in button face";
     EXPECT_GT(text, 150) << "its date and title in dark letters on it";
+}
+
+// The longest titles and names the dialogs take fit their columns whole, in wide letters too
+// (no "..." at their end).
+TEST_F(RecordListDriveTest, TheLongestTitlesAndNamesFitTheirColumns)
+{
+    const char* titles[] = {"WWWWWWWWWWWWWWWWWWWWWWWWW", "全国大学生篮球联赛总决赛"};
+    const char* names[] = {"WWWWWWWWWWWW", "MWMWMWMWMWMW", "北京体育大学"};
+    ASSERT_TRUE(start());
+    session->advance(3000);
+    drive("click on1(3)\nclick lookdate\nwait 500\n");
+    auto& list = dynamic_cast<plat::forms::ListView&>(*mainForm().find("balllist1"));
+    const plat::gfx::Font font = plat::forms::openFont(list.font());
+    auto fits = [&](const char* text, int column) {
+        // Twips to pixels, less the cell's padding either side.
+        const int room = int(list.columnHeaders().item(column)->width() / 15) - 2 * 6;
+        return font.textSize(text).width <= room;
+    };
+    for (const char* title : titles)
+        EXPECT_TRUE(fits(title, 2)) << title;
+    for (const char* name : names) {
+        EXPECT_TRUE(fits(name, 3)) << name;
+        EXPECT_TRUE(fits(name, 5)) << name;
+    }
 }
 
 } // namespace
