@@ -53,15 +53,7 @@ protected:
         server.stop();
     }
 
-    template<typename Done> bool waitFor(Done done, int ms = 10000)
-    {
-        for (int waited = 0; waited < ms; waited += 100) {
-            if (done())
-                return true;
-            XSession::pause(100);
-        }
-        return done();
-    }
+    template<typename Done> bool waitFor(Done done, int ms = 10000) { return XSession::waitFor(done, ms); }
 
     std::string settings() const
     {

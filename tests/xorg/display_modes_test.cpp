@@ -58,15 +58,7 @@ protected:
     }
 
     // Waits until `done` holds, up to `ms`.
-    template<typename Done> bool waitFor(Done done, int ms = 10000)
-    {
-        for (int waited = 0; waited < ms; waited += 100) {
-            if (done())
-                return true;
-            XSession::pause(100);
-        }
-        return done();
-    }
+    template<typename Done> bool waitFor(Done done, int ms = 10000) { return XSession::waitFor(done, ms); }
 
     void TearDown() override
     {
