@@ -7,7 +7,6 @@
 #include "platform/gfx/utf8.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace scoreboard {
