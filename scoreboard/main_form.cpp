@@ -236,6 +236,15 @@ void MainForm::keyon(int16_t keyCode)
         m_operation->scoreKeys().keyon(keyCode);
 }
 
+// The window manager's close (Alt+F4, the title bar's close box) is the exit command: refused
+// while the clock runs, asked otherwise. The program's own unload (the exit command answered, an
+// end signal, the program going down) is not asked again.
+void MainForm::onQueryUnload(int& cancel)
+{
+    if (closeRequested() && !m_unattended && m_operation && !m_operation->commandBar().closeRequest())
+        cancel = 1;
+}
+
 void MainForm::onUnload(int& cancel)
 {
     (void)cancel;

@@ -90,6 +90,7 @@ public:
 
 protected:
     void onLoad() override;
+    void onQueryUnload(int& cancel) override;
     void onUnload(int& cancel) override;
     void onResize() override;
     void onDisplayChange() override;

@@ -205,8 +205,11 @@ bool Form::unload()
         return false;
     int cancel = 0;
     onQueryUnload(cancel);
-    if (cancel)
-        return false;
+    m_closeRequested = false;
+    // onQueryUnload may have asked a question, and something answered meanwhile may have
+    // unloaded the form already.
+    if (cancel || !isLoaded())
+        return !isLoaded();
     onUnload(cancel);
     if (cancel || !isLoaded())
         return !isLoaded();
@@ -440,7 +443,9 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_CLOSE:
         // The close request: refused when the form's handlers say so.
+        m_closeRequested = true;
         unload();
+        m_closeRequested = false;
         return 0;
     case WM_DESTROY:
         if (hwnd == m_hwnd && !m_unloading) {

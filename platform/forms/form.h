@@ -161,6 +161,9 @@ protected:
     virtual void onLoad() {}
     // A non-zero cancel refuses the unload (and the close request).
     virtual void onQueryUnload(int& cancel) { (void)cancel; }
+    // While onQueryUnload runs: true when the unload comes from the close request (the window
+    // manager's close, WM_CLOSE) rather than from the program's own unload().
+    bool closeRequested() const { return m_closeRequested; }
     virtual void onUnload(int& cancel) { (void)cancel; }
     virtual void onResize() {}
     // The display took a new size (WM_DISPLAYCHANGE).
@@ -210,6 +213,7 @@ private:
     int m_filterId = 0;
     int m_modalDepth = 0;
     bool m_unloading = false;
+    bool m_closeRequested = false;
     bool m_leftDown = false;
 
     std::vector<std::unique_ptr<Control>> m_owned;

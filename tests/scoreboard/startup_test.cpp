@@ -252,13 +252,40 @@ TEST_F(StartupTest, KeysPressedBeforeTheStartUpScreenWasClosedReachTheBoardItSho
     EXPECT_EQ(user().scoreB, 1);
 }
 
+// The window manager's close request is the exit command: refused while the clock runs, then
+// asked; OK closes the board, saves the settings and ends the program.
 TEST_F(StartupTest, ClosingTheScoreboardSavesTheSettingsAndEndsTheProgram)
 {
     ASSERT_TRUE(start());
     session->advance(3000);
     user().matchTitle = "Final=1";
     user().refereeCount = 2;
+    std::vector<std::string> asked;
+    int answer = plat::forms::vbCancel;
+    session->backend().setIdleHandler([&] {
+        plat::forms::MessageBoxForm* box = plat::forms::MessageBoxForm::current();
+        if (!box)
+            return false;
+        asked.push_back(box->title() + ": " + box->text());
+        box->choose(answer);
+        return true;
+    });
+    session->key(plat::win::VK_RETURN);
     mainForm().close();
+    session->settle();
+    EXPECT_TRUE(mainForm().isLoaded()) << "refused while the clock runs";
+    EXPECT_EQ(user().noticeText, "正在计时中...程序无法退出!");
+    EXPECT_TRUE(asked.empty());
+    session->key(plat::win::VK_RETURN);
+    mainForm().close();
+    session->settle();
+    EXPECT_EQ(asked, (std::vector<std::string>{"提示: 是否真的要退出?"}));
+    EXPECT_TRUE(mainForm().isLoaded()) << "Cancel keeps the board";
+    EXPECT_FALSE(session->windows().quitRequested());
+    answer = plat::forms::vbOK;
+    mainForm().close();
+    session->backend().setIdleHandler(nullptr);
+    EXPECT_EQ(asked.size(), 2u);
     EXPECT_FALSE(mainForm().isLoaded());
     EXPECT_TRUE(session->windows().quitRequested());
     EXPECT_EQ(readBytes(path("date/config.db")),
@@ -271,7 +298,8 @@ TEST_F(StartupTest, ARestartKeepsWhatTheLastRunSaved)
     ASSERT_TRUE(start());
     session->advance(3000);
     user().matchTitle = "Final=1";
-    mainForm().close();
+    // The program's own close (the exit command's end, once answered).
+    mainForm().unload();
     program.reset();
     session.reset();
     session = std::make_unique<plat::backend::HeadlessSession>();

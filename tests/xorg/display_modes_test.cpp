@@ -114,15 +114,7 @@ protected:
     }
 
     // Waits until `done` holds, up to `ms`.
-    template<typename Done> bool waitFor(Done done, int ms = 10000)
-    {
-        for (int waited = 0; waited < ms; waited += 100) {
-            if (done())
-                return true;
-            XSession::pause(100);
-        }
-        return done();
-    }
+    template<typename Done> bool waitFor(Done done, int ms = 10000) { return XSession::waitFor(done, ms); }
 
     void TearDown() override
     {
@@ -171,8 +163,13 @@ TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
         std::function<bool(pid_t)> close;
     };
     const Way ways[] = {
-        // The close request a window manager's close button sends.
-        { "a close request", [&](pid_t ball) { return session->requestClose(ball); } },
+        // The close request a window manager's close button sends, then OK in its question.
+        { "a close request",
+            [&](pid_t ball) {
+                const bool sent = session->requestClose(ball);
+                waitFor([&] { return session->picture().count(312, 284, 712, 484, [](uint32_t rgb) { return rgb == 0xF0F0F0u; }) > 3000; });
+                return sent && session->xdotool({ "key", "Return" });
+            } },
         // Logout, Ctrl+C, the terminal gone: the board's own close as well.
         { "SIGTERM", [](pid_t ball) { return ::kill(ball, SIGTERM) == 0; } },
         { "SIGINT", [](pid_t ball) { return ::kill(ball, SIGINT) == 0; } },

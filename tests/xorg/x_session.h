@@ -64,6 +64,16 @@ public:
     bool xdotool(const std::vector<std::string>& arguments) const;
 
     static void pause(int ms);
+    // Waits until `done` holds, looking every 100 ms, up to `ms`; whether it held.
+    template<typename Done> static bool waitFor(Done done, int ms = 10000)
+    {
+        for (int waited = 0; waited < ms; waited += 100) {
+            if (done())
+                return true;
+            pause(100);
+        }
+        return done();
+    }
 
 private:
     std::string run(const std::vector<std::string>& command, int* status = nullptr) const;
