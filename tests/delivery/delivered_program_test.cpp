@@ -44,6 +44,24 @@ TEST_F(DeliveryTest, ADamagedLayoutEndsTheBuiltBallNamingTheFileWithAFailure)
     EXPECT_NE(said.find((resources / "forms/m3.json").string()), std::string::npos) << said;
 }
 
+// Started where there is no display, the built ball says so and runs on without one (SDL alone
+// would take its offscreen driver and show nothing, silently).
+TEST_F(DeliveryTest, TheBuiltBallWithoutADisplaySaysItRunsWithoutOne)
+{
+    Environment env = userEnvironment();
+    env.remove("SDL_VIDEODRIVER").remove("WAYLAND_DISPLAY").set("SDL_AUDIODRIVER", "dummy").set("BALL_HOME", scratch("home").string());
+    ChildProcess ball({ (kProgramFolder / "ball").string() }, env, scratch("ball.err").string());
+    ASSERT_TRUE(ball.started());
+    const std::string told = "ball: running without a display (DISPLAY is not set)\n";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (readFile(scratch("ball.err")).find(told) == std::string::npos && ball.running()
+        && std::chrono::steady_clock::now() < deadline)
+        sleepFor(std::chrono::milliseconds(50));
+    EXPECT_NE(readFile(scratch("ball.err")).find(told), std::string::npos) << readFile(scratch("ball.err"));
+    EXPECT_TRUE(ball.running()) << "it runs on, without a display";
+    ball.stop();
+}
+
 // What an operator must hear: F5's attack signal and the bell at the end of a period.
 void expectF5AndTheBellHeard(const Heard& heard)
 {
