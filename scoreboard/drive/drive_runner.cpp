@@ -6,8 +6,8 @@
 #include "platform/window/window_system.h"
 #include <cctype>
 #include <cmath>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
