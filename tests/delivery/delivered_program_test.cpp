@@ -1,6 +1,7 @@
 // The delivered program as a user meets it: the build's program folder, an install into a
 // temporary prefix, and the Debian package. These run the real programs on the real clock.
 #include "delivery_fixture.h"
+#include "tests/scoreboard/drive/output_lines.h"
 
 #include <cstdio>
 
@@ -336,7 +337,7 @@ TEST_F(DeliveryTest, ThePackageHoldsTheProgramFolderItsCommandsAndItsDesktopEntr
         GTEST_SKIP() << "lintian is not there (scripts/setup.sh installs it)";
     // No error and no warning; what lintian only notes (I:, P:, X:) may stay.
     const std::string said = commandOutput("lintian --fail-on none '" + deb + "' 2>&1");
-    for (const std::string& line : lines(said))
+    for (const std::string& line : scoreboard::test::outputLines(said))
         EXPECT_FALSE(line.starts_with("E: ") || line.starts_with("W: ")) << line;
 }
 

@@ -194,8 +194,7 @@ protected:
     // neither).
     static bool treesCanBeHidden()
     {
-        static const bool can = ::access("/usr/bin/unshare", X_OK) == 0
-            && runToEnd(outOfReachOfTheTrees({ "/bin/sh", "-c", "test ! -e \"$0/CMakeLists.txt\"", BALL_SOURCE_DIR })) == 0;
+        static const bool can = machineAllows(outOfReachOfTheTrees({ "/bin/sh", "-c", "test ! -e \"$0/CMakeLists.txt\"", BALL_SOURCE_DIR }));
         return can;
     }
 
@@ -207,8 +206,7 @@ protected:
     }
     static bool buildTreeCanBeMadeReadOnly()
     {
-        static const bool can = ::access("/usr/bin/unshare", X_OK) == 0
-            && runToEnd(readOnlyBuildTree({ "/bin/sh", "-c", "test -d \"$0\" && ! test -w \"$0\"", BALL_BUILD_DIR })) == 0;
+        static const bool can = machineAllows(readOnlyBuildTree({ "/bin/sh", "-c", "test -d \"$0\" && ! test -w \"$0\"", BALL_BUILD_DIR }));
         return can;
     }
 
@@ -224,16 +222,14 @@ protected:
         }
         return text;
     }
-    static std::vector<std::string> lines(const std::string& text)
-    {
-        std::vector<std::string> out;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            out.push_back(line);
-        return out;
-    }
 
 private:
+    // Whether this machine runs `probe`, a command in a mount namespace of its own, to a good end.
+    static bool machineAllows(const std::vector<std::string>& probe)
+    {
+        return ::access("/usr/bin/unshare", X_OK) == 0 && runToEnd(probe) == 0;
+    }
+
     // `command` after the shell commands `mounts` (which find the build tree as $1 and the
     // source tree as $2), in a mount namespace of its own.
     static std::vector<std::string> inMountsOfItsOwn(const std::string& mounts, const std::vector<std::string>& command)
