@@ -19,8 +19,15 @@ constexpr std::string_view kTemporaryMark = ".tmp.";
 // ".NAME.tmp.PID.N": the temporary file of a replace of NAME by process PID.
 std::string temporaryName(const std::filesystem::path& path, unsigned counter)
 {
-    return "." + path.filename().string() + std::string(kTemporaryMark) + std::to_string(::getpid()) + "."
-        + std::to_string(counter);
+    // Appended piece by piece: GCC 12 warns falsely of overlapping copies (-Wrestrict) in a chain
+    // of operator+ that starts from a literal.
+    std::string name = ".";
+    name += path.filename().string();
+    name += kTemporaryMark;
+    name += std::to_string(::getpid());
+    name += '.';
+    name += std::to_string(counter);
+    return name;
 }
 
 bool allDigits(std::string_view text)

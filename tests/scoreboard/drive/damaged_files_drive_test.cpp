@@ -237,9 +237,11 @@ TEST_F(DamagedFilesDriveTest, SavedScreenSizeAtTheExit)
 
 TEST_F(DamagedFilesDriveTest, NoReaderWaitsOnAFileThatNeverEnds)
 {
-    // Each file in turn is a link to an endless device, or a folder, or a pipe no one writes.
+    // Each file in turn is a link to an endless device, or a folder, or a pipe no one writes. The
+    // last Enter answers the box that tells of settings that could not be written at the close.
     const std::string more = "show bflab(0) Caption\nclick on1(3)\nclick lookdate\nwait 1000\nshow balldateallnum Caption\n"
-                             "dblclick titxt(1)\nform m1\nshow L1(5) Caption\nclick qelCommand2\nform main\nclick on1(6)\nkey Enter\n";
+                             "dblclick titxt(1)\nform m1\nshow L1(5) Caption\nclick qelCommand2\nform main\nclick on1(6)\nkey Enter\n"
+                             "key Enter\n";
     const std::string files[] = { "date/config.db", "date/keyconfig.db", "date/system.db", "date/balldate.db", "date/zailistname.db",
         "binlist/Red.ini", "config.ini" };
     for (const std::string& file : files) {
