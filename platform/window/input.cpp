@@ -236,6 +236,7 @@ void WindowSystem::keyEvent(int vk, bool down, bool repeat, bool late)
     m_keys[vk] = down;
     const int code = genericKey(vk);
     if (code != vk) {
+        // Down while either side is (each right code follows its left one).
         const int left = code == VK_SHIFT ? VK_LSHIFT : code == VK_CONTROL ? VK_LCONTROL : VK_LMENU;
         m_keys[code] = m_keys[left] || m_keys[left + 1];
     }
@@ -252,10 +253,9 @@ void WindowSystem::keyEvent(int vk, bool down, bool repeat, bool late)
         m_keyPressedIn[vk] = 0;
     if (!takesInput(*this, target))
         return;
-    if (again || !down) {
-        if (pressedIn != top && (down || pressedIn))
-            return;
-    }
+    const bool elsewhere = pressedIn != top;
+    if (down ? again && elsewhere : pressedIn && elsewhere)
+        return;
     // lParam as Windows packs it: repeat count 1, bit 30 the previous state, bit 31 the transition.
     uint32_t lp = 1;
     if (again)
