@@ -213,14 +213,14 @@ void MainForm::onResize()
 // The key preview: `main` sees every key before the focused control.
 void MainForm::onKeyDown(int& keyCode, int shift)
 {
-    if (m_operation && m_operation->keyDown(keyCode))
+    if (m_operation && m_operation->keyDown(keyCode, keyRepeats()))
         keyCode = 0;
 }
 
 void MainForm::onKeyUp(int& keyCode, int shift)
 {
     if (m_operation)
-        m_operation->keyUp();
+        m_operation->keyUp(keyCode);
 }
 
 bool MainForm::keyReady() const { return m_operation ? m_operation->scoreKeys().keyReady() : m_keyReady; }

@@ -141,16 +141,9 @@ void SdlBackend::handle(const void* raw)
         InputEvent ev{e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp};
         ev.value = vk;
         ev.repeat = e.key.repeat != 0;
+        // Left and right Shift, Ctrl and Alt keep their own codes here: the window system
+        // delivers them with the generic code and answers GetKeyState for each side.
         ws.queueInput(ev);
-        // The generic Shift, Ctrl and Alt codes go with their left and right keys.
-        int generic = (vk == win::VK_LSHIFT || vk == win::VK_RSHIFT) ? win::VK_SHIFT
-            : (vk == win::VK_LCONTROL || vk == win::VK_RCONTROL)     ? win::VK_CONTROL
-            : (vk == win::VK_LMENU || vk == win::VK_RMENU)           ? win::VK_MENU
-                                                                     : 0;
-        if (generic) {
-            ev.value = generic;
-            ws.queueInput(ev);
-        }
         break;
     }
     case SDL_TEXTINPUT:
@@ -270,5 +263,23 @@ void SdlBackend::setTextInput(bool on)
     else
         SDL_StopTextInput();
 }
+
+// The desktop's clipboard (on X the CLIPBOARD selection), so that text goes both ways between
+// the program's fields and other programs.
+std::optional<std::string> SdlBackend::clipboardText() const
+{
+    if (!SDL_HasClipboardText())
+        return std::nullopt;
+    char* text = SDL_GetClipboardText();
+    if (!text)
+        return std::nullopt;
+    std::string held(text);
+    SDL_free(text);
+    if (held.empty())
+        return std::nullopt;
+    return held;
+}
+
+void SdlBackend::setClipboardText(std::optional<std::string> text) { SDL_SetClipboardText(text ? text->c_str() : ""); }
 
 } // namespace plat::backend

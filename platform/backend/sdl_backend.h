@@ -36,6 +36,8 @@ public:
     void setMinimized(bool minimized) override;
     bool isMinimized() const override;
     void setTextInput(bool on) override;
+    std::optional<std::string> clipboardText() const override;
+    void setClipboardText(std::optional<std::string> text) override;
     // The size of the display the window sits on, in real pixels.
     gfx::Size displaySize() const;
 

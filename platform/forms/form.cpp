@@ -527,6 +527,7 @@ bool Form::filterMessage(MSG& msg)
     bool toForm = msg.hwnd == m_hwnd;
     if (m_keyPreview || toForm) {
         int code = int(msg.wParam);
+        m_keyRepeats = msg.message == WM_KEYDOWN && (uint32_t(msg.lParam) & (1u << 30)) != 0;
         bool consumed = handleKey(msg.message, code);
         if (consumed || !m_hwnd || !IsWindow(msg.hwnd))
             return true;

@@ -174,6 +174,8 @@ protected:
     virtual void onKeyDown(int& keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void onKeyUp(int& keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void onKeyPress(int& keyAscii) { (void)keyAscii; }
+    // During onKeyDown: the key was down already, so this is its auto-repeat.
+    bool keyRepeats() const { return m_keyRepeats; }
     // Mouse on the form itself, twips.
     virtual void onClick() {}
     virtual void onDblClick() {}
@@ -226,6 +228,7 @@ private:
     uint32_t m_backColor = 0x8000000Fu; // button face
     FontDesc m_font;
     bool m_keyPreview = false;
+    bool m_keyRepeats = false;
     int m_windowState = 0;
     bool m_mainWindow = false;
     int m_startUpPosition = 0;

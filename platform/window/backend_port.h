@@ -27,6 +27,13 @@ public:
     virtual bool isMinimized() const { return false; }
     // Text entry through an input method is on while an edit field has the focus.
     virtual void setTextInput(bool on) { (void)on; }
+    // The clipboard's text, none when it holds no text; setting none empties it. A backend with
+    // a desktop shares the desktop's clipboard; one without keeps the text itself.
+    virtual std::optional<std::string> clipboardText() const { return m_clipboard; }
+    virtual void setClipboardText(std::optional<std::string> text) { m_clipboard = std::move(text); }
+
+private:
+    std::optional<std::string> m_clipboard;
 };
 
 } // namespace plat::win

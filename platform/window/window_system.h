@@ -117,6 +117,9 @@ public:
     bool trackMouseEvent(const TRACKMOUSEEVENT& request);
     short keyState(int vk) const;
     gfx::Point cursor() const { return m_cursor; }
+    // Text entry is on while a field that takes typing has the focus; the backend follows.
+    void setTextInput(bool on);
+    bool textInput() const { return m_textInput; }
 
     // --- input from backends ---
     void queueInput(const InputEvent& event);
@@ -209,6 +212,10 @@ private:
     gfx::Point m_cursor{-1, -1};
     bool m_keys[256] = {};
     bool m_buttons[4] = {};
+    // The top-level window that took each key's press (0: none took it); its repeats and its
+    // release go only there.
+    HWND m_keyPressedIn[256] = {};
+    bool m_textInput = false;
 
     struct Tracking {
         HWND hwnd = 0;
