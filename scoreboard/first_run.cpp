@@ -34,11 +34,12 @@ void write(const std::filesystem::path& path, const std::vector<std::string>& li
 }
 
 // A file of no bytes is what a first run on a full disk leaves: its defaults are still to come.
+// A link to nothing is no file either (the write puts a file in its place).
 bool missingOrEmpty(const std::filesystem::path& path)
 {
     std::error_code error;
-    if (!sys::pathExists(path))
-        return true;
+    if (!std::filesystem::exists(path, error))
+        return !error || error == std::errc::no_such_file_or_directory;
     return std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) == 0 && !error;
 }
 
