@@ -90,7 +90,9 @@ bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode)
 
 std::optional<std::string> readFileBytes(const fs::path& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not held up by a pipe of that name with no writer: the open does not wait, and a pipe is
+    // no regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};

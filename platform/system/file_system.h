@@ -25,7 +25,8 @@ enum class CopyMode {
 // temporary file that removeStaleTemporaryFiles knows).
 bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to, CopyMode mode);
 
-// The bytes of a regular file (through a link too); nothing when it is missing or unreadable.
+// The bytes of a regular file (through a link too); nothing when it is missing, unreadable or no
+// regular file (a folder, a pipe: never waited on).
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Makes one folder; its parent must exist. False when anything of that name is already there.
