@@ -1,9 +1,14 @@
 # The program folder the build lays out, and that `cmake --install` lays out the same way below
 # the prefix: the programs ball and main, the clock font with its licence, the sounds, and under
-# resources/ the stored form layouts and the pictures the forms show. The programs keep their
-# data folders (date, binlist, music, img) beside these when the folder is theirs to write.
+# resources/ the stored form layouts and the pictures the forms show. The build's programs keep their
+# data folders (date, binlist, music, img) beside these; installed ones in the user's data home.
 set(BALL_PROGRAM_FOLDER ${CMAKE_BINARY_DIR}/program)
 set(BALL_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/scoreboard CACHE STRING "the program folder below the install prefix")
+
+# The build's program folder is its own data folder; this file says so to the programs. It is not
+# installed: an installed program folder is never written, the data go to the user's data home.
+file(WRITE ${BALL_PROGRAM_FOLDER}/own-data-folder
+  "The programs in this folder keep their data (date, binlist, img, music, sound) here.\n")
 
 # The clock font ships as DS-DIGIB.ttf: the seven-segment DSEG7 Classic Bold of fonts-dseg
 # (SIL Open Font License 1.1), with its licence beside it.

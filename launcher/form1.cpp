@@ -84,15 +84,20 @@ void Form1::installClockFont()
 {
     const std::filesystem::path folder = sys::userFontFolder();
     const std::filesystem::path installed = folder / kClockFontFile;
-    if (sys::fileExists(installed))
+    if (sys::fileExists(installed) || (m_services.clockFontKnown && m_services.clockFontKnown()))
         return;
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    (void)sys::copyFile(sys::shippedPath(kClockFontFile), installed, sys::CopyMode::KeepExisting);
+    (void)sys::copyFile(shippedFile(kClockFontFile), installed, sys::CopyMode::KeepExisting);
     if (m_services.addFontResource)
         m_services.addFontResource(installed);
     for (win::HWND top : win::sys().topLevels())
         win::SendMessage(top, win::WM_FONTCHANGE, 0, 0);
+}
+
+std::filesystem::path Form1::shippedFile(std::string_view name) const
+{
+    return m_services.programFolder.empty() ? sys::shippedPath(name) : sys::pathBelow(m_services.programFolder, name);
 }
 
 void Form1::makeDataFolder()
@@ -104,7 +109,7 @@ void Form1::makeDataFolder()
 
 void Form1::startScoreboard(sys::DisplaySize screenBefore)
 {
-    const std::filesystem::path scoreboard = sys::shippedPath(kScoreboardProgram);
+    const std::filesystem::path scoreboard = shippedFile(kScoreboardProgram);
     if (!sys::fileExists(scoreboard)) {
         showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
         return;

@@ -34,6 +34,8 @@ private:
     void installClockFont();
     void makeDataFolder();
     void startScoreboard(plat::sys::DisplaySize screenBefore);
+    // A file that ships beside the programs, never one of the data folder.
+    std::filesystem::path shippedFile(std::string_view name) const;
 
     std::optional<plat::sys::SingleInstanceLock>& m_instanceLock;
     LauncherServices m_services;

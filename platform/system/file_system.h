@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,14 @@ enum class CopyMode {
     Overwrite,     // replaces an existing target
     KeepExisting,  // fails when the target exists, leaving it untouched
 };
+// The copy is written as replaceFile writes: whole or not at all, never through a link at the
+// target, under a temporary name until it is complete (so a copy cut short leaves only a
+// temporary file that removeStaleTemporaryFiles knows).
 bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to, CopyMode mode);
+
+// The bytes of a regular file (through a link too); nothing when it is missing, unreadable or no
+// regular file (a folder, a pipe: never waited on).
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Makes one folder; its parent must exist. False when anything of that name is already there.
 bool makeFolder(const std::filesystem::path& path);

@@ -22,7 +22,7 @@ bool displayToolsPresent() { return ::access("/usr/bin/Xvfb", X_OK) == 0 && ::ac
 // What the build lays out: the programs with everything they read.
 TEST_F(DeliveryTest, TheBuildLaysOutOneCompleteProgramFolder)
 {
-    for (const char* file : { "ball", "main", "DS-DIGIB.ttf", "DS-DIGIB-LICENSE.txt", "resources/forms/main.json",
+    for (const char* file : { "ball", "main", "own-data-folder", "DS-DIGIB.ttf", "DS-DIGIB-LICENSE.txt", "resources/forms/main.json",
              "resources/forms/m1.json", "resources/forms/m6.json", "resources/img/court.png", "resources/img/bounce.gif",
              "resources/img/logo.png" })
         EXPECT_TRUE(fs::is_regular_file(kProgramFolder / file)) << file;
@@ -127,11 +127,13 @@ TEST_F(InstalledProgramTest, LaysOutTheSameProgramFolderWithCommandsAndADesktopE
 {
     std::vector<std::string> built = filesBelow(kProgramFolder);
     std::erase_if(built, [](const std::string& name) {
-        // What the build's own runs left there, and the test driver that is not installed.
-        return name == "ball-drive" || name.rfind("date/", 0) == 0 || name.rfind("binlist/", 0) == 0 || name == "config.ini"
+        // What the build's own runs left there, the test driver and the mark of a build's own
+        // data folder, which are not installed.
+        return name == "ball-drive" || name == "own-data-folder" || name.rfind("date/", 0) == 0 || name.rfind("binlist/", 0) == 0 || name == "config.ini"
             || name.rfind("music/", 0) == 0 || name.rfind("img/", 0) == 0 || name.ends_with(".lock");
     });
     EXPECT_EQ(filesBelow(folder), built);
+    EXPECT_FALSE(fs::exists(folder / "own-data-folder")) << "an installed program folder keeps no data";
     EXPECT_EQ(fs::read_symlink(prefix / "bin/ball"), fs::path("../" BALL_INSTALL_DIR "/ball"));
     EXPECT_TRUE(fs::is_regular_file(prefix / "bin/scoreboard")) << "the launcher's command";
     const std::string desktop = readFile(prefix / "share/applications/scoreboard.desktop");
@@ -152,26 +154,34 @@ TEST_F(InstalledProgramTest, LaysOutTheSameProgramFolderWithCommandsAndADesktopE
     }
 }
 
-TEST_F(InstalledProgramTest, ComesUpWithTheTreesOutOfReachAndKeepsItsDataInItsFolder)
+// Installed into a folder this user may write (as root installs it): the data go to the user's
+// data home all the same, and nothing is written into the installed folder.
+TEST_F(InstalledProgramTest, ComesUpWithTheTreesOutOfReachAndKeepsItsDataInTheUsersDataHome)
 {
     REQUIRE_TREES_OUT_OF_REACH();
+    ASSERT_EQ(::access(folder.c_str(), W_OK), 0);
     Environment env = userEnvironment();
     env.set("BALL_BACKEND", "headless").set("SDL_VIDEODRIVER", "dummy");
     ChildProcess program(ball, env, scratch("ball.err").string());
     ASSERT_TRUE(program.started());
-    sleepFor(4000ms);
+    const fs::path data = scratch("data/scoreboard");
+    for (const auto giveUp = std::chrono::steady_clock::now() + 30s;
+         !fs::is_directory(data / "music") && program.running() && std::chrono::steady_clock::now() < giveUp;)
+        sleepFor(50ms);
     EXPECT_TRUE(program.running()) << readFile(scratch("ball.err"));
     program.stop();
-    for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db" })
-        EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
-    EXPECT_TRUE(fs::is_directory(folder / "binlist"));
+    for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db", "sound/yes.wav", "ball.lock" })
+        EXPECT_TRUE(fs::is_regular_file(data / file)) << file;
+    EXPECT_TRUE(fs::is_directory(data / "binlist"));
+    for (const char* file : { "date", "binlist", "img", "music", "ball.lock" })
+        EXPECT_FALSE(fs::exists(folder / file)) << file << ": nothing is written into the installed folder";
     EXPECT_EQ(readFile(scratch("ball.err")).find("layout"), std::string::npos) << readFile(scratch("ball.err"));
 }
 
 TEST_F(InstalledProgramTest, PlaysF5AndTheBell)
 {
     REQUIRE_DISPLAY_TOOLS();
-    writeShortPeriodSettings(folder);
+    writeShortPeriodSettings(scratch("data/scoreboard"));
     expectF5AndTheBellHeard(playOnTheBoard(ball, userEnvironment(), true));
     EXPECT_EQ(readFile(scratch("ball.err")).find("missing"), std::string::npos) << readFile(scratch("ball.err"));
 }
@@ -233,6 +243,9 @@ TEST_F(InstalledForEveryUserTest, KeepsTheDataInTheUsersDataHomeAndPlaysF5AndThe
     EXPECT_EQ(readFile(scratch("ball.err")).find("layout"), std::string::npos) << readFile(scratch("ball.err"));
 }
 
+// Whether fontconfig knows the clock font's family here (fonts-dseg is installed).
+bool clockFontKnown() { return runToEnd({ "/bin/sh", "-c", "fc-list 'DSEG7 Classic' | grep -q ." }) == 0; }
+
 // The pid of a running process whose program is `executable`, or 0.
 pid_t runningProgram(const fs::path& executable)
 {
@@ -248,7 +261,8 @@ pid_t runningProgram(const fs::path& executable)
 }
 
 // The desktop entry's command: the launcher records the screen in the user's data home, installs
-// the clock font for the user and starts the installed ball, then ends.
+// the clock font for the user when no font package gives it, and starts the installed ball, then
+// ends.
 TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
 {
     REQUIRE_DISPLAY_TOOLS();
@@ -268,7 +282,10 @@ TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
     EXPECT_NE(ball, 0) << "the installed ball runs: " << readFile(scratch("main.err"));
     sleepFor(1000ms);
     EXPECT_TRUE(fs::is_regular_file(userData() / "config.ini"));
-    EXPECT_TRUE(fs::is_regular_file(user() / "data/fonts/DS-DIGIB.ttf")) << "the clock font, for this user";
+    if (clockFontKnown())
+        EXPECT_FALSE(fs::exists(user() / "data/fonts/DS-DIGIB.ttf")) << "the font package gives the clock font";
+    else
+        EXPECT_TRUE(fs::is_regular_file(user() / "data/fonts/DS-DIGIB.ttf")) << "the clock font, for this user";
     EXPECT_FALSE(fs::exists(folder / "config.ini")) << "nothing is written into the installed folder";
     if (ball) {
         ::kill(ball, SIGTERM);

@@ -174,14 +174,43 @@ TEST_F(LauncherTest, SecondCopyEndsSilently)
     EXPECT_FALSE(form1().isLoaded());
 }
 
-TEST_F(LauncherTest, TheLockLiesOutsideTheProgramFolderAndIsFreedAtTheEnd)
+TEST_F(LauncherTest, TheLockLiesInTheDataFolderAndIsFreedAtTheEnd)
 {
     writeBytes(path("ball"), "stand-in");
     EXPECT_FALSE(start());
-    EXPECT_EQ(plat::sys::programLockPath("main").parent_path(), fs::path(std::getenv("XDG_RUNTIME_DIR")));
-    EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "config.ini", "date/" }));
+    EXPECT_EQ(plat::sys::programLockPath("main"), path("main.lock"));
+    EXPECT_TRUE(fs::is_regular_file(path("main.lock")));
     program.reset();
     EXPECT_TRUE(plat::sys::acquireProgramLock("main").acquired());
+}
+
+// What ships is taken from the program folder only: a `ball` and a clock font in the data folder
+// are never run nor installed, and no copy of the font is made when its family is known already.
+TEST_F(LauncherTest, TheShippedFilesComeFromTheProgramFolderNeverTheDataFolder)
+{
+    const fs::path programFolder = folder() / "program";
+    writeBytes(programFolder / "ball", "the shipped scoreboard");
+    writeBytes(path("ball"), "a program left in the data folder");
+    writeBytes(path("DS-DIGIB.ttf"), "a font left in the data folder");
+    LauncherServices own = services();
+    own.programFolder = programFolder;
+    program = std::make_unique<LauncherProgram>(std::move(own));
+    EXPECT_FALSE(program->start());
+    EXPECT_EQ(started, (std::vector<fs::path>{ programFolder / "ball" }));
+    EXPECT_TRUE(treeOf(fontFolder()).empty()) << "no font ships in the program folder";
+
+    for (bool known : { false, true }) {
+        SCOPED_TRACE(known ? "the font package is installed" : "the font is not known");
+        fs::remove_all(fontFolder());
+        writeBytes(programFolder / "DS-DIGIB.ttf", "the shipped font");
+        newSession();
+        LauncherServices withFont = services();
+        withFont.programFolder = programFolder;
+        withFont.clockFontKnown = [known] { return known; };
+        program = std::make_unique<LauncherProgram>(std::move(withFont));
+        EXPECT_FALSE(program->start());
+        EXPECT_EQ(treeOf(fontFolder()), known ? std::vector<std::string>{} : std::vector<std::string>{ "DS-DIGIB.ttf" });
+    }
 }
 
 TEST_F(LauncherTest, ClockFont)

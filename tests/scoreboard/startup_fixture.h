@@ -64,6 +64,8 @@ protected:
     StartupServices services()
     {
         StartupServices s;
+        // The stand-in of the shipped clock font lies in the test's folder.
+        s.clockFont = path("DS-DIGIB.ttf");
         s.dates = &dates;
         s.installFont = [this](const std::filesystem::path& file, std::string_view family) {
             fontInstalls.push_back(file);
