@@ -78,7 +78,7 @@ std::optional<BoundedPicture> loadBoundedPicture(const std::string& path, Size b
         // An interlaced PNG cannot come by rows: SDL_image decodes it whole below.
     }
     Picture picture;
-    if (!picture.load(*file)) {
+    if (!picture.load(*file, true)) {
         error = picture.error();
         return std::nullopt;
     }

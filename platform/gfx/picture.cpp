@@ -126,10 +126,10 @@ bool Picture::load(const std::string& path)
     return file && load(*file);
 }
 
-bool Picture::load(const File& file)
+bool Picture::load(const File& file, bool firstFrameOnly)
 {
     clear();
-    if (file.header.format == PictureHeader::Format::Gif) {
+    if (file.header.format == PictureHeader::Format::Gif && !firstFrameOnly) {
         SDL_RWops* rw = SDL_RWFromConstMem(file.bytes.data(), int(file.bytes.size()));
         if (IMG_Animation* anim = rw ? IMG_LoadGIFAnimation_RW(rw) : nullptr) {
             for (int i = 0; i < anim->count; ++i)

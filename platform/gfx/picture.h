@@ -26,7 +26,8 @@ public:
     bool load(const std::string& path);
     static Picture fromFile(const std::string& path);
     struct File;
-    bool load(const File& file);
+    // Decodes a file read already; `firstFrameOnly` leaves the later frames of a GIF undecoded.
+    bool load(const File& file, bool firstFrameOnly = false);
 
     bool isEmpty() const { return m_frames.empty(); }
     int width() const { return isEmpty() ? 0 : m_frames.front().image.width(); }
