@@ -67,7 +67,7 @@ std::string MainForm::versionLine()
         + "   发布日期: " + std::string(kReleaseDate);
 }
 
-forms::Timer* MainForm::timer(std::string_view name) const { return control<forms::Timer>(name); }
+forms::Timer* MainForm::timer(std::string_view name) const { return &get<forms::Timer>(name); }
 
 void MainForm::onLoad()
 {
@@ -76,7 +76,7 @@ void MainForm::onLoad()
     MatchState& state = user();
 
     fillScreen();
-    if (auto* version = control<forms::Label>("val"))
+    if (auto* version = &get<forms::Label>("val"))
         version->setCaption(versionLine());
     m_wplay.setEnableContextMenu(false);
     m_soundArmed = true;
@@ -86,9 +86,9 @@ void MainForm::onLoad()
     m_keyReady = true;
     state.matchStartTime.clear();
 
-    if (auto* date = control<forms::Label>("timetxt")) {
+    if (auto* date = &get<forms::Label>("timetxt")) {
         date->setCaption(plat::sys::nowText(*m_dates));
-        if (auto* frame = control<qel::qelFrame>("qelf1"))
+        if (auto* frame = &get<qel::qelFrame>("qelf1"))
             date->setLeft(frame->width() - date->width() - kDateRightMargin);
     }
 
@@ -100,7 +100,7 @@ void MainForm::onLoad()
     ShowTeamNames();
     scoreboard::ShowScores();
     scoreboard::ShowPeriod();
-    if (auto* clock = control<qel::qelLabel>("balltime"))
+    if (auto* clock = &get<qel::qelLabel>("balltime"))
         clock->move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
     LoadMusicList(musicFolderPath());
 
@@ -126,7 +126,7 @@ void MainForm::fillScreen()
     const double width = win::GetSystemMetrics(win::SM_CXSCREEN) * kTwipsPerPixel;
     const double height = win::GetSystemMetrics(win::SM_CYSCREEN) * kTwipsPerPixel;
     move(0, 0, width, height);
-    if (auto* frame = control<qel::qelFrame>("qelf1"))
+    if (auto* frame = &get<qel::qelFrame>("qelf1"))
         frame->move((width - frame->width()) / 2, (height - frame->height()) / 2);
 }
 
@@ -137,12 +137,12 @@ void MainForm::onDisplayChange() { fillScreen(); }
 // place, so each of them covers it.
 void MainForm::placePanels()
 {
-    if (auto* clockPanel = control<qel::qelFrame>("showtime")) {
+    if (auto* clockPanel = &get<qel::qelFrame>("showtime")) {
         clockPanel->setVisible(true);
         clockPanel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
     }
     for (std::string_view name : {"frameplay", "balldate", "sysset"}) {
-        if (auto* panel = control<qel::qelFrame>(name)) {
+        if (auto* panel = &get<qel::qelFrame>(name)) {
             panel->setVisible(false);
             panel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
         }
@@ -153,13 +153,13 @@ void MainForm::prepareRosterLabels()
 {
     for (int i = 0; i < 12; ++i) {
         for (std::string_view name : {"namelab1", "namelab2"}) {
-            if (auto* label = control<forms::Label>(name, i)) {
+            if (auto* label = &get<forms::Label>(name, i)) {
                 label->setBackStyle(0);
                 label->setForeColor(kRosterNameColor);
             }
         }
         for (std::string_view name : {"numlab1", "numlab2"}) {
-            if (auto* label = control<forms::Label>(name, i)) {
+            if (auto* label = &get<forms::Label>(name, i)) {
                 label->setBackStyle(0);
                 label->setForeColor(kRosterNumberColor);
             }
@@ -175,12 +175,12 @@ void MainForm::connectEvents()
         countdown->onTimer = [this] { noticeTick(); };
     if (auto* rosters = timer("Timer12"))
         rosters->onTimer = [this] { rosterTick(); };
-    if (auto* close = control<qel::qelToggleButton>("closet"))
+    if (auto* close = &get<qel::qelToggleButton>("closet"))
         close->Click = [this] {
-            if (auto* notice = control<qel::qelFrame>("inshow"))
+            if (auto* notice = &get<qel::qelFrame>("inshow"))
                 notice->setVisible(false);
         };
-    if (auto* closePicture = control<plat::media::AlphaImage>("Image5"))
+    if (auto* closePicture = &get<plat::media::AlphaImage>("Image5"))
         closePicture->onClick = [this] { closeHelp(); };
 }
 
@@ -278,13 +278,13 @@ void MainForm::ShowPeriod() { scoreboard::ShowPeriod(); }
 
 void MainForm::hidePeriodReport()
 {
-    if (auto* report = control<qel::qelFrame>("look"))
+    if (auto* report = &get<qel::qelFrame>("look"))
         report->setVisible(false);
 }
 
 void MainForm::setStartButtonCaption(std::string_view text)
 {
-    if (auto* start = control<qel::qelCommand>("ok"))
+    if (auto* start = &get<qel::qelCommand>("ok"))
         start->setCaption(std::string(text));
 }
 
@@ -298,14 +298,14 @@ void MainForm::stopClockTimers()
 void MainForm::hideOvertimeLabels()
 {
     for (int i = 0; i <= 1; ++i)
-        if (auto* label = control<forms::Label>("addtimelab", i))
+        if (auto* label = &get<forms::Label>("addtimelab", i))
             label->setVisible(false);
 }
 
 void MainForm::showScoreBacklight(bool visible)
 {
     for (int i : {2, 1})
-        if (auto* light = control<plat::media::AlphaImage>("backw", i))
+        if (auto* light = &get<plat::media::AlphaImage>("backw", i))
             light->setVisible(visible);
 }
 

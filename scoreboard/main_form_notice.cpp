@@ -25,14 +25,14 @@ std::string countdownText(int16_t seconds) { return std::to_string(seconds) + "ç
 void MainForm::inshowfame()
 {
     m_noticeSecondsLeft = kNoticeSeconds;
-    if (auto* countdown = control<qel::qelLabel>("qel1"))
+    if (auto* countdown = &get<qel::qelLabel>("qel1"))
         countdown->setCaption(countdownText(m_noticeSecondsLeft));
     if (auto* countdownTimer = timer("Timer10"))
         countdownTimer->setEnabled(true);
-    auto* notice = control<qel::qelFrame>("inshow");
+    auto* notice = &get<qel::qelFrame>("inshow");
     if (notice)
         notice->move(kNoticeLeft, kNoticeTop, kNoticeWidth, kNoticeHeight);
-    if (auto* text = control<forms::Label>("L1"))
+    if (auto* text = &get<forms::Label>("L1"))
         text->setCaption(user().noticeText);
     if (notice) {
         // In front of whatever panel was opened since, so that the notice is always seen.
@@ -44,10 +44,10 @@ void MainForm::inshowfame()
 void MainForm::noticeTick()
 {
     --m_noticeSecondsLeft;
-    if (auto* countdown = control<qel::qelLabel>("qel1"))
+    if (auto* countdown = &get<qel::qelLabel>("qel1"))
         countdown->setCaption(countdownText(m_noticeSecondsLeft));
     if (m_noticeSecondsLeft <= 0) {
-        if (auto* notice = control<qel::qelFrame>("inshow"))
+        if (auto* notice = &get<qel::qelFrame>("inshow"))
             notice->setVisible(false);
         if (auto* countdownTimer = timer("Timer10"))
             countdownTimer->setEnabled(false);
@@ -63,7 +63,7 @@ void MainForm::rosterTick()
 
 void MainForm::closeHelp()
 {
-    if (auto* help = control<qel::qelFrame>("helps")) {
+    if (auto* help = &get<qel::qelFrame>("helps")) {
         help->setVisible(false);
         help->move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
     }
