@@ -60,8 +60,7 @@ void TeamsDialog::loadDialog()
         number->setText("0");
     }
     if (auto* rosters = boardControl<qel::qelFrame>("ballnameframe", 0); rosters && rosters->visible())
-        if (auto* show = &get<qel::qelCheck>("chk1"))
-            show->setValue(1);
+        get<qel::qelCheck>("chk1").setValue(1);
     commdEandNO();
     setNewEditCaption("新增");
     setEnabled("delball", false);
@@ -111,8 +110,7 @@ void TeamsDialog::setShown(std::string_view name, bool on) const
 
 void TeamsDialog::setNewEditCaption(const std::string& caption) const
 {
-    if (auto* button = &get<qel::qelCommand>("newadd"))
-        button->setCaption(caption);
+    get<qel::qelCommand>("newadd").setCaption(caption);
 }
 
 void TeamsDialog::focus(std::string_view name, int index) const
@@ -159,8 +157,7 @@ void TeamsDialog::onballlist()
 void TeamsDialog::showTeamCount()
 {
     auto* list = &get<forms::ListBox>("balllist");
-    if (auto* count = &get<forms::Label>("ballnum"))
-        count->setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 队");
+    get<forms::Label>("ballnum").setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 队");
 }
 
 void TeamsDialog::pickColor(int index)
@@ -176,18 +173,15 @@ void TeamsDialog::pickColor(int index)
         return;
     swatch->setBackColor(picker->color());
     if (index == 0 || index == 2)
-        if (auto* combo = &get<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2"))
-            combo->setForeColor(picker->color());
+        get<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2").setForeColor(picker->color());
 }
 
 void TeamsDialog::defaultColors()
 {
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = &get<forms::Label>("colab", i))
-            swatch->setBackColor(i % 2 == 0 ? kDefaultNameColor : kDefaultShadowColor);
+        get<forms::Label>("colab", i).setBackColor(i % 2 == 0 ? kDefaultNameColor : kDefaultShadowColor);
     for (const char* name : {"Combo1", "Combo2"})
-        if (auto* combo = &get<forms::ComboBox>(name))
-            combo->setForeColor(kDefaultNameColor);
+        get<forms::ComboBox>(name).setForeColor(kDefaultNameColor);
 }
 
 void TeamsDialog::apply()

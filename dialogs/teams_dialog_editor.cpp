@@ -42,8 +42,7 @@ void TeamsDialog::commdEandYES()
     setEnabled("comadd", true);
     setEnabled("delball", false);
     setEnabled("delcomm", false);
-    if (auto* roster = &get<forms::ListView>("L1"))
-        roster->listItems().clear();
+    get<forms::ListView>("L1").listItems().clear();
     showPlayerCount();
 }
 
@@ -60,8 +59,7 @@ void TeamsDialog::commdEandNO()
     setEnabled("comadd", false);
     setEnabled("addcomm", false);
     setEnabled("delcomm", false);
-    if (auto* roster = &get<forms::ListView>("L1"))
-        roster->listItems().clear();
+    get<forms::ListView>("L1").listItems().clear();
     showPlayerCount();
 }
 
@@ -120,10 +118,8 @@ void TeamsDialog::onballfile()
     if (roster)
         roster->listItems().clear();
     for (int i = 0; i < kStaffBoxes; ++i)
-        if (auto* box = &get<forms::TextBox>("Text1", i))
-            box->setText("");
-    if (auto* name = &get<forms::TextBox>("T1", 0))
-        name->setText(m_editedTeamName);
+        get<forms::TextBox>("Text1", i).setText("");
+    get<forms::TextBox>("T1", 0).setText(m_editedTeamName);
     const scoreboard::TeamRoster team = scoreboard::readTeamRoster(m_pickedTeamFile);
     if (auto* coach = &get<forms::TextBox>("Text1", 0))
         coach->setText(team.coach);

@@ -48,8 +48,7 @@ void TitleDialog::loadDialog()
         swatch->setBackColor(boardTitle(1)->ForeColor());
     if (auto* swatch = &get<forms::Label>("colab", 1); swatch && boardTitle(0))
         swatch->setBackColor(boardTitle(0)->ForeColor());
-    if (auto* title = &get<qel::qelTextBox>("v1"))
-        title->setText(state.matchTitle.empty() ? std::to_string(sys::currentYear(*m_dates)) + "Mirelda" : state.matchTitle);
+    get<qel::qelTextBox>("v1").setText(state.matchTitle.empty() ? std::to_string(sys::currentYear(*m_dates)) + "Mirelda" : state.matchTitle);
 
     const std::vector<std::string> names = readRefereeList();
     if (auto* list = &get<forms::ListBox>("zailist"))
@@ -64,16 +63,13 @@ void TitleDialog::loadDialog()
         }
     }
     if (state.refereeCount >= 1 && state.refereeCount <= kRefereeRows) {
-        if (auto* option = &get<qel::qelOptionButton>("vbo", state.refereeCount - 1))
-            option->setValue(1);
+        get<qel::qelOptionButton>("vbo", state.refereeCount - 1).setValue(1);
         // With one referee the first row is the chief: its caption says so from the start.
         if (state.refereeCount == 1)
             showRowRoles(0);
     }
-    if (auto* del = &get<qel::qelCommand>("del1"))
-        del->setEnabled(false);
-    if (auto* warning = &get<forms::Label>("lname"))
-        warning->setVisible(false);
+    get<qel::qelCommand>("del1").setEnabled(false);
+    get<forms::Label>("lname").setVisible(false);
     showCount();
     connectEvents();
 }
@@ -89,8 +85,7 @@ void TitleDialog::connectEvents()
         defaults->Click = [this] { defaultColors(); };
     if (auto* name = &get<qel::qelTextBox>("zt1"))
         name->Change = [this] {
-            if (auto* warning = &get<forms::Label>("lname"))
-                warning->setVisible(false);
+            get<forms::Label>("lname").setVisible(false);
         };
     if (auto* add = &get<qel::qelCommand>("addc"))
         add->Click = [this] { addReferee(); };
@@ -134,10 +129,8 @@ void TitleDialog::pickColor(int index)
 
 void TitleDialog::defaultColors()
 {
-    if (auto* swatch = &get<forms::Label>("colab", 0))
-        swatch->setBackColor(kDefaultTitleColor);
-    if (auto* swatch = &get<forms::Label>("colab", 1))
-        swatch->setBackColor(kDefaultShadowColor);
+    get<forms::Label>("colab", 0).setBackColor(kDefaultTitleColor);
+    get<forms::Label>("colab", 1).setBackColor(kDefaultShadowColor);
 }
 
 void TitleDialog::addReferee()
@@ -151,16 +144,14 @@ void TitleDialog::addReferee()
         return;
     for (int i = 0; i < list->listCount(); ++i) {
         if (list->list(i) == name) {
-            if (auto* warning = &get<forms::Label>("lname"))
-                warning->setVisible(true);
+            get<forms::Label>("lname").setVisible(true);
             box->GetExtender().setFocus();
             return;
         }
     }
     list->addItem(name);
     for (const char* comboName : kCombos)
-        if (auto* combo = &get<forms::ComboBox>(comboName))
-            combo->addItem(name);
+        get<forms::ComboBox>(comboName).addItem(name);
     box->setText("");
     box->GetExtender().setFocus();
     showCount();
@@ -188,15 +179,13 @@ void TitleDialog::deleteReferee()
                 continue;
             list->removeItem(selected);
             for (const char* comboName : kCombos)
-                if (auto* combo = &get<forms::ComboBox>(comboName))
-                    combo->removeItem(k);
+                get<forms::ComboBox>(comboName).removeItem(k);
             break;
         }
     }
     showCount();
     if (list->listCount() == 0)
-        if (auto* del = &get<qel::qelCommand>("del1"))
-            del->setEnabled(false);
+        get<qel::qelCommand>("del1").setEnabled(false);
 }
 
 void TitleDialog::showRowRoles(int index)
@@ -250,8 +239,7 @@ void TitleDialog::apply()
 void TitleDialog::showCount()
 {
     auto* list = &get<forms::ListBox>("zailist");
-    if (auto* count = &get<forms::Label>("L1", kCountLine))
-        count->setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 人");
+    get<forms::Label>("L1", kCountLine).setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 人");
 }
 
 void showTitleDialog()

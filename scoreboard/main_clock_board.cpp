@@ -79,8 +79,7 @@ void MainClockBoard::setStartButtonColor(uint32_t backColor)
 
 void MainClockBoard::setStartButtonCaption(std::string_view text)
 {
-    if (auto* ok = &m_form.get<qel::qelCommand>("ok"))
-        ok->setCaption(std::string(text));
+    m_form.get<qel::qelCommand>("ok").setCaption(std::string(text));
 }
 
 void MainClockBoard::setClockText(std::string_view text, uint32_t color)
@@ -93,8 +92,7 @@ void MainClockBoard::setClockText(std::string_view text, uint32_t color)
 
 void MainClockBoard::setClockColor(uint32_t color)
 {
-    if (auto* clock = &m_form.get<qel::qelLabel>("balltime"))
-        clock->setForeColor(color);
+    m_form.get<qel::qelLabel>("balltime").setForeColor(color);
 }
 
 bool MainClockBoard::periodReportVisible() const
@@ -123,8 +121,7 @@ void MainClockBoard::placePeriodReport()
 
 void MainClockBoard::setReportCountdownText(std::string_view text)
 {
-    if (auto* label = &m_form.get<qel::qelLabel>("vtime"))
-        label->setCaption(std::string(text));
+    m_form.get<qel::qelLabel>("vtime").setCaption(std::string(text));
 }
 
 void MainClockBoard::setLeaderText(std::string_view text)
@@ -152,21 +149,16 @@ void MainClockBoard::showMatchScoreSheet()
 void MainClockBoard::setZeroMarkColor(uint32_t color)
 {
     for (const char* name : {"showtime", "qelf1"})
-        if (auto* frame = &m_form.get<qel::qelFrame>(name))
-            frame->setBorderColor(color);
-    if (auto* line = &m_form.get<forms::Line>("line8"))
-        line->setBorderColor(color);
+        m_form.get<qel::qelFrame>(name).setBorderColor(color);
+    m_form.get<forms::Line>("line8").setBorderColor(color);
     for (int index : {2, 3})
-        if (auto* line = &m_form.get<forms::Line>("Line11", index))
-            line->setBorderColor(color);
+        m_form.get<forms::Line>("Line11", index).setBorderColor(color);
 }
 
 void MainClockBoard::setReportLines(std::string_view first, std::string_view second)
 {
-    if (auto* label = &m_form.get<qel::qelLabel>("vlook1", 0))
-        label->setCaption(std::string(first));
-    if (auto* label = &m_form.get<qel::qelLabel>("vlook1", 1))
-        label->setCaption(std::string(second));
+    m_form.get<qel::qelLabel>("vlook1", 0).setCaption(std::string(first));
+    m_form.get<qel::qelLabel>("vlook1", 1).setCaption(std::string(second));
 }
 
 void MainClockBoard::showOvertimeLabels(bool visible)

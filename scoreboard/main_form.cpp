@@ -76,8 +76,7 @@ void MainForm::onLoad()
     MatchState& state = user();
 
     fillScreen();
-    if (auto* version = &get<forms::Label>("val"))
-        version->setCaption(versionLine());
+    get<forms::Label>("val").setCaption(versionLine());
     m_wplay.setEnableContextMenu(false);
     m_soundArmed = true;
     LoadLogo();
@@ -100,8 +99,7 @@ void MainForm::onLoad()
     ShowTeamNames();
     scoreboard::ShowScores();
     scoreboard::ShowPeriod();
-    if (auto* clock = &get<qel::qelLabel>("balltime"))
-        clock->move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
+    get<qel::qelLabel>("balltime").move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
     LoadMusicList(musicFolderPath());
 
     placePanels();
@@ -177,8 +175,7 @@ void MainForm::connectEvents()
         rosters->onTimer = [this] { rosterTick(); };
     if (auto* close = &get<qel::qelToggleButton>("closet"))
         close->Click = [this] {
-            if (auto* notice = &get<qel::qelFrame>("inshow"))
-                notice->setVisible(false);
+            get<qel::qelFrame>("inshow").setVisible(false);
         };
     if (auto* closePicture = &get<plat::media::AlphaImage>("Image5"))
         closePicture->onClick = [this] { closeHelp(); };
@@ -278,14 +275,12 @@ void MainForm::ShowPeriod() { scoreboard::ShowPeriod(); }
 
 void MainForm::hidePeriodReport()
 {
-    if (auto* report = &get<qel::qelFrame>("look"))
-        report->setVisible(false);
+    get<qel::qelFrame>("look").setVisible(false);
 }
 
 void MainForm::setStartButtonCaption(std::string_view text)
 {
-    if (auto* start = &get<qel::qelCommand>("ok"))
-        start->setCaption(std::string(text));
+    get<qel::qelCommand>("ok").setCaption(std::string(text));
 }
 
 void MainForm::stopClockTimers()
@@ -298,15 +293,13 @@ void MainForm::stopClockTimers()
 void MainForm::hideOvertimeLabels()
 {
     for (int i = 0; i <= 1; ++i)
-        if (auto* label = &get<forms::Label>("addtimelab", i))
-            label->setVisible(false);
+        get<forms::Label>("addtimelab", i).setVisible(false);
 }
 
 void MainForm::showScoreBacklight(bool visible)
 {
     for (int i : {2, 1})
-        if (auto* light = &get<plat::media::AlphaImage>("backw", i))
-            light->setVisible(visible);
+        get<plat::media::AlphaImage>("backw", i).setVisible(visible);
 }
 
 } // namespace scoreboard

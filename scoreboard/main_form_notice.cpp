@@ -25,15 +25,13 @@ std::string countdownText(int16_t seconds) { return std::to_string(seconds) + "ç
 void MainForm::inshowfame()
 {
     m_noticeSecondsLeft = kNoticeSeconds;
-    if (auto* countdown = &get<qel::qelLabel>("qel1"))
-        countdown->setCaption(countdownText(m_noticeSecondsLeft));
+    get<qel::qelLabel>("qel1").setCaption(countdownText(m_noticeSecondsLeft));
     if (auto* countdownTimer = timer("Timer10"))
         countdownTimer->setEnabled(true);
     auto* notice = &get<qel::qelFrame>("inshow");
     if (notice)
         notice->move(kNoticeLeft, kNoticeTop, kNoticeWidth, kNoticeHeight);
-    if (auto* text = &get<forms::Label>("L1"))
-        text->setCaption(user().noticeText);
+    get<forms::Label>("L1").setCaption(user().noticeText);
     if (notice) {
         // In front of whatever panel was opened since, so that the notice is always seen.
         notice->zOrder(0);
@@ -44,11 +42,9 @@ void MainForm::inshowfame()
 void MainForm::noticeTick()
 {
     --m_noticeSecondsLeft;
-    if (auto* countdown = &get<qel::qelLabel>("qel1"))
-        countdown->setCaption(countdownText(m_noticeSecondsLeft));
+    get<qel::qelLabel>("qel1").setCaption(countdownText(m_noticeSecondsLeft));
     if (m_noticeSecondsLeft <= 0) {
-        if (auto* notice = &get<qel::qelFrame>("inshow"))
-            notice->setVisible(false);
+        get<qel::qelFrame>("inshow").setVisible(false);
         if (auto* countdownTimer = timer("Timer10"))
             countdownTimer->setEnabled(false);
     }

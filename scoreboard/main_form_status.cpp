@@ -24,8 +24,7 @@ std::string keyHint(int16_t add, int16_t sub) { return "+分:(" + ballkey(add) +
 void MainForm::statusTick()
 {
     const MatchState& state = user();
-    if (auto* date = &get<forms::Label>("timetxt"))
-        date->setCaption(plat::sys::nowText(*m_dates));
+    get<forms::Label>("timetxt").setCaption(plat::sys::nowText(*m_dates));
     showFitted(&get<forms::Label>("keylab", 0), keyHint(state.keyAddA, state.keySubA), kKeyHintPoints);
     showFitted(&get<forms::Label>("keylab", 1), keyHint(state.keyAddB, state.keySubB), kKeyHintPoints);
 
@@ -45,8 +44,7 @@ void MainForm::statusTick()
         auto* videoButton = &get<qel::qelCommand>("videmode");
         live->setVisible(videoButton && !videoButton->Enabled() ? !live->visible() : true);
     }
-    if (auto* records = &get<qel::qelLabel>("balldateallnum"))
-        records->setCaption("总共: " + std::to_string(m_records.count()) + " 条");
+    get<qel::qelLabel>("balldateallnum").setCaption("总共: " + std::to_string(m_records.count()) + " 条");
 }
 
 // An active indicator is shown one tick and hidden the next, with its hover text; a resting

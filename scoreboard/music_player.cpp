@@ -125,11 +125,9 @@ void MusicPlayer::disconnect()
             button->onClick = nullptr;
             button->onMouseDown = button->onMouseMove = button->onMouseUp = nullptr;
         }
-    if (auto* bigPlay = &m_form.get<AlphaImage>("muisc1"))
-        bigPlay->onClick = nullptr;
+    m_form.get<AlphaImage>("muisc1").onClick = nullptr;
     for (std::string_view name : {"frameplay", "qelFrame1", "qelFplay"})
-        if (auto* frame = &m_form.get<qel::qelFrame>(name))
-            frame->MouseMove = nullptr;
+        m_form.get<qel::qelFrame>(name).MouseMove = nullptr;
     if (auto* entries = list()) {
         entries->onClick = entries->onDblClick = nullptr;
         entries->onGotFocus = entries->onLostFocus = nullptr;
@@ -139,10 +137,8 @@ void MusicPlayer::disconnect()
         if (auto* item = &m_form.get<qel::qelLabel>("mc", i))
             item->MouseDown = item->MouseMove = item->MouseUp = nullptr;
     for (std::string_view name : {"lens", "mvul"})
-        if (auto* label = &m_form.get<forms::Label>(name))
-            label->onMouseDown = nullptr;
-    if (auto* mute = &m_form.get<qel::qelCheck>("mute1"))
-        mute->Click = nullptr;
+        m_form.get<forms::Label>(name).onMouseDown = nullptr;
+    m_form.get<qel::qelCheck>("mute1").Click = nullptr;
     for (std::string_view name : {"Timer5", "Timer13", "Timer14"})
         if (auto* t = timer(name))
             t->onTimer = nullptr;
@@ -215,8 +211,7 @@ void MusicPlayer::setCaption(const std::string& text, bool fromStart)
 
 void MusicPlayer::setTimeText(const std::string& text)
 {
-    if (auto* time = &m_form.get<qel::qelLabel>("qelmp3"))
-        time->setCaption(text);
+    m_form.get<qel::qelLabel>("qelmp3").setCaption(text);
 }
 
 // The progress line starts where the track does; its end is drawn `twipsFromTrackStart` on.
@@ -232,8 +227,7 @@ void MusicPlayer::setProgressEnd(double twipsFromTrackStart)
 
 void MusicPlayer::showVolumeText()
 {
-    if (auto* mute = &m_form.get<qel::qelCheck>("mute1"))
-        mute->setCaption("静音 " + std::to_string(m_device.volume()));
+    m_form.get<qel::qelCheck>("mute1").setCaption("静音 " + std::to_string(m_device.volume()));
 }
 
 // --- public procedures ---
@@ -439,8 +433,7 @@ void MusicPlayer::volumeAt(double x)
     if (!bar)
         return;
     const double room = bar->width() - kVolumeBarEnd;
-    if (auto* level = &m_form.get<forms::Line>("vno"))
-        level->setX2(bar->left() + std::clamp(x, 0.0, bar->width()));
+    m_form.get<forms::Line>("vno").setX2(bar->left() + std::clamp(x, 0.0, bar->width()));
     if (room > 0)
         m_device.setVolume(int(std::floor(std::clamp(x / room, 0.0, 1.0) * 100)));
     showVolumeText();
@@ -474,8 +467,7 @@ void MusicPlayer::listDblClick()
 
 void MusicPlayer::showHighlight(bool visible)
 {
-    if (auto* highlight = &m_form.get<forms::Label>("mv1"))
-        highlight->setVisible(visible);
+    m_form.get<forms::Label>("mv1").setVisible(visible);
 }
 
 void MusicPlayer::buttonHover(int index)
@@ -491,8 +483,7 @@ void MusicPlayer::buttonHover(int index)
 
 void MusicPlayer::showMenuLine(bool visible)
 {
-    if (auto* line = &m_form.get<forms::Line>("mclne"))
-        line->setVisible(visible);
+    m_form.get<forms::Line>("mclne").setVisible(visible);
 }
 
 void MusicPlayer::menuHover(int index)

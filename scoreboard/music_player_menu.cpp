@@ -88,8 +88,7 @@ void MusicPlayer::addFiles()
         if (auto* copy = timer("Timer13"))
             copy->setEnabled(true);
     }
-    if (auto* progress = &m_form.get<forms::Label>("copylab"))
-        progress->setCaption(countText(pending->listCount()));
+    m_form.get<forms::Label>("copylab").setCaption(countText(pending->listCount()));
 }
 
 void MusicPlayer::deleteSelected()
@@ -155,8 +154,7 @@ void MusicPlayer::copyTick()
 
 void MusicPlayer::copyPanelTick()
 {
-    if (auto* panel = &m_form.get<qel::qelFrame>("mp3aframe"))
-        panel->setVisible(false);
+    m_form.get<qel::qelFrame>("mp3aframe").setVisible(false);
     if (auto* panelGoes = timer("Timer14"))
         panelGoes->setEnabled(false);
 }
