@@ -53,12 +53,11 @@ void TeamsDialog::loadDialog()
     for (int i = 0; i < kSwatches; ++i)
         if (auto* swatch = &get<forms::Label>("colab", i); swatch && nameLabel(i))
             swatch->setBackColor(nameLabel(i)->ForeColor());
-    if (auto* number = &get<forms::ComboBox>("comadd")) {
-        number->clear();
-        for (int n = 0; n <= kHighestNumber; ++n)
-            number->addItem(std::to_string(n));
-        number->setText("0");
-    }
+    auto& number = get<forms::ComboBox>("comadd");
+    number.clear();
+    for (int n = 0; n <= kHighestNumber; ++n)
+        number.addItem(std::to_string(n));
+    number.setText("0");
     if (auto* rosters = boardControl<qel::qelFrame>("ballnameframe", 0); rosters && rosters->visible())
         get<qel::qelCheck>("chk1").setValue(1);
     commdEandNO();
@@ -132,11 +131,10 @@ bool TeamsDialog::confirm(const std::string& text) const
 void TeamsDialog::onballlist()
 {
     const std::vector<std::string> teams = listTeams();
-    if (auto* list = &get<forms::ListBox>("balllist")) {
-        list->clear();
-        for (const std::string& team : teams)
-            list->addItem(team);
-    }
+    auto& list = get<forms::ListBox>("balllist");
+    list.clear();
+    for (const std::string& team : teams)
+        list.addItem(team);
     for (const char* name : {"Combo1", "Combo2"}) {
         auto* combo = &get<forms::ComboBox>(name);
         if (!combo)

@@ -56,11 +56,10 @@ void TitleDialog::loadDialog()
             list->addItem(name);
     const std::string* onDuty[kRefereeRows] = {&state.refereeName1, &state.refereeName2, &state.refereeName3};
     for (int row = 0; row < kRefereeRows; ++row) {
-        if (auto* combo = &get<forms::ComboBox>(kCombos[row])) {
-            for (const std::string& name : names)
-                combo->addItem(name);
-            combo->setText(*onDuty[row]);
-        }
+        auto& combo = get<forms::ComboBox>(kCombos[row]);
+        for (const std::string& name : names)
+            combo.addItem(name);
+        combo.setText(*onDuty[row]);
     }
     if (state.refereeCount >= 1 && state.refereeCount <= kRefereeRows) {
         get<qel::qelOptionButton>("vbo", state.refereeCount - 1).setValue(1);

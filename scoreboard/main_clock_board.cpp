@@ -71,10 +71,9 @@ void MainClockBoard::setStartButton(std::string_view caption, uint32_t backColor
 
 void MainClockBoard::setStartButtonColor(uint32_t backColor)
 {
-    if (auto* ok = &m_form.get<qel::qelCommand>("ok")) {
-        ok->setBackColor1(backColor);
-        ok->setBackColorPushed1(backColor);
-    }
+    auto& ok = m_form.get<qel::qelCommand>("ok");
+    ok.setBackColor1(backColor);
+    ok.setBackColorPushed1(backColor);
 }
 
 void MainClockBoard::setStartButtonCaption(std::string_view text)
@@ -84,10 +83,9 @@ void MainClockBoard::setStartButtonCaption(std::string_view text)
 
 void MainClockBoard::setClockText(std::string_view text, uint32_t color)
 {
-    if (auto* clock = &m_form.get<qel::qelLabel>("balltime")) {
-        clock->setCaption(std::string(text));
-        clock->setForeColor(color);
-    }
+    auto& clock = m_form.get<qel::qelLabel>("balltime");
+    clock.setCaption(std::string(text));
+    clock.setForeColor(color);
 }
 
 void MainClockBoard::setClockColor(uint32_t color)

@@ -85,11 +85,10 @@ void MainForm::onLoad()
     m_keyReady = true;
     state.matchStartTime.clear();
 
-    if (auto* date = &get<forms::Label>("timetxt")) {
-        date->setCaption(plat::sys::nowText(*m_dates));
-        if (auto* frame = &get<qel::qelFrame>("qelf1"))
-            date->setLeft(frame->width() - date->width() - kDateRightMargin);
-    }
+    auto& date = get<forms::Label>("timetxt");
+    date.setCaption(plat::sys::nowText(*m_dates));
+    if (auto* frame = &get<qel::qelFrame>("qelf1"))
+        date.setLeft(frame->width() - date.width() - kDateRightMargin);
 
     // A fresh match, whatever the settings files held.
     prepareMatchAtLoad();
@@ -135,15 +134,13 @@ void MainForm::onDisplayChange() { fillScreen(); }
 // place, so each of them covers it.
 void MainForm::placePanels()
 {
-    if (auto* clockPanel = &get<qel::qelFrame>("showtime")) {
-        clockPanel->setVisible(true);
-        clockPanel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
-    }
+    auto& clockPanel = get<qel::qelFrame>("showtime");
+    clockPanel.setVisible(true);
+    clockPanel.move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
     for (std::string_view name : {"frameplay", "balldate", "sysset"}) {
-        if (auto* panel = &get<qel::qelFrame>(name)) {
-            panel->setVisible(false);
-            panel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
-        }
+        auto& panel = get<qel::qelFrame>(name);
+        panel.setVisible(false);
+        panel.move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
     }
 }
 
@@ -151,16 +148,14 @@ void MainForm::prepareRosterLabels()
 {
     for (int i = 0; i < 12; ++i) {
         for (std::string_view name : {"namelab1", "namelab2"}) {
-            if (auto* label = &get<forms::Label>(name, i)) {
-                label->setBackStyle(0);
-                label->setForeColor(kRosterNameColor);
-            }
+            auto& label = get<forms::Label>(name, i);
+            label.setBackStyle(0);
+            label.setForeColor(kRosterNameColor);
         }
         for (std::string_view name : {"numlab1", "numlab2"}) {
-            if (auto* label = &get<forms::Label>(name, i)) {
-                label->setBackStyle(0);
-                label->setForeColor(kRosterNumberColor);
-            }
+            auto& label = get<forms::Label>(name, i);
+            label.setBackStyle(0);
+            label.setForeColor(kRosterNumberColor);
         }
     }
 }

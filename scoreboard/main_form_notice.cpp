@@ -59,10 +59,9 @@ void MainForm::rosterTick()
 
 void MainForm::closeHelp()
 {
-    if (auto* help = &get<qel::qelFrame>("helps")) {
-        help->setVisible(false);
-        help->move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
-    }
+    auto& help = get<qel::qelFrame>("helps");
+    help.setVisible(false);
+    help.move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
 }
 
 } // namespace scoreboard

@@ -40,10 +40,9 @@ void MainForm::statusTick()
     blink("im1", start && start->Caption() == "暂停", m_matchBlinkPhase, "正在比赛中....");
     if (auto* heartbeat = &get<plat::media::AlphaImage>("im3"))
         heartbeat->setVisible(!heartbeat->visible());
-    if (auto* live = &get<plat::media::AlphaImage>("im4")) {
-        auto* videoButton = &get<qel::qelCommand>("videmode");
-        live->setVisible(videoButton && !videoButton->Enabled() ? !live->visible() : true);
-    }
+    auto& live = get<plat::media::AlphaImage>("im4");
+    auto* videoButton = &get<qel::qelCommand>("videmode");
+    live.setVisible(videoButton && !videoButton->Enabled() ? !live.visible() : true);
     get<qel::qelLabel>("balldateallnum").setCaption("总共: " + std::to_string(m_records.count()) + " 条");
 }
 

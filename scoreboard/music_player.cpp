@@ -120,11 +120,11 @@ void MusicPlayer::connect()
 
 void MusicPlayer::disconnect()
 {
-    for (int i = 0; i <= 4; ++i)
-        if (auto* button = &m_form.get<AlphaImage>("a1", i)) {
-            button->onClick = nullptr;
-            button->onMouseDown = button->onMouseMove = button->onMouseUp = nullptr;
-        }
+    for (int i = 0; i <= 4; ++i) {
+        auto& button = m_form.get<AlphaImage>("a1", i);
+        button.onClick = nullptr;
+        button.onMouseDown = button.onMouseMove = button.onMouseUp = nullptr;
+    }
     m_form.get<AlphaImage>("muisc1").onClick = nullptr;
     for (std::string_view name : {"frameplay", "qelFrame1", "qelFplay"})
         m_form.get<qel::qelFrame>(name).MouseMove = nullptr;

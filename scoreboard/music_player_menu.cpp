@@ -81,10 +81,9 @@ void MusicPlayer::addFiles()
         }
     }
     if (pending->listCount() > 0) {
-        if (auto* panel = &m_form.get<qel::qelFrame>("mp3aframe")) {
-            panel->setVisible(true);
-            panel->zOrder(0);
-        }
+        auto& panel = m_form.get<qel::qelFrame>("mp3aframe");
+        panel.setVisible(true);
+        panel.zOrder(0);
         if (auto* copy = timer("Timer13"))
             copy->setEnabled(true);
     }
