@@ -39,7 +39,7 @@ TEST_F(DeliveryTest, ADamagedLayoutEndsTheBuiltBallNamingTheFileWithAFailure)
     env.set("BALL_HOME", scratch("home").string()).set("BALL_RESOURCES", resources.string()).set("BALL_BACKEND", "headless");
     ChildProcess ball({ (kProgramFolder / "ball").string() }, env, scratch("ball.err").string());
     ASSERT_TRUE(ball.started());
-    EXPECT_EQ(ball.waitFor(std::chrono::seconds(30)), std::optional<int>(1));
+    EXPECT_EQ(ball.waitFor(kGenerousDeadline), std::optional<int>(1));
     const std::string said = readFile(scratch("ball.err"));
     EXPECT_NE(said.find((resources / "forms/m3.json").string()), std::string::npos) << said;
 }
@@ -134,7 +134,11 @@ TEST_F(InstalledProgramTest, ComesUpWithTheTreesOutOfReachAndKeepsItsDataInItsFo
     env.set("BALL_BACKEND", "headless").set("SDL_VIDEODRIVER", "dummy");
     ChildProcess program(ball, env, scratch("ball.err").string());
     ASSERT_TRUE(program.started());
-    sleepFor(4000ms);
+    const auto loaded = [&] {
+        return fs::is_regular_file(folder / "date/config.db") && fs::is_regular_file(folder / "date/keyconfig.db")
+            && fs::is_regular_file(folder / "date/system.db") && fs::is_directory(folder / "binlist");
+    };
+    EXPECT_TRUE(eventually("the settings and the team folder written", [&] { return !program.running() || loaded(); }));
     EXPECT_TRUE(program.running()) << readFile(scratch("ball.err"));
     program.stop();
     for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db" })
@@ -233,23 +237,18 @@ TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
     env.set("DISPLAY", display.name()).set("SDL_VIDEODRIVER", "x11");
     ChildProcess launcher(asTheUser("main"), env, scratch("main.err").string());
     ASSERT_TRUE(launcher.started());
-    EXPECT_EQ(launcher.waitFor(15s), std::optional<int>(0)) << readFile(scratch("main.err"));
+    EXPECT_EQ(launcher.waitFor(kGenerousDeadline), std::optional<int>(0)) << readFile(scratch("main.err"));
     pid_t ball = 0;
-    for (int tries = 0; tries < 100 && !ball; ++tries) {
-        ball = runningProgram(folder / "ball");
-        if (!ball)
-            sleepFor(100ms);
-    }
-    EXPECT_NE(ball, 0) << "the installed ball runs: " << readFile(scratch("main.err"));
-    sleepFor(1000ms);
+    EXPECT_TRUE(eventually("the installed ball running", [&] { return (ball = runningProgram(folder / "ball")) != 0; }))
+        << readFile(scratch("main.err"));
+    // The board is loaded, the settings with it, once the files of the program folder are there.
+    EXPECT_TRUE(eventually("the settings written", [&] { return fs::is_regular_file(userData() / "date/system.db"); }));
     EXPECT_TRUE(fs::is_regular_file(userData() / "config.ini"));
     EXPECT_TRUE(fs::is_regular_file(user() / "data/fonts/DS-DIGIB.ttf")) << "the clock font, for this user";
     EXPECT_FALSE(fs::exists(folder / "config.ini")) << "nothing is written into the installed folder";
     if (ball) {
         ::kill(ball, SIGTERM);
-        for (int tries = 0; tries < 50 && runningProgram(folder / "ball") == ball; ++tries)
-            sleepFor(100ms);
-        if (runningProgram(folder / "ball") == ball)
+        if (!test_support::waitUntil([&] { return runningProgram(folder / "ball") != ball; }))
             ::kill(ball, SIGKILL);
     }
 }
@@ -264,7 +263,10 @@ TEST_F(InstalledProgramTest, OnARelativeBallHomeTheDataStaysWhereItWasNamed)
     ChildProcess program(ball, env, scratch("ball.err").string());
     fs::current_path(before);
     ASSERT_TRUE(program.started());
-    sleepFor(4000ms);
+    const auto written = [&] {
+        return fs::is_regular_file(scratch("work/home/date/config.db")) && fs::is_regular_file(scratch("work/home/sound/yes.wav"));
+    };
+    EXPECT_TRUE(eventually("the settings and the sounds written", [&] { return !program.running() || written(); }));
     program.stop();
     EXPECT_TRUE(fs::is_regular_file(scratch("work/home/date/config.db")));
     EXPECT_TRUE(fs::is_regular_file(scratch("work/home/sound/yes.wav")));

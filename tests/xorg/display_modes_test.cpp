@@ -2,6 +2,8 @@
 #include "x_session.h"
 #include "xorg_server.h"
 
+#include "../support/wait_until.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Mode = XorgServer::Mode;
+using test_support::eventually;
 
 const std::vector<Mode> kAllModes { XorgServer::k1920x1080, XorgServer::k1280x1024, XorgServer::k1024x768, XorgServer::k800x600 };
 
@@ -35,19 +38,6 @@ std::string readBytes(const fs::path& file)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// The running clock's digits and the stopped clock's are the board's green (and the score's
-// orange is not): enough of it means the board is on the screen.
-bool isClockGreen(uint32_t rgb)
-{
-    const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
-    return g > 180 && r < 100 && b < 100;
-}
-
-int clockGreen(const Picture& picture)
-{
-    return picture.count(0, 0, picture.size.width, picture.size.height, isClockGreen);
-}
-
 class DisplayModesOnXorg : public ::testing::Test {
 protected:
     void startServer(const std::vector<Mode>& modes)
@@ -57,15 +47,25 @@ protected:
         session = std::make_unique<XSession>(server.display());
     }
 
-    // Waits until `done` holds, up to `ms`.
-    template<typename Done> bool waitFor(Done done, int ms = 10000)
+    // The board on the screen, past the start-up screen (or the program gone).
+    ::testing::AssertionResult boardShown(pid_t ball) const
     {
-        for (int waited = 0; waited < ms; waited += 100) {
-            if (done())
-                return true;
-            XSession::pause(100);
-        }
-        return done();
+        return eventually("the board on the screen", [&] { return !session->isRunning(ball) || test_support::boardShown(session->picture()); });
+    }
+    // A message box or a dialog on the screen (or the program gone).
+    ::testing::AssertionResult boxShown(pid_t ball) const
+    {
+        return eventually("a message box on the screen", [&] { return !session->isRunning(ball) || test_support::boxShown(session->picture()); });
+    }
+    // The running ball this session's launcher started.
+    ::testing::AssertionResult scoreboardFound(std::optional<pid_t>& ball) const
+    {
+        return eventually("ball started", [&] { return (ball = session->findScoreboard()).has_value(); });
+    }
+    ::testing::AssertionResult screenSize(Size size) const
+    {
+        return eventually("the screen at " + std::to_string(size.width) + " x " + std::to_string(size.height),
+            [&] { return session->currentSize() == size; });
     }
 
     void TearDown() override
@@ -85,25 +85,25 @@ TEST_F(DisplayModesOnXorg, TheLauncherSwitchesTo1024By768AndTheExitCommandGoesBa
     ASSERT_EQ(session->currentSize(), (Size { 1280, 1024 }));
 
     const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0)) << "the launcher ends after starting ball";
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0)) << "the launcher ends after starting ball";
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
     EXPECT_EQ(session->currentSize(), (Size { 1024, 768 }));
     std::optional<pid_t> ball;
-    ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); })) << "ball was started";
-    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; })) << "the board shows after the start-up screen";
+    ASSERT_TRUE(scoreboardFound(ball));
+    ASSERT_TRUE(boardShown(*ball)) << "the board shows after the start-up screen";
     const std::string during = session->xrandr();
 
     // A second launcher run while the match goes on keeps the size to go back to.
     const pid_t again = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(again, 15000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(again), std::optional<int>(0));
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
 
     // The exit command on the command bar, then OK in its question.
     session->xdotool({ "mousemove", "795", "718", "click", "1" });
-    XSession::pause(800);
+    ASSERT_TRUE(boxShown(*ball)) << "the question";
     session->xdotool({ "key", "Return" });
-    EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends after the exit command";
-    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1280, 1024 }; }, 5000));
+    EXPECT_TRUE(session->waitExit(*ball).has_value()) << "ball ends after the exit command";
+    EXPECT_TRUE(screenSize({ 1280, 1024 }));
     const std::string after = session->xrandr();
     std::cout << "xrandr before the launcher:\n" << before << "\nduring the match:\n" << during << "\nafter the exit:\n" << after;
 }
@@ -126,14 +126,14 @@ TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
         SCOPED_TRACE(way.what);
         startServer(startingIn(XorgServer::k1920x1080));
         const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-        ASSERT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
+        ASSERT_EQ(session->waitExit(launcher), std::optional<int>(0));
         ASSERT_EQ(session->currentSize(), (Size { 1024, 768 }));
         std::optional<pid_t> ball;
-        ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
-        ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
+        ASSERT_TRUE(scoreboardFound(ball));
+        ASSERT_TRUE(boardShown(*ball));
         EXPECT_TRUE(way.close(*ball));
-        EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends";
-        EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; }, 5000)) << session->xrandr();
+        EXPECT_TRUE(session->waitExit(*ball).has_value()) << "ball ends";
+        EXPECT_TRUE(screenSize({ 1920, 1080 })) << session->xrandr();
         const std::string settings = readBytes(session->home() / "date/config.db");
         EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 9) << "the close writes the nine lines of the settings";
         TearDown();
@@ -145,17 +145,16 @@ TEST_F(DisplayModesOnXorg, BallStartedDirectlyOnALargerScreenHintsThenShowsTheBo
     startServer(startingIn(XorgServer::k1280x1024));
     const pid_t ball = session->start(BALL_PROGRAM);
     // The hint about the screen size stands until OK, with no board behind it yet.
-    XSession::pause(2500);
+    ASSERT_TRUE(boxShown(ball));
     EXPECT_TRUE(session->isRunning(ball));
-    Picture hint = session->picture();
-    EXPECT_LT(clockGreen(hint), 100);
-    EXPECT_GT(hint.count(0, 0, hint.size.width, hint.size.height, [](uint32_t p) { return p != 0; }), 10000)
-        << "the message box is on the screen";
+    const ScreenPicture hint = session->picture();
+    EXPECT_FALSE(test_support::boardShown(hint));
+    EXPECT_GT(hint.count([](uint32_t p) { return p != 0; }), 10000) << "the message box is on the screen";
     session->xdotool({ "key", "Return" });
-    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }, 8000)) << "then the board";
+    ASSERT_TRUE(boardShown(ball)) << "then the board";
     EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 })) << "ball itself does not switch";
     // The board is scaled to the width, with bars above and below.
-    const Picture board = session->picture();
+    const ScreenPicture board = session->picture();
     EXPECT_EQ(board.count(0, 0, 1280, 30, [](uint32_t p) { return p != 0; }), 0);
     EXPECT_GT(board.count(0, 32, 1280, 1024 - 32, [](uint32_t p) { return p != 0; }), 500000);
 }
@@ -164,12 +163,12 @@ TEST_F(DisplayModesOnXorg, BallRefusesA800By600Screen)
 {
     startServer(startingIn(XorgServer::k800x600));
     const pid_t ball = session->start(BALL_PROGRAM);
-    XSession::pause(2500);
+    ASSERT_TRUE(boxShown(ball));
     ASSERT_TRUE(session->isRunning(ball)) << "the stop message waits for OK";
-    const Picture box = session->picture();
-    EXPECT_GT(box.count(0, 0, box.size.width, box.size.height, [](uint32_t p) { return p != 0; }), 10000);
+    const ScreenPicture box = session->picture();
+    EXPECT_GT(box.count([](uint32_t p) { return p != 0; }), 10000);
     session->xdotool({ "key", "Return" });
-    EXPECT_EQ(session->waitExit(ball, 5000), std::optional<int>(0)) << "and the program ends";
+    EXPECT_EQ(session->waitExit(ball), std::optional<int>(0)) << "and the program ends";
     EXPECT_EQ(session->currentSize(), (Size { 800, 600 }));
     EXPECT_FALSE(fs::exists(session->home() / "date")) << "nothing is written";
 }
@@ -178,15 +177,16 @@ TEST_F(DisplayModesOnXorg, WithoutA1024By768ModeTheDisplayStaysAndTheBoardIsScal
 {
     startServer({ XorgServer::k1280x1024, XorgServer::k1920x1080, XorgServer::k800x600 });
     const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
     EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 }));
-    ASSERT_TRUE(waitFor([&] { return session->findScoreboard().has_value(); }));
+    std::optional<pid_t> ball;
+    ASSERT_TRUE(scoreboardFound(ball));
     // The hint about the larger screen, then the board, scaled into 1280 x 992.
-    XSession::pause(1500);
+    ASSERT_TRUE(boxShown(*ball));
     session->xdotool({ "key", "Return" });
-    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }, 8000));
-    const Picture board = session->picture();
+    ASSERT_TRUE(boardShown(*ball));
+    const ScreenPicture board = session->picture();
     EXPECT_EQ(board.count(0, 0, 1280, 30, [](uint32_t p) { return p != 0; }), 0);
     EXPECT_GT(board.count(0, 32, 1280, 1024 - 32, [](uint32_t p) { return p != 0; }), 500000);
 }

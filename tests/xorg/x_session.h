@@ -1,4 +1,8 @@
 #pragma once
+#include "../support/wait_until.h"
+#include "../support/x_screen.h"
+
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -15,21 +19,7 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
-// A root-window picture: 0x00RRGGBB pixels, row by row.
-struct Picture {
-    Size size;
-    std::vector<uint32_t> pixels;
-    uint32_t at(int x, int y) const { return pixels[size_t(y) * size_t(size.width) + size_t(x)]; }
-    // How many pixels of the rectangle pass `test`.
-    template<typename Test> int count(int left, int top, int right, int bottom, Test test) const
-    {
-        int n = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                n += test(at(x, y)) ? 1 : 0;
-        return n;
-    }
-};
+using test_support::ScreenPicture;
 
 // The programs of the build run against one X display, with a program folder, font folder and
 // runtime folder of their own; every process it starts it ends by pid.
@@ -43,7 +33,7 @@ public:
     // Starts a program with the session's environment; its pid.
     pid_t start(const std::filesystem::path& program);
     // Waits for a process this session started to end; its exit status, or none on time-out.
-    std::optional<int> waitExit(pid_t pid, int timeoutMs);
+    std::optional<int> waitExit(pid_t pid, std::chrono::milliseconds deadline = test_support::kGenerousDeadline);
     bool isRunning(pid_t pid) const;
     // A `ball` whose program folder is this session's (started by the launcher, not by us).
     std::optional<pid_t> findScoreboard() const;
@@ -52,14 +42,12 @@ public:
     // What `xrandr --current` prints, and the current screen size in it.
     std::string xrandr() const;
     Size currentSize() const;
-    Picture picture() const;
+    ScreenPicture picture() const;
     // Asks every window of the process to close, as a window manager's close button does
     // (WM_DELETE_WINDOW); false when it has no window.
     bool requestClose(pid_t pid) const;
     // Runs xdotool with these arguments; true when it succeeded.
     bool xdotool(const std::vector<std::string>& arguments) const;
-
-    static void pause(int ms);
 
 private:
     std::string run(const std::vector<std::string>& command, int* status = nullptr) const;
