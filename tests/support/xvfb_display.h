@@ -1,4 +1,6 @@
 #pragma once
+#include "wait_until.h"
+
 #include <csignal>
 #include <poll.h>
 #include <string>
@@ -29,7 +31,7 @@ public:
         ::close(ready[1]);
         std::string number;
         pollfd wait { ready[0], POLLIN, 0 };
-        while (m_pid > 0 && ::poll(&wait, 1, 20000) > 0) {
+        while (m_pid > 0 && ::poll(&wait, 1, int(kGenerousDeadline.count())) > 0) {
             char c;
             if (::read(ready[0], &c, 1) != 1 || c == '\n')
                 break;
