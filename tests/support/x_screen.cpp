@@ -35,7 +35,7 @@ ScreenPicture screenPicture(const std::string& display)
 
 bool isScoreAmber(uint32_t rgb)
 {
-    const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
+    const auto [r, g, b] = channels(rgb);
     return r > 230 && g > 180 && g < 216 && b < 26;
 }
 

@@ -26,6 +26,12 @@ struct ScreenPicture {
     template<typename Test> int count(Test test) const { return count(0, 0, width, height, test); }
 };
 
+// A pixel's channels.
+struct Rgb {
+    int r, g, b;
+};
+inline Rgb channels(uint32_t rgb) { return { int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb) & 0xFF }; }
+
 // The root window of `display` (":N") as the server shows it.
 ScreenPicture screenPicture(const std::string& display);
 

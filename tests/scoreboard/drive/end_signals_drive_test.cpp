@@ -72,7 +72,7 @@ void refuseEveryWrite()
 int titleInk(const ScreenPicture& shown)
 {
     return shown.count(0, 0, shown.width, 86, [](uint32_t rgb) {
-        const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
+        const auto [r, g, b] = test_support::channels(rgb);
         return g > 200 && b > 200 && r < 100;
     });
 }
@@ -81,7 +81,7 @@ int titleInk(const ScreenPicture& shown)
 int titleBoxInk(const ScreenPicture& shown)
 {
     return shown.count(346, 208, 640, 232, [](uint32_t rgb) {
-        const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
+        const auto [r, g, b] = test_support::channels(rgb);
         return r < 100 && g < 100 && b < 100;
     });
 }
