@@ -1,9 +1,14 @@
 # The program folder the build lays out, and that `cmake --install` lays out the same way below
 # the prefix: the programs ball and main, the clock font with its licence, the sounds, and under
-# resources/ the stored form layouts and the pictures the forms show. The programs keep their
-# data folders (date, binlist, music, img) beside these when the folder is theirs to write.
+# resources/ the stored form layouts and the pictures the forms show. The build's programs keep their
+# data folders (date, binlist, music, img) beside these; installed ones in the user's data home.
 set(BALL_PROGRAM_FOLDER ${CMAKE_BINARY_DIR}/program)
-set(BALL_INSTALL_DIR lib/scoreboard CACHE STRING "the program folder below the install prefix")
+set(BALL_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/scoreboard CACHE STRING "the program folder below the install prefix")
+
+# The build's program folder is its own data folder; this file says so to the programs. It is not
+# installed: an installed program folder is never written, the data go to the user's data home.
+file(WRITE ${BALL_PROGRAM_FOLDER}/own-data-folder
+  "The programs in this folder keep their data (date, binlist, img, music, sound) here.\n")
 
 # The clock font ships as DS-DIGIB.ttf: the seven-segment DSEG7 Classic Bold of fonts-dseg
 # (SIL Open Font License 1.1), with its licence beside it.
@@ -55,23 +60,16 @@ function(ship_program target)
 endfunction()
 
 # Beside the program folder an install gets commands in bin/ (ball, and scoreboard for the
-# launcher), a desktop entry for the launcher and its icon.
-file(RELATIVE_PATH bin_to_program /prefix/bin /prefix/${BALL_INSTALL_DIR})
-install(CODE "
-  set(prefix \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-  file(MAKE_DIRECTORY \"\${prefix}/bin\" \"\${prefix}/share/applications\")
-  file(CREATE_LINK \"${bin_to_program}/ball\" \"\${prefix}/bin/ball\" SYMBOLIC)
-  file(CREATE_LINK \"${bin_to_program}/main\" \"\${prefix}/bin/scoreboard\" SYMBOLIC)
-  file(WRITE \"\${prefix}/share/applications/scoreboard.desktop\" \"[Desktop Entry]
-Type=Application
-Name=Basketball scoreboard
-Name[zh_CN]=篮球记分牌
-Comment=Scoreboard and game clock for a basketball match
-Exec=\${CMAKE_INSTALL_PREFIX}/${BALL_INSTALL_DIR}/main
-Icon=scoreboard
-Terminal=false
-Categories=Utility;
-\")
-  message(STATUS \"Installing: \${prefix}/bin/ball, \${prefix}/bin/scoreboard, \${prefix}/share/applications/scoreboard.desktop\")
-")
-install(FILES ${CMAKE_SOURCE_DIR}/resources/img/icon.png DESTINATION share/icons/hicolor/32x32/apps RENAME scoreboard.png)
+# launcher), a desktop entry for the launcher with its icon, and the manual pages. The commands
+# are links into the program folder, made here and installed as they are.
+set(command_links ${CMAKE_BINARY_DIR}/commands)
+file(MAKE_DIRECTORY ${command_links})
+file(RELATIVE_PATH bin_to_program /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BALL_INSTALL_DIR})
+file(CREATE_LINK ${bin_to_program}/ball ${command_links}/ball SYMBOLIC)
+file(CREATE_LINK ${bin_to_program}/main ${command_links}/scoreboard SYMBOLIC)
+install(FILES ${command_links}/ball ${command_links}/scoreboard DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/scoreboard.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
+  RENAME scoreboard.png)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/man/ball.1 ${CMAKE_SOURCE_DIR}/docs/man/scoreboard.1
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

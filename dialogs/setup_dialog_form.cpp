@@ -1,4 +1,5 @@
 #include "dialogs/setup_dialog_form.h"
+#include "platform/forms/pictures.h"
 
 #include "scoreboard/board_form.h"
 
@@ -40,6 +41,7 @@ void SetupDialogForm::onLoad()
 {
     if (auto* icon = scoreboard::boardControl<forms::Image>("mainico"))
         setIcon(icon->picture());
+    m_icon = forms::loadPicture(this->icon());
     drawFrame();
     loadDialog();
 }
@@ -82,6 +84,11 @@ void SetupDialogForm::drawFrame()
     dc.setBackMode(gfx::BackMode::Transparent);
     const gfx::Rect box = closeBox();
     gfx::Rect titleRect{bar.left + 6, bar.top, box.left - 4, bar.bottom};
+    if (!m_icon.isEmpty()) {
+        const int top = bar.top + (bar.height() - kIconSize) / 2;
+        dc.drawPicture(m_icon, bar.left + 3, top, kIconSize, kIconSize);
+        titleRect.left = bar.left + 3 + kIconSize + 4;
+    }
     dc.drawText(caption(), titleRect, gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
     dc.fillRect(box, systemColor(gfx::ColorBtnFace));
     dc.frameRect(box, systemColor(m_closePressed ? gfx::ColorBtnShadow : gfx::Color3DDkShadow));

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/form.h"
+#include "platform/gfx/picture.h"
 
 #include <string>
 #include <string_view>
@@ -7,12 +8,13 @@
 namespace dialogs {
 
 // What the setup dialogs share: the stored layout resources/forms/<name>.json, a title bar with
-// the caption and a close box drawn on the form's own image (controls sit below titleHeight()),
-// and the scoreboard's icon as the window icon. The close box is the close request, which
+// the window icon, the caption and a close box drawn on the form's own image (controls sit below
+// titleHeight()), and the scoreboard's icon as the window icon. The close box is the close request, which
 // unloads the form and writes nothing.
 class SetupDialogForm : public plat::forms::Form {
 public:
     static constexpr int kTitleHeight = 22; // pixels
+    static constexpr int kIconSize = 16;    // the window icon at the left of the title bar
 
     explicit SetupDialogForm(std::string name);
 
@@ -41,6 +43,7 @@ protected:
 private:
     void drawFrame();
 
+    plat::gfx::Picture m_icon; // the window icon's picture, drawn in the title bar
     bool m_dragging = false;
     bool m_closePressed = false;
     plat::gfx::Point m_grab;

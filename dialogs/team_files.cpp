@@ -3,10 +3,13 @@
 #include "scoreboard/default_files.h"
 #include "scoreboard/roster_loader.h"
 
+#include "platform/system/file_backup.h"
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
 #include "platform/system/program_folder.h"
 #include "platform/system/text_functions.h"
+
+#include <algorithm>
 
 namespace dialogs {
 
@@ -93,7 +96,11 @@ bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster)
     const std::filesystem::path folder = teamsFolder();
     if (!sys::folderExists(folder))
         sys::makeFolder(folder);
-    return sys::replaceTextFile(teamFile(name), teamFileLines(roster));
+    // What the reader did not take from the old file would go with the rewrite.
+    const std::filesystem::path file = teamFile(name);
+    const std::vector<std::string> understood = teamFileLines(scoreboard::readTeamRoster(file));
+    const auto kept = [&understood](std::string_view line) { return std::find(understood.begin(), understood.end(), line) != understood.end(); };
+    return sys::keepWhatARewriteDrops(file, kept) && sys::replaceTextFile(file, teamFileLines(roster));
 }
 
 } // namespace dialogs

@@ -39,7 +39,8 @@ std::filesystem::path teamFile(std::string_view name);
 std::vector<std::string> teamFileLines(const scoreboard::TeamRoster& roster);
 
 // Replaces the team's file whole (binlist is made when missing). False when the name has a
-// problem or the file could not be written; an old file is then left as it was.
+// problem or the file could not be written; an old file is then left as it was. An old file
+// holding lines the team file reader does not take is first kept as <team>.ini.bak.
 bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster);
 
 } // namespace dialogs

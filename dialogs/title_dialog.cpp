@@ -110,7 +110,12 @@ void TitleDialog::connectEvents()
 void TitleDialog::titleKeyPress(int& keyAscii)
 {
     auto* title = part<qel::qelTextBox>("v1");
-    if (title && keyAscii != 8 && scoreboard::TextWidthUnits(title->Text()) > kTitleWidthLimit)
+    if (!title || keyAscii == 8)
+        return;
+    // The typed character takes the place of the selection, so the selection does not count: a
+    // full title selected whole can be typed over.
+    const int kept = scoreboard::TextWidthUnits(title->Text()) - scoreboard::TextWidthUnits(title->SelText());
+    if (kept > kTitleWidthLimit)
         keyAscii = 0;
 }
 

@@ -2,7 +2,7 @@
 #include "platform/system/single_instance.h"
 #include "launcher/launcher_files.h"
 #include "launcher/module1.h"
-#include "launcher/screen_fit.h"
+#include "platform/forms/display_screen.h"
 #include "launcher/screen_record.h"
 
 #include "platform/forms/message_box.h"
@@ -31,7 +31,7 @@ constexpr const char* kScoreboardMissingTitle = "错误提示";
 
 void showStopMessage(const char* text, const char* title)
 {
-    fitScreenToDisplay();
+    plat::forms::fitScreenToDisplay();
     forms::msgBox(text, forms::vbOKOnly | forms::vbCritical, title);
 }
 
@@ -68,13 +68,13 @@ void Form1::onLoad()
     SetDisplayMode(kScreenWidth, kScreenHeight);
     installClockFont();
     makeDataFolder();
-    startScoreboard();
+    startScoreboard(screen);
 }
 
 void Form1::recordScreenSize(sys::DisplaySize screen)
 {
     const std::filesystem::path file = sys::programPath(kScreenSizeFile);
-    if (!recordsScreenSize(screen, readRecordedSize(file), sys::displayModes()))
+    if (!recordsScreenSize(screen, readRecordedSize(file), sys::displayModes(), sys::programRuns(kScoreboardProgram)))
         return;
     // Written whole or not at all: a folder that cannot take it keeps what it had.
     (void)sys::replaceTextFile(file, { std::to_string(screen.width), std::to_string(screen.height) });
@@ -84,15 +84,20 @@ void Form1::installClockFont()
 {
     const std::filesystem::path folder = sys::userFontFolder();
     const std::filesystem::path installed = folder / kClockFontFile;
-    if (sys::fileExists(installed))
+    if (sys::fileExists(installed) || (m_services.clockFontKnown && m_services.clockFontKnown()))
         return;
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    (void)sys::copyFile(sys::shippedPath(kClockFontFile), installed, sys::CopyMode::KeepExisting);
+    (void)sys::copyFile(shippedFile(kClockFontFile), installed, sys::CopyMode::KeepExisting);
     if (m_services.addFontResource)
         m_services.addFontResource(installed);
     for (win::HWND top : win::sys().topLevels())
         win::SendMessage(top, win::WM_FONTCHANGE, 0, 0);
+}
+
+std::filesystem::path Form1::shippedFile(std::string_view name) const
+{
+    return m_services.programFolder.empty() ? sys::shippedPath(name) : sys::pathBelow(m_services.programFolder, name);
 }
 
 void Form1::makeDataFolder()
@@ -102,15 +107,20 @@ void Form1::makeDataFolder()
         (void)sys::makeFolder(folder);
 }
 
-void Form1::startScoreboard()
+void Form1::startScoreboard(sys::DisplaySize screenBefore)
 {
-    const std::filesystem::path scoreboard = sys::shippedPath(kScoreboardProgram);
+    const std::filesystem::path scoreboard = shippedFile(kScoreboardProgram);
     if (!sys::fileExists(scoreboard)) {
         showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
         return;
     }
-    if (m_services.startProgram)
-        (void)m_services.startProgram(scoreboard);
+    if (m_services.startProgram && !m_services.startProgram(scoreboard)) {
+        // No board will ever switch the display back: do it here, then say so as for a missing
+        // program and wait in the same way.
+        SetDisplayMode(int16_t(screenBefore.width), int16_t(screenBefore.height));
+        showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
+        return;
+    }
     endProgram();
 }
 

@@ -12,8 +12,9 @@ namespace launcher {
 // The launcher's only window. Its load does the whole job: it refuses a second copy and a screen
 // smaller than 1024 x 768, records the screen size in config.ini, switches the display to
 // 1024 x 768, installs the clock font when the font folder lacks it, makes the data folder and
-// starts the scoreboard. The window is shown only when the scoreboard program is missing; a
-// double click on it (or closing it) ends the launcher.
+// starts the scoreboard. The window is shown only when the scoreboard program is missing or cannot
+// be started (the display is then put back first); a double click on it (or closing it) ends the
+// launcher.
 class Form1 : public plat::forms::Form {
 public:
     // `instanceLock` receives the launcher's single-instance lock; it must outlive the form.
@@ -32,7 +33,9 @@ private:
     void recordScreenSize(plat::sys::DisplaySize screen);
     void installClockFont();
     void makeDataFolder();
-    void startScoreboard();
+    void startScoreboard(plat::sys::DisplaySize screenBefore);
+    // A file that ships beside the programs, never one of the data folder.
+    std::filesystem::path shippedFile(std::string_view name) const;
 
     std::optional<plat::sys::SingleInstanceLock>& m_instanceLock;
     LauncherServices m_services;

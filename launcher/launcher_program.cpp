@@ -1,5 +1,5 @@
 #include "launcher/launcher_program.h"
-#include "launcher/screen_fit.h"
+#include "platform/forms/display_screen.h"
 
 #include "platform/window/window_system.h"
 
@@ -23,7 +23,7 @@ bool LauncherProgram::start()
         m_form.unload();
         return false;
     }
-    fitScreenToDisplay();
+    plat::forms::fitScreenToDisplay();
     m_form.show();
     return true;
 }

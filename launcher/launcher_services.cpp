@@ -14,6 +14,7 @@ LauncherServices systemLauncherServices()
         (void)plat::sys::installFont(installedFont, kClockFontFamily);
     };
     services.startProgram = [](const std::filesystem::path& program) { return plat::sys::startDetached(program); };
+    services.clockFontKnown = [] { return plat::sys::fontFamilyAvailable(kClockFontFamily); };
     return services;
 }
 

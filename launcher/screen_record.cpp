@@ -25,10 +25,11 @@ std::optional<sys::DisplaySize> readRecordedSize(const std::filesystem::path& fi
     return sys::DisplaySize { *size[0], *size[1] };
 }
 
-bool recordsScreenSize(sys::DisplaySize screen, const std::optional<sys::DisplaySize>& recorded, const sys::DisplayModes& display)
+bool recordsScreenSize(sys::DisplaySize screen, const std::optional<sys::DisplaySize>& recorded, const sys::DisplayModes& display,
+    bool boardRuns)
 {
     const sys::DisplaySize switched { kScreenWidth, kScreenHeight };
-    if (screen != switched || !recorded || *recorded == switched)
+    if (!boardRuns || screen != switched || !recorded || *recorded == switched)
         return true;
     if (recorded->width < kScreenWidth || recorded->height < kScreenHeight)
         return true;

@@ -10,10 +10,12 @@ namespace launcher {
 // unreadable or holds no positive width and height.
 std::optional<plat::sys::DisplaySize> readRecordedSize(const std::filesystem::path& file);
 
-// Whether a run that finds the display at `screen` writes config.ini anew. A display that already
-// stands at 1024 x 768 while the file holds another size the display offers was switched by an
-// earlier run whose match has not ended: writing 1024 / 768 then would lose the size to go back to.
+// Whether a run that finds the display at `screen` writes config.ini anew. While a board runs
+// (`boardRuns`) on a display that stands at 1024 x 768 and the file holds another size the display
+// offers, an earlier run switched it and its match has not ended: writing 1024 / 768 then would lose
+// the size to go back to. Without a running board such a file is left from an earlier run and is
+// replaced, so the exit never switches to a size the display did not have.
 bool recordsScreenSize(plat::sys::DisplaySize screen, const std::optional<plat::sys::DisplaySize>& recorded,
-    const plat::sys::DisplayModes& display);
+    const plat::sys::DisplayModes& display, bool boardRuns);
 
 } // namespace launcher

@@ -6,6 +6,7 @@
 
 #include "platform/backend/platform.h"
 #include "platform/forms/layout_error.h"
+#include "platform/forms/display_screen.h"
 #include "platform/forms/message_box.h"
 #include "platform/system/program_folder.h"
 #include "platform/window/end_signals.h"
@@ -33,6 +34,7 @@ int main()
     } catch (const plat::forms::LayoutError& error) {
         // A layout the start-up check passed and a form still refused: say which, then end.
         std::fprintf(stderr, "ball: %s\n", error.what());
+        plat::forms::DisplaySizedScreen displaySized;
         plat::forms::msgBox(scoreboard::unreadableLayoutText(error), plat::forms::vbOKOnly | plat::forms::vbCritical, "系统提示");
         return 1;
     } catch (const plat::win::LoopStalled& stalled) {

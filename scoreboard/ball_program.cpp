@@ -2,6 +2,7 @@
 #include "scoreboard/control_set.h"
 #include "scoreboard/stored_layouts.h"
 
+#include "platform/forms/display_screen.h"
 #include "platform/forms/message_box.h"
 #include "platform/window/api.h"
 #include "platform/window/window_system.h"
@@ -73,6 +74,9 @@ StartupServices systemStartupServices()
     services.message = [](std::string_view text, std::string_view title, StartupMessageIcon icon) {
         namespace forms = plat::forms;
         const int style = forms::vbOKOnly | (icon == StartupMessageIcon::Stop ? forms::vbCritical : forms::vbInformation);
+        // Before the board, a box is drawn at the display's own size rather than scaled with the
+        // board's screen (which a small display would shrink out of reading).
+        forms::DisplaySizedScreen displaySized;
         forms::msgBox(std::string(text), style, std::string(title));
     };
     return services;

@@ -9,14 +9,13 @@ namespace sys = plat::sys;
 
 std::filesystem::path installedClockFontPath() { return sys::userFontFolder() / kClockFontFile; }
 
-bool installClockFont(const FontInstaller& install)
+std::filesystem::path shippedClockFontPath() { return sys::shippedPath(kClockFontFile); }
+
+bool installClockFont(const FontInstaller& install, const std::filesystem::path& shippedFont)
 {
-    if (sys::fileExists(installedClockFontPath()))
+    if (sys::fileExists(installedClockFontPath()) || !sys::fileExists(shippedFont))
         return false;
-    const std::filesystem::path shipped = sys::shippedPath(kClockFontFile);
-    if (!sys::fileExists(shipped))
-        return false;
-    return install(shipped, kClockFontFamily) == sys::FontInstall::Installed;
+    return install(shippedFont, kClockFontFamily) == sys::FontInstall::Installed;
 }
 
 } // namespace scoreboard

@@ -16,9 +16,12 @@ using FontInstaller = std::function<plat::sys::FontInstall(const std::filesystem
 // Where an installed clock font lies: the user's font folder.
 std::filesystem::path installedClockFontPath();
 
-// Installs the program folder's clock font unless the font folder holds it already. True when it
-// was installed now (and the windows should hear of the font change). A missing font file or a
+// The clock font as it ships, beside the programs.
+std::filesystem::path shippedClockFontPath();
+
+// Installs the shipped clock font `shippedFont` unless the font folder holds it already. True when
+// it was installed now (and the windows should hear of the font change). A missing font file or a
 // font folder that cannot be written is skipped.
-bool installClockFont(const FontInstaller& install = plat::sys::installFont);
+bool installClockFont(const FontInstaller& install = plat::sys::installFont, const std::filesystem::path& shippedFont = shippedClockFontPath());
 
 } // namespace scoreboard

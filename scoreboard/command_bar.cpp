@@ -1,10 +1,13 @@
 #include "scoreboard/command_bar.h"
 
+#include "scoreboard/board_faces.h"
+#include "scoreboard/fitted_caption.h"
 #include "scoreboard/form_parts.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/record_view.h"
 
 #include "controls/core/push_button_base.h"
+#include "controls/core/qel_label.h"
 #include "platform/forms/form.h"
 #include "platform/forms/message_box.h"
 #include "platform/window/api.h"
@@ -106,13 +109,15 @@ void CommandBar::matchMode()
 
 void CommandBar::scoreSheet()
 {
-    setCaptionOf(findPart(m_main, "ballnum", 0), user().teamNameA);
-    setCaptionOf(findPart(m_main, "ballnum", 1), user().teamNameB);
+    showFitted({dynamic_cast<qel::qelLabel*>(findPart(m_main, "ballnum", 0))}, user().teamNameA, kSheetNamePoints);
+    showFitted({dynamic_cast<qel::qelLabel*>(findPart(m_main, "ballnum", 1))}, user().teamNameB, kSheetNamePoints);
     if (m_hooks.showPeriodTable)
         m_hooks.showPeriodTable();
     showPart(m_main, "lookdate");
     showPart(m_main, "balldate", true);
 }
+
+bool CommandBar::closeRequest() { return exitAllowed(*this); }
 
 std::string_view CommandBar::startButtonCaption() const
 {

@@ -42,6 +42,8 @@ public:
     // The commands of items 1 and 3 on their own, as the match clock asks for them.
     void matchMode();
     void scoreSheet();
+    // The window's close request, answered as the exit command asks: true when the program may end.
+    bool closeRequest();
 
     static constexpr int kHelpLeft = 3220, kHelpTop = 3090, kHelpWidth = 9045, kHelpHeight = 5115;
 

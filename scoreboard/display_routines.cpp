@@ -1,5 +1,7 @@
 #include "scoreboard/display_routines.h"
+#include "scoreboard/board_faces.h"
 #include "scoreboard/board_form.h"
+#include "scoreboard/fitted_caption.h"
 #include "scoreboard/match_state.h"
 
 #include "controls/core/qel_command.h"
@@ -91,16 +93,14 @@ void ResetClockDisplay()
 
 void ShowMatchTitle()
 {
-    setLabel("titxt", 0, user().matchTitle);
-    setLabel("titxt", 1, user().matchTitle);
+    showFitted({boardControl<qel::qelLabel>("titxt", 0), boardControl<qel::qelLabel>("titxt", 1)}, user().matchTitle, kTitlePoints);
 }
 
 void ShowTeamNames()
 {
-    setLabel("ballname", 0, user().teamNameA);
-    setLabel("ballname", 2, user().teamNameA);
-    setLabel("ballname", 1, user().teamNameB);
-    setLabel("ballname", 3, user().teamNameB);
+    auto name = [](int index) { return boardControl<qel::qelLabel>("ballname", index); };
+    showFitted({name(0), name(2)}, user().teamNameA, kTeamNamePoints);
+    showFitted({name(1), name(3)}, user().teamNameB, kTeamNamePoints);
 }
 
 void ShowScores()

@@ -4,13 +4,18 @@
 
 namespace scoreboard {
 
-bool exitCommand(ExitBoard& board)
+bool exitAllowed(ExitBoard& board)
 {
     if (board.startButtonCaption() == kRunningCaption) {
         board.notice(kExitWhileRunningNotice);
         return false;
     }
-    if (!board.confirm(kExitQuestion, "提示"))
+    return board.confirm(kExitQuestion, "提示");
+}
+
+bool exitCommand(ExitBoard& board)
+{
+    if (!exitAllowed(board))
         return false;
     board.endProgram();
     return true;

@@ -19,8 +19,12 @@ public:
     virtual void endProgram() = 0;
 };
 
-// The exit command: refused with a notice while the clock runs (also on a held "0.0", whose
-// button still reads "暂停"), then asked; true when the program ends.
+// What the exit command and the window's close request both ask: refused with a notice while
+// the clock runs (also on a held "0.0", whose button still reads "暂停"), then the question;
+// true when the program may end.
+bool exitAllowed(ExitBoard& board);
+
+// The exit command: exitAllowed, then the end; true when the program ends.
 bool exitCommand(ExitBoard& board);
 
 // What every normal end of the scoreboard does as `main` unloads: the display goes back to the

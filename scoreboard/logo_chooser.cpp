@@ -38,18 +38,8 @@ bool replaceLogoFile(const std::filesystem::path& chosen, const std::filesystem:
     const std::filesystem::path folder = logo.parent_path();
     if (!folder.empty() && !plat::sys::folderExists(folder))
         plat::sys::makeFolder(folder);
-    std::filesystem::path incoming = logo;
-    incoming += ".new";
-    if (!plat::sys::copyFile(chosen, incoming, plat::sys::CopyMode::Overwrite)) {
-        plat::sys::deleteFile(incoming);
-        return false;
-    }
-    std::filesystem::rename(incoming, logo, error);
-    if (error) {
-        plat::sys::deleteFile(incoming);
-        return false;
-    }
-    return true;
+    // Written whole beside the old logo and renamed over it (never through a link at its name).
+    return plat::sys::copyFile(chosen, logo, plat::sys::CopyMode::Overwrite);
 }
 
 LogoChooser::LogoChooser(forms::Form& main, std::function<std::optional<std::string>()> choose,

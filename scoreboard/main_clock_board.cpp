@@ -1,4 +1,6 @@
 #include "scoreboard/main_clock_board.h"
+#include "scoreboard/board_faces.h"
+#include "scoreboard/fitted_caption.h"
 
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_frame.h"
@@ -133,8 +135,7 @@ void MainClockBoard::setReportCountdownText(std::string_view text)
 
 void MainClockBoard::setLeaderText(std::string_view text)
 {
-    if (auto* label = control<qel::qelLabel>("onename"))
-        label->setCaption(std::string(text));
+    showFitted({control<qel::qelLabel>("onename")}, std::string(text), kLeaderPoints);
 }
 
 void MainClockBoard::showLeaderText(bool visible)

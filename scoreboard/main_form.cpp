@@ -130,6 +130,9 @@ void MainForm::fillScreen()
         frame->move((width - frame->width()) / 2, (height - frame->height()) / 2);
 }
 
+// A new display mode: the board fits the screen again, as at its load.
+void MainForm::onDisplayChange() { fillScreen(); }
+
 // The clock panel is shown; the music, score-sheet and options panels are hidden on exactly its
 // place, so each of them covers it.
 void MainForm::placePanels()
@@ -210,14 +213,14 @@ void MainForm::onResize()
 // The key preview: `main` sees every key before the focused control.
 void MainForm::onKeyDown(int& keyCode, int shift)
 {
-    if (m_operation && m_operation->keyDown(keyCode))
+    if (m_operation && m_operation->keyDown(keyCode, keyRepeats()))
         keyCode = 0;
 }
 
 void MainForm::onKeyUp(int& keyCode, int shift)
 {
     if (m_operation)
-        m_operation->keyUp();
+        m_operation->keyUp(keyCode);
 }
 
 bool MainForm::keyReady() const { return m_operation ? m_operation->scoreKeys().keyReady() : m_keyReady; }
@@ -231,6 +234,15 @@ void MainForm::keyon(int16_t keyCode)
 {
     if (m_operation)
         m_operation->scoreKeys().keyon(keyCode);
+}
+
+// The window manager's close (Alt+F4, the title bar's close box) is the exit command: refused
+// while the clock runs, asked otherwise. The program's own unload (the exit command answered, an
+// end signal, the program going down) is not asked again.
+void MainForm::onQueryUnload(int& cancel)
+{
+    if (closeRequested() && !m_unattended && m_operation && !m_operation->commandBar().closeRequest())
+        cancel = 1;
 }
 
 void MainForm::onUnload(int& cancel)

@@ -90,8 +90,10 @@ public:
 
 protected:
     void onLoad() override;
+    void onQueryUnload(int& cancel) override;
     void onUnload(int& cancel) override;
     void onResize() override;
+    void onDisplayChange() override;
     void onKeyDown(int& keyCode, int shift) override;
     void onKeyUp(int& keyCode, int shift) override;
 

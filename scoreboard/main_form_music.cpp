@@ -9,7 +9,7 @@ void MainForm::connectMusic()
 {
     if (!m_musicDevice)
         m_musicDevice = std::make_unique<MediaPlayerMusic>(m_wplay);
-    m_music = std::make_unique<MusicPlayer>(*this, *m_musicDevice);
+    m_music = std::make_unique<MusicPlayer>(*this, *m_musicDevice, [this] { inshowfame(); });
 }
 
 void MainForm::mp3onplay()

@@ -1,5 +1,7 @@
 // The status tick of the scoreboard: once a second the date and time, the score-key hints, the
 // small copies of the clock and the period, the four indicators and the number of stored matches.
+#include "scoreboard/board_faces.h"
+#include "scoreboard/fitted_caption.h"
 #include "scoreboard/key_names.h"
 #include "scoreboard/main_form.h"
 #include "scoreboard/match_state.h"
@@ -24,10 +26,8 @@ void MainForm::statusTick()
     const MatchState& state = user();
     if (auto* date = control<forms::Label>("timetxt"))
         date->setCaption(plat::sys::nowText(*m_dates));
-    if (auto* hint = control<forms::Label>("keylab", 0))
-        hint->setCaption(keyHint(state.keyAddA, state.keySubA));
-    if (auto* hint = control<forms::Label>("keylab", 1))
-        hint->setCaption(keyHint(state.keyAddB, state.keySubB));
+    showFitted(control<forms::Label>("keylab", 0), keyHint(state.keyAddA, state.keySubA), kKeyHintPoints);
+    showFitted(control<forms::Label>("keylab", 1), keyHint(state.keyAddB, state.keySubB), kKeyHintPoints);
 
     auto* clock = control<qel::qelLabel>("balltime");
     if (auto* smallClock = control<qel::qelLabel>("balltime2"); smallClock && clock)

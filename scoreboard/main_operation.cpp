@@ -9,6 +9,7 @@
 #include "controls/core/push_button_base.h"
 #include "platform/forms/form.h"
 #include "platform/forms/timer.h"
+#include "platform/window/window_system.h"
 
 namespace scoreboard {
 
@@ -73,5 +74,12 @@ void MainOperation::startPause()
 void MainOperation::ShowScores() { scoreboard::ShowScores(); }
 
 void MainOperation::setScoreSoundTimer(bool on) { setTimerOn(m_main, "Timer7", on); }
+
+bool MainOperation::typingFieldFocused() const
+{
+    plat::win::WindowSystem* windows = plat::win::WindowSystem::current();
+    return windows && windows->textInput() && windows->focus() && m_main.hwnd()
+        && windows->topLevelOf(windows->focus()) == m_main.hwnd();
+}
 
 } // namespace scoreboard

@@ -34,8 +34,8 @@ public:
     MainOperation(plat::forms::Form& main, Hooks hooks);
 
     // The key preview of `main`: true when the key is consumed.
-    bool keyDown(int keyCode) { return m_keys.keyDown(keyCode); }
-    void keyUp() { m_keys.keyUp(); }
+    bool keyDown(int keyCode, bool repeats) { return m_keys.keyDown(keyCode, repeats); }
+    void keyUp(int keyCode) { m_keys.keyUp(keyCode); }
 
     ScoreKeys& scoreKeys() { return m_keys; }
     CommandBar& commandBar() { return m_commandBar; }
@@ -47,6 +47,7 @@ private:
     void startPause() override;
     void ShowScores() override;
     void setScoreSoundTimer(bool on) override;
+    bool typingFieldFocused() const override;
 
     void connect();
 

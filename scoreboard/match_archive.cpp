@@ -1,6 +1,7 @@
 #include "scoreboard/match_archive.h"
 
 #include "platform/system/ansi_codec.h"
+#include "platform/system/file_backup.h"
 #include "platform/system/file_replace.h"
 
 #include <fstream>
@@ -114,11 +115,6 @@ bool writeArchive(const std::filesystem::path& archive, const std::vector<Stored
 
 bool clearArchive(const std::filesystem::path& archive) { return plat::sys::replaceTextFile(archive, {""}); }
 
-std::filesystem::path archiveBackupPath(const std::filesystem::path& archive)
-{
-    std::filesystem::path backup = archive;
-    backup += ".bak";
-    return backup;
-}
+std::filesystem::path archiveBackupPath(const std::filesystem::path& archive) { return plat::sys::backupPath(archive); }
 
 } // namespace scoreboard

@@ -224,10 +224,13 @@ void MatchClock::ConfirmReset()
     }
     if (!m_board.confirm(kResetQuestion, "提示"))
         return;
+    const bool scoreSheetShown = m_board.timerRunning(ClockTimer::Timer8);
     ResetMatch();
-    // Nothing of the old match may come back over the new one.
+    // Nothing of the old match may come back over the new one, nor stay on the board.
     for (ClockTimer timer : {ClockTimer::Timer2, ClockTimer::Timer3, ClockTimer::Timer9, ClockTimer::Timer4, ClockTimer::Timer8})
         m_board.stopTimer(timer);
+    if (scoreSheetShown)
+        m_board.matchMode();
     MatchState& s = user();
     s.inOvertime = false;
     s.breakCountdown = kReportSeconds;

@@ -5,7 +5,25 @@
 #include "platform/system/file_system.h"
 #include "platform/system/program_folder.h"
 
+#include <fstream>
+
 namespace scoreboard {
+
+namespace {
+
+// Whether the archive's last line has no line end (a hand edit, a write cut short elsewhere):
+// a record appended straight after it would be glued onto that line.
+bool lastLineOpen(const std::filesystem::path& archive)
+{
+    std::ifstream in(archive, std::ios::binary | std::ios::ate);
+    if (!in || in.tellg() <= 0)
+        return false;
+    in.seekg(-1, std::ios::end);
+    char last = 0;
+    return in.get(last) && last != '\n' && last != '\r';
+}
+
+} // namespace
 
 std::vector<std::string> matchRecordLines(const MatchState& state)
 {
@@ -34,7 +52,10 @@ bool appendMatchRecord(const MatchState& state, const std::filesystem::path& arc
     const std::filesystem::path folder = archive.parent_path();
     if (!folder.empty() && !plat::sys::folderExists(folder))
         plat::sys::makeFolder(folder);
-    return plat::sys::appendTextLines(archive, matchRecordLines(state));
+    std::vector<std::string> lines = matchRecordLines(state);
+    if (lastLineOpen(archive))
+        lines.insert(lines.begin(), std::string());
+    return plat::sys::appendTextLines(archive, lines);
 }
 
 } // namespace scoreboard

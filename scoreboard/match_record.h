@@ -16,7 +16,8 @@ std::vector<std::string> matchRecordLines(const MatchState& state);
 std::filesystem::path matchArchivePath();
 
 // Appends the record whole, or nothing at all; false when it could not be written. A missing
-// data folder is made first.
+// data folder is made first; an archive whose last line has no line end gets one first, so that
+// the record starts on a line of its own.
 bool appendMatchRecord(const MatchState& state, const std::filesystem::path& archive = matchArchivePath());
 
 } // namespace scoreboard

@@ -20,5 +20,7 @@ void MediaPlayerMusic::setMute(bool mute) { m_player.settings.setMute(mute); }
 void MediaPlayerMusic::setVolume(int volume) { m_player.settings.setVolume(volume); }
 int MediaPlayerMusic::volume() { return m_player.settings.volume(); }
 void MediaPlayerMusic::poll() { m_player.poll(); }
+bool MediaPlayerMusic::mediaFailed() { return m_player.mediaFailed(); }
+bool MediaPlayerMusic::endedEarly() { return m_player.endedEarly(); }
 
 } // namespace scoreboard

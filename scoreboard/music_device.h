@@ -34,6 +34,10 @@ public:
     virtual int volume() = 0;
     // Takes the player's pending news (end of the media, errors).
     virtual void poll() = 0;
+    // The loaded file cannot be played (empty, damaged, not music).
+    virtual bool mediaFailed() = 0;
+    // The loaded file ended well before the length it gave (cut short).
+    virtual bool endedEarly() = 0;
 };
 
 // The media player of the scoreboard as a music device.
@@ -60,6 +64,8 @@ public:
     void setVolume(int volume) override;
     int volume() override;
     void poll() override;
+    bool mediaFailed() override;
+    bool endedEarly() override;
 
 private:
     plat::media::MediaPlayer& m_player;

@@ -21,7 +21,7 @@ void LoadMusicList(const std::filesystem::path& folder)
     if (list) {
         for (const std::string& name : sys::listFiles(folder))
             if (name.size() >= 3 && name.compare(name.size() - 3, 3, "mp3") == 0)
-                list->addItem(name);
+                list->addItem(sys::shownFileName(name));
     }
     const int count = list ? list->listCount() : 0;
     std::string& current = user().currentMp3;

@@ -12,6 +12,7 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
+#include "platform/system/file_system.h"
 #include "platform/window/api.h"
 
 #include <cmath>
@@ -19,6 +20,7 @@
 namespace scoreboard {
 
 namespace forms = plat::forms;
+namespace sys = plat::sys;
 using plat::media::AlphaImage;
 
 namespace {
@@ -29,6 +31,7 @@ constexpr int kPlaying = 3;
 
 constexpr std::string_view kIdleCaption = "篮球比赛播放器";
 constexpr std::string_view kNoTime = "00:00/00:00";
+constexpr std::string_view kUnplayableNotice = "无法播放该音乐文件--";
 // The now-playing caption runs left by this much each second while it does not fit.
 constexpr double kCaptionStep = 80;
 // The volume bar's last 45 twips all mean full volume.
@@ -42,9 +45,10 @@ constexpr const char* kButtonTips[] = {"上一曲", "播放", "暂停", "下一�
 forms::ListBox* MusicPlayer::list() const { return control<forms::ListBox>("mp3list"); }
 forms::Timer* MusicPlayer::timer(std::string_view name) const { return control<forms::Timer>(name); }
 
-MusicPlayer::MusicPlayer(forms::Form& form, MusicDevice& device)
+MusicPlayer::MusicPlayer(forms::Form& form, MusicDevice& device, std::function<void()> notice)
     : m_form(form)
     , m_device(device)
+    , m_notice(std::move(notice))
 {
     connect();
     // The play button is the one the operator needs first.
@@ -146,7 +150,8 @@ void MusicPlayer::disconnect()
 
 // --- helpers ---
 
-std::filesystem::path MusicPlayer::trackPath(const std::string& name) const { return musicFolderPath() / name; }
+// The list shows names that are not UTF-8 in the code page; the file keeps its own bytes.
+std::filesystem::path MusicPlayer::trackPath(const std::string& name) const { return sys::entryPath(musicFolderPath(), name); }
 
 int MusicPlayer::entryOf(const std::string& text) const
 {
@@ -240,6 +245,7 @@ void MusicPlayer::mp3onplay()
         return;
     m_device.setURL(trackPath(current).string());
     m_device.play();
+    m_playWanted = true;
     if (auto* mute = control<qel::qelCheck>("mute1"))
         m_device.setMute(mute->Value() == 1);
     selectCurrent();
@@ -262,8 +268,20 @@ bool MusicPlayer::atLastSecond()
     return std::floor(length) - 1 == std::floor(position);
 }
 
+void MusicPlayer::tellUnplayable()
+{
+    user().noticeText = std::string(kUnplayableNotice) + std::filesystem::path(m_device.URL()).filename().string();
+    if (m_notice)
+        m_notice();
+    transport(3);
+}
+
 void MusicPlayer::mp()
 {
+    if (m_playWanted && !m_device.URL().empty() && m_device.mediaFailed()) {
+        tellUnplayable();
+        return;
+    }
     if (!m_device.URL().empty()) {
         setTimeText(m_device.currentPositionString() + "/" + m_device.durationString());
         const double length = m_device.duration();
@@ -272,7 +290,8 @@ void MusicPlayer::mp()
             const double fraction = std::clamp(m_device.currentPosition() / length, 0.0, 1.0);
             setProgressEnd(std::floor(fraction * track->width()));
         }
-        if (m_device.playState() == kPlaying && atLastSecond())
+        // A file cut short ends where its sound does, as a whole one ends in its last second.
+        if ((m_device.playState() == kPlaying && atLastSecond()) || m_device.endedEarly())
             transport(3);
     } else {
         setTimeText(std::string(kNoTime));
@@ -334,6 +353,7 @@ void MusicPlayer::play()
         && m_device.URL() == trackPath(current).string();
     if (resume) {
         m_device.play();
+        m_playWanted = true;
         setCaption("正在播放--" + m_device.mediaName(), false);
     } else {
         current = selected;
@@ -347,6 +367,7 @@ void MusicPlayer::play()
 
 void MusicPlayer::pause()
 {
+    m_playWanted = false;
     m_device.pause();
     selectCurrent();
     showPlayButton(true);

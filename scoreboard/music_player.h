@@ -4,6 +4,7 @@
 #include "platform/forms/form.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,8 @@ namespace scoreboard {
 class MusicPlayer {
 public:
     // Connects the panel's events of `form`; they are let go again when the player goes.
-    MusicPlayer(plat::forms::Form& form, MusicDevice& device);
+    // `notice` shows user().noticeText in the notice box (skipped when empty).
+    MusicPlayer(plat::forms::Form& form, MusicDevice& device, std::function<void()> notice = {});
     ~MusicPlayer();
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
@@ -79,6 +81,8 @@ private:
     void setProgressEnd(double twipsFromTrackStart);
     void showVolumeText();
     bool atLastSecond();
+    // A file that cannot be played is told, and the player moves on as at its end.
+    void tellUnplayable();
 
     void previous();
     void play();
@@ -99,6 +103,10 @@ private:
 
     plat::forms::Form& m_form;
     MusicDevice& m_device;
+    std::function<void()> m_notice;
+    // The operator asked for sound (play, or the next track): from then on a file that does not
+    // play is told. A file only loaded by a click on its entry is not.
+    bool m_playWanted = false;
     std::string m_copySourceFolder;
     bool m_selectingByCode = false;
 };

@@ -118,18 +118,7 @@ bool MusicPlayer::copyOne(const std::string& name)
     std::error_code error;
     if (std::filesystem::equivalent(source, target, error))
         return false;
-    std::filesystem::path partial = target;
-    partial += ".copying";
-    if (!sys::copyFile(source, partial, sys::CopyMode::Overwrite)) {
-        std::filesystem::remove(partial, error);
-        return false;
-    }
-    std::filesystem::rename(partial, target, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-        return false;
-    }
-    return true;
+    return sys::copyFile(source, target, sys::CopyMode::Overwrite);
 }
 
 void MusicPlayer::copyTick()

@@ -8,6 +8,7 @@
 #include "platform/forms/list_view.h"
 #include "platform/forms/message_box.h"
 #include "platform/media/alpha_image.h"
+#include "platform/system/file_backup.h"
 #include "platform/system/file_system.h"
 
 namespace scoreboard {
@@ -107,15 +108,17 @@ std::vector<StoredMatch> RecordView::listedMatches() const
 bool RecordView::balldateoutput()
 {
     const std::filesystem::path archive = matchArchivePath();
-    // What the list cannot show is kept beside the archive before the rewrite drops it.
-    if (!m_heldWhole && plat::sys::fileExists(archive)
-        && !plat::sys::copyFile(archive, archiveBackupPath(archive), plat::sys::CopyMode::Overwrite))
-        return false;
-    if (!writeArchive(archive, listedMatches()))
+    if (!keepWhatTheListCannotShow(archive) || !writeArchive(archive, listedMatches()))
         return false;
     m_listedBytes = archiveBytes(archive);
     m_heldWhole = true;
     return true;
+}
+
+bool RecordView::keepWhatTheListCannotShow(const std::filesystem::path& archive) const
+{
+    // Lines outside the records would go with a rewrite: the archive as it is is kept beside it.
+    return m_heldWhole || !plat::sys::fileExists(archive) || plat::sys::keepBackup(archive);
 }
 
 bool RecordView::archiveAsListed()
@@ -204,7 +207,7 @@ void RecordView::clearAll()
     if (!archiveAsListed())
         return;
     const std::filesystem::path archive = matchArchivePath();
-    if (!clearArchive(archive)) {
+    if (!keepWhatTheListCannotShow(archive) || !clearArchive(archive)) {
         message(kArchiveUnwritableMessage, kErrorTitle);
         return;
     }

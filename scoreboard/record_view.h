@@ -44,7 +44,8 @@ inline constexpr std::string_view kArchiveUnwritableMessage = "无法写入比�
 // while it still holds what the list was read from: a record appended meanwhile (a match ended)
 // or a file that could not be read makes the view read it again instead. A rewrite goes through a
 // temporary file, and an archive that holds more than the list shows (lines outside any record,
-// text that does not decode) is first copied to date\balldate.db.bak.
+// text that does not decode) is first copied to date\balldate.db.bak, by a delete and by
+// "全部清空" alike.
 class RecordView {
 public:
     RecordView(plat::forms::Form& main, RecordViewHooks hooks = {});
@@ -70,6 +71,8 @@ private:
     // The archive still holds what the list was loaded from; if not, it is read again and the
     // operator told.
     bool archiveAsListed();
+    // Copies the archive to its .bak when a rewrite would drop what the list does not show.
+    bool keepWhatTheListCannotShow(const std::filesystem::path& archive) const;
     void deleteSelected();
     void clearAll();
     void showDeleteButtonState();

@@ -17,20 +17,34 @@ void keyF5() { playProgramSound("sound\\nbai.wav"); }
 void keyF6() { playProgramSound("sound\\nbaf.wav"); }
 void keyF7() { playProgramSound("sound\\nbaa.wav"); }
 
+bool ScoreKeys::typedIntoField(int keyCode) const
+{
+    const MatchState& s = user();
+    if (keyCode == s.keyStartPause || !m_board.typingFieldFocused())
+        return false;
+    return keyCode == s.keyAddA || keyCode == s.keySubA || keyCode == s.keyAddB || keyCode == s.keySubB;
+}
+
 bool ScoreKeys::consumes(int keyCode) const
 {
     const MatchState& s = user();
-    if (m_board.periodReportVisible() || !s.optScoreKeys)
+    if (m_board.periodReportVisible() || !s.optScoreKeys || typedIntoField(keyCode))
         return false;
     return keyCode == kF5 || keyCode == kF6 || keyCode == kF7 || keyCode == s.keyStartPause || keyCode == s.keyAddA
         || keyCode == s.keySubA || keyCode == s.keyAddB || keyCode == s.keySubB;
 }
 
-bool ScoreKeys::keyDown(int keyCode)
+bool ScoreKeys::keyReady(int keyCode) const { return keyCode < 0 || keyCode >= int(m_acted.size()) || !m_acted[size_t(keyCode)]; }
+
+bool ScoreKeys::keyDown(int keyCode, bool repeats)
 {
+    const bool inRange = keyCode >= 0 && keyCode < int(m_acted.size());
+    // A new press after a release that went to another window (a dialog had the keyboard).
+    if (inRange && !repeats)
+        m_acted.reset(size_t(keyCode));
     const bool consumed = consumes(keyCode);
     const MatchState& s = user();
-    if (m_board.periodReportVisible() || !s.optScoreKeys || !m_keyReady)
+    if (m_board.periodReportVisible() || !s.optScoreKeys || !keyReady(keyCode))
         return consumed;
     switch (keyCode) {
     case kF5:
@@ -48,6 +62,8 @@ bool ScoreKeys::keyDown(int keyCode)
     // The first configured key that matches; a code bound twice acts once.
     if (keyCode == s.keyStartPause)
         m_board.startPause();
+    else if (typedIntoField(keyCode))
+        ; // typing, like any key not bound
     else if (keyCode == s.keyAddA)
         changeScore(0);
     else if (keyCode == s.keySubA)
@@ -57,10 +73,17 @@ bool ScoreKeys::keyDown(int keyCode)
     else if (keyCode == s.keySubB)
         changeScore(3);
     // Every key, bound or not, takes one press and refreshes the scores.
-    m_keyReady = false;
+    if (inRange)
+        m_acted.set(size_t(keyCode));
     m_board.ShowScores();
     scoreSound();
     return consumed;
+}
+
+void ScoreKeys::keyUp(int keyCode)
+{
+    if (keyCode >= 0 && keyCode < int(m_acted.size()))
+        m_acted.reset(size_t(keyCode));
 }
 
 void ScoreKeys::scoreButton(int index)
@@ -120,7 +143,7 @@ void ScoreKeys::keyon(int16_t keyCode)
 
 void ScoreKeys::reset()
 {
-    m_keyReady = true;
+    m_acted.reset();
     m_soundArmed = true;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 
@@ -17,6 +18,8 @@ public:
     virtual void startPause() = 0;                // the start/pause command
     virtual void ShowScores() = 0;
     virtual void setScoreSoundTimer(bool on) = 0; // `Timer7`
+    // A text box or a combo box's edit field of the form has the focus and takes typing.
+    virtual bool typingFieldFocused() const = 0;
 };
 
 // The key handler of `main` (it sees every key before the focused control), the score buttons
@@ -29,10 +32,12 @@ public:
     {
     }
 
-    // KeyDown of `main`. True when the key is consumed and must not reach the focused control.
-    bool keyDown(int keyCode);
-    // KeyUp of `main`, for every key: the next press may act.
-    void keyUp() { m_keyReady = true; }
+    // KeyDown of `main`; `repeats` for a key that was down already (its auto-repeat). True when
+    // the key is consumed and must not reach the focused control. While a field takes typing the
+    // four score keys are typing: they go on to it and change no score.
+    bool keyDown(int keyCode, bool repeats = false);
+    // KeyUp of `main`: the next press of that key may act.
+    void keyUp(int keyCode);
     // Click of `v1` item 0 (A +), 1 (A -), 2 (B +) or 3 (B -).
     void scoreButton(int index);
     // The tick of `Timer7`: the score sound may play again.
@@ -40,9 +45,13 @@ public:
     // The start key runs the start/pause command; every other code does nothing.
     void keyon(int16_t keyCode);
 
-    // Both True at load.
+    // Every key ready and the sound armed, as at load.
     void reset();
-    bool keyReady() const { return m_keyReady; }
+    // Whether a press of the key may act: it has not acted since its last release. Each key has
+    // its own, so a key pressed while another is held still acts.
+    bool keyReady(int keyCode) const;
+    // No key is held after acting.
+    bool keyReady() const { return m_acted.none(); }
     bool soundArmed() const { return m_soundArmed; }
 
     static constexpr int kSoundRearmMs = 2000;
@@ -50,11 +59,12 @@ public:
 
 private:
     bool consumes(int keyCode) const;
+    bool typedIntoField(int keyCode) const;
     void changeScore(int index);
     void scoreSound();
 
     ScoringBoard& m_board;
-    bool m_keyReady = true;
+    std::bitset<256> m_acted; // keys that acted and are not released yet
     bool m_soundArmed = true;
 };
 

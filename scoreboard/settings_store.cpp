@@ -4,11 +4,13 @@
 
 #include "platform/system/ansi_codec.h"
 #include "platform/system/conversions.h"
+#include "platform/system/file_backup.h"
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
 #include "platform/system/program_folder.h"
 #include "platform/system/text_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -186,7 +188,15 @@ bool SaveConfigDb()
     // A date folder removed while the board runs is made again rather than losing the settings.
     std::error_code ignored;
     std::filesystem::create_directories(configDbPath().parent_path(), ignored);
-    return sys::replaceTextFile(configDbPath(), configDbLines(user()));
+    const std::vector<std::string> lines = configDbLines(user());
+    // A line of another key, or no setting at all, would go with the rewrite.
+    const auto kept = [&lines](std::string_view line) {
+        const size_t split = line.find('=');
+        return split != std::string_view::npos && std::any_of(lines.begin(), lines.end(), [&](const std::string& written) {
+            return written.compare(0, split + 1, line.substr(0, split + 1)) == 0;
+        });
+    };
+    return sys::keepWhatARewriteDrops(configDbPath(), kept) && sys::replaceTextFile(configDbPath(), lines);
 }
 
 bool saveSettings()

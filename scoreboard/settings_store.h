@@ -39,7 +39,8 @@ void keepScoreKeysUsable(MatchState& state);
 // The nine lines that date\config.db keeps of the match state, in order.
 std::vector<std::string> configDbLines(const MatchState& state);
 // Replaces date\config.db with the match state's settings. False when it could not be written;
-// the old file is then left whole.
+// the old file is then left whole. A file holding lines the rewrite drops (not one of its nine
+// settings) is first kept as date\config.db.bak.
 bool SaveConfigDb();
 // SaveConfigDb, with a line on standard error when the file could not be written. Telling the
 // operator is the caller's: the notice box while the board runs, a message box at its close.

@@ -10,25 +10,32 @@ namespace scoreboard {
 namespace fs = std::filesystem;
 namespace sys = plat::sys;
 
-int restoreShippedSounds(const fs::path& shippedFolder, const fs::path& programFolder)
+SoundsRestored restoreShippedSounds(const fs::path& shippedFolder, const fs::path& dataFolder)
 {
     const fs::path from = shippedFolder / "sound";
-    const fs::path to = programFolder / "sound";
+    const fs::path to = dataFolder / "sound";
     std::error_code error;
+    SoundsRestored restored;
     if (fs::equivalent(from, to, error) || !sys::folderExists(from))
-        return 0;
-    int copied = 0;
+        return restored;
     for (const std::string& name : sys::listFiles(from)) {
-        if (fs::path(name).extension() != ".wav" || sys::pathExists(to / name))
+        if (fs::path(name).extension() != ".wav")
             continue;
-        if (!sys::folderExists(to) && !sys::makeFolder(to))
-            return copied;
-        if (sys::copyFile(from / name, to / name, sys::CopyMode::KeepExisting))
-            ++copied;
+        const std::optional<std::string> shipped = sys::readFileBytes(from / name);
+        if (!shipped || sys::readFileBytes(to / name) == shipped)
+            continue;
+        if (!sys::folderExists(to) && !sys::makeFolder(to)) {
+            restored.unwritten.push_back(to);
+            return restored;
+        }
+        if (sys::copyFile(from / name, to / name, sys::CopyMode::Overwrite))
+            ++restored.copied;
+        else
+            restored.unwritten.push_back(to / name);
     }
-    return copied;
+    return restored;
 }
 
-int restoreShippedSounds() { return restoreShippedSounds(sys::executableFolder(), sys::programFolder()); }
+SoundsRestored restoreShippedSounds() { return restoreShippedSounds(sys::executableFolder(), sys::programFolder()); }
 
 } // namespace scoreboard

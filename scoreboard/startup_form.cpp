@@ -12,6 +12,9 @@
 #include "platform/system/program_folder.h"
 #include "platform/window/api.h"
 
+#include <cstdio>
+#include <utility>
+
 namespace scoreboard {
 
 namespace forms = plat::forms;
@@ -98,6 +101,8 @@ void StartupForm::onLoad()
 
     sys::SingleInstanceLock lock = sys::acquireProgramLock("ball");
     if (lock.heldByAnother()) {
+        std::fprintf(stderr, "ball: another board runs on the data folder %s (it holds %s); this one ends\n",
+            sys::programFolder().c_str(), sys::programLockPath("ball").c_str());
         endProgram();
         return;
     }
@@ -115,16 +120,19 @@ void StartupForm::onLoad()
         return;
     }
 
-    if (installClockFont(m_services.installFont)) {
+    if (installClockFont(m_services.installFont, m_services.clockFont)) {
         for (win::HWND top : win::sys().topLevels())
             win::SendMessage(top, win::WM_FONTCHANGE, 0, 0);
     }
 
-    createWorkingFolders();
-    restoreShippedSounds();
+    Unwritten unwritten = createWorkingFolders();
+    const SoundsRestored sounds = restoreShippedSounds();
+    unwritten.insert(unwritten.end(), sounds.unwritten.begin(), sounds.unwritten.end());
     sys::SystemDateSource systemDates;
     const sys::DateSource& dates = m_services.dates ? *m_services.dates : systemDates;
-    prepareSettingsFiles(sys::currentYear(dates));
+    const Unwritten settings = prepareSettingsFiles(sys::currentYear(dates));
+    unwritten.insert(unwritten.end(), settings.begin(), settings.end());
+    m_startFilesUnwritten = tellUnwritten(unwritten);
 
     m_main.systemopen();
     m_loadDone = true;
@@ -162,6 +170,10 @@ void StartupForm::showScoreboard()
 {
     if (!m_main.visible())
         m_main.show();
+    if (std::exchange(m_startFilesUnwritten, false)) {
+        user().noticeText = std::string(kStartFilesUnwrittenNotice);
+        m_main.inshowfame();
+    }
     m_heldKeys.deliver(win::sys());
 }
 

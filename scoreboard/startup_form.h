@@ -23,6 +23,8 @@ enum class StartupMessageIcon { Stop, Information };
 struct StartupServices {
     const plat::sys::DateSource* dates = nullptr; // for the year of the default match title
     FontInstaller installFont = plat::sys::installFont;
+    // The clock font that ships (beside the programs, never in the data folder).
+    std::filesystem::path clockFont = shippedClockFontPath();
     // A message box with an OK button only, shown modally.
     std::function<void(std::string_view text, std::string_view title, StartupMessageIcon icon)> message;
 };
@@ -58,6 +60,7 @@ private:
     StartupServices m_services;
     bool m_endsProgram = false;
     bool m_loadDone = false;
+    bool m_startFilesUnwritten = false; // told in the notice box once the board shows
     plat::forms::Timer* m_timer = nullptr;
     plat::win::HeldKeys m_heldKeys;
 };

@@ -2,7 +2,8 @@
 # Makes the pictures to look at, into a folder (the first argument, default
 # $BUILD_DIR/screenshots): the board and its panels as ball-drive shows them, and the pictures
 # that the screenshot tests of the controls, forms and dialogs save and check, kept there through
-# SCREENSHOT_DIR. Uses the build in $BUILD_DIR (default build); BUILD=0 leaves the build out.
+# SCREENSHOT_DIR; board_small.png is the README's picture of the board (docs/board.png). Uses the
+# build in $BUILD_DIR (default build); BUILD=0 leaves the build out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
@@ -38,6 +39,8 @@ EOF
 XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch" SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy \
   "$drive" --home "$scratch/home" "$scratch/board.txt" >"$scratch/drive.out" 2>&1 ||
   { cat "$scratch/drive.out" >&2; echo "screenshots: ball-drive failed" >&2; exit 1; }
+# The board at half its size in 256 colours, as the README shows it (docs/board.png).
+convert "$out/board.png" -resize 50% -colors 256 PNG8:"$out/board_small.png"
 
 # The pictures the screenshot tests save, kept this time.
 (cd "$build_dir" && SCREENSHOT_DIR="$out" ctest -R 'Screenshot|Gallery' --timeout 300 --output-on-failure >"$scratch/ctest.out") ||

@@ -14,9 +14,10 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming fonts-noto-cjk fonts-dseg fonts-liberation2
   xvfb xauth x11-xserver-utils libxrandr-dev libx11-dev libxtst-dev trayer
-  xserver-xorg-core xserver-xorg-video-dummy xdotool
+  xserver-xorg-core xserver-xorg-video-dummy xdotool xclip
   sox lame imagemagick
   stress-ng
+  lintian dpkg-dev
   zlib1g-dev
   clang libclang-rt-14-dev llvm
 )

@@ -1,4 +1,5 @@
 #include "controls/extra/cls_sort.h"
+#include <algorithm>
 
 namespace qel {
 
@@ -10,10 +11,13 @@ void clsSort::SortList(clsFastCollection& list, bool SortType)
     Items items(static_cast<size_t>(n));
     for (int p = 0; p < n; ++p)
         items[size_t(p)] = list.Item(p + 1);
-    if (SortType)
-        SortAscending(items, 0, n - 1);
-    else
-        SortDescending(items, 0, n - 1);
+    // An empty position has no text to compare: empty ones go last, in either order, and
+    // the items before them are sorted.
+    const int m = int(std::stable_partition(items.begin(), items.end(), [](const auto& item) { return item != nullptr; }) - items.begin());
+    if (m > 1 && SortType)
+        SortAscending(items, 0, m - 1);
+    else if (m > 1)
+        SortDescending(items, 0, m - 1);
     list.Clear();
     for (auto& item : items)
         list.Add(std::move(item), -1);

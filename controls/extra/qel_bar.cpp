@@ -232,7 +232,8 @@ void qelBar::DrawingPass()
     dc.setOrigin({inset, inset});
     dc.setClipRegion(gfx::Region::fromRect({inset, inset, inset + W, inset + H}));
     gfx::Point pen{0, 0}; // where the drawing position stands, for an Alignment outside 1 to 9
-    const double range = m_max - m_min;
+    const bool range = m_max != m_min;
+    const double fraction = FilledFraction();
     auto finish = [&] {
         DrawFrame();
         ImageChanged(m_pct);
@@ -240,21 +241,21 @@ void qelBar::DrawingPass()
 
     double F = 0;
     if (!m_frontImg.isEmpty()) {
-        if (range == 0) {
+        if (!range) {
             finish();
             return;
         }
-        F = (m_value - m_min) / range * W + 0.0001;
+        F = fraction * W + 0.0001;
         dc.bitBlt(0, 0, W, H, m_tpn, 0, 0);
         const int fillWidth = int(std::floor(F)) + 1;
         dc.stretchBlt({0, 0, std::min(fillWidth, W), H}, m_frontImg.image(), m_frontImg.image().rect());
     } else {
         dc.bitBlt(0, 0, W, H, m_tpn, 0, 0);
-        if (range == 0) {
+        if (!range) {
             finish();
             return;
         }
-        F = (m_value - m_min) / range * W + 0.0001;
+        F = fraction * W + 0.0001;
         const RGBRecord l = SplitColor(int32_t(gfx::toRgb(m_leftColor)));
         const RGBRecord r = SplitColor(int32_t(gfx::toRgb(m_rightColor)));
         const double span = m_gradientMode == 2 ? double(W) : F;
@@ -269,7 +270,7 @@ void qelBar::DrawingPass()
 
     switch (m_displayLabel) {
     case 1:
-        m_labelText = NumberText(RoundToDigits((m_value - m_min) * 100 / range, m_decimals)) + " %";
+        m_labelText = NumberText(RoundToDigits(fraction * 100, m_decimals)) + " %";
         break;
     case 2:
         m_labelText = NumberText(RoundToDigits(m_value, m_decimals));
@@ -342,6 +343,13 @@ LRESULT qelBar::PictureProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+double qelBar::FilledFraction() const
+{
+    // Halved, neither difference can overflow: Max - Min of the largest doubles does.
+    const double range = m_max / 2 - m_min / 2;
+    return range == 0 ? 0 : (m_value / 2 - m_min / 2) / range;
+}
+
 void qelBar::PicturePress(int button, int x, int y)
 {
     const int W = m_tpn.width(), H = m_tpn.height();
@@ -350,7 +358,14 @@ void qelBar::PicturePress(int button, int x, int y)
     if (button != m_interactiveButton || !m_interactiveControl)
         return;
     const double old = m_value;
-    m_value = W > 0 ? m_min + (m_max - m_min) * x / W : m_min;
+    // Min and Max weighted where the range of two far-apart doubles is beyond a double.
+    const double range = m_max - m_min;
+    if (W <= 0)
+        m_value = m_min;
+    else if (std::isfinite(range))
+        m_value = m_min + range * x / W;
+    else
+        m_value = m_min * (1 - double(x) / W) + m_max * (double(x) / W);
     if (x == W - 1)
         m_value = m_max;
     m_imageCurrent = false;

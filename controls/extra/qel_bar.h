@@ -136,6 +136,8 @@ private:
     void ShowRing();
     void RaiseValueEvents(double newValue, double oldValue, bool interaction);
     plat::win::LRESULT PictureProc(plat::win::HWND hwnd, plat::win::UINT msg, plat::win::WPARAM wParam, plat::win::LPARAM lParam);
+    // Where Value stands from Min (0) to Max (1); 0 when they are equal.
+    double FilledFraction() const;
     void PicturePress(int button, int x, int y);
     int FrameInset() const { return m_borderStyle == 1 ? 2 : 0; }
 

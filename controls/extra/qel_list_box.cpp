@@ -28,6 +28,7 @@ qelListBox::~qelListBox()
         m_vs->Change = nullptr;
         m_vs->Scroll = nullptr;
         m_vs->MouseMove = nullptr;
+        m_vs->ValueAssigned = nullptr;
     }
 }
 
@@ -56,6 +57,8 @@ void qelListBox::CreateBar()
     // value after the step from the move that made it.
     m_vs->Scroll = [this] { FollowBar(m_vs->Value()); };
     m_vs->MouseMove = [this](int&, int&, int&, int&, int&) { FollowBar(m_vs->Value()); };
+    // A Value Let reports Change before it takes the value: the list follows once it has.
+    m_vs->ValueAssigned = [this] { FollowBar(m_vs->Value()); };
     m_unRefreshControl = u;
 }
 
@@ -98,8 +101,14 @@ void qelListBox::InsertFlags(int32_t position, bool selected, bool checked)
     m_checkedFlags.insert(at(m_checkedFlags), checked);
     ResizeFlags(m_selectedFlags, m_itemBound - 1);
     ResizeFlags(m_checkedFlags, m_itemBound - 1);
-    m_selCount += selected;
-    m_checkCount += checked;
+}
+
+int32_t qelListBox::CountFlags(const std::vector<bool>& flags) const
+{
+    int32_t n = 0;
+    for (int32_t i = 1; i <= ListCount(); ++i)
+        n += Flag(flags, i);
+    return n;
 }
 
 // --- properties ---
@@ -154,8 +163,12 @@ void qelListBox::setSorted(int32_t v)
 {
     m_imageCurrent = false;
     m_sorted = v;
-    ApplySort(v);
-    PaintHandler();
+    // A sort that ran leaves the image marked current: the new order is drawn here, or the
+    // rows on screen would answer presses for the items that stood there before.
+    if (ApplySort(v))
+        Refresh();
+    else
+        PaintHandler();
 }
 
 qelListBox::ItemRef qelListBox::Item(int32_t Index)
@@ -201,14 +214,16 @@ void qelListBox::setBorderSelColor(uint32_t c)
 void qelListBox::setAcceptAutoSort(bool v)
 {
     m_acceptAutoSort = v;
-    if (v)
-        ApplySort(m_sorted);
+    if (v && ApplySort(m_sorted))
+        Refresh();
 }
 
 void qelListBox::setListType(int32_t v)
 {
     const bool wasFileList = m_listType != 0;
     m_imageCurrent = false;
+    if (v != m_listType)
+        m_iconCache.clear(); // the icons of another kind of entry
     m_listType = v;
     if (v != 0)
         FillFileList();
@@ -265,10 +280,6 @@ bool qelListBox::RemoveItem(int32_t Index)
 {
     if (Index < 1 || Index > ListCount())
         return false;
-    if (Flag(m_checkedFlags, Index))
-        --m_checkCount;
-    if (Flag(m_selectedFlags, Index))
-        --m_selCount;
     m_items->Remove(Index);
     // The items after Index move down one position, and their flags with them.
     m_selectedFlags.erase(m_selectedFlags.begin() + Index);
@@ -287,29 +298,21 @@ void qelListBox::Clear()
     m_checkedFlags.assign(2, false);
     m_items->Clear();
     m_itemBound = 1;
-    m_selCount = 0;
-    m_checkCount = 0;
     m_vs->setMax(Whole(1));
     Refresh();
 }
 
 void qelListBox::InvertSelection()
 {
-    m_selCount = 0;
-    for (int32_t i = 1; i <= ListCount(); ++i) {
+    for (int32_t i = 1; i <= ListCount(); ++i)
         SetFlag(m_selectedFlags, i, !Flag(m_selectedFlags, i));
-        m_selCount += Flag(m_selectedFlags, i);
-    }
     Refresh();
 }
 
 void qelListBox::InvertChecks()
 {
-    m_checkCount = 0;
-    for (int32_t i = 1; i <= ListCount(); ++i) {
+    for (int32_t i = 1; i <= ListCount(); ++i)
         SetFlag(m_checkedFlags, i, !Flag(m_checkedFlags, i));
-        m_checkCount += Flag(m_checkedFlags, i);
-    }
     Refresh();
 }
 
@@ -317,7 +320,6 @@ void qelListBox::SelectAll()
 {
     for (int32_t i = 1; i <= ListCount(); ++i)
         SetFlag(m_selectedFlags, i, true);
-    m_selCount = ListCount();
     Refresh();
 }
 
@@ -325,14 +327,12 @@ void qelListBox::CheckAll()
 {
     for (int32_t i = 1; i <= ListCount(); ++i)
         SetFlag(m_checkedFlags, i, true);
-    m_checkCount = ListCount();
     Refresh();
 }
 
 void qelListBox::UnSelectAll(bool RefreshControl)
 {
     std::fill(m_selectedFlags.begin(), m_selectedFlags.end(), false);
-    m_selCount = 0;
     if (RefreshControl)
         Refresh();
 }
@@ -340,7 +340,6 @@ void qelListBox::UnSelectAll(bool RefreshControl)
 void qelListBox::UnCheckAll()
 {
     std::fill(m_checkedFlags.begin(), m_checkedFlags.end(), false);
-    m_checkCount = 0;
     Refresh();
 }
 

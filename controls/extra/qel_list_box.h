@@ -70,7 +70,8 @@ public:
     bool MultiSelect() const { return m_multiSelect; }
     void setMultiSelect(bool v) { m_multiSelect = v; }
     int32_t NewIndex() const { return m_newIndex; }
-    int32_t SelCount() const { return m_selCount; }
+    // The items selected now, by whatever means.
+    int32_t SelCount() const { return CountFlags(m_selectedFlags); }
     bool Selected(int32_t Index) const { return Flag(m_selectedFlags, Index); }
     void setSelected(int32_t Index, bool v) { SetFlag(m_selectedFlags, Index, v); }
     bool Checked(int32_t Index) const { return Flag(m_checkedFlags, Index); }
@@ -88,7 +89,8 @@ public:
     void setItem(int32_t Index, const ItemRef& item);
     bool DisplayVScroll() const { return m_displayVScroll; }
     void setDisplayVScroll(bool v);
-    int32_t CheckCount() const { return m_checkCount; }
+    // The items checked now, by whatever means.
+    int32_t CheckCount() const { return CountFlags(m_checkedFlags); }
     // 0 left, 1 right, 2 centred (others draw right).
     int32_t Alignment() const { return m_alignment; }
     void setAlignment(int32_t v) { Store(m_alignment, v); }
@@ -141,7 +143,8 @@ public:
     // the list is sorted once, after the last item.
     void FillByFile(const std::string& File);
     // The texts, CR LF between two, nothing after the last; false when the file could not be
-    // written (it is then left as it was).
+    // written (it is then left as it was), also for a file without write permission. A link is
+    // written through: the file it names gets the texts and the link stays.
     bool SaveToFile(const std::string& File) const;
 
     // --- for hosts and tests ---
@@ -181,6 +184,7 @@ private:
     void CreateBar();
     static bool Flag(const std::vector<bool>& flags, int32_t index);
     static void SetFlag(std::vector<bool>& flags, int32_t index, bool v);
+    int32_t CountFlags(const std::vector<bool>& flags) const;
     static void ResizeFlags(std::vector<bool>& flags, int32_t last);
     // The flags of a new item at a position, the following ones moving up with their items.
     void InsertFlags(int32_t position, bool selected, bool checked);
@@ -201,7 +205,8 @@ private:
     void FollowBar(Fixed Value);
 
     void FillFileList();
-    void ApplySort(int32_t SortType);
+    // True when it sorted; the new order is not drawn yet.
+    bool ApplySort(int32_t SortType);
     const plat::gfx::Picture* CachedIcon(const std::string& path);
 
     uint32_t m_selColor = 0;
@@ -213,8 +218,6 @@ private:
     int32_t m_listIndex = 0;
     bool m_multiSelect = false;
     int32_t m_newIndex = 0;
-    int32_t m_selCount = 0;
-    int32_t m_checkCount = 0;
     int32_t m_sorted = 0;
     int32_t m_topIndex = 0;
     bool m_styleCheckBox = false;

@@ -48,6 +48,9 @@ void qelListBox::Refresh()
     TranslateColor(m_foreColor);
     TranslateColor(m_borderColor);
 
+    // The list shows from TopIndex, kept within the pages there are, and the bar says so.
+    if (ListCount() > 0)
+        m_topIndex = std::clamp(m_topIndex, int32_t(1), LastTopIndex());
     const double H = SH();
     int32_t n = 0;
     double s = 0;
@@ -59,6 +62,10 @@ void qelListBox::Refresh()
     }
     // The bar ends at the last full page, so scrolling never goes past it.
     m_vs->setMax(Whole(LastTopIndex()));
+    if (ListCount() > 0 && m_vs->Value() != Whole(m_topIndex)) {
+        m_vs->setBlockVS(true);
+        m_vs->setValue(Whole(m_topIndex));
+    }
     m_visibleCount = n;
     m_vs->setEnabled(n < ListCount());
 
@@ -151,7 +158,8 @@ void qelListBox::DrawItemIcon(const qelListItem& item, int y)
 
 void qelListBox::DrawCheckBoxes(int32_t n)
 {
-    if (!m_items->Item(1))
+    // An empty first position takes no room: the items after it still get their boxes.
+    if (m_items->Count() == 0)
         return;
     double y = 0;
     for (int32_t i = m_topIndex; i <= m_topIndex + n; ++i) {
@@ -233,7 +241,8 @@ void qelListBox::OnMouseButton(UINT msg, MouseEventArgs& args)
 void qelListBox::Press(int button, int shift, int X, int Y)
 {
     (void)button;
-    if (m_styleCheckBox && X < 255) {
+    // A press below the last item has no item to check or to report.
+    if (m_styleCheckBox && X < 255 && m_items->Item(m_listIndex)) {
         SetFlag(m_checkedFlags, m_listIndex, !Flag(m_checkedFlags, m_listIndex));
         RaiseItem(Flag(m_checkedFlags, m_listIndex) ? ItemChek : ItemUnCheck, m_listIndex);
     }
@@ -246,10 +255,8 @@ void qelListBox::Press(int button, int shift, int X, int Y)
             break;
         }
     }
-    if (h != 0)
+    if (m_items->Item(h))
         RaiseItem(ItemClick, h);
-    else if (ItemClick)
-        ItemClick(nullptr);
     if (!m_multiSelect) {
         UnSelectAll(false);
     } else if (shift & 1) {

@@ -2,13 +2,18 @@
 #include "controls/extra/qel_list_box.h"
 #include "platform/system/ansi_codec.h"
 #include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <unistd.h>
 
 namespace qel {
 
 using namespace plat;
+namespace fs = std::filesystem;
 
 std::string qelListBox::FileNameOf(const std::string& path)
 {
@@ -25,6 +30,28 @@ std::string qelListBox::FileNameOf(const std::string& path)
 
 namespace {
 
+// Where a save of the list lands: a link is written through to the file it names, as an editor
+// does; nothing (empty) for a file that its mode bits or the system keep from being written.
+std::optional<fs::path> WritableTargetOf(const fs::path& file)
+{
+    std::error_code ec;
+    fs::path target = file;
+    for (int hops = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec || hops == 40)
+            return std::nullopt;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    const fs::file_status st = fs::status(target, ec);
+    if (!fs::exists(st))
+        return target;
+    // The mode bits are asked directly: the superuser's writes pass every permission check.
+    constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (!fs::is_regular_file(st) || (st.permissions() & anyWrite) == fs::perms::none || ::access(target.c_str(), W_OK) != 0)
+        return std::nullopt;
+    return target;
+}
+
 std::string ExtensionOf(const std::string& path)
 {
     const size_t dot = path.rfind('.');
@@ -39,8 +66,10 @@ std::string ExtensionOf(const std::string& path)
 
 std::string qelListBox::IconKeyOf(const std::string& path) const
 {
+    // Files and folders of one extension look different, so the kind is part of the key; a
+    // drive keys by its root.
     std::string base;
-    if (m_listType != 3) {
+    if (m_listType == 1 || m_listType == 2) {
         const std::string e = ExtensionOf(path);
         if (e == "exe" || e == "ico" || e == "cur" || e == "ani" || e == "lnk")
             base = path;
@@ -48,6 +77,8 @@ std::string qelListBox::IconKeyOf(const std::string& path) const
             base = e;
         else
             base = ":no ext";
+        if (m_listType == 2)
+            base = "folder:" + base;
     } else {
         base = path;
     }
@@ -92,7 +123,7 @@ void qelListBox::FillFileList()
     for (size_t i = 1; i < R.size(); ++i) {
         if (m_displayFileIcons) {
             auto item = std::make_shared<qelListItem>();
-            item->setText(m_displayEntirePath ? R[i] : FileNameOf(R[i]));
+            item->setText(sys::shownFileName(m_displayEntirePath ? R[i] : FileNameOf(R[i])));
             item->setIcon(int64_t(1));
             item->setFont(std::make_shared<forms::FontDesc>(ambient().font));
             item->setIndex(int32_t(i));
@@ -109,17 +140,17 @@ void qelListBox::FillFileList()
             item->tagString2 = IconKeyOf(R[i]);
             AddItem("", item, "", -1);
         } else {
-            AddItem(m_displayEntirePath ? R[i] : FileNameOf(R[i]), nullptr, "", -1);
+            AddItem(sys::shownFileName(m_displayEntirePath ? R[i] : FileNameOf(R[i])), nullptr, "", -1);
         }
     }
     m_unRefreshControl = U;
     Refresh();
 }
 
-void qelListBox::ApplySort(int32_t SortType)
+bool qelListBox::ApplySort(int32_t SortType)
 {
     if (SortType == 2 || m_imageCurrent || m_loading || m_itemBound <= 1)
-        return;
+        return false;
     // The flags travel in the items through the sort and are read back from their new places.
     for (int32_t i = 1; i <= m_items->Count(); ++i) {
         if (const ItemRef item = m_items->Item(i)) {
@@ -136,6 +167,7 @@ void qelListBox::ApplySort(int32_t SortType)
         }
     }
     m_imageCurrent = true;
+    return true;
 }
 
 void qelListBox::SortItems(int32_t SortType)
@@ -193,7 +225,8 @@ bool qelListBox::SaveToFile(const std::string& File) const
             bytes += "\r\n";
         bytes += sys::encodeAnsi(List(i));
     }
-    return sys::replaceFile(File, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
+    const std::optional<fs::path> target = WritableTargetOf(File);
+    return target && sys::replaceFile(*target, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
 }
 
 } // namespace qel

@@ -1,5 +1,6 @@
 #include "controls/extra/qel_sys_tray.h"
 #include "controls/extra/mdl_sys_tray_callback.h"
+#include "platform/system/ansi_codec.h"
 #include "platform/forms/form.h"
 #include "platform/forms/resources_folder.h"
 #include "platform/window/api.h"
@@ -58,7 +59,9 @@ void qelSysTray::AddToTray(int32_t Index)
     r.uFlags = kTrayFlags;
     r.uCallbackMessage = kCallbackMessage;
     r.hIcon = m_icon;
-    r.szTip = m_balloonTipString.substr(0, 127);
+    // The shell's tip field holds 127 bytes of the code page and its zero: cut there, and
+    // between two characters.
+    r.szTip = plat::sys::ansiPrefix(m_balloonTipString, 127);
     r.uTimeout = 3000;
     r.dwInfoFlags = 1;
     trayShell().Add(r);

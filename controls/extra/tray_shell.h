@@ -21,7 +21,7 @@ struct NotifyIconRecord {
     uint32_t uFlags = 0;           // 7: message, icon and tip
     uint32_t uCallbackMessage = 0; // sent to hWnd with wParam = uID, lParam = the mouse message
     plat::gfx::Picture hIcon;
-    std::string szTip; // at most 127 characters
+    std::string szTip; // at most 127 bytes in the code page, whole characters
     uint32_t uTimeout = 0;
     uint32_t dwInfoFlags = 0;
 };

@@ -43,6 +43,8 @@ void ArrowStepControl::AssignValue(Fixed v, bool silent)
         RaiseChange();
     m_value = v;
     SettleValue();
+    if (ValueAssigned)
+        ValueAssigned();
 }
 
 void ArrowStepControl::RaiseChange()

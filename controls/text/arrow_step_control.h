@@ -24,6 +24,9 @@ public:
 
     // Raised with the control's own Value storage: a handler that assigns to it changes Value.
     std::function<void(Fixed& Value)> Change;
+    // For the control that carries the bar: called after a Value Let has stored and settled the
+    // new value (Change comes before it, with the old one).
+    std::function<void()> ValueAssigned;
 
     ~ArrowStepControl() override;
 

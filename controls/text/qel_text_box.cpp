@@ -183,7 +183,7 @@ void qelTextBox::FollowActive()
 
 bool qelTextBox::Authorized(char32_t c) const
 {
-    // Line breaks stay, as the filter keeps the lines.
+    // CR and LF stay, alone or as a line break, in an assignment as in a paste.
     if (m_authorizedChars.empty() || c == U'\r' || c == U'\n')
         return true;
     return gfx::decodeUtf8(m_authorizedChars).find(c) != std::u32string::npos;
@@ -524,6 +524,15 @@ void qelTextBox::setVScroll(const qelPrivateScroll& settings)
     settings.ApplySettingsTo(*m_vs);
     m_vs->move(width() - settings.Width(), m_vs->top(), settings.Width(), m_vs->height());
     m_vs->setUnRefreshControl(false);
+    // The settings' Value may reach the bar silently (BlockVS): the text follows it, and the
+    // bar then shows the line the text could reach.
+    if (m_vs->Value() != Whole(FirstVisibleLine() + 1)) {
+        VSChange(m_vs->Value());
+        m_skipVSSync = false;
+        m_lastFirstVisibleLine = FirstVisibleLine();
+        m_vs->setBlockVS(true);
+        m_vs->setValue(Whole(FirstVisibleLine() + 1));
+    }
     m_vs->Refresh();
     PropertyChanged();
 }

@@ -15,22 +15,10 @@ void qelTextBox::FilterAuthorizedChars()
 {
     if (m_authorizedChars.empty())
         return;
-    const std::u32string allowed = gfx::decodeUtf8(m_authorizedChars);
-    const std::u32string text = gfx::decodeUtf8(m_storedText);
-    std::u32string out;
-    size_t start = 0;
-    while (true) {
-        const size_t breakAt = text.find(U"\r\n", start);
-        const std::u32string_view line = std::u32string_view(text).substr(start, breakAt == std::u32string::npos ? std::u32string::npos : breakAt - start);
-        for (char32_t c : line)
-            if (allowed.find(c) != std::u32string::npos)
-                out.push_back(c);
-        if (breakAt == std::u32string::npos)
-            break;
-        out += U"\r\n";
-        start = breakAt + 2;
-    }
-    m_storedText = gfx::encodeUtf8(out);
+    // The rule of typing and pasting: every CR and LF stays, so the lines do.
+    std::u32string text = gfx::decodeUtf8(m_storedText);
+    std::erase_if(text, [this](char32_t c) { return !Authorized(c); });
+    m_storedText = gfx::encodeUtf8(text);
     const std::string value = m_storedText;
     Active().setText(value);
 }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace plat::backend {
 
@@ -27,6 +28,9 @@ public:
     // input or sets a new target. Returning false means the driver has nothing more.
     void setIdleHandler(std::function<bool()> handler) { m_idle = std::move(handler); }
     int presentCount() const { return m_presents; }
+    void setTitle(const std::string& title) override { m_title = title; }
+    // The window title a desktop would show.
+    const std::string& title() const { return m_title; }
 
 private:
     std::unique_ptr<win::Clock> m_clock;
@@ -34,6 +38,7 @@ private:
     std::function<bool()> m_idle;
     bool m_minimized = false;
     int m_presents = 0;
+    std::string m_title;
 };
 
 } // namespace plat::backend

@@ -9,8 +9,31 @@
 #include <SDL2/SDL.h>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace plat::backend {
+
+namespace {
+
+// SDL falls back to its offscreen driver when no display answers: the program would then run
+// on with nothing to see. The offscreen and dummy drivers count only when SDL_VIDEODRIVER asks.
+bool showsNothingUnasked(const char* driver)
+{
+    if (!driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0))
+        return false;
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    return !asked || std::strcmp(asked, driver) != 0;
+}
+
+std::string noDisplayReason()
+{
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display)
+        return "DISPLAY is not set";
+    return std::string("the display ") + display + " cannot be opened";
+}
+
+} // namespace
 
 std::unique_ptr<Platform> Platform::start(const PlatformOptions& options)
 {
@@ -19,6 +42,10 @@ std::unique_ptr<Platform> Platform::start(const PlatformOptions& options)
     bool headless = options.headless || (forced && std::strcmp(forced, "headless") == 0);
     if (!headless) {
         p->m_sdl = SdlBackend::open(options.screen, options.fullscreen, p->m_fallbackReason);
+        if (p->m_sdl && showsNothingUnasked(SDL_GetCurrentVideoDriver())) {
+            p->m_sdl.reset();
+            p->m_fallbackReason = noDisplayReason();
+        }
         if (p->m_sdl) {
             p->m_windows = std::make_unique<win::WindowSystem>(*p->m_sdl, options.screen);
             p->m_sdl->attach(p->m_windows.get());

@@ -1,6 +1,7 @@
 #include "platform/backend/sdl_backend.h"
 #include "platform/backend/end_signal_watch.h"
 #include "platform/backend/sdl_keymap.h"
+#include "platform/backend/sdl_screen_watch.h"
 #include "platform/window/messages.h"
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window_system.h"
@@ -45,6 +46,7 @@ std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen,
         return nullptr;
     }
     SDL_StopTextInput();
+    b->m_screenWatch = std::make_unique<SdlScreenWatch>(b->m_window);
     b->m_endSignalEvent = SDL_RegisterEvents(1);
     if (b->m_endSignalEvent != Uint32(-1))
         b->m_endSignalWatch = std::make_unique<EndSignalWatch>(b->m_endSignalEvent);
@@ -97,6 +99,10 @@ void SdlBackend::handle(const void* raw)
     if (!m_windows)
         return;
     auto& ws = *m_windows;
+    if (std::optional<gfx::Size> screen = m_screenWatch ? m_screenWatch->resized(e) : std::nullopt) {
+        fitToScreen(*screen);
+        return;
+    }
     switch (e.type) {
     case SDL_QUIT: {
         win::HWND target = ws.activeWindow();
@@ -135,16 +141,9 @@ void SdlBackend::handle(const void* raw)
         InputEvent ev{e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp};
         ev.value = vk;
         ev.repeat = e.key.repeat != 0;
+        // Left and right Shift, Ctrl and Alt keep their own codes here: the window system
+        // delivers them with the generic code and answers GetKeyState for each side.
         ws.queueInput(ev);
-        // The generic Shift, Ctrl and Alt codes go with their left and right keys.
-        int generic = (vk == win::VK_LSHIFT || vk == win::VK_RSHIFT) ? win::VK_SHIFT
-            : (vk == win::VK_LCONTROL || vk == win::VK_RCONTROL)     ? win::VK_CONTROL
-            : (vk == win::VK_LMENU || vk == win::VK_RMENU)           ? win::VK_MENU
-                                                                     : 0;
-        if (generic) {
-            ev.value = generic;
-            ws.queueInput(ev);
-        }
         break;
     }
     case SDL_TEXTINPUT:
@@ -159,6 +158,19 @@ void SdlBackend::handle(const void* raw)
     default:
         break;
     }
+}
+
+// As at the start: a full-screen window covers the screen from 0,0, and the logical screen is
+// scaled into it anew.
+void SdlBackend::fitToScreen(gfx::Size screen)
+{
+    if (m_fullscreen) {
+        SDL_SetWindowPosition(m_window, 0, 0);
+        SDL_SetWindowSize(m_window, screen.width, screen.height);
+    }
+    m_repaintWindow = true;
+    m_windows->invalidateScreen(m_windows->screen().rect());
+    m_windows->displayChanged(screen);
 }
 
 Letterbox SdlBackend::letterbox() const
@@ -232,6 +244,8 @@ void SdlBackend::setShown(bool shown)
     }
 }
 
+void SdlBackend::setTitle(const std::string& title) { SDL_SetWindowTitle(m_window, title.c_str()); }
+
 void SdlBackend::setMinimized(bool minimized)
 {
     if (minimized)
@@ -249,5 +263,23 @@ void SdlBackend::setTextInput(bool on)
     else
         SDL_StopTextInput();
 }
+
+// The desktop's clipboard (on X the CLIPBOARD selection), so that text goes both ways between
+// the program's fields and other programs.
+std::optional<std::string> SdlBackend::clipboardText() const
+{
+    if (!SDL_HasClipboardText())
+        return std::nullopt;
+    char* text = SDL_GetClipboardText();
+    if (!text)
+        return std::nullopt;
+    std::string held(text);
+    SDL_free(text);
+    if (held.empty())
+        return std::nullopt;
+    return held;
+}
+
+void SdlBackend::setClipboardText(std::optional<std::string> text) { SDL_SetClipboardText(text ? text->c_str() : ""); }
 
 } // namespace plat::backend

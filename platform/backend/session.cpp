@@ -65,6 +65,12 @@ void HeadlessSession::key(int vk)
     keyDown(vk);
     keyUp(vk);
 }
+void HeadlessSession::displayChanged(gfx::Size display)
+{
+    m_windows->displayChanged(display);
+    settle();
+}
+
 void HeadlessSession::type(const std::string& utf8)
 {
     for (char32_t c : gfx::decodeUtf8(utf8)) {

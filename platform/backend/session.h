@@ -31,6 +31,8 @@ public:
     void keyUp(int vk);
     void key(int vk); // down and up; Enter, Esc, Tab and Backspace bring their characters
     void type(const std::string& utf8);
+    // What the real backend does when the display takes a new size.
+    void displayChanged(gfx::Size display);
 
 private:
     void queue(const win::InputEvent& e);

@@ -3,7 +3,9 @@
 
 namespace plat::forms {
 
-// The clipboard as the program's own text boxes share it: text only, within this process.
+// The clipboard the text fields copy to and paste from: text only, the backend's (the desktop's
+// clipboard on a real display, the session's own headless). Without a window system it holds
+// nothing.
 class Clipboard {
 public:
     static void setText(std::string text);

@@ -24,10 +24,22 @@ gfx::TextLineStyle lineStyle(gfx::Color color)
 
 EditEngine::~EditEngine() { stopBlink(); }
 
+namespace {
+
+void switchTextInput(bool on)
+{
+    if (WindowSystem::current())
+        sys().setTextInput(on);
+}
+
+} // namespace
+
 void EditEngine::detach()
 {
     stopBlink();
     m_hwnd = 0;
+    if (m_focused)
+        switchTextInput(false);
     m_focused = false;
 }
 
@@ -384,9 +396,12 @@ bool EditEngine::cut()
 
 bool EditEngine::paste()
 {
-    if (m_locked || !Clipboard::hasText())
+    if (m_locked)
         return false;
+    // Asked once: the desktop's clipboard may have to be fetched from another program.
     std::u32string pasted = gfx::decodeUtf8(Clipboard::getText());
+    if (pasted.empty())
+        return false;
     if (acceptsChar)
         std::erase_if(pasted, [this](char32_t c) { return !acceptsChar(c); });
     return insertLimited(pasted, false);
@@ -425,16 +440,6 @@ void EditEngine::selectWordAt(gfx::Point p)
     m_dragging = false;
     select(start, end);
 }
-
-namespace {
-
-void switchTextInput(bool on)
-{
-    if (WindowSystem::current())
-        sys().backend().setTextInput(on);
-}
-
-} // namespace
 
 void EditEngine::setLocked(bool on)
 {

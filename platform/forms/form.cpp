@@ -80,12 +80,20 @@ void Form::load()
     onLoad();
 }
 
+void Form::setCaption(std::string caption)
+{
+    m_caption = std::move(caption);
+    if (m_hwnd && WindowSystem::current())
+        sys().setWindowTitle(m_hwnd, m_caption);
+}
+
 void Form::createWindow()
 {
     gfx::Rect r = gfx::Rect::fromSize(pixelsFromTwips(m_left), pixelsFromTwips(m_top), std::max(0, pixelsFromTwips(m_width)),
         std::max(0, pixelsFromTwips(m_height)));
     m_hwnd = CreateWindow("Form", 0, r, false, makeWndProc([this](HWND h, UINT m, WPARAM w, LPARAM l) { return windowProc(h, m, w, l); }));
     SetFocusable(m_hwnd, true);
+    sys().setWindowTitle(m_hwnd, m_caption);
     drawBackground();
 }
 
@@ -197,8 +205,11 @@ bool Form::unload()
         return false;
     int cancel = 0;
     onQueryUnload(cancel);
-    if (cancel)
-        return false;
+    m_closeRequested = false;
+    // onQueryUnload may have asked a question, and something answered meanwhile may have
+    // unloaded the form already.
+    if (cancel || !isLoaded())
+        return !isLoaded();
     onUnload(cancel);
     if (cancel || !isLoaded())
         return !isLoaded();
@@ -432,7 +443,9 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_CLOSE:
         // The close request: refused when the form's handlers say so.
+        m_closeRequested = true;
         unload();
+        m_closeRequested = false;
         return 0;
     case WM_DESTROY:
         if (hwnd == m_hwnd && !m_unloading) {
@@ -447,6 +460,9 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         drawBackground();
         onResize();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        onDisplayChange();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -511,6 +527,7 @@ bool Form::filterMessage(MSG& msg)
     bool toForm = msg.hwnd == m_hwnd;
     if (m_keyPreview || toForm) {
         int code = int(msg.wParam);
+        m_keyRepeats = msg.message == WM_KEYDOWN && (uint32_t(msg.lParam) & (1u << 30)) != 0;
         bool consumed = handleKey(msg.message, code);
         if (consumed || !m_hwnd || !IsWindow(msg.hwnd))
             return true;

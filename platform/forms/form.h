@@ -68,7 +68,8 @@ public:
 
     // --- the form's own properties ---
     const std::string& caption() const { return m_caption; }
-    void setCaption(std::string caption) { m_caption = std::move(caption); }
+    // Also the window's title on the desktop.
+    void setCaption(std::string caption);
     const PictureRef& icon() const { return m_icon; }
     void setIcon(PictureRef icon) { m_icon = std::move(icon); }
     uint32_t backColor() const { return m_backColor; }
@@ -160,14 +161,21 @@ protected:
     virtual void onLoad() {}
     // A non-zero cancel refuses the unload (and the close request).
     virtual void onQueryUnload(int& cancel) { (void)cancel; }
+    // While onQueryUnload runs: true when the unload comes from the close request (the window
+    // manager's close, WM_CLOSE) rather than from the program's own unload().
+    bool closeRequested() const { return m_closeRequested; }
     virtual void onUnload(int& cancel) { (void)cancel; }
     virtual void onResize() {}
+    // The display took a new size (WM_DISPLAYCHANGE).
+    virtual void onDisplayChange() {}
     virtual void onActivate() {}
     // With keyPreview these see every key before the focused control; setting the code to 0
     // consumes the key. Without keyPreview they see only keys sent to the form itself.
     virtual void onKeyDown(int& keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void onKeyUp(int& keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void onKeyPress(int& keyAscii) { (void)keyAscii; }
+    // During onKeyDown: the key was down already, so this is its auto-repeat.
+    bool keyRepeats() const { return m_keyRepeats; }
     // Mouse on the form itself, twips.
     virtual void onClick() {}
     virtual void onDblClick() {}
@@ -207,6 +215,7 @@ private:
     int m_filterId = 0;
     int m_modalDepth = 0;
     bool m_unloading = false;
+    bool m_closeRequested = false;
     bool m_leftDown = false;
 
     std::vector<std::unique_ptr<Control>> m_owned;
@@ -219,6 +228,7 @@ private:
     uint32_t m_backColor = 0x8000000Fu; // button face
     FontDesc m_font;
     bool m_keyPreview = false;
+    bool m_keyRepeats = false;
     int m_windowState = 0;
     bool m_mainWindow = false;
     int m_startUpPosition = 0;

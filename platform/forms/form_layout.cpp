@@ -1,4 +1,6 @@
 #include "platform/forms/form_layout.h"
+#include "platform/system/file_replace.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -6,6 +8,8 @@
 #include <system_error>
 
 namespace plat::forms {
+
+namespace sys = plat::sys;
 
 namespace fs = std::filesystem;
 using Json = PropertyBag::Json;
@@ -178,23 +182,9 @@ void writeLayout(const FormLayout& layout, const fs::path& file)
     } catch (const Json::exception& e) {
         throw LayoutError(file.string(), "", std::string("cannot be written: ") + e.what());
     }
-    fs::path temp = file;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw LayoutError(file.string(), "", "cannot be written (" + std::string(std::strerror(errno)) + ")");
-        out << text;
-        out.flush();
-        if (!out)
-            throw LayoutError(file.string(), "", "cannot be written (the disk refused the data)");
-    }
-    std::error_code ec;
-    fs::rename(temp, file, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        throw LayoutError(file.string(), "", "cannot be replaced (" + ec.message() + ")");
-    }
+    // Written as every file of the programs is: whole beside the old one, then renamed over it.
+    if (!sys::replaceFile(file, [&text](sys::TextWriter& writer) { return writer.writeBytes(text); }))
+        throw LayoutError(file.string(), "", "cannot be written (" + std::string(std::strerror(errno)) + ")");
 }
 
 } // namespace plat::forms

@@ -73,7 +73,9 @@ void ListView::paintRows(gfx::DeviceContext& dc)
     bool focused = hwnd() && GetFocus() == hwnd();
     gfx::Color fore = enabled() ? resolveColor(m_foreColor) : systemColor(gfx::ColorGrayText);
     gfx::Color selBack = focused ? systemColor(gfx::ColorHighlight) : systemColor(gfx::ColorBtnFace);
-    gfx::Color selFore = focused ? systemColor(gfx::ColorHighlightText) : fore;
+    // Without the focus the selection stays readable whatever the list's own colours: button
+    // text on button face.
+    gfx::Color selFore = focused ? systemColor(gfx::ColorHighlightText) : systemColor(gfx::ColorBtnText);
     int columns = m_columns.count();
 
     if (report() && m_gridLines) {

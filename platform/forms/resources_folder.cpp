@@ -1,7 +1,6 @@
 #include "platform/forms/resources_folder.h"
 #include "platform/system/program_folder.h"
 #include <cstdlib>
-#include <system_error>
 
 namespace plat::forms {
 
@@ -11,9 +10,6 @@ fs::path resourcesFolder()
 {
     if (const char* env = std::getenv("BALL_RESOURCES"); env && *env)
         return fs::path(env);
-    std::error_code ec;
-    if (fs::path own = sys::programFolder() / "resources"; fs::is_directory(own, ec))
-        return own;
     return sys::executableFolder() / "resources";
 }
 

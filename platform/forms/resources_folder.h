@@ -4,9 +4,9 @@
 
 namespace plat::forms {
 
-// Where the program's resources (stored form layouts, pictures) are: $BALL_RESOURCES, else
-// <program folder>/resources when the program folder has one, else the resources/ that ship
-// beside the running executable.
+// Where the program's resources (stored form layouts, pictures) are: the resources/ that ship
+// beside the running executable. Only BALL_RESOURCES, for tests and work on the layouts, names
+// another folder; nothing in a data folder ever stands in for them.
 std::filesystem::path resourcesFolder();
 
 // resources/forms/<formName>.json

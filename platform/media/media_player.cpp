@@ -42,6 +42,9 @@ std::string displayName(const std::string& path)
 
 double toSeconds(gint64 nanoseconds) { return double(nanoseconds) / double(GST_SECOND); }
 
+// An end this much before the file's given length is the end of a file cut short.
+constexpr double kEarlyEndSeconds = 1.0;
+
 } // namespace
 
 struct MediaPlayer::Pipeline {
@@ -49,6 +52,7 @@ struct MediaPlayer::Pipeline {
     GstBus* bus = nullptr;
     int state = PlayStateStopped;
     bool failed = false;
+    bool endedEarly = false;
     bool prerolled = false;
     bool seeking = false;
     std::optional<double> pendingSeek;
@@ -118,6 +122,9 @@ struct MediaPlayer::Pipeline {
     {
         switch (GST_MESSAGE_TYPE(message)) {
         case GST_MESSAGE_EOS:
+            // Where the sound ran out, against the length the file gave.
+            queryPosition();
+            endedEarly = duration > 0 && duration - position > kEarlyEndSeconds;
             rewind();
             break;
         case GST_MESSAGE_ERROR:
@@ -218,7 +225,20 @@ void MediaPlayer::play()
         m_pipeline->fail();
         return;
     }
+    m_pipeline->endedEarly = false;
     m_pipeline->state = PlayStatePlaying;
+}
+
+bool MediaPlayer::mediaFailed()
+{
+    poll();
+    return m_pipeline && m_pipeline->failed;
+}
+
+bool MediaPlayer::endedEarly()
+{
+    poll();
+    return m_pipeline && m_pipeline->endedEarly;
 }
 
 void MediaPlayer::pause()
@@ -256,6 +276,7 @@ void MediaPlayer::seek(double seconds)
         seconds = 0;
     if (m_pipeline->duration > 0)
         seconds = std::min(seconds, m_pipeline->duration);
+    m_pipeline->endedEarly = false;
     m_pipeline->seekTo(seconds);
 }
 

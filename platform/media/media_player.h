@@ -41,6 +41,12 @@ public:
     // to load and the end of the media all read stopped.
     int playState();
 
+    // The loaded file cannot be played (empty, damaged, not audio): it reads stopped, at 0.
+    bool mediaFailed();
+    // The file ended more than a second before the length it gave (cut short): it reads
+    // stopped, at 0, as at its end. Cleared by the next play, seek or load.
+    bool endedEarly();
+
     // Takes GStreamer's pending messages (end of media, errors, preroll, seeks done).
     // The owner may call it from a timer; the reading members call it too.
     void poll();

@@ -144,3 +144,23 @@ std::string encodeAnsi(std::string_view utf8)
 }
 
 } // namespace plat::sys
+
+namespace plat::sys {
+
+std::string ansiPrefix(std::string_view utf8, size_t maxAnsiBytes)
+{
+    size_t used = 0;
+    std::string_view rest = utf8;
+    while (!rest.empty()) {
+        std::string_view next = rest;
+        nextCodePoint(next);
+        const std::string_view one = rest.substr(0, rest.size() - next.size());
+        used += encodeAnsi(one).size();
+        if (used > maxAnsiBytes)
+            break;
+        rest = next;
+    }
+    return std::string(utf8.substr(0, utf8.size() - rest.size()));
+}
+
+} // namespace plat::sys

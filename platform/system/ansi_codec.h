@@ -15,4 +15,8 @@ std::string decodeAnsi(std::string_view ansiBytes);
 // Other invalid UTF-8 input bytes become '?'.
 std::string encodeAnsi(std::string_view utf8);
 
+// The longest beginning of `utf8`, ended at a character boundary, whose encodeAnsi form takes at
+// most `maxAnsiBytes` bytes: for a field of fixed size in the code page.
+std::string ansiPrefix(std::string_view utf8, size_t maxAnsiBytes);
+
 } // namespace plat::sys

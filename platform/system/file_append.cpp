@@ -1,6 +1,7 @@
 #include "platform/system/file_append.h"
 #include "platform/system/ansi_codec.h"
 #include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
 
 #include <cerrno>
 #include <optional>
@@ -25,28 +26,13 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-// The file a symbolic link names, as it reads through the link; nothing for a dangling link.
+// The file a symbolic link names, as it reads through the link; empty for a dangling link.
 std::optional<std::string> contentBehindLink(const std::filesystem::path& path)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
-    std::string bytes;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    char buffer[65536];
-    while (ok) {
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        bytes.append(buffer, size_t(got));
-    }
-    ::close(fd);
-    return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error)
+        return std::string();
+    return readFileBytes(path);
 }
 
 } // namespace

@@ -19,8 +19,15 @@ constexpr std::string_view kTemporaryMark = ".tmp.";
 // ".NAME.tmp.PID.N": the temporary file of a replace of NAME by process PID.
 std::string temporaryName(const std::filesystem::path& path, unsigned counter)
 {
-    return "." + path.filename().string() + std::string(kTemporaryMark) + std::to_string(::getpid()) + "."
-        + std::to_string(counter);
+    // Appended piece by piece: GCC 12 warns falsely of overlapping copies (-Wrestrict) in a chain
+    // of operator+ that starts from a literal.
+    std::string name = ".";
+    name += path.filename().string();
+    name += kTemporaryMark;
+    name += std::to_string(::getpid());
+    name += '.';
+    name += std::to_string(counter);
+    return name;
 }
 
 bool allDigits(std::string_view text)
@@ -50,16 +57,27 @@ int openTemporaryBeside(const std::filesystem::path& path, std::filesystem::path
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = temporaryName(path, counter++);
         tempPath = path.parent_path() / name;
-        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
 }
 
-} // namespace
+// Puts the temporary file in the target's place: over it, or only where nothing of that name is.
+bool moveIntoPlace(const std::filesystem::path& tempPath, const std::filesystem::path& path, bool overExisting)
+{
+    if (overExisting)
+        return ::rename(tempPath.c_str(), path.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, tempPath.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that rename: a hard link fails as well on any name already there.
+    return ::link(tempPath.c_str(), path.c_str()) == 0;
+}
 
-bool replaceFile(const std::filesystem::path& path, const std::function<bool(TextWriter&)>& write)
+bool writeInPlace(const std::filesystem::path& path, const std::function<bool(TextWriter&)>& write, bool overExisting)
 {
     if (path.filename().empty())
         return false;
@@ -69,18 +87,18 @@ bool replaceFile(const std::filesystem::path& path, const std::function<bool(Tex
         return false;
 
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
 
     TextWriter writer = TextWriter::adopt(fd);
     bool ok = write(writer);
     ok = writer.close(true) && ok;
     if (ok)
-        ok = ::rename(tempPath.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tempPath.c_str());
+        ok = moveIntoPlace(tempPath, path, overExisting);
+    // Gone after a rename; after a link (or a failure) it is the name left to remove.
+    ::unlink(tempPath.c_str());
+    if (!ok)
         return false;
-    }
     // Make the rename itself durable.
     std::filesystem::path folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
     int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -89,6 +107,18 @@ bool replaceFile(const std::filesystem::path& path, const std::function<bool(Tex
         ::close(folderFd);
     }
     return true;
+}
+
+} // namespace
+
+bool replaceFile(const std::filesystem::path& path, const std::function<bool(TextWriter&)>& write)
+{
+    return writeInPlace(path, write, true);
+}
+
+bool createFile(const std::filesystem::path& path, const std::function<bool(TextWriter&)>& write)
+{
+    return writeInPlace(path, write, false);
 }
 
 int removeStaleTemporaryFiles(const std::filesystem::path& folder)

@@ -1,7 +1,12 @@
 #include "platform/system/file_system.h"
+#include "platform/system/file_replace.h"
+
+#include "platform/system/ansi_codec.h"
+#include "platform/system/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +30,21 @@ std::vector<std::string> listEntries(const fs::path& folder, bool wantFolders)
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Writes the bytes of the open file `fd` to `writer`.
+bool copyBytes(int fd, TextWriter& writer)
+{
+    char buffer[65536];
+    for (;;) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+        if (!writer.writeBytes(std::string_view(buffer, size_t(got))))
+            return false;
+    }
 }
 
 } // namespace
@@ -58,18 +78,76 @@ bool deleteFile(const fs::path& path)
 bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode)
 {
     std::error_code error;
-    auto options = mode == CopyMode::Overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
     if (!fs::is_regular_file(from, error))
         return false;
     if (fs::equivalent(from, to, error))
         return mode == CopyMode::Overwrite;
-    error.clear();
-    return fs::copy_file(from, to, options, error) && !error;
+    const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const auto write = [fd](TextWriter& writer) { return copyBytes(fd, writer); };
+    const bool copied = mode == CopyMode::Overwrite ? replaceFile(to, write) : createFile(to, write);
+    ::close(fd);
+    return copied;
+}
+
+std::optional<std::string> readFileBytes(const fs::path& path)
+{
+    // Not held up by a pipe of that name with no writer: the open does not wait, and a pipe is
+    // no regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    std::string bytes;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    char buffer[65536];
+    while (ok) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        bytes.append(buffer, size_t(got));
+    }
+    ::close(fd);
+    return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
 }
 
 bool makeFolder(const fs::path& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
 std::vector<std::string> listFiles(const fs::path& folder) { return listEntries(folder, false); }
 std::vector<std::string> listFolders(const fs::path& folder) { return listEntries(folder, true); }
+
+std::string shownFileName(std::string_view bytes)
+{
+    std::string shown;
+    while (true) {
+        const size_t slash = bytes.find('/');
+        const std::string_view part = bytes.substr(0, slash);
+        bool utf8 = true;
+        for (std::string_view rest = part; !rest.empty() && utf8;) {
+            const size_t n = utf8SequenceLength(rest);
+            utf8 = n != 0;
+            rest.remove_prefix(n);
+        }
+        shown += utf8 ? std::string(part) : decodeAnsi(part);
+        if (slash == std::string_view::npos)
+            return shown;
+        shown += '/';
+        bytes.remove_prefix(slash + 1);
+    }
+}
+
+fs::path entryPath(const fs::path& folder, const std::string& shownName)
+{
+    const fs::path asShown = folder / shownName;
+    if (pathExists(asShown))
+        return asShown;
+    const fs::path inCodePage = folder / encodeAnsi(shownName);
+    return pathExists(inCodePage) ? inCodePage : asShown;
+}
 
 } // namespace plat::sys

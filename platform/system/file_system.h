@@ -1,6 +1,8 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plat::sys {
@@ -19,7 +21,14 @@ enum class CopyMode {
     Overwrite,     // replaces an existing target
     KeepExisting,  // fails when the target exists, leaving it untouched
 };
+// The copy is written as replaceFile writes: whole or not at all, never through a link at the
+// target, under a temporary name until it is complete (so a copy cut short leaves only a
+// temporary file that removeStaleTemporaryFiles knows).
 bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to, CopyMode mode);
+
+// The bytes of a regular file (through a link too); nothing when it is missing, unreadable or no
+// regular file (a folder, a pipe: never waited on).
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Makes one folder; its parent must exist. False when anything of that name is already there.
 bool makeFolder(const std::filesystem::path& path);
@@ -28,5 +37,12 @@ bool makeFolder(const std::filesystem::path& path);
 // UTF-8 bytes so that the order does not depend on the file system.
 std::vector<std::string> listFiles(const std::filesystem::path& folder);
 std::vector<std::string> listFolders(const std::filesystem::path& folder);
+
+// A name or path on disk as it is shown: each part between slashes as it is when it is UTF-8,
+// else read in the code page (GBK), as the text files are.
+std::string shownFileName(std::string_view bytes);
+// The entry of `folder` that is shown as `shownName`: that name when there is one, else the one
+// whose bytes are the name in the code page, else (nothing there) the name itself.
+std::filesystem::path entryPath(const std::filesystem::path& folder, const std::string& shownName);
 
 } // namespace plat::sys

@@ -43,6 +43,12 @@ fs::path userDataHome()
 
 fs::path userDataFolder() { return userDataHome() / "scoreboard"; }
 
+bool keepsItsOwnData(const fs::path& folder)
+{
+    std::error_code error;
+    return fs::is_regular_file(folder / kOwnDataMarker, error) && ::access(folder.c_str(), W_OK) == 0;
+}
+
 void settleProgramFolder()
 {
     // Past the file-size limit (ulimit -f) a write then fails with EFBIG, which the writers
@@ -61,7 +67,7 @@ void settleProgramFolder()
         fs::create_directories(programFolder(), error);
         return;
     }
-    if (::access(executableFolder().c_str(), W_OK) == 0)
+    if (keepsItsOwnData(executableFolder()))
         return;
     fs::path folder = userDataFolder();
     fs::create_directories(folder, error);
@@ -82,13 +88,6 @@ fs::path pathBelow(const fs::path& base, std::string_view backslashPath)
 
 fs::path programPath(std::string_view backslashPath) { return pathBelow(programFolder(), backslashPath); }
 
-fs::path shippedPath(std::string_view backslashPath)
-{
-    fs::path own = programPath(backslashPath);
-    std::error_code error;
-    if (fs::exists(own, error))
-        return own;
-    return pathBelow(executableFolder(), backslashPath);
-}
+fs::path shippedPath(std::string_view backslashPath) { return pathBelow(executableFolder(), backslashPath); }
 
 } // namespace plat::sys

@@ -8,17 +8,26 @@ namespace plat::sys {
 // font, the sounds, the stored form layouts and pictures under resources/).
 std::filesystem::path executableFolder();
 
-// The program folder, which holds the data folders and files: the folder named by BALL_HOME when
-// it is set and not empty, else the executable's folder. settleProgramFolder() at start-up points
-// BALL_HOME at a per-user folder when the executable's folder cannot be written.
+// The data folder, which holds the data folders and files (date, binlist, img, music, sound, the
+// locks) and nothing the programs read as shipped: the folder named by BALL_HOME when it is set and
+// not empty, else the executable's folder. settleProgramFolder() at start-up points BALL_HOME at a
+// per-user folder unless the executable's folder keeps its own data.
 std::filesystem::path programFolder();
 
-// Decides the program folder once, at start-up, before any path is taken from it: a relative
+// The file a build lays into its program folder (build/program) to make it its own data folder.
+// An install has none: an installed program folder is never written, by root neither.
+inline constexpr std::string_view kOwnDataMarker = "own-data-folder";
+
+// Whether the programs in `folder` keep their data there: it holds kOwnDataMarker and can be
+// written.
+bool keepsItsOwnData(const std::filesystem::path& folder);
+
+// Decides the data folder once, at start-up, before any path is taken from it: a relative
 // BALL_HOME is made absolute (a later change of the current folder must not move it), and when
-// BALL_HOME is not set and the executable's folder is not writable (an installed program), BALL_HOME
-// is set to $XDG_DATA_HOME/scoreboard (~/.local/share/scoreboard), which is made when missing.
-// Programs started from here inherit the decision. A write past the file-size limit fails from
-// then on rather than ending the program.
+// BALL_HOME is not set and the executable's folder does not keep its own data (an installed
+// program), BALL_HOME is set to $XDG_DATA_HOME/scoreboard (~/.local/share/scoreboard), which is
+// made when missing. Programs started from here inherit the decision. A write past the file-size
+// limit fails from then on rather than ending the program.
 void settleProgramFolder();
 
 // The user's data home: $XDG_DATA_HOME, or ~/.local/share when that is unset or not an absolute
@@ -36,8 +45,8 @@ std::filesystem::path pathBelow(const std::filesystem::path& base, std::string_v
 // pathBelow(programFolder(), backslashPath).
 std::filesystem::path programPath(std::string_view backslashPath);
 
-// A file that ships with the programs (the clock font, the scoreboard program): the one in the
-// program folder when it has one, else the one beside the running executable.
+// A file that ships with the programs (the clock font, the scoreboard program): the one beside the
+// running executable, never one of the data folder.
 std::filesystem::path shippedPath(std::string_view backslashPath);
 
 } // namespace plat::sys

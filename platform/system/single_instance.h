@@ -11,11 +11,12 @@ class SingleInstanceLock {
 public:
     enum class State {
         Acquired,
-        HeldByAnother,
-        Unavailable, // the lock file could not be opened or locked for another reason
+        HeldByAnother, // also when the lock file is there but cannot be opened
+        Unavailable,   // no lock file could be made (no folder, a folder that cannot be written)
     };
 
-    // The lock file is made readable and writable by its owner only.
+    // The lock file is made readable and writable by its owner only, and never opened through a
+    // symbolic link.
     static SingleInstanceLock acquire(const std::filesystem::path& lockFile);
 
     State state() const { return m_state; }
@@ -38,13 +39,16 @@ private:
     State m_state = State::Unavailable;
 };
 
-// The lock file of the program `programName` ("ball", "main") run on the current program folder,
-// where only this user reaches it: in the user's runtime folder ($XDG_RUNTIME_DIR, when it is a
-// folder of this user's closed to others), named after the program and the program folder;
-// otherwise "<programName>.lock" in the program folder itself.
+// The lock file of the program `programName` ("ball", "main") run on the current data folder:
+// "<programName>.lock" in that folder itself, so that there is one lock per data folder whoever
+// runs the program and whatever its environment says.
 std::filesystem::path programLockPath(std::string_view programName);
 
 // SingleInstanceLock::acquire(programLockPath(programName)).
 SingleInstanceLock acquireProgramLock(std::string_view programName);
+
+// Whether a copy of `programName` holds its lock on the current program folder now. The lock is
+// taken and let go at once to find out.
+bool programRuns(std::string_view programName);
 
 } // namespace plat::sys

@@ -11,7 +11,7 @@ namespace plat::sys {
 
 std::optional<TextWriter> TextWriter::open(const std::filesystem::path& path, Mode mode)
 {
-    int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == Mode::Append ? O_APPEND : O_TRUNC);
+    int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (mode == Mode::Append ? O_APPEND : O_TRUNC);
     int fd = ::open(path.c_str(), flags, 0666);
     if (fd < 0)
         return std::nullopt;

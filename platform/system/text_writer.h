@@ -15,6 +15,7 @@ public:
         Append, // created when missing, written at its end
     };
 
+    // Never through a symbolic link: a link at `path` fails the open.
     static std::optional<TextWriter> open(const std::filesystem::path& path, Mode mode);
     // Takes over an open file descriptor (closed by the writer).
     static TextWriter adopt(int fd);

@@ -89,8 +89,17 @@ void WindowSystem::compose()
             composer.draw(t, {0, 0}, clip);
     }
     bool anyShown = false;
-    for (HWND t : m_topLevels)
-        anyShown = anyShown || isVisible(t);
+    const std::string* title = nullptr;
+    for (HWND t : m_topLevels) {
+        const bool shown = isVisible(t);
+        anyShown = anyShown || shown;
+        if (const Window* w = get(t); shown && w && !w->title.empty())
+            title = &w->title;
+    }
+    if (title && *title != m_shownTitle) {
+        m_shownTitle = *title;
+        m_backend.setTitle(m_shownTitle);
+    }
     m_backend.setShown(anyShown);
     m_backend.present(m_screen, dirty);
 }

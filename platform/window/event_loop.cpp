@@ -3,6 +3,7 @@
 #include "platform/window/end_signals.h"
 #include "platform/window/loop_stalled.h"
 #include "platform/window/window_system.h"
+#include <algorithm>
 
 namespace plat::win {
 
@@ -112,6 +113,10 @@ void WindowSystem::runModal(HWND modal, const std::function<bool()>& done)
             blocked.push_back(t);
         }
     }
+    // A window that held the mouse (the swatch whose click opened a picker) lets it go as it is
+    // disabled: otherwise the first click in the modal window would go to it and be lost.
+    if (m_capture && std::find(blocked.begin(), blocked.end(), topLevelOf(m_capture)) != blocked.end())
+        releaseCapture();
     // Giving the focus back afterwards is the caller's business: only it knows where the
     // focus was before it showed the modal window.
     ++m_modalDepth;

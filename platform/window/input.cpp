@@ -205,29 +205,64 @@ short WindowSystem::keyState(int vk) const
     return m_keys[vk] ? short(0x8000) : 0;
 }
 
+namespace {
+
+// Left and right Shift, Ctrl and Alt reach windows with the generic code, as on Windows; their
+// own codes only say which one is down (GetKeyState).
+int genericKey(int vk)
+{
+    switch (vk) {
+    case VK_LSHIFT:
+    case VK_RSHIFT:
+        return VK_SHIFT;
+    case VK_LCONTROL:
+    case VK_RCONTROL:
+        return VK_CONTROL;
+    case VK_LMENU:
+    case VK_RMENU:
+        return VK_MENU;
+    default:
+        return vk;
+    }
+}
+
+} // namespace
+
 void WindowSystem::keyEvent(int vk, bool down, bool repeat, bool late)
 {
     if (vk <= 0 || vk > 255)
         return;
-    bool wasDown = m_keys[vk];
+    const bool wasDown = m_keys[vk];
     m_keys[vk] = down;
-    // The generic modifier keys follow their left and right keys.
-    if (vk == VK_LSHIFT || vk == VK_RSHIFT)
-        m_keys[VK_SHIFT] = m_keys[VK_LSHIFT] || m_keys[VK_RSHIFT] || (down && vk == VK_SHIFT);
-    if (vk == VK_LCONTROL || vk == VK_RCONTROL)
-        m_keys[VK_CONTROL] = m_keys[VK_LCONTROL] || m_keys[VK_RCONTROL];
-    if (vk == VK_LMENU || vk == VK_RMENU)
-        m_keys[VK_MENU] = m_keys[VK_LMENU] || m_keys[VK_RMENU];
+    const int code = genericKey(vk);
+    if (code != vk) {
+        // Down while either side is (each right code follows its left one).
+        const int left = code == VK_SHIFT ? VK_LSHIFT : code == VK_CONTROL ? VK_LCONTROL : VK_LMENU;
+        m_keys[code] = m_keys[left] || m_keys[left + 1];
+    }
+    const bool again = late ? repeat : wasDown || repeat;
     HWND target = m_focus ? m_focus : m_active;
+    const HWND top = target ? topLevelOf(target) : 0;
+    // A key belongs to the window that took its press: when that window has gone or another one
+    // took the keyboard meanwhile, the new one sees neither the key's repeats nor its release (a
+    // held Enter that closed a dialog does not go on to act on the window below).
+    const HWND pressedIn = m_keyPressedIn[vk];
+    if (down && !again)
+        m_keyPressedIn[vk] = takesInput(*this, target) ? top : 0;
+    else if (!down)
+        m_keyPressedIn[vk] = 0;
     if (!takesInput(*this, target))
+        return;
+    const bool elsewhere = pressedIn != top;
+    if (down ? again && elsewhere : pressedIn && elsewhere)
         return;
     // lParam as Windows packs it: repeat count 1, bit 30 the previous state, bit 31 the transition.
     uint32_t lp = 1;
-    if (late ? repeat : wasDown || repeat)
+    if (again)
         lp |= 1u << 30;
     if (!down)
         lp |= (1u << 31) | (1u << 30);
-    MSG msg{target, down ? UINT(WM_KEYDOWN) : UINT(WM_KEYUP), WPARAM(vk), LPARAM(int32_t(lp))};
+    MSG msg{target, down ? UINT(WM_KEYDOWN) : UINT(WM_KEYUP), WPARAM(code), LPARAM(int32_t(lp))};
     filterAndDispatch(msg);
     // The characters that come from keys rather than from text entry.
     // They go to the window the key went to; if the key's handler destroyed it, they are dropped.
@@ -238,6 +273,12 @@ void WindowSystem::keyEvent(int vk, bool down, bool repeat, bool late)
             filterAndDispatch(charMsg);
         }
     }
+}
+
+void WindowSystem::setTextInput(bool on)
+{
+    m_textInput = on;
+    m_backend.setTextInput(on);
 }
 
 void WindowSystem::charEvent(int code)

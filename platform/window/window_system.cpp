@@ -436,6 +436,23 @@ void WindowSystem::setScreenSize(gfx::Size size)
     m_dirty = {m_screen.rect()};
 }
 
+void WindowSystem::setWindowTitle(HWND hwnd, std::string title)
+{
+    Window* w = get(hwnd);
+    if (!w || w->title == title)
+        return;
+    w->title = std::move(title);
+    if (w->visible && !w->parent)
+        invalidateScreen(w->rect); // the next composition hands the title on
+}
+
+void WindowSystem::displayChanged(gfx::Size display)
+{
+    const LPARAM size = LPARAM((uint32_t(display.height & 0xFFFF) << 16) | uint32_t(display.width & 0xFFFF));
+    for (HWND top : topLevels())
+        send(top, WM_DISPLAYCHANGE, 32, size);
+}
+
 void WindowSystem::invalidate(HWND hwnd)
 {
     if (Window* w = get(hwnd))

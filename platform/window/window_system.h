@@ -26,6 +26,7 @@ struct Window {
     HWND parent = 0;
     std::vector<HWND> children; // bottom to top
     std::string className;
+    std::string title;          // a top-level window's title, for the desktop (task bar, Alt+Tab)
     gfx::Rect rect;             // relative to the parent's top-left corner, pixels
     bool visible = false;
     bool enabled = true;
@@ -116,6 +117,9 @@ public:
     bool trackMouseEvent(const TRACKMOUSEEVENT& request);
     short keyState(int vk) const;
     gfx::Point cursor() const { return m_cursor; }
+    // Text entry is on while a field that takes typing has the focus; the backend follows.
+    void setTextInput(bool on);
+    bool textInput() const { return m_textInput; }
 
     // --- input from backends ---
     void queueInput(const InputEvent& event);
@@ -133,6 +137,12 @@ public:
     const gfx::Surface& screen() const { return m_screen; }
     gfx::Size screenSize() const { return {m_screen.width(), m_screen.height()}; }
     void setScreenSize(gfx::Size size);
+    // The title of a top-level window. The backend's window carries the title of the topmost
+    // visible window that has one.
+    void setWindowTitle(HWND hwnd, std::string title);
+    // The display now has `display` pixels (a backend saw a new mode): every top-level window
+    // gets WM_DISPLAYCHANGE (wParam bits per pixel, lParam width in the low word, height in the high).
+    void displayChanged(gfx::Size display);
     // Draws what changed into the screen surface and hands it to the backend.
     void compose();
 
@@ -176,6 +186,7 @@ private:
 
     BackendPort& m_backend;
     std::map<HWND, Window> m_windows;
+    std::string m_shownTitle; // the backend's window title
     std::vector<HWND> m_topLevels; // bottom to top
     HWND m_nextHandle = 0x100;
 
@@ -201,6 +212,10 @@ private:
     gfx::Point m_cursor{-1, -1};
     bool m_keys[256] = {};
     bool m_buttons[4] = {};
+    // The top-level window that took each key's press (0: none took it); its repeats and its
+    // release go only there.
+    HWND m_keyPressedIn[256] = {};
+    bool m_textInput = false;
 
     struct Tracking {
         HWND hwnd = 0;

@@ -1,7 +1,7 @@
 // ball-drive: runs the whole scoreboard on the headless backend from a script, so its
 // behaviour can be checked end to end and its screens looked at.
 //
-//   ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]   (no SCRIPT: standard input)
+//   ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]   (--help lists the steps)
 #include "dialogs/open_dialog.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/backend/platform.h"
@@ -21,10 +21,44 @@
 
 namespace {
 
+constexpr const char* kUsage = R"(usage: ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]
+
+Runs the scoreboard without a display from SCRIPT (standard input when SCRIPT is left out or
+is "-"), one step a line, each when the program has nothing left to do; blank lines and lines
+starting with # are skipped. The exit status is 0 when the whole script ran, 2 when a step
+failed (its line and what went wrong on standard error) or the script ended while a message
+box or dialog still waited for an answer.
+
+options:
+  --home DIR      the program folder for the data (as BALL_HOME)
+  --screen WxH    the screen size, each side from 1 to 8192 (default 1024x768)
+  --real-clock    run on the real clock instead of a virtual one that leaps each wait
+  --help          this text
+
+steps (NAME is a control of the active form, NAME(INDEX) one of a control array):
+  wait MS             let MS milliseconds pass (0 to 86400000)
+  key KEY             press and release KEY
+  keydown KEY         press KEY and hold it
+  keyup KEY           release KEY
+  type TEXT           type TEXT as the keyboard would
+  click NAME          click NAME with the left button
+  dblclick NAME       double-click NAME
+  rclick NAME         click NAME with the right button
+  press NAME          hold the left button down over NAME
+  release NAME        let the left button go over NAME
+  hover NAME          move the mouse over NAME
+  show NAME PROP...   print NAME.PROP=VALUE for each property (Caption, Visible, Left, ...)
+  form NAME           take NAME (a loaded form) instead of the active form
+  shot FILE           save the screen as a PNG picture in FILE
+
+keys: Enter, Space, Esc, Tab, Backspace, F1-F24, 0-9, A-Z, Left, Right, Up, Down, Shift, Ctrl,
+  Alt, Home, End, PageUp, PageDown, Insert, Delete, or a key code from 1 to 255.
+)";
+
 int usage(const char* message)
 {
     std::cerr << "ball-drive: " << message << "\n"
-              << "usage: ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT]\n";
+              << "usage: ball-drive [--home DIR] [--screen WxH] [--real-clock] [SCRIPT] (--help lists the steps)\n";
     return 2;
 }
 
@@ -61,6 +95,10 @@ int main(int argc, char** argv)
     std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
         if (a == "--home" && i + 1 < argc) {
             setenv("BALL_HOME", argv[++i], 1);
         } else if (a == "--screen" && i + 1 < argc) {
@@ -108,17 +146,23 @@ int main(int argc, char** argv)
     backend.setIdleHandler([&] { return runner.next(); });
 
     scoreboard::BallProgram program(scoreboard::systemStartupServices());
-    if (!program.start()) {
-        // The start-up ended the program (another copy, a small screen): the rest of the
-        // script still runs against what is left, so its checks can see that.
-        while (runner.next()) {
-        }
-        return runner.exitStatus();
-    }
     try {
+        if (!program.start()) {
+            // The start-up ended the program (another copy, a small screen): the rest of the
+            // script still runs against what is left, so its checks can see that.
+            while (runner.next()) {
+            }
+            return runner.exitStatus();
+        }
         platform->windows().run();
     } catch (const plat::win::LoopStalled&) {
-        // The script ended while a dialog or message box was still open.
+        // The script is over (or failed) while a box waits for an answer nobody can give now.
+        if (!runner.failed()) {
+            const std::string& form = runner.waitingForm();
+            std::cerr << "ball-drive: the script ended while " << (form.empty() ? "a message box or dialog" : form)
+                      << " still waits for an answer\n";
+        }
+        return 2;
     }
     return runner.exitStatus();
 }

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -26,14 +27,25 @@ DriveRunner::DriveRunner(plat::win::WindowSystem& windows, plat::backend::Headle
 
 bool DriveRunner::next()
 {
-    if (m_failed || m_next >= m_steps.size())
+    if (m_failed || m_next >= m_steps.size()) {
+        noteWaitingForm();
         return false;
+    }
     const Step& step = m_steps[m_next++];
     if (!run(step)) {
         m_failed = true;
         return false;
     }
     return true;
+}
+
+void DriveRunner::noteWaitingForm()
+{
+    m_waitingForm.clear();
+    for (const plat::forms::Form* form : plat::forms::loadedForms()) {
+        if (form->isModal() && form->visible())
+            m_waitingForm = form->caption().empty() ? form->name() : form->name() + " \"" + form->caption() + "\"";
+    }
 }
 
 bool DriveRunner::fail(const Step& step, const std::string& message)
@@ -240,6 +252,13 @@ bool DriveRunner::run(const Step& step)
         m_formName = step.text;
         return true;
     case K::Shot: {
+        const std::filesystem::path file(step.text);
+        std::error_code error;
+        if (std::filesystem::is_directory(file, error))
+            return fail(step, "shot wants a file name: \"" + step.text + "\" is a folder");
+        const std::filesystem::path folder = file.parent_path();
+        if (!folder.empty() && !std::filesystem::is_directory(folder, error))
+            return fail(step, "shot cannot write \"" + step.text + "\": there is no folder \"" + folder.string() + "\"");
         if (!plat::gfx::savePng(m_windows.screen(), step.text))
             return fail(step, "cannot write \"" + step.text + "\"");
         return true;

@@ -30,10 +30,13 @@ public:
     bool next();
     bool failed() const { return m_failed; }
     int exitStatus() const { return m_failed ? 2 : 0; }
+    // The modal form still open when the script was over ("MsgBox \"提示\""), or empty.
+    const std::string& waitingForm() const { return m_waitingForm; }
 
 private:
     bool run(const Step& step);
     bool fail(const Step& step, const std::string& message);
+    void noteWaitingForm();
     plat::forms::Form* targetForm() const;
     plat::forms::Control* findControl(const Step& step, std::string& error) const;
     void clickAt(int x, int y, int button, int times);
@@ -48,6 +51,7 @@ private:
     std::ostream& m_err;
     std::string m_formName; // empty: the active form
     bool m_failed = false;
+    std::string m_waitingForm;
 };
 
 } // namespace scoreboard::drive

@@ -1,6 +1,7 @@
 // The delivered program as a user meets it: the build's program folder, an install into a
 // temporary prefix, and the Debian package. These run the real programs on the real clock.
 #include "delivery_fixture.h"
+#include "tests/scoreboard/drive/output_lines.h"
 
 #include <cstdio>
 
@@ -21,7 +22,7 @@ bool displayToolsPresent() { return ::access("/usr/bin/Xvfb", X_OK) == 0 && ::ac
 // What the build lays out: the programs with everything they read.
 TEST_F(DeliveryTest, TheBuildLaysOutOneCompleteProgramFolder)
 {
-    for (const char* file : { "ball", "main", "DS-DIGIB.ttf", "DS-DIGIB-LICENSE.txt", "resources/forms/main.json",
+    for (const char* file : { "ball", "main", "own-data-folder", "DS-DIGIB.ttf", "DS-DIGIB-LICENSE.txt", "resources/forms/main.json",
              "resources/forms/m1.json", "resources/forms/m6.json", "resources/img/court.png", "resources/img/bounce.gif",
              "resources/img/logo.png" })
         EXPECT_TRUE(fs::is_regular_file(kProgramFolder / file)) << file;
@@ -42,6 +43,22 @@ TEST_F(DeliveryTest, ADamagedLayoutEndsTheBuiltBallNamingTheFileWithAFailure)
     EXPECT_EQ(ball.waitFor(kGenerousDeadline), std::optional<int>(1));
     const std::string said = readFile(scratch("ball.err"));
     EXPECT_NE(said.find((resources / "forms/m3.json").string()), std::string::npos) << said;
+}
+
+// Started where there is no display, the built ball says so and runs on without one (SDL alone
+// would take its offscreen driver and show nothing, silently).
+TEST_F(DeliveryTest, TheBuiltBallWithoutADisplaySaysItRunsWithoutOne)
+{
+    Environment env = userEnvironment();
+    env.remove("SDL_VIDEODRIVER").remove("WAYLAND_DISPLAY").set("SDL_AUDIODRIVER", "dummy").set("BALL_HOME", scratch("home").string());
+    ChildProcess ball({ (kProgramFolder / "ball").string() }, env, scratch("ball.err").string());
+    ASSERT_TRUE(ball.started());
+    const std::string told = "ball: running without a display (DISPLAY is not set)\n";
+    EXPECT_TRUE(eventually("the message without a display",
+        [&] { return !ball.running() || readFile(scratch("ball.err")).find(told) != std::string::npos; }));
+    EXPECT_NE(readFile(scratch("ball.err")).find(told), std::string::npos) << readFile(scratch("ball.err"));
+    EXPECT_TRUE(ball.running()) << "it runs on, without a display";
+    ball.stop();
 }
 
 // What an operator must hear: F5's attack signal and the bell at the end of a period.
@@ -108,17 +125,25 @@ TEST_F(InstalledProgramTest, LaysOutTheSameProgramFolderWithCommandsAndADesktopE
 {
     std::vector<std::string> built = filesBelow(kProgramFolder);
     std::erase_if(built, [](const std::string& name) {
-        // What the build's own runs left there, and the test driver that is not installed.
-        return name == "ball-drive" || name.rfind("date/", 0) == 0 || name.rfind("binlist/", 0) == 0 || name == "config.ini"
+        // What the build's own runs left there, the test driver and the mark of a build's own
+        // data folder, which are not installed.
+        return name == "ball-drive" || name == "own-data-folder" || name.rfind("date/", 0) == 0 || name.rfind("binlist/", 0) == 0 || name == "config.ini"
             || name.rfind("music/", 0) == 0 || name.rfind("img/", 0) == 0 || name.ends_with(".lock");
     });
     EXPECT_EQ(filesBelow(folder), built);
+    EXPECT_FALSE(fs::exists(folder / "own-data-folder")) << "an installed program folder keeps no data";
     EXPECT_EQ(fs::read_symlink(prefix / "bin/ball"), fs::path("../" BALL_INSTALL_DIR "/ball"));
     EXPECT_TRUE(fs::is_regular_file(prefix / "bin/scoreboard")) << "the launcher's command";
     const std::string desktop = readFile(prefix / "share/applications/scoreboard.desktop");
-    EXPECT_NE(desktop.find("Exec=" + folder.string() + "/main\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("Exec=scoreboard\n"), std::string::npos) << "the launcher's command: " << desktop;
     EXPECT_NE(desktop.find("Icon=scoreboard\n"), std::string::npos);
     EXPECT_TRUE(fs::is_regular_file(prefix / "share/icons/hicolor/32x32/apps/scoreboard.png"));
+    for (const char* page : { "share/man/man1/ball.1", "share/man/man1/scoreboard.1" })
+        EXPECT_TRUE(fs::is_regular_file(prefix / page)) << page;
+    // Everything installed is in the install's manifest, the commands and the desktop entry too.
+    const std::string manifest = readFile(fs::path(BALL_BUILD_DIR) / "install_manifest.txt");
+    for (const char* file : { "bin/ball", "bin/scoreboard", "share/applications/scoreboard.desktop", "share/man/man1/ball.1" })
+        EXPECT_NE(manifest.find((prefix / file).string() + "\n"), std::string::npos) << file << "\n" << manifest;
     // Nothing in what was installed knows where the source tree or the build tree is.
     for (const std::string& name : filesBelow(prefix)) {
         const std::string bytes = readFile(prefix / name);
@@ -127,30 +152,32 @@ TEST_F(InstalledProgramTest, LaysOutTheSameProgramFolderWithCommandsAndADesktopE
     }
 }
 
-TEST_F(InstalledProgramTest, ComesUpWithTheTreesOutOfReachAndKeepsItsDataInItsFolder)
+// Installed into a folder this user may write (as root installs it): the data go to the user's
+// data home all the same, and nothing is written into the installed folder.
+TEST_F(InstalledProgramTest, ComesUpWithTheTreesOutOfReachAndKeepsItsDataInTheUsersDataHome)
 {
     REQUIRE_TREES_OUT_OF_REACH();
+    ASSERT_EQ(::access(folder.c_str(), W_OK), 0);
     Environment env = userEnvironment();
     env.set("BALL_BACKEND", "headless").set("SDL_VIDEODRIVER", "dummy");
     ChildProcess program(ball, env, scratch("ball.err").string());
     ASSERT_TRUE(program.started());
-    const auto loaded = [&] {
-        return fs::is_regular_file(folder / "date/config.db") && fs::is_regular_file(folder / "date/keyconfig.db")
-            && fs::is_regular_file(folder / "date/system.db") && fs::is_directory(folder / "binlist");
-    };
-    EXPECT_TRUE(eventually("the settings and the team folder written", [&] { return !program.running() || loaded(); }));
+    const fs::path data = scratch("data/scoreboard");
+    EXPECT_TRUE(eventually("the data folder made", [&] { return !program.running() || fs::is_directory(data / "music"); }));
     EXPECT_TRUE(program.running()) << readFile(scratch("ball.err"));
     program.stop();
-    for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db" })
-        EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
-    EXPECT_TRUE(fs::is_directory(folder / "binlist"));
+    for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db", "sound/yes.wav", "ball.lock" })
+        EXPECT_TRUE(fs::is_regular_file(data / file)) << file;
+    EXPECT_TRUE(fs::is_directory(data / "binlist"));
+    for (const char* file : { "date", "binlist", "img", "music", "ball.lock" })
+        EXPECT_FALSE(fs::exists(folder / file)) << file << ": nothing is written into the installed folder";
     EXPECT_EQ(readFile(scratch("ball.err")).find("layout"), std::string::npos) << readFile(scratch("ball.err"));
 }
 
 TEST_F(InstalledProgramTest, PlaysF5AndTheBell)
 {
     REQUIRE_DISPLAY_TOOLS();
-    writeShortPeriodSettings(folder);
+    writeShortPeriodSettings(scratch("data/scoreboard"));
     expectF5AndTheBellHeard(playOnTheBoard(ball, userEnvironment(), true));
     EXPECT_EQ(readFile(scratch("ball.err")).find("missing"), std::string::npos) << readFile(scratch("ball.err"));
 }
@@ -212,6 +239,9 @@ TEST_F(InstalledForEveryUserTest, KeepsTheDataInTheUsersDataHomeAndPlaysF5AndThe
     EXPECT_EQ(readFile(scratch("ball.err")).find("layout"), std::string::npos) << readFile(scratch("ball.err"));
 }
 
+// Whether fontconfig knows the clock font's family here (fonts-dseg is installed).
+bool clockFontKnown() { return runToEnd({ "/bin/sh", "-c", "fc-list 'DSEG7 Classic' | grep -q ." }) == 0; }
+
 // The pid of a running process whose program is `executable`, or 0.
 pid_t runningProgram(const fs::path& executable)
 {
@@ -227,7 +257,8 @@ pid_t runningProgram(const fs::path& executable)
 }
 
 // The desktop entry's command: the launcher records the screen in the user's data home, installs
-// the clock font for the user and starts the installed ball, then ends.
+// the clock font for the user when no font package gives it, and starts the installed ball, then
+// ends.
 TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
 {
     REQUIRE_DISPLAY_TOOLS();
@@ -244,7 +275,10 @@ TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
     // The board is loaded, the settings with it, once the files of the program folder are there.
     EXPECT_TRUE(eventually("the settings written", [&] { return fs::is_regular_file(userData() / "date/system.db"); }));
     EXPECT_TRUE(fs::is_regular_file(userData() / "config.ini"));
-    EXPECT_TRUE(fs::is_regular_file(user() / "data/fonts/DS-DIGIB.ttf")) << "the clock font, for this user";
+    if (clockFontKnown())
+        EXPECT_FALSE(fs::exists(user() / "data/fonts/DS-DIGIB.ttf")) << "the font package gives the clock font";
+    else
+        EXPECT_TRUE(fs::is_regular_file(user() / "data/fonts/DS-DIGIB.ttf")) << "the clock font, for this user";
     EXPECT_FALSE(fs::exists(folder / "config.ini")) << "nothing is written into the installed folder";
     if (ball) {
         ::kill(ball, SIGTERM);
@@ -272,40 +306,50 @@ TEST_F(InstalledProgramTest, OnARelativeBallHomeTheDataStaysWhereItWasNamed)
     EXPECT_TRUE(fs::is_regular_file(scratch("work/home/sound/yes.wav")));
 }
 
-// The Debian package: what it holds and what it needs.
+// The Debian package: what it holds and what it needs, made from a build tree it may only read,
+// and what lintian says of it.
 TEST_F(DeliveryTest, ThePackageHoldsTheProgramFolderItsCommandsAndItsDesktopEntry)
 {
     if (::access("/usr/bin/dpkg-deb", X_OK) != 0)
         GTEST_SKIP() << "dpkg-deb is not there";
     Environment env;
     env.set("BUILD_DIR", BALL_BUILD_DIR).set("OUT_DIR", scratch("deb").string());
-    ASSERT_EQ(runToEnd({ BALL_SOURCE_DIR "/scripts/package.sh" }, env), 0);
+    std::vector<std::string> package = { BALL_SOURCE_DIR "/scripts/package.sh" };
+    if (buildTreeCanBeMadeReadOnly())
+        package = readOnlyBuildTree(package);
+    else
+        std::printf("the build tree stays writable: this machine cannot mount it read-only\n");
+    ASSERT_EQ(runToEnd(package, env), 0);
     std::vector<fs::path> packages;
     for (const auto& entry : fs::directory_iterator(scratch("deb")))
         packages.push_back(entry.path());
     ASSERT_EQ(packages.size(), 1u);
-    auto output = [](const std::string& command) {
-        std::string text;
-        if (FILE* pipe = ::popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-                text.append(buffer, n);
-            ::pclose(pipe);
-        }
-        return text;
-    };
-    const std::string contents = output("dpkg-deb -c '" + packages[0].string() + "'");
-    for (const char* path : { "./usr/lib/scoreboard/ball", "./usr/lib/scoreboard/main", "./usr/lib/scoreboard/DS-DIGIB.ttf",
-             "./usr/lib/scoreboard/DS-DIGIB-LICENSE.txt", "./usr/lib/scoreboard/sound/yes.wav",
+    const std::string deb = packages[0].string();
+    const std::string contents = commandOutput("dpkg-deb -c '" + deb + "'");
+    for (const char* path : { "./usr/lib/scoreboard/ball", "./usr/lib/scoreboard/main", "./usr/lib/scoreboard/sound/yes.wav",
              "./usr/lib/scoreboard/resources/forms/m1.json", "./usr/lib/scoreboard/resources/img/court.png",
              "./usr/share/applications/scoreboard.desktop", "./usr/share/icons/hicolor/32x32/apps/scoreboard.png",
-             "./usr/bin/ball -> ../lib/scoreboard/ball", "./usr/bin/scoreboard -> ../lib/scoreboard/main" })
+             "./usr/share/man/man1/ball.1.gz", "./usr/share/man/man1/scoreboard.1.gz", "./usr/share/doc/scoreboard/copyright",
+             "./usr/share/doc/scoreboard/changelog.gz", "./usr/bin/ball -> ../lib/scoreboard/ball",
+             "./usr/bin/scoreboard -> ../lib/scoreboard/main",
+             // The clock font is the font package's own, not a second copy.
+             "./usr/lib/scoreboard/DS-DIGIB.ttf -> ../../share/fonts/truetype/dseg/DSEG7Classic-Bold.ttf" })
         EXPECT_NE(contents.find(path), std::string::npos) << path << "\n" << contents;
-    const std::string depends = output("dpkg-deb -f '" + packages[0].string() + "' Depends");
-    for (const char* package : { "libsdl2-2.0-0", "libsdl2-image-2.0-0", "libfreetype6", "libfontconfig1", "libgstreamer1.0-0",
+    EXPECT_EQ(contents.find("DS-DIGIB-LICENSE.txt"), std::string::npos) << "the font's licence is in the copyright file";
+    const std::string depends = commandOutput("dpkg-deb -f '" + deb + "' Depends");
+    for (const char* dependency : { "libsdl2-2.0-0", "libsdl2-image-2.0-0", "libfreetype6", "libfontconfig1", "libgstreamer1.0-0",
              "libxrandr2", "gstreamer1.0-plugins-base", "gstreamer1.0-plugins-good", "fonts-noto-cjk", "fonts-arphic-uming",
              "fonts-wqy-microhei", "fonts-liberation2", "fonts-dseg" })
-        EXPECT_NE(depends.find(package), std::string::npos) << package << ": " << depends;
+        EXPECT_NE(depends.find(dependency), std::string::npos) << dependency << ": " << depends;
+    EXPECT_EQ(commandOutput("dpkg-deb -f '" + deb + "' Section"), "misc\n");
+    EXPECT_EQ(commandOutput("dpkg-deb -f '" + deb + "' Maintainer").find("@localhost"), std::string::npos);
+
+    if (::access("/usr/bin/lintian", X_OK) != 0)
+        GTEST_SKIP() << "lintian is not there (scripts/setup.sh installs it)";
+    // No error and no warning; what lintian only notes (I:, P:, X:) may stay.
+    const std::string said = commandOutput("lintian --fail-on none '" + deb + "' 2>&1");
+    for (const std::string& line : scoreboard::test::outputLines(said))
+        EXPECT_FALSE(line.starts_with("E: ") || line.starts_with("W: ")) << line;
 }
 
 } // namespace

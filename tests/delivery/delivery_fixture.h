@@ -201,27 +201,63 @@ protected:
     // namespace of its own where both are covered by empty folders.
     static std::vector<std::string> outOfReachOfTheTrees(const std::vector<std::string>& command)
     {
-        std::vector<std::string> sealed = { "/usr/bin/unshare", "--mount", "--propagation", "private" };
-        if (::geteuid() != 0)
-            sealed.push_back("--map-root-user");
         // The build tree first: when it lies inside the source tree, covering that hides it too.
-        const std::vector<std::string> shell = { "/bin/sh", "-c",
-            "mount -t tmpfs none \"$1\" && mount -t tmpfs none \"$2\" && shift 2 && exec \"$@\"", "sh", BALL_BUILD_DIR,
-            BALL_SOURCE_DIR };
-        sealed.insert(sealed.end(), shell.begin(), shell.end());
-        sealed.insert(sealed.end(), command.begin(), command.end());
-        return sealed;
+        return inMountsOfItsOwn("mount -t tmpfs none \"$1\" && mount -t tmpfs none \"$2\"", command);
     }
     // Whether this machine lets a test do that (root, or user namespaces; a container may allow
     // neither).
     static bool treesCanBeHidden()
     {
-        static const bool can = ::access("/usr/bin/unshare", X_OK) == 0
-            && runToEnd(outOfReachOfTheTrees({ "/bin/sh", "-c", "test ! -e \"$0/CMakeLists.txt\"", BALL_SOURCE_DIR })) == 0;
+        static const bool can = machineAllows(outOfReachOfTheTrees({ "/bin/sh", "-c", "test ! -e \"$0/CMakeLists.txt\"", BALL_SOURCE_DIR }));
         return can;
     }
 
+    // `command` run where the build tree can be read but not written: mounted read-only in a
+    // mount namespace of its own.
+    static std::vector<std::string> readOnlyBuildTree(const std::vector<std::string>& command)
+    {
+        return inMountsOfItsOwn("mount --bind -o ro \"$1\" \"$1\"", command);
+    }
+    static bool buildTreeCanBeMadeReadOnly()
+    {
+        static const bool can = machineAllows(readOnlyBuildTree({ "/bin/sh", "-c", "test -d \"$0\" && ! test -w \"$0\"", BALL_BUILD_DIR }));
+        return can;
+    }
+
+    // What a shell command writes on standard output.
+    static std::string commandOutput(const std::string& command)
+    {
+        std::string text;
+        if (FILE* pipe = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                text.append(buffer, n);
+            ::pclose(pipe);
+        }
+        return text;
+    }
+
 private:
+    // Whether this machine runs `probe`, a command in a mount namespace of its own, to a good end.
+    static bool machineAllows(const std::vector<std::string>& probe)
+    {
+        return ::access("/usr/bin/unshare", X_OK) == 0 && runToEnd(probe) == 0;
+    }
+
+    // `command` after the shell commands `mounts` (which find the build tree as $1 and the
+    // source tree as $2), in a mount namespace of its own.
+    static std::vector<std::string> inMountsOfItsOwn(const std::string& mounts, const std::vector<std::string>& command)
+    {
+        std::vector<std::string> sealed = { "/usr/bin/unshare", "--mount", "--propagation", "private" };
+        if (::geteuid() != 0)
+            sealed.push_back("--map-root-user");
+        const std::vector<std::string> shell = { "/bin/sh", "-c", mounts + " && shift 2 && exec \"$@\"", "sh", BALL_BUILD_DIR,
+            BALL_SOURCE_DIR };
+        sealed.insert(sealed.end(), shell.begin(), shell.end());
+        sealed.insert(sealed.end(), command.begin(), command.end());
+        return sealed;
+    }
+
     fs::path m_scratch;
 };
 

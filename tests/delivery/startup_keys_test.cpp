@@ -20,9 +20,10 @@ TEST_F(DeliveryTest, TheAttackSignalPressedOnTheStartUpScreenSoundsOnceTheBoardS
     Environment keys;
     keys.set("DISPLAY", display.name());
 
-    // The program's window is up as soon as it runs; its start-up screen stays 3 s after its load.
+    // The program's window is up, titled with the start-up screen's caption, as soon as it runs; the
+    // start-up screen stays 3 s after its load.
     ASSERT_TRUE(eventually("a window of ball", [&] {
-        return !ball.running() || runToEnd({ "/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^ball$" }, keys) == 0;
+        return !ball.running() || runToEnd({ "/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^Ostrevan$" }, keys) == 0;
     })) << readFile(scratch("ball.err"));
     ASSERT_EQ(runToEnd({ "/usr/bin/xdotool", "key", "F5" }, keys), 0);
     // What had sounded at the last look that still saw the start-up screen. The sound is looked at

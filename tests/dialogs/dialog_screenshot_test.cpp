@@ -1,5 +1,5 @@
 // Shows each of the clock, score, period and shortcut-key dialogs over a filled scoreboard, saves
-// the screen as dialog_<form>.png and checks the saved pixels.
+// the screen as dialog_<form>.png and checks the saved pixels, the icon in its title bar among them.
 #include "dialog_fixture.h"
 
 #include "dialogs/clock_dialog.h"
@@ -55,6 +55,14 @@ protected:
         EXPECT_FALSE(test_support::samePixels(shot, boardAlone, r));
         const plat::gfx::Color face = shot.colorAt(r.left + 4, r.bottom - 4);
         EXPECT_GT(test_support::pixelsOfColor(shot, r, face), r.width() * r.height() / 8) << std::hex << face;
+        // The board's icon at the left of the title bar, on the bar's colour; the desktop's title
+        // is the dialog's caption.
+        const plat::gfx::Color bar = shot.colorAt(r.right - 40, r.top + 4);
+        const plat::gfx::Rect icon = plat::gfx::Rect::fromSize(r.left + 5, r.top + 4, 16, 16);
+        EXPECT_LT(test_support::pixelsOfColor(shot, icon, bar), 16 * 16 / 2) << "the icon is drawn";
+        EXPECT_EQ(test_support::pixelsOfColor(shot, plat::gfx::Rect::fromSize(r.left + 5, r.top + 2, 16, 2), bar), 16 * 2)
+            << "within the bar";
+        EXPECT_EQ(session->backend().title(), dialog.caption());
     }
 
     plat::gfx::Surface boardAlone;

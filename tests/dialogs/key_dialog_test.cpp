@@ -187,6 +187,7 @@ public:
     void startPause() override { ++startPauses; }
     void ShowScores() override {}
     void setScoreSoundTimer(bool) override {}
+    bool typingFieldFocused() const override { return false; }
     int startPauses = 0;
 };
 
@@ -213,7 +214,7 @@ TEST_F(KeyDialogTest, TheAppliedKeysScoreAndTheOldOnesNoLonger)
     };
     for (const Case& c : cases) {
         keys.keyDown(c.vk);
-        keys.keyUp();
+        keys.keyUp(c.vk);
         EXPECT_EQ(user().scoreA, c.scoreA) << "key " << c.vk;
         EXPECT_EQ(user().scoreB, c.scoreB) << "key " << c.vk;
         EXPECT_EQ(board.startPauses, c.startPauses) << "key " << c.vk;

@@ -152,5 +152,18 @@ TEST_F(NumberEntryDriveTest, TheOptionsPanelsLengthBoxesAreTypedOverAfterTab)
     EXPECT_EQ(user().overtimeLength, 3 * 60 + 15);
 }
 
+// Typed as keys (each with its character), the default score keys 1 and 2 go into the box and change no score, nor do F1 and F2 pressed there; out of the
+// box they score again.
+TEST_F(NumberEntryDriveTest, ScoreKeysTypedIntoTheOptionsPanelsBoxesChangeNoScore)
+{
+    startBoard(720);
+    setScores(5, 5);
+    EXPECT_EQ(run("click on1(0)\nclick settxt(0)\nkey 2\nkey 1\nkey F1\nkey F2\n"
+                  "show settxt(0) Text\nshow ballnumber(0) Caption\nshow ballnumber(1) Caption\n"
+                  "click on1(1)\nkey 1\nkey 2\nshow ballnumber(0) Caption\nshow ballnumber(1) Caption\n"),
+        (std::vector<std::string>{"settxt(0).Text=21", "ballnumber(0).Caption=5", "ballnumber(1).Caption=5", "ballnumber(0).Caption=6",
+            "ballnumber(1).Caption=6"}));
+}
+
 } // namespace
 } // namespace dialogs::test

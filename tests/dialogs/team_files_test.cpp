@@ -100,6 +100,42 @@ TEST_F(TeamFilesTest, AWrittenTeamFileIsGbkWithCrLfAndReadsBackTheSame)
     EXPECT_EQ(scoreboard::readTeamRoster(teamFile("飞虎队")), roster);
 }
 
+// Saving over a file whose lines the reader did not all take keeps the file first, once.
+TEST_F(TeamFilesTest, ASaveOverLinesTheReaderDidNotTakeKeepsTheFileFirst)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"a player with a comma", "\xB6\xD3\xD4\xB1:Li,Na=7\r\n", true},
+        {"100 KB of garbage", std::string(100 * 1024, '\x07'), true},
+        {"a file the dialog wrote", "\xBD\xCC\xC1\xB7:A\r\n\xC1\xEC\xB6\xD3:\r\n\xB6\xD3\xD4\xB1:b=1\r\n", false},
+        {"an empty file", "", false},
+    };
+    const TeamRoster roster{"C", "L", {{"x", "5"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(path("binlist"));
+        writeBytes(path("binlist/t.ini"), c.bytes);
+        ::testing::internal::CaptureStderr();
+        ASSERT_TRUE(writeTeamFile("t", roster));
+        const std::string told = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(scoreboard::readTeamRoster(teamFile("t")), roster);
+        EXPECT_EQ(std::filesystem::exists(path("binlist/t.ini.bak")), c.kept);
+        if (c.kept) {
+            EXPECT_EQ(readBytes(path("binlist/t.ini.bak")), c.bytes);
+            EXPECT_NE(told.find("t.ini.bak"), std::string::npos) << told;
+        }
+        // Saved again over its own file: no further copy.
+        std::filesystem::remove(path("binlist/t.ini.bak"));
+        ASSERT_TRUE(writeTeamFile("t", TeamRoster{"D", "", {}}));
+        EXPECT_FALSE(std::filesystem::exists(path("binlist/t.ini.bak")));
+    }
+    EXPECT_EQ(listTeams(), (std::vector<std::string>{"t"})) << "the copy is no team";
+}
+
 TEST_F(TeamFilesTest, ANameWithAProblemIsNeverWritten)
 {
     std::filesystem::create_directories(path("binlist"));

@@ -329,6 +329,42 @@ TEST_F(TitleDialogTest, TheTitleStopsTakingCharactersPastTwentyThreeUnits)
     }
 }
 
+// A typed character takes the selection's place, so the selection does not count towards the
+// limit: a full title selected whole is typed over.
+TEST_F(TitleDialogTest, TheSelectionATypedCharacterReplacesDoesNotCountTowardsTheLimit)
+{
+    struct Case {
+        int selStart, selLength; // -1: all of it (Ctrl+A)
+        const char* typed;
+        const char* result;
+    };
+    const Case cases[] = {
+        {-1, 0, "全国联赛", "全国联赛"},
+        {10, 2, "甲乙丙", "一二三四五六七八九十甲乙"}, // 20 units kept: two fit, the third not
+        {11, 1, "AB", "一二三四五六七八九十一AB"},
+        {12, 0, "A", "一二三四五六七八九十一二"}, // nothing selected: the title stays full
+    };
+    for (const Case& c : cases) {
+        user().matchTitle = "一二三四五六七八九十一二"; // 24 units
+        open();
+        auto& title = part<qelTextBox>("v1");
+        title.setFocus();
+        session->settle();
+        if (c.selStart < 0) {
+            session->keyDown(plat::win::VK_CONTROL);
+            session->key('A');
+            session->keyUp(plat::win::VK_CONTROL);
+        } else {
+            title.setSelStart(c.selStart);
+            title.setSelLength(c.selLength);
+        }
+        session->type(c.typed);
+        session->settle();
+        EXPECT_EQ(title.Text(), c.result) << c.selStart << "+" << c.selLength << " " << c.typed;
+        dialog().unload();
+    }
+}
+
 TEST_F(TitleDialogTest, BackspaceIsAlwaysTakenInTheTitle)
 {
     user().matchTitle = "一二三四五六七八九十一二"; // 24 units

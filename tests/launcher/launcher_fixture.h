@@ -145,6 +145,8 @@ protected:
             events.push_back("started");
             return startResult;
         };
+        // The stand-ins of the shipped files lie in the test's folder, which is its data folder too.
+        s.programFolder = m_folder;
         return s;
     }
 
@@ -208,7 +210,13 @@ protected:
         std::sort(entries.begin(), entries.end());
         return entries;
     }
-    std::vector<std::string> tree() const { return treeOf(m_folder); }
+    // The data folder, but for the launcher's lock, which lies there whenever it runs.
+    std::vector<std::string> tree() const
+    {
+        std::vector<std::string> entries = treeOf(m_folder);
+        std::erase(entries, "main.lock");
+        return entries;
+    }
 
     std::unique_ptr<plat::backend::HeadlessSession> session;
     std::unique_ptr<LauncherProgram> program;

@@ -1,36 +1,42 @@
 #include "launcher_fixture.h"
 
 #include "platform/forms/message_box.h"
+#include "tests/support/drawn_area.h"
 
 namespace launcher::test {
 namespace {
 
-// What config.ini holds after a run that finds the display at `screen` and the file as `before`.
+// What config.ini holds after a run that finds the display at `screen`, the file as `before` and
+// a board running or not.
 struct RecordCase {
     DisplaySize screen;
     std::optional<std::string> before;
+    bool boardRuns;
     std::string after;
 };
 
 TEST_F(LauncherTest, ASwitchedDisplayKeepsAValidRecordedSize)
 {
     const std::vector<RecordCase> cases {
-        // The display stands at 1024 x 768 from an earlier run: the size to go back to stays.
-        { { 1024, 768 }, "1280\r\n1024\r\n", "1280\r\n1024\r\n" },
-        { { 1024, 768 }, " 1920 , 1080\r\n", " 1920 , 1080\r\n" },
+        // The display stands at 1024 x 768 from an earlier run whose board still runs: the size to
+        // go back to stays.
+        { { 1024, 768 }, "1280\r\n1024\r\n", true, "1280\r\n1024\r\n" },
+        { { 1024, 768 }, " 1920 , 1080\r\n", true, " 1920 , 1080\r\n" },
+        // No board runs: the file is left from before, the size in force is written.
+        { { 1024, 768 }, "1280\r\n1024\r\n", false, "1024\r\n768\r\n" },
         // Nothing valid to keep: the size in force is written, as on every first run.
-        { { 1024, 768 }, std::nullopt, "1024\r\n768\r\n" },
-        { { 1024, 768 }, "1024\r\n768\r\n", "1024\r\n768\r\n" },
-        { { 1024, 768 }, "800\r\n600\r\n", "1024\r\n768\r\n" },   // smaller than the board
-        { { 1024, 768 }, "4000\r\n3000\r\n", "1024\r\n768\r\n" }, // not a mode of this display
-        { { 1024, 768 }, "wide\r\nhigh\r\n", "1024\r\n768\r\n" },
-        { { 1024, 768 }, "1280\r\n", "1024\r\n768\r\n" },
+        { { 1024, 768 }, std::nullopt, true, "1024\r\n768\r\n" },
+        { { 1024, 768 }, "1024\r\n768\r\n", true, "1024\r\n768\r\n" },
+        { { 1024, 768 }, "800\r\n600\r\n", true, "1024\r\n768\r\n" },   // smaller than the board
+        { { 1024, 768 }, "4000\r\n3000\r\n", true, "1024\r\n768\r\n" }, // not a mode of this display
+        { { 1024, 768 }, "wide\r\nhigh\r\n", true, "1024\r\n768\r\n" },
+        { { 1024, 768 }, "1280\r\n", true, "1024\r\n768\r\n" },
         // A display at another size is measured afresh whatever the file says.
-        { { 1280, 1024 }, "1920\r\n1080\r\n", "1280\r\n1024\r\n" },
+        { { 1280, 1024 }, "1920\r\n1080\r\n", true, "1280\r\n1024\r\n" },
     };
     for (const RecordCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.screen.width) + " x " + std::to_string(c.screen.height) + " with "
-            + c.before.value_or("no file"));
+            + c.before.value_or("no file") + (c.boardRuns ? ", a board runs" : ""));
         fs::remove_all(folder());
         fs::create_directory(folder());
         writeBytes(path("ball"), "stand-in");
@@ -39,28 +45,15 @@ TEST_F(LauncherTest, ASwitchedDisplayKeepsAValidRecordedSize)
         newSession();
         setScreen(c.screen.width, c.screen.height);
         started.clear();
+        std::optional<plat::sys::SingleInstanceLock> board;
+        if (c.boardRuns)
+            board = plat::sys::acquireProgramLock("ball");
 
         EXPECT_FALSE(start());
         EXPECT_EQ(readBytes(path("config.ini")), c.after);
         EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize> { { 1024, 768 } })) << "every run switches";
         EXPECT_EQ(started.size(), 1u);
     }
-}
-
-// Where a box shows on the screen surface: the bounding box of every pixel that is not the
-// screen's black background (the launcher shows nothing else).
-plat::gfx::Rect drawnArea(const plat::gfx::Surface& screen)
-{
-    plat::gfx::Rect area { screen.width(), screen.height(), 0, 0 };
-    for (int y = 0; y < screen.height(); ++y)
-        for (int x = 0; x < screen.width(); ++x)
-            if (screen.colorAt(x, y) != 0) {
-                area.left = std::min(area.left, x);
-                area.top = std::min(area.top, y);
-                area.right = std::max(area.right, x + 1);
-                area.bottom = std::max(area.bottom, y + 1);
-            }
-    return area;
 }
 
 struct Placement {
@@ -102,7 +95,7 @@ protected:
         if (!box)
             return false;
         const auto& windows = session->windows();
-        boxes.push_back({ windows.screenSize(), drawnArea(windows.screen()) });
+        boxes.push_back({ windows.screenSize(), test_support::drawnArea(windows.screen()) });
         box->choose(plat::forms::vbOK);
         return true;
     }
@@ -144,7 +137,7 @@ TEST_F(LauncherScreenTest, TheMissingScoreboardMessageAndForm1AreCentredOnTheDis
         EXPECT_EQ(session->windows().screenSize(), c.shownOn);
         EXPECT_NEAR(form.left, c.shownOn.width - form.right, 1);
         EXPECT_NEAR(form.top, c.shownOn.height - form.bottom, 1);
-        expectCentred({ session->windows().screenSize(), drawnArea(session->windows().screen()) }, c.shownOn);
+        expectCentred({ session->windows().screenSize(), test_support::drawnArea(session->windows().screen()) }, c.shownOn);
         form1().unload();
         session->settle();
     }

@@ -80,13 +80,16 @@ TEST_F(LauncherTest, NormalRoadRunsEveryStepInOrderAndNeverShowsTheWindow)
     EXPECT_EQ(form1().caption(), "Form1");
 }
 
-TEST_F(LauncherTest, ARunWhileTheDisplayIsStillSwitchedKeepsTheSizeToGoBackTo)
+TEST_F(LauncherTest, ARunWhileTheBoardStillRunsKeepsTheSizeToGoBackTo)
 {
     setScreen(1920, 1080);
     writeBytes(path("ball"), "stand-in");
     EXPECT_FALSE(start());
     EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n");
 
+    // The board the first run started holds its lock.
+    plat::sys::SingleInstanceLock board = plat::sys::acquireProgramLock("ball");
+    ASSERT_TRUE(board.acquired());
     newSession();
     EXPECT_FALSE(start());
     EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n")
@@ -94,6 +97,31 @@ TEST_F(LauncherTest, ARunWhileTheDisplayIsStillSwitchedKeepsTheSizeToGoBackTo)
     EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 }, { 1024, 768 } }))
         << "every run switches, also at 1024 x 768 already";
     EXPECT_EQ(started.size(), 2u);
+}
+
+TEST_F(LauncherTest, AConfigLeftFromAnEarlierRunIsReplacedWhenNoBoardRuns)
+{
+    struct Case {
+        int width, height;
+        const char* before;
+        const char* after;
+    };
+    const std::vector<Case> cases{
+        // The display the earlier run switched was put back by hand, or the board ended without
+        // its exit command: the exit must not switch to 1280 x 1024 now.
+        { 1024, 768, "1280\r\n1024\r\n", "1024\r\n768\r\n" },
+        { 1024, 768, "1920\r\n1080\r\n", "1024\r\n768\r\n" },
+        { 1280, 1024, "1920\r\n1080\r\n", "1280\r\n1024\r\n" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        writeBytes(path("ball"), "stand-in");
+        writeBytes(path("config.ini"), c.before);
+        newSession();
+        setScreen(c.width, c.height);
+        EXPECT_FALSE(start());
+        EXPECT_EQ(readBytes(path("config.ini")), c.after);
+    }
 }
 
 TEST_F(LauncherTest, AnOlderConfigIsReplacedWhole)
@@ -146,14 +174,43 @@ TEST_F(LauncherTest, SecondCopyEndsSilently)
     EXPECT_FALSE(form1().isLoaded());
 }
 
-TEST_F(LauncherTest, TheLockLiesOutsideTheProgramFolderAndIsFreedAtTheEnd)
+TEST_F(LauncherTest, TheLockLiesInTheDataFolderAndIsFreedAtTheEnd)
 {
     writeBytes(path("ball"), "stand-in");
     EXPECT_FALSE(start());
-    EXPECT_EQ(plat::sys::programLockPath("main").parent_path(), fs::path(std::getenv("XDG_RUNTIME_DIR")));
-    EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "config.ini", "date/" }));
+    EXPECT_EQ(plat::sys::programLockPath("main"), path("main.lock"));
+    EXPECT_TRUE(fs::is_regular_file(path("main.lock")));
     program.reset();
     EXPECT_TRUE(plat::sys::acquireProgramLock("main").acquired());
+}
+
+// What ships is taken from the program folder only: a `ball` and a clock font in the data folder
+// are never run nor installed, and no copy of the font is made when its family is known already.
+TEST_F(LauncherTest, TheShippedFilesComeFromTheProgramFolderNeverTheDataFolder)
+{
+    const fs::path programFolder = folder() / "program";
+    writeBytes(programFolder / "ball", "the shipped scoreboard");
+    writeBytes(path("ball"), "a program left in the data folder");
+    writeBytes(path("DS-DIGIB.ttf"), "a font left in the data folder");
+    LauncherServices own = services();
+    own.programFolder = programFolder;
+    program = std::make_unique<LauncherProgram>(std::move(own));
+    EXPECT_FALSE(program->start());
+    EXPECT_EQ(started, (std::vector<fs::path>{ programFolder / "ball" }));
+    EXPECT_TRUE(treeOf(fontFolder()).empty()) << "no font ships in the program folder";
+
+    for (bool known : { false, true }) {
+        SCOPED_TRACE(known ? "the font package is installed" : "the font is not known");
+        fs::remove_all(fontFolder());
+        writeBytes(programFolder / "DS-DIGIB.ttf", "the shipped font");
+        newSession();
+        LauncherServices withFont = services();
+        withFont.programFolder = programFolder;
+        withFont.clockFontKnown = [known] { return known; };
+        program = std::make_unique<LauncherProgram>(std::move(withFont));
+        EXPECT_FALSE(program->start());
+        EXPECT_EQ(treeOf(fontFolder()), known ? std::vector<std::string>{} : std::vector<std::string>{ "DS-DIGIB.ttf" });
+    }
 }
 
 TEST_F(LauncherTest, ClockFont)
@@ -244,15 +301,23 @@ TEST_F(LauncherTest, DataFolder)
     EXPECT_EQ(readBytes(path("date")), "not a folder");
 }
 
-TEST_F(LauncherTest, AScoreboardThatWillNotStartIsSkippedSilently)
+TEST_F(LauncherTest, AScoreboardThatWillNotStartIsToldAndTheDisplayGoesBack)
 {
+    setScreen(1920, 1080);
     startResult = false;
     writeBytes(path("ball"), "not a program");
-    EXPECT_FALSE(start());
-    EXPECT_TRUE(seenBoxes.empty());
+    EXPECT_TRUE(start()) << "the window waits, as without the program";
+    ASSERT_EQ(seenBoxes.size(), 1u);
+    EXPECT_EQ(seenBoxes[0].text, kBallMissingText);
+    EXPECT_EQ(seenBoxes[0].title, kBallMissingTitle);
+    EXPECT_EQ(seenBoxes[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(seenBoxes[0].buttons, kOk);
+    EXPECT_EQ(seenBoxes[0].changesSoFar, (std::vector<DisplaySize>{ { 1024, 768 }, { 1920, 1080 } }))
+        << "the display is back before the box";
+    EXPECT_EQ(display->screenSize(), (DisplaySize{ 1920, 1080 }));
     EXPECT_EQ(started.size(), 1u);
-    EXPECT_FALSE(form1().isLoaded());
-    EXPECT_TRUE(session->windows().quitRequested());
+    EXPECT_TRUE(form1().visible());
+    EXPECT_FALSE(session->windows().quitRequested());
 }
 
 // Without the scoreboard program the second message comes after all earlier steps, and the empty
@@ -296,6 +361,8 @@ TEST_F(ScoreboardMissingTest, TheEmptyWindowStaysUntilDoubleClicked)
     ASSERT_TRUE(start());
     EXPECT_TRUE(form1().visible());
     EXPECT_EQ(form1().caption(), "Form1");
+    session->settle();
+    EXPECT_EQ(session->backend().title(), "Form1") << "the title the desktop shows";
     EXPECT_TRUE(form1().controls().empty());
     EXPECT_FALSE(session->windows().quitRequested());
 

@@ -2,15 +2,19 @@
 // its control on one line, so that no Chinese text is cut.
 #include "board_fixture.h"
 
+#include "scoreboard/board_faces.h"
 #include "scoreboard/display_routines.h"
 #include "scoreboard/record_view.h"
 
 #include "controls/core/qel_label.h"
 #include "platform/forms/fonts.h"
+#include "platform/forms/form_layout.h"
+#include "platform/forms/resources_folder.h"
 #include "platform/forms/label.h"
 #include "platform/forms/property_bag.h"
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 
 namespace scoreboard::test {
@@ -98,6 +102,26 @@ TEST_F(BoardLayoutTest, TheLongestDataFitsTheDisplays)
         ASSERT_TRUE(caption) << name;
         EXPECT_LE(widthOf(*caption), c.pixelRect().width()) << name << "(" << index << ") \"" << caption->text << "\"";
     }
+}
+
+// The texts that shrink to fit start from the sizes the stored layout designed for them.
+TEST(BoardFacesTest, TheFittedTextsStartFromTheirDesignedSizes)
+{
+    const plat::forms::FormLayout layout = plat::forms::readLayout(plat::forms::formLayoutPath("main"));
+    const std::map<std::string, double> designed = {{"titxt", kTitlePoints}, {"ballname", kTeamNamePoints},
+        {"ballnum", kSheetNamePoints}, {"onename", kLeaderPoints}, {"keylab", kKeyHintPoints}};
+    std::map<std::string, int> seen;
+    std::function<void(const std::vector<plat::forms::ControlLayout>&)> walk = [&](const auto& controls) {
+        for (const plat::forms::ControlLayout& c : controls) {
+            if (auto it = designed.find(c.name); it != designed.end()) {
+                ++seen[c.name];
+                EXPECT_EQ(c.properties.readProperty("Font", plat::forms::FontDesc{}).size, it->second) << c.name << "(" << c.index << ")";
+            }
+            walk(c.controls);
+        }
+    };
+    walk(layout.controls);
+    EXPECT_EQ(seen, (std::map<std::string, int>{{"ballname", 4}, {"ballnum", 2}, {"keylab", 2}, {"onename", 1}, {"titxt", 2}}));
 }
 
 // Whether two visible controls of one container may share pixels: a shadow and its text, the

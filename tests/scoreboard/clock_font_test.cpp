@@ -3,6 +3,7 @@
 #include "scoreboard/clock_font.h"
 
 #include "platform/system/font_install.h"
+#include "platform/system/program_folder.h"
 
 namespace scoreboard::test {
 namespace {
@@ -27,11 +28,12 @@ TEST_F(ClockFontTest, InstallsTheShippedFontWhenTheFontFolderLacksIt)
 {
     writeBytes(path("DS-DIGIB.ttf"), "font");
     std::vector<Call> calls;
-    EXPECT_TRUE(installClockFont(recording(calls, FontInstall::Installed)));
+    EXPECT_TRUE(installClockFont(recording(calls, FontInstall::Installed), path("DS-DIGIB.ttf")));
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].file, path("DS-DIGIB.ttf"));
     EXPECT_EQ(calls[0].family, "DSEG7 Classic");
     EXPECT_EQ(installedClockFontPath(), dataHome() / "fonts" / "DS-DIGIB.ttf");
+    EXPECT_EQ(shippedClockFontPath(), plat::sys::executableFolder() / "DS-DIGIB.ttf") << "never the data folder's";
 }
 
 TEST_F(ClockFontTest, NothingHappensWhenTheFontIsInstalled)
@@ -39,19 +41,19 @@ TEST_F(ClockFontTest, NothingHappensWhenTheFontIsInstalled)
     writeBytes(path("DS-DIGIB.ttf"), "font");
     writeBytes(dataHome() / "fonts" / "DS-DIGIB.ttf", "font");
     std::vector<Call> calls;
-    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::Installed)));
+    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::Installed), path("DS-DIGIB.ttf")));
     EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(ClockFontTest, MissingShippedFontOrFailedInstallIsSkipped)
 {
     std::vector<Call> calls;
-    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::Installed)));
+    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::Installed), path("DS-DIGIB.ttf")));
     EXPECT_TRUE(calls.empty());
 
     writeBytes(path("DS-DIGIB.ttf"), "font");
-    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::Failed)));
-    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::AlreadyAvailable)));
+    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::Failed), path("DS-DIGIB.ttf")));
+    EXPECT_FALSE(installClockFont(recording(calls, FontInstall::AlreadyAvailable), path("DS-DIGIB.ttf")));
     EXPECT_EQ(calls.size(), 2u);
 }
 

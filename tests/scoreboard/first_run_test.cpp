@@ -68,6 +68,41 @@ TEST_F(FirstRunTest, TemporaryFilesOfInterruptedSavesAreRemovedAtTheStart)
             "date/notes.tmp.1.2", "date/system.db", "img/"}));
 }
 
+// A first run on a full disk leaves files of no bytes: the next one writes their defaults.
+TEST_F(FirstRunTest, SettingsFilesOfNoBytesGetTheirDefaults)
+{
+    for (const char* file : {"date/config.db", "date/keyconfig.db", "date/system.db"})
+        writeBytes(path(file), "");
+    EXPECT_TRUE(createWorkingFolders().empty());
+    EXPECT_TRUE(prepareSettingsFiles(2026).empty());
+    EXPECT_EQ(readBytes(path("date/config.db")), kDefaultConfig);
+    EXPECT_EQ(readBytes(path("date/keyconfig.db")), kDefaultKeys);
+    EXPECT_EQ(readBytes(path("date/system.db")), kDefaultSystem);
+    EXPECT_EQ(user().teamNameA, "篮球社团A队");
+}
+
+TEST_F(FirstRunTest, WhatCannotBeWrittenIsNamed)
+{
+    // In a process of its own that may write no byte, as on a full disk.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit none{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &none);
+        ::signal(SIGXFSZ, SIG_IGN); // as the program does
+        const Unwritten unwritten = prepareSettingsFiles(2026);
+        const Unwritten expected{path("date/config.db"), path("date/keyconfig.db"), path("date/system.db")};
+        ::_exit(unwritten == expected ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "each settings file is named";
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(tellUnwritten({path("date/config.db")}));
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(path("date/config.db").string()), std::string::npos);
+    EXPECT_FALSE(tellUnwritten({}));
+}
+
 TEST_F(FirstRunTest, DefaultsAreReadIntoTheMatchState)
 {
     firstRun(2026);

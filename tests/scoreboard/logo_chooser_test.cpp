@@ -149,10 +149,14 @@ TEST_F(LogoChooserTest, ALogoThatCannotBeReplacedIsReportedAndKept)
 {
     chosenFile = testPicture();
     clickButton("mainpngcomm");
-    // Nothing can be put where the new picture waits before it takes the logo's place.
-    fs::create_directories(path("img/logo.png.new/in-the-way"));
+    // A folder that has taken the logo's name cannot be replaced by the new picture.
+    fs::remove(path("img/logo.png"));
+    fs::create_directories(path("img/logo.png/in-the-way"));
     clickButton("qelsave");
-    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
+    EXPECT_TRUE(fs::is_directory(path("img/logo.png/in-the-way")));
+    EXPECT_EQ(fs::directory_iterator(path("img")) == fs::directory_iterator(), false);
+    for (const auto& entry : fs::directory_iterator(path("img")))
+        EXPECT_EQ(entry.path().filename(), "logo.png") << "no temporary file is left";
     EXPECT_EQ(sizeOf(picture("mainlogo")), sizeOf(designLogo()));
     EXPECT_EQ(notices, (std::vector<std::string>{std::string(kLogoFailedNotice)}));
     EXPECT_EQ(readBytes(path("date/system.db")).empty(), false) << "the switches were saved";

@@ -75,6 +75,21 @@ TEST_F(MainFormTest, OnALargerScreenTheWindowFillsItAndTheMainFrameIsCentred)
     EXPECT_EQ(rectOf(control<qelFrame>("showtime")), kClockPanel);
 }
 
+TEST_F(MainFormTest, ANewDisplayModeFitsTheBoardAsAtItsLoad)
+{
+    MainForm& form = loadBoard();
+    session->windows().setScreenSize({1280, 1024});
+    session->displayChanged({1280, 1024});
+    EXPECT_EQ(form.width(), 1280 * 15);
+    EXPECT_EQ(form.height(), 1024 * 15);
+    EXPECT_EQ(rectOf(control<qelFrame>("qelf1")), (Rect{(19200 - 15360) / 2, (15360 - 11520) / 2, 15360, 11520}));
+    session->windows().setScreenSize({1024, 768});
+    session->displayChanged({1920, 1080}); // the board's own screen stays 1024 x 768, scaled by the backend
+    EXPECT_EQ(form.width(), 1024 * 15);
+    EXPECT_EQ(rectOf(control<qelFrame>("qelf1")), (Rect{0, 0, 15360, 11520}));
+    EXPECT_EQ(rectOf(control<qelFrame>("showtime")), kClockPanel);
+}
+
 TEST_F(MainFormTest, OnlyTheStatusMusicFocusAndRosterTimersRunFromLoad)
 {
     loadBoard();

@@ -473,18 +473,19 @@ TEST_F(MatchClockPeriods, ResetRefusedWhileRunningAndAtZeroConfirmedOtherwise)
     EXPECT_TRUE(user().matchStartTime.empty());
 }
 
-TEST_F(MatchClockPeriods, ResetInTheScoreSheetCancelsTheReturn)
+TEST_F(MatchClockPeriods, ResetInTheScoreSheetReturnsToMatchModeAtOnce)
 {
     user().periodLength = 3;
     setClock(3);
     playPeriod(2, 1);
     runTo(now() + 15'000);
     ASSERT_EQ(clock->state(), State::ScoreSheet);
+    const int modes = board.matchModes;
     clock->ConfirmReset();
     EXPECT_EQ(clock->state(), State::ClockStopped);
-    const int modes = board.matchModes;
+    EXPECT_EQ(board.matchModes, modes + 1) << "back to match mode at once, the sheet hidden";
     runTo(now() + 40'000);
-    EXPECT_EQ(board.matchModes, modes);
+    EXPECT_EQ(board.matchModes, modes + 1) << "and no second return later";
 }
 
 } // namespace

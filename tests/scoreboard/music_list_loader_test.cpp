@@ -4,6 +4,7 @@
 
 #include "controls/core/qel_label.h"
 #include "platform/forms/list_box.h"
+#include "platform/system/file_system.h"
 
 namespace scoreboard::test {
 namespace {
@@ -39,6 +40,21 @@ TEST_F(MusicListLoaderTest, OnlyNamesEndingInLowerCaseMp3AreListed)
     // Nothing was chosen: the first entry is.
     EXPECT_EQ(user().currentMp3, "a.mp3");
     EXPECT_EQ(list().listIndex(), 0);
+}
+
+TEST_F(MusicListLoaderTest, NamesThatAreNotUtf8AreShownInTheCodePageAndFoundByTheirBytes)
+{
+    const std::pair<std::string, std::string> files[] = {
+        {"\xB1\xC8\xB7\xD6.mp3", "比分.mp3"}, // GBK bytes on disk
+        {"篮球.mp3", "篮球.mp3"},
+        {"a.mp3", "a.mp3"},
+    };
+    for (const auto& [bytes, shown] : files)
+        writeBytes(path("music") / bytes, bytes);
+    LoadMusicList(musicFolderPath());
+    EXPECT_EQ(entries(), (std::vector<std::string>{"a.mp3", "比分.mp3", "篮球.mp3"}));
+    for (const auto& [bytes, shown] : files)
+        EXPECT_EQ(plat::sys::entryPath(musicFolderPath(), shown), musicFolderPath() / bytes) << shown;
 }
 
 TEST_F(MusicListLoaderTest, TheChosenTrackIsSelectedOrNothingWhenItIsGone)

@@ -77,7 +77,7 @@ protected:
         fake = std::make_unique<FakeMusic>(*session);
         for (const auto& [name, seconds] : tracks)
             fake->lengths[name] = seconds;
-        player = std::make_unique<MusicPlayer>(*board, *fake);
+        player = std::make_unique<MusicPlayer>(*board, *fake, [this] { notices.push_back(user().noticeText); });
         auto& panel = control<qel::qelFrame>("frameplay");
         panel.setVisible(true);
         panel.zOrder(0);
@@ -112,6 +112,7 @@ protected:
 
     std::unique_ptr<FakeMusic> fake;
     std::unique_ptr<MusicPlayer> player;
+    std::vector<std::string> notices;
 
 private:
     std::filesystem::path m_workingFolder;

@@ -14,6 +14,8 @@
 #include "tests/support/wait_until.h"
 
 #include <chrono>
+#include <fstream>
+#include <iterator>
 
 namespace scoreboard::test {
 namespace {
@@ -77,6 +79,59 @@ TEST_F(MusicPlayerMediaTest, TheTonePlaysToItsLastSecondAndTheListEnds)
     EXPECT_EQ(user().currentMp3, "");
     EXPECT_EQ(caption(), "篮球比赛播放器");
     EXPECT_EQ(timeText(), "00:00/00:00");
+}
+
+// Files that do not play as music: an empty one and one of noise are told and skipped; one cut
+// short (its header still gives the whole length) ends where its sound does and the next follows.
+TEST_F(MusicPlayerMediaTest, AFileThatDoesNotPlayIsToldAndOneCutShortEnds)
+{
+    std::string tone;
+    {
+        std::ifstream in(path("music/tone.mp3"), std::ios::binary);
+        tone.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::string noise(20000, '\0');
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    // The first fifth of the tone, its header marked as a variable-rate one whose frame count
+    // gives the length, as an encoder writes it: the length of the whole tone.
+    std::string cutShort = tone.substr(0, tone.size() / 5);
+    const size_t info = cutShort.find("Info");
+    ASSERT_NE(info, std::string::npos);
+    cutShort.replace(info, 8, std::string("Xing\0\0\0\x01", 8)); // the frame count only
+    const struct {
+        const char* file;
+        std::string bytes;
+        bool told;
+    } rows[] = {{"empty.mp3", "", true}, {"noise.mp3", noise, true}, {"cut.mp3", cutShort, false}};
+    auto& entries = control<plat::forms::ListBox>("mp3list");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        // The file beside the tone, alone, so that what follows it is known.
+        writeBytes(path("music") / row.file, row.bytes);
+        board->mp3new();
+        ASSERT_EQ(entries.listCount(), 2);
+        const int entry = entries.list(0) == row.file ? 0 : 1;
+        const std::string after = entry == 0 ? entries.list(1) : "";
+        user().noticeText.clear();
+        entries.setListIndex(entry);
+        user().currentMp3 = row.file;
+        clickOn(control<plat::media::AlphaImage>("a1", 1));
+        if (!row.told) {
+            ASSERT_TRUE(waitFor([&] { return wplay().currentMedia.duration() > 2; })) << "the header gives the whole length";
+            EXPECT_EQ(caption(), "正在播放--cut");
+        }
+        // GStreamer tells in its own time; the player's ticks come from the virtual clock.
+        for (int tick = 0; tick < 10 && user().currentMp3 == row.file; ++tick) {
+            waitFor([&] { return wplay().URL().empty() || wplay().mediaFailed() || wplay().endedEarly(); });
+            session->advance(1000);
+        }
+        EXPECT_EQ(user().noticeText, row.told ? "无法播放该音乐文件--" + std::string(row.file) : "");
+        EXPECT_EQ(user().currentMp3, after);
+        EXPECT_EQ(caption(), after.empty() ? "篮球比赛播放器" : "正在播放--" + std::filesystem::path(after).stem().string());
+        clickOn(control<plat::media::AlphaImage>("a1", 4));
+        std::filesystem::remove(path("music") / row.file);
+    }
 }
 
 TEST_F(MusicPlayerMediaTest, VolumeAndMuteReachThePlayer)

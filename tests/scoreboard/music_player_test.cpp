@@ -89,6 +89,55 @@ TEST_F(MusicPlayerTest, ATrackWhoseLastSecondNoTickSawStaysStopped)
     EXPECT_EQ(fake->playState(), 1);
 }
 
+TEST_F(MusicPlayerTest, AFileThatCannotBePlayedIsToldAndThePlayerMovesOn)
+{
+    start({{"a.mp3", 5}, {"b.mp3", 5}, {"c.mp3", 5}, {"d.mp3", 5}});
+    fake->unplayable = {"b.mp3", "d.mp3"};
+    struct Row {
+        int entry;        // the damaged file played
+        const char* then; // the file playing after the notice ("" when the list has ended)
+        const char* caption;
+    };
+    for (const Row row : {Row{1, "c.mp3", "正在播放--c"}, Row{3, "", "篮球比赛播放器"}}) {
+        const std::string bad = list().list(row.entry);
+        SCOPED_TRACE(bad);
+        notices.clear();
+        clickEntry(row.entry, true);
+        session->advance(1000);
+        EXPECT_EQ(notices, (std::vector<std::string>{"无法播放该音乐文件--" + bad}));
+        EXPECT_EQ(loaded(), row.then);
+        EXPECT_EQ(user().currentMp3, row.then);
+        EXPECT_EQ(fake->playState(), *row.then ? 3 : 1);
+        EXPECT_EQ(caption(), row.caption);
+        session->advance(2000);
+        EXPECT_EQ(notices.size(), 1u) << "told once";
+    }
+}
+
+TEST_F(MusicPlayerTest, AFileWhoseSoundEndsEarlyEndsAsAFileDoes)
+{
+    start({{"a.mp3", 60}, {"b.mp3", 5}});
+    fake->soundEnds["a.mp3"] = 10.2;
+    clickOn(button(1));
+    EXPECT_EQ(timeText(), "00:00/01:00");
+    session->advance(10'000);
+    EXPECT_EQ(loaded(), "a.mp3");
+    session->advance(1000);
+    EXPECT_EQ(loaded(), "b.mp3") << "the next tick after the sound ended moves on";
+    EXPECT_EQ(caption(), "正在播放--b");
+    EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(MusicPlayerTest, ADamagedFileOnlyChosenInTheListIsNotTold)
+{
+    start({{"a.mp3", 5}, {"b.mp3", 5}});
+    fake->unplayable = {"b.mp3"};
+    clickEntry(1);
+    session->advance(3000);
+    EXPECT_TRUE(notices.empty());
+    EXPECT_EQ(user().currentMp3, "b.mp3");
+}
+
 TEST_F(MusicPlayerTest, ATrackShorterThanTwoSecondsIsNotSkippedAtItsStart)
 {
     start({{"a.mp3", 1.5}, {"b.mp3", 5}});

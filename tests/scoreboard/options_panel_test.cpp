@@ -187,7 +187,9 @@ TEST_F(OptionsPanelTest, SavingAppliesTheSwitchesAndWritesTheFileByteForByte)
     for (const std::string& entry : tree())
         if (entry.starts_with("date/"))
             data.push_back(entry);
-    EXPECT_EQ(data, (std::vector<std::string>{"date/", "date/config.db", "date/system.db"})) << "no temporary file left";
+    EXPECT_EQ(data, (std::vector<std::string>{"date/", "date/config.db", "date/config.db.bak", "date/system.db"}))
+        << "no temporary file left";
+    EXPECT_EQ(readBytes(path("date/config.db.bak")), "keep") << "what the settings rewrite dropped is kept";
 }
 
 TEST_F(OptionsPanelTest, WhatWasSavedIsReadBackAtTheNextStart)

@@ -1,8 +1,11 @@
 #include "program_folder_fixture.h"
 
 #include "scoreboard/display_routines.h"
+#include "scoreboard/match_archive.h"
 #include "scoreboard/match_record.h"
 #include "scoreboard/period_end.h"
+
+#include "platform/system/ansi_codec.h"
 
 #include <filesystem>
 
@@ -243,6 +246,33 @@ TEST_F(PeriodEndTest, TwoMatchesInARowLeaveTwentyTwoLinesOlderFirst)
     std::string bytes = archive();
     EXPECT_EQ(bytes, first.bytes() + second.bytes());
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 22);
+}
+
+TEST_F(PeriodEndTest, TheRecordStartsOnALineOfItsOwnWhateverTheArchiveEndsWith)
+{
+    const std::string expected = record({"00:00", "00:00", "00:00", "02:00"}, "2:0", false).bytes();
+    // The archive as it was, and what stands before the new record.
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"\xB1\xB8\xD7\xA2=\r\n", "\xB1\xB8\xD7\xA2=\r\n"},
+        {"\xB1\xB8\xD7\xA2=", "\xB1\xB8\xD7\xA2=\r\n"},
+        {"\xB1\xB8\xD7\xA2=\xBC\xD3\xCA\xB1\xC8\xFC", "\xB1\xB8\xD7\xA2=\xBC\xD3\xCA\xB1\xC8\xFC\r\n"},
+        {"note\n", "note\n"},
+        {"note\r", "note\r"},
+    };
+    for (const auto& [before, kept] : cases) {
+        SCOPED_TRACE(before);
+        writeBytes(path("date/balldate.db"), before);
+        user().matchOver = false;
+        user().matchStartTime = "2026/3/1 9:00:05";
+        user().periodPoints.fill(0);
+        user().periodNumber = 4;
+        endWith(2, 0);
+        EXPECT_EQ(archive(), kept + expected);
+        const std::vector<StoredMatch> matches = parseArchive(plat::sys::decodeAnsi(archive()));
+        ASSERT_FALSE(matches.empty());
+        EXPECT_EQ(matches.back().fields[0], "2026/3/1 9:00:05") << "the record's first line is its own";
+    }
 }
 
 TEST_F(PeriodEndTest, AMissingDataFolderIsMadeAgainForTheRecord)

@@ -83,7 +83,9 @@ protected:
         std::vector<std::string> entries;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(m_folder)) {
             std::string name = std::filesystem::relative(entry.path(), m_folder).generic_string();
-            entries.push_back(entry.is_directory() ? name + "/" : name);
+            // The board's lock lies in the data folder whenever it runs.
+            if (name != "ball.lock")
+                entries.push_back(entry.is_directory() ? name + "/" : name);
         }
         std::sort(entries.begin(), entries.end());
         return entries;

@@ -278,6 +278,20 @@ TEST_F(RecordViewTest, ADamagedArchiveIsListedAsFarAsItGoesAndKeptBesideTheRewri
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(RecordViewTest, ClearingAllOverLinesOutsideRecordsKeepsTheArchiveFirst)
+{
+    const std::string damaged = plat::sys::encodeAnsi("球队1=orphan\r\n") + archiveOf(storedMatches({1, 2})) + "garbage\r\n";
+    writeBytes(matchArchivePath(), damaged);
+    openList();
+    answers = {true};
+    ::testing::internal::CaptureStderr();
+    clickButton("qelcom", 1);
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(archive(), "\r\n");
+    EXPECT_EQ(readBytes(archiveBackupPath(matchArchivePath())), damaged);
+    EXPECT_NE(told.find(archiveBackupPath(matchArchivePath()).string()), std::string::npos) << told;
+}
+
 TEST_F(RecordViewTest, WhenTheArchiveCannotBeKeptItIsNotRewritten)
 {
     const std::string damaged = archiveOf(storedMatches({1, 2})) + "garbage\r\n";

@@ -17,11 +17,13 @@ public:
     int startPauses = 0;
     int showScores = 0;
     bool soundTimer = false;
+    bool typing = false;
 
     bool periodReportVisible() const override { return report; }
     void startPause() override { ++startPauses; }
     void ShowScores() override { ++showScores; }
     void setScoreSoundTimer(bool on) override { soundTimer = on; }
+    bool typingFieldFocused() const override { return typing; }
 };
 
 class ScoreKeysTest : public ProgramFolderTest {
@@ -53,57 +55,110 @@ protected:
 };
 
 // One key event and what the board shows after it.
+enum class Press { Down, Repeat, Up };
 struct KeyStep {
     int key;
-    bool down; // false: released
+    Press press;
     bool consumed;
     int16_t scoreA, scoreB;
     int startPauses;
     std::vector<std::string> sounds;
 };
 
-TEST_F(ScoreKeysTest, KeysActOncePerPressAndConsumeOnlyTheirOwnCodes)
-{
-    const std::string comm = "sound\\comm.wav";
-    const KeyStep steps[] = {
-        { kKey1, true, true, 1, 0, 0, { comm } },
-        { kKey1, true, true, 1, 0, 0, {} }, // auto-repeat of a held key
-        { kKey1, true, true, 1, 0, 0, {} },
-        { kKey1, false, false, 1, 0, 0, {} },
-        { kKey1, true, true, 2, 0, 0, {} }, // the sound waits for Timer7
-        { kKey1, false, false, 2, 0, 0, {} },
-        { kKey2, true, true, 2, 1, 0, {} },
-        { kKey2, false, false, 2, 1, 0, {} },
-        { kF1, true, true, 1, 1, 0, {} },
-        { kF1, false, false, 1, 1, 0, {} },
-        { kF2, true, true, 1, 0, 0, {} },
-        { kF2, false, false, 1, 0, 0, {} },
-        { kEnter, true, true, 1, 0, 1, {} },
-        { kEnter, true, true, 1, 0, 1, {} }, // held Enter toggles the clock once
-        { kEnter, false, false, 1, 0, 1, {} },
-        { kKeyA, true, false, 1, 0, 1, {} }, // not bound: reaches the focused control
-        { kKeyA, false, false, 1, 0, 1, {} },
-        { kSpace, true, false, 1, 0, 1, {} },
-        { kSpace, false, false, 1, 0, 1, {} },
-        { kF5, true, true, 1, 0, 1, { "sound\\nbai.wav" } },
-        { kF5, true, true, 1, 0, 1, { "sound\\nbai.wav" } }, // a held function key repeats its sound
-        { kF5, false, false, 1, 0, 1, {} },
-        { kF6, true, true, 1, 0, 1, { "sound\\nbaf.wav" } },
-        { kF7, true, true, 1, 0, 1, { "sound\\nbaa.wav" } },
-        { kF7, false, false, 1, 0, 1, {} },
-    };
-    int line = 0;
-    for (const KeyStep& step : steps) {
-        SCOPED_TRACE("step " + std::to_string(line++));
-        if (step.down)
-            EXPECT_EQ(keys.keyDown(step.key), step.consumed);
-        else
-            keys.keyUp();
-        EXPECT_EQ(user().scoreA, step.scoreA);
-        EXPECT_EQ(user().scoreB, step.scoreB);
-        EXPECT_EQ(board.startPauses, step.startPauses);
-        EXPECT_EQ(takeSounds(), step.sounds);
+class ScoreKeySteps : public ScoreKeysTest {
+protected:
+    void run(const std::vector<KeyStep>& steps)
+    {
+        int line = 0;
+        for (const KeyStep& step : steps) {
+            SCOPED_TRACE("step " + std::to_string(line++));
+            if (step.press == Press::Up)
+                keys.keyUp(step.key);
+            else
+                EXPECT_EQ(keys.keyDown(step.key, step.press == Press::Repeat), step.consumed);
+            EXPECT_EQ(user().scoreA, step.scoreA);
+            EXPECT_EQ(user().scoreB, step.scoreB);
+            EXPECT_EQ(board.startPauses, step.startPauses);
+            EXPECT_EQ(takeSounds(), step.sounds);
+        }
     }
+    const std::string comm = "sound\\comm.wav";
+};
+
+TEST_F(ScoreKeySteps, KeysActOncePerPressAndConsumeOnlyTheirOwnCodes)
+{
+    using enum Press;
+    run({
+        { kKey1, Down, true, 1, 0, 0, { comm } },
+        { kKey1, Repeat, true, 1, 0, 0, {} }, // auto-repeat of a held key
+        { kKey1, Repeat, true, 1, 0, 0, {} },
+        { kKey1, Up, false, 1, 0, 0, {} },
+        { kKey1, Down, true, 2, 0, 0, {} }, // the sound waits for Timer7
+        { kKey1, Up, false, 2, 0, 0, {} },
+        { kKey2, Down, true, 2, 1, 0, {} },
+        { kKey2, Up, false, 2, 1, 0, {} },
+        { kF1, Down, true, 1, 1, 0, {} },
+        { kF1, Up, false, 1, 1, 0, {} },
+        { kF2, Down, true, 1, 0, 0, {} },
+        { kF2, Up, false, 1, 0, 0, {} },
+        { kEnter, Down, true, 1, 0, 1, {} },
+        { kEnter, Repeat, true, 1, 0, 1, {} }, // held Enter toggles the clock once
+        { kEnter, Up, false, 1, 0, 1, {} },
+        { kKeyA, Down, false, 1, 0, 1, {} }, // not bound: reaches the focused control
+        { kKeyA, Up, false, 1, 0, 1, {} },
+        { kSpace, Down, false, 1, 0, 1, {} },
+        { kSpace, Up, false, 1, 0, 1, {} },
+        { kF5, Down, true, 1, 0, 1, { "sound\\nbai.wav" } },
+        { kF5, Repeat, true, 1, 0, 1, { "sound\\nbai.wav" } }, // a held function key repeats its sound
+        { kF5, Up, false, 1, 0, 1, {} },
+        { kF6, Down, true, 1, 0, 1, { "sound\\nbaf.wav" } },
+        { kF7, Down, true, 1, 0, 1, { "sound\\nbaa.wav" } },
+        { kF7, Up, false, 1, 0, 1, {} },
+    });
+}
+
+// Each key has its own press: another key held or released meanwhile changes nothing about it.
+TEST_F(ScoreKeySteps, OverlappingPressesOfDifferentKeysEachAct)
+{
+    using enum Press;
+    run({
+        { kKey1, Down, true, 1, 0, 0, { comm } },
+        { kKey2, Down, true, 1, 1, 0, {} }, // 1 still held
+        { kKey1, Up, false, 1, 1, 0, {} },
+        { kKey2, Repeat, true, 1, 1, 0, {} }, // 2 still held: its release is still to come
+        { kKey2, Up, false, 1, 1, 0, {} },
+        { kF1, Down, true, 0, 1, 0, {} },
+        { kEnter, Down, true, 0, 1, 1, {} }, // the start key while F1 is held
+        { kF1, Repeat, true, 0, 1, 1, {} },
+        { kEnter, Up, false, 0, 1, 1, {} },
+        { kKey1, Down, true, 1, 1, 1, {} },
+        { kF1, Up, false, 1, 1, 1, {} }, // F1's release does not free the held 1
+        { kKey1, Repeat, true, 1, 1, 1, {} },
+        // A new press of a key whose release went to another window (a dialog had the keyboard).
+        { kKey1, Down, true, 2, 1, 1, {} },
+    });
+}
+
+// While a text box of the board takes typing, the score keys are typing: "12" typed into a time
+// box and F1 pressed there change no score. The start key and the function keys still act.
+TEST_F(ScoreKeySteps, ScoreKeysTypedIntoAFieldChangeNoScore)
+{
+    board.typing = true;
+    using enum Press;
+    run({
+        { kKey1, Down, false, 0, 0, 0, { comm } }, // like any key not bound: refreshes, may sound
+        { kKey1, Up, false, 0, 0, 0, {} },
+        { kKey2, Down, false, 0, 0, 0, {} },
+        { kKey2, Up, false, 0, 0, 0, {} },
+        { kF1, Down, false, 0, 0, 0, {} },
+        { kF2, Down, false, 0, 0, 0, {} },
+        { kF5, Down, true, 0, 0, 0, { "sound\\nbai.wav" } },
+        { kEnter, Down, true, 0, 0, 1, {} },
+        { kEnter, Up, false, 0, 0, 1, {} },
+    });
+    board.typing = false;
+    keys.keyUp(kF1);
+    run({ { kF1, Down, true, 0, 0, 1, {} }, { kKey2, Down, true, 0, 1, 1, {} } });
 }
 
 TEST_F(ScoreKeysTest, EveryActingKeyRefreshesTheScoresAndMayPlayTheSound)
@@ -114,7 +169,7 @@ TEST_F(ScoreKeysTest, EveryActingKeyRefreshesTheScoresAndMayPlayTheSound)
         keys.scoreSoundTimerTick();
         EXPECT_FALSE(board.soundTimer);
         keys.keyDown(key);
-        keys.keyUp();
+        keys.keyUp(key);
         EXPECT_EQ(board.showScores, 1);
         EXPECT_EQ(takeSounds(), (std::vector<std::string>{ "sound\\comm.wav" }));
         EXPECT_TRUE(board.soundTimer);
@@ -133,7 +188,7 @@ TEST_F(ScoreKeysTest, OneScoreSoundPerTwoSeconds)
 {
     for (int i = 0; i < 5; ++i) {
         keys.keyDown(kKey1);
-        keys.keyUp();
+        keys.keyUp(kKey1);
         keys.scoreButton(2);
     }
     EXPECT_EQ(user().scoreA, 5);
@@ -181,7 +236,7 @@ TEST_F(ScoreKeysTest, ScoresStayWithin0And999)
                 keys.scoreButton(c.button);
             } else {
                 keys.keyDown(c.key);
-                keys.keyUp();
+                keys.keyUp(c.key);
             }
             EXPECT_EQ(user().scoreA, c.afterA);
             EXPECT_EQ(user().scoreB, c.afterB);
@@ -197,7 +252,7 @@ TEST_F(ScoreKeysTest, DuringThePeriodReportNothingActsAndEveryKeyGoesOn)
     board.report = true;
     for (int key : { kKey1, kF1, kKey2, kF2, kEnter, kF5, kKeyA }) {
         EXPECT_FALSE(keys.keyDown(key));
-        keys.keyUp();
+        keys.keyUp(key);
     }
     for (int button = 0; button < 4; ++button)
         keys.scoreButton(button);
@@ -227,16 +282,16 @@ TEST_F(ScoreKeysTest, ReboundKeysFollowTheMatchState)
     user().keyAddA = 'Q';
     user().keyStartPause = kSpace;
     EXPECT_FALSE(keys.keyDown(kKey1));
-    keys.keyUp();
+    keys.keyUp(kKey1);
     EXPECT_EQ(user().scoreA, 0);
     EXPECT_TRUE(keys.keyDown('Q'));
-    keys.keyUp();
+    keys.keyUp('Q');
     EXPECT_EQ(user().scoreA, 1);
     EXPECT_TRUE(keys.keyDown(kSpace));
-    keys.keyUp();
+    keys.keyUp(kSpace);
     EXPECT_EQ(board.startPauses, 1);
     EXPECT_FALSE(keys.keyDown(kEnter));
-    keys.keyUp();
+    keys.keyUp(kEnter);
     EXPECT_EQ(board.startPauses, 1);
 }
 

@@ -49,9 +49,23 @@ protected:
         plat::sys::installDisplayModes(std::make_unique<plat::sys::RecordedDisplayModes>(plat::sys::DisplaySize{width, height}));
     }
 
+    // A new run in an empty program folder, on a display of this size.
+    void freshRun(int width, int height)
+    {
+        std::filesystem::remove_all(folder());
+        std::filesystem::create_directory(folder());
+        program.reset();
+        session.reset();
+        session = std::make_unique<plat::backend::HeadlessSession>();
+        user() = MatchState{};
+        setScreen(width, height);
+    }
+
     StartupServices services()
     {
         StartupServices s;
+        // The stand-in of the shipped clock font lies in the test's folder.
+        s.clockFont = path("DS-DIGIB.ttf");
         s.dates = &dates;
         s.installFont = [this](const std::filesystem::path& file, std::string_view family) {
             fontInstalls.push_back(file);

@@ -10,6 +10,7 @@
 #include "platform/media/animated_gif.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
+#include "tests/support/drawn_area.h"
 
 #include <functional>
 
@@ -79,6 +80,7 @@ TEST_F(StartupTest, ScoreboardIsShownThreeSecondsLater)
     session->advance(10000);
     EXPECT_TRUE(mainForm().visible());
     EXPECT_FALSE(session->windows().quitRequested());
+    EXPECT_EQ(session->backend().title(), "Ostrevan") << "the desktop shows the board's caption from its layout";
 }
 
 TEST_F(StartupTest, TheStartUpScreenShowsACourtAndABouncingBall)
@@ -110,14 +112,8 @@ TEST_F(StartupTest, ScreenSizes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
-        std::filesystem::remove_all(folder());
-        std::filesystem::create_directory(folder());
-        program.reset();
-        session.reset();
-        session = std::make_unique<plat::backend::HeadlessSession>();
-        user() = MatchState{};
+        freshRun(c.width, c.height);
         messages.clear();
-        setScreen(c.width, c.height);
 
         EXPECT_EQ(start(), c.runs);
         EXPECT_EQ(messages, c.messages);
@@ -256,13 +252,40 @@ TEST_F(StartupTest, KeysPressedBeforeTheStartUpScreenWasClosedReachTheBoardItSho
     EXPECT_EQ(user().scoreB, 1);
 }
 
+// The window manager's close request is the exit command: refused while the clock runs, then
+// asked; OK closes the board, saves the settings and ends the program.
 TEST_F(StartupTest, ClosingTheScoreboardSavesTheSettingsAndEndsTheProgram)
 {
     ASSERT_TRUE(start());
     session->advance(3000);
     user().matchTitle = "Final=1";
     user().refereeCount = 2;
+    std::vector<std::string> asked;
+    int answer = plat::forms::vbCancel;
+    session->backend().setIdleHandler([&] {
+        plat::forms::MessageBoxForm* box = plat::forms::MessageBoxForm::current();
+        if (!box)
+            return false;
+        asked.push_back(box->title() + ": " + box->text());
+        box->choose(answer);
+        return true;
+    });
+    session->key(plat::win::VK_RETURN);
     mainForm().close();
+    session->settle();
+    EXPECT_TRUE(mainForm().isLoaded()) << "refused while the clock runs";
+    EXPECT_EQ(user().noticeText, "正在计时中...程序无法退出!");
+    EXPECT_TRUE(asked.empty());
+    session->key(plat::win::VK_RETURN);
+    mainForm().close();
+    session->settle();
+    EXPECT_EQ(asked, (std::vector<std::string>{"提示: 是否真的要退出?"}));
+    EXPECT_TRUE(mainForm().isLoaded()) << "Cancel keeps the board";
+    EXPECT_FALSE(session->windows().quitRequested());
+    answer = plat::forms::vbOK;
+    mainForm().close();
+    session->backend().setIdleHandler(nullptr);
+    EXPECT_EQ(asked.size(), 2u);
     EXPECT_FALSE(mainForm().isLoaded());
     EXPECT_TRUE(session->windows().quitRequested());
     EXPECT_EQ(readBytes(path("date/config.db")),
@@ -275,7 +298,8 @@ TEST_F(StartupTest, ARestartKeepsWhatTheLastRunSaved)
     ASSERT_TRUE(start());
     session->advance(3000);
     user().matchTitle = "Final=1";
-    mainForm().close();
+    // The program's own close (the exit command's end, once answered).
+    mainForm().unload();
     program.reset();
     session.reset();
     session = std::make_unique<plat::backend::HeadlessSession>();
@@ -298,6 +322,9 @@ protected:
         std::string text, title;
         plat::forms::MessageIcon icon;
         std::vector<std::string> buttons;
+        plat::gfx::Size screen;    // the screen the box was drawn on
+        plat::gfx::Rect drawnArea; // where anything was drawn on it
+        plat::gfx::Rect window;    // the box's own window
     };
 
     void answerBoxes()
@@ -306,7 +333,9 @@ protected:
             plat::forms::MessageBoxForm* box = plat::forms::MessageBoxForm::current();
             if (!box)
                 return false;
-            SeenBox seen{box->text(), box->title(), box->icon(), {}};
+            const auto& windows = session->windows();
+            SeenBox seen{box->text(), box->title(), box->icon(), {}, windows.screenSize(), test_support::drawnArea(windows.screen()),
+                plat::win::GetScreenRect(box->hwnd())};
             for (plat::forms::MessageBoxButton* button : box->buttons())
                 seen.buttons.push_back(button->caption());
             seenBoxes.push_back(seen);
@@ -345,6 +374,36 @@ TEST_F(StartupMessageBoxTest, TooSmallScreenShowsTheStopBoxAndEnds)
     EXPECT_EQ(seenBoxes[0].buttons, (std::vector<std::string>{"确定"}));
     EXPECT_TRUE(tree().empty());
     EXPECT_EQ(plat::forms::MessageBoxForm::current(), nullptr);
+}
+
+// Before the board, a box is drawn on a screen of the display's own size, centred, and nothing
+// else is on it; the board then has its 1024 x 768 screen.
+TEST_F(StartupMessageBoxTest, TheBoxesAreDrawnAtTheDisplaysOwnSize)
+{
+    struct Case {
+        int width, height;
+        bool runs;
+    };
+    const std::vector<Case> cases{{640, 480, false}, {800, 600, false}, {1280, 720, false}, {1280, 1024, true}, {1920, 1080, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        freshRun(c.width, c.height);
+        seenBoxes.clear();
+        answerBoxes();
+        EXPECT_EQ(startWithSystemBoxes(), c.runs);
+        ASSERT_EQ(seenBoxes.size(), 1u);
+        const SeenBox& box = seenBoxes[0];
+        EXPECT_EQ(box.screen, (plat::gfx::Size{c.width, c.height}));
+        ASSERT_FALSE(box.drawnArea.isEmpty());
+        EXPECT_EQ(box.drawnArea, box.window) << "the box alone, at its own size";
+        EXPECT_NEAR(box.drawnArea.left, c.width - box.drawnArea.right, 1) << "centred across";
+        EXPECT_NEAR(box.drawnArea.top, c.height - box.drawnArea.bottom, 1) << "centred down";
+        if (c.runs) {
+            EXPECT_EQ(session->windows().screenSize(), (plat::gfx::Size{1024, 768})) << "the board's own screen";
+            EXPECT_EQ(plat::win::GetScreenRect(mainForm().hwnd()).width(), 1024);
+        }
+        session->backend().setIdleHandler(nullptr);
+    }
 }
 
 TEST_F(StartupMessageBoxTest, LargerScreenShowsTheInformationBoxAndStarts)

@@ -2,11 +2,10 @@
 #include "x_session.h"
 #include "xorg_server.h"
 
-#include "../support/wait_until.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <csignal>
 #include <fstream>
 #include <functional>
@@ -18,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Mode = XorgServer::Mode;
-using test_support::eventually;
 
 const std::vector<Mode> kAllModes { XorgServer::k1920x1080, XorgServer::k1280x1024, XorgServer::k1024x768, XorgServer::k800x600 };
 
@@ -38,6 +36,80 @@ std::string readBytes(const fs::path& file)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// The running clock's digits and the stopped clock's are the board's green (and the score's
+// orange is not): enough of it means the board is on the screen.
+bool isClockGreen(uint32_t rgb)
+{
+    const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
+    return g > 180 && r < 100 && b < 100;
+}
+
+int clockGreen(const Picture& picture)
+{
+    return picture.count(0, 0, picture.size.width, picture.size.height, isClockGreen);
+}
+
+int lit(const Picture& picture) { return picture.count(0, 0, picture.size.width, picture.size.height, [](uint32_t p) { return p != 0; }); }
+
+// The question of a close or of the exit command on the 1024 x 768 board: its face in the middle.
+bool questionShown(const Picture& picture)
+{
+    return picture.count(312, 284, 712, 484, [](uint32_t rgb) { return rgb == 0xF0F0F0u; }) > 3000;
+}
+
+struct Box {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+};
+
+// The bounding box of the pixels that pass `test`.
+template<typename Test> Box boundsOf(const Picture& picture, Test test)
+{
+    Box box { picture.size.width, picture.size.height, 0, 0 };
+    for (int y = 0; y < picture.size.height; ++y)
+        for (int x = 0; x < picture.size.width; ++x)
+            if (test(picture.at(x, y))) {
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x + 1);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+    return box;
+}
+
+// Where the board's clock digits lie.
+Box clockBox(const Picture& picture) { return boundsOf(picture, isClockGreen); }
+
+// `logical` (a box of the 1024 x 768 board) scaled into the viewport at `left`,`top` that is
+// `scale` times as large.
+Box scaled(const Box& logical, double scale, int left, int top)
+{
+    return { left + int(logical.left * scale), top + int(logical.top * scale), left + int(logical.right * scale),
+        top + int(logical.bottom * scale) };
+}
+
+void expectNear(const Box& seen, const Box& expected, int slack = 3)
+{
+    EXPECT_NEAR(seen.left, expected.left, slack);
+    EXPECT_NEAR(seen.top, expected.top, slack);
+    EXPECT_NEAR(seen.right, expected.right, slack);
+    EXPECT_NEAR(seen.bottom, expected.bottom, slack);
+}
+
+// How many pixels of the middle third of the screen differ between two pictures of one size.
+int changedInTheMiddle(const Picture& before, const Picture& after)
+{
+    if (before.size != after.size)
+        return before.size.width * before.size.height;
+    const int w = before.size.width, h = before.size.height;
+    int changed = 0;
+    for (int y = h / 3; y < 2 * h / 3; ++y)
+        for (int x = w / 3; x < 2 * w / 3; ++x)
+            changed += before.at(x, y) != after.at(x, y) ? 1 : 0;
+    return changed;
+}
+
 class DisplayModesOnXorg : public ::testing::Test {
 protected:
     void startServer(const std::vector<Mode>& modes)
@@ -47,26 +119,8 @@ protected:
         session = std::make_unique<XSession>(server.display());
     }
 
-    // The board on the screen, past the start-up screen (or the program gone).
-    ::testing::AssertionResult boardShown(pid_t ball) const
-    {
-        return eventually("the board on the screen", [&] { return !session->isRunning(ball) || test_support::boardShown(session->picture()); });
-    }
-    // A message box or a dialog on the screen (or the program gone).
-    ::testing::AssertionResult boxShown(pid_t ball) const
-    {
-        return eventually("a message box on the screen", [&] { return !session->isRunning(ball) || test_support::boxShown(session->picture()); });
-    }
-    // The running ball this session's launcher started.
-    ::testing::AssertionResult scoreboardFound(std::optional<pid_t>& ball) const
-    {
-        return eventually("ball started", [&] { return (ball = session->findScoreboard()).has_value(); });
-    }
-    ::testing::AssertionResult screenSize(Size size) const
-    {
-        return eventually("the screen at " + std::to_string(size.width) + " x " + std::to_string(size.height),
-            [&] { return session->currentSize() == size; });
-    }
+    // Waits until `done` holds, up to the tests' generous deadline.
+    template<typename Done> bool waitFor(Done done) { return XSession::waitFor(done); }
 
     void TearDown() override
     {
@@ -89,8 +143,8 @@ TEST_F(DisplayModesOnXorg, TheLauncherSwitchesTo1024By768AndTheExitCommandGoesBa
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
     EXPECT_EQ(session->currentSize(), (Size { 1024, 768 }));
     std::optional<pid_t> ball;
-    ASSERT_TRUE(scoreboardFound(ball));
-    ASSERT_TRUE(boardShown(*ball)) << "the board shows after the start-up screen";
+    ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); })) << "ball was started";
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; })) << "the board shows after the start-up screen";
     const std::string during = session->xrandr();
 
     // A second launcher run while the match goes on keeps the size to go back to.
@@ -100,10 +154,10 @@ TEST_F(DisplayModesOnXorg, TheLauncherSwitchesTo1024By768AndTheExitCommandGoesBa
 
     // The exit command on the command bar, then OK in its question.
     session->xdotool({ "mousemove", "795", "718", "click", "1" });
-    ASSERT_TRUE(boxShown(*ball)) << "the question";
+    ASSERT_TRUE(waitFor([&] { return questionShown(session->picture()); })) << "the exit question";
     session->xdotool({ "key", "Return" });
     EXPECT_TRUE(session->waitExit(*ball).has_value()) << "ball ends after the exit command";
-    EXPECT_TRUE(screenSize({ 1280, 1024 }));
+    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1280, 1024 }; }));
     const std::string after = session->xrandr();
     std::cout << "xrandr before the launcher:\n" << before << "\nduring the match:\n" << during << "\nafter the exit:\n" << after;
 }
@@ -115,8 +169,13 @@ TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
         std::function<bool(pid_t)> close;
     };
     const Way ways[] = {
-        // The close request a window manager's close button sends.
-        { "a close request", [&](pid_t ball) { return session->requestClose(ball); } },
+        // The close request a window manager's close button sends, then OK in its question.
+        { "a close request",
+            [&](pid_t ball) {
+                const bool sent = session->requestClose(ball);
+                waitFor([&] { return questionShown(session->picture()); });
+                return sent && session->xdotool({ "key", "Return" });
+            } },
         // Logout, Ctrl+C, the terminal gone: the board's own close as well.
         { "SIGTERM", [](pid_t ball) { return ::kill(ball, SIGTERM) == 0; } },
         { "SIGINT", [](pid_t ball) { return ::kill(ball, SIGINT) == 0; } },
@@ -129,11 +188,11 @@ TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
         ASSERT_EQ(session->waitExit(launcher), std::optional<int>(0));
         ASSERT_EQ(session->currentSize(), (Size { 1024, 768 }));
         std::optional<pid_t> ball;
-        ASSERT_TRUE(scoreboardFound(ball));
-        ASSERT_TRUE(boardShown(*ball));
+        ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
+        ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
         EXPECT_TRUE(way.close(*ball));
         EXPECT_TRUE(session->waitExit(*ball).has_value()) << "ball ends";
-        EXPECT_TRUE(screenSize({ 1920, 1080 })) << session->xrandr();
+        EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; })) << session->xrandr();
         const std::string settings = readBytes(session->home() / "date/config.db");
         EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 9) << "the close writes the nine lines of the settings";
         TearDown();
@@ -145,32 +204,54 @@ TEST_F(DisplayModesOnXorg, BallStartedDirectlyOnALargerScreenHintsThenShowsTheBo
     startServer(startingIn(XorgServer::k1280x1024));
     const pid_t ball = session->start(BALL_PROGRAM);
     // The hint about the screen size stands until OK, with no board behind it yet.
-    ASSERT_TRUE(boxShown(ball));
+    ASSERT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the hint about the larger screen";
     EXPECT_TRUE(session->isRunning(ball));
-    const ScreenPicture hint = session->picture();
-    EXPECT_FALSE(test_support::boardShown(hint));
-    EXPECT_GT(hint.count([](uint32_t p) { return p != 0; }), 10000) << "the message box is on the screen";
+    Picture hint = session->picture();
+    EXPECT_LT(clockGreen(hint), 100);
+    EXPECT_GT(hint.count(0, 0, hint.size.width, hint.size.height, [](uint32_t p) { return p != 0; }), 10000)
+        << "the message box is on the screen";
     session->xdotool({ "key", "Return" });
-    ASSERT_TRUE(boardShown(ball)) << "then the board";
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; })) << "then the board";
     EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 })) << "ball itself does not switch";
     // The board is scaled to the width, with bars above and below.
-    const ScreenPicture board = session->picture();
+    const Picture board = session->picture();
     EXPECT_EQ(board.count(0, 0, 1280, 30, [](uint32_t p) { return p != 0; }), 0);
     EXPECT_GT(board.count(0, 32, 1280, 1024 - 32, [](uint32_t p) { return p != 0; }), 500000);
 }
 
-TEST_F(DisplayModesOnXorg, BallRefusesA800By600Screen)
+TEST_F(DisplayModesOnXorg, BallRefusesASmallScreenWithAMessageAtTheScreensOwnSize)
 {
-    startServer(startingIn(XorgServer::k800x600));
-    const pid_t ball = session->start(BALL_PROGRAM);
-    ASSERT_TRUE(boxShown(ball));
-    ASSERT_TRUE(session->isRunning(ball)) << "the stop message waits for OK";
-    const ScreenPicture box = session->picture();
-    EXPECT_GT(box.count([](uint32_t p) { return p != 0; }), 10000);
-    session->xdotool({ "key", "Return" });
-    EXPECT_EQ(session->waitExit(ball), std::optional<int>(0)) << "and the program ends";
-    EXPECT_EQ(session->currentSize(), (Size { 800, 600 }));
-    EXPECT_FALSE(fs::exists(session->home() / "date")) << "nothing is written";
+    std::vector<Box> boxes;
+    for (const Mode& mode : { XorgServer::k800x600, XorgServer::k640x480 }) {
+        SCOPED_TRACE(std::to_string(mode.width) + " x " + std::to_string(mode.height));
+        startServer(startingIn(mode, { mode, XorgServer::k1024x768 }));
+        const pid_t ball = session->start(BALL_PROGRAM);
+        ASSERT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the stop message waits for OK";
+        // Two pictures alike: the box is drawn whole.
+        Picture picture = session->picture();
+        ASSERT_TRUE(waitFor([&] {
+            Picture next = session->picture();
+            const bool same = next.pixels == picture.pixels;
+            picture = std::move(next);
+            return same;
+        }));
+        const Box box = boundsOf(picture, [](uint32_t p) { return p != 0; });
+        boxes.push_back(box);
+        EXPECT_NEAR(box.left, mode.width - box.right, 1) << "centred across";
+        EXPECT_NEAR(box.top, mode.height - box.bottom, 1) << "centred down";
+        session->xdotool({ "key", "Return" });
+        EXPECT_EQ(session->waitExit(ball), std::optional<int>(0)) << "and the program ends";
+        EXPECT_EQ(session->currentSize(), (Size { mode.width, mode.height }));
+        EXPECT_FALSE(fs::exists(session->home() / "date")) << "nothing is written";
+        TearDown();
+    }
+    ASSERT_EQ(boxes.size(), 2u);
+    std::cout << "the stop message: " << boxes[0].width() << " x " << boxes[0].height() << " on 800 x 600, " << boxes[1].width()
+              << " x " << boxes[1].height() << " on 640 x 480\n";
+    // Scaled with a 1024 x 768 screen, the box would be 0.78 and 0.625 of its size.
+    EXPECT_EQ(boxes[0].width(), boxes[1].width()) << "the same box, pixel for pixel";
+    EXPECT_EQ(boxes[0].height(), boxes[1].height());
+    EXPECT_GT(boxes[0].width(), 300) << "a box of its own size, not shrunk";
 }
 
 TEST_F(DisplayModesOnXorg, WithoutA1024By768ModeTheDisplayStaysAndTheBoardIsScaled)
@@ -180,15 +261,111 @@ TEST_F(DisplayModesOnXorg, WithoutA1024By768ModeTheDisplayStaysAndTheBoardIsScal
     EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
     EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 }));
-    std::optional<pid_t> ball;
-    ASSERT_TRUE(scoreboardFound(ball));
+    ASSERT_TRUE(waitFor([&] { return session->findScoreboard().has_value(); }));
     // The hint about the larger screen, then the board, scaled into 1280 x 992.
-    ASSERT_TRUE(boxShown(*ball));
+    ASSERT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the hint about the larger screen";
     session->xdotool({ "key", "Return" });
-    ASSERT_TRUE(boardShown(*ball));
-    const ScreenPicture board = session->picture();
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
+    const Picture board = session->picture();
     EXPECT_EQ(board.count(0, 0, 1280, 30, [](uint32_t p) { return p != 0; }), 0);
     EXPECT_GT(board.count(0, 32, 1280, 1024 - 32, [](uint32_t p) { return p != 0; }), 500000);
+}
+
+TEST_F(DisplayModesOnXorg, TheBoardFitsItselfToEveryNewDisplayMode)
+{
+    startServer(startingIn(XorgServer::k1920x1080));
+    const pid_t ball = session->start(BALL_PROGRAM);
+    ASSERT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the hint about the larger screen";
+    session->xdotool({ "key", "Return" });
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
+    // At 1920 x 1080 the board is scaled into 1440 x 1080, 240 pixels from the left.
+    const Box wide = clockBox(session->picture());
+    const Box logical = { int((wide.left - 240) / 1.40625 + 0.5), int(wide.top / 1.40625 + 0.5),
+        int((wide.right - 240) / 1.40625 + 0.5), int(wide.bottom / 1.40625 + 0.5) };
+    EXPECT_TRUE(waitFor([&] {
+        const std::vector<std::string> titles = session->windowTitles(ball);
+        return std::find(titles.begin(), titles.end(), "Ostrevan") != titles.end();
+    })) << "the board's window carries its caption";
+
+    // The launcher, started while the board runs, switches to 1024 x 768.
+    const pid_t launcher = session->start(LAUNCHER_PROGRAM);
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
+    EXPECT_EQ(readBytes(session->home() / "config.ini"), "1920\r\n1080\r\n");
+    ASSERT_EQ(session->currentSize(), (Size { 1024, 768 }));
+    EXPECT_TRUE(waitFor([&] {
+        const Picture p = session->picture();
+        const Box clock = clockBox(p);
+        return p.size == Size { 1024, 768 } && std::abs(clock.left - logical.left) <= 3 && std::abs(clock.right - logical.right) <= 3;
+    })) << "the board fills the 1024 x 768 screen pixel for pixel";
+    expectNear(clockBox(session->picture()), logical);
+    EXPECT_TRUE(session->isRunning(ball));
+
+    // Any other switch: 1280 x 1024 scales the board to 1280 x 960, 32 pixels down.
+    ASSERT_TRUE(session->setSize({ 1280, 1024 }));
+    const Box tall = scaled(logical, 1.25, 0, 32);
+    EXPECT_TRUE(waitFor([&] {
+        const Picture p = session->picture();
+        const Box clock = clockBox(p);
+        return p.size == Size { 1280, 1024 } && std::abs(clock.left - tall.left) <= 3 && std::abs(clock.bottom - tall.bottom) <= 3;
+    }));
+    const Picture board = session->picture();
+    expectNear(clockBox(board), tall);
+    EXPECT_EQ(board.count(0, 0, 1280, 30, [](uint32_t p) { return p != 0; }), 0);
+    EXPECT_GT(board.count(0, 32, 1280, 1024 - 32, [](uint32_t p) { return p != 0; }), 500000);
+
+    // 退出程序 lies where the scaled board puts it and answers; the exit goes back to config.ini's size.
+    session->xdotool({ "mousemove", std::to_string(int(795 * 1.25)), std::to_string(32 + int(718 * 1.25)), "click", "1" });
+    ASSERT_TRUE(waitFor([&] { return changedInTheMiddle(board, session->picture()) > 5000; })) << "the exit question";
+    session->xdotool({ "key", "Return" });
+    EXPECT_TRUE(session->waitExit(ball).has_value()) << "ball ends after the exit command";
+    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; })) << session->xrandr();
+}
+
+TEST_F(DisplayModesOnXorg, AScoreboardThatCannotStartIsToldAndTheDisplayGoesBack)
+{
+    startServer(startingIn(XorgServer::k1280x1024));
+    {
+        std::ofstream(session->home() / "ball") << "not a program\n";
+    }
+    fs::permissions(session->home() / "ball", fs::perms::owner_read | fs::perms::owner_write);
+    const pid_t launcher = session->start(LAUNCHER_PROGRAM);
+    // The window takes the title of what it shows: the box, then the empty form.
+    auto titled = [&](const char* title) {
+        return waitFor([&] {
+            const std::vector<std::string> titles = session->windowTitles(launcher);
+            return std::find(titles.begin(), titles.end(), title) != titles.end();
+        });
+    };
+    ASSERT_TRUE(titled("错误提示")) << "the box";
+    EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 })) << "the display is back before the box";
+    EXPECT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the box is drawn";
+    EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
+    session->xdotool({ "key", "Return" });
+    EXPECT_TRUE(titled("Form1")) << "then the empty window, titled with its form's caption";
+    EXPECT_TRUE(session->isRunning(launcher)) << "the window waits";
+    EXPECT_TRUE(session->requestClose(launcher));
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
+    EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 }));
+}
+
+TEST_F(DisplayModesOnXorg, AConfigLeftFromAnEarlierRunDoesNotSwitchTheDisplayAtTheExit)
+{
+    startServer(startingIn(XorgServer::k1024x768));
+    {
+        std::ofstream(session->home() / "config.ini", std::ios::binary) << "1280\r\n1024\r\n";
+    }
+    const pid_t launcher = session->start(LAUNCHER_PROGRAM);
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
+    EXPECT_EQ(readBytes(session->home() / "config.ini"), "1024\r\n768\r\n") << "no board runs: the file is stale";
+    std::optional<pid_t> ball;
+    ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
+    const Picture board = session->picture();
+    session->xdotool({ "mousemove", "795", "718", "click", "1" });
+    ASSERT_TRUE(waitFor([&] { return changedInTheMiddle(board, session->picture()) > 5000; })) << "the exit question";
+    session->xdotool({ "key", "Return" });
+    EXPECT_TRUE(session->waitExit(*ball).has_value());
+    EXPECT_EQ(session->currentSize(), (Size { 1024, 768 }));
 }
 
 } // namespace

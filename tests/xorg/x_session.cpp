@@ -1,8 +1,9 @@
 #include "x_session.h"
 
-#include "../support/wait_until.h"
+#include "../support/x_screen.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -199,7 +201,36 @@ Size XSession::currentSize() const
     return { std::stoi(match[1]), std::stoi(match[2]) };
 }
 
-ScreenPicture XSession::picture() const { return test_support::screenPicture(m_display); }
+Picture XSession::picture() const
+{
+    test_support::ScreenPicture shown = test_support::screenPicture(m_display);
+    return { { shown.width, shown.height }, std::move(shown.pixels) };
+}
+
+bool XSession::setSize(Size size) const
+{
+    int status = -1;
+    run({ "xrandr", "-s", std::to_string(size.width) + "x" + std::to_string(size.height) }, &status);
+    return status == 0;
+}
+
+std::vector<std::string> XSession::windowTitles(pid_t pid) const
+{
+    std::vector<std::string> titles;
+    std::istringstream ids(run({ "xdotool", "search", "--pid", std::to_string(pid) }));
+    std::string id;
+    while (ids >> id) {
+        if (!std::all_of(id.begin(), id.end(), ::isdigit))
+            continue;
+        int status = -1;
+        std::string name = run({ "xdotool", "getwindowname", id }, &status);
+        while (!name.empty() && (name.back() == '\n' || name.back() == '\r'))
+            name.pop_back();
+        if (status == 0)
+            titles.push_back(name);
+    }
+    return titles;
+}
 
 bool XSession::requestClose(pid_t pid) const
 {
@@ -236,5 +267,6 @@ bool XSession::xdotool(const std::vector<std::string>& arguments) const
     run(command, &status);
     return status == 0;
 }
+
 
 } // namespace xorg_test

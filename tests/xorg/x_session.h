@@ -1,6 +1,5 @@
 #pragma once
 #include "../support/wait_until.h"
-#include "../support/x_screen.h"
 
 #include <chrono>
 #include <cstdint>
@@ -19,7 +18,21 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
-using test_support::ScreenPicture;
+// A root-window picture: 0x00RRGGBB pixels, row by row.
+struct Picture {
+    Size size;
+    std::vector<uint32_t> pixels;
+    uint32_t at(int x, int y) const { return pixels[size_t(y) * size_t(size.width) + size_t(x)]; }
+    // How many pixels of the rectangle pass `test`.
+    template<typename Test> int count(int left, int top, int right, int bottom, Test test) const
+    {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                n += test(at(x, y)) ? 1 : 0;
+        return n;
+    }
+};
 
 // The programs of the build run against one X display, with a program folder, font folder and
 // runtime folder of their own; every process it starts it ends by pid.
@@ -42,12 +55,23 @@ public:
     // What `xrandr --current` prints, and the current screen size in it.
     std::string xrandr() const;
     Size currentSize() const;
-    ScreenPicture picture() const;
+    // Switches the display as `xrandr -s` does; false when xrandr refused.
+    bool setSize(Size size) const;
+    Picture picture() const;
     // Asks every window of the process to close, as a window manager's close button does
     // (WM_DELETE_WINDOW); false when it has no window.
     bool requestClose(pid_t pid) const;
+    // The titles of the process's windows, as a task bar shows them.
+    std::vector<std::string> windowTitles(pid_t pid) const;
     // Runs xdotool with these arguments; true when it succeeded.
     bool xdotool(const std::vector<std::string>& arguments) const;
+
+    // Waits until `done` holds, looking every 100 ms, up to the tests' generous deadline; whether
+    // it held.
+    template<typename Done> static bool waitFor(Done done)
+    {
+        return test_support::waitUntil(done, test_support::kGenerousDeadline, std::chrono::milliseconds(100));
+    }
 
 private:
     std::string run(const std::vector<std::string>& command, int* status = nullptr) const;

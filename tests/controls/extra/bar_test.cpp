@@ -2,6 +2,7 @@
 #include "controls/extra/qel_bar.h"
 #include "extra_fixture.h"
 #include <cmath>
+#include <limits>
 
 namespace qel::testing {
 namespace {
@@ -146,6 +147,47 @@ TEST_F(BarTest, LabelKinds)
         b.setValue(c.value);
         EXPECT_EQ(b.LabelText(), c.text) << c.kind;
     }
+}
+
+TEST_F(BarTest, RangesBeyondADoubleStillGiveTheShareAndTheFill)
+{
+    // Max - Min of these is more than a double holds; the share of Value is still computed.
+    constexpr double big = std::numeric_limits<double>::max();
+    struct Case {
+        double min, max, value;
+        const char* label;
+        int lastFillColumn;
+    };
+    const Case cases[] = {
+        {-big, big, 0, "50 %", 100},
+        {-big, big, big, "100 %", 199},
+        {-big, big, -big, "0 %", 0},
+        {-big, big, big / 2, "75 %", 150},
+        {0, big, big / 4, "25 %", 50},
+        {-1e308, 1e308, 1e307, "55 %", 110},
+    };
+    qelBar& b = bar();
+    show();
+    for (const Case& c : cases) {
+        b.setMin(c.min);
+        b.setMax(c.max);
+        b.setValue(c.value);
+        const std::string label = NumberText(c.min) + " to " + NumberText(c.max) + ", Value " + NumberText(c.value);
+        EXPECT_EQ(b.LabelText(), c.label) << label;
+        const Color background = pct(b, 199, 1);
+        if (c.lastFillColumn < 199) {
+            EXPECT_NE(pct(b, c.lastFillColumn, 1), pct(b, c.lastFillColumn + 1, 1)) << label << ": the fill ends there";
+            EXPECT_EQ(pct(b, c.lastFillColumn + 1, 1), background) << label;
+        }
+    }
+    // A press takes the value from the place pressed, inside the range.
+    b.setMin(-big);
+    b.setMax(big);
+    b.setInteractiveControl(true);
+    clickAt(b.PictureWindow(), 100, 5);
+    EXPECT_EQ(b.Value(), 0);
+    clickAt(b.PictureWindow(), 150, 5);
+    EXPECT_DOUBLE_EQ(b.Value(), big / 2);
 }
 
 TEST_F(BarTest, GradientModesSpanTheWidthOrTheFill)

@@ -10,8 +10,11 @@ namespace {
 
 using ItemRef = clsFastCollection::ItemRef;
 
+// "-" stands for an empty position.
 ItemRef item(const std::string& text)
 {
+    if (text == "-")
+        return nullptr;
     auto i = std::make_shared<qelListItem>();
     i->setText(text);
     return i;
@@ -21,7 +24,7 @@ std::string texts(const clsFastCollection& c)
 {
     std::string s;
     for (int i = 1; i <= c.Count(); ++i)
-        s += (i > 1 ? "," : "") + c.Item(i)->Text();
+        s += (i > 1 ? "," : "") + (c.Item(i) ? c.Item(i)->Text() : "-");
     return s;
 }
 
@@ -154,6 +157,13 @@ TEST(SortTest, OrdersByCharacterCode)
         {{"ab", "a", "abc", ""}, true, ",a,ab,abc"},
         {{"中", "z", "Z"}, true, "Z,z,中"},
         {{"a", "b", "c", "d", "e"}, true, "a,b,c,d,e"},
+        // Empty positions have no text: they go last, and the items are sorted before them.
+        {{"x", "-"}, true, "x,-"},
+        {{"x", "-"}, false, "x,-"},
+        {{"b", "-", "a"}, true, "a,b,-"},
+        {{"-", "b", "a", "-", "c"}, false, "c,b,a,-,-"},
+        {{"-"}, true, "-"},
+        {{"-", "-"}, false, "-,-"},
     };
     for (const auto& k : cases) {
         clsFastCollection c;

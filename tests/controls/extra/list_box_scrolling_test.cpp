@@ -192,5 +192,38 @@ TEST_F(ListBoxScrollingTest, TheSettingsCrossAsACopy)
     EXPECT_EQ(list->VS().width(), 255.0);
 }
 
+TEST_F(ListBoxScrollingTest, TopIndexTheBarAndTheShownRowsAgreeWhicheverIsSet)
+{
+    // Thirty items of 300 twips: items 28 to 30 make the last full page.
+    struct Case {
+        const char* name;
+        std::function<void()> set;
+        int32_t top;
+    };
+    const std::vector<Case> cases = {
+        {"TopIndex 20", [this] { list->setTopIndex(20); }, 20},
+        {"bar Value 6", [this] { list->VS().setValue(Whole(6)); }, 6},
+        {"TopIndex 50", [this] { list->setTopIndex(50); }, 28},
+        {"bar Value 12", [this] { list->VS().setValue(Whole(12)); }, 12},
+        {"TopIndex 0", [this] { list->setTopIndex(0); }, 1},
+        {"bar Value 28", [this] { list->VS().setValue(Whole(28)); }, 28},
+        {"TopIndex 3", [this] { list->setTopIndex(3); }, 3},
+    };
+    addItems(30);
+    for (const Case& c : cases) {
+        c.set();
+        EXPECT_EQ(list->TopIndex(), c.top) << c.name;
+        EXPECT_EQ(barValue(), c.top) << c.name;
+        take();
+        pressItem(c.top);
+        EXPECT_EQ(joined(take()), "MouseDown 1, ItemClick item" + std::to_string(c.top)) << c.name << ": the first row shows it";
+        // The next arrow step goes on from there.
+        pressDownArrow();
+        const int32_t next = std::min(c.top + 1, 28);
+        EXPECT_EQ(list->TopIndex(), next) << c.name;
+        EXPECT_EQ(barValue(), next) << c.name;
+    }
+}
+
 } // namespace
 } // namespace qel::testing

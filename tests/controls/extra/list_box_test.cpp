@@ -1,5 +1,7 @@
+#include "controls/extra/list_check_images.h"
 #include "list_box_fixture.h"
 #include <functional>
+#include <map>
 
 namespace qel::testing {
 namespace {
@@ -73,9 +75,9 @@ TEST_F(ListBoxTest, AnInsertedItemPushesTheFlagsDownWithTheirItems)
     list->AddItem("", marked, "", 2);
     EXPECT_EQ(texts(), "first,marked,item1,item2,item3");
     EXPECT_EQ(flags(), "01001");
-    EXPECT_EQ(list->SelCount(), 1);
+    EXPECT_EQ(list->SelCount(), 2);
     EXPECT_TRUE(list->RemoveItem(2));
-    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(list->SelCount(), 1);
     EXPECT_EQ(flags(), "0001");
 }
 
@@ -97,7 +99,7 @@ TEST_F(ListBoxTest, RemovingMovesTheFlagsWithTheItems)
     EXPECT_EQ(texts(), "item1,item3,item4,item5");
     EXPECT_TRUE(list->Checked(2));
     EXPECT_FALSE(list->Checked(3)); // item4 took its cleared check mark along
-    EXPECT_EQ(list->CheckCount(), 4); // the Checked Let does not count
+    EXPECT_EQ(list->CheckCount(), 3); // the counter follows the Checked Let too
 }
 
 TEST_F(ListBoxTest, RemovingOutsideTheListChangesNothingAndSaysSo)
@@ -158,7 +160,7 @@ TEST_F(ListBoxTest, PressesSelect)
     EXPECT_EQ(flags(), "010");
     EXPECT_EQ(list->Anchor(), 1);
     pressItem(4); // below the last item
-    EXPECT_EQ(joined(take()), "MouseDown 1, ItemClick -");
+    EXPECT_EQ(joined(take()), "MouseDown 1") << "no item there, no item event";
     EXPECT_EQ(list->ListIndex(), 0);
     EXPECT_EQ(flags(), "000");
 }
@@ -170,7 +172,7 @@ TEST_F(ListBoxTest, SelectAllThenAClickInSingleSelection)
     list->SelectAll();
     EXPECT_EQ(list->SelCount(), 3);
     pressItem(1);
-    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(list->SelCount(), 1);
     EXPECT_EQ(flags(), "100");
 }
 
@@ -491,6 +493,248 @@ TEST_F(ListBoxTest, SavingWritesTheKeysInTheirOrder)
                             "unrefreshcontrol, listindex, displayvscroll, alignment, selcolor, fullrowselect, borderselcolor, "
                             "topindex, usedefautitemsettings, acceptautosort, listtype, path, displayfileicons, displayentirepath, "
                             "iconsize, showhiddenfiles, showreadonlyfiles, showsystemfiles");
+}
+
+TEST_F(ListBoxTest, EmptyPositionsInTheItemsAreSortedLastAndSkippedEverywhere)
+{
+    // The host hands the list a collection that holds an empty position; every walk over the
+    // items copes with it.
+    for (const char* t : {"m", "n", "o"})
+        list->AddItem(t);
+    auto items = std::make_shared<clsFastCollection>();
+    for (const char* t : {"zz", "", "xx"}) {
+        ItemRef it;
+        if (*t) {
+            it = std::make_shared<qelListItem>();
+            it->setText(t);
+            it->setHeight(300);
+        }
+        items->Add(it);
+    }
+    list->setListItems(items);
+    const std::vector<std::pair<const char*, std::function<void()>>> walks = {
+        {"SortItems 0", [this] { list->SortItems(0); }},
+        {"Sorted 1", [this] { list->setSorted(1); }},
+        {"Refresh", [this] { list->Refresh(); }},
+        {"StyleCheckBox", [this] { list->setStyleCheckBox(true); }},
+        {"press", [this] { pressItem(3, 5); }},
+        {"SelectAll", [this] { list->SelectAll(); }},
+        {"setItem", [this] { list->setItem(3, nullptr); }},
+    };
+    for (const auto& [name, walk] : walks) {
+        walk();
+        EXPECT_EQ(list->ListItems()->Count(), 3) << name;
+        EXPECT_FALSE(list->ListItems()->Item(3)) << name << ": the empty position stays last";
+    }
+    EXPECT_EQ(texts(), "zz,xx,");
+    const fs::path f = scratch / "saved.txt";
+    EXPECT_TRUE(list->SaveToFile(f.string()));
+    EXPECT_EQ(fileBytes(f), "zz\r\nxx\r\n");
+    // An empty first position takes no room: the next item shows at the top with its box.
+    auto first = std::make_shared<clsFastCollection>();
+    first->Add(nullptr);
+    first->Add(items->Item(1));
+    list->setListItems(first);
+    EXPECT_EQ(imagePixel(list->hwnd(), 2, 9), ListCheckImage(0).colorAt(0, 6)) << "the box's frame";
+    take();
+    pressItem(1);
+    EXPECT_EQ(joined(take()), "MouseDown 1, ItemClick zz");
+}
+
+TEST_F(ListBoxTest, TheNewOrderIsDrawnAndPressedWhereItShows)
+{
+    // Each item's own background tells on screen which item a row shows.
+    struct Case {
+        const char* name;
+        std::function<void()> reorder;
+        const char* first;
+    };
+    const std::vector<Case> cases = {
+        {"Sorted 1", [this] { list->setSorted(1); }, "zz"},
+        {"Sorted 0", [this] { list->setSorted(0); }, "xx"},
+        {"SortItems 1", [this] { list->SortItems(1); }, "zz"},
+        {"AcceptAutoSort after a Sorted Let that drew", [this] { list->setSorted(0); list->setAcceptAutoSort(true); }, "xx"},
+        {"ListItems", [this] {
+             auto items = std::make_shared<clsFastCollection>();
+             items->Add(list->ListItems()->Item(2));
+             items->Add(list->ListItems()->Item(1));
+             list->setListItems(items);
+         }, "zz"},
+    };
+    const std::map<std::string, uint32_t> backs = {{"xx", 0x0000FF}, {"zz", 0x00FF00}};
+    for (const char* t : {"xx", "zz"}) {
+        auto it = std::make_shared<qelListItem>();
+        it->setText(t);
+        it->setHeight(300);
+        it->setBackColor(backs.at(t));
+        list->AddItem("", it);
+    }
+    list->setSorted(0);
+    for (const Case& c : cases) {
+        c.reorder();
+        EXPECT_EQ(list->List(1), c.first) << c.name;
+        EXPECT_EQ(imagePixel(list->hwnd(), 100, 10), backs.at(c.first)) << c.name;
+        take();
+        pressItem(1);
+        EXPECT_EQ(joined(take()), std::string("MouseDown 1, ItemClick ") + c.first) << c.name;
+        list->UnSelectAll(true); // drawn now: what the next reorder shows is its own drawing
+    }
+}
+
+TEST_F(ListBoxTest, SelCountAndCheckCountCountWhateverChangedTheFlags)
+{
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int32_t selCount;
+        int32_t checkCount;
+    };
+    const std::vector<Step> steps = {
+        {"press 2", [this] { pressItem(2); }, 1, 0},
+        {"shift-press 4", [this] { session.keyDown(VK_SHIFT); pressItem(4); session.keyUp(VK_SHIFT); }, 3, 0},
+        {"ctrl-press 3", [this] { session.keyDown(VK_CONTROL); pressItem(3); session.keyUp(VK_CONTROL); }, 2, 0},
+        {"check box of 1", [this] { pressItem(1, 5); }, 1, 1},
+        {"check box of 3", [this] { pressItem(3, 5); }, 1, 2},
+        {"check box of 3 again", [this] { pressItem(3, 5); }, 1, 1},
+        {"Selected Let", [this] { list->setSelected(5, true); }, 2, 1},
+        {"Checked Let", [this] { list->setChecked(5, true); }, 2, 2},
+        {"RemoveItem 5", [this] { list->RemoveItem(5); }, 1, 1},
+        {"InvertChecks", [this] { list->InvertChecks(); }, 1, 3},
+        {"single-selection press 2", [this] { list->setMultiSelect(false); pressItem(2); }, 1, 3},
+        {"Clear", [this] { list->Clear(); }, 0, 0},
+    };
+    addItems(5);
+    list->setStyleCheckBox(true);
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(list->SelCount(), s.selCount) << s.name;
+        EXPECT_EQ(list->CheckCount(), s.checkCount) << s.name;
+    }
+}
+
+TEST_F(ListBoxTest, PressesBelowTheLastItemRaiseNoItemEvents)
+{
+    addItems(2);
+    list->setStyleCheckBox(true);
+    struct Case {
+        int x;
+        int button;
+    };
+    for (const Case c : {Case{5, 1}, Case{5, 2}, Case{50, 1}}) {
+        take();
+        pressItem(3, c.x, c.button);
+        EXPECT_EQ(joined(take()), "MouseDown " + std::to_string(c.button)) << c.x << " " << c.button;
+        EXPECT_EQ(list->CheckCount(), 0);
+        EXPECT_FALSE(list->Checked(0));
+    }
+    pressItem(2, 5);
+    EXPECT_EQ(joined(take()), "MouseDown 1, ItemChek item2, ItemClick item2");
+}
+
+TEST_F(ListBoxTest, FilesShowFileIconsAfterAFolderListing)
+{
+    // Folders and files with the same extension, or none, each show their own kind's icon,
+    // whatever the list showed before.
+    for (const char* name : {"README", "notes.txt"})
+        std::ofstream(scratch / name) << "x";
+    for (const char* name : {"docs", "old.txt"})
+        fs::create_directory(scratch / name);
+    list->setPath(scratch.string());
+    struct Case {
+        int32_t listType;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {{2, {"docs", "old.txt"}}, {1, {"README", "notes.txt"}}, {2, {"docs", "old.txt"}}, {1, {"README", "notes.txt"}}};
+    for (const Case& c : cases) {
+        list->setListType(c.listType);
+        ASSERT_EQ(list->ListCount(), 2) << c.listType;
+        for (int i = 1; i <= 2; ++i) {
+            const std::string& name = c.names[size_t(i - 1)];
+            EXPECT_EQ(list->Item(i)->Text(), name);
+            // The icon's row 10, column 8: a page's band or a folder's body.
+            const Color expected = clsFile().GetIcon((scratch / name).string(), 16).image().colorAt(8, 10);
+            const int top = int(std::lround((1 + (i - 1) * 255) / 15.0 + 1 + 255 / 15.0 / 2 - 8));
+            EXPECT_EQ(imagePixel(list->hwnd(), 4 + 8, top + 10), expected) << "ListType " << c.listType << ", " << name;
+        }
+    }
+    EXPECT_EQ(list->IconKeyOf((scratch / "old.txt").string()), "txt:1") << "ListType 1 keys as before";
+    EXPECT_EQ(list->CachedIconKeys(), (std::vector<std::string>{":no ext:1", "txt:1"})) << "no folder's icon left";
+    list->setListType(2);
+    EXPECT_EQ(list->CachedIconKeys(), (std::vector<std::string>{"folder::no ext:1", "folder:txt:1"}));
+}
+
+TEST_F(ListBoxTest, SavingRespectsReadOnlyFilesAndWritesThroughLinks)
+{
+    // The tests may run as the superuser, whose writes pass permission checks: the list looks at
+    // the mode bits itself.
+    struct Case {
+        const char* name;
+        std::function<fs::path()> prepare; // the path given to SaveToFile
+        bool saved;
+        const char* target;  // the file that holds the content afterwards
+        const char* content; // what it holds
+    };
+    auto oldFile = [this](const char* name, fs::perms mode) {
+        std::ofstream(scratch / name, std::ios::binary) << "old";
+        fs::permissions(scratch / name, mode);
+    };
+    using P = fs::perms;
+    const std::vector<Case> cases = {
+        {"writable", [&] { oldFile("w.txt", P(0644)); return scratch / "w.txt"; }, true, "w.txt", "a\r\nb"},
+        {"read-only 0444", [&] { oldFile("r.txt", P(0444)); return scratch / "r.txt"; }, false, "r.txt", "old"},
+        {"read-only 0555", [&] { oldFile("x.txt", P(0555)); return scratch / "x.txt"; }, false, "x.txt", "old"},
+        {"new file", [&] { return scratch / "new.txt"; }, true, "new.txt", "a\r\nb"},
+        {"link to a file", [&] { oldFile("t1.txt", P(0644)); fs::create_symlink("t1.txt", scratch / "l1"); return scratch / "l1"; }, true, "t1.txt", "a\r\nb"},
+        {"link to a link", [&] { oldFile("t2.txt", P(0644)); fs::create_symlink(scratch / "t2.txt", scratch / "l2a"); fs::create_symlink("l2a", scratch / "l2"); return scratch / "l2"; }, true, "t2.txt", "a\r\nb"},
+        {"link to a read-only file", [&] { oldFile("t3.txt", P(0444)); fs::create_symlink("t3.txt", scratch / "l3"); return scratch / "l3"; }, false, "t3.txt", "old"},
+        {"link to no file yet", [&] { fs::create_symlink("t4.txt", scratch / "l4"); return scratch / "l4"; }, true, "t4.txt", "a\r\nb"},
+        {"a folder", [&] { fs::create_directory(scratch / "dir"); return scratch / "dir"; }, false, "", ""},
+    };
+    list->AddItem("a");
+    list->AddItem("b");
+    for (const Case& c : cases) {
+        const fs::path given = c.prepare();
+        const bool wasLink = fs::is_symlink(fs::symlink_status(given));
+        EXPECT_EQ(list->SaveToFile(given.string()), c.saved) << c.name;
+        if (*c.target) {
+            EXPECT_EQ(fileBytes(scratch / c.target), c.content) << c.name;
+        }
+        EXPECT_EQ(fs::is_symlink(fs::symlink_status(given)), wasLink) << c.name << ": a link stays a link";
+    }
+    EXPECT_EQ(fs::status(scratch / "r.txt").permissions() & P::all, P(0444));
+    EXPECT_EQ(fs::status(scratch / "t1.txt").permissions() & P::all, P(0644)) << "written through, the target keeps its mode";
+}
+
+TEST_F(ListBoxTest, NamesThatAreNotUtf8ShowInTheCodePageAndKeepTheirBytes)
+{
+    // The same name once as UTF-8 and once as GBK bytes, each in a folder of its own: the list
+    // shows and draws them alike, and keeps the bytes to reach the file.
+    const fs::path utf8 = scratch / "u", gbk = scratch / "g";
+    fs::create_directories(utf8);
+    fs::create_directories(gbk);
+    std::ofstream(utf8 / "比分.txt") << "x";
+    std::ofstream(gbk / "\xB1\xC8\xB7\xD6.txt") << "x";
+    auto row = [this] {
+        std::vector<Color> pixels;
+        for (int x = 0; x < 180; ++x)
+            for (int y = 1; y < 17; ++y)
+                pixels.push_back(imagePixel(list->hwnd(), x, y));
+        return pixels;
+    };
+    list->setPath(utf8.string());
+    list->setListType(1);
+    ASSERT_EQ(list->ListCount(), 1);
+    EXPECT_EQ(list->List(1), "比分.txt");
+    const std::vector<Color> shown = row();
+    list->setPath(gbk.string());
+    ASSERT_EQ(list->ListCount(), 1);
+    EXPECT_EQ(list->List(1), "比分.txt");
+    EXPECT_EQ(list->Item(1)->tagString1, (gbk / "\xB1\xC8\xB7\xD6.txt").string());
+    EXPECT_TRUE(row() == shown) << "drawn as the UTF-8 name is";
+    list->setDisplayFileIcons(false);
+    EXPECT_EQ(list->List(1), "比分.txt");
+    list->setDisplayEntirePath(true);
+    EXPECT_EQ(list->List(1), (gbk / "比分.txt").string());
 }
 
 } // namespace

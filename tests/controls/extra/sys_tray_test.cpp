@@ -61,6 +61,34 @@ TEST_F(SysTrayTest, AnIconWithItsTipAndItsMouseEvents)
     EXPECT_EQ(joined(log), "MouseDown 1 0, MouseUp 1 0, MouseDblClick 1 0, MouseUp 2 0, MouseDown 4 0, MouseMove 0 0");
 }
 
+TEST_F(SysTrayTest, ALongTipIsCutBetweenCharactersAtTheFieldsSizeInTheCodePage)
+{
+    auto times = [](int n, const std::string& s) {
+        std::string r;
+        for (int i = 0; i < n; ++i)
+            r += s;
+        return r;
+    };
+    const struct {
+        std::string tip;
+        std::string shown;
+    } cases[] = {
+        {times(70, "比"), times(63, "比")}, // 126 bytes: a 64th would not fit in 127
+        {"A" + times(70, "比"), "A" + times(63, "比")},
+        {times(200, "a"), times(127, "a")},
+        {"比分 Score", "比分 Score"},
+    };
+    qelSysTray& t = tray("t");
+    t.setIcon(icon());
+    for (const auto& c : cases) {
+        t.setBalloonTipString(c.tip);
+        t.AddToTray(0);
+        ASSERT_EQ(shell.Shown().size(), 1u);
+        EXPECT_EQ(shell.Shown().begin()->second.szTip, c.shown) << c.tip;
+        t.RemoveFromTray(0);
+    }
+}
+
 TEST_F(SysTrayTest, IndexesGrowAndShrinkTheArrays)
 {
     qelSysTray& t = tray("t");

@@ -65,6 +65,34 @@ TEST_F(TextBoxEditingTest, TypedAndPastedCharactersPassTheFilterToo)
     EXPECT_EQ(b.Text(), "7\r\n1\r\n23x") << "an empty filter lets everything in";
 }
 
+TEST_F(TextBoxEditingTest, AnAssignmentAndAPasteKeepTheSameCharacters)
+{
+    struct Case {
+        std::string text, kept;
+    };
+    const Case cases[] = {
+        {"1\n2", "1\n2"},
+        {"1\r2", "1\r2"},
+        {"a1\r\nb2", "1\r\n2"},
+        {"\n\nx3\n", "\n\n3\n"},
+        {"1\n\r2", "1\n\r2"},
+    };
+    for (const Case& c : cases) {
+        const std::string name = "b" + std::to_string(&c - cases);
+        qelTextBox& assigned = place<qelTextBox>(name + "a", 20, 20, 200, 100, BoxProps().set("MultiLine", true).bag);
+        assigned.setText(c.text);
+        assigned.setAuthorizedChars("0123456789");
+        EXPECT_EQ(assigned.Text(), c.kept) << "assigned: " << c.text;
+        qelTextBox& pasted = place<qelTextBox>(name + "p", 20, 140, 200, 100, BoxProps().set("MultiLine", true).bag);
+        pasted.setAuthorizedChars("0123456789");
+        clickIntoText(session, pasted);
+        plat::forms::Clipboard::setText(c.text);
+        pasted.Paste();
+        session.settle();
+        EXPECT_EQ(pasted.Text(), assigned.Text()) << "pasted: " << c.text;
+    }
+}
+
 TEST_F(TextBoxEditingTest, AStoredFilterRunsWhenLoaded)
 {
     qelTextBox& b = box(BoxProps().set("Text", std::string("r2d2")).set("AuthorizedChars", std::string("0123456789")));

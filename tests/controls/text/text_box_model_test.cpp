@@ -208,7 +208,32 @@ TEST_F(TextBoxModelTest, VScrollIsACopyAndItsAssignmentMovesTheBar)
     EXPECT_EQ(b.VS().Min(), min);
     EXPECT_EQ(b.VS().Max(), max);
     EXPECT_EQ(b.VS().left() + b.VS().width(), b.width()) << "on the right edge";
-    EXPECT_EQ(b.FirstVisibleLine(), 0) << "the last synchronisation left BlockVS set: the Let raised no Change, the text stays";
+    EXPECT_EQ(b.FirstVisibleLine(), 3) << "the text shows from the bar's line";
+}
+
+TEST_F(TextBoxModelTest, AVScrollAssignmentScrollsTheTextAndTheBarKeepsToIt)
+{
+    qelTextBox& b = box(BoxProps().set("MultiLine", true), 200, 100);
+    b.setText(numberedLines(20));
+    const int32_t last = [&] {
+        qelPrivateScroll s = b.VScroll();
+        s.setValue(Whole(1000));
+        b.setVScroll(s);
+        return b.FirstVisibleLine();
+    }();
+    ASSERT_GT(last, 0);
+    ASSERT_LT(last, 19);
+    struct Case {
+        int32_t value;
+        int32_t firstVisibleLine;
+    };
+    for (const Case c : {Case{6, 5}, Case{2, 1}, Case{1, 0}, Case{1000, last}, Case{last + 1, last}, Case{3, 2}}) {
+        qelPrivateScroll s = b.VScroll();
+        s.setValue(Whole(c.value));
+        b.setVScroll(s);
+        EXPECT_EQ(b.FirstVisibleLine(), c.firstVisibleLine) << c.value;
+        EXPECT_EQ(b.VS().Value(), Whole(b.FirstVisibleLine() + 1)) << c.value;
+    }
 }
 
 TEST_F(TextBoxModelTest, AFreshSettingsObjectMakesTheBarZeroWide)

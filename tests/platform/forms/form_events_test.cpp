@@ -37,7 +37,7 @@ protected:
     void onKeyPress(int& keyAscii) override { events.push_back("Form KeyPress " + std::to_string(keyAscii)); }
     void onQueryUnload(int& cancel) override
     {
-        events.push_back("QueryUnload");
+        events.push_back(closeRequested() ? "QueryUnload (close request)" : "QueryUnload");
         cancel = refuseQuery;
     }
     void onUnload(int& cancel) override
@@ -130,14 +130,17 @@ TEST_F(FormEvents, ACloseRequestCanBeRefusedByEitherHandler)
     session.settle();
     EXPECT_TRUE(form.isLoaded());
     EXPECT_TRUE(form.visible());
-    EXPECT_EQ(form.events, (std::vector<std::string>{"QueryUnload"}));
+    EXPECT_EQ(form.events, (std::vector<std::string>{"QueryUnload (close request)"}));
 
     form.refuseQuery = 0;
     form.refuseUnload = -1;
     PostMessage(form.hwnd(), WM_CLOSE, 0, 0); // as the close box sends it
     session.settle();
     EXPECT_TRUE(form.isLoaded());
+    // The program's own unload is told apart from the close request.
+    form.events.clear();
     EXPECT_FALSE(form.unload());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"QueryUnload", "Unload"}));
 
     form.refuseUnload = 0;
     form.events.clear();
@@ -146,7 +149,7 @@ TEST_F(FormEvents, ACloseRequestCanBeRefusedByEitherHandler)
     session.settle();
     EXPECT_FALSE(form.isLoaded());
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(form.events, (std::vector<std::string>{"QueryUnload", "Unload"}));
+    EXPECT_EQ(form.events, (std::vector<std::string>{"QueryUnload (close request)", "Unload"}));
     EXPECT_TRUE(form.controls().empty());
 
     // Used again, it loads afresh.

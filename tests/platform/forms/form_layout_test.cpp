@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BrokenLayoutTest,
         BrokenLayout{R"({"properties": {"Caption": 5}})", "properties", "property \"Caption\": expected a text"},
         BrokenLayout{R"({"properties": {"caption": "a", "CAPTION": "b"}})", "properties", "stored twice"}));
 
-TEST(ResourcesFolder, TheEnvironmentComesFirstThenTheProgramFolderThenBesideTheProgram)
+TEST(ResourcesFolder, TheEnvironmentComesFirstThenBesideTheProgramNeverTheDataFolder)
 {
     const char* shipped = std::getenv("BALL_RESOURCES");
     const std::string kept = shipped ? shipped : "";
@@ -210,9 +210,9 @@ TEST(ResourcesFolder, TheEnvironmentComesFirstThenTheProgramFolderThenBesideTheP
     ::setenv("BALL_HOME", home.c_str(), 1);
     // Never the source tree: what ships beside the running program.
     EXPECT_EQ(resourcesFolder(), std::filesystem::read_symlink("/proc/self/exe").parent_path() / "resources");
-    // A program folder of its own with resources is taken first.
-    std::filesystem::create_directories(home / "resources");
-    EXPECT_EQ(resourcesFolder(), home / "resources");
+    // Resources in the data folder, empty or not, never stand in for the shipped ones.
+    std::filesystem::create_directories(home / "resources/forms");
+    EXPECT_EQ(resourcesFolder(), std::filesystem::read_symlink("/proc/self/exe").parent_path() / "resources");
     ::unsetenv("BALL_HOME");
     std::filesystem::remove_all(home);
     if (shipped)

@@ -73,3 +73,35 @@ TEST(AnsiCodec, TextThatIsNotUtf8BecomesAQuestionMark)
     EXPECT_EQ(encodeAnsi("a\xED\xA0\x80" "b"), "a???b") << "a surrogate that is no mark of a byte";
     EXPECT_EQ(encodeAnsi("\xED\xB2"), "??") << "a mark cut short";
 }
+
+TEST(AnsiCodec, APrefixForAFieldOfTheCodePageEndsBetweenCharacters)
+{
+    auto times = [](int n, const std::string& s) {
+        std::string r;
+        for (int i = 0; i < n; ++i)
+            r += s;
+        return r;
+    };
+    const struct {
+        std::string text;
+        size_t bytes;
+        std::string prefix;
+    } cases[] = {
+        {times(70, "中"), 127, times(63, "中")},
+        {"a" + times(70, "中"), 127, "a" + times(63, "中")},
+        {times(130, "a"), 127, times(127, "a")},
+        {times(62, "中") + "😀", 127, times(62, "中")}, // four bytes in the code page
+        {times(61, "中") + "😀", 127, times(61, "中") + "😀"},
+        {"比分 Score", 127, "比分 Score"},
+        {"中文", 3, "中"},
+        {"中文", 1, ""},
+        {"", 127, ""},
+        {decodeAnsi("a\xFF\xFE"), 2, decodeAnsi("a\xFF")}, // a kept byte is one byte again
+        {"a\xC3" "b", 2, "a\xC3"},                          // so is a byte that is not UTF-8
+    };
+    for (const auto& c : cases) {
+        const std::string p = ansiPrefix(c.text, c.bytes);
+        EXPECT_EQ(p, c.prefix) << c.text << " / " << c.bytes;
+        EXPECT_LE(encodeAnsi(p).size(), c.bytes) << c.text;
+    }
+}

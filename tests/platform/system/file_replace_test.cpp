@@ -2,7 +2,9 @@
 #include "platform/system/file_system.h"
 #include "temp_folder.h"
 
+#include <algorithm>
 #include <csignal>
+#include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -175,4 +177,61 @@ TEST(FileReplace, StaleTemporaryFilesOfEndedProcessesAreRemovedAndNothingElse)
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
     EXPECT_EQ(removeStaleTemporaryFiles(folder / "missing"), 0);
+}
+
+// A link at the target's name: every writer puts a file of its own in its place and leaves what
+// the link points at (or would point at) as it was.
+TEST(FileReplace, NoWriterWritesThroughALink)
+{
+    struct Case {
+        const char* name;
+        std::function<bool(const std::filesystem::path& target, const std::filesystem::path& source)> write;
+        bool written; // false: the writer refuses a name that is taken
+    };
+    const std::vector<Case> cases {
+        { "replaceFile", [](const auto& target, const auto&) { return replaceTextFile(target, { "new" }); }, true },
+        { "copyFile, overwriting", [](const auto& target, const auto& source) { return copyFile(source, target, CopyMode::Overwrite); }, true },
+        { "createFile", [](const auto& target, const auto&) { return createFile(target, [](TextWriter& w) { return w.printLine("new"); }); }, false },
+        { "copyFile, keeping", [](const auto& target, const auto& source) { return copyFile(source, target, CopyMode::KeepExisting); }, false },
+    };
+    for (const Case& c : cases) {
+        for (bool dangling : { false, true }) {
+            SCOPED_TRACE(std::string(c.name) + (dangling ? ", a dangling link" : ", a link to a file"));
+            TempFolder folder, elsewhere;
+            const std::filesystem::path pointedAt = elsewhere / "someone's.db";
+            if (!dangling)
+                writeBytes(pointedAt, "someone's");
+            writeBytes(folder / "source", "new\r\n");
+            const std::filesystem::path target = folder / "balldate.db.bak";
+            std::filesystem::create_symlink(pointedAt, target);
+            EXPECT_EQ(c.write(target, folder / "source"), c.written);
+            EXPECT_EQ(std::filesystem::is_symlink(target), !c.written);
+            if (c.written) {
+                EXPECT_EQ(readBytes(target), "new\r\n");
+            }
+            EXPECT_EQ(std::filesystem::exists(pointedAt), !dangling);
+            if (!dangling) {
+                EXPECT_EQ(readBytes(pointedAt), "someone's");
+            }
+            std::vector<std::string> names;
+            for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+                names.push_back(entry.path().filename().string());
+            std::sort(names.begin(), names.end());
+            EXPECT_EQ(names, (std::vector<std::string> { "balldate.db.bak", "source" })) << "no temporary file is left";
+        }
+    }
+}
+
+TEST(FileReplace, CreateFileMakesANewFileAndLeavesAnyOtherAlone)
+{
+    TempFolder folder;
+    const auto write = [](TextWriter& writer) { return writer.printLine("new"); };
+    ASSERT_TRUE(createFile(folder / "sound.wav", write));
+    EXPECT_EQ(readBytes(folder / "sound.wav"), "new\r\n");
+    writeBytes(folder / "kept.wav", "the old one");
+    EXPECT_FALSE(createFile(folder / "kept.wav", write));
+    EXPECT_EQ(readBytes(folder / "kept.wav"), "the old one");
+    std::filesystem::create_directory(folder / "a folder");
+    EXPECT_FALSE(createFile(folder / "a folder", write));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "a folder"));
 }

@@ -98,3 +98,36 @@ TEST(FileSystem, ListingOfAMissingFolderIsEmpty)
     EXPECT_TRUE(listFiles(folder / "music").empty());
     EXPECT_TRUE(listFolders(folder / "music").empty());
 }
+
+TEST(FileSystem, NamesThatAreNotUtf8AreShownInTheCodePage)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"a.mp3", "a.mp3"},
+        {"比分.txt", "比分.txt"},
+        {"\xB1\xC8\xB7\xD6.txt", "比分.txt"},                 // GBK bytes on disk
+        {"比分/\xC0\xBA\xC7\xF2.mp3", "比分/篮球.mp3"},         // each part by itself
+        {"/music/\xB1\xC8/a.mp3", "/music/比/a.mp3"},
+        {"\xB1\xC8\xB7\xD6\xFF", "比分\xED\xB3\xBF"}, // a byte the code page lacks keeps its mark
+        {"", ""},
+    };
+    for (const auto& [bytes, shown] : cases)
+        EXPECT_EQ(shownFileName(bytes), shown) << bytes;
+}
+
+TEST(FileSystem, AShownNameFindsTheEntryByItsBytes)
+{
+    TempFolder folder;
+    writeBytes(folder / "\xB1\xC8\xB7\xD6.mp3", "gbk");
+    writeBytes(folder / "both.mp3", "utf8");
+    writeBytes(folder / "\xC0\xBA\xC7\xF2.mp3", "gbk");
+    writeBytes(folder / "篮球.mp3", "utf8");
+    const std::pair<std::string, std::string> cases[] = {
+        {"比分.mp3", "\xB1\xC8\xB7\xD6.mp3"},
+        {"both.mp3", "both.mp3"},
+        {"篮球.mp3", "篮球.mp3"}, // the UTF-8 name, when both are there
+        {"new.mp3", "new.mp3"},   // nothing there yet
+        {"新.mp3", "新.mp3"},
+    };
+    for (const auto& [shown, onDisk] : cases)
+        EXPECT_EQ(entryPath(folder.path(), shown), folder.path() / onDisk) << shown;
+}

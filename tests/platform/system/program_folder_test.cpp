@@ -86,12 +86,42 @@ TEST(ProgramFolder, ARelativeBallHomeIsMadeAbsoluteOnceAtStartUp)
     std::filesystem::current_path(before);
 }
 
-TEST(ProgramFolder, AWritableExecutableFolderIsLeftAsTheProgramFolder)
+// The test's own folder is no build's program folder: it holds no marker.
+TEST(ProgramFolder, AnExecutableFolderWithoutTheMarkerKeepsNoData)
 {
+    TempFolder data;
     ScopedEnv env("BALL_HOME", nullptr);
+    ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+    ASSERT_FALSE(keepsItsOwnData(executableFolder()));
     settleProgramFolder();
-    EXPECT_EQ(std::getenv("BALL_HOME"), nullptr);
-    EXPECT_EQ(programFolder(), executableFolder());
+    EXPECT_EQ(programFolder(), data.path() / "scoreboard");
+    EXPECT_TRUE(std::filesystem::is_directory(data.path() / "scoreboard"));
+}
+
+TEST(ProgramFolder, OnlyAWritableFolderWithTheMarkerKeepsItsOwnData)
+{
+    TempFolder temp;
+    struct Case {
+        const char* name;
+        bool marker;
+        bool writable;
+        bool keeps;
+    } cases[] = {
+        { "a build's program folder", true, true, true },
+        { "an install, writable by root", false, true, false },
+        { "a marker in a folder that cannot be written", true, false, false },
+    };
+    for (const Case& c : cases) {
+        const std::filesystem::path folder = temp.path() / c.name;
+        std::filesystem::create_directories(folder);
+        if (c.marker)
+            writeBytes(folder / std::string(kOwnDataMarker), "");
+        if (!c.writable)
+            std::filesystem::permissions(folder, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+        if (!c.writable && ::access(folder.c_str(), W_OK) == 0)
+            continue; // root writes every folder
+        EXPECT_EQ(keepsItsOwnData(folder), c.keeps) << c.name;
+    }
 }
 
 TEST(ProgramFolder, TheUsersDataFolderFollowsXdgDataHome)
@@ -130,12 +160,13 @@ TEST(ProgramFolder, TheUsersDataHomeNeverFallsBackToAFolderOthersShare)
     }
 }
 
-TEST(ProgramFolder, ShippedFilesAreTakenFromTheProgramFolderElseBesideTheExecutable)
+TEST(ProgramFolder, ShippedFilesAreTakenFromBesideTheExecutableOnly)
 {
     TempFolder temp;
     const std::filesystem::path home = temp.path();
     writeBytes(home / "DS-DIGIB.ttf", "font");
+    writeBytes(home / "ball", "a program in the data folder");
     ScopedEnv env("BALL_HOME", home.c_str());
-    EXPECT_EQ(shippedPath("DS-DIGIB.ttf"), home / "DS-DIGIB.ttf");
+    EXPECT_EQ(shippedPath("DS-DIGIB.ttf"), executableFolder() / "DS-DIGIB.ttf");
     EXPECT_EQ(shippedPath("ball"), executableFolder() / "ball");
 }

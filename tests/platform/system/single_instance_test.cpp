@@ -84,38 +84,47 @@ TEST(SingleInstance, ProgramsStartedMeanwhileDoNotKeepTheLock)
 
 using test_support::ScopedEnv;
 
-TEST(SingleInstance, EachProgramHasItsOwnLockInTheUsersRuntimeFolder)
+TEST(SingleInstance, EachProgramHasOneLockInTheDataFolderWhateverTheRuntimeFolder)
 {
-    TempFolder home, runtime;
+    TempFolder home, runtime, otherRuntime;
     ASSERT_EQ(::chmod(runtime.path().c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(otherRuntime.path().c_str(), 0700), 0);
     ScopedEnv ballHome("BALL_HOME", home.path());
-    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.path());
+    std::optional<ScopedEnv> runtimeDir(std::in_place, "XDG_RUNTIME_DIR", runtime.path());
     SingleInstanceLock ball = acquireProgramLock("ball");
     SingleInstanceLock launcher = acquireProgramLock("main");
     EXPECT_TRUE(ball.acquired());
     EXPECT_TRUE(launcher.acquired());
-    EXPECT_EQ(programLockPath("ball").parent_path(), runtime.path());
-    EXPECT_NE(programLockPath("ball"), programLockPath("main"));
-    EXPECT_TRUE(std::filesystem::is_empty(home.path())) << "nothing is written into the program folder";
-    EXPECT_EQ(stateInAnotherProcess(programLockPath("ball")), int(State::HeldByAnother));
+    EXPECT_EQ(programLockPath("ball"), home / "ball.lock");
+    EXPECT_EQ(programLockPath("main"), home / "main.lock");
+    EXPECT_TRUE(std::filesystem::is_empty(runtime.path()));
+    for (const char* other : { "", "relative/run", "/nonexistent-runtime-folder", otherRuntime.path().c_str() }) {
+        runtimeDir.emplace("XDG_RUNTIME_DIR", other);
+        EXPECT_EQ(stateInAnotherProcess(programLockPath("ball")), int(State::HeldByAnother)) << other;
+    }
     struct stat info {};
     ASSERT_EQ(::stat(programLockPath("ball").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u) << "no one else may open the lock file";
 }
 
-TEST(SingleInstance, ARuntimeFolderOthersReachOrNoneAtAllPutsTheLockInTheProgramFolder)
+// A lock file that is there but cannot be opened counts as held; a link is never followed.
+TEST(SingleInstance, ALockFileThatCannotBeOpenedIsHeldAndALinkIsNotFollowed)
 {
-    TempFolder home, shared;
-    ASSERT_EQ(::chmod(shared.path().c_str(), 01777), 0);
-    ScopedEnv ballHome("BALL_HOME", home.path());
-    for (const char* runtime : { "", "relative/run", "/nonexistent-runtime-folder", shared.path().c_str() }) {
-        ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime);
-        EXPECT_EQ(programLockPath("ball"), home / "ball.lock") << runtime;
+    TempFolder folder;
+    const std::filesystem::path target = folder / "elsewhere";
+    std::filesystem::create_symlink(target, folder / "dangling.lock");
+    EXPECT_EQ(SingleInstanceLock::acquire(folder / "dangling.lock").state(), State::HeldByAnother);
+    EXPECT_FALSE(std::filesystem::exists(target)) << "nothing is made where the link points";
+    writeBytes(target, "someone's file");
+    std::filesystem::create_symlink(target, folder / "link.lock");
+    EXPECT_EQ(SingleInstanceLock::acquire(folder / "link.lock").state(), State::HeldByAnother);
+    EXPECT_EQ(readBytes(target), "someone's file");
+    // Another user's lock, closed to this one (root opens every file, so this part needs a user).
+    writeBytes(folder / "other.lock", "");
+    ::chmod((folder / "other.lock").c_str(), 0);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(SingleInstanceLock::acquire(folder / "other.lock").state(), State::HeldByAnother);
     }
-    ScopedEnv noRuntime("XDG_RUNTIME_DIR", "");
-    SingleInstanceLock launcher = acquireProgramLock("main");
-    EXPECT_TRUE(launcher.acquired());
-    EXPECT_TRUE(std::filesystem::exists(home / "main.lock"));
 }
 
 TEST(SingleInstance, AFolderThatCannotHoldTheLockIsNotTakenForAnotherCopy)

@@ -5,6 +5,7 @@
 #include "../../platform/gfx/blank_png.h"
 
 #include "platform/system/ansi_codec.h"
+#include "platform/system/date_time.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -41,6 +42,13 @@ constexpr long kSaneMemoryKb = 400L * 1024;
 #endif
 
 // The files a first run writes, so that each row damages one of them only.
+// The match title a first run writes: the year and "Mirelda".
+std::string firstRunTitle()
+{
+    const plat::sys::SystemDateSource system;
+    return std::to_string(plat::sys::currentYear(system)) + "Mirelda";
+}
+
 const std::string kConfig = "allname=Cup\r\ndelalltime=600\r\njstime=300\r\nballname1=Red\r\nballname2=Blue\r\n";
 
 struct Row {
@@ -91,8 +99,9 @@ TEST_F(DamagedFilesDriveTest, MatchSettings)
         { "CR only", "allname=CR Cup\rdelalltime=480\rballname1=Red\rballname2=Blue\r", "CR Cup | 08:00 | Red | Blue | 0 | 2" },
         { "ends mixed, none on the last line", "allname=Mixed\r\ndelalltime=480\rballname1=Red\nballname2=Blue",
             "Mixed | 08:00 | Red | Blue | 0 | 2" },
+        // A file of no bytes is what a first run on a full disk leaves: it gets the first-run defaults.
+        { "empty", "", firstRunTitle() + " | 12:00 | 篮球社团A队 | 篮球社团B队 | 0 | 2" },
         // Nothing to read: the lengths fall back to 12:00; title and names stay as empty as they start.
-        { "empty", "", " | 12:00 |  |  | 0 | 2" },
         { "binary", binaryBytes(), " | 12:00 |  |  | 0 | 2" },
         { "a huge line, then good lines", hugeLine() + "\r\ndelalltime=300\r\nballname1=Red\r\n", " | 05:00 | Red |  | 0 | 2" },
         { "lengths of no time", kConfig + "delalltime=0\r\njstime=-100\r\n", "Cup | 10:00 | Red | Blue | 0 | 2" },
@@ -237,9 +246,11 @@ TEST_F(DamagedFilesDriveTest, SavedScreenSizeAtTheExit)
 
 TEST_F(DamagedFilesDriveTest, NoReaderWaitsOnAFileThatNeverEnds)
 {
-    // Each file in turn is a link to an endless device, or a folder, or a pipe no one writes.
+    // Each file in turn is a link to an endless device, or a folder, or a pipe no one writes. The
+    // last Enter answers the box that tells of settings that could not be written at the close.
     const std::string more = "show bflab(0) Caption\nclick on1(3)\nclick lookdate\nwait 1000\nshow balldateallnum Caption\n"
-                             "dblclick titxt(1)\nform m1\nshow L1(5) Caption\nclick qelCommand2\nform main\nclick on1(6)\nkey Enter\n";
+                             "dblclick titxt(1)\nform m1\nshow L1(5) Caption\nclick qelCommand2\nform main\nclick on1(6)\nkey Enter\n"
+                             "key Enter\n";
     const std::string files[] = { "date/config.db", "date/keyconfig.db", "date/system.db", "date/balldate.db", "date/zailistname.db",
         "binlist/Red.ini", "config.ini" };
     for (const std::string& file : files) {

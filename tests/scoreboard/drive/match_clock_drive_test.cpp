@@ -3,6 +3,10 @@
 #include "scoreboard/display_routines.h"
 #include "scoreboard/main_clock_board.h"
 
+#include "platform/system/ansi_codec.h"
+#include "platform/window/api.h"
+#include "platform/window/window_system.h"
+
 namespace scoreboard::test {
 namespace {
 
@@ -276,6 +280,26 @@ TEST_F(MatchClockDriveTest, FourPeriodsThenTheRecordIsAppended)
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 12);
 }
 
+// An archive whose last line lost its line end (a hand edit, a write cut short elsewhere): the
+// record of the next finished match starts on a line of its own, and both matches are counted.
+TEST_F(MatchClockDriveTest, TheRecordAfterAnArchiveWithoutItsLastLineEndStartsOnItsOwnLine)
+{
+    const std::string old = plat::sys::encodeAnsi("比赛时间=2026/2/1 10:00:00\r\n比赛主题=Old\r\n球队1=A\r\nVS=VS\r\n球队2=B\r\n"
+                                                   "第一节=01:00\r\n第二节=00:00\r\n第三节=00:00\r\n第四节=00:00\r\n总分=1:0\r\n备注=");
+    writeBytes(path("date/balldate.db"), old);
+    startBoard(3);
+    dates.set({2026, 3, 1, 9, 12, 34});
+    for (int period = 1; period <= 3; ++period) {
+        playPeriod(period, 0);
+        leaveScoreSheet();
+    }
+    playPeriod(4, 0);
+    const std::string bytes = archive();
+    ASSERT_EQ(bytes.rfind(old + "\r\n" + plat::sys::encodeAnsi("比赛时间=2026/3/1 9:12:34\r\n"), 0), 0u) << bytes;
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 22);
+    expectAlong({{now() + 1500, "show balldateallnum Caption", "总共: 2 条"}});
+}
+
 TEST_F(MatchClockDriveTest, ATieAfterTheFourthPeriodGivesOvertimeTwice)
 {
     startBoard(3, 2);
@@ -334,6 +358,30 @@ TEST_F(MatchClockDriveTest, ResetRefusedWhileRunningAndOnZeroConfirmedOtherwise)
         reset);
     EXPECT_EQ(user().scoreA, 0);
     EXPECT_FALSE(user().inOvertime);
+    EXPECT_EQ(mainForm().matchClock()->clock().state(), MatchClock::State::ClockStopped);
+}
+
+TEST_F(MatchClockDriveTest, AResetDuringTheScoreSheetHidesItOverTheNewMatch)
+{
+    // What shows in the middle of the panels' place: the score sheet, or the clock panel.
+    auto sheetInFront = [this] {
+        const plat::win::HWND sheet = mainForm().find("balldate")->hwnd();
+        const plat::gfx::Rect r = session->windows().screenRect(sheet);
+        const plat::win::HWND shown = plat::win::WindowFromPoint({r.left + r.width() / 2, r.top + r.height() / 2});
+        return shown == sheet || session->windows().isAncestor(sheet, shown);
+    };
+    auto reset = [this] { mainForm().matchClock()->ConfirmReset(); };
+    startBoard(3);
+    playPeriod(2, 1);
+    const int64_t sheet = now() + 15'000;
+    expectAlong({{sheet + 100, "show balldate Visible", "True"}});
+    EXPECT_TRUE(sheetInFront());
+    // OK in the question: match mode, the sheet gone for good.
+    expectAlong({{sheet + 500, "key Enter"}, {sheet + 500, "show L1 Caption", "复原成功!"}, {sheet + 500, "show ballnumber(0) Caption", "0"}},
+        reset);
+    EXPECT_FALSE(sheetInFront());
+    expectAlong({{sheet + 40'000, "show ballmakenum Caption", "1"}});
+    EXPECT_FALSE(sheetInFront());
     EXPECT_EQ(mainForm().matchClock()->clock().state(), MatchClock::State::ClockStopped);
 }
 

@@ -1,0 +1,212 @@
+// The built ball on data folders a user's hands or a full disk have left in odd states: the data
+// folder holds data only, nothing is written through a link, what interrupted copies left goes,
+// a first run on a full disk heals, one board runs per data folder, and a rewrite that drops lines
+// keeps the file first.
+#include "built_program.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+
+namespace scoreboard::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class DataFolderDriveTest : public BuiltProgramTest {
+protected:
+    // The board has loaded once its music folder is there (made after every start file).
+    bool waitForTheLoad(StartedProgram& program) const
+    {
+        const auto end = std::chrono::steady_clock::now() + 30s;
+        while (!fs::is_directory(home() / "music") && program.running() && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(20ms);
+        return fs::is_directory(home() / "music");
+    }
+
+    // Runs the board of the built ball-drive until it shows (past the start-up screen), then
+    // closes it as the end of a script does, saving the settings.
+    ProgramRun runTheBoard(const std::function<void()>& inChild = {}, const std::string& more = "") const
+    {
+        const ProgramRun run = drive("wait 3100\nform main\n" + more, {}, inChild);
+        EXPECT_TRUE(run.ended);
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run;
+    }
+
+    static fs::path shipped(const std::string& relative) { return fs::path(ball()).parent_path() / relative; }
+
+    static std::vector<std::string> shippedSounds()
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(shipped("sound")))
+            names.push_back("sound/" + entry.path().filename().string());
+        return names;
+    }
+
+    // A process id that no process has any more.
+    static std::string endedProcess()
+    {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(0);
+        ::waitpid(child, nullptr, 0);
+        return std::to_string(child);
+    }
+};
+
+// Resources in the data folder, empty or holding a broken layout, do not stand in for the
+// shipped ones: the board comes up and says nothing of a layout.
+TEST_F(DataFolderDriveTest, AResourcesFolderInTheDataFolderIsNotRead)
+{
+    for (const char* layout : std::initializer_list<const char*> { nullptr, "{ \"form\": " }) {
+        SCOPED_TRACE(layout ? "a broken main layout" : "an empty resources folder");
+        fs::remove_all(home());
+        fs::create_directories(home() / "resources/forms");
+        if (layout)
+            put("resources/forms/main.json", layout);
+        const ProgramRun run = runTheBoard();
+        EXPECT_EQ(run.err.find("layout"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("窗体布局"), std::string::npos) << run.err;
+    }
+}
+
+// Links at the names the board writes: it puts files of its own in their place, and what they
+// point at stays as it was.
+TEST_F(DataFolderDriveTest, NothingIsWrittenThroughALink)
+{
+    const fs::path victim = scratch("someone else's file");
+    writeBytes(victim, "not the board's");
+    fs::create_directories(home() / "sound");
+    fs::create_directories(home() / "date");
+    fs::create_symlink(victim, home() / "sound/yes.wav");
+    fs::create_symlink(victim, home() / "date/config.db.bak");
+    fs::create_symlink(scratch("made through a link"), home() / "date/system.db");
+    put("date/config.db", "allname=Cup\r\na line no setting has\r\n");
+    runTheBoard();
+    EXPECT_EQ(readBytes(victim), "not the board's");
+    EXPECT_FALSE(fs::exists(scratch("made through a link")));
+    for (const char* file : { "sound/yes.wav", "date/config.db.bak", "date/system.db" })
+        EXPECT_FALSE(fs::is_symlink(home() / file)) << file;
+    EXPECT_EQ(read("sound/yes.wav"), readBytes(shipped("sound/yes.wav")));
+    EXPECT_EQ(read("date/config.db.bak"), "allname=Cup\r\na line no setting has\r\n");
+}
+
+// The lock: a link there is not followed and counts as a lock held; the board ends at once.
+TEST_F(DataFolderDriveTest, ALockThatCannotBeOpenedIsHeld)
+{
+    fs::create_symlink(scratch("lock target"), home() / "ball.lock");
+    StartedProgram program({ ball() }, environment().set("BALL_BACKEND", "headless"));
+    ASSERT_TRUE(program.started());
+    const ProgramRun run = program.waitFor(20s);
+    EXPECT_TRUE(run.ended) << "a second board must not run";
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("another board runs on the data folder"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(scratch("lock target")));
+    EXPECT_FALSE(fs::exists(home() / "date")) << "nothing of the data folder was touched";
+}
+
+// Two boards on one data folder, started from sessions with other runtime folders.
+TEST_F(DataFolderDriveTest, OneBoardRunsPerDataFolderWhateverTheRuntimeFolder)
+{
+    StartedProgram first({ ball() }, environment().set("BALL_BACKEND", "headless"));
+    ASSERT_TRUE(first.started());
+    ASSERT_TRUE(waitForTheLoad(first)) << first.errorSoFar();
+    for (const char* runtime : { "other-run", "" }) {
+        SCOPED_TRACE(std::string("XDG_RUNTIME_DIR=") + runtime);
+        fs::create_directories(scratch("other-run"));
+        fs::permissions(scratch("other-run"), fs::perms::owner_all);
+        delivery::Environment env = environment().set("BALL_BACKEND", "headless");
+        if (*runtime)
+            env.set("XDG_RUNTIME_DIR", scratch(runtime).string());
+        else
+            env.remove("XDG_RUNTIME_DIR");
+        StartedProgram second({ ball() }, env);
+        ASSERT_TRUE(second.started());
+        const ProgramRun run = second.waitFor(20s);
+        EXPECT_TRUE(run.ended) << "the second board must not run";
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.err.find("another board runs on the data folder"), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(first.running());
+    first.sendSignal(SIGTERM);
+    EXPECT_TRUE(first.waitFor(20s).ended);
+}
+
+// What copies and saves cut short left behind (by this version's temporary names or by the names
+// older versions used) is gone after the start; the files around them stay.
+TEST_F(DataFolderDriveTest, WhatInterruptedCopiesLeftIsRemovedAtTheStart)
+{
+    const std::string gone = endedProcess();
+    const std::vector<std::string> leftovers { "music/Anthem.mp3.copying", "img/logo.png.new", "music/.Anthem.mp3.tmp." + gone + ".0",
+        "img/.logo.png.tmp." + gone + ".2", "sound/.yes.wav.tmp." + gone + ".1", ".config.ini.tmp." + gone + ".0",
+        "date/.config.db.tmp." + gone + ".0" };
+    for (const std::string& file : leftovers)
+        put(file, "half");
+    put("music/Anthem.mp3", "a track");
+    put("music/notes.copying.txt", "the user's");
+    runTheBoard();
+    for (const std::string& file : leftovers)
+        EXPECT_FALSE(fs::exists(home() / file)) << file;
+    EXPECT_EQ(read("music/Anthem.mp3"), "a track");
+    EXPECT_EQ(read("music/notes.copying.txt"), "the user's");
+}
+
+// Every write fails on the first run (a file-size limit of 0 bytes, as a full disk): it is told,
+// and the next start, with room, writes the sounds and the settings' defaults.
+TEST_F(DataFolderDriveTest, AFirstRunOnAFullDiskHealsAtTheNextStart)
+{
+    const ProgramRun full = runTheBoard(
+        [] {
+            rlimit none { 0, 0 };
+            ::setrlimit(RLIMIT_FSIZE, &none);
+        },
+        "show inshow Visible\nshow L1 Caption\n");
+    EXPECT_EQ(lines(full.out), (std::vector<std::string> { "inshow.Visible=True", "L1.Caption=数据文件无法写入!请检查磁盘空间" }))
+        << "the operator is told in the notice box once the board shows";
+    EXPECT_NE(full.err.find("could not be written at the start"), std::string::npos) << full.err;
+    EXPECT_NE(full.err.find("sound/yes.wav"), std::string::npos) << full.err;
+    EXPECT_NE(full.err.find("date/config.db"), std::string::npos) << full.err;
+
+    const ProgramRun healed = runTheBoard();
+    EXPECT_EQ(healed.err.find("could not be written"), std::string::npos) << healed.err;
+    for (const std::string& sound : shippedSounds())
+        EXPECT_EQ(read(sound), readBytes(shipped(sound))) << sound;
+    EXPECT_EQ(read("date/config.db").rfind("allname=", 0), 0u) << read("date/config.db");
+    EXPECT_NE(read("date/config.db").find("ballname1="), std::string::npos);
+    EXPECT_EQ(read("date/keyconfig.db"), "Aonkey=49\r\nAoutkey=112\r\nBonkey=50\r\nBoutkey=113\r\n");
+    EXPECT_EQ(read("date/system.db").rfind("sond10=False\r\n", 0), 0u) << read("date/system.db");
+}
+
+// A sound spoilt in the data folder (cut short, the same size with other bytes) is the shipped one
+// again after the next start.
+TEST_F(DataFolderDriveTest, ASpoiltSoundIsRestored)
+{
+    const std::string bell = readBytes(shipped("sound/yes.wav"));
+    put("sound/yes.wav", bell.substr(0, bell.size() / 2));
+    put("sound/2.wav", std::string(readBytes(shipped("sound/2.wav")).size(), 'x'));
+    runTheBoard();
+    EXPECT_EQ(read("sound/yes.wav"), bell);
+    EXPECT_EQ(read("sound/2.wav"), readBytes(shipped("sound/2.wav")));
+}
+
+// The settings' rewrite at the close drops lines that are none of its settings: the file is kept
+// first, once, beside it.
+TEST_F(DataFolderDriveTest, TheSettingsRewriteKeepsAFileWithLinesItDrops)
+{
+    const std::string held = "allname=Cup\r\nballname1=A\r\n# the operator's note\r\nalltime=300\r\n";
+    put("date/config.db", held);
+    const ProgramRun run = runTheBoard();
+    EXPECT_EQ(read("date/config.db.bak"), held);
+    EXPECT_NE(run.err.find("config.db.bak"), std::string::npos) << run.err;
+    EXPECT_EQ(read("date/config.db").find("# the operator's note"), std::string::npos);
+
+    // What the board wrote itself is no loss: no new copy.
+    put("date/config.db.bak", "older copy");
+    const ProgramRun again = runTheBoard();
+    EXPECT_EQ(read("date/config.db.bak"), "older copy");
+    EXPECT_EQ(again.err.find("config.db.bak"), std::string::npos) << again.err;
+}
+
+} // namespace
+} // namespace scoreboard::test
