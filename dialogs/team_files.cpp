@@ -81,11 +81,27 @@ std::string rosterTextProblem(std::string_view text, RosterField field)
 
 std::filesystem::path teamFile(std::string_view name) { return teamsFolder() / (std::string(name) + std::string(kExtension)); }
 
+namespace {
+
+// A value as list input gives it back: one that holds a comma, or starts with a blank or a quote,
+// or ends with a blank, goes in double quotes, which keep it whole. (A value the reader gave holds
+// a comma only when it was quoted, and then no quote.)
+std::string listValue(std::string text)
+{
+    constexpr std::string_view kBlanks = " \t";
+    const bool plain = text.empty()
+        || (text.find(',') == std::string::npos && kBlanks.find(text.front()) == std::string_view::npos && text.front() != '"'
+            && kBlanks.find(text.back()) == std::string_view::npos);
+    return plain ? text : "\"" + text + "\"";
+}
+
+} // namespace
+
 std::vector<std::string> teamFileLines(const scoreboard::TeamRoster& roster)
 {
-    std::vector<std::string> lines{"教练:" + roster.coach, "领队:" + roster.leader};
+    std::vector<std::string> lines{listValue("教练:" + roster.coach), listValue("领队:" + roster.leader)};
     for (const scoreboard::RosterPlayer& player : roster.players)
-        lines.push_back("队员:" + player.name + "=" + player.number);
+        lines.push_back(listValue("队员:" + player.name + "=" + player.number));
     return lines;
 }
 

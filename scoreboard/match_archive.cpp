@@ -62,8 +62,10 @@ std::vector<StoredMatch> parseArchive(std::string_view text)
             const std::string_view key = kRecordKeys[field];
             if (!value.starts_with(key))
                 continue;
+            // The fourth field is "VS" in every record, as it is written back, also in a record
+            // that was cut off before its "VS=" line.
             if (field == 0)
-                matches.emplace_back();
+                matches.emplace_back().fields[kVersusField] = "VS";
             if (!matches.empty())
                 matches.back().fields[field] = field == kVersusField ? "VS" : std::string(value.substr(key.size()));
             break;

@@ -23,7 +23,7 @@ struct StoredMatch {
 // The matches of the archive's text. Each non-empty line is one value (a line ends at CR LF, CR
 // or LF, and keeps its commas); "比赛时间=" starts a new match and the other keys fill the field of
 // the latest one, whatever their order. A line before the first match or with no known key is
-// dropped; a "VS=" line always gives "VS".
+// dropped; the fourth field is always "VS", with or without a "VS=" line.
 std::vector<StoredMatch> parseArchive(std::string_view text);
 
 // The eleven lines of every match, in order.

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential g++ cmake ninja-build pkg-config git
-  libsdl2-dev libsdl2-image-dev
+  libsdl2-dev libsdl2-image-dev libpng-dev
   libfreetype-dev libfontconfig-dev
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools

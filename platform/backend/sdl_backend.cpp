@@ -265,7 +265,8 @@ void SdlBackend::setTextInput(bool on)
 }
 
 // The desktop's clipboard (on X the CLIPBOARD selection), so that text goes both ways between
-// the program's fields and other programs.
+// the program's fields and other programs. Lines ended by a line feed alone, as other programs
+// on the desktop copy them, become the CR LF lines of the program's fields.
 std::optional<std::string> SdlBackend::clipboardText() const
 {
     if (!SDL_HasClipboardText())
@@ -273,11 +274,18 @@ std::optional<std::string> SdlBackend::clipboardText() const
     char* text = SDL_GetClipboardText();
     if (!text)
         return std::nullopt;
-    std::string held(text);
+    const std::string held(text);
     SDL_free(text);
     if (held.empty())
         return std::nullopt;
-    return held;
+    std::string lines;
+    lines.reserve(held.size());
+    for (size_t i = 0; i < held.size(); ++i) {
+        if (held[i] == '\n' && (i == 0 || held[i - 1] != '\r'))
+            lines += '\r';
+        lines += held[i];
+    }
+    return lines;
 }
 
 void SdlBackend::setClipboardText(std::optional<std::string> text) { SDL_SetClipboardText(text ? text->c_str() : ""); }

@@ -19,20 +19,10 @@ void Clipboard::setText(std::string text)
         port->setClipboardText(std::move(text));
 }
 
-// Lines ended by a line feed alone (as other programs on the desktop copy them) become the CR LF
-// lines of the program's fields.
 std::string Clipboard::getText()
 {
     win::BackendPort* port = backend();
-    const std::string held = port ? port->clipboardText().value_or(std::string()) : std::string();
-    std::string text;
-    text.reserve(held.size());
-    for (size_t i = 0; i < held.size(); ++i) {
-        if (held[i] == '\n' && (i == 0 || held[i - 1] != '\r'))
-            text += '\r';
-        text += held[i];
-    }
-    return text;
+    return port ? port->clipboardText().value_or(std::string()) : std::string();
 }
 
 bool Clipboard::hasText()

@@ -130,6 +130,12 @@ FormLayout parseLayout(std::string_view text, const std::string& file)
         if (auto colon = what.rfind(": "); colon != std::string::npos)
             what = what.substr(colon + 2);
         throw LayoutError(file, "", "not well-formed JSON at " + lineAndColumn(text, e.byte ? e.byte - 1 : 0) + " (" + what + ")");
+    } catch (const Json::exception& e) {
+        // Well-formed but not to be held, such as a number beyond any the layouts can hold.
+        std::string what = e.what();
+        if (auto bracket = what.find("] "); bracket != std::string::npos)
+            what = what.substr(bracket + 2);
+        throw LayoutError(file, "", "not readable JSON (" + what + ")");
     }
     Reader r{file};
     if (!root.is_object())

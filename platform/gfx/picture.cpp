@@ -95,30 +95,42 @@ void Picture::clear()
     m_error.clear();
 }
 
-bool Picture::load(const std::string& path)
+std::optional<Picture::File> Picture::File::read(const std::string& path, std::string& error)
 {
-    clear();
     if (path.empty()) {
-        m_error = "no file name";
-        return false;
+        error = "no file name";
+        return std::nullopt;
     }
-    const std::optional<std::string> bytes = readFile(path);
+    std::optional<std::string> bytes = readFile(path);
     if (!bytes) {
-        m_error = "cannot read the file";
-        return false;
+        error = "cannot read the file";
+        return std::nullopt;
     }
     // The decoders allocate what the header asks for: measure it first.
     const std::optional<PictureHeader> header = readPictureHeader(*bytes);
     if (!header) {
-        m_error = "not a PNG, GIF, JPEG or BMP picture";
-        return false;
+        error = "not a PNG, GIF, JPEG or BMP picture";
+        return std::nullopt;
     }
     if (!withinPictureLimits(*header)) {
-        m_error = "picture too large";
-        return false;
+        error = "picture too large";
+        return std::nullopt;
     }
-    if (header->format == PictureHeader::Format::Gif) {
-        SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), int(bytes->size()));
+    return File{std::move(*bytes), *header};
+}
+
+bool Picture::load(const std::string& path)
+{
+    clear();
+    const std::optional<File> file = File::read(path, m_error);
+    return file && load(*file);
+}
+
+bool Picture::load(const File& file, bool firstFrameOnly)
+{
+    clear();
+    if (file.header.format == PictureHeader::Format::Gif && !firstFrameOnly) {
+        SDL_RWops* rw = SDL_RWFromConstMem(file.bytes.data(), int(file.bytes.size()));
         if (IMG_Animation* anim = rw ? IMG_LoadGIFAnimation_RW(rw) : nullptr) {
             for (int i = 0; i < anim->count; ++i)
                 addFrame(toSurface(anim->frames[i]), anim->delays ? anim->delays[i] : 0);
@@ -129,8 +141,8 @@ bool Picture::load(const std::string& path)
         if (!isEmpty())
             return true;
     }
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), int(bytes->size()));
-    SDL_Surface* still = rw ? decodeStill(rw, header->format) : nullptr;
+    SDL_RWops* rw = SDL_RWFromConstMem(file.bytes.data(), int(file.bytes.size()));
+    SDL_Surface* still = rw ? decodeStill(rw, file.header.format) : nullptr;
     if (rw)
         SDL_RWclose(rw);
     if (!still) {

@@ -1,6 +1,8 @@
 #pragma once
+#include "platform/gfx/picture_header.h"
 #include "platform/gfx/surface.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,9 @@ public:
     // empty picture and returns false; it never throws.
     bool load(const std::string& path);
     static Picture fromFile(const std::string& path);
+    struct File;
+    // Decodes a file read already; `firstFrameOnly` leaves the later frames of a GIF undecoded.
+    bool load(const File& file, bool firstFrameOnly = false);
 
     bool isEmpty() const { return m_frames.empty(); }
     int width() const { return isEmpty() ? 0 : m_frames.front().image.width(); }
@@ -39,6 +44,15 @@ public:
 private:
     std::vector<Frame> m_frames;
     std::string m_error;
+};
+
+// A picture file read and measured, not yet decoded.
+struct Picture::File {
+    std::string bytes;
+    PictureHeader header;
+    // The file at `path`, when it can be read and its header is one the program decodes within the
+    // picture limits; else nullopt, and `error` says why.
+    static std::optional<File> read(const std::string& path, std::string& error);
 };
 
 // Writes a surface as a PNG file (with its alpha). Returns false on failure.

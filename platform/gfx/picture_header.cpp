@@ -59,8 +59,12 @@ std::optional<PictureHeader> gifHeader(const Bytes& b)
     h.height = b.le16(8);
     h.frames = 0;
     size_t at = 13 + colorTableBytes(b.u8(10));
-    // Every image in the file, up to the trailer or to where the data stops making sense; a
-    // decoder stops there too.
+    // Every image in the file, up to the trailer or to where the blocks stop following each other.
+    auto countImage = [&](size_t image) {
+        ++h.frames;
+        h.largestFrameWidth = std::max<int64_t>(h.largestFrameWidth, b.le16(image + 5));
+        h.largestFrameHeight = std::max<int64_t>(h.largestFrameHeight, b.le16(image + 7));
+    };
     while (b.has(at, 1)) {
         uint32_t block = b.u8(at);
         if (block == 0x21 && b.has(at, 2)) {
@@ -69,14 +73,18 @@ std::optional<PictureHeader> gifHeader(const Bytes& b)
                 break;
             at = *next;
         } else if (block == 0x2C && b.has(at, 11)) {
-            ++h.frames;
-            h.largestFrameWidth = std::max<int64_t>(h.largestFrameWidth, b.le16(at + 5));
-            h.largestFrameHeight = std::max<int64_t>(h.largestFrameHeight, b.le16(at + 7));
+            countImage(at);
             auto next = skipSubBlocks(b, at + 10 + colorTableBytes(b.u8(at + 9)) + 1);
             if (!next)
                 break;
             at = *next;
         } else {
+            // The decoder passes over a byte that starts no block and takes any later "," for an
+            // image: past here every one counts, so that the figures never fall short of it.
+            if (block != 0x3B)
+                for (size_t image = at; b.has(image, 11); ++image)
+                    if (b.u8(image) == 0x2C)
+                        countImage(image);
             break;
         }
     }

@@ -1,6 +1,6 @@
 #include "platform/media/alpha_image.h"
+#include "platform/gfx/area_reducer.h"
 #include "platform/gfx/blit.h"
-#include "platform/gfx/picture.h"
 #include "platform/media/picture_path.h"
 #include "platform/window/api.h"
 
@@ -14,12 +14,50 @@ constexpr uint32_t kSeeThrough = 0x00000000u;
 
 } // namespace
 
+bool AlphaImage::show(const std::string& path)
+{
+    std::string error;
+    std::optional<PictureStore::Loaded> loaded = path.empty() ? std::nullopt : PictureStore::instance().load(path, fit(), error);
+    if (!loaded)
+        return false;
+    m_loaded = std::move(loaded);
+    m_shown.reset();
+    fitShownToSize();
+    return true;
+}
+
+// The shown copy follows the control's size and the fit. When the file it came from has changed
+// or gone meanwhile, the copy there is is scaled instead: the control keeps the picture it loaded.
+void AlphaImage::fitShownToSize()
+{
+    if (!m_loaded || !hwnd())
+        return;
+    const gfx::Size size{image().width(), image().height()};
+    if (m_shown && m_loaded->key.fit == fit() && (m_stretch ? gfx::Size{m_shown->width(), m_shown->height()} == size
+                                                              : m_shown->width() >= std::min(size.width, m_loaded->original.width)
+                                                                  && m_shown->height() >= std::min(size.height, m_loaded->original.height)))
+        return;
+    if (m_loaded->key.fit != fit()) {
+        std::string error;
+        if (auto refit = PictureStore::instance().load(m_loaded->key.path, fit(), error))
+            m_loaded = std::move(refit);
+    }
+    if (auto shown = PictureStore::instance().shown(m_loaded->key, size))
+        m_shown = std::move(shown);
+    else if (m_shown && m_stretch && size.width > 0 && size.height > 0)
+        m_shown = std::make_shared<const gfx::Surface>(gfx::scalePicture(*m_shown, size));
+}
+
+const gfx::Surface& AlphaImage::pictureImage() const
+{
+    static const gfx::Surface none;
+    return m_shown ? *m_shown : none;
+}
+
 bool AlphaImage::loadFromFile(const std::string& path)
 {
-    gfx::Picture loaded;
-    if (path.empty() || !loaded.load(path))
+    if (!show(path))
         return false;
-    m_image = loaded.image();
     m_picture = pictureRefOf(path);
     redraw();
     return true;
@@ -28,7 +66,10 @@ bool AlphaImage::loadFromFile(const std::string& path)
 void AlphaImage::setPicture(const forms::PictureRef& picture)
 {
     m_picture = picture;
-    m_image = gfx::Picture::fromFile(picturePathOf(picture)).image();
+    if (!show(picturePathOf(picture))) {
+        m_loaded.reset();
+        m_shown.reset();
+    }
     redraw();
 }
 
@@ -81,14 +122,15 @@ void AlphaImage::redraw()
 {
     if (!hwnd())
         return;
+    fitShownToSize();
     gfx::Surface& target = image();
     target.fill(kSeeThrough);
-    if (!m_image.isEmpty()) {
+    if (m_shown && !m_shown->isEmpty()) {
         const gfx::Clip clip(target.rect());
         if (m_stretch)
-            gfx::stretchBlit(target, target.rect(), m_image, m_image.rect(), clip, gfx::StretchMode::Bilinear);
+            gfx::stretchBlit(target, target.rect(), *m_shown, m_shown->rect(), clip, gfx::StretchMode::Bilinear);
         else
-            gfx::blit(target, {0, 0}, m_image, m_image.rect(), clip);
+            gfx::blit(target, {0, 0}, *m_shown, m_shown->rect(), clip);
     }
     refreshImage();
 }

@@ -3,6 +3,9 @@
 #include "platform/forms/user_control.h"
 #include "platform/gfx/surface.h"
 #include "platform/media/picture_mouse_events.h"
+#include "platform/media/picture_store.h"
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace plat::media {
@@ -31,8 +34,11 @@ public:
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
 
-    // The picture as loaded (empty when none is shown).
-    const gfx::Surface& pictureImage() const { return m_image; }
+    // The picture as the control shows it, at the control's size (empty when none is shown).
+    // Controls of one size showing one file share it (PictureStore).
+    const gfx::Surface& pictureImage() const;
+    // The size of the picture in its file (0 x 0 when none is shown).
+    gfx::Size pictureSize() const { return m_loaded ? m_loaded->original : gfx::Size{}; }
 
     void initProperties() override;
     void readProperties(forms::PropertyBag& bag) override;
@@ -45,11 +51,15 @@ protected:
     win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
 
 private:
+    gfx::PictureFit fit() const { return m_stretch ? gfx::PictureFit::Scale : gfx::PictureFit::Crop; }
+    bool show(const std::string& path);
+    void fitShownToSize();
     void redraw();
 
     forms::PictureRef m_picture;
     bool m_stretch = false;
-    gfx::Surface m_image;
+    std::optional<PictureStore::Loaded> m_loaded;
+    std::shared_ptr<const gfx::Surface> m_shown;
 };
 
 } // namespace plat::media

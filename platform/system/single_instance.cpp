@@ -68,6 +68,14 @@ std::filesystem::path programLockPath(std::string_view programName)
 
 SingleInstanceLock acquireProgramLock(std::string_view programName) { return SingleInstanceLock::acquire(programLockPath(programName)); }
 
-bool programRuns(std::string_view programName) { return acquireProgramLock(programName).heldByAnother(); }
+bool programRuns(std::string_view programName)
+{
+    // A copy that runs has made its lock file; where there is none, none is made just to look.
+    const std::filesystem::path lockFile = programLockPath(programName);
+    struct stat info {};
+    if (::lstat(lockFile.c_str(), &info) != 0)
+        return false;
+    return SingleInstanceLock::acquire(lockFile).heldByAnother();
+}
 
 } // namespace plat::sys

@@ -47,8 +47,8 @@ std::filesystem::path programLockPath(std::string_view programName);
 // SingleInstanceLock::acquire(programLockPath(programName)).
 SingleInstanceLock acquireProgramLock(std::string_view programName);
 
-// Whether a copy of `programName` holds its lock on the current program folder now. The lock is
-// taken and let go at once to find out.
+// Whether a copy of `programName` holds its lock on the current data folder now. The lock is
+// taken and let go at once to find out; no lock file is made where there is none.
 bool programRuns(std::string_view programName);
 
 } // namespace plat::sys

@@ -1,6 +1,7 @@
 #include "../scoreboard/program_folder_fixture.h"
 
 #include "dialogs/team_files.h"
+#include "platform/system/ansi_codec.h"
 
 #include "scoreboard/roster_loader.h"
 
@@ -134,6 +135,19 @@ TEST_F(TeamFilesTest, ASaveOverLinesTheReaderDidNotTakeKeepsTheFileFirst)
         EXPECT_FALSE(std::filesystem::exists(path("binlist/t.ini.bak")));
     }
     EXPECT_EQ(listTeams(), (std::vector<std::string>{"t"})) << "the copy is no team";
+}
+
+TEST_F(TeamFilesTest, TextsOfAHandEditedFileAreWrittenSoThatTheyReadBackWhole)
+{
+    // Quoted values of list input keep commas and blanks; rewritten, they are quoted again.
+    std::filesystem::create_directories(path("binlist"));
+    writeBytes(path("binlist/飞虎队.ini"), plat::sys::encodeAnsi("\"教练:王,李\"\r\n\"领队: 陈 \"\r\n\"队员:O'Neal, Jr.=34\",队员:\"x\"=5\r\n"));
+    const TeamRoster read = scoreboard::readTeamRoster(teamFile("飞虎队"));
+    ASSERT_EQ(read, (TeamRoster{"王,李", " 陈 ", {{"O'Neal, Jr.", "34"}, {"\"x\"", "5"}}}));
+    EXPECT_EQ(teamFileLines(read),
+        (std::vector<std::string>{"\"教练:王,李\"", "\"领队: 陈 \"", "\"队员:O'Neal, Jr.=34\"", "队员:\"x\"=5"}));
+    ASSERT_TRUE(writeTeamFile("飞虎队", read));
+    EXPECT_EQ(scoreboard::readTeamRoster(teamFile("飞虎队")), read);
 }
 
 TEST_F(TeamFilesTest, ANameWithAProblemIsNeverWritten)

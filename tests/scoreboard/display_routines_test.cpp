@@ -194,7 +194,7 @@ TEST_F(DisplayRoutinesTest, LogoComesFromTheProgramFolderWhenThereIsOne)
     for (std::string_view name : {"mainlogo", "logopng", "testpng"}) {
         const auto& picture = control<plat::media::AlphaImage>(name);
         EXPECT_EQ(picture.picture().path, user().logoPath) << name;
-        EXPECT_EQ(picture.pictureImage().width(), 16) << name;
+        EXPECT_EQ(picture.pictureSize().width, 16) << name;
     }
 }
 

@@ -100,7 +100,7 @@ TEST_F(LiveVideoTest, LiveModeShowsTheCapturePictureAndSixSecondsLaterTheLogo)
     EXPECT_FALSE(timerOn("Timer11"));
     for (std::string_view name : {"videimg1", "videimg2"}) {
         EXPECT_EQ(control<media::AlphaImage>(name).picture().path, user().logoPath) << name;
-        EXPECT_EQ(control<media::AlphaImage>(name).pictureImage().width(), 16) << name;
+        EXPECT_EQ(control<media::AlphaImage>(name).pictureSize().width, 16) << name;
     }
     const plat::gfx::Rect onScreen = session->windows().screenRect(view.hwnd());
     EXPECT_EQ(session->windows().screen().pixel(onScreen.left + 200, onScreen.top + 100), 0xFF0000FFu) << "the picture shows";

@@ -65,7 +65,7 @@ protected:
     }
     static plat::gfx::Size sizeOf(const plat::media::AlphaImage& image)
     {
-        return {image.pictureImage().width(), image.pictureImage().height()};
+        return {image.pictureSize().width, image.pictureSize().height};
     }
 };
 

@@ -52,6 +52,7 @@ TEST(MatchArchive, ParsingCases)
     };
     StoredMatch onlyTime;
     onlyTime.fields[0] = "t1";
+    onlyTime.fields[kVersusField] = "VS";
     StoredMatch shuffled = match("t1", "Cup", "80:78");
     StoredMatch second = match("t2", "Final", "70:60", "加时赛");
     StoredMatch noRemark = shuffled;
@@ -79,12 +80,18 @@ TEST(MatchArchive, ParsingCases)
              m.fields[0] = "t1";
              m.fields[1] = "Cup";
              m.fields[2] = "Lions";
+             m.fields[kVersusField] = "VS";
              return m;
          }()}},
         {"leading blanks before a key", "  比赛时间=t1\r\n", {onlyTime}},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(parseArchive(c.text), c.expected) << c.what;
+        std::string rewritten;
+        for (const std::string& line : archiveLines(c.expected))
+            rewritten += line + "\r\n";
+        EXPECT_EQ(parseArchive(rewritten), c.expected) << c.what << ": read back as it is written";
+    }
 }
 
 TEST_F(MatchArchiveTest, ReadingKnowsWhetherARewriteKeepsEverything)

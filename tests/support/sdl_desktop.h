@@ -81,7 +81,7 @@ public:
     bool waitForWindow()
     {
         return pumpUntil([&] {
-            delivery::ChildProcess search({"/usr/bin/xdotool", "search", "--onlyvisible", "--name", "^ball$"},
+            delivery::ChildProcess search({"/usr/bin/xdotool", "search", "--onlyvisible", "--name", "."},
                 delivery::Environment().set("DISPLAY", display()));
             while (search.running()) {
                 m_windows->pumpOnce(false);

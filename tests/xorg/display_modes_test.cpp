@@ -324,11 +324,15 @@ TEST_F(DisplayModesOnXorg, TheBoardFitsItselfToEveryNewDisplayMode)
 TEST_F(DisplayModesOnXorg, AScoreboardThatCannotStartIsToldAndTheDisplayGoesBack)
 {
     startServer(startingIn(XorgServer::k1280x1024));
+    // The launcher starts the ball beside it: a copy of the launcher with a ball that cannot run.
+    const fs::path programFolder = session->home() / "program";
+    fs::create_directories(programFolder);
+    fs::copy_file(LAUNCHER_PROGRAM, programFolder / "main");
     {
-        std::ofstream(session->home() / "ball") << "not a program\n";
+        std::ofstream(programFolder / "ball") << "not a program\n";
     }
-    fs::permissions(session->home() / "ball", fs::perms::owner_read | fs::perms::owner_write);
-    const pid_t launcher = session->start(LAUNCHER_PROGRAM);
+    fs::permissions(programFolder / "ball", fs::perms::owner_read | fs::perms::owner_write);
+    const pid_t launcher = session->start(programFolder / "main");
     // The window takes the title of what it shows: the box, then the empty form.
     auto titled = [&](const char* title) {
         return waitFor([&] {

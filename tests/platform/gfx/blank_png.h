@@ -5,9 +5,9 @@
 
 namespace plat::gfx::test {
 
-// A well-formed PNG of `width` x `height` black pixels (1-bit grey), made without holding the
-// picture: the rows of zeros compress to a file of about 1/1000 of their size.
-inline std::string blankPng(uint32_t width, uint32_t height)
+// A well-formed PNG of `width` x `height` pixels of one colour (0xRRGGBB), made without holding
+// the picture: the rows compress to a small file.
+inline std::string plainPng(uint32_t width, uint32_t height, uint32_t rgb)
 {
     auto be32 = [](std::string& out, uint32_t v) {
         for (int shift = 24; shift >= 0; shift -= 8)
@@ -19,12 +19,19 @@ inline std::string blankPng(uint32_t width, uint32_t height)
         out += typed;
         be32(out, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size()))));
     };
+    // Black is 1-bit grey, which keeps a huge picture's file small; any other colour 8-bit RGB.
+    const bool black = rgb == 0;
     std::string header;
     be32(header, width);
     be32(header, height);
-    header += std::string("\x01\x00\x00\x00\x00", 5); // bit depth 1, grey, deflate, no filter, not interlaced
+    header += black ? std::string("\x01\x00\x00\x00\x00", 5) : std::string("\x08\x02\x00\x00\x00", 5);
 
-    const std::string row(1 + (width + 7) / 8, '\0'); // filter byte, then the packed pixels
+    std::string row(1, '\0'); // filter byte, then the pixels
+    if (black)
+        row.append((width + 7) / 8, '\0');
+    else
+        for (uint32_t x = 0; x < width; ++x)
+            row += {char(uint8_t(rgb >> 16)), char(uint8_t(rgb >> 8)), char(uint8_t(rgb))};
     std::string compressed;
     z_stream z {};
     deflateInit(&z, Z_BEST_COMPRESSION);
@@ -48,5 +55,8 @@ inline std::string blankPng(uint32_t width, uint32_t height)
     chunk(png, "IEND", "");
     return png;
 }
+
+// A black one.
+inline std::string blankPng(uint32_t width, uint32_t height) { return plainPng(width, height, 0); }
 
 } // namespace plat::gfx::test

@@ -219,6 +219,18 @@ TEST(PictureHeader, SizeIsReadWithoutDecodingAndCheckedAgainstTheLimits)
         EXPECT_FALSE(readPictureHeader(none)) << none;
 }
 
+TEST(PictureHeader, AGifsFramesAfterAStrayByteCountAsTheDecoderFindsThem)
+{
+    // The decoder passes over a byte that starts no block and decodes the frames after it: 1000
+    // frames of 300 x 300 are over the limits, however they follow the screen.
+    std::vector<uint8_t> bytes = gifHeaderOnly(300, 300, 1000, 300, 300);
+    bytes.insert(bytes.begin() + 13, 0x00);
+    const auto header = readPictureHeader(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    ASSERT_TRUE(header);
+    EXPECT_GE(header->frames, 1000);
+    EXPECT_FALSE(withinPictureLimits(*header));
+}
+
 TEST_F(PictureFiles, APictureOverTheLimitsIsRefusedBeforeDecoding)
 {
     // Decoded, this file would take 3.6 GB.

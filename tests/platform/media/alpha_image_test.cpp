@@ -23,8 +23,8 @@ protected:
         session.settle();
         return image;
     }
-    // The alpha of the file's half-transparent half.
-    int blueAlpha(const AlphaImage& image) { return int(image.pictureImage().pixel(12, 4) >> 24); }
+    // The alpha of the file's half-transparent half, as decoded.
+    int blueAlpha() { return int(gfx::Picture::fromFile(testFile("picture.png")).image().pixel(12, 4) >> 24); }
 
 private:
     int m_count = 0;
@@ -35,7 +35,7 @@ TEST_F(AlphaImageTest, ShowsThePictureOverTheFormWithItsAlpha)
     AlphaImage& image = place();
     ASSERT_TRUE(image.loadFromFile(testFile("picture.png")));
     session.settle();
-    const int a = blueAlpha(image);
+    const int a = blueAlpha();
     ASSERT_NEAR(a, 128, 1);
 
     EXPECT_EQ(screenAt(kLeftPx + 2, kTopPx + 3), kRedPixel) << "opaque half";
@@ -53,7 +53,7 @@ TEST_F(AlphaImageTest, ShowsAControlUnderneathThroughItsTransparentPart)
     AlphaImage& over = place(kLeft + 20 * 15, kTop);
     ASSERT_TRUE(over.loadFromFile(testFile("picture.png"))); // red over x 20..27, blue over 28..35
     session.settle();
-    const int a = blueAlpha(over);
+    const int a = blueAlpha();
 
     EXPECT_EQ(screenAt(kLeftPx + 24, kTopPx + 4), kRedPixel);
     EXPECT_TRUE(pixelNear(screenAt(kLeftPx + 29, kTopPx + 4), blended(kBluePixel, a, kRedPixel))) << "blue over the red below";
@@ -66,7 +66,7 @@ TEST_F(AlphaImageTest, StretchScalesThePictureToTheControl)
     ASSERT_TRUE(image.loadFromFile(testFile("picture.png")));
     image.setStretch(true);
     session.settle();
-    const int a = blueAlpha(image);
+    const int a = blueAlpha();
     EXPECT_EQ(screenAt(kLeftPx + 4, kTopPx + 14), kRedPixel);
     EXPECT_TRUE(pixelNear(screenAt(kLeftPx + 28, kTopPx + 14), blended(kBluePixel, a, kBackgroundPixel)));
 
@@ -124,7 +124,7 @@ TEST_F(AlphaImageTest, ALoadedPictureReplacesTheOldOneWhole)
     ASSERT_TRUE(gfx::savePng(white, scratch.file("white.png")));
     ASSERT_TRUE(image.loadFromFile(scratch.file("white.png")));
     session.settle();
-    EXPECT_EQ(image.pictureImage().width(), 4);
+    EXPECT_EQ(image.pictureSize().width, 4);
     EXPECT_EQ(screenAt(kLeftPx + 2, kTopPx + 3), 0xFFFFFFFFu);
     EXPECT_EQ(screenAt(kLeftPx + 30, kTopPx + 14), 0xFFFFFFFFu);
 }
@@ -310,7 +310,7 @@ TEST_F(AlphaImageTest, PropertiesGoBackIntoTheLayoutAsTheyWereStored)
           "properties": { "Picture": ")" + scratch.file("white.png") + R"(" } } ])"));
     stored.load();
     EXPECT_TRUE(stored.get<AlphaImage>("logo").stretch());
-    EXPECT_EQ(stored.get<AlphaImage>("outside").pictureImage().width(), 4) << "an absolute path loads as it stands";
+    EXPECT_EQ(stored.get<AlphaImage>("outside").pictureSize().width, 4) << "an absolute path loads as it stands";
 
     forms::FormLayout layout = stored.layout();
     ASSERT_EQ(layout.controls.size(), 3u);
@@ -338,6 +338,63 @@ TEST_F(AlphaImageTest, ANewlyPlacedControlShowsNothing)
     EXPECT_FALSE(image.stretch());
     EXPECT_EQ(screenAt(kLeftPx + 2, kTopPx + 3), kBackgroundPixel);
     EXPECT_EQ(image.className(), "aicAlphaImage");
+}
+
+} // namespace
+
+namespace {
+
+using PictureSharing = AlphaImageTest;
+
+TEST_F(PictureSharing, AFileIsDecodedOnceAndEachSizeMadeOnceForAllControlsShowingIt)
+{
+    PictureStore& store = PictureStore::instance();
+    store.clear();
+    gfx::Surface big(2000, 1000, 0xFF0000FFu);
+    ASSERT_TRUE(gfx::savePng(big, scratch.file("big.png")));
+    const int before = store.decodes();
+    std::vector<AlphaImage*> images;
+    for (double side : {70.0, 80.0, 70.0, 160.0}) {
+        AlphaImage& image = place(kLeft, kTop, side * 15, side * 15);
+        image.setStretch(true);
+        ASSERT_TRUE(image.loadFromFile(scratch.file("big.png")));
+        images.push_back(&image);
+    }
+    session.settle();
+    EXPECT_EQ(store.decodes() - before, 1) << "one decode for four controls";
+    EXPECT_EQ(&images[0]->pictureImage(), &images[2]->pictureImage()) << "controls of one size share the picture";
+    EXPECT_NE(&images[0]->pictureImage(), &images[1]->pictureImage());
+    for (AlphaImage* image : images) {
+        EXPECT_EQ(image->pictureSize(), (gfx::Size{2000, 1000}));
+        EXPECT_EQ(image->pictureImage().width(), image->image().width()) << "kept at the size it is shown";
+        EXPECT_EQ(image->pictureImage().pixel(5, 5), 0xFF0000FFu);
+    }
+}
+
+TEST_F(PictureSharing, AChangedFileIsDecodedAgainAndAGoneOneKeepsWhatWasShown)
+{
+    PictureStore& store = PictureStore::instance();
+    store.clear();
+    ASSERT_TRUE(gfx::savePng(gfx::Surface(8, 8, 0xFF0000FFu), scratch.file("logo.png")));
+    AlphaImage& first = place(kLeft, kTop, 32 * 15, 32 * 15);
+    first.setStretch(true);
+    ASSERT_TRUE(first.loadFromFile(scratch.file("logo.png")));
+
+    ASSERT_TRUE(gfx::savePng(gfx::Surface(9, 9, 0xFFFF0000u), scratch.file("logo.png")));
+    AlphaImage& second = place(kLeft, kTop + 40 * 15, 32 * 15, 32 * 15);
+    second.setStretch(true);
+    ASSERT_TRUE(second.loadFromFile(scratch.file("logo.png")));
+    session.settle();
+    EXPECT_EQ(first.pictureImage().pixel(1, 1), 0xFF0000FFu) << "the first keeps the picture it loaded";
+    EXPECT_EQ(second.pictureImage().pixel(1, 1), 0xFFFF0000u) << "the second shows the file as it is now";
+
+    // With nothing kept, a resize of a control whose file has gone scales what it shows.
+    std::filesystem::remove(scratch.file("logo.png"));
+    store.clear();
+    first.move(kLeft, kTop, 16 * 15, 16 * 15);
+    session.settle();
+    EXPECT_EQ(first.pictureImage().width(), 16);
+    EXPECT_EQ(first.pictureImage().pixel(1, 1), 0xFF0000FFu);
 }
 
 } // namespace

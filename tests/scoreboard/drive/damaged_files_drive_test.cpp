@@ -4,6 +4,7 @@
 
 #include "../../platform/gfx/blank_png.h"
 
+#include "platform/gfx/picture.h"
 #include "platform/system/ansi_codec.h"
 #include "platform/system/date_time.h"
 
@@ -37,8 +38,12 @@ std::string hugeLine() { return "allname=" + std::string(100000, 'W'); }
 #endif
 #if defined(__SANITIZE_ADDRESS__) || defined(UNDER_ADDRESS_SANITIZER)
 constexpr long kSaneMemoryKb = 2048L * 1024;
+constexpr long kBigLogoMemoryKb = kSaneMemoryKb;
 #else
 constexpr long kSaneMemoryKb = 400L * 1024;
+// A big logo is decoded once, reduced as it is decoded: the run stays far below what the picture
+// would take whole (8000 x 8000 pixels are 256 MB).
+constexpr long kBigLogoMemoryKb = 250L * 1000;
 #endif
 
 // The files a first run writes, so that each row damages one of them only.
@@ -310,6 +315,25 @@ TEST_F(DamagedFilesDriveTest, ALogoOf30000By30000PixelsIsLeftOut)
     EXPECT_EQ(lines(run.out), (std::vector<std::string>{ "titxt(1).Caption=Cup", "balltime.Caption=10:00", "ballnumber(0).Caption=1",
                                   "ballnumber(1).Caption=2", "sysset.Visible=True" }));
     EXPECT_LT(run.maxResidentKb, kSaneMemoryKb) << "peak memory in KB";
+}
+
+TEST_F(DamagedFilesDriveTest, ALogoOf8000By8000PixelsShowsInTheMemoryOfANormalRun)
+{
+    put("date/config.db", kConfig);
+    put("img/logo.png", plat::gfx::test::plainPng(8000, 8000, 0x3366CC));
+    const fs::path shot = scratch("board.png");
+    const ProgramRun run = drive("wait 3100\nform main\nshow titxt(1) Caption\nshow mainlogo Visible\nshot " + shot.string() + "\n");
+    ASSERT_TRUE(run.ended) << run.err;
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{ "titxt(1).Caption=Cup", "mainlogo.Visible=True" }));
+    EXPECT_LT(run.maxResidentKb, kBigLogoMemoryKb) << "peak memory in KB";
+
+    // The logo in the board's corner, scaled down to its 70 x 70 pixels.
+    const plat::gfx::Picture board = plat::gfx::Picture::fromFile(shot.string());
+    ASSERT_FALSE(board.isEmpty());
+    const uint32_t logoPixel = 0xFF000000u | plat::gfx::rgb(0x33, 0x66, 0xCC);
+    const long shown = std::count(board.image().pixels().begin(), board.image().pixels().end(), logoPixel);
+    EXPECT_GT(shown, 60L * 60) << "pixels of the logo's colour on the board";
 }
 
 } // namespace
