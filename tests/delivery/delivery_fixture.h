@@ -141,7 +141,7 @@ protected:
     Heard playOnTheBoard(const std::vector<std::string>& command, Environment env, bool period)
     {
         Heard heard;
-        XvfbDisplay display;
+        XvfbDisplay display("1024x768x24", test_support::KeyRepeat::Off);
         if (!display.running()) {
             ADD_FAILURE() << "Xvfb could not start";
             return heard;

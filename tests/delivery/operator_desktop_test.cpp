@@ -33,7 +33,7 @@ protected:
         DeliveryTest::SetUp();
         if (!toolsPresent())
             GTEST_SKIP() << "Xvfb, xdotool, xclip and ImageMagick are needed (scripts/setup.sh installs them)";
-        m_display = std::make_unique<XvfbDisplay>();
+        m_display = std::make_unique<XvfbDisplay>("1024x768x24", test_support::KeyRepeat::Off);
         ASSERT_TRUE(m_display->running()) << "Xvfb could not start";
         m_tools.set("DISPLAY", m_display->name());
         home = scratch("home");

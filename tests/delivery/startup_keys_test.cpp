@@ -9,7 +9,7 @@ TEST_F(DeliveryTest, TheAttackSignalPressedOnTheStartUpScreenSoundsOnceTheBoardS
 {
     if (::access("/usr/bin/Xvfb", X_OK) != 0 || ::access("/usr/bin/xdotool", X_OK) != 0)
         GTEST_SKIP() << "Xvfb and xdotool are needed (scripts/setup.sh installs them)";
-    XvfbDisplay display;
+    XvfbDisplay display("1024x768x24", test_support::KeyRepeat::Off);
     ASSERT_TRUE(display.running()) << "Xvfb could not start";
     const fs::path home = scratch("home");
     fs::create_directories(home);

@@ -9,11 +9,16 @@
 
 namespace test_support {
 
+// Whether the server's keyboard repeats a held key. A test that presses keys with xdotool and
+// wants each press once turns it off: on a loaded machine a release may come after the repeat
+// delay, and the server would add presses of its own.
+enum class KeyRepeat { On, Off };
+
 // A private X server for one test (1024 x 768 unless told), started with -displayfd so that the
 // test knows it is ready once it has written its display number; ended by its own pid.
 class XvfbDisplay {
 public:
-    explicit XvfbDisplay(const char* screen = "1024x768x24")
+    explicit XvfbDisplay(const char* screen = "1024x768x24", KeyRepeat repeat = KeyRepeat::On)
     {
         if (::access("/usr/bin/Xvfb", X_OK) != 0)
             return;
@@ -25,7 +30,7 @@ public:
             ::close(ready[0]);
             const std::string fd = std::to_string(ready[1]);
             ::execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
-                "-noreset", static_cast<char*>(nullptr));
+                "-noreset", repeat == KeyRepeat::On ? "r" : "-r", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(ready[1]);

@@ -118,7 +118,7 @@ protected:
     StartedProgram& startOnTheScreen(const std::function<void()>& inChild = {})
     {
         m_program.reset();
-        m_xvfb = std::make_unique<test_support::XvfbDisplay>();
+        m_xvfb = std::make_unique<test_support::XvfbDisplay>("1024x768x24", test_support::KeyRepeat::Off);
         EXPECT_TRUE(m_xvfb->running()) << "Xvfb could not start";
         m_display = m_xvfb->name();
         m_program = std::make_unique<StartedProgram>(
