@@ -2,6 +2,7 @@
 // read again, and both readings are the same layout; anything else it finds wrong is a LayoutError.
 #include "platform/forms/form_layout.h"
 #include "round_trip.h"
+#include <nlohmann/json.hpp>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <nlohmann/json.hpp>
 
 namespace plat::forms {
 
@@ -23,36 +24,90 @@ std::string PropertyBag::keyOf(std::string_view name)
     return key;
 }
 
+PropertyBag::PropertyBag() = default;
+
 PropertyBag::PropertyBag(const Json& data)
-    : m_data(Json::object())
 {
     if (!data.is_object())
         throw PropertyError("", "the stored properties are not an object of name and value pairs");
+    Json entries = Json::object();
     for (const auto& [k, v] : data.items()) {
         std::string key = keyOf(k);
-        if (m_data.contains(key))
+        if (entries.contains(key))
             throw PropertyError(k, "stored twice (names do not depend on case)");
-        m_data[key] = v;
+        entries[key] = v;
     }
+    if (!entries.empty())
+        m_data = std::make_unique<Json>(std::move(entries));
+}
+
+PropertyBag::PropertyBag(const PropertyBag& other)
+    : m_data(other.m_data ? std::make_unique<Json>(*other.m_data) : nullptr)
+    , m_keepDefaults(other.m_keepDefaults)
+{
+}
+
+PropertyBag::PropertyBag(PropertyBag&& other) noexcept = default;
+
+PropertyBag& PropertyBag::operator=(const PropertyBag& other)
+{
+    if (this != &other) {
+        m_data = other.m_data ? std::make_unique<Json>(*other.m_data) : nullptr;
+        m_keepDefaults = other.m_keepDefaults;
+    }
+    return *this;
+}
+
+PropertyBag& PropertyBag::operator=(PropertyBag&& other) noexcept = default;
+
+PropertyBag::~PropertyBag() = default;
+
+bool PropertyBag::empty() const { return !m_data || m_data->empty(); }
+
+size_t PropertyBag::size() const { return m_data ? m_data->size() : 0; }
+
+std::vector<std::string> PropertyBag::keys() const
+{
+    std::vector<std::string> keys;
+    if (m_data)
+        for (auto it = m_data->begin(); it != m_data->end(); ++it)
+            keys.push_back(it.key());
+    return keys;
+}
+
+const Json& PropertyBag::data() const
+{
+    static const Json none = Json::object();
+    return m_data ? *m_data : none;
 }
 
 const Json* PropertyBag::find(std::string_view name) const
 {
-    auto it = m_data.find(keyOf(name));
-    return it == m_data.end() ? nullptr : &*it;
+    if (!m_data)
+        return nullptr;
+    auto it = m_data->find(keyOf(name));
+    return it == m_data->end() ? nullptr : &*it;
 }
 
 bool PropertyBag::contains(std::string_view name) const { return find(name) != nullptr; }
 
-void PropertyBag::remove(std::string_view name) { m_data.erase(keyOf(name)); }
+void PropertyBag::remove(std::string_view name)
+{
+    if (m_data)
+        m_data->erase(keyOf(name));
+}
 
 void PropertyBag::store(std::string_view name, bool isDefault, Json value)
 {
     std::string key = keyOf(name);
-    if (isDefault && !m_keepDefaults)
-        m_data.erase(key);
-    else
-        m_data[key] = std::move(value);
+    if (isDefault && !m_keepDefaults) {
+        if (m_data)
+            m_data->erase(key);
+        return;
+    }
+    if (!m_data)
+        m_data = std::make_unique<Json>(Json::object());
+    (*m_data)[key] = std::move(value);
 }
 
 std::string colorText(uint32_t color)

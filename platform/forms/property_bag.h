@@ -3,11 +3,13 @@
 #include "platform/forms/font_desc.h"
 #include "platform/forms/picture_ref.h"
 #include <cstdint>
-#include <nlohmann/json.hpp>
+#include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace plat::forms {
 
@@ -40,11 +42,18 @@ inline constexpr bool isPropertyType = std::is_same_v<T, bool> || std::is_same_v
 // and PictureRef (a path relative to the resources folder).
 class PropertyBag {
 public:
+    // The entries themselves stay in the source file, so that only code that reads or writes
+    // layout files compiles the JSON library.
     using Json = nlohmann::ordered_json;
 
-    PropertyBag() : m_data(Json::object()) {}
+    PropertyBag();
     // Takes stored entries; keys are folded to lower case. Throws PropertyError unless `data` is an object.
     explicit PropertyBag(const Json& data);
+    PropertyBag(const PropertyBag& other);
+    PropertyBag(PropertyBag&& other) noexcept;
+    PropertyBag& operator=(const PropertyBag& other);
+    PropertyBag& operator=(PropertyBag&& other) noexcept;
+    ~PropertyBag();
 
     template<class T>
     T readProperty(std::string_view name, const T& defaultValue) const
@@ -66,10 +75,12 @@ public:
 
     bool contains(std::string_view name) const;
     void remove(std::string_view name);
-    bool empty() const { return m_data.empty(); }
-    size_t size() const { return m_data.size(); }
+    bool empty() const;
+    size_t size() const;
+    // The stored keys, in the order they were first written.
+    std::vector<std::string> keys() const;
     // The stored entries as they go into a layout file.
-    const Json& data() const { return m_data; }
+    const Json& data() const;
 
     static std::string keyOf(std::string_view name);
     // A bag that keeps values equal to their defaults shows every property a control writes
@@ -109,7 +120,7 @@ private:
 
     void store(std::string_view name, bool isDefault, Json value);
 
-    Json m_data;
+    std::unique_ptr<Json> m_data; // null while nothing is stored
     bool m_keepDefaults = false;
 };
 

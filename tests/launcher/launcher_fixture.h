@@ -9,6 +9,7 @@
 #include "platform/system/recorded_display_modes.h"
 #include "platform/window/api.h"
 
+#include "tests/support/temp_folder.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -172,29 +173,13 @@ protected:
             }));
     }
 
-    static fs::path makeTempFolder(const char* name)
-    {
-        std::string pattern = (fs::temp_directory_path() / name).string();
-        return ::mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
-    }
 
     const fs::path& folder() const { return m_folder; }
     fs::path path(std::string_view relative) const { return m_folder / relative; }
     fs::path fontFolder() const { return m_dataHome / "fonts"; }
     fs::path installedFont() const { return fontFolder() / "DS-DIGIB.ttf"; }
 
-    static std::string readBytes(const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
 
-    static void writeBytes(const fs::path& file, std::string_view bytes)
-    {
-        fs::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-    }
 
     // Every entry below `root` as relative paths with "/", folders with a trailing "/", sorted.
     static std::vector<std::string> treeOf(const fs::path& root)

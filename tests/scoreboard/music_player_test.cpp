@@ -3,6 +3,7 @@
 #include "controls/core/qel_check.h"
 #include "platform/forms/line.h"
 #include "platform/forms/timer.h"
+#include <cmath>
 
 namespace scoreboard::test {
 namespace {

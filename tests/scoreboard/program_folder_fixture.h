@@ -2,6 +2,7 @@
 #include "scoreboard/match_state.h"
 #include "scoreboard/scoreboard_view.h"
 
+#include "tests/support/temp_folder.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,28 +54,12 @@ protected:
         std::filesystem::remove_all(m_dataHome, error);
     }
 
-    static std::filesystem::path makeTempFolder(const char* name)
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / name).string();
-        return ::mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
-    }
 
     const std::filesystem::path& folder() const { return m_folder; }
     const std::filesystem::path& dataHome() const { return m_dataHome; }
     std::filesystem::path path(std::string_view relative) const { return m_folder / relative; }
 
-    static std::string readBytes(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
 
-    static void writeBytes(const std::filesystem::path& path, std::string_view bytes)
-    {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-    }
 
     // Every file and folder below the program folder, as relative paths with "/" and a trailing
     // "/" for folders, sorted.

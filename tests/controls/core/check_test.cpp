@@ -295,9 +295,7 @@ TEST_F(CheckTest, PropertiesAreStoredInTheirOrderWithTheStoredDefaults)
     restored.setUnRefreshControl(true);
     restored.setBackColor(0xFFFFFF);
     restored.writeProperties(out);
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : out.data().items())
-        keys.push_back(key);
+    const std::vector<std::string> keys = out.keys();
     EXPECT_EQ(keys, (std::vector<std::string>{"backcolor", "backstyle", "caption", "forecolor", "enabled", "value", "alignment",
                         "unrefreshcontrol"}));
 

@@ -1,6 +1,7 @@
 #include "controls_fixture.h"
 #include "controls/core/qel_command.h"
 #include "platform/gfx/system_colors.h"
+#include <cmath>
 
 namespace qel::testing {
 namespace {

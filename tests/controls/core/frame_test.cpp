@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <unistd.h>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 namespace qel::testing {
@@ -485,9 +486,7 @@ TEST_F(FrameTest, PropertiesAreStoredInTheirOrderAndANewFrameHasTheDefaults)
     f.setGrayPictureWhenDisabled(false);
     EXPECT_TRUE(f.PCTcolor().HasPicture()) << "the stored picture loads from the resources folder";
     f.writeProperties(storedBag);
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : storedBag.data().items())
-        keys.push_back(key);
+    const std::vector<std::string> keys = storedBag.keys();
     EXPECT_EQ(keys, (std::vector<std::string>{"unrefreshcontrol", "backcolor1", "backcolor2", "backgradient", "backstyle", "caption",
                         "font", "forecolor", "showbackground", "showtitle", "textposition", "titlecolor1", "titlecolor2",
                         "titlegradient", "titleheight", "enabled", "bordercolor", "displayborder", "breakcorner", "picture",

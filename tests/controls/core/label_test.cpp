@@ -244,9 +244,7 @@ TEST_F(LabelTest, PersistenceKeysOrderAndDefaults)
     l.setUseMnemonic(false);
     PropertyBag bag;
     l.writeProperties(bag);
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : bag.data().items())
-        keys.push_back(key);
+    const std::vector<std::string> keys = bag.keys();
     EXPECT_EQ(keys, (std::vector<std::string>{"autosize", "borderstyle", "bordercolor", "backcolor", "backstyle", "caption", "font",
                         "forecolor", "enabled", "alignment", "unrefreshcontrol", "usemnemonic"}));
     qelLabel& back = place<qelLabel>("back", 0, 90, 50, 20, bag);

@@ -209,9 +209,7 @@ TEST_F(OptionGroupChoiceTest, PropertiesAreStoredInTheirOrder)
     o.setBackColor(0xFFFFFF);
     PropertyBag out;
     o.writeProperties(out);
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : out.data().items())
-        keys.push_back(key);
+    const std::vector<std::string> keys = out.keys();
     EXPECT_EQ(keys, (std::vector<std::string>{"backcolor", "backstyle", "caption", "forecolor", "enabled", "value", "group",
                         "alignment", "unrefreshcontrol"}));
     EXPECT_EQ(o.ContainerHwnd(), form.hwnd());

@@ -175,9 +175,7 @@ TEST_F(ToggleButtonTest, ValueIsStoredUnderItsOwnKey)
     restored.setDisabledBackColor(0xABCDEF);
     restored.setUnRefreshControl(true);
     restored.writeProperties(out);
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : out.data().items())
-        keys.push_back(key);
+    const std::vector<std::string> keys = out.keys();
     EXPECT_EQ(keys, (std::vector<std::string>{"backcolor1", "backcolorpushed1", "value", "disabledbackcolor",
                         "unrefreshcontrol"}))
         << "Value before DisabledBackColor, UnRefreshControl after it; the pushed colour, no longer the face's, is kept";

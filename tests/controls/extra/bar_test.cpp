@@ -357,9 +357,7 @@ TEST_F(BarTest, SavingWritesTheKeysInTheirOrder)
     PropertyBag bag;
     bag.setKeepDefaults(true);
     b.writeProperties(bag);
-    std::vector<std::string> keys;
-    for (auto it = bag.data().begin(); it != bag.data().end(); ++it)
-        keys.push_back(it.key());
+    const std::vector<std::string> keys = bag.keys();
     EXPECT_EQ(joined(keys), "bordercolor, displayborder, decimals, backcolortop, backcolorbottom, leftcolor, rightcolor, min, max, "
                             "offsetx, offsety, alignment, value, interactivecontrol, displaylabel, gradientmode, unrefreshcontrol, "
                             "forecolor, borderstyle, interactivebutton, backpicture, frontpicture, font");

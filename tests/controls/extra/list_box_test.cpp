@@ -1,5 +1,6 @@
 #include "controls/extra/list_check_images.h"
 #include "list_box_fixture.h"
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -486,9 +487,7 @@ TEST_F(ListBoxTest, SavingWritesTheKeysInTheirOrder)
     PropertyBag bag;
     bag.setKeepDefaults(true);
     list->writeProperties(bag);
-    std::vector<std::string> keys;
-    for (auto it = bag.data().begin(); it != bag.data().end(); ++it)
-        keys.push_back(it.key());
+    const std::vector<std::string> keys = bag.keys();
     EXPECT_EQ(joined(keys), "font, backcolor, bordercolor, displayborder, enabled, forecolor, multiselect, sorted, stylecheckbox, "
                             "unrefreshcontrol, listindex, displayvscroll, alignment, selcolor, fullrowselect, borderselcolor, "
                             "topindex, usedefautitemsettings, acceptautosort, listtype, path, displayfileicons, displayentirepath, "

@@ -176,9 +176,7 @@ TEST_F(SysTrayTest, TheControlKeepsItsSizeAndItsStoredProperties)
     PropertyBag bag;
     bag.setKeepDefaults(true);
     t.writeProperties(bag);
-    std::vector<std::string> keys;
-    for (auto it = bag.data().begin(); it != bag.data().end(); ++it)
-        keys.push_back(it.key());
+    const std::vector<std::string> keys = bag.keys();
     EXPECT_EQ(joined(keys), "balloontipstring, icon, preventfromcrash");
 }
 

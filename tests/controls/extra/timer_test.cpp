@@ -167,9 +167,7 @@ TEST_F(TimerTest, SavingWritesIntervalThenEnabled)
     t.setEnabled(true);
     PropertyBag bag;
     t.writeProperties(bag);
-    std::vector<std::string> keys;
-    for (auto it = bag.data().begin(); it != bag.data().end(); ++it)
-        keys.push_back(it.key());
+    const std::vector<std::string> keys = bag.keys();
     EXPECT_EQ(keys, (std::vector<std::string>{"interval", "enabled"}));
 }
 

@@ -286,9 +286,7 @@ TEST_F(UpDownTest, StoredPropertiesAndTheirOrder)
     PropertyBag bag;
     bag.setKeepDefaults(true);
     s.writeProperties(bag);
-    std::vector<std::string> keys;
-    for (auto it = bag.data().begin(); it != bag.data().end(); ++it)
-        keys.push_back(it.key());
+    const std::vector<std::string> keys = bag.keys();
     EXPECT_EQ(joined(keys), "arrowcolor, bordercolor, enabled, frontcolor, max, min, smallchange, value, mousehovercolor, downcolor, "
                             "mouseinterval, direction, unrefreshcontrol");
 }

@@ -12,14 +12,6 @@
 namespace qel::testing {
 namespace {
 
-std::vector<std::string> keysOf(const PropertyBag& bag)
-{
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : bag.data().items())
-        keys.push_back(key);
-    return keys;
-}
-
 using ScrollBarPersistenceTest = TextControlsTest;
 
 TEST_F(ScrollBarPersistenceTest, EmptyStoredDataGivesTheDefaultsAndSubclasses)
@@ -60,9 +52,9 @@ TEST_F(ScrollBarPersistenceTest, KeysAreWrittenInTheirOrder)
     bar.setUnRefreshControl(true);
     PropertyBag written;
     bar.writeProperties(written);
-    EXPECT_EQ(keysOf(written), (std::vector<std::string>{"arrowcolor", "backcolor", "bordercolor", "enabled", "enablewheel", "frontcolor",
-                                   "largechange", "max", "min", "wheelchange", "scrollheight", "smallchange", "value", "mousehovercolor",
-                                   "downcolor", "mouseinterval", "largechangecolor", "unrefreshcontrol"}));
+    EXPECT_EQ(written.keys(), (std::vector<std::string>{"arrowcolor", "backcolor", "bordercolor", "enabled", "enablewheel", "frontcolor",
+                                  "largechange", "max", "min", "wheelchange", "scrollheight", "smallchange", "value", "mousehovercolor",
+                                  "downcolor", "mouseinterval", "largechangecolor", "unrefreshcontrol"}));
 
     qelVScroll& copy = place<qelVScroll>("copy", 100, 10, 17, 134, written);
     EXPECT_EQ(copy.Value(), Whole(7));

@@ -16,14 +16,6 @@ namespace {
 
 using namespace plat::win;
 
-std::vector<std::string> keysOf(const PropertyBag& bag)
-{
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : bag.data().items())
-        keys.push_back(key);
-    return keys;
-}
-
 using TextBoxPersistenceTest = TextControlsTest;
 
 TEST_F(TextBoxPersistenceTest, EmptyStoredDataGivesTheDefaults)
@@ -60,7 +52,7 @@ TEST_F(TextBoxPersistenceTest, EmptyStoredDataGivesTheDefaults)
 
     PropertyBag written;
     b.writeProperties(written);
-    EXPECT_EQ(keysOf(written), std::vector<std::string>{"legendforecolor"}) << "only the translated colour differs from its default";
+    EXPECT_EQ(written.keys(), std::vector<std::string>{"legendforecolor"}) << "only the translated colour differs from its default";
 }
 
 TEST_F(TextBoxPersistenceTest, ANewlyPlacedBoxTakesTheSameDefaults)
@@ -109,7 +101,7 @@ TEST_F(TextBoxPersistenceTest, KeysAreWrittenInTheirOrderAndReadBack)
     b.setAuthorizedChars("t");
     PropertyBag written;
     b.writeProperties(written);
-    EXPECT_EQ(keysOf(written),
+    EXPECT_EQ(written.keys(),
         (std::vector<std::string>{"text", "forecolor", "backcolor", "legendfont", "font", "enabled", "alignment", "unrefreshcontrol",
             "bordercolor", "locked", "maxlength", "multiline", "passwordchar", "displayborder", "scrollbars", "legendtext",
             "legendalignmenty", "legendalignmentx", "legendautosize", "legendbackcolor1", "legendbackcolor2", "legendgradient",

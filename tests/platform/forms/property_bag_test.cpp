@@ -1,5 +1,6 @@
 #include "platform/forms/property_bag.h"
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace plat::forms {
 
@@ -50,6 +51,29 @@ TEST(PropertyBag, RoundTripOfEveryValueTypeWithDefaultsLeftOut)
     EXPECT_EQ(bag.data()["money"], "-12345.6789");
     EXPECT_EQ(bag.data()["flag"], true);
     EXPECT_EQ(bag.data()["font"]["name"], "Arial");
+}
+
+TEST(PropertyBag, ACopyKeepsItsOwnEntriesInTheOrderTheyWereWritten)
+{
+    PropertyBag bag;
+    EXPECT_TRUE(bag.keys().empty());
+    EXPECT_EQ(bag.data(), PropertyBag::Json::object());
+    bag.writeProperty("Value", 3, 0);
+    bag.writeProperty("Caption", std::string("a"), "");
+    PropertyBag copy = bag;
+    copy.writeProperty("Enabled", false, true);
+    copy.remove("VALUE");
+    EXPECT_EQ(bag.keys(), (std::vector<std::string>{"value", "caption"}));
+    EXPECT_EQ(copy.keys(), (std::vector<std::string>{"caption", "enabled"}));
+
+    PropertyBag moved = std::move(copy);
+    copy = bag;
+    EXPECT_EQ(copy.keys(), bag.keys());
+    EXPECT_EQ(moved.readProperty("Caption", ""), "a");
+    bag = PropertyBag();
+    EXPECT_TRUE(bag.empty());
+    EXPECT_FALSE(bag.contains("value"));
+    EXPECT_EQ(copy.readProperty("Value", 0), 3);
 }
 
 TEST(PropertyBag, NamesAreMatchedWithoutRegardToCaseAndStoredLowerCase)

@@ -3,6 +3,7 @@
 #include "platform/gfx/picture_header.h"
 
 #include "blank_png.h"
+#include "tests/support/gif_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -46,49 +47,6 @@ void le32(std::vector<uint8_t>& b, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
         b.push_back(uint8_t(v >> (8 * i)));
-}
-
-// A 2 × 2 GIF with a two-colour palette (red, blue) and one frame per entry of `frames`, each a
-// colour index for all four pixels and a delay in hundredths of a second. The LZW data is written
-// with a clear code every two pixels so that every code stays 3 bits wide.
-std::vector<uint8_t> tinyGif(const std::vector<std::pair<int, int>>& frames)
-{
-    std::vector<uint8_t> b = {'G', 'I', 'F', '8', '9', 'a'};
-    le16(b, 2);
-    le16(b, 2);
-    b.insert(b.end(), {0x80, 0, 0, 255, 0, 0, 0, 0, 255});
-    for (auto [index, delay] : frames) {
-        b.insert(b.end(), {0x21, 0xF9, 4, 0x04});
-        le16(b, delay);
-        b.insert(b.end(), {0, 0});
-        b.push_back(0x2C);
-        le16(b, 0);
-        le16(b, 0);
-        le16(b, 2);
-        le16(b, 2);
-        b.push_back(0);
-        b.push_back(2); // minimum code size
-        const int codes[] = {4, index, index, 4, index, index, 5};
-        uint32_t bits = 0;
-        int count = 0;
-        std::vector<uint8_t> data;
-        for (int c : codes) {
-            bits |= uint32_t(c) << count;
-            count += 3;
-            while (count >= 8) {
-                data.push_back(uint8_t(bits));
-                bits >>= 8;
-                count -= 8;
-            }
-        }
-        if (count > 0)
-            data.push_back(uint8_t(bits));
-        b.push_back(uint8_t(data.size()));
-        b.insert(b.end(), data.begin(), data.end());
-        b.push_back(0);
-    }
-    b.push_back(0x3B);
-    return b;
 }
 
 // An uncompressed 24-bit BMP, bottom-up rows padded to 4 bytes.
@@ -277,7 +235,7 @@ TEST_F(PictureFiles, BmpIsOpaque)
 
 TEST_F(PictureFiles, AnimatedGifGivesEveryFrameAndDelay)
 {
-    write(path("anim.gif"), tinyGif({{0, 10}, {1, 25}}));
+    write(path("anim.gif"), bytesOf(test_support::tinyGif({{{0, 0, 0, 0}, 10}, {{1, 1, 1, 1}, 25}})));
     Picture p;
     ASSERT_TRUE(p.load(path("anim.gif"))) << p.error();
     ASSERT_EQ(p.frameCount(), 2u);
@@ -291,7 +249,7 @@ TEST_F(PictureFiles, AnimatedGifGivesEveryFrameAndDelay)
 TEST_F(PictureFiles, MissingOrBrokenFilesGiveAnEmptyPicture)
 {
     write(path("garbage.png"), {0x89, 'P', 'N', 'G', 1, 2, 3});
-    std::vector<uint8_t> gif = tinyGif({{0, 10}});
+    std::vector<uint8_t> gif = bytesOf(test_support::tinyGif({{{0, 0, 0, 0}, 10}}));
     gif.resize(gif.size() / 2);
     write(path("cut.gif"), gif);
     write(path("empty.jpg"), {});

@@ -5,6 +5,7 @@
 #include "platform/media/alpha_image.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
+#include <nlohmann/json.hpp>
 
 using namespace plat;
 using namespace plat::media;

@@ -2,6 +2,7 @@
 #include "platform/forms/form_layout.h"
 #include "platform/media/animated_gif.h"
 #include "platform/window/api.h"
+#include <nlohmann/json.hpp>
 
 using namespace plat;
 using namespace plat::media;

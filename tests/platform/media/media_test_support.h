@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/wait_until.h"
 #include <chrono>
 #include <cstdlib>
@@ -35,29 +36,15 @@ bool waitFor(Condition condition, std::chrono::milliseconds limit = test_support
     return test_support::waitUntil(condition, limit, std::chrono::milliseconds(2));
 }
 
-// A scratch folder removed with the fixture.
-class ScratchDir {
+// A scratch folder removed with the fixture, whose files the media readers take by name.
+class ScratchDir : public TempFolder {
 public:
     ScratchDir()
+        : TempFolder("media-test-XXXXXX")
     {
-        auto base = std::filesystem::temp_directory_path() / "media-test-XXXXXX";
-        std::string pattern = base.string();
-        m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
-    ~ScratchDir()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-
-private:
-    std::string m_path;
+    std::string file(const std::string& name) const { return (path() / name).string(); }
+    void write(const std::string& name, const std::string& bytes) const { writeBytes(path() / name, bytes); }
 };
 
 // Points the capture source at a pipeline for one test (nullptr: no pipeline named).

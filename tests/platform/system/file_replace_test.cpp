@@ -1,6 +1,6 @@
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <algorithm>
 #include <csignal>

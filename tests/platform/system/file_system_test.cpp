@@ -1,5 +1,5 @@
 #include "platform/system/file_system.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/system/font_install.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

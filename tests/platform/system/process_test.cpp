@@ -1,5 +1,5 @@
 #include "platform/system/process.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <csignal>
 #include <fcntl.h>

@@ -1,5 +1,5 @@
 #include "platform/system/program_folder.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/scoped_env.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "platform/system/single_instance.h"
 #include "tests/support/scoped_env.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <csignal>
 #include <fcntl.h>

@@ -1,5 +1,5 @@
 #include "platform/system/text_reader.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <vector>

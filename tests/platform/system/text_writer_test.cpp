@@ -1,6 +1,6 @@
 #include "platform/system/text_reader.h"
 #include "platform/system/text_writer.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -5,14 +5,22 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <system_error>
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// A fresh folder under the system's temporary folder, named from `pattern` ending in "XXXXXX";
+// an empty path when none could be made.
+inline std::filesystem::path makeTempFolder(const char* pattern)
+{
+    std::string name = (std::filesystem::temp_directory_path() / pattern).string();
+    return ::mkdtemp(name.data()) ? std::filesystem::path(name) : std::filesystem::path();
+}
+
+// A fresh temporary folder, removed with everything in it at the end.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(const char* pattern = "test-XXXXXX")
+        : m_path(makeTempFolder(pattern))
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "platform-system-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
     }
     ~TempFolder()
     {
@@ -36,8 +44,11 @@ inline std::string readBytes(const std::filesystem::path& path)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// Writes the file whole, making the folders it lies in when they are missing.
 inline void writeBytes(const std::filesystem::path& path, std::string_view bytes)
 {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), std::streamsize(bytes.size()));
 }
