@@ -4,6 +4,9 @@
 #include "tests/scoreboard/drive/output_lines.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace delivery {
 namespace {
@@ -101,7 +104,15 @@ protected:
     {
         DeliveryTest::SetUp();
         prefix = scratch("prefix");
-        ASSERT_EQ(runToEnd({ "/usr/bin/cmake", "--install", BALL_BUILD_DIR, "--prefix", prefix.string(), "--strip" }), 0);
+        // cmake --install writes its manifest into the build tree: one install at a time, and the
+        // manifest read before the next one overwrites it.
+        const int installing = ::open((fs::path(BALL_BUILD_DIR) / "install-test.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_GE(installing, 0);
+        ::flock(installing, LOCK_EX);
+        const int installStatus = runToEnd({ "/usr/bin/cmake", "--install", BALL_BUILD_DIR, "--prefix", prefix.string(), "--strip" });
+        manifest = readFile(fs::path(BALL_BUILD_DIR) / "install_manifest.txt");
+        ::close(installing);
+        ASSERT_EQ(installStatus, 0);
         folder = prefix / BALL_INSTALL_DIR;
         ball = installed({ (folder / "ball").string() });
     }
@@ -114,6 +125,7 @@ protected:
         return command;
     }
     fs::path prefix, folder;
+    std::string manifest; // the manifest of this install
     std::vector<std::string> ball; // the installed ball
 };
 
@@ -141,7 +153,6 @@ TEST_F(InstalledProgramTest, LaysOutTheSameProgramFolderWithCommandsAndADesktopE
     for (const char* page : { "share/man/man1/ball.1", "share/man/man1/scoreboard.1" })
         EXPECT_TRUE(fs::is_regular_file(prefix / page)) << page;
     // Everything installed is in the install's manifest, the commands and the desktop entry too.
-    const std::string manifest = readFile(fs::path(BALL_BUILD_DIR) / "install_manifest.txt");
     for (const char* file : { "bin/ball", "bin/scoreboard", "share/applications/scoreboard.desktop", "share/man/man1/ball.1" })
         EXPECT_NE(manifest.find((prefix / file).string() + "\n"), std::string::npos) << file << "\n" << manifest;
     // Nothing in what was installed knows where the source tree or the build tree is.
