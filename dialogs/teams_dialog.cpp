@@ -1,4 +1,5 @@
 #include "dialogs/teams_dialog.h"
+#include "dialogs/swatch_color.h"
 #include "dialogs/team_files.h"
 
 #include "scoreboard/board_form.h"
@@ -167,14 +168,8 @@ void TeamsDialog::pickColor(int index)
 {
     auto* swatch = part<forms::Label>("colab", index);
     auto* picker = part<forms::CommonDialog>("Color1");
-    if (!swatch || !picker)
+    if (!swatch || !picker || !pickSwatchColor(*swatch, *picker))
         return;
-    picker->setFlags(forms::cdlCCRGBInit | forms::cdlCCFullOpen);
-    // The picker starts from the swatch's colour, and a cancelled pick leaves the swatch alone.
-    picker->setColor(swatch->backColor());
-    if (!picker->showColor())
-        return;
-    swatch->setBackColor(picker->color());
     if (index == 0 || index == 2)
         if (auto* combo = part<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2"))
             combo->setForeColor(picker->color());

@@ -1,5 +1,6 @@
 #include "dialogs/title_dialog.h"
 #include "dialogs/referee_list_file.h"
+#include "dialogs/swatch_color.h"
 
 #include "scoreboard/board_form.h"
 #include "scoreboard/display_routines.h"
@@ -123,13 +124,8 @@ void TitleDialog::pickColor(int index)
 {
     auto* swatch = part<forms::Label>("colab", index);
     auto* picker = part<forms::CommonDialog>("Color1");
-    if (!swatch || !picker)
-        return;
-    picker->setFlags(forms::cdlCCRGBInit | forms::cdlCCFullOpen);
-    // The picker starts from the swatch's colour, and a cancelled pick leaves the swatch alone.
-    picker->setColor(swatch->backColor());
-    if (picker->showColor())
-        swatch->setBackColor(picker->color());
+    if (swatch && picker)
+        pickSwatchColor(*swatch, *picker);
 }
 
 void TitleDialog::defaultColors()
