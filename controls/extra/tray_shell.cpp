@@ -1,5 +1,6 @@
 #include "controls/extra/tray_shell.h"
 #include "controls/core/drawn_control.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/draw.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
@@ -128,7 +129,7 @@ gfx::Surface TrayShell::TipPicture(const std::string& tip)
 {
     if (tip.empty())
         return {};
-    const gfx::Font font = DrawingFont(forms::FontDesc{});
+    const gfx::Font font = forms::openFont(forms::FontDesc{});
     const std::u32string text = gfx::decodeUtf8(tip);
     const int padX = 4, padY = 2;
     gfx::Surface s(font.width(text) + 2 * padX + 2, font.metrics().height + 2 * padY + 2, gfx::opaque(gfx::systemColor(gfx::ColorInfoBk)));

@@ -1,5 +1,6 @@
 #include "controls/text/edit_element.h"
 #include "controls/core/drawn_control.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/utf8.h"
 #include "platform/window/api.h"
@@ -13,7 +14,7 @@ EditElement::EditElement(Kind kind) : m_kind(kind)
 {
     m_engine.setMultiLine(multiLine());
     m_engine.setWrapping(m_kind == Kind::Wrapping);
-    m_engine.setFont(DrawingFont(m_fontDesc));
+    m_engine.setFont(forms::openFont(m_fontDesc));
     m_engine.frame = [this] { return frame(); };
     m_engine.onRedraw = [this](bool caretOnly) { draw(!caretOnly); };
     m_engine.onUserChange = [this] { raiseChange(); };
@@ -92,7 +93,7 @@ void EditElement::setPasswordChar(const std::string& c)
 void EditElement::setFont(const forms::FontDesc& font)
 {
     m_fontDesc = font;
-    m_engine.setFont(DrawingFont(font));
+    m_engine.setFont(forms::openFont(font));
     relayout();
 }
 
