@@ -5,6 +5,7 @@
 #include "platform/gfx/text_render.h"
 #include "platform/gfx/utf8.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
 
@@ -384,7 +385,7 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         } else if (!(focusing && GetFocus() == hwnd)) {
             // The press that gave the focus keeps the whole text selected, so what is typed
             // next replaces it (a "0" in a number box does not become "012").
-            m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
+            m_field.mouseDown(p, mouseShift(wParam) & kShiftMask);
         }
         return 0;
     }

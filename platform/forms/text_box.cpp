@@ -2,6 +2,7 @@
 #include "platform/forms/user_control.h"
 #include "platform/gfx/utf8.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 
 namespace plat::forms {
 
@@ -152,7 +153,7 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             setFocus();
         // The press that gave the focus keeps the text it selected.
         if (alive() && !(focusing && m_selectsOnFocus && GetFocus() == hwnd))
-            m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
+            m_field.mouseDown(p, mouseShift(wParam) & kShiftMask);
         break;
     }
     case WM_LBUTTONDBLCLK:
