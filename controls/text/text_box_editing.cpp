@@ -43,7 +43,7 @@ int32_t qelTextBox::GetLineByCoords(double X, double Y) const
 
 int32_t qelTextBox::GetCharByCoords(double X, double Y) const
 {
-    return Active().CharIndexAt(int(std::floor(X / 15)), int(std::floor(Y / 15)));
+    return Active().CharIndexAt(int(std::floor(X / Tx())), int(std::floor(Y / Ty())));
 }
 
 std::string qelTextBox::GetChar(int32_t Index) const
