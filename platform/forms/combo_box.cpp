@@ -3,7 +3,7 @@
 #include "platform/forms/user_control.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
@@ -263,7 +263,7 @@ void ComboBox::paintWindow(gfx::DeviceContext& dc)
         }
         int y = field.top + (field.height() - drawFont().metrics().height) / 2;
         gfx::drawTextLine(s, gfx::Clip(field.intersect(s.rect())), drawFont(), {field.left + 2, y},
-            gfx::decodeUtf8(m_entries.text(m_listIndex)), style);
+            sys::decodeUtf8(m_entries.text(m_listIndex)), style);
         if (focused && !m_dropDown.isOpen())
             dc.drawFocusRect(field);
     }
@@ -358,7 +358,7 @@ void ComboBox::character(int ascii)
     if (editable()) {
         m_field.character(char32_t(ascii));
     } else if (!m_locked && ascii > 32) {
-        int found = m_entries.findPrefix(gfx::encodeUtf8(std::u32string(1, char32_t(ascii))), m_listIndex);
+        int found = m_entries.findPrefix(sys::encodeUtf8(std::u32string(1, char32_t(ascii))), m_listIndex);
         if (found >= 0)
             chooseByUser(found, false);
     }

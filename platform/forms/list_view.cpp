@@ -2,7 +2,7 @@
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
@@ -438,7 +438,7 @@ void ListView::character(int ascii)
 {
     if (ascii <= 32 || m_items.count() == 0)
         return;
-    std::string prefix = gfx::encodeUtf8(std::u32string(1, char32_t(ascii)));
+    std::string prefix = sys::encodeUtf8(std::u32string(1, char32_t(ascii)));
     int n = m_items.count(), from = m_focus ? m_focus->index() : 0;
     for (int step = 1; step <= n; ++step) {
         ListItem* it = m_items.item((from + step - 1) % n + 1);
