@@ -47,22 +47,20 @@ void TeamsDialog::loadDialog()
 {
     m_teamsFolder = dialogs::teamsFolder();
     onballlist();
-    if (auto* label = nameLabel(0); label && part<forms::ComboBox>("Combo1"))
-        part<forms::ComboBox>("Combo1")->setForeColor(label->ForeColor());
-    if (auto* label = nameLabel(2); label && part<forms::ComboBox>("Combo2"))
-        part<forms::ComboBox>("Combo2")->setForeColor(label->ForeColor());
+    if (auto* label = nameLabel(0); label && &get<forms::ComboBox>("Combo1"))
+        get<forms::ComboBox>("Combo1").setForeColor(label->ForeColor());
+    if (auto* label = nameLabel(2); label && &get<forms::ComboBox>("Combo2"))
+        get<forms::ComboBox>("Combo2").setForeColor(label->ForeColor());
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = part<forms::Label>("colab", i); swatch && nameLabel(i))
+        if (auto* swatch = &get<forms::Label>("colab", i); swatch && nameLabel(i))
             swatch->setBackColor(nameLabel(i)->ForeColor());
-    if (auto* number = part<forms::ComboBox>("comadd")) {
-        number->clear();
-        for (int n = 0; n <= kHighestNumber; ++n)
-            number->addItem(std::to_string(n));
-        number->setText("0");
-    }
+    auto& number = get<forms::ComboBox>("comadd");
+    number.clear();
+    for (int n = 0; n <= kHighestNumber; ++n)
+        number.addItem(std::to_string(n));
+    number.setText("0");
     if (auto* rosters = boardControl<qel::qelFrame>("ballnameframe", 0); rosters && rosters->visible())
-        if (auto* show = part<qel::qelCheck>("chk1"))
-            show->setValue(1);
+        get<qel::qelCheck>("chk1").setValue(1);
     commdEandNO();
     setNewEditCaption("新增");
     setEnabled("delball", false);
@@ -72,9 +70,9 @@ void TeamsDialog::loadDialog()
 
 void TeamsDialog::connectEvents()
 {
-    if (auto* list = part<forms::ListBox>("balllist"))
+    if (auto* list = &get<forms::ListBox>("balllist"))
         list->onClick = [this] { teamPicked(); };
-    if (auto* name = part<forms::TextBox>("T1", 0))
+    if (auto* name = &get<forms::TextBox>("T1", 0))
         name->onChange = [this] { nameChanged(); };
     const std::pair<const char*, void (TeamsDialog::*)()> buttons[] = {
         {"newadd", &TeamsDialog::newOrEdit},
@@ -87,14 +85,14 @@ void TeamsDialog::connectEvents()
         {"OKcommand", &TeamsDialog::apply},
     };
     for (const auto& [name, handler] : buttons)
-        if (auto* button = part<qel::qelCommand>(name))
+        if (auto* button = &get<qel::qelCommand>(name))
             button->Click = [this, handler = handler] { (this->*handler)(); };
-    if (auto* cancel = part<qel::qelCommand>("qelCommand2"))
+    if (auto* cancel = &get<qel::qelCommand>("qelCommand2"))
         cancel->Click = [this] { unload(); };
-    if (auto* roster = part<forms::ListView>("L1"))
+    if (auto* roster = &get<forms::ListView>("L1"))
         roster->onItemClick = [this](forms::ListItem&) { playerClicked(); };
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = part<forms::Label>("colab", i))
+        if (auto* swatch = &get<forms::Label>("colab", i))
             swatch->onClick = [this, i] { pickColor(i); };
 }
 
@@ -112,8 +110,7 @@ void TeamsDialog::setShown(std::string_view name, bool on) const
 
 void TeamsDialog::setNewEditCaption(const std::string& caption) const
 {
-    if (auto* button = part<qel::qelCommand>("newadd"))
-        button->setCaption(caption);
+    get<qel::qelCommand>("newadd").setCaption(caption);
 }
 
 void TeamsDialog::focus(std::string_view name, int index) const
@@ -135,13 +132,12 @@ bool TeamsDialog::confirm(const std::string& text) const
 void TeamsDialog::onballlist()
 {
     const std::vector<std::string> teams = listTeams();
-    if (auto* list = part<forms::ListBox>("balllist")) {
-        list->clear();
-        for (const std::string& team : teams)
-            list->addItem(team);
-    }
+    auto& list = get<forms::ListBox>("balllist");
+    list.clear();
+    for (const std::string& team : teams)
+        list.addItem(team);
     for (const char* name : {"Combo1", "Combo2"}) {
-        auto* combo = part<forms::ComboBox>(name);
+        auto* combo = &get<forms::ComboBox>(name);
         if (!combo)
             continue;
         // A choice made before a save or a deletion stays while its team is still there.
@@ -159,45 +155,40 @@ void TeamsDialog::onballlist()
 
 void TeamsDialog::showTeamCount()
 {
-    auto* list = part<forms::ListBox>("balllist");
-    if (auto* count = part<forms::Label>("ballnum"))
-        count->setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 队");
+    auto* list = &get<forms::ListBox>("balllist");
+    get<forms::Label>("ballnum").setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 队");
 }
 
 void TeamsDialog::pickColor(int index)
 {
-    auto* swatch = part<forms::Label>("colab", index);
-    auto* picker = part<forms::CommonDialog>("Color1");
-    if (!swatch || !picker || !pickSwatchColor(*swatch, *picker))
+    auto& picker = get<forms::CommonDialog>("Color1");
+    if (!pickSwatchColor(get<forms::Label>("colab", index), picker))
         return;
     if (index == 0 || index == 2)
-        if (auto* combo = part<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2"))
-            combo->setForeColor(picker->color());
+        get<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2").setForeColor(picker.color());
 }
 
 void TeamsDialog::defaultColors()
 {
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = part<forms::Label>("colab", i))
-            swatch->setBackColor(i % 2 == 0 ? kDefaultNameColor : kDefaultShadowColor);
+        get<forms::Label>("colab", i).setBackColor(i % 2 == 0 ? kDefaultNameColor : kDefaultShadowColor);
     for (const char* name : {"Combo1", "Combo2"})
-        if (auto* combo = part<forms::ComboBox>(name))
-            combo->setForeColor(kDefaultNameColor);
+        get<forms::ComboBox>(name).setForeColor(kDefaultNameColor);
 }
 
 void TeamsDialog::apply()
 {
-    auto* show = part<qel::qelCheck>("chk1");
+    auto* show = &get<qel::qelCheck>("chk1");
     const bool rosters = show && show->Value() == 1;
     for (int side = 0; side < 2; ++side)
         if (auto* frame = boardControl<qel::qelFrame>("ballnameframe", side))
             frame->setVisible(rosters);
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = part<forms::Label>("colab", i); swatch && nameLabel(i))
+        if (auto* swatch = &get<forms::Label>("colab", i); swatch && nameLabel(i))
             nameLabel(i)->setForeColor(swatch->backColor());
 
-    auto* teamA = part<forms::ComboBox>("Combo1");
-    auto* teamB = part<forms::ComboBox>("Combo2");
+    auto* teamA = &get<forms::ComboBox>("Combo1");
+    auto* teamB = &get<forms::ComboBox>("Combo2");
     if (!teamA || !teamB || teamA->text().empty() || teamB->text().empty()) {
         tell("比赛的球队名称不能为空，请重新选择需要比赛的两个球队!", "提示", true);
         return;
@@ -213,7 +204,7 @@ void TeamsDialog::apply()
 void TeamsDialog::followMatchTeam(const std::string& oldName, const std::string& newName)
 {
     for (const char* name : {"Combo1", "Combo2"})
-        if (auto* combo = part<forms::ComboBox>(name); combo && combo->text() == oldName)
+        if (auto* combo = &get<forms::ComboBox>(name); combo && combo->text() == oldName)
             combo->setText(newName);
     scoreboard::MatchState& s = user();
     bool followed = false;

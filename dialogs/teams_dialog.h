@@ -40,11 +40,6 @@ protected:
     void loadDialog() override;
 
 private:
-    template<class T>
-    T* part(std::string_view name, int index = -1) const
-    {
-        return dynamic_cast<T*>(index < 0 ? find(name) : find(name, index));
-    }
     void connectEvents();
     void setEnabled(std::string_view name, bool on, int index = -1) const;
     void setShown(std::string_view name, bool on) const;

@@ -33,7 +33,7 @@ void TeamsDialog::commdEandYES()
 {
     setEnabled("addcomm", true);
     for (int i = -1; i < kStaffBoxes; ++i) {
-        auto* box = i < 0 ? part<forms::TextBox>("T1", 0) : part<forms::TextBox>("Text1", i);
+        auto* box = i < 0 ? &get<forms::TextBox>("T1", 0) : &get<forms::TextBox>("Text1", i);
         if (box) {
             box->setEnabled(true);
             box->setText("");
@@ -42,8 +42,7 @@ void TeamsDialog::commdEandYES()
     setEnabled("comadd", true);
     setEnabled("delball", false);
     setEnabled("delcomm", false);
-    if (auto* roster = part<forms::ListView>("L1"))
-        roster->listItems().clear();
+    get<forms::ListView>("L1").listItems().clear();
     showPlayerCount();
 }
 
@@ -51,7 +50,7 @@ void TeamsDialog::commdEandNO()
 {
     setEnabled("commsave", false);
     for (int i = -1; i < kStaffBoxes; ++i) {
-        auto* box = i < 0 ? part<forms::TextBox>("T1", 0) : part<forms::TextBox>("Text1", i);
+        auto* box = i < 0 ? &get<forms::TextBox>("T1", 0) : &get<forms::TextBox>("Text1", i);
         if (box) {
             box->setEnabled(false);
             box->setText("");
@@ -60,8 +59,7 @@ void TeamsDialog::commdEandNO()
     setEnabled("comadd", false);
     setEnabled("addcomm", false);
     setEnabled("delcomm", false);
-    if (auto* roster = part<forms::ListView>("L1"))
-        roster->listItems().clear();
+    get<forms::ListView>("L1").listItems().clear();
     showPlayerCount();
 }
 
@@ -87,7 +85,7 @@ void TeamsDialog::teamPicked()
 {
     if (m_addingTeam || m_editingTeam)
         return;
-    auto* list = part<forms::ListBox>("balllist");
+    auto* list = &get<forms::ListBox>("balllist");
     if (!list)
         return;
     if (list->listCount() == 0) {
@@ -102,7 +100,7 @@ void TeamsDialog::teamPicked()
     if (!sys::fileExists(m_pickedTeamFile)) {
         list->removeItem(index);
         for (const char* comboName : {"Combo1", "Combo2"})
-            if (auto* combo = part<forms::ComboBox>(comboName); combo && combo->list(index) == name)
+            if (auto* combo = &get<forms::ComboBox>(comboName); combo && combo->list(index) == name)
                 combo->removeItem(index);
         showTeamCount();
         tell("球队: " + name + " 的配置文件不存在！", "错误提示", true);
@@ -116,18 +114,16 @@ void TeamsDialog::teamPicked()
 
 void TeamsDialog::onballfile()
 {
-    auto* roster = part<forms::ListView>("L1");
+    auto* roster = &get<forms::ListView>("L1");
     if (roster)
         roster->listItems().clear();
     for (int i = 0; i < kStaffBoxes; ++i)
-        if (auto* box = part<forms::TextBox>("Text1", i))
-            box->setText("");
-    if (auto* name = part<forms::TextBox>("T1", 0))
-        name->setText(m_editedTeamName);
+        get<forms::TextBox>("Text1", i).setText("");
+    get<forms::TextBox>("T1", 0).setText(m_editedTeamName);
     const scoreboard::TeamRoster team = scoreboard::readTeamRoster(m_pickedTeamFile);
-    if (auto* coach = part<forms::TextBox>("Text1", 0))
+    if (auto* coach = &get<forms::TextBox>("Text1", 0))
         coach->setText(team.coach);
-    if (auto* leader = part<forms::TextBox>("Text1", 1))
+    if (auto* leader = &get<forms::TextBox>("Text1", 1))
         leader->setText(team.leader);
     if (roster)
         for (const scoreboard::RosterPlayer& player : team.players)
@@ -137,7 +133,7 @@ void TeamsDialog::onballfile()
 
 void TeamsDialog::nameChanged()
 {
-    auto* box = part<forms::TextBox>("T1", 0);
+    auto* box = &get<forms::TextBox>("T1", 0);
     if (!box || m_cuttingName)
         return;
     std::string name = box->text();
@@ -155,7 +151,7 @@ void TeamsDialog::nameChanged()
 
 void TeamsDialog::newOrEdit()
 {
-    auto* button = part<qel::qelCommand>("newadd");
+    auto* button = &get<qel::qelCommand>("newadd");
     if (!button)
         return;
     if (button->Caption() == "新增") {
@@ -179,7 +175,7 @@ void TeamsDialog::newOrEdit()
 
 void TeamsDialog::abandonEditing()
 {
-    const std::string name = trimmedText(part<forms::TextBox>("T1", 0));
+    const std::string name = trimmedText(&get<forms::TextBox>("T1", 0));
     if (m_editingTeam && name == m_editedTeamName)
         m_editingTeam = false;
     const bool flagged = m_addingTeam || m_editingTeam;
@@ -200,9 +196,9 @@ void TeamsDialog::abandonEditing()
 
 void TeamsDialog::addPlayer()
 {
-    auto* numberBox = part<forms::ComboBox>("comadd");
-    auto* nameBox = part<forms::TextBox>("Text1", 2);
-    auto* roster = part<forms::ListView>("L1");
+    auto* numberBox = &get<forms::ComboBox>("comadd");
+    auto* nameBox = &get<forms::TextBox>("Text1", 2);
+    auto* roster = &get<forms::ListView>("L1");
     if (!numberBox || !nameBox || !roster)
         return;
     // Blanks around a number would not read back from the file.
@@ -246,7 +242,7 @@ void TeamsDialog::addPlayer()
 
 void TeamsDialog::deletePlayer()
 {
-    auto* roster = part<forms::ListView>("L1");
+    auto* roster = &get<forms::ListView>("L1");
     if (!roster)
         return;
     if (forms::ListItem* selected = roster->selectedItem())
@@ -257,15 +253,15 @@ void TeamsDialog::deletePlayer()
 
 void TeamsDialog::playerClicked()
 {
-    auto* roster = part<forms::ListView>("L1");
+    auto* roster = &get<forms::ListView>("L1");
     if ((m_addingTeam || m_editingTeam) && roster && roster->listItems().count() > 0)
         setEnabled("delcomm", true);
 }
 
 void TeamsDialog::showPlayerCount()
 {
-    auto* roster = part<forms::ListView>("L1");
-    if (auto* count = part<forms::Label>("alltxt"))
+    auto* roster = &get<forms::ListView>("L1");
+    if (auto* count = &get<forms::Label>("alltxt"))
         count->setCaption("总数: " + std::to_string(roster ? roster->listItems().count() : 0) + " 人");
 }
 
@@ -274,9 +270,9 @@ void TeamsDialog::showPlayerCount()
 scoreboard::TeamRoster TeamsDialog::editedRoster() const
 {
     scoreboard::TeamRoster team;
-    team.coach = trimmedText(part<forms::TextBox>("Text1", 0));
-    team.leader = trimmedText(part<forms::TextBox>("Text1", 1));
-    if (auto* roster = part<forms::ListView>("L1"))
+    team.coach = trimmedText(&get<forms::TextBox>("Text1", 0));
+    team.leader = trimmedText(&get<forms::TextBox>("Text1", 1));
+    if (auto* roster = &get<forms::ListView>("L1"))
         for (int i = 1; i <= roster->listItems().count(); ++i)
             team.players.push_back({roster->listItems().item(i)->text(), roster->listItems().item(i)->subItem(1)});
     return team;
@@ -284,7 +280,7 @@ scoreboard::TeamRoster TeamsDialog::editedRoster() const
 
 void TeamsDialog::saveTeam()
 {
-    const std::string name = trimmedText(part<forms::TextBox>("T1", 0));
+    const std::string name = trimmedText(&get<forms::TextBox>("T1", 0));
     if (const std::string problem = teamNameProblem(name); !problem.empty()) {
         tell(problem, "提示");
         focus("T1", 0);
@@ -328,7 +324,7 @@ void TeamsDialog::saveTeam()
 
 void TeamsDialog::deleteTeam()
 {
-    auto* list = part<forms::ListBox>("balllist");
+    auto* list = &get<forms::ListBox>("balllist");
     if (!list || list->listIndex() < 0)
         return;
     const std::string name = list->list(list->listIndex());

@@ -45,72 +45,66 @@ TitleDialog::TitleDialog(const sys::DateSource* dates)
 void TitleDialog::loadDialog()
 {
     const scoreboard::MatchState& state = user();
-    if (auto* swatch = part<forms::Label>("colab", 0); swatch && boardTitle(1))
+    if (auto* swatch = &get<forms::Label>("colab", 0); swatch && boardTitle(1))
         swatch->setBackColor(boardTitle(1)->ForeColor());
-    if (auto* swatch = part<forms::Label>("colab", 1); swatch && boardTitle(0))
+    if (auto* swatch = &get<forms::Label>("colab", 1); swatch && boardTitle(0))
         swatch->setBackColor(boardTitle(0)->ForeColor());
-    if (auto* title = part<qel::qelTextBox>("v1"))
-        title->setText(state.matchTitle.empty() ? std::to_string(sys::currentYear(*m_dates)) + "Mirelda" : state.matchTitle);
+    get<qel::qelTextBox>("v1").setText(state.matchTitle.empty() ? std::to_string(sys::currentYear(*m_dates)) + "Mirelda" : state.matchTitle);
 
     const std::vector<std::string> names = readRefereeList();
-    if (auto* list = part<forms::ListBox>("zailist"))
+    if (auto* list = &get<forms::ListBox>("zailist"))
         for (const std::string& name : names)
             list->addItem(name);
     const std::string* onDuty[kRefereeRows] = {&state.refereeName1, &state.refereeName2, &state.refereeName3};
     for (int row = 0; row < kRefereeRows; ++row) {
-        if (auto* combo = part<forms::ComboBox>(kCombos[row])) {
-            for (const std::string& name : names)
-                combo->addItem(name);
-            combo->setText(*onDuty[row]);
-        }
+        auto& combo = get<forms::ComboBox>(kCombos[row]);
+        for (const std::string& name : names)
+            combo.addItem(name);
+        combo.setText(*onDuty[row]);
     }
     if (state.refereeCount >= 1 && state.refereeCount <= kRefereeRows) {
-        if (auto* option = part<qel::qelOptionButton>("vbo", state.refereeCount - 1))
-            option->setValue(1);
+        get<qel::qelOptionButton>("vbo", state.refereeCount - 1).setValue(1);
         // With one referee the first row is the chief: its caption says so from the start.
         if (state.refereeCount == 1)
             showRowRoles(0);
     }
-    if (auto* del = part<qel::qelCommand>("del1"))
-        del->setEnabled(false);
-    if (auto* warning = part<forms::Label>("lname"))
-        warning->setVisible(false);
+    get<qel::qelCommand>("del1").setEnabled(false);
+    get<forms::Label>("lname").setVisible(false);
     showCount();
     connectEvents();
 }
 
 void TitleDialog::connectEvents()
 {
-    if (auto* title = part<qel::qelTextBox>("v1"))
+    if (auto* title = &get<qel::qelTextBox>("v1"))
         title->KeyPress = [this](int& keyAscii) { titleKeyPress(keyAscii); };
     for (int i = 0; i < 2; ++i)
-        if (auto* swatch = part<forms::Label>("colab", i))
+        if (auto* swatch = &get<forms::Label>("colab", i))
             swatch->onClick = [this, i] { pickColor(i); };
-    if (auto* defaults = part<qel::qelCommand>("com1"))
+    if (auto* defaults = &get<qel::qelCommand>("com1"))
         defaults->Click = [this] { defaultColors(); };
-    if (auto* name = part<qel::qelTextBox>("zt1"))
+    if (auto* name = &get<qel::qelTextBox>("zt1"))
         name->Change = [this] {
-            if (auto* warning = part<forms::Label>("lname"))
-                warning->setVisible(false);
+            get<forms::Label>("lname").setVisible(false);
         };
-    if (auto* add = part<qel::qelCommand>("addc"))
+    if (auto* add = &get<qel::qelCommand>("addc"))
         add->Click = [this] { addReferee(); };
-    if (auto* list = part<forms::ListBox>("zailist"))
+    if (auto* list = &get<forms::ListBox>("zailist"))
         list->onClick = [this] { listClicked(); };
-    if (auto* del = part<qel::qelCommand>("del1"))
+    if (auto* del = &get<qel::qelCommand>("del1"))
         del->Click = [this] { deleteReferee(); };
     for (int i = 0; i < kRefereeRows; ++i)
-        if (auto* option = part<qel::qelOptionButton>("vbo", i))
+        if (auto* option = &get<qel::qelOptionButton>("vbo", i))
             option->Change = [this, i](int&) { showRowRoles(i); };
-    if (auto* ok = part<qel::qelCommand>("ok"))
+    if (auto* ok = &get<qel::qelCommand>("ok"))
         ok->Click = [this] { apply(); };
-    if (auto* cancel = part<qel::qelCommand>("qelCommand2"))
+    if (auto* cancel = &get<qel::qelCommand>("qelCommand2"))
         cancel->Click = [this] { unload(); };
 }
 
 void TitleDialog::titleKeyPress(int& keyAscii)
 {
-    auto* title = part<qel::qelTextBox>("v1");
+    auto* title = &get<qel::qelTextBox>("v1");
     if (!title || keyAscii == 8)
         return;
     // The typed character takes the place of the selection, so the selection does not count: a
@@ -122,24 +116,19 @@ void TitleDialog::titleKeyPress(int& keyAscii)
 
 void TitleDialog::pickColor(int index)
 {
-    auto* swatch = part<forms::Label>("colab", index);
-    auto* picker = part<forms::CommonDialog>("Color1");
-    if (swatch && picker)
-        pickSwatchColor(*swatch, *picker);
+    pickSwatchColor(get<forms::Label>("colab", index), get<forms::CommonDialog>("Color1"));
 }
 
 void TitleDialog::defaultColors()
 {
-    if (auto* swatch = part<forms::Label>("colab", 0))
-        swatch->setBackColor(kDefaultTitleColor);
-    if (auto* swatch = part<forms::Label>("colab", 1))
-        swatch->setBackColor(kDefaultShadowColor);
+    get<forms::Label>("colab", 0).setBackColor(kDefaultTitleColor);
+    get<forms::Label>("colab", 1).setBackColor(kDefaultShadowColor);
 }
 
 void TitleDialog::addReferee()
 {
-    auto* box = part<qel::qelTextBox>("zt1");
-    auto* list = part<forms::ListBox>("zailist");
+    auto* box = &get<qel::qelTextBox>("zt1");
+    auto* list = &get<forms::ListBox>("zailist");
     if (!box || !list)
         return;
     const std::string name = sys::trimText(box->Text());
@@ -147,16 +136,14 @@ void TitleDialog::addReferee()
         return;
     for (int i = 0; i < list->listCount(); ++i) {
         if (list->list(i) == name) {
-            if (auto* warning = part<forms::Label>("lname"))
-                warning->setVisible(true);
+            get<forms::Label>("lname").setVisible(true);
             box->GetExtender().setFocus();
             return;
         }
     }
     list->addItem(name);
     for (const char* comboName : kCombos)
-        if (auto* combo = part<forms::ComboBox>(comboName))
-            combo->addItem(name);
+        get<forms::ComboBox>(comboName).addItem(name);
     box->setText("");
     box->GetExtender().setFocus();
     showCount();
@@ -164,18 +151,18 @@ void TitleDialog::addReferee()
 
 void TitleDialog::listClicked()
 {
-    auto* list = part<forms::ListBox>("zailist");
-    if (auto* del = part<qel::qelCommand>("del1"); del && list)
+    auto* list = &get<forms::ListBox>("zailist");
+    if (auto* del = &get<qel::qelCommand>("del1"); del && list)
         del->setEnabled(list->listCount() > 0);
 }
 
 void TitleDialog::deleteReferee()
 {
-    auto* list = part<forms::ListBox>("zailist");
+    auto* list = &get<forms::ListBox>("zailist");
     if (!list || list->listCount() == 0)
         return;
     const int selected = list->listIndex();
-    auto* first = part<forms::ComboBox>(kCombos[0]);
+    auto* first = &get<forms::ComboBox>(kCombos[0]);
     if (selected >= 0 && first) {
         // The three combo boxes list the same names in the same order as the list.
         const std::string name = list->list(selected);
@@ -184,21 +171,19 @@ void TitleDialog::deleteReferee()
                 continue;
             list->removeItem(selected);
             for (const char* comboName : kCombos)
-                if (auto* combo = part<forms::ComboBox>(comboName))
-                    combo->removeItem(k);
+                get<forms::ComboBox>(comboName).removeItem(k);
             break;
         }
     }
     showCount();
     if (list->listCount() == 0)
-        if (auto* del = part<qel::qelCommand>("del1"))
-            del->setEnabled(false);
+        get<qel::qelCommand>("del1").setEnabled(false);
 }
 
 void TitleDialog::showRowRoles(int index)
 {
-    auto* first = part<forms::Label>("L1", 0);
-    auto* second = part<forms::Label>("L1", 1);
+    auto* first = &get<forms::Label>("L1", 0);
+    auto* second = &get<forms::Label>("L1", 1);
     if (!first || !second)
         return;
     forms::Label* chief = index == 0 ? first : second;
@@ -212,21 +197,21 @@ void TitleDialog::showRowRoles(int index)
 void TitleDialog::apply()
 {
     scoreboard::MatchState& state = user();
-    if (auto* title = part<qel::qelTextBox>("v1"))
+    if (auto* title = &get<qel::qelTextBox>("v1"))
         state.matchTitle = title->Text();
-    if (auto* swatch = part<forms::Label>("colab", 0); swatch && boardTitle(1))
+    if (auto* swatch = &get<forms::Label>("colab", 0); swatch && boardTitle(1))
         boardTitle(1)->setForeColor(swatch->backColor());
-    if (auto* swatch = part<forms::Label>("colab", 1); swatch && boardTitle(0))
+    if (auto* swatch = &get<forms::Label>("colab", 1); swatch && boardTitle(0))
         boardTitle(0)->setForeColor(swatch->backColor());
     hide();
     scoreboard::ShowMatchTitle();
 
     std::string* onDuty[kRefereeRows] = {&state.refereeName1, &state.refereeName2, &state.refereeName3};
     for (int row = 0; row < kRefereeRows; ++row)
-        if (auto* combo = part<forms::ComboBox>(kCombos[row]))
+        if (auto* combo = &get<forms::ComboBox>(kCombos[row]))
             *onDuty[row] = sys::trimText(combo->text());
     for (int i = 0; i < kRefereeRows; ++i) {
-        if (auto* option = part<qel::qelOptionButton>("vbo", i); option && option->Value() == 1) {
+        if (auto* option = &get<qel::qelOptionButton>("vbo", i); option && option->Value() == 1) {
             state.refereeCount = int16_t(i + 1);
             break;
         }
@@ -234,7 +219,7 @@ void TitleDialog::apply()
     scoreboard::ShowReferees();
 
     std::vector<std::string> names;
-    if (auto* list = part<forms::ListBox>("zailist"))
+    if (auto* list = &get<forms::ListBox>("zailist"))
         for (int i = 0; i < list->listCount(); ++i)
             names.push_back(list->list(i));
     if (!writeRefereeList(names))
@@ -245,9 +230,8 @@ void TitleDialog::apply()
 
 void TitleDialog::showCount()
 {
-    auto* list = part<forms::ListBox>("zailist");
-    if (auto* count = part<forms::Label>("L1", kCountLine))
-        count->setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 人");
+    auto* list = &get<forms::ListBox>("zailist");
+    get<forms::Label>("L1", kCountLine).setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 人");
 }
 
 void showTitleDialog()

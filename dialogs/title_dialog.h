@@ -34,11 +34,6 @@ protected:
     void loadDialog() override;
 
 private:
-    template<class T>
-    T* part(std::string_view name, int index = -1) const
-    {
-        return dynamic_cast<T*>(index < 0 ? find(name) : find(name, index));
-    }
     void connectEvents();
     void titleKeyPress(int& keyAscii);
     void pickColor(int index);

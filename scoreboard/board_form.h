@@ -10,15 +10,15 @@ namespace scoreboard {
 plat::forms::Form* boardForm();
 void setBoardForm(plat::forms::Form* form);
 
-// A control of the loaded scoreboard by name (and array index), or null when there is no such
-// control of that class.
+// A control of the loaded scoreboard by name (and array index), or null while no scoreboard is
+// loaded. A loaded scoreboard without it throws ControlLookupError naming the form and the control.
 template<class T>
 T* boardControl(std::string_view name, int index = -1)
 {
     plat::forms::Form* form = boardForm();
     if (!form || !form->isLoaded())
         return nullptr;
-    return dynamic_cast<T*>(index < 0 ? form->find(name) : form->find(name, index));
+    return &form->get<T>(name, index);
 }
 
 } // namespace scoreboard

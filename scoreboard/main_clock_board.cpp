@@ -32,20 +32,14 @@ MainClockBoard::MainClockBoard(forms::Form& form, Hooks hooks)
 {
 }
 
-template<class T>
-T* MainClockBoard::control(std::string_view name, int index) const
-{
-    return dynamic_cast<T*>(index < 0 ? m_form.find(name) : m_form.find(name, index));
-}
-
-forms::Timer* MainClockBoard::timer(ClockTimer which) const { return control<forms::Timer>(kTimerNames[int(which)]); }
+forms::Timer* MainClockBoard::timer(ClockTimer which) const { return &m_form.get<forms::Timer>(kTimerNames[int(which)]); }
 
 void MainClockBoard::connect(MatchClock& clock)
 {
     for (ClockTimer which : kTimers)
         if (forms::Timer* t = timer(which))
             t->onTimer = [&clock, which] { clock.onTimer(which); };
-    if (auto* ok = control<qel::qelCommand>("ok"))
+    if (auto* ok = &m_form.get<qel::qelCommand>("ok"))
         ok->Click = [&clock] { clock.startPause(); };
 }
 
@@ -77,30 +71,26 @@ void MainClockBoard::setStartButton(std::string_view caption, uint32_t backColor
 
 void MainClockBoard::setStartButtonColor(uint32_t backColor)
 {
-    if (auto* ok = control<qel::qelCommand>("ok")) {
-        ok->setBackColor1(backColor);
-        ok->setBackColorPushed1(backColor);
-    }
+    auto& ok = m_form.get<qel::qelCommand>("ok");
+    ok.setBackColor1(backColor);
+    ok.setBackColorPushed1(backColor);
 }
 
 void MainClockBoard::setStartButtonCaption(std::string_view text)
 {
-    if (auto* ok = control<qel::qelCommand>("ok"))
-        ok->setCaption(std::string(text));
+    m_form.get<qel::qelCommand>("ok").setCaption(std::string(text));
 }
 
 void MainClockBoard::setClockText(std::string_view text, uint32_t color)
 {
-    if (auto* clock = control<qel::qelLabel>("balltime")) {
-        clock->setCaption(std::string(text));
-        clock->setForeColor(color);
-    }
+    auto& clock = m_form.get<qel::qelLabel>("balltime");
+    clock.setCaption(std::string(text));
+    clock.setForeColor(color);
 }
 
 void MainClockBoard::setClockColor(uint32_t color)
 {
-    if (auto* clock = control<qel::qelLabel>("balltime"))
-        clock->setForeColor(color);
+    m_form.get<qel::qelLabel>("balltime").setForeColor(color);
 }
 
 bool MainClockBoard::periodReportVisible() const
@@ -129,13 +119,12 @@ void MainClockBoard::placePeriodReport()
 
 void MainClockBoard::setReportCountdownText(std::string_view text)
 {
-    if (auto* label = control<qel::qelLabel>("vtime"))
-        label->setCaption(std::string(text));
+    m_form.get<qel::qelLabel>("vtime").setCaption(std::string(text));
 }
 
 void MainClockBoard::setLeaderText(std::string_view text)
 {
-    showFitted({control<qel::qelLabel>("onename")}, std::string(text), kLeaderPoints);
+    showFitted({&m_form.get<qel::qelLabel>("onename")}, std::string(text), kLeaderPoints);
 }
 
 void MainClockBoard::showLeaderText(bool visible)
@@ -158,21 +147,16 @@ void MainClockBoard::showMatchScoreSheet()
 void MainClockBoard::setZeroMarkColor(uint32_t color)
 {
     for (const char* name : {"showtime", "qelf1"})
-        if (auto* frame = control<qel::qelFrame>(name))
-            frame->setBorderColor(color);
-    if (auto* line = control<forms::Line>("line8"))
-        line->setBorderColor(color);
+        m_form.get<qel::qelFrame>(name).setBorderColor(color);
+    m_form.get<forms::Line>("line8").setBorderColor(color);
     for (int index : {2, 3})
-        if (auto* line = control<forms::Line>("Line11", index))
-            line->setBorderColor(color);
+        m_form.get<forms::Line>("Line11", index).setBorderColor(color);
 }
 
 void MainClockBoard::setReportLines(std::string_view first, std::string_view second)
 {
-    if (auto* label = control<qel::qelLabel>("vlook1", 0))
-        label->setCaption(std::string(first));
-    if (auto* label = control<qel::qelLabel>("vlook1", 1))
-        label->setCaption(std::string(second));
+    m_form.get<qel::qelLabel>("vlook1", 0).setCaption(std::string(first));
+    m_form.get<qel::qelLabel>("vlook1", 1).setCaption(std::string(second));
 }
 
 void MainClockBoard::showOvertimeLabels(bool visible)

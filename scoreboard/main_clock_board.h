@@ -85,8 +85,6 @@ private:
         if (f)
             f();
     }
-    template<class T>
-    T* control(std::string_view name, int index = -1) const;
     plat::forms::Timer* timer(ClockTimer which) const;
 
     plat::forms::Form& m_form;

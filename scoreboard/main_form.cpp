@@ -67,7 +67,7 @@ std::string MainForm::versionLine()
         + "   发布日期: " + std::string(kReleaseDate);
 }
 
-forms::Timer* MainForm::timer(std::string_view name) const { return control<forms::Timer>(name); }
+forms::Timer* MainForm::timer(std::string_view name) const { return &get<forms::Timer>(name); }
 
 void MainForm::onLoad()
 {
@@ -76,8 +76,7 @@ void MainForm::onLoad()
     MatchState& state = user();
 
     fillScreen();
-    if (auto* version = control<forms::Label>("val"))
-        version->setCaption(versionLine());
+    get<forms::Label>("val").setCaption(versionLine());
     m_wplay.setEnableContextMenu(false);
     m_soundArmed = true;
     LoadLogo();
@@ -86,11 +85,10 @@ void MainForm::onLoad()
     m_keyReady = true;
     state.matchStartTime.clear();
 
-    if (auto* date = control<forms::Label>("timetxt")) {
-        date->setCaption(plat::sys::nowText(*m_dates));
-        if (auto* frame = control<qel::qelFrame>("qelf1"))
-            date->setLeft(frame->width() - date->width() - kDateRightMargin);
-    }
+    auto& date = get<forms::Label>("timetxt");
+    date.setCaption(plat::sys::nowText(*m_dates));
+    if (auto* frame = &get<qel::qelFrame>("qelf1"))
+        date.setLeft(frame->width() - date.width() - kDateRightMargin);
 
     // A fresh match, whatever the settings files held.
     prepareMatchAtLoad();
@@ -100,8 +98,7 @@ void MainForm::onLoad()
     ShowTeamNames();
     scoreboard::ShowScores();
     scoreboard::ShowPeriod();
-    if (auto* clock = control<qel::qelLabel>("balltime"))
-        clock->move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
+    get<qel::qelLabel>("balltime").move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
     LoadMusicList(musicFolderPath());
 
     placePanels();
@@ -126,7 +123,7 @@ void MainForm::fillScreen()
     const double width = win::twipsFromPixels(win::GetSystemMetrics(win::SM_CXSCREEN));
     const double height = win::twipsFromPixels(win::GetSystemMetrics(win::SM_CYSCREEN));
     move(0, 0, width, height);
-    if (auto* frame = control<qel::qelFrame>("qelf1"))
+    if (auto* frame = &get<qel::qelFrame>("qelf1"))
         frame->move((width - frame->width()) / 2, (height - frame->height()) / 2);
 }
 
@@ -137,15 +134,13 @@ void MainForm::onDisplayChange() { fillScreen(); }
 // place, so each of them covers it.
 void MainForm::placePanels()
 {
-    if (auto* clockPanel = control<qel::qelFrame>("showtime")) {
-        clockPanel->setVisible(true);
-        clockPanel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
-    }
+    auto& clockPanel = get<qel::qelFrame>("showtime");
+    clockPanel.setVisible(true);
+    clockPanel.move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
     for (std::string_view name : {"frameplay", "balldate", "sysset"}) {
-        if (auto* panel = control<qel::qelFrame>(name)) {
-            panel->setVisible(false);
-            panel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
-        }
+        auto& panel = get<qel::qelFrame>(name);
+        panel.setVisible(false);
+        panel.move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
     }
 }
 
@@ -153,16 +148,14 @@ void MainForm::prepareRosterLabels()
 {
     for (int i = 0; i < 12; ++i) {
         for (std::string_view name : {"namelab1", "namelab2"}) {
-            if (auto* label = control<forms::Label>(name, i)) {
-                label->setBackStyle(0);
-                label->setForeColor(kRosterNameColor);
-            }
+            auto& label = get<forms::Label>(name, i);
+            label.setBackStyle(0);
+            label.setForeColor(kRosterNameColor);
         }
         for (std::string_view name : {"numlab1", "numlab2"}) {
-            if (auto* label = control<forms::Label>(name, i)) {
-                label->setBackStyle(0);
-                label->setForeColor(kRosterNumberColor);
-            }
+            auto& label = get<forms::Label>(name, i);
+            label.setBackStyle(0);
+            label.setForeColor(kRosterNumberColor);
         }
     }
 }
@@ -175,12 +168,11 @@ void MainForm::connectEvents()
         countdown->onTimer = [this] { noticeTick(); };
     if (auto* rosters = timer("Timer12"))
         rosters->onTimer = [this] { rosterTick(); };
-    if (auto* close = control<qel::qelToggleButton>("closet"))
+    if (auto* close = &get<qel::qelToggleButton>("closet"))
         close->Click = [this] {
-            if (auto* notice = control<qel::qelFrame>("inshow"))
-                notice->setVisible(false);
+            get<qel::qelFrame>("inshow").setVisible(false);
         };
-    if (auto* closePicture = control<plat::media::AlphaImage>("Image5"))
+    if (auto* closePicture = &get<plat::media::AlphaImage>("Image5"))
         closePicture->onClick = [this] { closeHelp(); };
 }
 
@@ -278,14 +270,12 @@ void MainForm::ShowPeriod() { scoreboard::ShowPeriod(); }
 
 void MainForm::hidePeriodReport()
 {
-    if (auto* report = control<qel::qelFrame>("look"))
-        report->setVisible(false);
+    get<qel::qelFrame>("look").setVisible(false);
 }
 
 void MainForm::setStartButtonCaption(std::string_view text)
 {
-    if (auto* start = control<qel::qelCommand>("ok"))
-        start->setCaption(std::string(text));
+    get<qel::qelCommand>("ok").setCaption(std::string(text));
 }
 
 void MainForm::stopClockTimers()
@@ -298,15 +288,13 @@ void MainForm::stopClockTimers()
 void MainForm::hideOvertimeLabels()
 {
     for (int i = 0; i <= 1; ++i)
-        if (auto* label = control<forms::Label>("addtimelab", i))
-            label->setVisible(false);
+        get<forms::Label>("addtimelab", i).setVisible(false);
 }
 
 void MainForm::showScoreBacklight(bool visible)
 {
     for (int i : {2, 1})
-        if (auto* light = control<plat::media::AlphaImage>("backw", i))
-            light->setVisible(visible);
+        get<plat::media::AlphaImage>("backw", i).setVisible(visible);
 }
 
 } // namespace scoreboard

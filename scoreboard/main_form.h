@@ -98,12 +98,6 @@ protected:
     void onKeyUp(int& keyCode, int shift) override;
 
 private:
-    // A control of the form by name (and index), or null when there is none of that class.
-    template<class T>
-    T* control(std::string_view name, int index = -1) const
-    {
-        return dynamic_cast<T*>(index < 0 ? find(name) : find(name, index));
-    }
     plat::forms::Timer* timer(std::string_view name) const;
     void fillScreen();
     void placePanels();

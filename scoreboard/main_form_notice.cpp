@@ -25,15 +25,13 @@ std::string countdownText(int16_t seconds) { return std::to_string(seconds) + "ç
 void MainForm::inshowfame()
 {
     m_noticeSecondsLeft = kNoticeSeconds;
-    if (auto* countdown = control<qel::qelLabel>("qel1"))
-        countdown->setCaption(countdownText(m_noticeSecondsLeft));
+    get<qel::qelLabel>("qel1").setCaption(countdownText(m_noticeSecondsLeft));
     if (auto* countdownTimer = timer("Timer10"))
         countdownTimer->setEnabled(true);
-    auto* notice = control<qel::qelFrame>("inshow");
+    auto* notice = &get<qel::qelFrame>("inshow");
     if (notice)
         notice->move(kNoticeLeft, kNoticeTop, kNoticeWidth, kNoticeHeight);
-    if (auto* text = control<forms::Label>("L1"))
-        text->setCaption(user().noticeText);
+    get<forms::Label>("L1").setCaption(user().noticeText);
     if (notice) {
         // In front of whatever panel was opened since, so that the notice is always seen.
         notice->zOrder(0);
@@ -44,11 +42,9 @@ void MainForm::inshowfame()
 void MainForm::noticeTick()
 {
     --m_noticeSecondsLeft;
-    if (auto* countdown = control<qel::qelLabel>("qel1"))
-        countdown->setCaption(countdownText(m_noticeSecondsLeft));
+    get<qel::qelLabel>("qel1").setCaption(countdownText(m_noticeSecondsLeft));
     if (m_noticeSecondsLeft <= 0) {
-        if (auto* notice = control<qel::qelFrame>("inshow"))
-            notice->setVisible(false);
+        get<qel::qelFrame>("inshow").setVisible(false);
         if (auto* countdownTimer = timer("Timer10"))
             countdownTimer->setEnabled(false);
     }
@@ -63,10 +59,9 @@ void MainForm::rosterTick()
 
 void MainForm::closeHelp()
 {
-    if (auto* help = control<qel::qelFrame>("helps")) {
-        help->setVisible(false);
-        help->move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
-    }
+    auto& help = get<qel::qelFrame>("helps");
+    help.setVisible(false);
+    help.move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
 }
 
 } // namespace scoreboard

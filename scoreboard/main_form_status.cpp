@@ -24,36 +24,33 @@ std::string keyHint(int16_t add, int16_t sub) { return "+分:(" + ballkey(add) +
 void MainForm::statusTick()
 {
     const MatchState& state = user();
-    if (auto* date = control<forms::Label>("timetxt"))
-        date->setCaption(plat::sys::nowText(*m_dates));
-    showFitted(control<forms::Label>("keylab", 0), keyHint(state.keyAddA, state.keySubA), kKeyHintPoints);
-    showFitted(control<forms::Label>("keylab", 1), keyHint(state.keyAddB, state.keySubB), kKeyHintPoints);
+    get<forms::Label>("timetxt").setCaption(plat::sys::nowText(*m_dates));
+    showFitted(&get<forms::Label>("keylab", 0), keyHint(state.keyAddA, state.keySubA), kKeyHintPoints);
+    showFitted(&get<forms::Label>("keylab", 1), keyHint(state.keyAddB, state.keySubB), kKeyHintPoints);
 
-    auto* clock = control<qel::qelLabel>("balltime");
-    if (auto* smallClock = control<qel::qelLabel>("balltime2"); smallClock && clock)
+    auto* clock = &get<qel::qelLabel>("balltime");
+    if (auto* smallClock = &get<qel::qelLabel>("balltime2"); smallClock && clock)
         smallClock->setCaption(clock->Caption());
-    auto* period = control<forms::Label>("ballmakenum");
-    if (auto* smallPeriod = control<qel::qelLabel>("ballnum2"); smallPeriod && period)
+    auto* period = &get<forms::Label>("ballmakenum");
+    if (auto* smallPeriod = &get<qel::qelLabel>("ballnum2"); smallPeriod && period)
         smallPeriod->setCaption(period->caption());
 
     blink("im2", m_wplay.playState() == plat::media::PlayStatePlaying, m_musicBlinkPhase, "正在音乐中....");
-    auto* start = control<qel::qelCommand>("ok");
+    auto* start = &get<qel::qelCommand>("ok");
     blink("im1", start && start->Caption() == "暂停", m_matchBlinkPhase, "正在比赛中....");
-    if (auto* heartbeat = control<plat::media::AlphaImage>("im3"))
+    if (auto* heartbeat = &get<plat::media::AlphaImage>("im3"))
         heartbeat->setVisible(!heartbeat->visible());
-    if (auto* live = control<plat::media::AlphaImage>("im4")) {
-        auto* videoButton = control<qel::qelCommand>("videmode");
-        live->setVisible(videoButton && !videoButton->Enabled() ? !live->visible() : true);
-    }
-    if (auto* records = control<qel::qelLabel>("balldateallnum"))
-        records->setCaption("总共: " + std::to_string(m_records.count()) + " 条");
+    auto& live = get<plat::media::AlphaImage>("im4");
+    auto* videoButton = &get<qel::qelCommand>("videmode");
+    live.setVisible(videoButton && !videoButton->Enabled() ? !live.visible() : true);
+    get<qel::qelLabel>("balldateallnum").setCaption("总共: " + std::to_string(m_records.count()) + " 条");
 }
 
 // An active indicator is shown one tick and hidden the next, with its hover text; a resting
 // one is shown steadily without one.
 void MainForm::blink(std::string_view picture, bool active, bool& phase, std::string_view activeTip)
 {
-    auto* indicator = control<plat::media::AlphaImage>(picture);
+    auto* indicator = &get<plat::media::AlphaImage>(picture);
     if (!indicator)
         return;
     if (!active) {

@@ -42,8 +42,8 @@ constexpr const char* kButtonTips[] = {"上一曲", "播放", "暂停", "下一�
 
 } // namespace
 
-forms::ListBox* MusicPlayer::list() const { return control<forms::ListBox>("mp3list"); }
-forms::Timer* MusicPlayer::timer(std::string_view name) const { return control<forms::Timer>(name); }
+forms::ListBox* MusicPlayer::list() const { return &m_form.get<forms::ListBox>("mp3list"); }
+forms::Timer* MusicPlayer::timer(std::string_view name) const { return &m_form.get<forms::Timer>(name); }
 
 MusicPlayer::MusicPlayer(forms::Form& form, MusicDevice& device, std::function<void()> notice)
     : m_form(form)
@@ -56,7 +56,7 @@ MusicPlayer::MusicPlayer(forms::Form& form, MusicDevice& device, std::function<v
     // The progress and volume lines lie on the track and the bar they mark: a press on them
     // is a press on the track or the bar.
     for (std::string_view name : {"lmove", "vno", "mclne"})
-        if (auto* line = control<forms::Line>(name); line && line->hwnd())
+        if (auto* line = &m_form.get<forms::Line>(name); line && line->hwnd())
             plat::win::SetWindowTransparentToMouse(line->hwnd(), true);
 }
 
@@ -65,7 +65,7 @@ MusicPlayer::~MusicPlayer() { disconnect(); }
 void MusicPlayer::connect()
 {
     for (int i = 0; i <= 4; ++i) {
-        auto* button = control<AlphaImage>("a1", i);
+        auto* button = &m_form.get<AlphaImage>("a1", i);
         if (!button)
             continue;
         button->onClick = [this, i] { transport(i); };
@@ -73,12 +73,12 @@ void MusicPlayer::connect()
         button->onMouseMove = [this, i](int, int, double, double) { buttonHover(i); };
         button->onMouseUp = [this](int, int, double, double) { showHighlight(false); };
     }
-    if (auto* bigPlay = control<AlphaImage>("muisc1"))
+    if (auto* bigPlay = &m_form.get<AlphaImage>("muisc1"))
         bigPlay->onClick = [this] { transport(1); };
     for (std::string_view name : {"frameplay", "qelFrame1"})
-        if (auto* frame = control<qel::qelFrame>(name))
+        if (auto* frame = &m_form.get<qel::qelFrame>(name))
             frame->MouseMove = [this](int&, int&, int&, int&, int&) { showHighlight(false); };
-    if (auto* listFrame = control<qel::qelFrame>("qelFplay"))
+    if (auto* listFrame = &m_form.get<qel::qelFrame>("qelFplay"))
         listFrame->MouseMove = [this](int&, int&, int&, int&, int&) { showMenuLine(false); };
 
     if (auto* entries = list()) {
@@ -96,18 +96,18 @@ void MusicPlayer::connect()
         entries->onMouseUp = [this](int, int, double, double) { showMenuLine(true); };
     }
     for (int i = 0; i <= 2; ++i) {
-        auto* item = control<qel::qelLabel>("mc", i);
+        auto* item = &m_form.get<qel::qelLabel>("mc", i);
         if (!item)
             continue;
         item->MouseDown = [this, i](int&, int&, int&, int&, int&) { menu(i); };
         item->MouseMove = [this, i](int&, int&, int&, int&, int&) { menuHover(i); };
         item->MouseUp = [this](int&, int&, int&, int&, int&) { showMenuLine(true); };
     }
-    if (auto* track = control<forms::Label>("lens"))
+    if (auto* track = &m_form.get<forms::Label>("lens"))
         track->onMouseDown = [this](int, int, double x, double) { seekAt(x); };
-    if (auto* bar = control<forms::Label>("mvul"))
+    if (auto* bar = &m_form.get<forms::Label>("mvul"))
         bar->onMouseDown = [this](int, int, double x, double) { volumeAt(x); };
-    if (auto* mute = control<qel::qelCheck>("mute1"))
+    if (auto* mute = &m_form.get<qel::qelCheck>("mute1"))
         mute->Click = [this, mute] { m_device.setMute(mute->Value() == 1); };
 
     if (auto* progress = timer("Timer5"))
@@ -120,29 +120,25 @@ void MusicPlayer::connect()
 
 void MusicPlayer::disconnect()
 {
-    for (int i = 0; i <= 4; ++i)
-        if (auto* button = control<AlphaImage>("a1", i)) {
-            button->onClick = nullptr;
-            button->onMouseDown = button->onMouseMove = button->onMouseUp = nullptr;
-        }
-    if (auto* bigPlay = control<AlphaImage>("muisc1"))
-        bigPlay->onClick = nullptr;
+    for (int i = 0; i <= 4; ++i) {
+        auto& button = m_form.get<AlphaImage>("a1", i);
+        button.onClick = nullptr;
+        button.onMouseDown = button.onMouseMove = button.onMouseUp = nullptr;
+    }
+    m_form.get<AlphaImage>("muisc1").onClick = nullptr;
     for (std::string_view name : {"frameplay", "qelFrame1", "qelFplay"})
-        if (auto* frame = control<qel::qelFrame>(name))
-            frame->MouseMove = nullptr;
+        m_form.get<qel::qelFrame>(name).MouseMove = nullptr;
     if (auto* entries = list()) {
         entries->onClick = entries->onDblClick = nullptr;
         entries->onGotFocus = entries->onLostFocus = nullptr;
         entries->onMouseDown = entries->onMouseUp = nullptr;
     }
     for (int i = 0; i <= 2; ++i)
-        if (auto* item = control<qel::qelLabel>("mc", i))
+        if (auto* item = &m_form.get<qel::qelLabel>("mc", i))
             item->MouseDown = item->MouseMove = item->MouseUp = nullptr;
     for (std::string_view name : {"lens", "mvul"})
-        if (auto* label = control<forms::Label>(name))
-            label->onMouseDown = nullptr;
-    if (auto* mute = control<qel::qelCheck>("mute1"))
-        mute->Click = nullptr;
+        m_form.get<forms::Label>(name).onMouseDown = nullptr;
+    m_form.get<qel::qelCheck>("mute1").Click = nullptr;
     for (std::string_view name : {"Timer5", "Timer13", "Timer14"})
         if (auto* t = timer(name))
             t->onTimer = nullptr;
@@ -186,8 +182,8 @@ void MusicPlayer::selectCurrent()
 // Play and pause share one place: the button for the next action is the one shown.
 void MusicPlayer::showPlayButton(bool playOnTop)
 {
-    auto* playButton = control<AlphaImage>("a1", 1);
-    auto* pauseButton = control<AlphaImage>("a1", 2);
+    auto* playButton = &m_form.get<AlphaImage>("a1", 1);
+    auto* pauseButton = &m_form.get<AlphaImage>("a1", 2);
     if (playButton)
         playButton->setVisible(playOnTop);
     if (pauseButton)
@@ -200,7 +196,7 @@ void MusicPlayer::showPlayButton(bool playOnTop)
 // long one can run through the frame.
 void MusicPlayer::setCaption(const std::string& text, bool fromStart)
 {
-    auto* caption = control<forms::Label>("playlab");
+    auto* caption = &m_form.get<forms::Label>("playlab");
     if (!caption)
         return;
     const double top = caption->top(), height = caption->height();
@@ -215,25 +211,23 @@ void MusicPlayer::setCaption(const std::string& text, bool fromStart)
 
 void MusicPlayer::setTimeText(const std::string& text)
 {
-    if (auto* time = control<qel::qelLabel>("qelmp3"))
-        time->setCaption(text);
+    m_form.get<qel::qelLabel>("qelmp3").setCaption(text);
 }
 
 // The progress line starts where the track does; its end is drawn `twipsFromTrackStart` on.
 void MusicPlayer::setProgressEnd(double twipsFromTrackStart)
 {
-    auto* line = control<forms::Line>("lmove");
+    auto* line = &m_form.get<forms::Line>("lmove");
     if (!line)
         return;
-    const auto* track = control<forms::Label>("lens");
+    const auto* track = &m_form.get<forms::Label>("lens");
     const double start = track ? track->left() : line->x1();
     line->setX2(start + twipsFromTrackStart);
 }
 
 void MusicPlayer::showVolumeText()
 {
-    if (auto* mute = control<qel::qelCheck>("mute1"))
-        mute->setCaption("静音 " + std::to_string(m_device.volume()));
+    m_form.get<qel::qelCheck>("mute1").setCaption("静音 " + std::to_string(m_device.volume()));
 }
 
 // --- public procedures ---
@@ -246,7 +240,7 @@ void MusicPlayer::mp3onplay()
     m_device.setURL(trackPath(current).string());
     m_device.play();
     m_playWanted = true;
-    if (auto* mute = control<qel::qelCheck>("mute1"))
+    if (auto* mute = &m_form.get<qel::qelCheck>("mute1"))
         m_device.setMute(mute->Value() == 1);
     selectCurrent();
     setCaption(m_device.URL().empty() ? std::string() : "正在播放--" + m_device.mediaName());
@@ -285,7 +279,7 @@ void MusicPlayer::mp()
     if (!m_device.URL().empty()) {
         setTimeText(m_device.currentPositionString() + "/" + m_device.durationString());
         const double length = m_device.duration();
-        const auto* track = control<forms::Label>("lens");
+        const auto* track = &m_form.get<forms::Label>("lens");
         if (length > 0 && track) {
             const double fraction = std::clamp(m_device.currentPosition() / length, 0.0, 1.0);
             setProgressEnd(std::floor(fraction * track->width()));
@@ -411,7 +405,7 @@ void MusicPlayer::progressTick()
 {
     m_device.poll();
     mp();
-    auto* caption = control<forms::Label>("playlab");
+    auto* caption = &m_form.get<forms::Label>("playlab");
     auto* clip = m_form.find("mf1");
     if (!caption || !clip || m_device.playState() != kPlaying || caption->width() <= clip->width())
         return;
@@ -423,7 +417,7 @@ void MusicPlayer::progressTick()
 
 void MusicPlayer::seekAt(double x)
 {
-    const auto* track = control<forms::Label>("lens");
+    const auto* track = &m_form.get<forms::Label>("lens");
     if (!track || track->width() <= 0)
         return;
     const double length = m_device.duration();
@@ -435,12 +429,11 @@ void MusicPlayer::seekAt(double x)
 
 void MusicPlayer::volumeAt(double x)
 {
-    const auto* bar = control<forms::Label>("mvul");
+    const auto* bar = &m_form.get<forms::Label>("mvul");
     if (!bar)
         return;
     const double room = bar->width() - kVolumeBarEnd;
-    if (auto* level = control<forms::Line>("vno"))
-        level->setX2(bar->left() + std::clamp(x, 0.0, bar->width()));
+    m_form.get<forms::Line>("vno").setX2(bar->left() + std::clamp(x, 0.0, bar->width()));
     if (room > 0)
         m_device.setVolume(int(std::floor(std::clamp(x / room, 0.0, 1.0) * 100)));
     showVolumeText();
@@ -474,14 +467,13 @@ void MusicPlayer::listDblClick()
 
 void MusicPlayer::showHighlight(bool visible)
 {
-    if (auto* highlight = control<forms::Label>("mv1"))
-        highlight->setVisible(visible);
+    m_form.get<forms::Label>("mv1").setVisible(visible);
 }
 
 void MusicPlayer::buttonHover(int index)
 {
-    auto* button = control<AlphaImage>("a1", index);
-    auto* highlight = control<forms::Label>("mv1");
+    auto* button = &m_form.get<AlphaImage>("a1", index);
+    auto* highlight = &m_form.get<forms::Label>("mv1");
     if (!button || !highlight)
         return;
     highlight->setVisible(true);
@@ -491,14 +483,13 @@ void MusicPlayer::buttonHover(int index)
 
 void MusicPlayer::showMenuLine(bool visible)
 {
-    if (auto* line = control<forms::Line>("mclne"))
-        line->setVisible(visible);
+    m_form.get<forms::Line>("mclne").setVisible(visible);
 }
 
 void MusicPlayer::menuHover(int index)
 {
-    auto* item = control<qel::qelLabel>("mc", index);
-    auto* line = control<forms::Line>("mclne");
+    auto* item = &m_form.get<qel::qelLabel>("mc", index);
+    auto* line = &m_form.get<forms::Line>("mclne");
     if (!item || !line)
         return;
     item->setToolTipText(item->Caption());

@@ -59,12 +59,6 @@ public:
     const std::string& copySourceFolder() const { return m_copySourceFolder; }
 
 private:
-    // A control of the form by name (and index), or null when there is none of that class.
-    template<class T>
-    T* control(std::string_view name, int index = -1) const
-    {
-        return dynamic_cast<T*>(index < 0 ? m_form.find(name) : m_form.find(name, index));
-    }
     plat::forms::ListBox* list() const;
     plat::forms::Timer* timer(std::string_view name) const;
     void connect();

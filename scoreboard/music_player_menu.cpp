@@ -57,8 +57,8 @@ void MusicPlayer::menu(int index)
 void MusicPlayer::addFiles()
 {
     m_copySourceFolder.clear();
-    auto* chooser = control<forms::CommonDialog>("Caddmp3");
-    auto* pending = control<forms::ListBox>("List1");
+    auto* chooser = &m_form.get<forms::CommonDialog>("Caddmp3");
+    auto* pending = &m_form.get<forms::ListBox>("List1");
     if (!chooser || !pending)
         return;
     chooser->setFileName("");
@@ -81,15 +81,13 @@ void MusicPlayer::addFiles()
         }
     }
     if (pending->listCount() > 0) {
-        if (auto* panel = control<qel::qelFrame>("mp3aframe")) {
-            panel->setVisible(true);
-            panel->zOrder(0);
-        }
+        auto& panel = m_form.get<qel::qelFrame>("mp3aframe");
+        panel.setVisible(true);
+        panel.zOrder(0);
         if (auto* copy = timer("Timer13"))
             copy->setEnabled(true);
     }
-    if (auto* progress = control<forms::Label>("copylab"))
-        progress->setCaption(countText(pending->listCount()));
+    m_form.get<forms::Label>("copylab").setCaption(countText(pending->listCount()));
 }
 
 void MusicPlayer::deleteSelected()
@@ -123,8 +121,8 @@ bool MusicPlayer::copyOne(const std::string& name)
 
 void MusicPlayer::copyTick()
 {
-    auto* pending = control<forms::ListBox>("List1");
-    auto* progress = control<forms::Label>("copylab");
+    auto* pending = &m_form.get<forms::ListBox>("List1");
+    auto* progress = &m_form.get<forms::Label>("copylab");
     const int count = pending ? pending->listCount() : 0;
     std::vector<std::string> notCopied;
     for (int i = 0; i < count; ++i) {
@@ -155,8 +153,7 @@ void MusicPlayer::copyTick()
 
 void MusicPlayer::copyPanelTick()
 {
-    if (auto* panel = control<qel::qelFrame>("mp3aframe"))
-        panel->setVisible(false);
+    m_form.get<qel::qelFrame>("mp3aframe").setVisible(false);
     if (auto* panelGoes = timer("Timer14"))
         panelGoes->setEnabled(false);
 }

@@ -16,6 +16,7 @@ packages=(
   xvfb xauth x11-xserver-utils libxrandr-dev libx11-dev libxtst-dev trayer
   xserver-xorg-core xserver-xorg-video-dummy xdotool xclip
   sox lame imagemagick
+  stress-ng
   lintian dpkg-dev
   zlib1g-dev
   clang libclang-rt-14-dev llvm

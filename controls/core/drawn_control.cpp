@@ -11,12 +11,7 @@ namespace qel {
 using namespace plat;
 using namespace plat::win;
 
-DrawnControl::DrawnControl()
-{
-    m_track.cbSize = 16;
-    m_track.dwFlags = kTrackFlags;
-    m_track.dwHoverTime = kHoverTimeMs;
-}
+DrawnControl::DrawnControl() = default;
 
 DrawnControl::~DrawnControl() = default;
 
@@ -121,33 +116,6 @@ void DrawnControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         // The persistent image already shows the control: the paint that follows draws nothing.
         m_imageCurrent = true;
         break;
-    case WM_MOUSEMOVE: {
-        TrackMouseEvent(m_track);
-        MouseEventArgs args = mouseEventArgs(wParam, lParam);
-        args.Button = moveButton(wParam);
-        RaiseMouseEvent(msg, args);
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: {
-        MouseEventArgs args = mouseEventArgs(wParam, lParam);
-        args.Button = messageButton(msg);
-        OnMouseButton(msg, args);
-        break;
-    }
-    case WM_MOUSEWHEEL: {
-        int sens = wheelSens(wParam);
-        if (MouseWheel)
-            MouseWheel(sens);
-        break;
-    }
     case WM_MOUSEHOVER:
         OnMouseHover();
         break;
@@ -155,11 +123,10 @@ void DrawnControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         OnMouseLeave();
         break;
     default:
+        RaiseMouseMessage(msg, wParam, lParam);
         break;
     }
 }
-
-void DrawnControl::OnMouseButton(UINT msg, MouseEventArgs& args) { RaiseMouseEvent(msg, args); }
 
 void DrawnControl::OnMouseHover()
 {
@@ -175,35 +142,6 @@ void DrawnControl::OnMouseLeave()
     if (MouseLeave)
         MouseLeave();
     m_mouseInside = false;
-}
-
-void DrawnControl::RaiseMouseEvent(UINT msg, MouseEventArgs a)
-{
-    const MouseEvent* event = nullptr;
-    switch (msg) {
-    case WM_MOUSEMOVE:
-        event = &MouseMove;
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        event = &MouseDown;
-        break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        event = &MouseUp;
-        break;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        event = &MouseDblClick;
-        break;
-    default:
-        return;
-    }
-    if (*event)
-        (*event)(a.Button, a.Shift, a.Control, a.x, a.y);
 }
 
 void DrawnControl::RaiseKeyDown(int KeyCode, int Shift)

@@ -1,8 +1,8 @@
 #pragma once
+#include "controls/core/common_events.h"
 #include "controls/core/gradient.h"
 #include "controls/core/image_holder.h"
 #include "controls/core/mdl_declarations.h"
-#include "controls/core/mouse_event_args.h"
 #include "controls/core/window_hook.h"
 #include "platform/forms/font_desc.h"
 #include "platform/forms/user_control.h"
@@ -19,7 +19,7 @@ namespace qel {
 // The skeleton every custom-drawn control of the set shares:
 // - WindowProc sees every message of the control's window first (through WindowHook, installed
 //   by StartSubclass in run mode, after the stored properties are read), turns mouse messages
-//   into the common mouse events, and always ends by passing the message on to the previous
+//   into the common events (CommonEvents), and always ends by passing the message on to the previous
 //   procedure, returning its result;
 // - the repaint convention: a setter clears the image-current flag, stores, and calls the paint
 //   handler, which runs the control's Redraw unless the image is current or the properties are
@@ -28,23 +28,8 @@ namespace qel {
 // - the drawing surface: a persistent face with a device context (twips are the callers'
 //   business: the context draws in pixels), image holders laid over it, the window's shape and
 //   see-through mode; ShowImage puts the result on the screen.
-class DrawnControl : public plat::forms::UserControl {
+class DrawnControl : public plat::forms::UserControl, public CommonEvents {
 public:
-    using MouseEvent = std::function<void(int& Button, int& Shift, int& Control, int& x, int& y)>;
-    using KeyEvent = std::function<void(int& KeyCode, int& Shift)>;
-
-    // --- the common events ---
-    KeyEvent KeyDown;
-    std::function<void(int& KeyAscii)> KeyPress;
-    KeyEvent KeyUp;
-    std::function<void()> MouseHover;
-    std::function<void()> MouseLeave;
-    std::function<void(int& Sens)> MouseWheel;
-    MouseEvent MouseDown;
-    MouseEvent MouseUp;
-    MouseEvent MouseDblClick;
-    MouseEvent MouseMove;
-
     DrawnControl();
     ~DrawnControl() override;
 
@@ -117,13 +102,10 @@ protected:
     // --- messages ---
     // The common handling of a message before it is passed on (mouse events, paint flag).
     virtual void HandleMessage(plat::win::UINT msg, plat::win::WPARAM wParam, plat::win::LPARAM lParam);
-    // Button down, up and double click with Button set; the default raises the event.
-    virtual void OnMouseButton(plat::win::UINT msg, MouseEventArgs& args);
     // First hover after a leave raises MouseHover and sets mouse-inside.
     virtual void OnMouseHover();
     // Raises MouseLeave and clears mouse-inside.
     virtual void OnMouseLeave();
-    void RaiseMouseEvent(plat::win::UINT msg, MouseEventArgs args);
     void RaiseKeyDown(int KeyCode, int Shift);
     void RaiseKeyUp(int KeyCode, int Shift);
     void RaiseKeyPress(int KeyAscii);
@@ -188,7 +170,6 @@ protected:
     bool m_leaveSeen = false;
     bool m_unRefreshControl = false;
     bool m_useMnemonic = true;
-    plat::win::TRACKMOUSEEVENT m_track;
 
 private:
     void UpdateFocusable();

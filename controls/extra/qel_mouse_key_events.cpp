@@ -12,9 +12,6 @@ using namespace plat::win;
 qelMouseKeyEvents::qelMouseKeyEvents()
     : HiddenFaceControl(44, 39)
 {
-    m_track.cbSize = 16;
-    m_track.dwFlags = kTrackFlags;
-    m_track.dwHoverTime = kHoverTimeMs;
 }
 
 qelMouseKeyEvents::~qelMouseKeyEvents() = default;
@@ -52,10 +49,6 @@ LRESULT qelMouseKeyEvents::WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARA
 {
     // Held before the events: a handler may set ControlHwnd, which restores the procedure.
     const WndProc previous = m_hook.PreviousWindowProc();
-    auto raise = [](const MouseEvent& event, MouseEventArgs a) {
-        if (event)
-            event(a.Button, a.Shift, a.Control, a.x, a.y);
-    };
     switch (uMsg) {
     case WM_KEYDOWN:
     case WM_KEYUP: {
@@ -78,36 +71,8 @@ LRESULT qelMouseKeyEvents::WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARA
         if (MouseLeave)
             MouseLeave();
         break;
-    case WM_MOUSEWHEEL: {
-        int sens = wheelSens(wParam);
-        if (MouseWheel)
-            MouseWheel(sens);
-        break;
-    }
-    case WM_MOUSEMOVE: {
-        TrackMouseEvent(m_track);
-        MouseEventArgs a = mouseEventArgs(wParam, lParam);
-        a.Button = moveButton(wParam);
-        raise(MouseMove, a);
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: {
-        MouseEventArgs a = mouseEventArgs(wParam, lParam);
-        a.Button = messageButton(uMsg);
-        const bool down = uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN || uMsg == WM_MBUTTONDOWN;
-        const bool up = uMsg == WM_LBUTTONUP || uMsg == WM_RBUTTONUP || uMsg == WM_MBUTTONUP;
-        raise(down ? MouseDown : up ? MouseUp : MouseDblClick, a);
-        break;
-    }
     default:
+        RaiseMouseMessage(uMsg, wParam, lParam);
         break;
     }
     const LRESULT result = CallWindowProc(previous, hwnd, uMsg, wParam, lParam);

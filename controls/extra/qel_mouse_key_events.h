@@ -1,8 +1,8 @@
 #pragma once
+#include "controls/core/common_events.h"
 #include "controls/core/window_hook.h"
 #include "platform/window/messages.h"
 #include "controls/extra/hidden_face_control.h"
-#include <functional>
 #include <string>
 
 namespace qel {
@@ -11,32 +11,11 @@ namespace qel {
 // (ControlHwnd) and calls LaunchKeyMouseEvents; from then on every key, mouse, wheel, hover and
 // leave message of that window raises its event here and goes on, unchanged, to the window's
 // previous procedure. No stored properties; fixed at 660 x 585 twips, hidden while running.
-class qelMouseKeyEvents : public HiddenFaceControl {
+//
+// The events (CommonEvents): KeyDown, KeyUp, MouseHover, MouseLeave, MouseWheel, MouseDown ("a
+// click"), MouseUp, MouseDblClick and MouseMove of the watched window; KeyPress is never raised.
+class qelMouseKeyEvents : public HiddenFaceControl, public CommonEvents {
 public:
-    using MouseEvent = std::function<void(int& Button, int& Shift, int& Control, int& x, int& y)>;
-    using KeyEvent = std::function<void(int& KeyCode, int& Shift)>;
-
-    // "Happens when subclassed control gets a keydown"
-    KeyEvent KeyDown;
-    // "Happens when subclassed control gets a keypress" (no message raises it)
-    std::function<void(int& KeyAscii)> KeyPress;
-    // "Happens when subclassed control gets a keyup"
-    KeyEvent KeyUp;
-    // "Happens when mouse enters subclassed control"
-    std::function<void()> MouseHover;
-    // "Happens when mouse leaves subclassed control"
-    std::function<void()> MouseLeave;
-    // "Happens when subclassed control gets a wheel"
-    std::function<void(int& Sens)> MouseWheel;
-    // "Happens when subclassed control gets a click"
-    MouseEvent MouseDown;
-    // "Happens when subclassed control gets a mouseup"
-    MouseEvent MouseUp;
-    // "Happens when subclassed control gets a dblclick"
-    MouseEvent MouseDblClick;
-    // "Happens when mouse moves on subclassed control"
-    MouseEvent MouseMove;
-
     qelMouseKeyEvents();
     ~qelMouseKeyEvents() override;
     std::string className() const override { return "qelMouseKeyEvents"; }
@@ -63,7 +42,6 @@ private:
 
     plat::win::HWND m_controlHwnd = 0;
     bool m_hovering = false;
-    plat::win::TRACKMOUSEEVENT m_track;
     WindowHook m_hook;
 };
 

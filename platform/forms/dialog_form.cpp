@@ -1,4 +1,5 @@
 #include "platform/forms/dialog_form.h"
+#include "platform/forms/colors.h"
 #include "platform/forms/fonts.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/system_colors.h"
@@ -11,18 +12,28 @@ namespace plat::forms {
 using namespace plat::win;
 using gfx::systemColor;
 
-DialogForm::DialogForm(std::string name, std::string title)
+DialogForm::DialogForm(std::string name, std::string title, TitleBar bar)
     : Form(std::move(name), std::filesystem::path())
-    , m_title(std::move(title))
+    , m_bar(bar)
 {
-    setCaption(m_title);
+    setCaption(std::move(title));
     setKeyPreview(true);
+}
+
+DialogForm::DialogForm(std::string name)
+    : Form(std::move(name))
+{
 }
 
 void DialogForm::setTitle(std::string title)
 {
-    m_title = std::move(title);
-    setCaption(m_title);
+    setCaption(std::move(title));
+    drawFrame();
+}
+
+void DialogForm::setTitleIcon(gfx::Picture icon)
+{
+    m_titleIcon = std::move(icon);
     drawFrame();
 }
 
@@ -48,7 +59,7 @@ void DialogForm::drawFrame()
     gfx::Surface& s = image();
     gfx::DeviceContext dc(s);
     gfx::Rect all = s.rect();
-    dc.fillRect(all, systemColor(gfx::ColorBtnFace));
+    dc.fillRect(all, resolveColor(backColor()));
     dc.frameRect(all, systemColor(gfx::Color3DDkShadow));
     dc.frameRect({1, 1, all.right - 1, all.bottom - 1}, systemColor(gfx::ColorBtnHighlight));
     gfx::Rect bar{2, 2, all.right - 2, kTitleHeight};
@@ -58,17 +69,26 @@ void DialogForm::drawFrame()
     dc.setFont(openFont(titleFont));
     dc.setTextColor(systemColor(gfx::ColorCaptionText));
     dc.setBackMode(gfx::BackMode::Transparent);
-    gfx::Rect titleRect{bar.left + 6, bar.top, closeBox().left - 4, bar.bottom};
-    dc.drawText(m_title, titleRect, gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
-    // The close box: a small raised button with a cross.
-    gfx::Rect box = closeBox();
-    dc.fillRect(box, systemColor(gfx::ColorBtnFace));
-    dc.frameRect(box, m_closePressed ? systemColor(gfx::ColorBtnShadow) : systemColor(gfx::Color3DDkShadow));
-    dc.setPen(gfx::Pen::solid(systemColor(gfx::ColorBtnText)));
-    int cx = (box.left + box.right) / 2 + (m_closePressed ? 1 : 0), cy = (box.top + box.bottom) / 2 + (m_closePressed ? 1 : 0);
-    for (int d = 0; d < 2; ++d) {
-        dc.line(cx - 4 + d, cy - 4, cx + 4 + d, cy + 4);
-        dc.line(cx + 3 + d, cy - 4, cx - 5 + d, cy + 4);
+    const bool movable = m_bar == TitleBar::Movable;
+    gfx::Rect titleRect{bar.left + 6, bar.top, movable ? closeBox().left - 4 : bar.right - 6, bar.bottom};
+    if (!m_titleIcon.isEmpty()) {
+        int top = bar.top + (bar.height() - kIconSize) / 2;
+        dc.drawPicture(m_titleIcon, bar.left + 3, top, kIconSize, kIconSize);
+        titleRect.left = bar.left + 3 + kIconSize + 4;
+    }
+    dc.drawText(caption(), titleRect, gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
+    if (movable) {
+        // The close box: a small raised button with a cross.
+        gfx::Rect box = closeBox();
+        dc.fillRect(box, systemColor(gfx::ColorBtnFace));
+        dc.frameRect(box, m_closePressed ? systemColor(gfx::ColorBtnShadow) : systemColor(gfx::Color3DDkShadow));
+        dc.setPen(gfx::Pen::solid(systemColor(gfx::ColorBtnText)));
+        int nudge = m_closePressed ? 1 : 0;
+        int cx = (box.left + box.right) / 2 + nudge, cy = (box.top + box.bottom) / 2 + nudge;
+        for (int d = 0; d < 2; ++d) {
+            dc.line(cx - 4 + d, cy - 4, cx + 4 + d, cy + 4);
+            dc.line(cx + 3 + d, cy - 4, cx - 5 + d, cy + 4);
+        }
     }
     ImageChanged(hwnd());
 }
@@ -76,7 +96,7 @@ void DialogForm::drawFrame()
 void DialogForm::onMouseDown(int button, int, double x, double y)
 {
     gfx::Point p{pixelsFromTwips(x), pixelsFromTwips(y)};
-    if (button != 1)
+    if (button != 1 || m_bar != TitleBar::Movable)
         return;
     if (closeBox().contains(p.x, p.y)) {
         m_closePressed = true;

@@ -15,7 +15,6 @@ namespace {
 
 MessageBoxForm* s_current = nullptr;
 
-constexpr int kTitleHeight = 22;
 constexpr int kMargin = 12;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
@@ -32,9 +31,8 @@ FontDesc textFont()
 } // namespace
 
 MessageBoxForm::MessageBoxForm(std::string text, int style, std::string title)
-    : Form("MsgBox", std::filesystem::path())
+    : DialogForm("MsgBox", std::move(title), TitleBar::Fixed)
     , m_text(std::move(text))
-    , m_title(std::move(title))
     , m_style(style)
 {
     switch (style & 0x70) {
@@ -69,9 +67,7 @@ MessageBoxForm::MessageBoxForm(std::string text, int style, std::string title)
     }
     int wanted = (style & 0x300) >> 8;
     m_defaultIndex = wanted < int(m_buttonSet.size()) ? wanted : 0;
-    setCaption(m_title);
     setFont(textFont());
-    setKeyPreview(true);
     setStartUpPosition(2);
 }
 
@@ -189,7 +185,7 @@ void MessageBoxForm::layOut()
     int iconSpace = m_icon == MessageIcon::None ? 0 : kMessageIconSize + kMargin;
     int contentHeight = std::max(textRect.height(), m_icon == MessageIcon::None ? 0 : kMessageIconSize);
     int buttonsWidth = int(m_buttons.size()) * kButtonWidth + (int(m_buttons.size()) - 1) * kButtonGap;
-    int titleWidth = font.textExtent(m_title).width + 2 * kMargin;
+    int titleWidth = font.textExtent(title()).width + 2 * kMargin;
     int width = std::max({kMargin + iconSpace + textRect.width() + kMargin + 8, buttonsWidth + 2 * kMargin, titleWidth, 160});
     int height = kTitleHeight + kMargin + contentHeight + kMargin + kButtonHeight + kMargin;
     move(twipsFromPixels((screen.width - width) / 2), twipsFromPixels((screen.height - height) / 2), twipsFromPixels(width),
@@ -202,31 +198,25 @@ void MessageBoxForm::layOut()
         x += kButtonWidth + kButtonGap;
     }
 
-    // The frame, the title bar, the icon and the text go on the form's own image.
-    using gfx::systemColor;
-    gfx::Surface& s = image();
-    gfx::DeviceContext dc(s);
-    gfx::Rect all = s.rect();
-    dc.fillRect(all, systemColor(gfx::ColorBtnFace));
-    dc.frameRect(all, systemColor(gfx::Color3DDkShadow));
-    dc.frameRect({1, 1, all.right - 1, all.bottom - 1}, systemColor(gfx::ColorBtnHighlight));
-    gfx::Rect bar{2, 2, all.right - 2, kTitleHeight};
-    dc.fillRect(bar, systemColor(gfx::ColorActiveCaption));
-    FontDesc titleFont = textFont();
-    titleFont.setBold(true);
-    dc.setFont(openFont(titleFont));
-    dc.setTextColor(systemColor(gfx::ColorCaptionText));
-    dc.setBackMode(gfx::BackMode::Transparent);
-    gfx::Rect titleRect{bar.left + 6, bar.top, bar.right - 6, bar.bottom};
-    dc.drawText(m_title, titleRect, gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
-
     int top = kTitleHeight + kMargin;
-    drawMessageIcon(dc, m_icon, {kMargin, top});
+    m_iconAt = {kMargin, top};
     int textTop = top + (contentHeight - textRect.height()) / 2;
-    gfx::Rect textBox = gfx::Rect::fromSize(kMargin + iconSpace, textTop, textRect.width() + 8, textRect.height());
-    dc.setFont(font);
-    dc.setTextColor(systemColor(gfx::ColorWindowText));
-    dc.drawText(m_text, textBox, gfx::DT_WORDBREAK | gfx::DT_NOPREFIX | gfx::DT_EXPANDTABS);
+    m_textBox = gfx::Rect::fromSize(kMargin + iconSpace, textTop, textRect.width() + 8, textRect.height());
+    m_laidOut = true;
+    drawFrame();
+}
+
+void MessageBoxForm::drawFrame()
+{
+    DialogForm::drawFrame();
+    if (!isLoaded() || !m_laidOut)
+        return;
+    gfx::DeviceContext dc(image());
+    dc.setBackMode(gfx::BackMode::Transparent);
+    drawMessageIcon(dc, m_icon, m_iconAt);
+    dc.setFont(openFont(textFont()));
+    dc.setTextColor(gfx::systemColor(gfx::ColorWindowText));
+    dc.drawText(m_text, m_textBox, gfx::DT_WORDBREAK | gfx::DT_NOPREFIX | gfx::DT_EXPANDTABS);
     ImageChanged(hwnd());
 }
 

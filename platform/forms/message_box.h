@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/forms/form.h"
+#include "platform/forms/dialog_form.h"
 #include "platform/forms/message_box_icon.h"
 #include <string>
 #include <vector>
@@ -26,11 +26,11 @@ enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 class MessageBoxButton;
 
-// A message box as our own modal form: a title bar with the title, the icon, the text in
-// 宋体 9 pt, and the buttons ("确定", "取消", "是", "否") centred below. Enter chooses the
+// A message box as our own modal form: the dialog frame with the title only, the icon, the text
+// in 宋体 9 pt, and the buttons ("确定", "取消", "是", "否") centred below. Enter chooses the
 // button with the focus (at first the default one), Esc (or the close request) chooses
 // Cancel, else No, else OK.
-class MessageBoxForm : public Form {
+class MessageBoxForm : public DialogForm {
 public:
     MessageBoxForm(std::string text, int style, std::string title);
     ~MessageBoxForm() override;
@@ -39,7 +39,6 @@ public:
     int run();
 
     const std::string& text() const { return m_text; }
-    const std::string& title() const { return m_title; }
     MessageIcon icon() const { return m_icon; }
     const std::vector<MessageBoxButton*>& buttons() const { return m_buttons; }
     int result() const { return m_result; }
@@ -55,6 +54,8 @@ protected:
     void onKeyPress(int& keyAscii) override;
     void onQueryUnload(int& cancel) override;
     void onActivate() override;
+    // The frame, then the icon and the text.
+    void drawFrame() override;
 
 private:
     // From a key: the box goes once the key's character has reached it too.
@@ -63,13 +64,15 @@ private:
     int escapeResult() const;
 
     std::string m_text;
-    std::string m_title;
     int m_style;
     MessageIcon m_icon = MessageIcon::None;
     std::vector<std::pair<std::string, int>> m_buttonSet;
     int m_defaultIndex = 0;
     std::vector<MessageBoxButton*> m_buttons;
     int m_result = 0;
+    bool m_laidOut = false;
+    gfx::Point m_iconAt;
+    gfx::Rect m_textBox;
     MessageBoxForm* m_outer = nullptr;
 };
 

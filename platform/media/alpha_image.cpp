@@ -105,19 +105,6 @@ void AlphaImage::onPlaced()
     redraw();
 }
 
-LRESULT AlphaImage::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK) {
-        if (!enabled()) {
-            cancelPress();
-            return 0;
-        }
-        raiseMouseEvents(hwnd, msg, wParam, lParam);
-        return 0;
-    }
-    return UserControl::windowProc(hwnd, msg, wParam, lParam);
-}
-
 void AlphaImage::redraw()
 {
     if (!hwnd())

@@ -1,8 +1,7 @@
 #pragma once
 #include "platform/forms/picture_ref.h"
-#include "platform/forms/user_control.h"
 #include "platform/gfx/surface.h"
-#include "platform/media/picture_mouse_events.h"
+#include "platform/media/picture_control.h"
 #include "platform/media/picture_store.h"
 #include <memory>
 #include <optional>
@@ -17,7 +16,7 @@ namespace plat::media {
 // Stored properties: Picture (a path relative to the resources folder, or absolute) and
 // Stretch (False draws the picture at its own size from the top-left corner, cut at the edges;
 // True scales it to the control).
-class AlphaImage : public forms::UserControl, public PictureMouseEvents {
+class AlphaImage : public PictureControl {
 public:
     static constexpr const char* kClassName = "aicAlphaImage";
     std::string className() const override { return kClassName; }
@@ -45,10 +44,8 @@ public:
     void writeProperties(forms::PropertyBag& bag) const override;
 
 protected:
-    bool canTakeFocus() const override { return false; }
     void onPlaced() override;
     void onResize() override { redraw(); }
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
 
 private:
     gfx::PictureFit fit() const { return m_stretch ? gfx::PictureFit::Scale : gfx::PictureFit::Crop; }

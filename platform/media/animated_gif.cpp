@@ -212,19 +212,6 @@ void AnimatedGif::onRemoved()
     m_running = false;
 }
 
-LRESULT AnimatedGif::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK) {
-        if (!enabled()) {
-            cancelPress();
-            return 0;
-        }
-        raiseMouseEvents(hwnd, msg, wParam, lParam);
-        return 0;
-    }
-    return UserControl::windowProc(hwnd, msg, wParam, lParam);
-}
-
 void AnimatedGif::redraw()
 {
     if (!hwnd())

@@ -1,8 +1,7 @@
 #pragma once
 #include "platform/forms/picture_ref.h"
-#include "platform/forms/user_control.h"
 #include "platform/gfx/picture.h"
-#include "platform/media/picture_mouse_events.h"
+#include "platform/media/picture_control.h"
 #include <cstdint>
 #include <string>
 
@@ -18,7 +17,7 @@ namespace plat::media {
 // (runs when placed; default True), Loop (starts again after the last frame; default True),
 // Stretch (scales the frames to the control), BackStyle (0 transparent, 1 BackColor behind
 // the frames), BackColor, UseMaskColor and MaskColor.
-class AnimatedGif : public forms::UserControl, public PictureMouseEvents {
+class AnimatedGif : public PictureControl {
 public:
     static constexpr const char* kClassName = "AniGIF";
     std::string className() const override { return kClassName; }
@@ -67,11 +66,9 @@ public:
     void writeProperties(forms::PropertyBag& bag) const override;
 
 protected:
-    bool canTakeFocus() const override { return false; }
     void onPlaced() override;
     void onRemoved() override;
     void onResize() override { redraw(); }
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
 
 private:
     void restart();

@@ -40,7 +40,7 @@ TEST_F(DeliveryTest, ADamagedLayoutEndsTheBuiltBallNamingTheFileWithAFailure)
     env.set("BALL_HOME", scratch("home").string()).set("BALL_RESOURCES", resources.string()).set("BALL_BACKEND", "headless");
     ChildProcess ball({ (kProgramFolder / "ball").string() }, env, scratch("ball.err").string());
     ASSERT_TRUE(ball.started());
-    EXPECT_EQ(ball.waitFor(std::chrono::seconds(30)), std::optional<int>(1));
+    EXPECT_EQ(ball.waitFor(kGenerousDeadline), std::optional<int>(1));
     const std::string said = readFile(scratch("ball.err"));
     EXPECT_NE(said.find((resources / "forms/m3.json").string()), std::string::npos) << said;
 }
@@ -54,10 +54,8 @@ TEST_F(DeliveryTest, TheBuiltBallWithoutADisplaySaysItRunsWithoutOne)
     ChildProcess ball({ (kProgramFolder / "ball").string() }, env, scratch("ball.err").string());
     ASSERT_TRUE(ball.started());
     const std::string told = "ball: running without a display (DISPLAY is not set)\n";
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (readFile(scratch("ball.err")).find(told) == std::string::npos && ball.running()
-        && std::chrono::steady_clock::now() < deadline)
-        sleepFor(std::chrono::milliseconds(50));
+    EXPECT_TRUE(eventually("the message without a display",
+        [&] { return !ball.running() || readFile(scratch("ball.err")).find(told) != std::string::npos; }));
     EXPECT_NE(readFile(scratch("ball.err")).find(told), std::string::npos) << readFile(scratch("ball.err"));
     EXPECT_TRUE(ball.running()) << "it runs on, without a display";
     ball.stop();
@@ -165,9 +163,7 @@ TEST_F(InstalledProgramTest, ComesUpWithTheTreesOutOfReachAndKeepsItsDataInTheUs
     ChildProcess program(ball, env, scratch("ball.err").string());
     ASSERT_TRUE(program.started());
     const fs::path data = scratch("data/scoreboard");
-    for (const auto giveUp = std::chrono::steady_clock::now() + 30s;
-         !fs::is_directory(data / "music") && program.running() && std::chrono::steady_clock::now() < giveUp;)
-        sleepFor(50ms);
+    EXPECT_TRUE(eventually("the data folder made", [&] { return !program.running() || fs::is_directory(data / "music"); }));
     EXPECT_TRUE(program.running()) << readFile(scratch("ball.err"));
     program.stop();
     for (const char* file : { "date/config.db", "date/keyconfig.db", "date/system.db", "sound/yes.wav", "ball.lock" })
@@ -272,15 +268,12 @@ TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
     env.set("DISPLAY", display.name()).set("SDL_VIDEODRIVER", "x11");
     ChildProcess launcher(asTheUser("main"), env, scratch("main.err").string());
     ASSERT_TRUE(launcher.started());
-    EXPECT_EQ(launcher.waitFor(15s), std::optional<int>(0)) << readFile(scratch("main.err"));
+    EXPECT_EQ(launcher.waitFor(kGenerousDeadline), std::optional<int>(0)) << readFile(scratch("main.err"));
     pid_t ball = 0;
-    for (int tries = 0; tries < 100 && !ball; ++tries) {
-        ball = runningProgram(folder / "ball");
-        if (!ball)
-            sleepFor(100ms);
-    }
-    EXPECT_NE(ball, 0) << "the installed ball runs: " << readFile(scratch("main.err"));
-    sleepFor(1000ms);
+    EXPECT_TRUE(eventually("the installed ball running", [&] { return (ball = runningProgram(folder / "ball")) != 0; }))
+        << readFile(scratch("main.err"));
+    // The board is loaded, the settings with it, once the files of the program folder are there.
+    EXPECT_TRUE(eventually("the settings written", [&] { return fs::is_regular_file(userData() / "date/system.db"); }));
     EXPECT_TRUE(fs::is_regular_file(userData() / "config.ini"));
     if (clockFontKnown())
         EXPECT_FALSE(fs::exists(user() / "data/fonts/DS-DIGIB.ttf")) << "the font package gives the clock font";
@@ -289,9 +282,7 @@ TEST_F(InstalledForEveryUserTest, TheLauncherStartsTheInstalledBall)
     EXPECT_FALSE(fs::exists(folder / "config.ini")) << "nothing is written into the installed folder";
     if (ball) {
         ::kill(ball, SIGTERM);
-        for (int tries = 0; tries < 50 && runningProgram(folder / "ball") == ball; ++tries)
-            sleepFor(100ms);
-        if (runningProgram(folder / "ball") == ball)
+        if (!test_support::waitUntil([&] { return runningProgram(folder / "ball") != ball; }))
             ::kill(ball, SIGKILL);
     }
 }
@@ -306,7 +297,10 @@ TEST_F(InstalledProgramTest, OnARelativeBallHomeTheDataStaysWhereItWasNamed)
     ChildProcess program(ball, env, scratch("ball.err").string());
     fs::current_path(before);
     ASSERT_TRUE(program.started());
-    sleepFor(4000ms);
+    const auto written = [&] {
+        return fs::is_regular_file(scratch("work/home/date/config.db")) && fs::is_regular_file(scratch("work/home/sound/yes.wav"));
+    };
+    EXPECT_TRUE(eventually("the settings and the sounds written", [&] { return !program.running() || written(); }));
     program.stop();
     EXPECT_TRUE(fs::is_regular_file(scratch("work/home/date/config.db")));
     EXPECT_TRUE(fs::is_regular_file(scratch("work/home/sound/yes.wav")));

@@ -1,6 +1,8 @@
 #pragma once
 #include "child_process.h"
 #include "disk_audio.h"
+#include "tests/support/wait_until.h"
+#include "tests/support/x_screen.h"
 #include "tests/support/xvfb_display.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +23,10 @@ namespace fs = std::filesystem;
 using test_support::XvfbDisplay;
 using namespace std::chrono_literals;
 
-inline void sleepFor(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
+using test_support::boardShown;
+using test_support::eventually;
+using test_support::kGenerousDeadline;
+using test_support::screenPicture;
 
 // What was heard after a key: how long it sounded, and how loud.
 struct Sound {
@@ -136,7 +141,7 @@ protected:
     Heard playOnTheBoard(const std::vector<std::string>& command, Environment env, bool period)
     {
         Heard heard;
-        XvfbDisplay display;
+        XvfbDisplay display("1024x768x24", test_support::KeyRepeat::Off);
         if (!display.running()) {
             ADD_FAILURE() << "Xvfb could not start";
             return heard;
@@ -145,19 +150,19 @@ protected:
         ChildProcess program(command, env, scratch("ball.err").string());
         EXPECT_TRUE(program.started()) << command.front();
         // The start-up screen stays 3 s; then the board takes the keys.
-        sleepFor(4500ms);
+        EXPECT_TRUE(eventually("the board on the screen", [&] { return !program.running() || boardShown(screenPicture(display.name())); }));
         EXPECT_TRUE(program.running()) << readFile(scratch("ball.err"));
         Environment keys;
         keys.set("DISPLAY", display.name());
         const size_t beforeF5 = DiskAudio(audioFile()).frames();
         EXPECT_EQ(runToEnd({ "/usr/bin/xdotool", "key", "F5" }, keys), 0);
-        sleepFor(2000ms);
+        EXPECT_TRUE(awaitSound(program, beforeF5, 1.0)) << "the attack signal of F5";
         const DiskAudio f5(audioFile());
         heard.f5 = { f5.soundSeconds(beforeF5), f5.level(f5.from(beforeF5)) };
         if (period) {
             EXPECT_EQ(runToEnd({ "/usr/bin/xdotool", "key", "Return" }, keys), 0);
             // 3 s of clock in tenths, then the bell of about 1.5 s.
-            sleepFor(6000ms);
+            EXPECT_TRUE(awaitSound(program, f5.frames(), 1.2)) << "the bell at 0.0";
             const DiskAudio played(audioFile());
             const DiskAudio::Stretch horn = played.longestSound(f5.frames());
             heard.horn = { horn.seconds(), played.level(horn) };
@@ -165,6 +170,15 @@ protected:
         program.stop();
         report(heard);
         return heard;
+    }
+
+    // Waits until a sound of at least `seconds` has been played after `fromFrame` and is over (or
+    // the program has ended).
+    ::testing::AssertionResult awaitSound(ChildProcess& program, size_t fromFrame, double seconds) const
+    {
+        return eventually(
+            "a sound of " + std::to_string(seconds) + " s",
+            [&] { return !program.running() || DiskAudio(audioFile()).soundOver(fromFrame, seconds); }, kGenerousDeadline, 200ms);
     }
 
     // The figures go with the test's result (and its output), for whoever checks what was heard.

@@ -18,10 +18,15 @@ public:
 
     explicit DiskAudio(const std::filesystem::path& file)
     {
-        std::ifstream in(file, std::ios::binary);
-        int16_t sample = 0;
-        while (in.read(reinterpret_cast<char*>(&sample), sizeof sample))
-            m_samples.push_back(sample);
+        std::ifstream in(file, std::ios::binary | std::ios::ate);
+        if (!in)
+            return;
+        // Whole frames only: the driver may be writing the next one.
+        const std::streamsize bytes = in.tellg() / (kChannels * sizeof(int16_t)) * (kChannels * sizeof(int16_t));
+        m_samples.resize(size_t(bytes) / sizeof(int16_t));
+        in.seekg(0);
+        in.read(reinterpret_cast<char*>(m_samples.data()), bytes);
+        m_samples.resize(size_t(in.gcount()) / (kChannels * sizeof(int16_t)) * kChannels);
     }
 
     // Frames written so far.
@@ -65,6 +70,14 @@ public:
         return best;
     }
     double longestSoundSeconds(size_t fromFrame = 0) const { return longestSound(fromFrame).seconds(); }
+
+    // Whether a sound of at least `seconds` came from `fromFrame` on and is over: quiet frames have
+    // been written after it.
+    bool soundOver(size_t fromFrame, double seconds) const
+    {
+        const Stretch sound = longestSound(fromFrame);
+        return sound.seconds() >= seconds && frames() - sound.end >= kRate / 4;
+    }
 
     // How loud a stretch is, in sample values of the 16-bit range: its highest peak, and the RMS
     // of its sounding frames (silence left out, so that a short signal in a long wait still reads

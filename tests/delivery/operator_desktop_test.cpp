@@ -33,7 +33,7 @@ protected:
         DeliveryTest::SetUp();
         if (!toolsPresent())
             GTEST_SKIP() << "Xvfb, xdotool, xclip and ImageMagick are needed (scripts/setup.sh installs them)";
-        m_display = std::make_unique<XvfbDisplay>();
+        m_display = std::make_unique<XvfbDisplay>("1024x768x24", test_support::KeyRepeat::Off);
         ASSERT_TRUE(m_display->running()) << "Xvfb could not start";
         m_tools.set("DISPLAY", m_display->name());
         home = scratch("home");
@@ -69,10 +69,7 @@ protected:
     }
     bool clipboardBecomes(const std::string& text)
     {
-        for (const auto end = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < end; sleepFor(50ms))
-            if (clipboard() == text)
-                return true;
-        return false;
+        return test_support::waitUntil([&] { return clipboard() == text; });
     }
 
     // The headless ball-drive's picture of a state: the score displays after its script.
@@ -97,13 +94,12 @@ protected:
     bool screenShows(const fs::path& expected)
     {
         const fs::path now = scratch("screen.png");
-        for (const auto end = std::chrono::steady_clock::now() + 30s; std::chrono::steady_clock::now() < end; sleepFor(100ms)) {
-            if (tool({ "/usr/bin/import", "-window", "root", "-crop", kScores.crop(), "+repage", now.string() }) != 0)
-                continue;
-            if (samePicture(now, expected))
-                return true;
-        }
-        return false;
+        return test_support::waitUntil(
+            [&] {
+                return tool({ "/usr/bin/import", "-window", "root", "-crop", kScores.crop(), "+repage", now.string() }) == 0
+                    && samePicture(now, expected);
+            },
+            kGenerousDeadline, 100ms);
     }
 
     const Environment& toolsEnvironment() const { return m_tools; }

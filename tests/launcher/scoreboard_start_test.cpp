@@ -1,5 +1,6 @@
 #include "launcher_fixture.h"
 #include "stand_in_scoreboard.h"
+#include "tests/support/wait_until.h"
 
 #include "launcher/launcher_files.h"
 #include "platform/system/font_install.h"
@@ -17,7 +18,7 @@ extern char** environ;
 namespace launcher::test {
 namespace {
 
-constexpr int kReportTimeoutMs = 20000;
+constexpr int kReportTimeoutMs = int(test_support::kGenerousDeadline.count());
 
 // The real services: the scoreboard program is started detached, without arguments.
 class ScoreboardStartTest : public LauncherTest {

@@ -7,10 +7,10 @@
 #include "platform/media/alpha_image.h"
 #include "platform/media/capture_window.h"
 #include "platform/window/api.h"
+#include "tests/support/wait_until.h"
 
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
 namespace scoreboard::test {
 namespace {
@@ -47,14 +47,14 @@ protected:
     template<class Condition>
     bool runUntil(Condition condition)
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() >= deadline)
+        return test_support::waitUntil(
+            [&] {
+                if (condition())
+                    return true;
+                session->advance(20);
                 return false;
-            session->advance(20);
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return true;
+            },
+            test_support::kGenerousDeadline, std::chrono::milliseconds(2));
     }
 };
 

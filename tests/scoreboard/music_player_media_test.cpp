@@ -11,25 +11,20 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
+#include "tests/support/wait_until.h"
 
 #include <chrono>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 namespace scoreboard::test {
 namespace {
 
+// The media player plays in real time.
 template<class Condition>
-bool waitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(10))
+bool waitFor(Condition condition)
 {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
+    return test_support::waitUntil(condition, test_support::kGenerousDeadline, std::chrono::milliseconds(2));
 }
 
 class MusicPlayerMediaTest : public BoardTest {

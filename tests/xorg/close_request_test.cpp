@@ -53,7 +53,7 @@ protected:
         server.stop();
     }
 
-    template<typename Done> bool waitFor(Done done, int ms = 10000) { return XSession::waitFor(done, ms); }
+    template<typename Done> bool waitFor(Done done) { return XSession::waitFor(done); }
 
     std::string settings() const
     {
@@ -68,7 +68,7 @@ protected:
 TEST_F(CloseRequestOnXorg, RefusedWhileTheClockRunsThenAskedAndOKEnds)
 {
     const pid_t ball = session->start(BALL_PROGRAM);
-    ASSERT_TRUE(waitFor([&] { return session->picture().count(0, 0, 1024, 768, isClockGreen) > 5000; }, 20000))
+    ASSERT_TRUE(waitFor([&] { return session->picture().count(0, 0, 1024, 768, isClockGreen) > 5000; }))
         << "the board shows after the start-up screen";
 
     // Enter starts the clock; the close request is then refused with the notice.
@@ -76,7 +76,7 @@ TEST_F(CloseRequestOnXorg, RefusedWhileTheClockRunsThenAskedAndOKEnds)
     const Picture before = session->picture();
     ASSERT_TRUE(session->requestClose(ball));
     EXPECT_TRUE(waitFor([&] { return noticeChanges(before, session->picture()) > 2000; })) << "the notice shows";
-    EXPECT_FALSE(session->waitExit(ball, 2000).has_value()) << "the running match goes on";
+    EXPECT_FALSE(session->waitExit(ball, std::chrono::seconds(2)).has_value()) << "the running match goes on";
     EXPECT_LT(questionGrey(session->picture()), 500) << "nothing is asked";
 
     // Paused, the close request asks; Esc (Cancel) keeps the board.
@@ -85,13 +85,13 @@ TEST_F(CloseRequestOnXorg, RefusedWhileTheClockRunsThenAskedAndOKEnds)
     ASSERT_TRUE(waitFor([&] { return questionGrey(session->picture()) > 3000; })) << "the exit question shows";
     ASSERT_TRUE(session->xdotool({ "key", "Escape" }));
     EXPECT_TRUE(waitFor([&] { return questionGrey(session->picture()) < 500; })) << "the question goes";
-    EXPECT_FALSE(session->waitExit(ball, 1000).has_value()) << "Cancel keeps the board";
+    EXPECT_FALSE(session->waitExit(ball, std::chrono::seconds(1)).has_value()) << "Cancel keeps the board";
 
     // Asked again; OK ends the program as the exit command does, the settings written.
     ASSERT_TRUE(session->requestClose(ball));
     ASSERT_TRUE(waitFor([&] { return questionGrey(session->picture()) > 3000; }));
     ASSERT_TRUE(session->xdotool({ "key", "Return" }));
-    EXPECT_EQ(session->waitExit(ball, 10000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(ball), std::optional<int>(0));
     const std::string saved = settings();
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 9) << "the close writes the nine lines of the settings";
 }

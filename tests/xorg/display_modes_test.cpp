@@ -51,6 +51,12 @@ int clockGreen(const Picture& picture)
 
 int lit(const Picture& picture) { return picture.count(0, 0, picture.size.width, picture.size.height, [](uint32_t p) { return p != 0; }); }
 
+// The question of a close or of the exit command on the 1024 x 768 board: its face in the middle.
+bool questionShown(const Picture& picture)
+{
+    return picture.count(312, 284, 712, 484, [](uint32_t rgb) { return rgb == 0xF0F0F0u; }) > 3000;
+}
+
 struct Box {
     int left = 0, top = 0, right = 0, bottom = 0;
     int width() const { return right - left; }
@@ -113,8 +119,8 @@ protected:
         session = std::make_unique<XSession>(server.display());
     }
 
-    // Waits until `done` holds, up to `ms`.
-    template<typename Done> bool waitFor(Done done, int ms = 10000) { return XSession::waitFor(done, ms); }
+    // Waits until `done` holds, up to the tests' generous deadline.
+    template<typename Done> bool waitFor(Done done) { return XSession::waitFor(done); }
 
     void TearDown() override
     {
@@ -133,7 +139,7 @@ TEST_F(DisplayModesOnXorg, TheLauncherSwitchesTo1024By768AndTheExitCommandGoesBa
     ASSERT_EQ(session->currentSize(), (Size { 1280, 1024 }));
 
     const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0)) << "the launcher ends after starting ball";
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0)) << "the launcher ends after starting ball";
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
     EXPECT_EQ(session->currentSize(), (Size { 1024, 768 }));
     std::optional<pid_t> ball;
@@ -143,15 +149,15 @@ TEST_F(DisplayModesOnXorg, TheLauncherSwitchesTo1024By768AndTheExitCommandGoesBa
 
     // A second launcher run while the match goes on keeps the size to go back to.
     const pid_t again = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(again, 15000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(again), std::optional<int>(0));
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
 
     // The exit command on the command bar, then OK in its question.
     session->xdotool({ "mousemove", "795", "718", "click", "1" });
-    XSession::pause(800);
+    ASSERT_TRUE(waitFor([&] { return questionShown(session->picture()); })) << "the exit question";
     session->xdotool({ "key", "Return" });
-    EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends after the exit command";
-    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1280, 1024 }; }, 5000));
+    EXPECT_TRUE(session->waitExit(*ball).has_value()) << "ball ends after the exit command";
+    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1280, 1024 }; }));
     const std::string after = session->xrandr();
     std::cout << "xrandr before the launcher:\n" << before << "\nduring the match:\n" << during << "\nafter the exit:\n" << after;
 }
@@ -167,7 +173,7 @@ TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
         { "a close request",
             [&](pid_t ball) {
                 const bool sent = session->requestClose(ball);
-                waitFor([&] { return session->picture().count(312, 284, 712, 484, [](uint32_t rgb) { return rgb == 0xF0F0F0u; }) > 3000; });
+                waitFor([&] { return questionShown(session->picture()); });
                 return sent && session->xdotool({ "key", "Return" });
             } },
         // Logout, Ctrl+C, the terminal gone: the board's own close as well.
@@ -179,14 +185,14 @@ TEST_F(DisplayModesOnXorg, ClosingTheBoardAnotherWayAlsoGoesBack)
         SCOPED_TRACE(way.what);
         startServer(startingIn(XorgServer::k1920x1080));
         const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-        ASSERT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
+        ASSERT_EQ(session->waitExit(launcher), std::optional<int>(0));
         ASSERT_EQ(session->currentSize(), (Size { 1024, 768 }));
         std::optional<pid_t> ball;
         ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
         ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
         EXPECT_TRUE(way.close(*ball));
-        EXPECT_TRUE(session->waitExit(*ball, 10000).has_value()) << "ball ends";
-        EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; }, 5000)) << session->xrandr();
+        EXPECT_TRUE(session->waitExit(*ball).has_value()) << "ball ends";
+        EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; })) << session->xrandr();
         const std::string settings = readBytes(session->home() / "date/config.db");
         EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 9) << "the close writes the nine lines of the settings";
         TearDown();
@@ -198,14 +204,14 @@ TEST_F(DisplayModesOnXorg, BallStartedDirectlyOnALargerScreenHintsThenShowsTheBo
     startServer(startingIn(XorgServer::k1280x1024));
     const pid_t ball = session->start(BALL_PROGRAM);
     // The hint about the screen size stands until OK, with no board behind it yet.
-    XSession::pause(2500);
+    ASSERT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the hint about the larger screen";
     EXPECT_TRUE(session->isRunning(ball));
     Picture hint = session->picture();
     EXPECT_LT(clockGreen(hint), 100);
     EXPECT_GT(hint.count(0, 0, hint.size.width, hint.size.height, [](uint32_t p) { return p != 0; }), 10000)
         << "the message box is on the screen";
     session->xdotool({ "key", "Return" });
-    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }, 8000)) << "then the board";
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; })) << "then the board";
     EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 })) << "ball itself does not switch";
     // The board is scaled to the width, with bars above and below.
     const Picture board = session->picture();
@@ -234,7 +240,7 @@ TEST_F(DisplayModesOnXorg, BallRefusesASmallScreenWithAMessageAtTheScreensOwnSiz
         EXPECT_NEAR(box.left, mode.width - box.right, 1) << "centred across";
         EXPECT_NEAR(box.top, mode.height - box.bottom, 1) << "centred down";
         session->xdotool({ "key", "Return" });
-        EXPECT_EQ(session->waitExit(ball, 5000), std::optional<int>(0)) << "and the program ends";
+        EXPECT_EQ(session->waitExit(ball), std::optional<int>(0)) << "and the program ends";
         EXPECT_EQ(session->currentSize(), (Size { mode.width, mode.height }));
         EXPECT_FALSE(fs::exists(session->home() / "date")) << "nothing is written";
         TearDown();
@@ -252,14 +258,14 @@ TEST_F(DisplayModesOnXorg, WithoutA1024By768ModeTheDisplayStaysAndTheBoardIsScal
 {
     startServer({ XorgServer::k1280x1024, XorgServer::k1920x1080, XorgServer::k800x600 });
     const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1280\r\n1024\r\n");
     EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 }));
     ASSERT_TRUE(waitFor([&] { return session->findScoreboard().has_value(); }));
     // The hint about the larger screen, then the board, scaled into 1280 x 992.
-    XSession::pause(1500);
+    ASSERT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the hint about the larger screen";
     session->xdotool({ "key", "Return" });
-    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
     const Picture board = session->picture();
     EXPECT_EQ(board.count(0, 0, 1280, 30, [](uint32_t p) { return p != 0; }), 0);
     EXPECT_GT(board.count(0, 32, 1280, 1024 - 32, [](uint32_t p) { return p != 0; }), 500000);
@@ -271,7 +277,7 @@ TEST_F(DisplayModesOnXorg, TheBoardFitsItselfToEveryNewDisplayMode)
     const pid_t ball = session->start(BALL_PROGRAM);
     ASSERT_TRUE(waitFor([&] { return lit(session->picture()) > 10000; })) << "the hint about the larger screen";
     session->xdotool({ "key", "Return" });
-    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return clockGreen(session->picture()) > 5000; }));
     // At 1920 x 1080 the board is scaled into 1440 x 1080, 240 pixels from the left.
     const Box wide = clockBox(session->picture());
     const Box logical = { int((wide.left - 240) / 1.40625 + 0.5), int(wide.top / 1.40625 + 0.5),
@@ -283,7 +289,7 @@ TEST_F(DisplayModesOnXorg, TheBoardFitsItselfToEveryNewDisplayMode)
 
     // The launcher, started while the board runs, switches to 1024 x 768.
     const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1920\r\n1080\r\n");
     ASSERT_EQ(session->currentSize(), (Size { 1024, 768 }));
     EXPECT_TRUE(waitFor([&] {
@@ -311,8 +317,8 @@ TEST_F(DisplayModesOnXorg, TheBoardFitsItselfToEveryNewDisplayMode)
     session->xdotool({ "mousemove", std::to_string(int(795 * 1.25)), std::to_string(32 + int(718 * 1.25)), "click", "1" });
     ASSERT_TRUE(waitFor([&] { return changedInTheMiddle(board, session->picture()) > 5000; })) << "the exit question";
     session->xdotool({ "key", "Return" });
-    EXPECT_TRUE(session->waitExit(ball, 10000).has_value()) << "ball ends after the exit command";
-    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; }, 5000)) << session->xrandr();
+    EXPECT_TRUE(session->waitExit(ball).has_value()) << "ball ends after the exit command";
+    EXPECT_TRUE(waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; })) << session->xrandr();
 }
 
 TEST_F(DisplayModesOnXorg, AScoreboardThatCannotStartIsToldAndTheDisplayGoesBack)
@@ -342,7 +348,7 @@ TEST_F(DisplayModesOnXorg, AScoreboardThatCannotStartIsToldAndTheDisplayGoesBack
     EXPECT_TRUE(titled("Form1")) << "then the empty window, titled with its form's caption";
     EXPECT_TRUE(session->isRunning(launcher)) << "the window waits";
     EXPECT_TRUE(session->requestClose(launcher));
-    EXPECT_EQ(session->waitExit(launcher, 10000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
     EXPECT_EQ(session->currentSize(), (Size { 1280, 1024 }));
 }
 
@@ -353,7 +359,7 @@ TEST_F(DisplayModesOnXorg, AConfigLeftFromAnEarlierRunDoesNotSwitchTheDisplayAtT
         std::ofstream(session->home() / "config.ini", std::ios::binary) << "1280\r\n1024\r\n";
     }
     const pid_t launcher = session->start(LAUNCHER_PROGRAM);
-    EXPECT_EQ(session->waitExit(launcher, 15000), std::optional<int>(0));
+    EXPECT_EQ(session->waitExit(launcher), std::optional<int>(0));
     EXPECT_EQ(readBytes(session->home() / "config.ini"), "1024\r\n768\r\n") << "no board runs: the file is stale";
     std::optional<pid_t> ball;
     ASSERT_TRUE(waitFor([&] { return (ball = session->findScoreboard()).has_value(); }));
@@ -362,7 +368,7 @@ TEST_F(DisplayModesOnXorg, AConfigLeftFromAnEarlierRunDoesNotSwitchTheDisplayAtT
     session->xdotool({ "mousemove", "795", "718", "click", "1" });
     ASSERT_TRUE(waitFor([&] { return changedInTheMiddle(board, session->picture()) > 5000; })) << "the exit question";
     session->xdotool({ "key", "Return" });
-    EXPECT_TRUE(session->waitExit(*ball, 10000).has_value());
+    EXPECT_TRUE(session->waitExit(*ball).has_value());
     EXPECT_EQ(session->currentSize(), (Size { 1024, 768 }));
 }
 

@@ -1,5 +1,7 @@
 #include "x_session.h"
 
+#include "../support/x_screen.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -93,24 +95,25 @@ pid_t XSession::start(const fs::path& program)
     return pid;
 }
 
-std::optional<int> XSession::waitExit(pid_t pid, int timeoutMs)
+std::optional<int> XSession::waitExit(pid_t pid, std::chrono::milliseconds deadline)
 {
     const bool ours = std::find(m_children.begin(), m_children.end(), pid) != m_children.end();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (ours) {
-            int status = 0;
-            if (::waitpid(pid, &status, WNOHANG) == pid) {
+    std::optional<int> status;
+    test_support::waitUntil(
+        [&] {
+            if (!ours) {
+                if (!isRunning(pid)) {
+                    m_adopted.erase(std::remove(m_adopted.begin(), m_adopted.end(), pid), m_adopted.end());
+                    status = 0;
+                }
+            } else if (int code = 0; ::waitpid(pid, &code, WNOHANG) == pid) {
                 m_children.erase(std::find(m_children.begin(), m_children.end(), pid));
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                status = WIFEXITED(code) ? WEXITSTATUS(code) : 128 + WTERMSIG(code);
             }
-        } else if (!isRunning(pid)) {
-            m_adopted.erase(std::remove(m_adopted.begin(), m_adopted.end(), pid), m_adopted.end());
-            return 0;
-        }
-        pause(50);
-    }
-    return std::nullopt;
+            return status.has_value();
+        },
+        deadline);
+    return status;
 }
 
 bool XSession::isRunning(pid_t pid) const
@@ -200,24 +203,8 @@ Size XSession::currentSize() const
 
 Picture XSession::picture() const
 {
-    Picture picture;
-    Display* display = XOpenDisplay(m_display.c_str());
-    if (!display)
-        return picture;
-    Window root = DefaultRootWindow(display);
-    XWindowAttributes attributes {};
-    XGetWindowAttributes(display, root, &attributes);
-    XImage* image = XGetImage(display, root, 0, 0, unsigned(attributes.width), unsigned(attributes.height), AllPlanes, ZPixmap);
-    if (image) {
-        picture.size = { attributes.width, attributes.height };
-        picture.pixels.resize(size_t(attributes.width) * size_t(attributes.height));
-        for (int y = 0; y < attributes.height; ++y)
-            for (int x = 0; x < attributes.width; ++x)
-                picture.pixels[size_t(y) * size_t(attributes.width) + size_t(x)] = uint32_t(XGetPixel(image, x, y)) & 0xFFFFFFu;
-        XDestroyImage(image);
-    }
-    XCloseDisplay(display);
-    return picture;
+    test_support::ScreenPicture shown = test_support::screenPicture(m_display);
+    return { { shown.width, shown.height }, std::move(shown.pixels) };
 }
 
 bool XSession::setSize(Size size) const
@@ -281,6 +268,5 @@ bool XSession::xdotool(const std::vector<std::string>& arguments) const
     return status == 0;
 }
 
-void XSession::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 } // namespace xorg_test

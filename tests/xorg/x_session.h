@@ -1,4 +1,7 @@
 #pragma once
+#include "../support/wait_until.h"
+
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -43,7 +46,7 @@ public:
     // Starts a program with the session's environment; its pid.
     pid_t start(const std::filesystem::path& program);
     // Waits for a process this session started to end; its exit status, or none on time-out.
-    std::optional<int> waitExit(pid_t pid, int timeoutMs);
+    std::optional<int> waitExit(pid_t pid, std::chrono::milliseconds deadline = test_support::kGenerousDeadline);
     bool isRunning(pid_t pid) const;
     // A `ball` whose program folder is this session's (started by the launcher, not by us).
     std::optional<pid_t> findScoreboard() const;
@@ -63,16 +66,11 @@ public:
     // Runs xdotool with these arguments; true when it succeeded.
     bool xdotool(const std::vector<std::string>& arguments) const;
 
-    static void pause(int ms);
-    // Waits until `done` holds, looking every 100 ms, up to `ms`; whether it held.
-    template<typename Done> static bool waitFor(Done done, int ms = 10000)
+    // Waits until `done` holds, looking every 100 ms, up to the tests' generous deadline; whether
+    // it held.
+    template<typename Done> static bool waitFor(Done done)
     {
-        for (int waited = 0; waited < ms; waited += 100) {
-            if (done())
-                return true;
-            pause(100);
-        }
-        return done();
+        return test_support::waitUntil(done, test_support::kGenerousDeadline, std::chrono::milliseconds(100));
     }
 
 private:

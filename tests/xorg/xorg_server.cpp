@@ -1,5 +1,7 @@
 #include "xorg_server.h"
 
+#include "../support/wait_until.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -118,7 +120,7 @@ bool XorgServer::start(const std::vector<Mode>& modes)
     // The server writes its display number once it accepts clients.
     std::string number;
     pollfd wait { pipeFds[0], POLLIN, 0 };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    const auto deadline = std::chrono::steady_clock::now() + test_support::kGenerousDeadline;
     while (std::chrono::steady_clock::now() < deadline) {
         if (::poll(&wait, 1, 200) > 0) {
             char c = 0;

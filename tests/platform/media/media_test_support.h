@@ -1,12 +1,12 @@
 #pragma once
 #include "tests/support/scoped_env.h"
+#include "tests/support/wait_until.h"
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
-#include <thread>
 
 namespace media_test {
 
@@ -27,17 +27,12 @@ inline std::string shippedSoundFolder()
 inline std::string soundFile(const std::string& name) { return shippedSoundFolder() + "/" + name; }
 inline std::string testFile(const std::string& name) { return sourceDir() + "/resources/test/" + name; }
 
-// Audio and video pipelines run in real time: wait for a condition by bounded polling.
+// Audio and video pipelines run in real time: wait for a condition, looking every 2 ms (a
+// condition may also pump the pipeline).
 template <typename Condition>
-bool waitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(10))
+bool waitFor(Condition condition, std::chrono::milliseconds limit = test_support::kGenerousDeadline)
 {
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
+    return test_support::waitUntil(condition, limit, std::chrono::milliseconds(2));
 }
 
 // A scratch folder removed with the fixture.

@@ -2,6 +2,8 @@
 // (a file-size limit): the operator's settings are kept, and a write that fails is told.
 #include "built_program.h"
 
+#include "tests/support/wait_until.h"
+#include "tests/support/x_screen.h"
 #include "tests/support/xvfb_display.h"
 
 #include "platform/system/ansi_codec.h"
@@ -14,6 +16,8 @@ namespace scoreboard::test {
 namespace {
 
 using namespace std::chrono_literals;
+using test_support::eventually;
+using test_support::ScreenPicture;
 
 // A hand-edited settings file with LF line ends, and the nine CR LF lines the close writes of it.
 const std::string kEditedConfig = "allname=Signal Cup\ndelalltime=480\njstime=300\nballname1=Red\nballname2=Blue\n";
@@ -25,12 +29,9 @@ const char* signalName(int signal) { return signal == SIGTERM ? "SIGTERM" : sign
 class EndSignalsDriveTest : public BuiltProgramTest {
 protected:
     // Waits until the start-up screen has written its files (the board is loaded by then).
-    bool waitForTheLoad() const
+    ::testing::AssertionResult waitForTheLoad() const
     {
-        const auto end = std::chrono::steady_clock::now() + 20s;
-        while (!fs::exists(home() / "date/system.db") && std::chrono::steady_clock::now() < end)
-            std::this_thread::sleep_for(20ms);
-        return fs::exists(home() / "date/system.db");
+        return eventually("the settings written at the load", [&] { return fs::exists(home() / "date/system.db"); });
     }
 };
 
@@ -51,7 +52,7 @@ TEST_F(EndSignalsDriveTest, EachEndSignalClosesTheBoardAndWritesTheSettings)
         ASSERT_TRUE(waitForTheLoad()) << program.errorSoFar();
         std::this_thread::sleep_for(row.after);
         program.sendSignal(row.signal);
-        const ProgramRun run = program.waitFor(10s);
+        const ProgramRun run = program.waitFor(test_support::kGenerousDeadline);
         ASSERT_TRUE(run.ended) << "still running after the signal";
         EXPECT_EQ(run.signal, 0) << "ended by the signal itself, not by the close";
         EXPECT_EQ(run.status, 0) << run.err;
@@ -65,6 +66,24 @@ void refuseEveryWrite()
 {
     rlimit none { 0, 0 };
     ::setrlimit(RLIMIT_FSIZE, &none);
+}
+
+// How much of the match title the board shows: its cyan letters in the band at the top.
+int titleInk(const ScreenPicture& shown)
+{
+    return shown.count(0, 0, shown.width, 86, [](uint32_t rgb) {
+        const auto [r, g, b] = test_support::channels(rgb);
+        return g > 200 && b > 200 && r < 100;
+    });
+}
+
+// How much text the title box of the title dialog shows: its dark pixels (the caret's among them).
+int titleBoxInk(const ScreenPicture& shown)
+{
+    return shown.count(346, 208, 640, 232, [](uint32_t rgb) {
+        const auto [r, g, b] = test_support::channels(rgb);
+        return r < 100 && g < 100 && b < 100;
+    });
 }
 
 // The real program on a display of its own, driven with the mouse and the keyboard.
@@ -83,30 +102,30 @@ protected:
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         return delivery::runToEnd(argv, delivery::Environment().set("DISPLAY", m_display)) == 0;
     }
-    // A click as a hand gives it: the pointer rests on the point, the button is held a moment.
-    void click(int x, int y) const
+    // A click: the pointer to the point, the button down and up. The X server keeps the order of
+    // the input, so the program sees these after what went before; what the click brings about
+    // is waited for by the caller.
+    void click(int x, int y) const { tool({ "mousemove", std::to_string(x), std::to_string(y), "mousedown", "1", "mouseup", "1" }); }
+
+    ScreenPicture screen() const { return test_support::screenPicture(m_display); }
+    // Waits until `shown` holds for what the screen shows, or the program has ended.
+    ::testing::AssertionResult awaitScreen(const std::string& what, const std::function<bool(const ScreenPicture&)>& shown)
     {
-        tool({ "mousemove", std::to_string(x), std::to_string(y) });
-        std::this_thread::sleep_for(200ms);
-        tool({ "mousedown", "1" });
-        std::this_thread::sleep_for(100ms);
-        tool({ "mouseup", "1" });
-        std::this_thread::sleep_for(400ms);
+        return eventually(what, [&] { return !m_program->running() || shown(screen()); });
     }
 
     // Starts ball full screen on a display of its own and waits until the board shows.
     StartedProgram& startOnTheScreen(const std::function<void()>& inChild = {})
     {
         m_program.reset();
-        m_xvfb = std::make_unique<test_support::XvfbDisplay>();
+        m_xvfb = std::make_unique<test_support::XvfbDisplay>("1024x768x24", test_support::KeyRepeat::Off);
         EXPECT_TRUE(m_xvfb->running()) << "Xvfb could not start";
         m_display = m_xvfb->name();
         m_program = std::make_unique<StartedProgram>(
             std::vector<std::string>{ ball() }, environment().set("DISPLAY", m_display).set("SDL_VIDEODRIVER", "x11"), inChild);
         EXPECT_TRUE(m_program->started());
-        EXPECT_TRUE(waitForTheLoad()) << m_program->errorSoFar();
-        // The start-up screen stays 3 s.
-        std::this_thread::sleep_for(5000ms);
+        // The start-up screen stays 3 s after the load.
+        EXPECT_TRUE(awaitScreen("the board on the screen", test_support::boardShown)) << m_program->errorSoFar();
         return *m_program;
     }
 
@@ -115,17 +134,26 @@ protected:
     ProgramRun editTheTitleThenSignal(const std::string& more, bool apply, int signal)
     {
         StartedProgram& program = startOnTheScreen();
+        const int titleBefore = titleInk(screen());
         // The menu row's "设置主题"; the dialog lies centred on the 1024 x 768 screen, its title
         // box at the top, "应用" at the bottom.
         click(116, 745);
+        EXPECT_TRUE(awaitScreen("the title dialog", test_support::boxShown));
+        const int typedBefore = titleBoxInk(screen());
         click(490, 219);
         tool({ "key", "End" });
         tool({ "type", "--delay", "60", more });
-        std::this_thread::sleep_for(300ms);
-        if (apply)
+        if (apply) {
             click(619, 565);
+            // "应用" closes the dialog, the board shows the longer title.
+            EXPECT_TRUE(awaitScreen("the dialog closed and the new title on the board",
+                [&](const ScreenPicture& shown) { return !test_support::boxShown(shown) && titleInk(shown) > titleBefore + 1000; }));
+        } else {
+            EXPECT_TRUE(awaitScreen("the typing in the title box",
+                [&](const ScreenPicture& shown) { return titleBoxInk(shown) > typedBefore + 50; }));
+        }
         program.sendSignal(signal);
-        return program.waitFor(10s);
+        return program.waitFor(test_support::kGenerousDeadline);
     }
 
     void TearDown() override
@@ -179,14 +207,18 @@ TEST_F(SignalOnTheScreenTest, AtTheOperatorsCloseAFailedWriteIsToldBeforeTheEnd)
         StartedProgram& program = startOnTheScreen(refused ? refuseEveryWrite : std::function<void()>{});
         // "退出程序" on the command bar, then OK in its question.
         click(795, 718);
+        ASSERT_TRUE(awaitScreen("the question", test_support::boxShown));
+        const int question = test_support::captionPixels(screen());
         tool({ "key", "Return" });
-        std::this_thread::sleep_for(1500ms);
         if (refused) {
-            // The message box "错误提示" waits for its OK before the program ends.
+            // The message box "错误提示" (wider than the question) waits for its OK before the
+            // program ends.
+            EXPECT_TRUE(awaitScreen("the message box of the failed write",
+                [&](const ScreenPicture& shown) { return test_support::captionPixels(shown) > question + 1000; }));
             EXPECT_TRUE(program.running()) << "ended without telling the failed write";
             tool({ "key", "Return" });
         }
-        const ProgramRun run = program.waitFor(10s);
+        const ProgramRun run = program.waitFor(test_support::kGenerousDeadline);
         ASSERT_TRUE(run.ended);
         EXPECT_EQ(run.signal, 0);
         EXPECT_EQ(run.status, 0);

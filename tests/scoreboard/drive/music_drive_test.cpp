@@ -70,7 +70,7 @@ TEST_F(MusicDriveTest, TheListPlaysPausesStopsAndTakesTheVolume)
 TEST_F(MusicDriveTest, OnTheRealClockTheTonePlaysToItsEnd)
 {
     const std::string out = play(std::string(kMusicPanel)
-        + "click a1(1)\nwait 200\nshow playlab Caption\n"
+        + "click a1(1)\nshow playlab Caption\n"
           "wait 3000\nshow playlab Caption\nshow qelmp3 Caption\nshow a1(1) Visible\n",
         true);
     EXPECT_EQ(out,

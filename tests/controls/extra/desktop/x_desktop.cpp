@@ -42,13 +42,14 @@ int ignoreErrors(Display*, XErrorEvent*) { return 0; }
 
 bool waitUntil(const std::function<bool()>& done, const std::function<void()>& step, std::chrono::milliseconds limit)
 {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until)
+    return test_support::waitUntil(
+        [&] {
+            if (done())
+                return true;
+            step();
             return false;
-        step();
-    }
-    return true;
+        },
+        limit, std::chrono::milliseconds(0));
 }
 
 pid_t XDesktop::spawn(const std::vector<std::string>& args, int keepFd)
@@ -114,7 +115,7 @@ XDesktop::XDesktop()
     ::close(fds[1]);
     std::string number;
     pollfd p{fds[0], POLLIN, 0};
-    while (::poll(&p, 1, 10000) > 0) {
+    while (::poll(&p, 1, int(test_support::kGenerousDeadline.count())) > 0) {
         char c;
         if (::read(fds[0], &c, 1) != 1 || c == '\n')
             break;

@@ -1,4 +1,6 @@
 #pragma once
+#include "tests/support/wait_until.h"
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -61,8 +63,8 @@ private:
 };
 
 // Waits on the real clock (the desktop's processes run on it) until `done` holds, running `step`
-// between looks; false after `limit`.
+// between looks; false after `limit`, by default the tests' generous deadline.
 bool waitUntil(const std::function<bool()>& done, const std::function<void()>& step,
-    std::chrono::milliseconds limit = std::chrono::seconds(8));
+    std::chrono::milliseconds limit = test_support::kGenerousDeadline);
 
 } // namespace qel::testing
