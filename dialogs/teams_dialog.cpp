@@ -1,4 +1,5 @@
 #include "dialogs/teams_dialog.h"
+#include "dialogs/swatch_color.h"
 #include "dialogs/team_files.h"
 
 #include "scoreboard/board_form.h"
@@ -160,18 +161,11 @@ void TeamsDialog::showTeamCount()
 
 void TeamsDialog::pickColor(int index)
 {
-    auto* swatch = &get<forms::Label>("colab", index);
-    auto* picker = &get<forms::CommonDialog>("Color1");
-    if (!swatch || !picker)
+    auto& picker = get<forms::CommonDialog>("Color1");
+    if (!pickSwatchColor(get<forms::Label>("colab", index), picker))
         return;
-    picker->setFlags(forms::cdlCCRGBInit | forms::cdlCCFullOpen);
-    // The picker starts from the swatch's colour, and a cancelled pick leaves the swatch alone.
-    picker->setColor(swatch->backColor());
-    if (!picker->showColor())
-        return;
-    swatch->setBackColor(picker->color());
     if (index == 0 || index == 2)
-        get<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2").setForeColor(picker->color());
+        get<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2").setForeColor(picker.color());
 }
 
 void TeamsDialog::defaultColors()

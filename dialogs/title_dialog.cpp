@@ -1,5 +1,6 @@
 #include "dialogs/title_dialog.h"
 #include "dialogs/referee_list_file.h"
+#include "dialogs/swatch_color.h"
 
 #include "scoreboard/board_form.h"
 #include "scoreboard/display_routines.h"
@@ -115,15 +116,7 @@ void TitleDialog::titleKeyPress(int& keyAscii)
 
 void TitleDialog::pickColor(int index)
 {
-    auto* swatch = &get<forms::Label>("colab", index);
-    auto* picker = &get<forms::CommonDialog>("Color1");
-    if (!swatch || !picker)
-        return;
-    picker->setFlags(forms::cdlCCRGBInit | forms::cdlCCFullOpen);
-    // The picker starts from the swatch's colour, and a cancelled pick leaves the swatch alone.
-    picker->setColor(swatch->backColor());
-    if (picker->showColor())
-        swatch->setBackColor(picker->color());
+    pickSwatchColor(get<forms::Label>("colab", index), get<forms::CommonDialog>("Color1"));
 }
 
 void TitleDialog::defaultColors()

@@ -11,6 +11,7 @@
 #include "platform/system/file_system.h"
 #include "platform/system/font_install.h"
 #include "platform/system/program_folder.h"
+#include "platform/system/screen_size_file.h"
 #include "platform/window/api.h"
 
 #include <string>
@@ -74,7 +75,7 @@ void Form1::onLoad()
 void Form1::recordScreenSize(sys::DisplaySize screen)
 {
     const std::filesystem::path file = sys::programPath(kScreenSizeFile);
-    if (!recordsScreenSize(screen, readRecordedSize(file), sys::displayModes(), sys::programRuns(kScoreboardProgram)))
+    if (!recordsScreenSize(screen, sys::readScreenSizeFile(file), sys::displayModes(), sys::programRuns(kScoreboardProgram)))
         return;
     // Written whole or not at all: a folder that cannot take it keeps what it had.
     (void)sys::replaceTextFile(file, { std::to_string(screen.width), std::to_string(screen.height) });

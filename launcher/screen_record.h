@@ -1,14 +1,9 @@
 #pragma once
 #include "platform/system/display_modes.h"
 
-#include <filesystem>
 #include <optional>
 
 namespace launcher {
-
-// The size config.ini holds: two whole numbers read as list input; none when the file is missing,
-// unreadable or holds no positive width and height.
-std::optional<plat::sys::DisplaySize> readRecordedSize(const std::filesystem::path& file);
 
 // Whether a run that finds the display at `screen` writes config.ini anew. While a board runs
 // (`boardRuns`) on a display that stands at 1024 x 768 and the file holds another size the display

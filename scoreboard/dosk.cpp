@@ -1,9 +1,8 @@
 #include "scoreboard/dosk.h"
 
-#include "platform/system/conversions.h"
 #include "platform/system/display_modes_service.h"
 #include "platform/system/program_folder.h"
-#include "platform/system/text_reader.h"
+#include "platform/system/screen_size_file.h"
 
 #include <filesystem>
 #include <system_error>
@@ -22,14 +21,6 @@ char separatorOf(std::string_view folder)
     return '/';
 }
 
-std::optional<int16_t> readSize(plat::sys::TextReader& reader)
-{
-    std::optional<std::string> value = reader.readValue();
-    if (!value)
-        return std::nullopt;
-    return plat::sys::integerPartAsInteger(*value);
-}
-
 } // namespace
 
 void SetDisplayMode(int16_t width, int16_t height)
@@ -39,14 +30,7 @@ void SetDisplayMode(int16_t width, int16_t height)
 
 std::optional<plat::sys::DisplaySize> readSavedDisplayMode()
 {
-    std::optional<plat::sys::TextReader> reader = plat::sys::TextReader::open(plat::sys::programPath("config.ini"));
-    if (!reader)
-        return std::nullopt;
-    const std::optional<int16_t> width = readSize(*reader);
-    const std::optional<int16_t> height = readSize(*reader);
-    if (!width || !height || *width <= 0 || *height <= 0)
-        return std::nullopt;
-    return plat::sys::DisplaySize{ *width, *height };
+    return plat::sys::readScreenSizeFile(plat::sys::programPath("config.ini"));
 }
 
 bool restoreSavedDisplayMode()

@@ -4,7 +4,7 @@
 #include "platform/forms/fonts.h"
 #include "platform/forms/label.h"
 #include "platform/gfx/font.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,7 +45,7 @@ bool fitsAt(forms::FontDesc face, double points, const std::u32string& text, gfx
 
 double fittingPoints(const forms::FontDesc& designed, std::string_view text, gfx::Size room)
 {
-    const std::u32string characters = gfx::decodeUtf8(text);
+    const std::u32string characters = plat::sys::decodeUtf8(text);
     if (characters.empty() || fitsAt(designed, designed.size, characters, room))
         return designed.size;
     // The largest step that fits: the room a text takes grows with its size.

@@ -21,6 +21,7 @@
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 #include "platform/window/api.h"
+#include "platform/window/twips.h"
 
 namespace scoreboard {
 
@@ -29,7 +30,6 @@ namespace win = plat::win;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
 constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 0;
 constexpr std::string_view kReleaseDate = "2026-12-10";
@@ -120,8 +120,8 @@ void MainForm::onLoad()
 // The window takes the whole screen and the main frame sits in its middle.
 void MainForm::fillScreen()
 {
-    const double width = win::GetSystemMetrics(win::SM_CXSCREEN) * kTwipsPerPixel;
-    const double height = win::GetSystemMetrics(win::SM_CYSCREEN) * kTwipsPerPixel;
+    const double width = win::twipsFromPixels(win::GetSystemMetrics(win::SM_CXSCREEN));
+    const double height = win::twipsFromPixels(win::GetSystemMetrics(win::SM_CYSCREEN));
     move(0, 0, width, height);
     if (auto* frame = &get<qel::qelFrame>("qelf1"))
         frame->move((width - frame->width()) / 2, (height - frame->height()) / 2);

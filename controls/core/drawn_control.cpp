@@ -1,4 +1,5 @@
 #include "controls/core/drawn_control.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_layout.h"
 #include "platform/window/api.h"
@@ -177,22 +178,10 @@ void DrawnControl::setSurfaceBackColor(gfx::Color c)
 
 void DrawnControl::ClearSurface() { m_face.fill(gfx::opaque(m_dc.backColor())); }
 
-gfx::Font DrawingFont(const forms::FontDesc& font)
-{
-    gfx::FontRequest r;
-    r.face = font.name;
-    r.points = font.size;
-    r.bold = font.bold || font.weight >= 600;
-    r.italic = font.italic;
-    r.underline = font.underline;
-    r.strikeout = font.strikethrough;
-    return gfx::Font::open(r);
-}
-
 void DrawnControl::setSurfaceFont(const forms::FontDesc& font)
 {
     m_font = font;
-    m_dc.setFont(DrawingFont(font));
+    m_dc.setFont(forms::openFont(font));
 }
 
 int DrawnControl::TextWidth(const std::string& text) const { return m_dc.font().textSize(text).width * Tx(); }

@@ -189,7 +189,4 @@ plat::gfx::Region CreateRoundRectRgn(int left, int top, int right, int bottom, i
 // A CreateRectRgn: the pixels from (left, top) up to, not including, (right, bottom).
 plat::gfx::Region CreateRectRgn(int left, int top, int right, int bottom);
 
-// The drawing font of a font object (through the face map).
-plat::gfx::Font DrawingFont(const plat::forms::FontDesc& font);
-
 } // namespace qel

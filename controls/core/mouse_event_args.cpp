@@ -1,6 +1,7 @@
 #include "controls/core/mouse_event_args.h"
 #include "controls/core/mdl_declarations.h"
 #include "platform/window/messages.h"
+#include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
 
 namespace qel {
@@ -10,8 +11,9 @@ using namespace plat::win;
 MouseEventArgs mouseEventArgs(WPARAM wParam, LPARAM lParam)
 {
     MouseEventArgs a;
-    a.Shift = (wParam & MK_SHIFT) ? 1 : 0;
-    a.Control = (wParam & MK_CONTROL) ? 1 : 0;
+    const int shift = mouseShift(wParam);
+    a.Shift = (shift & kShiftMask) ? 1 : 0;
+    a.Control = (shift & kCtrlMask) ? 1 : 0;
     a.x = int(roundHalfEven(double(LoWord(lParam)) * TwipsPerPixelX()));
     a.y = int(roundHalfEven(double(HiWord(lParam)) * TwipsPerPixelY()));
     return a;

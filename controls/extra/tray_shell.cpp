@@ -1,9 +1,10 @@
 #include "controls/extra/tray_shell.h"
 #include "controls/core/drawn_control.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/draw.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/system/notification_area.h"
 #include "platform/window/api.h"
 #include "platform/window/window_system.h"
@@ -128,8 +129,8 @@ gfx::Surface TrayShell::TipPicture(const std::string& tip)
 {
     if (tip.empty())
         return {};
-    const gfx::Font font = DrawingFont(forms::FontDesc{});
-    const std::u32string text = gfx::decodeUtf8(tip);
+    const gfx::Font font = forms::openFont(forms::FontDesc{});
+    const std::u32string text = sys::decodeUtf8(tip);
     const int padX = 4, padY = 2;
     gfx::Surface s(font.width(text) + 2 * padX + 2, font.metrics().height + 2 * padY + 2, gfx::opaque(gfx::systemColor(gfx::ColorInfoBk)));
     gfx::DeviceContext dc(s);

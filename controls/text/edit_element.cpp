@@ -1,7 +1,8 @@
 #include "controls/text/edit_element.h"
 #include "controls/core/drawn_control.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/system_colors.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 
 namespace qel {
@@ -13,7 +14,7 @@ EditElement::EditElement(Kind kind) : m_kind(kind)
 {
     m_engine.setMultiLine(multiLine());
     m_engine.setWrapping(m_kind == Kind::Wrapping);
-    m_engine.setFont(DrawingFont(m_fontDesc));
+    m_engine.setFont(forms::openFont(m_fontDesc));
     m_engine.frame = [this] { return frame(); };
     m_engine.onRedraw = [this](bool caretOnly) { draw(!caretOnly); };
     m_engine.onUserChange = [this] { raiseChange(); };
@@ -53,7 +54,7 @@ void EditElement::relayout()
 void EditElement::setText(const std::string& utf8)
 {
     // Code may give a single-line field line breaks; it keeps them (typing and pasting cannot).
-    std::u32string chars = gfx::decodeUtf8(utf8);
+    std::u32string chars = sys::decodeUtf8(utf8);
     const bool changed = chars != m_engine.chars();
     m_engine.setText(std::move(chars));
     if (changed)
@@ -62,7 +63,7 @@ void EditElement::setText(const std::string& utf8)
 
 void EditElement::setSelText(const std::string& utf8)
 {
-    if (m_engine.replaceSelection(gfx::decodeUtf8(utf8)))
+    if (m_engine.replaceSelection(sys::decodeUtf8(utf8)))
         raiseChange();
 }
 
@@ -84,7 +85,7 @@ void EditElement::setAlignment(int alignment)
 void EditElement::setPasswordChar(const std::string& c)
 {
     m_passwordText = c;
-    const std::u32string chars = gfx::decodeUtf8(c);
+    const std::u32string chars = sys::decodeUtf8(c);
     m_engine.setPasswordChar(chars.empty() ? 0 : chars.front());
     relayout();
 }
@@ -92,7 +93,7 @@ void EditElement::setPasswordChar(const std::string& c)
 void EditElement::setFont(const forms::FontDesc& font)
 {
     m_fontDesc = font;
-    m_engine.setFont(DrawingFont(font));
+    m_engine.setFont(forms::openFont(font));
     relayout();
 }
 

@@ -1,6 +1,7 @@
 #include "controls/text/edit_element.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 
 namespace qel {
 
@@ -109,7 +110,7 @@ LRESULT EditElement::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     // --- mouse ---
     case WM_LBUTTONDOWN:
         raiseMouseEvents(hwnd, msg, wParam, lParam);
-        mouseDown({loWordSigned(lParam), hiWordSigned(lParam)}, (wParam & MK_SHIFT) ? 1 : 0);
+        mouseDown({loWordSigned(lParam), hiWordSigned(lParam)}, mouseShift(wParam) & kShiftMask);
         return 0;
     case WM_LBUTTONDBLCLK: {
         raiseMouseEvents(hwnd, msg, wParam, lParam);

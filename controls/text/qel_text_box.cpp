@@ -1,7 +1,7 @@
 #include "controls/text/qel_text_box.h"
 #include "controls/text/edit_messages.h"
 #include "platform/gfx/system_colors.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/window_system.h"
 #include <cstdlib>
@@ -156,7 +156,7 @@ void qelTextBox::SendToAll(UINT msg, bool post)
 void qelTextBox::PostEditCommand(UINT msg)
 {
     const std::weak_ptr<int> alive = m_alive;
-    sys().postTask([this, alive, msg] {
+    win::sys().postTask([this, alive, msg] {
         if (alive.expired())
             return;
         SendToActive(msg);
@@ -186,7 +186,7 @@ bool qelTextBox::Authorized(char32_t c) const
     // CR and LF stay, alone or as a line break, in an assignment as in a paste.
     if (m_authorizedChars.empty() || c == U'\r' || c == U'\n')
         return true;
-    return gfx::decodeUtf8(m_authorizedChars).find(c) != std::u32string::npos;
+    return sys::decodeUtf8(m_authorizedChars).find(c) != std::u32string::npos;
 }
 
 void qelTextBox::SelectElement(int index)
@@ -323,7 +323,7 @@ const std::string& qelTextBox::PassWordChar() const { return m_elements[0]->pass
 
 void qelTextBox::setPassWordChar(const std::string& c)
 {
-    if (gfx::decodeUtf8(c).size() >= 2)
+    if (sys::decodeUtf8(c).size() >= 2)
         return;
     for (EditElement* e : m_elements)
         e->setPasswordChar(c);

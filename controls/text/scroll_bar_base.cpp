@@ -1,4 +1,5 @@
 #include "controls/text/scroll_bar_base.h"
+#include "platform/window/twips.h"
 #include <cmath>
 #include <limits>
 
@@ -33,13 +34,13 @@ const char* ScrollBarBase::ThumbPercentKey() const { return m_axis == ScrollAxis
 
 Fixed ScrollBarBase::RoundUpToPixel(Fixed x)
 {
-    const Fixed shifted = x + Whole(14);
+    const Fixed shifted = x + Whole(win::kTwipsPerPixel - 1);
     // Int((x + 14) / 15): the quotient rounded down.
-    const int64_t scaledDivisor = 15 * Fixed::kScale;
+    const int64_t scaledDivisor = win::kTwipsPerPixel * Fixed::kScale;
     int64_t q = shifted.scaled / scaledDivisor;
     if (shifted.scaled % scaledDivisor < 0)
         --q;
-    return Whole(q * 15);
+    return Whole(q * win::kTwipsPerPixel);
 }
 
 int32_t ScrollBarBase::ThumbLengthFor(double along) const { return toInt32(std::floor(double(m_thumbPercent) * (along - 510) / 100)); }

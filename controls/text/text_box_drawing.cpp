@@ -121,7 +121,7 @@ void qelTextBox::DrawLineNumbers(bool Force)
 
 void qelTextBox::PrintLineNumbers()
 {
-    const int pitch = m_textLineHeight * 15;
+    const int pitch = m_textLineHeight * Ty();
     const int rows = pitch > 0 ? int(std::floor(m_elements[1]->height() / pitch)) : 0;
     hDc().setTextColor(gfx::toRgb(m_legendForeColor));
     const int32_t first = FirstVisibleLine();

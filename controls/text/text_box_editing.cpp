@@ -1,6 +1,6 @@
 #include "controls/text/edit_messages.h"
 #include "controls/text/qel_text_box.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include <cmath>
 
@@ -16,9 +16,9 @@ void qelTextBox::FilterAuthorizedChars()
     if (m_authorizedChars.empty())
         return;
     // The rule of typing and pasting: every CR and LF stays, so the lines do.
-    std::u32string text = gfx::decodeUtf8(m_storedText);
+    std::u32string text = sys::decodeUtf8(m_storedText);
     std::erase_if(text, [this](char32_t c) { return !Authorized(c); });
-    m_storedText = gfx::encodeUtf8(text);
+    m_storedText = sys::encodeUtf8(text);
     const std::string value = m_storedText;
     Active().setText(value);
 }
@@ -43,15 +43,15 @@ int32_t qelTextBox::GetLineByCoords(double X, double Y) const
 
 int32_t qelTextBox::GetCharByCoords(double X, double Y) const
 {
-    return Active().CharIndexAt(int(std::floor(X / 15)), int(std::floor(Y / 15)));
+    return Active().CharIndexAt(int(std::floor(X / Tx())), int(std::floor(Y / Ty())));
 }
 
 std::string qelTextBox::GetChar(int32_t Index) const
 {
-    const std::u32string text = gfx::decodeUtf8(m_storedText);
+    const std::u32string text = sys::decodeUtf8(m_storedText);
     if (Index < 1 || size_t(Index) > text.size())
         return {};
-    return gfx::encodeUtf8(std::u32string_view(text).substr(size_t(Index - 1), 1));
+    return sys::encodeUtf8(std::u32string_view(text).substr(size_t(Index - 1), 1));
 }
 
 std::string qelTextBox::GetLine(int32_t Index) const

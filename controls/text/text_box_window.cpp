@@ -15,8 +15,9 @@ void qelTextBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     auto args = [&](int button) {
         MouseEventArgs a = mouseEventArgs(wParam, lParam);
         a.Button = button;
-        a.Shift = (wParam & MK_SHIFT) ? -1 : 0;
-        a.Control = (wParam & MK_CONTROL) ? -1 : 0;
+        // This control's events give a held key as True (-1).
+        a.Shift = -a.Shift;
+        a.Control = -a.Control;
         return a;
     };
     auto raise = [](const MouseEvent& event, MouseEventArgs a) {

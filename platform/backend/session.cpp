@@ -1,5 +1,5 @@
 #include "platform/backend/session.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 namespace plat::backend {
 
@@ -73,7 +73,7 @@ void HeadlessSession::displayChanged(gfx::Size display)
 
 void HeadlessSession::type(const std::string& utf8)
 {
-    for (char32_t c : gfx::decodeUtf8(utf8)) {
+    for (char32_t c : sys::decodeUtf8(utf8)) {
         InputEvent e{InputEvent::Kind::Char};
         e.value = int(c);
         queue(e);

@@ -3,8 +3,9 @@
 #include "platform/forms/user_control.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
 
@@ -262,7 +263,7 @@ void ComboBox::paintWindow(gfx::DeviceContext& dc)
         }
         int y = field.top + (field.height() - drawFont().metrics().height) / 2;
         gfx::drawTextLine(s, gfx::Clip(field.intersect(s.rect())), drawFont(), {field.left + 2, y},
-            gfx::decodeUtf8(m_entries.text(m_listIndex)), style);
+            sys::decodeUtf8(m_entries.text(m_listIndex)), style);
         if (focused && !m_dropDown.isOpen())
             dc.drawFocusRect(field);
     }
@@ -357,7 +358,7 @@ void ComboBox::character(int ascii)
     if (editable()) {
         m_field.character(char32_t(ascii));
     } else if (!m_locked && ascii > 32) {
-        int found = m_entries.findPrefix(gfx::encodeUtf8(std::u32string(1, char32_t(ascii))), m_listIndex);
+        int found = m_entries.findPrefix(sys::encodeUtf8(std::u32string(1, char32_t(ascii))), m_listIndex);
         if (found >= 0)
             chooseByUser(found, false);
     }
@@ -384,7 +385,7 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         } else if (!(focusing && GetFocus() == hwnd)) {
             // The press that gave the focus keeps the whole text selected, so what is typed
             // next replaces it (a "0" in a number box does not become "012").
-            m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
+            m_field.mouseDown(p, mouseShift(wParam) & kShiftMask);
         }
         return 0;
     }

@@ -1,10 +1,10 @@
 #include "platform/forms/edit_buffer.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include <algorithm>
 
 namespace plat::forms {
 
-std::string EditBuffer::text() const { return gfx::encodeUtf8(m_text); }
+std::string EditBuffer::text() const { return sys::encodeUtf8(m_text); }
 
 void EditBuffer::setText(std::u32string text)
 {

@@ -2,7 +2,7 @@
 #include "platform/forms/clipboard.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
 
@@ -29,7 +29,7 @@ namespace {
 void switchTextInput(bool on)
 {
     if (WindowSystem::current())
-        sys().setTextInput(on);
+        win::sys().setTextInput(on);
 }
 
 } // namespace
@@ -215,7 +215,7 @@ bool EditEngine::wheel(int delta)
 
 // --- text and selection ---
 
-std::string EditEngine::selText() const { return gfx::encodeUtf8(m_buffer.selectedChars()); }
+std::string EditEngine::selText() const { return sys::encodeUtf8(m_buffer.selectedChars()); }
 
 void EditEngine::setText(std::u32string text)
 {
@@ -399,7 +399,7 @@ bool EditEngine::paste()
     if (m_locked)
         return false;
     // Asked once: the desktop's clipboard may have to be fetched from another program.
-    std::u32string pasted = gfx::decodeUtf8(Clipboard::getText());
+    std::u32string pasted = sys::decodeUtf8(Clipboard::getText());
     if (pasted.empty())
         return false;
     if (acceptsChar)
@@ -503,7 +503,7 @@ std::string EditEngine::lineText(int line, int capacity) const
         return {};
     const EditLine& l = m_lines[size_t(line)];
     const int count = std::min(capacity, l.end - l.start);
-    return gfx::encodeUtf8(std::u32string_view(m_buffer.chars()).substr(size_t(l.start), size_t(count)));
+    return sys::encodeUtf8(std::u32string_view(m_buffer.chars()).substr(size_t(l.start), size_t(count)));
 }
 
 // --- caret ---

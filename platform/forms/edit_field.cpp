@@ -1,6 +1,6 @@
 #include "platform/forms/edit_field.h"
 #include "platform/gfx/system_colors.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 
 namespace plat::forms {
@@ -132,9 +132,9 @@ void EditField::layoutBars()
 
 // --- text ---
 
-void EditField::setText(std::string_view utf8) { m_engine.setText(gfx::decodeUtf8(utf8)); }
+void EditField::setText(std::string_view utf8) { m_engine.setText(sys::decodeUtf8(utf8)); }
 
-bool EditField::setSelText(std::string_view utf8) { return m_engine.replaceSelection(gfx::decodeUtf8(utf8)); }
+bool EditField::setSelText(std::string_view utf8) { return m_engine.replaceSelection(sys::decodeUtf8(utf8)); }
 
 // --- mouse and focus: the bars take what falls on them ---
 

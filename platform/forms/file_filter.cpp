@@ -1,5 +1,5 @@
 #include "platform/forms/file_filter.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 namespace plat::forms {
 
@@ -75,7 +75,7 @@ bool matchesPattern(std::string_view name, std::string_view pattern)
 {
     if (pattern == "*.*" || pattern == "*")
         return true;
-    return match(gfx::decodeUtf8(name), gfx::decodeUtf8(pattern));
+    return match(sys::decodeUtf8(name), sys::decodeUtf8(pattern));
 }
 
 bool matchesAnyPattern(std::string_view name, const std::vector<std::string>& patterns)

@@ -7,6 +7,7 @@
 #include "platform/forms/tool_tip.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
 #include <cstdlib>
@@ -439,7 +440,6 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     auto twipsX = [&] { return twipsFromPixels(loWordSigned(lParam)); };
     auto twipsY = [&] { return twipsFromPixels(hiWordSigned(lParam)); };
     auto button = [&](WPARAM w) { return (w & MK_LBUTTON) ? 1 : (w & MK_RBUTTON) ? 2 : (w & MK_MBUTTON) ? 4 : 0; };
-    auto shift = [&](WPARAM w) { return ((w & MK_SHIFT) ? 1 : 0) | ((w & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0); };
     switch (msg) {
     case WM_CLOSE:
         // The close request: refused when the form's handlers say so.
@@ -470,7 +470,7 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         int b = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
         if (b == 1)
             m_leftDown = true;
-        onMouseDown(b, shift(wParam), twipsX(), twipsY());
+        onMouseDown(b, mouseShiftWithAlt(wParam), twipsX(), twipsY());
         return 0;
     }
     case WM_LBUTTONUP:
@@ -480,7 +480,7 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         bool click = b == 1 && m_leftDown;
         if (b == 1)
             m_leftDown = false;
-        onMouseUp(b, shift(wParam), twipsX(), twipsY());
+        onMouseUp(b, mouseShiftWithAlt(wParam), twipsX(), twipsY());
         if (click && m_hwnd)
             onClick();
         return 0;
@@ -490,7 +490,7 @@ LRESULT Form::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         onDblClick();
         return 0;
     case WM_MOUSEMOVE:
-        onMouseMove(button(wParam), shift(wParam), twipsX(), twipsY());
+        onMouseMove(button(wParam), mouseShiftWithAlt(wParam), twipsX(), twipsY());
         return 0;
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);

@@ -180,8 +180,6 @@ bool InputControl::takeFocus(HWND hwnd)
 
 gfx::Point InputControl::pointOf(LPARAM lParam) { return {loWordSigned(lParam), hiWordSigned(lParam)}; }
 
-int InputControl::mouseShiftOf(WPARAM wParam) { return ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0); }
-
 LRESULT InputControl::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto alive = [&] { return this->hwnd() == hwnd; };

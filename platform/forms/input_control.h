@@ -146,9 +146,8 @@ protected:
     // A press takes the focus unless the control has it; false when the control has lost this
     // window meanwhile (a focus handler may remove it), and the press goes no further.
     bool takeFocus(win::HWND hwnd);
-    // A mouse message's point in window pixels, and its Shift (1) and Ctrl (2) keys.
+    // A mouse message's point in window pixels.
     static gfx::Point pointOf(win::LPARAM lParam);
-    static int mouseShiftOf(win::WPARAM wParam);
     // The end of controlProc for a message it leaves: the mouse events (while the control still
     // has this window), else the default handling.
     win::LRESULT passOn(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);

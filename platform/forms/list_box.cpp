@@ -1,6 +1,7 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 #include <utility>
 
 namespace plat::forms {
@@ -154,11 +155,11 @@ LRESULT ListBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (!takeFocus(hwnd))
             return 0;
         if (m_panel.onScrollBar(p)) {
-            m_panel.mouseDown(p, mouseShiftOf(wParam));
+            m_panel.mouseDown(p, mouseShift(wParam));
             redraw();
             return 0; // the scroll bar is not the list: no mouse events
         }
-        m_panel.mouseDown(p, mouseShiftOf(wParam), &m_pressOnEntry);
+        m_panel.mouseDown(p, mouseShift(wParam), &m_pressOnEntry);
         if (msg == WM_LBUTTONDBLCLK)
             m_pressOnEntry = false; // the double click's second press raises DblClick, not Click
         redraw();

@@ -1,7 +1,7 @@
 #include "platform/forms/list_panel.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
 
@@ -321,7 +321,7 @@ bool ListPanel::character(char32_t c)
     if (c < 33 || m_entries.empty() || m_multiSelect == 1)
         return false;
     std::u32string one(1, c);
-    int found = m_entries.findPrefix(gfx::encodeUtf8(one), m_index);
+    int found = m_entries.findPrefix(sys::encodeUtf8(one), m_index);
     if (found < 0)
         return false;
     return moveTo(found, 0);
@@ -356,7 +356,7 @@ void ListPanel::draw(gfx::DeviceContext& dc)
             style.color = systemColor(gfx::ColorHighlightText);
         }
         gfx::Rect textClip = gfx::Rect{row.left + 1, row.top, row.right - 1, row.bottom}.intersect(clipRect);
-        gfx::drawTextLine(s, gfx::Clip(textClip), m_font, {row.left + kTextMargin, row.top}, gfx::decodeUtf8(m_entries.text(i)), style);
+        gfx::drawTextLine(s, gfx::Clip(textClip), m_font, {row.left + kTextMargin, row.top}, sys::decodeUtf8(m_entries.text(i)), style);
         if (m_focused && m_focusFrame && i == focusRow)
             dc.drawFocusRect(row.intersect(clipRect));
     }

@@ -2,8 +2,9 @@
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
 #include <algorithm>
@@ -338,11 +339,11 @@ bool ListView::moveFocus(int row, int shift)
     row = std::clamp(row, 1, m_items.count());
     ListItem* target = m_items.item(row);
     bool changed = false;
-    if (m_multiSelect && (shift & 1)) {
+    if (m_multiSelect && (shift & kShiftMask)) {
         int anchor = m_anchor ? m_anchor->index() : (m_focus ? m_focus->index() : row);
-        changed = selectRange(anchor, row, (shift & 2) != 0);
+        changed = selectRange(anchor, row, (shift & kCtrlMask) != 0);
         m_focus = target;
-    } else if (m_multiSelect && (shift & 2)) {
+    } else if (m_multiSelect && (shift & kCtrlMask)) {
         m_focus = target;
     } else {
         changed = !target->m_selected || m_focus != target;
@@ -406,7 +407,7 @@ void ListView::keyDown(int code, int shift)
         break;
     }
     case VK_SPACE:
-        if (m_multiSelect && (shift & 2) && m_focus) {
+        if (m_multiSelect && (shift & kCtrlMask) && m_focus) {
             m_focus->m_selected = !m_focus->m_selected;
             m_anchor = m_focus;
             redraw();
@@ -437,7 +438,7 @@ void ListView::character(int ascii)
 {
     if (ascii <= 32 || m_items.count() == 0)
         return;
-    std::string prefix = gfx::encodeUtf8(std::u32string(1, char32_t(ascii)));
+    std::string prefix = sys::encodeUtf8(std::u32string(1, char32_t(ascii)));
     int n = m_items.count(), from = m_focus ? m_focus->index() : 0;
     for (int step = 1; step <= n; ++step) {
         ListItem* it = m_items.item((from + step - 1) % n + 1);
@@ -453,7 +454,7 @@ void ListView::character(int ascii)
 LRESULT ListView::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const gfx::Point p = pointOf(lParam);
-    const int mouseShift = mouseShiftOf(wParam);
+    const int shift = mouseShift(wParam);
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -481,13 +482,13 @@ LRESULT ListView::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             m_pressedItem = item;
         }
         if (!item) {
-            if (!(mouseShift & 2))
+            if (!(shift & kCtrlMask))
                 setSelectedItem(nullptr);
-        } else if (m_multiSelect && (mouseShift & 2) && !(mouseShift & 1)) {
+        } else if (m_multiSelect && (shift & kCtrlMask) && !(shift & kShiftMask)) {
             item->m_selected = !item->m_selected;
             m_focus = m_anchor = item;
         } else if (!(msg == WM_RBUTTONDOWN && item->m_selected)) {
-            moveFocus(item->index(), m_multiSelect ? (mouseShift & 1) : 0);
+            moveFocus(item->index(), m_multiSelect ? (shift & kShiftMask) : 0);
         }
         redraw();
         break;

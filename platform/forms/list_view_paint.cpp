@@ -4,7 +4,7 @@
 #include "platform/forms/list_view.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 
 namespace plat::forms {
@@ -34,7 +34,7 @@ void drawCell(gfx::DeviceContext& dc, const gfx::Font& font, const std::string& 
     int room = cell.width() - 2 * kCellPadding;
     if (room <= 0)
         return;
-    std::u32string text = fitted(font, gfx::decodeUtf8(utf8), room);
+    std::u32string text = fitted(font, sys::decodeUtf8(utf8), room);
     int w = font.width(text);
     int x = alignment == 1 ? cell.right - kCellPadding - w : alignment == 2 ? cell.left + (cell.width() - w) / 2 : cell.left + kCellPadding;
     int y = cell.top + (cell.height() - font.metrics().height) / 2;
@@ -92,7 +92,7 @@ void ListView::paintRows(gfx::DeviceContext& dc)
     for (int row = m_top; row < std::min(m_items.count(), m_top + shown); ++row) {
         const ListItem& item = *m_items.item(row + 1);
         int y = m_rows.top + (row - m_top) * rh;
-        int textWidth = drawFont().width(gfx::decodeUtf8(item.text()));
+        int textWidth = drawFont().width(sys::decodeUtf8(item.text()));
         gfx::Rect label;
         if (!report())
             label = {m_rows.left + 2, y, std::min(m_rows.right, m_rows.left + 2 + textWidth + 2 * kCellPadding), y + rh};

@@ -1,5 +1,6 @@
 #include "platform/forms/mouse_events.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
 #include <utility>
@@ -12,7 +13,7 @@ bool MouseEvents::raiseMouseEvents(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 {
     const int px = loWordSigned(lParam), py = hiWordSigned(lParam);
     const double x = twipsFromPixels(px), y = twipsFromPixels(py);
-    const int shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+    const int shift = mouseShiftWithAlt(wParam);
     auto raise = [&](const std::function<void(int, int, double, double)>& event, int button) {
         if (event)
             event(button, shift, x, y);

@@ -9,7 +9,7 @@
 #include "platform/forms/message_box.h"
 #include "platform/forms/message_box_button.h"
 #include "platform/forms/text_box.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
@@ -53,13 +53,13 @@ fs::path normalFolder(const fs::path& p)
 // A path as it fits in `room` pixels: whole, or its end after "...".
 std::string fittedPath(const gfx::Font& font, const std::string& path, int room)
 {
-    std::u32string text = gfx::decodeUtf8(path);
+    std::u32string text = sys::decodeUtf8(path);
     if (font.width(text) <= room)
         return path;
     const std::u32string dots = U"...";
     while (!text.empty() && font.width(dots + text) > room)
         text.erase(0, 1);
-    return gfx::encodeUtf8(dots + text);
+    return sys::encodeUtf8(dots + text);
 }
 
 bool isFolder(const fs::path& p)

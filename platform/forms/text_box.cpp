@@ -1,7 +1,8 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/user_control.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include "platform/window/api.h"
+#include "platform/window/mouse_shift.h"
 
 namespace plat::forms {
 
@@ -101,8 +102,8 @@ void TextBox::setScrollBars(int bars)
 
 void TextBox::setPasswordChar(const std::string& c)
 {
-    std::u32string chars = gfx::decodeUtf8(c);
-    m_passwordChar = chars.empty() ? std::string() : gfx::encodeUtf8(chars.substr(0, 1));
+    std::u32string chars = sys::decodeUtf8(c);
+    m_passwordChar = chars.empty() ? std::string() : sys::encodeUtf8(chars.substr(0, 1));
     m_field.setPasswordChar(chars.empty() ? 0 : chars[0]);
     redraw();
 }
@@ -152,7 +153,7 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             setFocus();
         // The press that gave the focus keeps the text it selected.
         if (alive() && !(focusing && m_selectsOnFocus && GetFocus() == hwnd))
-            m_field.mouseDown(p, (wParam & MK_SHIFT) ? 1 : 0);
+            m_field.mouseDown(p, mouseShift(wParam) & kShiftMask);
         break;
     }
     case WM_LBUTTONDBLCLK:

@@ -4,7 +4,7 @@
 #include "platform/gfx/picture.h"
 #include "platform/gfx/text_layout.h"
 #include "platform/gfx/text_render.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 namespace plat::gfx {
 
@@ -160,7 +160,7 @@ void DeviceContext::textOut(int x, int y, std::string_view utf8)
     style.color = m_textColor;
     if (m_backMode == BackMode::Opaque)
         style.background = m_backColor;
-    drawTextLine(*m_surface, clip(), font(), {x + m_origin.x, y + m_origin.y}, decodeUtf8(utf8), style);
+    drawTextLine(*m_surface, clip(), font(), {x + m_origin.x, y + m_origin.y}, sys::decodeUtf8(utf8), style);
 }
 
 int DeviceContext::drawText(std::string_view utf8, Rect& rect, unsigned format)

@@ -3,7 +3,7 @@
 #include "platform/gfx/font_library.h"
 #include "platform/gfx/text_lines.h"
 #include "platform/gfx/units.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 #include <algorithm>
 
@@ -80,12 +80,12 @@ int Font::width(std::u32string_view text) const
 
 Size Font::textExtent(std::string_view utf8) const
 {
-    return {width(decodeUtf8(utf8)), metrics().height};
+    return {width(sys::decodeUtf8(utf8)), metrics().height};
 }
 
 Size Font::textSize(std::string_view utf8) const
 {
-    std::u32string text = decodeUtf8(utf8);
+    std::u32string text = sys::decodeUtf8(utf8);
     Size size;
     for (auto line : splitLines(text)) {
         size.width = std::max(size.width, width(line));

@@ -1,5 +1,5 @@
 #include "platform/gfx/freetype_face.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -109,7 +109,7 @@ bool FreeTypeFace::hasGlyph(char32_t codePoint) const
 
 const Glyph& FreeTypeFace::glyph(char32_t codePoint)
 {
-    if (isUnreadableByteMark(codePoint))
+    if (sys::isUnreadableByteMark(codePoint))
         codePoint = U'\uFFFD';
     if (const Glyph* g = m_cache.find(codePoint))
         return *g;

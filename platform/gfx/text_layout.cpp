@@ -1,6 +1,6 @@
 #include "platform/gfx/text_layout.h"
 
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 #include <algorithm>
 
@@ -153,7 +153,7 @@ TextLayout layoutText(const Font& font, std::string_view utf8, const Rect& rect,
 {
     TextLayout layout;
     layout.bounds = {rect.left, rect.top, rect.left, rect.top};
-    std::u32string decoded = decodeUtf8(utf8);
+    std::u32string decoded = sys::decodeUtf8(utf8);
     if (decoded.empty())
         return layout;
 

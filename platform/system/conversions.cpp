@@ -1,4 +1,5 @@
 #include "platform/system/conversions.h"
+#include "platform/gfx/units.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,6 +7,8 @@
 #include <string>
 
 namespace plat::sys {
+
+using gfx::roundHalfEven;
 
 namespace {
 
@@ -110,19 +113,6 @@ double readRadix(std::string_view digits, int radix)
 }
 
 } // namespace
-
-double roundHalfEven(double value)
-{
-    if (!std::isfinite(value))
-        return value;
-    double below = std::floor(value);
-    double fraction = value - below;
-    if (fraction < 0.5)
-        return below;
-    if (fraction > 0.5)
-        return below + 1;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
 
 std::optional<double> toDouble(std::string_view text)
 {

@@ -8,9 +8,6 @@ namespace plat::sys {
 // Number conversions with the runtime's rules. Text is read strictly (see isNumeric); a value that
 // does not read as a number, or does not fit, gives nullopt.
 
-// Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
-double roundHalfEven(double value);
-
 // "Integer": 16-bit, rounded half to even, then range-checked (32767.5 rounds to 32768 and fails).
 std::optional<int16_t> toInteger(double value);
 std::optional<int16_t> toInteger(std::string_view text);

@@ -1,6 +1,6 @@
 #include "platform/window/window_system.h"
 #include "platform/window/default_proc.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 #include <algorithm>
 #include <stdexcept>
 
@@ -347,7 +347,7 @@ void WindowSystem::queueInput(const InputEvent& event)
 
 void WindowSystem::queueText(std::string_view utf8)
 {
-    for (char32_t c : gfx::decodeUtf8(utf8)) {
+    for (char32_t c : sys::decodeUtf8(utf8)) {
         InputEvent e{InputEvent::Kind::Char};
         e.value = int(c);
         queueInput(e);

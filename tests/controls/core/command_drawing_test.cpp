@@ -1,5 +1,6 @@
 #include "controls_fixture.h"
 #include "controls/core/qel_command.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/system_colors.h"
 #include <cmath>
 
@@ -216,7 +217,7 @@ TEST_F(CommandDrawingTest, PictureLeftOfTheCaptionAndClampedToTheEdge)
     const double tw = k.PCTcolor().Width(); // 120 twips
     EXPECT_EQ(tw, 120);
     EXPECT_EQ(k.PCTcolor().Top(), int(std::lrint((450 - 120) / 2.0)));
-    const double textWidth = DrawingFont(k.Font()).textSize(k.Caption()).width * 15.0;
+    const double textWidth = plat::forms::openFont(k.Font()).textSize(k.Caption()).width * 15.0;
     EXPECT_EQ(k.PCTcolor().Left(), int(std::lrint((1500 - textWidth) / 2 - tw - 4))) << "the colour picture sits 4 twips further left";
     k.setEnabled(false);
     EXPECT_EQ(k.PCTgray().Left(), int(std::lrint((1500 - textWidth) / 2 - tw)));

@@ -1,5 +1,6 @@
 #include "controls_fixture.h"
 #include "controls/core/qel_label.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/system_colors.h"
 
 namespace qel::testing {
@@ -48,7 +49,7 @@ protected:
         return rows;
     }
     static std::vector<uint32_t> pixels(const qelLabel& l) { return WindowImage(l.hwnd()).pixels(); }
-    static int lineHeight(const qelLabel& l) { return DrawingFont(l.Font()).metrics().height; }
+    static int lineHeight(const qelLabel& l) { return plat::forms::openFont(l.Font()).metrics().height; }
 
 private:
     int m_count = 0;
@@ -57,7 +58,7 @@ private:
 TEST_F(LabelTest, AutoSizeFitsTheCaptionOnceAndAResizeTurnsItOff)
 {
     qelLabel& l = label("裁判数量");
-    const plat::gfx::Size text = DrawingFont(l.Font()).textSize("裁判数量");
+    const plat::gfx::Size text = plat::forms::openFont(l.Font()).textSize("裁判数量");
     l.setAutoSize(true);
     EXPECT_TRUE(l.AutoSize());
     EXPECT_EQ(l.width(), text.width * 15);
@@ -73,7 +74,7 @@ TEST_F(LabelTest, AutoSizeMeasuresTheWidestLineAndEveryLine)
 {
     qelLabel& l = label("a\r\nbbbbbb\r\ncc");
     l.setAutoSize(true);
-    const plat::gfx::Font f = DrawingFont(l.Font());
+    const plat::gfx::Font f = plat::forms::openFont(l.Font());
     EXPECT_EQ(l.width(), f.textExtent("bbbbbb").width * 15);
     EXPECT_EQ(l.height(), 3 * f.metrics().height * 15);
 }

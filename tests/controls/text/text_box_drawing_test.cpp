@@ -1,6 +1,7 @@
 // What the text box draws on its own window: the border, the legend background (flat or
 // gradient) and separator, the caption turned or level, the line numbers, colour write-back.
 #include "controls/core/mdl_declarations.h"
+#include "platform/forms/fonts.h"
 #include "platform/gfx/system_colors.h"
 #include "text_box_helpers.h"
 
@@ -128,7 +129,7 @@ TEST_F(TextBoxDrawingTest, LineNumbersOfTheVisibleLines)
     qelTextBox& b = box(BoxProps().set("MultiLine", true).set("LegendType", int32_t(2)).set("LegendAutosize", true));
     b.setLegendForeColor(kInk);
     b.setText(numberedLines(10));
-    const int needed = DrawingFont(b.LegendFont()).textExtent("10").width * 15 + 60;
+    const int needed = plat::forms::openFont(b.LegendFont()).textExtent("10").width * 15 + 60;
     EXPECT_GE(b.LegendWidth(), needed) << "wide enough for the largest number";
     // One label per visible line, at (i - first) × line pitch + 60 twips.
     const int pitch = b.TextLineHeightPixels();

@@ -1,6 +1,7 @@
 // The character filter, the edit commands (posted or sent to all three elements), the text and
 // position lookups and AppendLine.
 #include "platform/forms/clipboard.h"
+#include "platform/forms/fonts.h"
 #include "text_box_helpers.h"
 #include <functional>
 
@@ -139,7 +140,7 @@ TEST_F(TextBoxEditingTest, CoordinatesFindLinesAndCharacters)
     const int lh = e.LineHeight();
     const plat::gfx::Rect area = e.TextArea();
     // Twips from the element's top-left corner: the middle of the second line, after "de".
-    const int de = e.chars().size() ? DrawingFont(e.font()).width(U"de") : 0;
+    const int de = e.chars().size() ? plat::forms::openFont(e.font()).width(U"de") : 0;
     const double X = (area.left + de + 1) * 15.0, Y = (area.top + lh + lh / 2) * 15.0;
     EXPECT_EQ(b.GetLineByCoords(X, Y), 1);
     EXPECT_EQ(b.GetCharByCoords(X, Y), 7);

@@ -5,6 +5,7 @@
 #include "platform/gfx/text_layout.h"
 #include "platform/gfx/text_render.h"
 #include "platform/gfx/units.h"
+#include "platform/window/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -156,7 +157,7 @@ TEST(ClockFace, FitsTheClockLabel)
     const Font clock = Font::open(request("DS-Digital", 270, true));
     for (const char* text : {"12:00", "59.9", "00:00"}) {
         EXPECT_LE(clock.textExtent(text).width, 794) << text;
-        Surface label(twipsToPixels(11940), twipsToPixels(4905), opaque(kPaper));
+        Surface label(plat::win::pixelsFromTwips(11940), plat::win::pixelsFromTwips(4905), opaque(kPaper));
         DeviceContext dc(label);
         dc.setFont(clock);
         dc.setTextColor(kInk);

@@ -1,10 +1,12 @@
 #include "platform/gfx/fixed_face.h"
 #include "platform/gfx/text_layout.h"
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 #include <gtest/gtest.h>
 
 using namespace plat::gfx;
+using plat::sys::decodeUtf8;
+using plat::sys::encodeUtf8;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "platform/gfx/utf8.h"
+#include "platform/system/utf8.h"
 
 #include <gtest/gtest.h>
 
-using namespace plat::gfx;
+using namespace plat::sys;
 
 TEST(Utf8, MalformedBytesShowAsOneReplacementEachAndMarksOfUnreadableBytesStay)
 {

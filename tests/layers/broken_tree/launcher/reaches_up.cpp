@@ -1,0 +1,2 @@
+#include "launcher/form1.h"
+#include "scoreboard/dosk.h"
