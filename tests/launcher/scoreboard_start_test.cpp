@@ -8,7 +8,6 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
-#include <thread>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -161,19 +160,12 @@ TEST_F(ScoreboardStartTest, TheProgramMainRunsTheWholeSequenceAndStartsTheBallBe
 
     EXPECT_EQ(runLauncherProgram(), 0);
     pid_t ball = 0;
-    for (const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kReportTimeoutMs);
-         !ball && std::chrono::steady_clock::now() < giveUp;) {
-        ball = runningBuiltBall(folder());
-        if (!ball)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    test_support::waitUntil([&] { return (ball = runningBuiltBall(folder())) != 0; });
     ASSERT_NE(ball, 0) << "the ball beside the launcher runs on this data folder";
     EXPECT_EQ(commandLine(ball).size(), 1u) << "started without arguments";
     EXPECT_EQ(leftInTheDataFolder.report(0), std::nullopt) << "the data folder's ball is not run";
     ::kill(ball, SIGTERM);
-    for (int tries = 0; tries < 200 && runningBuiltBall(folder()) == ball; ++tries)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    if (runningBuiltBall(folder()) == ball)
+    if (!test_support::waitUntil([&] { return runningBuiltBall(folder()) != ball; }, std::chrono::seconds(10)))
         ::kill(ball, SIGKILL);
 
     // Headless, the display is the window system's screen of 1024 x 768.

@@ -3,10 +3,10 @@
 // a first run on a full disk heals, one board runs per data folder, and a rewrite that drops lines
 // keeps the file first.
 #include "built_program.h"
+#include "tests/support/wait_until.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <thread>
 
 namespace scoreboard::test {
 namespace {
@@ -18,9 +18,7 @@ protected:
     // The board has loaded once its music folder is there (made after every start file).
     bool waitForTheLoad(StartedProgram& program) const
     {
-        const auto end = std::chrono::steady_clock::now() + 30s;
-        while (!fs::is_directory(home() / "music") && program.running() && std::chrono::steady_clock::now() < end)
-            std::this_thread::sleep_for(20ms);
+        test_support::waitUntil([&] { return fs::is_directory(home() / "music") || !program.running(); });
         return fs::is_directory(home() / "music");
     }
 
