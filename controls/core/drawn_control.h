@@ -84,6 +84,22 @@ protected:
     void EndInitialising() { m_loading = false; }
     // End of reading the stored properties: loading cleared, Redraw, StartSubclass.
     void EndReading();
+    // A new instance's initial values, and a stored layout read, through the control's table of
+    // stored properties (the control as its own class, so the table reaches its members).
+    template<class Self, class Table>
+    void InitFrom(Self& self, const Table& table)
+    {
+        BeginLoading();
+        table.init(self);
+        EndInitialising();
+    }
+    template<class Self, class Table>
+    void ReadFrom(Self& self, const Table& table, const plat::forms::PropertyBag& bag)
+    {
+        BeginLoading();
+        table.read(self, bag);
+        EndReading();
+    }
 
     // --- repaint convention ---
     void PropertyChanged();

@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/core/drawn_control.h"
+#include "controls/core/property_table.h"
 #include "platform/forms/picture_ref.h"
 #include "platform/forms/property_bag.h"
 #include <functional>
@@ -86,9 +87,10 @@ public:
 
     bool Pushed() const { return m_pushed; }
 
-    void initProperties() override;
-    void readProperties(plat::forms::PropertyBag& bag) override;
-    void writeProperties(plat::forms::PropertyBag& bag) const override;
+    // The stored properties of the push button, with what a derived button adds (`own`) after
+    // DrawMouseInRect, and UnRefreshControl first or after DisabledBackColor.
+    template<bool UnRefreshControlFirst, class... Own>
+    static auto ButtonProperties(Own... own);
 
 protected:
     // The pushed flag changes.
@@ -100,14 +102,6 @@ protected:
         Refresh(true);
     }
     virtual bool LeaveClearsPushed() const { return true; }
-    // The properties a derived button adds, in their place: after DisabledBackColor.
-    virtual void InitExtraProperties() {}
-    virtual void ReadExtraProperties(plat::forms::PropertyBag& bag) { (void)bag; }
-    virtual void WriteExtraProperties(plat::forms::PropertyBag& bag) const { (void)bag; }
-    // Where "UnRefreshControl" is written: first (push button) or last.
-    virtual bool WritesUnRefreshControlFirst() const { return true; }
-    // A new instance paints once its defaults are set (the toggle button does).
-    virtual bool PaintsNewInstance() const { return false; }
 
     bool m_pushed = false;
 
@@ -129,28 +123,78 @@ private:
     void PlacePicture();
     void DrawBorder();
 
-    int32_t m_textPosition = 2;
-    std::string m_caption = "Caption";
-    uint32_t m_foreColor = 0x733C00;
-    uint32_t m_backColor1 = 0xFBFBFB;
-    uint32_t m_backColor2 = 0xDCDCDC;
-    uint32_t m_backColorPushed1 = 0xC8C8C8;
-    uint32_t m_backColorPushed2 = 0xEBEBEB;
-    int32_t m_backGradient = 2;
-    uint32_t m_borderColor = 0x733C00;
-    bool m_breakCorner = true;
+    int32_t m_textPosition{};
+    std::string m_caption{};
+    uint32_t m_foreColor{};
+    uint32_t m_backColor1{};
+    uint32_t m_backColor2{};
+    uint32_t m_backColorPushed1{};
+    uint32_t m_backColorPushed2{};
+    int32_t m_backGradient{};
+    uint32_t m_borderColor{};
+    bool m_breakCorner{};
     GrayedPicture m_picture;
     plat::forms::PictureRef m_pictureSource;
-    int32_t m_pictureAlignment = 0;
-    bool m_displayPicture = true;
-    int32_t m_pictureOffsetX = 0;
-    int32_t m_pictureOffsetY = 0;
-    bool m_grayPictureWhenDisabled = true;
-    bool m_drawFocus = true;
-    bool m_drawMouseInRect = true;
-    uint32_t m_disabledBackColor = 0xE7E7E7;
+    int32_t m_pictureAlignment{};
+    bool m_displayPicture{};
+    int32_t m_pictureOffsetX{};
+    int32_t m_pictureOffsetY{};
+    bool m_grayPictureWhenDisabled{};
+    bool m_drawFocus{};
+    bool m_drawMouseInRect{};
+    uint32_t m_disabledBackColor{};
     bool m_enterRepeats = true;
     bool m_keyRepeated = false; // the key-down being handled is an auto-repeat
 };
+
+template<bool UnRefreshControlFirst, class... Own>
+auto PushButtonBase::ButtonProperties(Own... own)
+{
+    using B = PushButtonBase;
+    using P = PropertiesOf<B>;
+    using plat::forms::FontDesc;
+    using plat::forms::PropertyBag;
+    const auto unRefreshControl = P::property("UnRefreshControl", &B::UnRefreshControl, &B::setUnRefreshControl, false);
+    // A layout that stores no pushed colours presses in its face colours (grey only when it
+    // stores no face); a written layout leaves them out when reading gives them back anyway.
+    const auto pushedFrom = [](const char* faceKey, uint32_t grey) {
+        return [faceKey, grey](const PushButtonBase&, const PropertyBag& bag) { return bag.readProperty(faceKey, grey); };
+    };
+    const auto ambientFont = [](const PushButtonBase& b) { return b.ambient().font; };
+    const auto ambientFontName = [](const PushButtonBase& b) {
+        FontDesc font = b.Font();
+        font.name = b.ambient().font.name;
+        return font;
+    };
+    const auto head = propertyTable(P::property("BackColor1", &B::BackColor1, &B::setBackColor1, 0xFBFBFBu),
+        P::property("BackColor2", &B::BackColor2, &B::setBackColor2, 0xDCDCDCu),
+        P::property("BackColorPushed1", &B::BackColorPushed1, &B::setBackColorPushed1, pushedFrom("BackColor1", 0xC8C8C8u)),
+        P::property("BackColorPushed2", &B::BackColorPushed2, &B::setBackColorPushed2, pushedFrom("BackColor2", 0xEBEBEBu)),
+        P::property("BackGradient", &B::BackGradient, &B::setBackGradient, 2).pages(),
+        P::property("Caption", &B::Caption, &B::setCaption, std::string("Caption")).pages(),
+        P::property("Font", &B::Font, &B::setFont, ambientFont, ambientFontName),
+        P::property("ForeColor", &B::ForeColor, &B::setForeColor, 0x733C00u),
+        P::property("TextPosition", &B::TextPosition, &B::setTextPosition, 2).pages(),
+        P::property("Enabled", &B::Enabled, &B::setEnabled, true).pages(),
+        P::property("BorderColor", &B::BorderColor, &B::setBorderColor, 0x733C00u),
+        P::property("BreakCorner", &B::BreakCorner, &B::setBreakCorner, true).pages(),
+        P::property(
+            "Picture", &B::PictureSource, [](PushButtonBase& b, const plat::forms::PictureRef& p) { b.setPicture(p); },
+            plat::forms::PictureRef{}),
+        P::property("PictureAlignment", &B::PictureAlignment, &B::setPictureAlignment, 0).pages(),
+        P::property("DisplayPicture", &B::DisplayPicture, &B::setDisplayPicture, true).pages(),
+        P::property("PictureOffsetX", &B::PictureOffsetX, &B::setPictureOffsetX, 0).pages(),
+        P::property("PictureOffsetY", &B::PictureOffsetY, &B::setPictureOffsetY, 0).pages(),
+        P::property("GrayPictureWhenDisabled", &B::GrayPictureWhenDisabled, &B::setGrayPictureWhenDisabled, true).pages(),
+        P::property("DrawFocus", &B::DrawFocus, &B::setDrawFocus, true).pages(),
+        P::property("DrawMouseInRect", &B::DrawMouseInRect, &B::setDrawMouseInRect, true).pages(), own...,
+        P::property("DisabledBackColor", &B::DisabledBackColor, &B::setDisabledBackColor, 0xE7E7E7u));
+    const auto tail = propertyTable(P::property("UseMnemonic", &B::UseMnemonic, &B::setUseMnemonic, true, keepsItsValue),
+        P::property("EnterRepeats", &B::EnterRepeats, &B::setEnterRepeats, true, keepsItsValue));
+    if constexpr (UnRefreshControlFirst)
+        return join(propertyTable(unRefreshControl), head, tail);
+    else
+        return join(head, propertyTable(unRefreshControl), tail);
+}
 
 } // namespace qel

@@ -19,6 +19,15 @@ class qelCommand : public PushButtonBase {
 public:
     std::string className() const override { return "qelCommand"; }
 
+    static const auto& StoredProperties()
+    {
+        static const auto table = ButtonProperties<true>();
+        return table;
+    }
+    void initProperties() override { InitFrom(*this, StoredProperties()); }
+    void readProperties(plat::forms::PropertyBag& bag) override { ReadFrom(*this, StoredProperties(), bag); }
+    void writeProperties(plat::forms::PropertyBag& bag) const override { StoredProperties().write(*this, bag); }
+
 protected:
     // A press takes the focus before Click runs, so a Click that gives the focus to another
     // control (the box to type into next) keeps it there.

@@ -20,16 +20,26 @@ public:
     bool Value() const { return m_pushed; }
     void setValue(bool on) { Store(m_pushed, on); }
 
+    static const auto& StoredProperties()
+    {
+        using T = qelToggleButton;
+        static const auto table = ButtonProperties<false>(PropertiesOf<T>::property("Value", &T::Value, &T::setValue, false).pages());
+        return table;
+    }
+    // A new instance paints once its initial values are set.
+    void initProperties() override
+    {
+        InitFrom(*this, StoredProperties());
+        PaintHandler();
+    }
+    void readProperties(plat::forms::PropertyBag& bag) override { ReadFrom(*this, StoredProperties(), bag); }
+    void writeProperties(plat::forms::PropertyBag& bag) const override { StoredProperties().write(*this, bag); }
+
 protected:
     void OnLeftPress() override { m_pushed = !m_pushed; }
     // A release changes nothing and repaints nothing: only the hover frame follows.
     void OnLeftRelease() override {}
     bool LeaveClearsPushed() const override { return false; }
-    void InitExtraProperties() override { setValue(false); }
-    void ReadExtraProperties(plat::forms::PropertyBag& bag) override { setValue(bag.readProperty("Value", false)); }
-    void WriteExtraProperties(plat::forms::PropertyBag& bag) const override { bag.writeProperty("Value", m_pushed, false); }
-    bool WritesUnRefreshControlFirst() const override { return false; }
-    bool PaintsNewInstance() const override { return true; }
 };
 
 } // namespace qel

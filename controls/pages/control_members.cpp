@@ -30,23 +30,6 @@ void ChoiceMembers(Table& t)
     t.bind<C>("Alignment", &C::Alignment, &C::setAlignment);
 }
 
-template<class C>
-void PushButtonMembers(Table& t)
-{
-    t.bind<C>("BackGradient", &C::BackGradient, &C::setBackGradient);
-    t.bind<C>("BreakCorner", &C::BreakCorner, &C::setBreakCorner);
-    t.bind<C>("Caption", &C::Caption, &C::setCaption);
-    t.bind<C>("DisplayPicture", &C::DisplayPicture, &C::setDisplayPicture);
-    t.bind<C>("DrawFocus", &C::DrawFocus, &C::setDrawFocus);
-    t.bind<C>("DrawMouseInRect", &C::DrawMouseInRect, &C::setDrawMouseInRect);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("GrayPictureWhenDisabled", &C::GrayPictureWhenDisabled, &C::setGrayPictureWhenDisabled);
-    t.bind<C>("PictureAlignment", &C::PictureAlignment, &C::setPictureAlignment);
-    t.bind<C>("PictureOffsetX", &C::PictureOffsetX, &C::setPictureOffsetX);
-    t.bind<C>("PictureOffsetY", &C::PictureOffsetY, &C::setPictureOffsetY);
-    t.bind<C>("TextPosition", &C::TextPosition, &C::setTextPosition);
-}
-
 Table FrameMembers()
 {
     using C = qelFrame;
@@ -160,9 +143,8 @@ const std::map<std::string, Table, std::less<>>& Tables()
         m["qelOptionButton"].bind<qelOptionButton>("Group", &qelOptionButton::Group, &qelOptionButton::setGroup);
         m["qelFrame"] = FrameMembers();
         m["qelLabel"] = LabelMembers();
-        PushButtonMembers<qelCommand>(m["qelCommand"]);
-        PushButtonMembers<qelToggleButton>(m["qelToggleButton"]);
-        m["qelToggleButton"].bind<qelToggleButton>("Value", &qelToggleButton::Value, &qelToggleButton::setValue);
+        m["qelCommand"].bindPages<qelCommand>(qelCommand::StoredProperties());
+        m["qelToggleButton"].bindPages<qelToggleButton>(qelToggleButton::StoredProperties());
         m["qelBar"] = BarMembers();
         m["qelUpDown"] = UpDownMembers();
         ScrollMembers<qelHScroll>(m["qelHScroll"]);

@@ -36,12 +36,31 @@ public:
     void bind(std::string name, G getter, S setter)
     {
         using Argument = typename detail::SetterArgument<S>::type;
-        add(std::move(name),
+        add(
+            std::move(name),
             [getter](Object& o) {
                 auto&& v = (static_cast<C&>(o).*getter)();
                 return ValueOf<std::remove_cvref_t<decltype(v)>>(v);
             },
             [setter](Object& o, const MemberValue& v) { (static_cast<C&>(o).*setter)(ConvertTo<Argument>(v)); });
+    }
+
+    // The entries of the class `C`'s table of stored properties that the pages reach.
+    template<class C, class Table>
+    void bindPages(const Table& table)
+    {
+        table.forEach([this](const auto& property) {
+            using Property = std::remove_cvref_t<decltype(property)>;
+            if constexpr (Property::onPages)
+                add(
+                    std::string(property.key()),
+                    [property](Object& o) {
+                        auto&& v = property.value(static_cast<C&>(o));
+                        return ValueOf<std::remove_cvref_t<decltype(v)>>(v);
+                    },
+                    [property](
+                        Object& o, const MemberValue& v) { property.assign(static_cast<C&>(o), ConvertTo<typename Property::Type>(v)); });
+        });
     }
 
     bool contains(std::string_view name) const { return m_members.find(name) != m_members.end(); }
