@@ -22,6 +22,7 @@
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
 #include "tests/support/sdl_desktop.h"
+#include "tests/support/x_sync.h"
 
 #include <deque>
 
@@ -88,7 +89,12 @@ protected:
     void keys(std::vector<std::string> argv)
     {
         tool(std::move(argv));
-        ASSERT_TRUE(desktop->pumpUntil([&] { return toolsDone() && keysUp(); }));
+        ASSERT_TRUE(desktop->pumpUntil([&] { return toolsDone(); }));
+        // A tool that has ended may have left its last keys on their way to the program (seen on a
+        // busy machine: the loop looked before they came in, so "every key up" held too early).
+        test_support::syncWithXServer();
+        bool pumped = false;
+        ASSERT_TRUE(desktop->pumpUntil([&] { return std::exchange(pumped, true) && keysUp(); }));
     }
     bool keysUp() const
     {
