@@ -20,16 +20,6 @@ namespace {
 using plat::forms::Control;
 using Table = MemberTable<Control>;
 
-template<class C>
-void ChoiceMembers(Table& t)
-{
-    t.bind<C>("Caption", &C::Caption, &C::setCaption);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("Value", &C::Value, &C::setValue);
-    t.bind<C>("BackStyle", &C::BackStyle, &C::setBackStyle);
-    t.bind<C>("Alignment", &C::Alignment, &C::setAlignment);
-}
-
 Table FrameMembers()
 {
     using C = qelFrame;
@@ -59,12 +49,9 @@ Table LabelMembers()
 {
     using C = qelLabel;
     Table t;
-    t.bind<C>("Alignment", &C::Alignment, &C::setAlignment);
-    t.bind<C>("BackStyle", &C::BackStyle, &C::setBackStyle);
-    t.bind<C>("BorderStyle", &C::BorderStyle, &C::setBorderStyle);
+    t.bindPages<C>(C::StoredProperties());
+    // Stored as "Autosize", so the pages' name is bound apart.
     t.bind<C>("AutoSize", &C::AutoSize, &C::setAutoSize);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("Caption", &C::Caption, &C::setCaption);
     return t;
 }
 
@@ -138,8 +125,10 @@ const std::map<std::string, Table, std::less<>>& Tables()
 {
     static const std::map<std::string, Table, std::less<>> tables = [] {
         std::map<std::string, Table, std::less<>> m;
-        ChoiceMembers<qelCheck>(m["qelCheck"]);
-        ChoiceMembers<qelOptionButton>(m["qelOptionButton"]);
+        m["qelCheck"].bindPages<qelCheck>(qelCheck::StoredProperties());
+        m["qelOptionButton"].bindPages<qelOptionButton>(qelOptionButton::StoredProperties());
+        // Stored as a byte, but a page's number goes to the setter whole, so the setter refuses
+        // one outside 0-255.
         m["qelOptionButton"].bind<qelOptionButton>("Group", &qelOptionButton::Group, &qelOptionButton::setGroup);
         m["qelFrame"] = FrameMembers();
         m["qelLabel"] = LabelMembers();
