@@ -20,31 +20,6 @@ namespace {
 using plat::forms::Control;
 using Table = MemberTable<Control>;
 
-Table FrameMembers()
-{
-    using C = qelFrame;
-    Table t;
-    t.bind<C>("PictureAlignment", &C::PictureAlignment, &C::setPictureAlignment);
-    t.bind<C>("BackGradient", &C::BackGradient, &C::setBackGradient);
-    t.bind<C>("BackStyle", &C::BackStyle, &C::setBackStyle);
-    t.bind<C>("TextPosition", &C::TextPosition, &C::setTextPosition);
-    t.bind<C>("TitleGradient", &C::TitleGradient, &C::setTitleGradient);
-    t.bind<C>("BreakCorner", &C::BreakCorner, &C::setBreakCorner);
-    t.bind<C>("DisplayBorder", &C::DisplayBorder, &C::setDisplayBorder);
-    t.bind<C>("DisplayPicture", &C::DisplayPicture, &C::setDisplayPicture);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("GrayPictureWhenDisabled", &C::GrayPictureWhenDisabled, &C::setGrayPictureWhenDisabled);
-    t.bind<C>("ShowBackGround", &C::ShowBackGround, &C::setShowBackGround);
-    t.bind<C>("ShowTitle", &C::ShowTitle, &C::setShowTitle);
-    t.bind<C>("BorderWidth", &C::BorderWidth, &C::setBorderWidth);
-    t.bind<C>("Caption", &C::Caption, &C::setCaption);
-    t.bind<C>("PictureOffsetX", &C::PictureOffsetX, &C::setPictureOffsetX);
-    t.bind<C>("PictureOffsetY", &C::PictureOffsetY, &C::setPictureOffsetY);
-    t.bind<C>("RoundAngle", &C::RoundAngle, &C::setRoundAngle);
-    t.bind<C>("TitleHeight", &C::TitleHeight, &C::setTitleHeight);
-    return t;
-}
-
 Table LabelMembers()
 {
     using C = qelLabel;
@@ -130,7 +105,7 @@ const std::map<std::string, Table, std::less<>>& Tables()
         // Stored as a byte, but a page's number goes to the setter whole, so the setter refuses
         // one outside 0-255.
         m["qelOptionButton"].bind<qelOptionButton>("Group", &qelOptionButton::Group, &qelOptionButton::setGroup);
-        m["qelFrame"] = FrameMembers();
+        m["qelFrame"].bindPages<qelFrame>(qelFrame::StoredProperties());
         m["qelLabel"] = LabelMembers();
         m["qelCommand"].bindPages<qelCommand>(qelCommand::StoredProperties());
         m["qelToggleButton"].bindPages<qelToggleButton>(qelToggleButton::StoredProperties());
