@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/core/drawn_control.h"
+#include "controls/core/property_table.h"
 #include "platform/forms/font_desc.h"
 #include "platform/forms/property_bag.h"
 #include <cstdint>
@@ -37,26 +38,59 @@ protected:
     // The new BackStyle, before the repaint.
     virtual void OnBackStyleSet() {}
 
-    // A newly placed control's first defaults: BackColor white, BackStyle 1, "Caption", the
-    // ambient font's typeface, ForeColor black, Enabled.
-    void InitCaptionDefaults();
-    // The keys from "BackColor" to "Enabled", in the order the controls share.
-    void ReadCaptionProperties(const plat::forms::PropertyBag& bag);
-    void WriteCaptionProperties(plat::forms::PropertyBag& bag) const;
+    // The stored keys from "BackColor" to "Enabled", in the order the controls share.
+    static const auto& CaptionProperties();
+    // "Alignment", which each control stores at a place of its own after them.
+    static const auto& AlignmentProperty();
     // The closing keys "UnRefreshControl" and "UseMnemonic".
-    void ReadDrawingFlags(const plat::forms::PropertyBag& bag);
-    void WriteDrawingFlags(plat::forms::PropertyBag& bag) const;
+    static const auto& DrawingFlags();
 
     // The start of a Refresh: the text colour by Enabled, the colours translated in place.
     void PrepareCaptionColors();
     // The DrawText format of Alignment, with the mnemonic rule.
     unsigned CaptionFormat() const;
 
-    int32_t m_backStyle = 1;
-    std::string m_caption = "Caption";
-    uint32_t m_foreColor = 0;
-    uint32_t m_backColor = 0xC0C0C0;
-    int32_t m_alignment = 0;
+    int32_t m_backStyle{};
+    std::string m_caption{};
+    uint32_t m_foreColor{};
+    uint32_t m_backColor{};
+    int32_t m_alignment{};
 };
+
+inline const auto& CaptionControl::CaptionProperties()
+{
+    using C = CaptionControl;
+    using P = PropertiesOf<C>;
+    const auto ambientFont = [](const C& c) { return c.ambient().font; };
+    const auto ambientFontName = [](const C& c) {
+        plat::forms::FontDesc font = c.Font();
+        font.name = c.ambient().font.name;
+        return font;
+    };
+    static const auto table = propertyTable(
+        // A new control starts white; a layout that leaves BackColor out reads as grey.
+        P::property("BackColor", &C::BackColor, &C::setBackColor, 0xC0C0C0u, 0xFFFFFFu),
+        P::property("BackStyle", &C::BackStyle, &C::setBackStyle, 1).pages(),
+        P::property("Caption", &C::Caption, &C::setCaption, std::string("Caption")).pages(),
+        P::property("Font", &C::Font, &C::setFont, ambientFont, ambientFontName),
+        P::property("ForeColor", &C::ForeColor, &C::setForeColor, 0u), P::property("Enabled", &C::Enabled, &C::setEnabled, true).pages());
+    return table;
+}
+
+inline const auto& CaptionControl::AlignmentProperty()
+{
+    using C = CaptionControl;
+    static const auto table = propertyTable(PropertiesOf<C>::property("Alignment", &C::Alignment, &C::setAlignment, 0).pages());
+    return table;
+}
+
+inline const auto& CaptionControl::DrawingFlags()
+{
+    using C = CaptionControl;
+    using P = PropertiesOf<C>;
+    static const auto table = propertyTable(P::property("UnRefreshControl", &C::UnRefreshControl, &C::setUnRefreshControl, false),
+        P::property("UseMnemonic", &C::UseMnemonic, &C::setUseMnemonic, true, keepsItsValue));
+    return table;
+}
 
 } // namespace qel

@@ -18,14 +18,6 @@ void ChoiceControl::setValue(int value)
     PropertyChanged();
 }
 
-void ChoiceControl::InitCommonDefaults()
-{
-    InitCaptionDefaults();
-    setValue(0);
-    setAlignment(0);
-    setUnRefreshControl(false);
-}
-
 // --- drawing ---
 
 void ChoiceControl::Refresh()

@@ -30,8 +30,7 @@ protected:
     // The toggle or select of a left press, a double-click press or Space.
     virtual void Activate() = 0;
 
-    // A newly placed control's defaults (the first steps of initProperties).
-    void InitCommonDefaults();
+    static const auto& ValueProperty();
 
     void ApplyBackColor() override;
     void OnBackStyleSet() override { ApplyBackStyle(); }
@@ -43,7 +42,7 @@ protected:
     void onGotFocus() override;
     void onLostFocus() override;
 
-    int m_value = 0;
+    int m_value{};
 
 private:
     // Draws the focus rectangle (enabled) or passes the focus on (disabled).
@@ -53,5 +52,12 @@ private:
 
     const plat::gfx::Surface& m_glyphs;
 };
+
+inline const auto& ChoiceControl::ValueProperty()
+{
+    using C = ChoiceControl;
+    static const auto table = propertyTable(PropertiesOf<C>::property("Value", &C::Value, &C::setValue, 0).pages());
+    return table;
+}
 
 } // namespace qel

@@ -2,8 +2,6 @@
 
 namespace qel {
 
-using plat::forms::PropertyBag;
-
 qelCheck::qelCheck() : ChoiceControl(CheckBoxGlyphs()) {}
 
 void qelCheck::Activate()
@@ -21,32 +19,6 @@ void qelCheck::Activate()
         Click();
     m_imageCurrent = false;
     PaintHandler();
-}
-
-void qelCheck::initProperties()
-{
-    BeginLoading();
-    InitCommonDefaults();
-    EndInitialising();
-    PaintHandler();
-}
-
-void qelCheck::readProperties(PropertyBag& bag)
-{
-    BeginLoading();
-    ReadCaptionProperties(bag);
-    setValue(bag.readProperty("Value", int32_t(0)));
-    setAlignment(bag.readProperty("Alignment", int32_t(0)));
-    ReadDrawingFlags(bag);
-    EndReading();
-}
-
-void qelCheck::writeProperties(PropertyBag& bag) const
-{
-    WriteCaptionProperties(bag);
-    bag.writeProperty("Value", int32_t(m_value), 0);
-    bag.writeProperty("Alignment", m_alignment, 0);
-    WriteDrawingFlags(bag);
 }
 
 } // namespace qel

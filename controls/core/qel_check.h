@@ -16,9 +16,19 @@ public:
     qelCheck();
     std::string className() const override { return "qelCheck"; }
 
-    void initProperties() override;
-    void readProperties(plat::forms::PropertyBag& bag) override;
-    void writeProperties(plat::forms::PropertyBag& bag) const override;
+    static const auto& StoredProperties()
+    {
+        static const auto table = join(CaptionProperties(), ValueProperty(), AlignmentProperty(), DrawingFlags());
+        return table;
+    }
+    // A new box paints once its initial values are set.
+    void initProperties() override
+    {
+        InitFrom(*this, StoredProperties());
+        PaintHandler();
+    }
+    void readProperties(plat::forms::PropertyBag& bag) override { ReadFrom(*this, StoredProperties(), bag); }
+    void writeProperties(plat::forms::PropertyBag& bag) const override { StoredProperties().write(*this, bag); }
 
 protected:
     void Activate() override;

@@ -221,106 +221,15 @@ void qelFrame::DrawBorder()
 
 // --- persistence ---
 
+// A new frame paints once its initial values are set.
 void qelFrame::initProperties()
 {
-    BeginLoading();
-    setBackColor1(kDefaultBackColor1);
-    setBackColor2(kDefaultBackColor2);
-    setBackGradient(2);
-    setBackStyle(1);
-    setCaption("Caption");
-    FontDesc font = Font();
-    font.name = ambient().font.name;
-    setFont(font);
-    setForeColor(0xFFFFFF);
-    setShowBackGround(true);
-    setShowTitle(true);
-    setTextPosition(2);
-    setTitleColor1(kDefaultTitleColor1);
-    setTitleColor2(kDefaultTitleColor2);
-    setTitleGradient(1);
-    setTitleHeight(250);
-    setEnabled(true);
-    setBorderColor(kDefaultBorderColor);
-    setDisplayBorder(true);
-    setBreakCorner(true);
-    setBorderWidth(1);
-    setRoundAngle(7);
-    setPicture(PictureRef{});
-    setPictureAlignment(0);
-    setDisplayPicture(true);
-    setPictureOffsetX(0);
-    setPictureOffsetY(0);
-    setGrayPictureWhenDisabled(true);
-    setUnRefreshControl(false);
-    EndInitialising();
+    InitFrom(*this, StoredProperties());
     PaintHandler();
 }
 
-void qelFrame::readProperties(PropertyBag& bag)
-{
-    BeginLoading();
-    setBackColor1(bag.readProperty("BackColor1", kDefaultBackColor1));
-    setBackColor2(bag.readProperty("BackColor2", kDefaultBackColor2));
-    setBackGradient(bag.readProperty("BackGradient", int32_t(2)));
-    setBackStyle(bag.readProperty("BackStyle", int32_t(1)));
-    setCaption(bag.readProperty("Caption", "Caption"));
-    setFont(bag.readProperty("Font", ambient().font));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0xFFFFFF)));
-    setShowBackGround(bag.readProperty("ShowBackGround", true));
-    setShowTitle(bag.readProperty("ShowTitle", true));
-    setTextPosition(bag.readProperty("TextPosition", int32_t(2)));
-    setTitleColor1(bag.readProperty("TitleColor1", kDefaultTitleColor1));
-    setTitleColor2(bag.readProperty("TitleColor2", kDefaultTitleColor2));
-    setTitleGradient(bag.readProperty("TitleGradient", int32_t(1)));
-    setTitleHeight(bag.readProperty("TitleHeight", int32_t(250)));
-    setEnabled(bag.readProperty("Enabled", true));
-    setBorderColor(bag.readProperty("BorderColor", kDefaultBorderColor));
-    setDisplayBorder(bag.readProperty("DisplayBorder", true));
-    setBreakCorner(bag.readProperty("BreakCorner", true));
-    setPicture(bag.readProperty("Picture", PictureRef{}));
-    setBorderWidth(bag.readProperty("BorderWidth", int32_t(1)));
-    setRoundAngle(bag.readProperty("RoundAngle", int32_t(7)));
-    setPictureAlignment(bag.readProperty("PictureAlignment", int32_t(0)));
-    setDisplayPicture(bag.readProperty("DisplayPicture", true));
-    setPictureOffsetX(bag.readProperty("PictureOffsetX", int32_t(0)));
-    setPictureOffsetY(bag.readProperty("PictureOffsetY", int32_t(0)));
-    setGrayPictureWhenDisabled(bag.readProperty("GrayPictureWhenDisabled", true));
-    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
-    setUseMnemonic(bag.readProperty("UseMnemonic", true));
-    EndReading();
-}
+void qelFrame::readProperties(PropertyBag& bag) { ReadFrom(*this, StoredProperties(), bag); }
 
-void qelFrame::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("UnRefreshControl", UnRefreshControl(), false);
-    bag.writeProperty("BackColor1", m_backColor1, kDefaultBackColor1);
-    bag.writeProperty("BackColor2", m_backColor2, kDefaultBackColor2);
-    bag.writeProperty("BackGradient", int32_t(m_backGradient), 2);
-    bag.writeProperty("BackStyle", int32_t(m_backStyle), 1);
-    bag.writeProperty("Caption", m_caption, "Caption");
-    bag.writeProperty("Font", Font(), ambient().font);
-    bag.writeProperty("ForeColor", m_foreColor, uint32_t(0xFFFFFF));
-    bag.writeProperty("ShowBackGround", m_showBackGround, true);
-    bag.writeProperty("ShowTitle", m_showTitle, true);
-    bag.writeProperty("TextPosition", int32_t(m_textPosition), 2);
-    bag.writeProperty("TitleColor1", m_titleColor1, kDefaultTitleColor1);
-    bag.writeProperty("TitleColor2", m_titleColor2, kDefaultTitleColor2);
-    bag.writeProperty("TitleGradient", int32_t(m_titleGradient), 1);
-    bag.writeProperty("TitleHeight", int32_t(m_titleHeight), 250);
-    bag.writeProperty("Enabled", Enabled(), true);
-    bag.writeProperty("BorderColor", m_borderColor, kDefaultBorderColor);
-    bag.writeProperty("DisplayBorder", m_displayBorder, true);
-    bag.writeProperty("BreakCorner", m_breakCorner, true);
-    bag.writeProperty("Picture", m_pictureRef, PictureRef{});
-    bag.writeProperty("RoundAngle", int32_t(m_roundAngle), 7);
-    bag.writeProperty("BorderWidth", int32_t(m_borderWidth), 1);
-    bag.writeProperty("PictureAlignment", int32_t(m_pictureAlignment), 0);
-    bag.writeProperty("DisplayPicture", m_displayPicture, true);
-    bag.writeProperty("PictureOffsetX", int32_t(m_pictureOffsetX), 0);
-    bag.writeProperty("PictureOffsetY", int32_t(m_pictureOffsetY), 0);
-    bag.writeProperty("GrayPictureWhenDisabled", m_grayPictureWhenDisabled, true);
-    bag.writeProperty("UseMnemonic", m_useMnemonic, true);
-}
+void qelFrame::writeProperties(PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 } // namespace qel

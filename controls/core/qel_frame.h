@@ -1,6 +1,7 @@
 #pragma once
 #include "controls/core/drawn_control.h"
 #include "controls/core/image_holder.h"
+#include "controls/core/property_table.h"
 #include "platform/forms/font_desc.h"
 #include "platform/forms/picture_ref.h"
 #include <string>
@@ -89,6 +90,7 @@ public:
     const ImageHolder& PCTcolor() const { return m_picture.PCTcolor; }
     const ImageHolder& PCTgray() const { return m_picture.PCTgray; }
 
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -113,32 +115,74 @@ private:
     void PlaceHolder(ImageHolder& holder);
     void DrawBorder();
 
-    int m_backStyle = 1;
-    int m_textPosition = 2;
-    std::string m_caption = "Caption";
-    bool m_showTitle = true;
-    int m_titleHeight = 250;
-    uint32_t m_foreColor = 0xFFFFFF;
-    uint32_t m_titleColor1 = kDefaultTitleColor1;
-    uint32_t m_titleColor2 = kDefaultTitleColor2;
-    uint32_t m_backColor1 = kDefaultBackColor1;
-    uint32_t m_backColor2 = kDefaultBackColor2;
-    bool m_showBackGround = true;
-    int m_titleGradient = 1;
-    int m_backGradient = 2;
-    uint32_t m_borderColor = kDefaultBorderColor;
-    bool m_displayBorder = true;
-    bool m_breakCorner = true;
-    plat::forms::PictureRef m_pictureRef;
-    int m_roundAngle = 7;
-    int m_borderWidth = 1;
-    int m_pictureAlignment = 0;
-    bool m_displayPicture = true;
-    int m_pictureOffsetX = 0;
-    int m_pictureOffsetY = 0;
-    bool m_grayPictureWhenDisabled = true;
+    int m_backStyle{};
+    int m_textPosition{};
+    std::string m_caption{};
+    bool m_showTitle{};
+    int m_titleHeight{};
+    uint32_t m_foreColor{};
+    uint32_t m_titleColor1{};
+    uint32_t m_titleColor2{};
+    uint32_t m_backColor1{};
+    uint32_t m_backColor2{};
+    bool m_showBackGround{};
+    int m_titleGradient{};
+    int m_backGradient{};
+    uint32_t m_borderColor{};
+    bool m_displayBorder{};
+    bool m_breakCorner{};
+    plat::forms::PictureRef m_pictureRef{};
+    int m_roundAngle{};
+    int m_borderWidth{};
+    int m_pictureAlignment{};
+    bool m_displayPicture{};
+    int m_pictureOffsetX{};
+    int m_pictureOffsetY{};
+    bool m_grayPictureWhenDisabled{};
 
     GrayedPicture m_picture;
 };
+
+inline const auto& qelFrame::StoredProperties()
+{
+    using C = qelFrame;
+    using P = PropertiesOf<C>;
+    const auto ambientFont = [](const C& c) { return c.ambient().font; };
+    const auto ambientFontName = [](const C& c) {
+        plat::forms::FontDesc font = c.Font();
+        font.name = c.ambient().font.name;
+        return font;
+    };
+    static const auto table = propertyTable(P::property("UnRefreshControl", &C::UnRefreshControl, &C::setUnRefreshControl, false),
+        P::property("BackColor1", &C::BackColor1, &C::setBackColor1, kDefaultBackColor1),
+        P::property("BackColor2", &C::BackColor2, &C::setBackColor2, kDefaultBackColor2),
+        P::property("BackGradient", &C::BackGradient, &C::setBackGradient, 2).pages(),
+        P::property("BackStyle", &C::BackStyle, &C::setBackStyle, 1).pages(),
+        P::property("Caption", &C::Caption, &C::setCaption, std::string("Caption")).pages(),
+        P::property("Font", &C::Font, &C::setFont, ambientFont, ambientFontName),
+        P::property("ForeColor", &C::ForeColor, &C::setForeColor, 0xFFFFFFu),
+        P::property("ShowBackGround", &C::ShowBackGround, &C::setShowBackGround, true).pages(),
+        P::property("ShowTitle", &C::ShowTitle, &C::setShowTitle, true).pages(),
+        P::property("TextPosition", &C::TextPosition, &C::setTextPosition, 2).pages(),
+        P::property("TitleColor1", &C::TitleColor1, &C::setTitleColor1, kDefaultTitleColor1),
+        P::property("TitleColor2", &C::TitleColor2, &C::setTitleColor2, kDefaultTitleColor2),
+        P::property("TitleGradient", &C::TitleGradient, &C::setTitleGradient, 1).pages(),
+        P::property("TitleHeight", &C::TitleHeight, &C::setTitleHeight, 250).pages(),
+        P::property("Enabled", &C::Enabled, &C::setEnabled, true).pages(),
+        P::property("BorderColor", &C::BorderColor, &C::setBorderColor, kDefaultBorderColor),
+        P::property("DisplayBorder", &C::DisplayBorder, &C::setDisplayBorder, true).pages(),
+        P::property("BreakCorner", &C::BreakCorner, &C::setBreakCorner, true).pages(),
+        P::property(
+            "Picture", &C::PictureSource, [](C& c, const plat::forms::PictureRef& p) { c.setPicture(p); }, plat::forms::PictureRef{}),
+        P::property("RoundAngle", &C::RoundAngle, &C::setRoundAngle, 7).pages(),
+        P::property("BorderWidth", &C::BorderWidth, &C::setBorderWidth, 1).pages(),
+        P::property("PictureAlignment", &C::PictureAlignment, &C::setPictureAlignment, 0).pages(),
+        P::property("DisplayPicture", &C::DisplayPicture, &C::setDisplayPicture, true).pages(),
+        P::property("PictureOffsetX", &C::PictureOffsetX, &C::setPictureOffsetX, 0).pages(),
+        P::property("PictureOffsetY", &C::PictureOffsetY, &C::setPictureOffsetY, 0).pages(),
+        P::property("GrayPictureWhenDisabled", &C::GrayPictureWhenDisabled, &C::setGrayPictureWhenDisabled, true).pages(),
+        P::property("UseMnemonic", &C::UseMnemonic, &C::setUseMnemonic, true, keepsItsValue));
+    return table;
+}
 
 } // namespace qel

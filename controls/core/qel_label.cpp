@@ -40,39 +40,15 @@ void qelLabel::Refresh()
     m_imageCurrent = true;
 }
 
+// A new label paints once its initial values are set.
 void qelLabel::initProperties()
 {
-    BeginLoading();
-    InitCaptionDefaults();
-    setAutoSize(false);
-    setBorderColor(0xC56A31);
-    setBorderStyle(0);
-    setAlignment(0);
-    setUnRefreshControl(false);
-    EndInitialising();
+    InitFrom(*this, StoredProperties());
     PaintHandler();
 }
 
-void qelLabel::readProperties(forms::PropertyBag& bag)
-{
-    BeginLoading();
-    ReadCaptionProperties(bag);
-    setAlignment(bag.readProperty("Alignment", int32_t(0)));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xC56A31)));
-    setAutoSize(bag.readProperty("AutoSize", false));
-    setBorderStyle(bag.readProperty("BorderStyle", int32_t(0)));
-    ReadDrawingFlags(bag);
-    EndReading();
-}
+void qelLabel::readProperties(forms::PropertyBag& bag) { ReadFrom(*this, ReadOrder(), bag); }
 
-void qelLabel::writeProperties(forms::PropertyBag& bag) const
-{
-    bag.writeProperty("Autosize", m_autoSize, false);
-    bag.writeProperty("BorderStyle", m_borderStyle, 0);
-    bag.writeProperty("BorderColor", m_borderColor, 0xC56A31);
-    WriteCaptionProperties(bag);
-    bag.writeProperty("Alignment", m_alignment, 0);
-    WriteDrawingFlags(bag);
-}
+void qelLabel::writeProperties(forms::PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 } // namespace qel

@@ -27,6 +27,7 @@ public:
 
     void Refresh();
 
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -40,10 +41,44 @@ protected:
     void ApplyBackColor() override;
 
 private:
-    int32_t m_borderStyle = 0;
-    uint32_t m_borderColor = 0xC56A31;
-    bool m_autoSize = false;
+    // Stored layouts spell it "Autosize"; the pages reach it as AutoSize.
+    static const auto& AutoSizeProperty();
+    static const auto& BorderProperties();
+    // The stored properties with AutoSize after the caption and font it sizes the label to.
+    static const auto& ReadOrder();
+
+    int32_t m_borderStyle{};
+    uint32_t m_borderColor{};
+    bool m_autoSize{};
     bool m_sizing = false;
 };
+
+inline const auto& qelLabel::AutoSizeProperty()
+{
+    using C = qelLabel;
+    static const auto table = propertyTable(PropertiesOf<C>::property("Autosize", &C::AutoSize, &C::setAutoSize, false));
+    return table;
+}
+
+inline const auto& qelLabel::BorderProperties()
+{
+    using C = qelLabel;
+    using P = PropertiesOf<C>;
+    static const auto table = propertyTable(P::property("BorderStyle", &C::BorderStyle, &C::setBorderStyle, 0).pages(),
+        P::property("BorderColor", &C::BorderColor, &C::setBorderColor, 0xC56A31u));
+    return table;
+}
+
+inline const auto& qelLabel::StoredProperties()
+{
+    static const auto table = join(AutoSizeProperty(), BorderProperties(), CaptionProperties(), AlignmentProperty(), DrawingFlags());
+    return table;
+}
+
+inline const auto& qelLabel::ReadOrder()
+{
+    static const auto table = join(BorderProperties(), CaptionProperties(), AlignmentProperty(), AutoSizeProperty(), DrawingFlags());
+    return table;
+}
 
 } // namespace qel

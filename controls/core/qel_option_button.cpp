@@ -6,7 +6,6 @@
 namespace qel {
 
 using plat::forms::Control;
-using plat::forms::PropertyBag;
 
 qelOptionButton::qelOptionButton() : ChoiceControl(OptionButtonGlyphs()) {}
 
@@ -84,34 +83,16 @@ void qelOptionButton::ChooseGroup()
         }
 }
 
+// A new button takes its group from the buttons already placed, then paints.
 void qelOptionButton::initProperties()
 {
-    BeginLoading();
-    InitCommonDefaults();
+    InitFrom(*this, StoredProperties());
     ChooseGroup();
-    EndInitialising();
     PaintHandler();
 }
 
-void qelOptionButton::readProperties(PropertyBag& bag)
-{
-    BeginLoading();
-    setAlignment(bag.readProperty("Alignment", int32_t(0)));
-    ReadCaptionProperties(bag);
-    // The stored Group first: a stored Value of 1 clears the button's own group, not group 0.
-    setGroup(bag.readProperty("Group", uint8_t(0)));
-    setValue(bag.readProperty("Value", int32_t(0)));
-    ReadDrawingFlags(bag);
-    EndReading();
-}
+void qelOptionButton::readProperties(plat::forms::PropertyBag& bag) { ReadFrom(*this, ReadOrder(), bag); }
 
-void qelOptionButton::writeProperties(PropertyBag& bag) const
-{
-    WriteCaptionProperties(bag);
-    bag.writeProperty("Value", int32_t(m_value), 0);
-    bag.writeProperty("Group", m_group, uint8_t(0));
-    bag.writeProperty("Alignment", m_alignment, 0);
-    WriteDrawingFlags(bag);
-}
+void qelOptionButton::writeProperties(plat::forms::PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 } // namespace qel

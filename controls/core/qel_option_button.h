@@ -25,6 +25,7 @@ public:
     // The window of the form or frame the button sits in.
     plat::win::HWND ContainerHwnd() const;
 
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -39,7 +40,33 @@ private:
     // the lowest free group number.
     void ChooseGroup();
 
-    uint8_t m_group = 0;
+    // Group is stored as a byte; a new button chooses its own (ChooseGroup).
+    static const auto& GroupProperty();
+    // The stored properties with Group before Value: a stored Value of 1 clears the button's own
+    // group, not group 0.
+    static const auto& ReadOrder();
+
+    uint8_t m_group{};
 };
+
+inline const auto& qelOptionButton::GroupProperty()
+{
+    using C = qelOptionButton;
+    static const auto table
+        = propertyTable(PropertiesOf<C>::propertyAs<uint8_t>("Group", &C::Group, &C::setGroup, uint8_t(0), keepsItsValue));
+    return table;
+}
+
+inline const auto& qelOptionButton::StoredProperties()
+{
+    static const auto table = join(CaptionProperties(), ValueProperty(), GroupProperty(), AlignmentProperty(), DrawingFlags());
+    return table;
+}
+
+inline const auto& qelOptionButton::ReadOrder()
+{
+    static const auto table = join(CaptionProperties(), GroupProperty(), ValueProperty(), AlignmentProperty(), DrawingFlags());
+    return table;
+}
 
 } // namespace qel

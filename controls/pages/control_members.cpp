@@ -20,51 +20,13 @@ namespace {
 using plat::forms::Control;
 using Table = MemberTable<Control>;
 
-template<class C>
-void ChoiceMembers(Table& t)
-{
-    t.bind<C>("Caption", &C::Caption, &C::setCaption);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("Value", &C::Value, &C::setValue);
-    t.bind<C>("BackStyle", &C::BackStyle, &C::setBackStyle);
-    t.bind<C>("Alignment", &C::Alignment, &C::setAlignment);
-}
-
-Table FrameMembers()
-{
-    using C = qelFrame;
-    Table t;
-    t.bind<C>("PictureAlignment", &C::PictureAlignment, &C::setPictureAlignment);
-    t.bind<C>("BackGradient", &C::BackGradient, &C::setBackGradient);
-    t.bind<C>("BackStyle", &C::BackStyle, &C::setBackStyle);
-    t.bind<C>("TextPosition", &C::TextPosition, &C::setTextPosition);
-    t.bind<C>("TitleGradient", &C::TitleGradient, &C::setTitleGradient);
-    t.bind<C>("BreakCorner", &C::BreakCorner, &C::setBreakCorner);
-    t.bind<C>("DisplayBorder", &C::DisplayBorder, &C::setDisplayBorder);
-    t.bind<C>("DisplayPicture", &C::DisplayPicture, &C::setDisplayPicture);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("GrayPictureWhenDisabled", &C::GrayPictureWhenDisabled, &C::setGrayPictureWhenDisabled);
-    t.bind<C>("ShowBackGround", &C::ShowBackGround, &C::setShowBackGround);
-    t.bind<C>("ShowTitle", &C::ShowTitle, &C::setShowTitle);
-    t.bind<C>("BorderWidth", &C::BorderWidth, &C::setBorderWidth);
-    t.bind<C>("Caption", &C::Caption, &C::setCaption);
-    t.bind<C>("PictureOffsetX", &C::PictureOffsetX, &C::setPictureOffsetX);
-    t.bind<C>("PictureOffsetY", &C::PictureOffsetY, &C::setPictureOffsetY);
-    t.bind<C>("RoundAngle", &C::RoundAngle, &C::setRoundAngle);
-    t.bind<C>("TitleHeight", &C::TitleHeight, &C::setTitleHeight);
-    return t;
-}
-
 Table LabelMembers()
 {
     using C = qelLabel;
     Table t;
-    t.bind<C>("Alignment", &C::Alignment, &C::setAlignment);
-    t.bind<C>("BackStyle", &C::BackStyle, &C::setBackStyle);
-    t.bind<C>("BorderStyle", &C::BorderStyle, &C::setBorderStyle);
+    t.bindPages<C>(C::StoredProperties());
+    // Stored as "Autosize", so the pages' name is bound apart.
     t.bind<C>("AutoSize", &C::AutoSize, &C::setAutoSize);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("Caption", &C::Caption, &C::setCaption);
     return t;
 }
 
@@ -138,10 +100,12 @@ const std::map<std::string, Table, std::less<>>& Tables()
 {
     static const std::map<std::string, Table, std::less<>> tables = [] {
         std::map<std::string, Table, std::less<>> m;
-        ChoiceMembers<qelCheck>(m["qelCheck"]);
-        ChoiceMembers<qelOptionButton>(m["qelOptionButton"]);
+        m["qelCheck"].bindPages<qelCheck>(qelCheck::StoredProperties());
+        m["qelOptionButton"].bindPages<qelOptionButton>(qelOptionButton::StoredProperties());
+        // Stored as a byte, but a page's number goes to the setter whole, so the setter refuses
+        // one outside 0-255.
         m["qelOptionButton"].bind<qelOptionButton>("Group", &qelOptionButton::Group, &qelOptionButton::setGroup);
-        m["qelFrame"] = FrameMembers();
+        m["qelFrame"].bindPages<qelFrame>(qelFrame::StoredProperties());
         m["qelLabel"] = LabelMembers();
         m["qelCommand"].bindPages<qelCommand>(qelCommand::StoredProperties());
         m["qelToggleButton"].bindPages<qelToggleButton>(qelToggleButton::StoredProperties());
