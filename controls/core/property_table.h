@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/forms/property_bag.h"
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <string_view>
 #include <tuple>
 #include <type_traits>
@@ -96,6 +98,21 @@ public:
     void read(C& c, const plat::forms::PropertyBag& bag) const
     {
         std::apply([&](const auto&... p) { (p.read(c, bag), ...); }, m_entries);
+    }
+    // The entries named in `first`, in that order, then the others in the table's order: for a
+    // setter that needs a property the table writes after it.
+    template<class C>
+    void readFirst(C& c, const plat::forms::PropertyBag& bag, std::initializer_list<std::string_view> first) const
+    {
+        for (std::string_view key : first)
+            forEach([&](const auto& p) {
+                if (p.key() == key)
+                    p.read(c, bag);
+            });
+        forEach([&](const auto& p) {
+            if (std::find(first.begin(), first.end(), p.key()) == first.end())
+                p.read(c, bag);
+        });
     }
     template<class C>
     void write(const C& c, plat::forms::PropertyBag& bag) const

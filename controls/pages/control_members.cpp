@@ -64,20 +64,6 @@ Table UpDownMembers()
     return t;
 }
 
-template<class C>
-void ScrollMembers(Table& t)
-{
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("Max", &C::Max, &C::setMax);
-    t.bind<C>("Min", &C::Min, &C::setMin);
-    t.bind<C>("MouseInterval", &C::MouseInterval, &C::setMouseInterval);
-    t.bind<C>("SmallChange", &C::SmallChange, &C::setSmallChange);
-    t.bind<C>("Value", &C::Value, &C::setValue);
-    t.bind<C>("EnableWheel", &C::EnableWheel, &C::setEnableWheel);
-    t.bind<C>("LargeChange", &C::LargeChange, &C::setLargeChange);
-    t.bind<C>("WheelChange", &C::WheelChange, &C::setWheelChange);
-}
-
 Table SysTrayMembers()
 {
     using C = qelSysTray;
@@ -111,10 +97,8 @@ const std::map<std::string, Table, std::less<>>& Tables()
         m["qelToggleButton"].bindPages<qelToggleButton>(qelToggleButton::StoredProperties());
         m["qelBar"] = BarMembers();
         m["qelUpDown"] = UpDownMembers();
-        ScrollMembers<qelHScroll>(m["qelHScroll"]);
-        m["qelHScroll"].bind<qelHScroll>("ScrollWidth", &qelHScroll::ScrollWidth, &qelHScroll::setScrollWidth);
-        ScrollMembers<qelVScroll>(m["qelVScroll"]);
-        m["qelVScroll"].bind<qelVScroll>("ScrollHeight", &qelVScroll::ScrollHeight, &qelVScroll::setScrollHeight);
+        m["qelHScroll"].bindPages<qelHScroll>(qelHScroll::StoredProperties());
+        m["qelVScroll"].bindPages<qelVScroll>(qelVScroll::StoredProperties());
         m["qelSysTray"] = SysTrayMembers();
         m["qelListBox"] = ListBoxMembers();
         return m;

@@ -14,6 +14,7 @@ class qelHScroll : public ScrollBarBase {
 public:
     qelHScroll() : ScrollBarBase(ScrollAxis::Horizontal) {}
     std::string className() const override { return "qelHScroll"; }
+    static const auto& StoredProperties() { return ScrollBarBase::StoredProperties(ScrollAxis::Horizontal); }
 
     // The thumb's length in percent of the track; the thumb moves only at the next UpdateThumb.
     void setScrollWidth(uint8_t percent) { setThumbPercent(percent); }

@@ -5,19 +5,7 @@
 
 namespace qel {
 
-qelPrivateScroll::qelPrivateScroll()
-{
-    SetFirstBarDefaults(*this);
-    setLargeChange(Whole(5));
-    setScrollHeight(25);
-    setSmallChange(Whole(1));
-    setWheelChange(Whole(3));
-    setDownColor(0xBE9E8D);
-    setMouseHoverColor(0xFFFFFF);
-    setMouseInterval(50);
-    setLargeChangeColor(0xBE9E8D);
-    setUnRefreshControl(true);
-}
+qelPrivateScroll::qelPrivateScroll() { Settings().init(*this); }
 
 qelPrivateScroll qelPrivateScroll::CopyOf(const qelVScrollPrivate& bar)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/text/first_bar_properties.h"
 #include "controls/text/fixed_point.h"
 #include "platform/window/types.h"
 #include <cstdint>
@@ -14,6 +15,10 @@ class qelVScrollPrivate;
 class qelPrivateScroll {
 public:
     qelPrivateScroll();
+
+    // A new record's values (in the order it takes them) and the members the property pages
+    // reach. The record is never stored, so each entry's one default is the new record's value.
+    static const auto& Settings();
 
     plat::win::HWND hDc() const { return m_hDc; }
     plat::win::HWND hwnd() const { return m_hwnd; }
@@ -73,26 +78,45 @@ public:
 private:
     plat::win::HWND m_hDc = 0;
     plat::win::HWND m_hwnd = 0;
-    uint32_t m_backColor = 0;
-    uint32_t m_borderColor = 0;
-    uint32_t m_arrowColor = 0;
-    uint32_t m_frontColor = 0;
-    bool m_enabled = false;
-    bool m_enableWheel = false;
-    uint8_t m_scrollHeight = 0;
+    uint32_t m_backColor{};
+    uint32_t m_borderColor{};
+    uint32_t m_arrowColor{};
+    uint32_t m_frontColor{};
+    bool m_enabled{};
+    bool m_enableWheel{};
+    uint8_t m_scrollHeight{};
     Fixed m_min{};
     Fixed m_max{};
     Fixed m_value{};
     Fixed m_smallChange{};
     Fixed m_largeChange{};
     Fixed m_wheelChange{};
-    uint32_t m_downColor = 0;
-    uint32_t m_mouseHoverColor = 0;
-    int32_t m_mouseInterval = 0;
-    uint32_t m_largeChangeColor = 0;
-    bool m_unRefreshControl = false;
+    uint32_t m_downColor{};
+    uint32_t m_mouseHoverColor{};
+    int32_t m_mouseInterval{};
+    uint32_t m_largeChangeColor{};
+    bool m_unRefreshControl{};
     int32_t m_width = 0;
     int32_t m_height = 0;
 };
+
+inline const auto& qelPrivateScroll::Settings()
+{
+    using S = qelPrivateScroll;
+    using P = PropertiesOf<S>;
+    static const auto table = join(FirstBarProperties<S>(),
+        propertyTable(P::property("LargeChange", &S::LargeChange, &S::setLargeChange, Whole(5)).pages(),
+            P::property("ScrollHeight", &S::ScrollHeight, &S::setScrollHeight, uint8_t(25)).pages(),
+            P::property("SmallChange", &S::SmallChange, &S::setSmallChange, Whole(1)).pages(),
+            P::property("WheelChange", &S::WheelChange, &S::setWheelChange, Whole(3)).pages(),
+            P::property("DownColor", &S::DownColor, &S::setDownColor, uint32_t(0xBE9E8D)),
+            P::property("MouseHoverColor", &S::MouseHoverColor, &S::setMouseHoverColor, uint32_t(0xFFFFFF)),
+            P::property("MouseInterval", &S::MouseInterval, &S::setMouseInterval, 50).pages(),
+            P::property("LargeChangeColor", &S::LargeChangeColor, &S::setLargeChangeColor, uint32_t(0xBE9E8D)),
+            P::property("UnRefreshControl", &S::UnRefreshControl, &S::setUnRefreshControl, true),
+            // A new record's Value is 0: the host fills it from its bar.
+            P::property("Value", &S::Value, &S::setValue, Whole(0), keepsItsValue).pages()));
+    return table;
+}
 
 } // namespace qel

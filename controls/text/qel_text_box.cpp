@@ -541,67 +541,15 @@ void qelTextBox::setVScroll(const qelPrivateScroll& settings)
 
 void qelTextBox::initProperties()
 {
-    BeginLoading();
-    setText("");
-    setForeColor(0);
-    setBackColor(0xFFFFFF);
-    setLegendFont(ambient().font);
-    setFont(ambient().font);
-    setEnabled(true);
-    setAlignment(0);
-    setUnRefreshControl(false);
-    setBorderColor(0xFF8080);
-    setLocked(false);
-    setMaxLength(0);
-    setPassWordChar("");
-    setDisplayBorder(true);
-    setScrollBars(3);
-    setLegendText("");
-    setLegendAlignmentX(2);
-    setLegendAlignmentY(0);
-    setLegendAutosize(false);
-    setLegendBackColor2(0xEDD0BF);
-    setLegendBackColor1(0xEDD0BF);
-    setLegendGradient(0);
-    setLegendForeColor(0x8000000D);
-    setLegendType(0);
-    setLegendWidth(250);
-    setLegendOrientation(0);
-    setAuthorizedChars("");
-    EndInitialising();
+    InitFrom(*this, StoredProperties());
     PaintHandler();
 }
 
 void qelTextBox::readProperties(PropertyBag& bag)
 {
     BeginLoading();
-    setFont(bag.readProperty("Font", ambient().font));
-    setLegendFont(bag.readProperty("LegendFont", ambient().font));
-    setText(bag.readProperty("Text", ""));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0xFFFFFF)));
-    setEnabled(bag.readProperty("Enabled", true));
-    setAlignment(bag.readProperty("Alignment", int32_t(0)));
-    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xFF8080)));
-    setLocked(bag.readProperty("Locked", false));
-    setMaxLength(bag.readProperty("MaxLength", int32_t(0)));
-    setMultiLine(bag.readProperty("MultiLine", false));
-    setPassWordChar(bag.readProperty("PassWordChar", ""));
-    setDisplayBorder(bag.readProperty("DisplayBorder", true));
-    setScrollBars(bag.readProperty("ScrollBars", int32_t(3)));
-    setLegendText(bag.readProperty("LegendText", ""));
-    setLegendAlignmentY(bag.readProperty("LegendAlignmentY", int32_t(0)));
-    setLegendAlignmentX(bag.readProperty("LegendAlignmentX", int32_t(2)));
-    setLegendAutosize(bag.readProperty("LegendAutosize", false));
-    setLegendBackColor1(bag.readProperty("LegendBackColor1", uint32_t(0xEDD0BF)));
-    setLegendBackColor2(bag.readProperty("LegendBackColor2", uint32_t(0xEDD0BF)));
-    setLegendGradient(bag.readProperty("LegendGradient", int32_t(0)));
-    setLegendForeColor(bag.readProperty("LegendForeColor", uint32_t(0x8000000D)));
-    setLegendType(bag.readProperty("LegendType", int32_t(0)));
-    setLegendWidth(bag.readProperty("LegendWidth", int32_t(250)));
-    setLegendOrientation(bag.readProperty("LegendOrientation", int32_t(0)));
-    setAuthorizedChars(bag.readProperty("AuthorizedChars", ""));
+    // The fonts first: the text is laid out, and its lines counted, in the font it is read with.
+    StoredProperties().readFirst(*this, bag, {"Font", "LegendFont"});
     m_loading = false;
     DrawTextBox();
     StartSubclass();
@@ -611,35 +559,6 @@ void qelTextBox::readProperties(PropertyBag& bag)
     }
 }
 
-void qelTextBox::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("Text", m_storedText, "");
-    bag.writeProperty("ForeColor", m_foreColor, 0);
-    bag.writeProperty("BackColor", BackColor(), 0xFFFFFF);
-    bag.writeProperty("LegendFont", LegendFont(), ambient().font);
-    bag.writeProperty("Font", Font(), ambient().font);
-    bag.writeProperty("Enabled", Enabled(), true);
-    bag.writeProperty("Alignment", Alignment(), 0);
-    bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
-    bag.writeProperty("BorderColor", m_borderColor, 0xFF8080);
-    bag.writeProperty("Locked", Locked(), false);
-    bag.writeProperty("MaxLength", MaxLength(), 0);
-    bag.writeProperty("MultiLine", MultiLine(), false);
-    bag.writeProperty("PassWordChar", PassWordChar(), "");
-    bag.writeProperty("DisplayBorder", m_displayBorder, true);
-    bag.writeProperty("ScrollBars", m_scrollBars, 3);
-    bag.writeProperty("LegendText", m_legendText, "");
-    bag.writeProperty("LegendAlignmentY", m_legendAlignmentY, 0);
-    bag.writeProperty("LegendAlignmentX", m_legendAlignmentX, 2);
-    bag.writeProperty("LegendAutosize", m_legendAutosize, false);
-    bag.writeProperty("LegendBackColor1", m_legendBackColor1, 0xEDD0BF);
-    bag.writeProperty("LegendBackColor2", m_legendBackColor2, 0xEDD0BF);
-    bag.writeProperty("LegendGradient", m_legendGradient, 0);
-    bag.writeProperty("LegendForeColor", m_legendForeColor, 0x8000000D);
-    bag.writeProperty("LegendType", m_legendType, 0);
-    bag.writeProperty("LegendWidth", m_legendWidth, 250);
-    bag.writeProperty("LegendOrientation", m_legendOrientation, 0);
-    bag.writeProperty("AuthorizedChars", m_authorizedChars, "");
-}
+void qelTextBox::writeProperties(PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 } // namespace qel

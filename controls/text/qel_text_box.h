@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/core/drawn_control.h"
+#include "controls/core/property_table.h"
 #include "controls/text/constituent_controls.h"
 #include "controls/text/edit_element.h"
 #include "controls/text/fixed_point.h"
@@ -188,6 +189,9 @@ public:
     // What one unit of HS stands for, in pixels of element 2's horizontal scroll range.
     int HSUnitPixels() const;
 
+    // The stored properties, in the order they are written.
+    static const auto& StoredProperties();
+
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -244,22 +248,22 @@ private:
     bool m_following = false;
     // Posted commands run only while the box lives.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
-    uint32_t m_foreColor = 0;
-    uint32_t m_borderColor = 0;
-    uint32_t m_legendBackColor1 = 0;
-    uint32_t m_legendBackColor2 = 0;
-    uint32_t m_legendForeColor = 0;
-    bool m_displayBorder = false;
-    bool m_legendAutosize = false;
-    int32_t m_scrollBars = 0;
-    std::string m_legendText;
-    std::string m_authorizedChars;
-    int32_t m_legendAlignmentX = 0;
-    int32_t m_legendAlignmentY = 0;
-    int32_t m_legendGradient = 0;
-    int32_t m_legendOrientation = 0;
-    int32_t m_legendType = 0;
-    int32_t m_legendWidth = 0;
+    uint32_t m_foreColor{};
+    uint32_t m_borderColor{};
+    uint32_t m_legendBackColor1{};
+    uint32_t m_legendBackColor2{};
+    uint32_t m_legendForeColor{};
+    bool m_displayBorder{};
+    bool m_legendAutosize{};
+    int32_t m_scrollBars{};
+    std::string m_legendText{};
+    std::string m_authorizedChars{};
+    int32_t m_legendAlignmentX{};
+    int32_t m_legendAlignmentY{};
+    int32_t m_legendGradient{};
+    int32_t m_legendOrientation{};
+    int32_t m_legendType{};
+    int32_t m_legendWidth{};
     int32_t m_leftMargin = 0;
     int32_t m_rightMargin = 0;
     int m_textLineHeight = 0;
@@ -271,5 +275,37 @@ private:
     bool m_hsDragging = false;
     bool m_skipHSChange = false;
 };
+
+inline const auto& qelTextBox::StoredProperties()
+{
+    using T = qelTextBox;
+    using P = PropertiesOf<T>;
+    const auto ambientFont = [](const T& t) { return t.ambient().font; };
+    static const auto table = propertyTable(P::property("Text", &T::Text, &T::setText, std::string()),
+        P::property("ForeColor", &T::ForeColor, &T::setForeColor, uint32_t(0)),
+        P::property("BackColor", &T::BackColor, &T::setBackColor, uint32_t(0xFFFFFF)),
+        P::property("LegendFont", &T::LegendFont, &T::setLegendFont, ambientFont), P::property("Font", &T::Font, &T::setFont, ambientFont),
+        P::property("Enabled", &T::Enabled, &T::setEnabled, true), P::property("Alignment", &T::Alignment, &T::setAlignment, 0),
+        P::property("UnRefreshControl", &T::UnRefreshControl, &T::setUnRefreshControl, false),
+        P::property("BorderColor", &T::BorderColor, &T::setBorderColor, uint32_t(0xFF8080)),
+        P::property("Locked", &T::Locked, &T::setLocked, false), P::property("MaxLength", &T::MaxLength, &T::setMaxLength, 0),
+        P::property("MultiLine", &T::MultiLine, &T::setMultiLine, false, keepsItsValue),
+        P::property("PassWordChar", &T::PassWordChar, &T::setPassWordChar, std::string()),
+        P::property("DisplayBorder", &T::DisplayBorder, &T::setDisplayBorder, true),
+        P::property("ScrollBars", &T::ScrollBars, &T::setScrollBars, 3),
+        P::property("LegendText", &T::LegendText, &T::setLegendText, std::string()),
+        P::property("LegendAlignmentY", &T::LegendAlignmentY, &T::setLegendAlignmentY, 0),
+        P::property("LegendAlignmentX", &T::LegendAlignmentX, &T::setLegendAlignmentX, 2),
+        P::property("LegendAutosize", &T::LegendAutosize, &T::setLegendAutosize, false),
+        P::property("LegendBackColor1", &T::LegendBackColor1, &T::setLegendBackColor1, uint32_t(0xEDD0BF)),
+        P::property("LegendBackColor2", &T::LegendBackColor2, &T::setLegendBackColor2, uint32_t(0xEDD0BF)),
+        P::property("LegendGradient", &T::LegendGradient, &T::setLegendGradient, 0),
+        P::property("LegendForeColor", &T::LegendForeColor, &T::setLegendForeColor, uint32_t(0x8000000D)),
+        P::property("LegendType", &T::LegendType, &T::setLegendType, 0),
+        P::property("LegendWidth", &T::LegendWidth, &T::setLegendWidth, 250),
+        P::property("LegendOrientation", &T::LegendOrientation, &T::setLegendOrientation, 0),
+        P::property("AuthorizedChars", &T::AuthorizedChars, &T::setAuthorizedChars, std::string()));
+    return table;
+}
 
 } // namespace qel

@@ -13,6 +13,7 @@ class qelVScroll : public ScrollBarBase {
 public:
     qelVScroll() : ScrollBarBase(ScrollAxis::Vertical) {}
     std::string className() const override { return "qelVScroll"; }
+    static const auto& StoredProperties() { return ScrollBarBase::StoredProperties(ScrollAxis::Vertical); }
 
     uint8_t ScrollHeight() const { return ThumbPercent(); }
     // The thumb's length in percent of the track; the thumb moves only at the next UpdateThumb.

@@ -30,8 +30,6 @@ ScrollBarBase::~ScrollBarBase() = default;
 double ScrollBarBase::Along() const { return m_axis == ScrollAxis::Horizontal ? width() : height(); }
 double ScrollBarBase::Across() const { return m_axis == ScrollAxis::Horizontal ? height() : width(); }
 
-const char* ScrollBarBase::ThumbPercentKey() const { return m_axis == ScrollAxis::Horizontal ? "ScrollWidth" : "ScrollHeight"; }
-
 Fixed ScrollBarBase::RoundUpToPixel(Fixed x)
 {
     const Fixed shifted = x + Whole(win::kTwipsPerPixel - 1);
@@ -119,21 +117,7 @@ void ScrollBarBase::OnResized()
 
 void ScrollBarBase::initProperties()
 {
-    BeginLoading();
-    SetFirstBarDefaults(*this);
-    setLargeChange(Whole(10));
-    setMax(Whole(100));
-    setMin(Whole(0));
-    setThumbPercent(10);
-    setSmallChange(Whole(1));
-    setValue(Whole(50));
-    setWheelChange(Whole(3));
-    setDownColor(0xBE9E8D);
-    setMouseHoverColor(0xFFFFFF);
-    setMouseInterval(100);
-    setLargeChangeColor(0xBE9E8D);
-    setUnRefreshControl(Embedded());
-    EndInitialising();
+    InitFrom(*this, StoredProperties(m_axis));
     PaintHandler();
     m_timer1.setEnabled(true);
     m_timer2.setEnabled(true);
@@ -144,24 +128,7 @@ void ScrollBarBase::initProperties()
 void ScrollBarBase::readProperties(PropertyBag& bag)
 {
     BeginLoading();
-    setArrowColor(bag.readProperty("ArrowColor", uint32_t(0xFFFFFF)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0xFFFFFF)));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xFF8080)));
-    setEnabled(bag.readProperty("Enabled", true));
-    setEnableWheel(bag.readProperty("EnableWheel", true));
-    setFrontColor(bag.readProperty("FrontColor", uint32_t(0xF0D0BF)));
-    setLargeChange(bag.readProperty("LargeChange", Whole(10)));
-    setMax(bag.readProperty("Max", Whole(100)));
-    setMin(bag.readProperty("Min", Whole(0)));
-    setThumbPercent(bag.readProperty(ThumbPercentKey(), uint8_t(10)));
-    setSmallChange(bag.readProperty("SmallChange", Whole(1)));
-    setValue(bag.readProperty("Value", Whole(50)));
-    setWheelChange(bag.readProperty("WheelChange", Whole(3)));
-    setMouseHoverColor(bag.readProperty("MouseHoverColor", uint32_t(0xFFFFFF)));
-    setDownColor(bag.readProperty("DownColor", uint32_t(0xBE9E8D)));
-    setMouseInterval(bag.readProperty("MouseInterval", int32_t(100)));
-    setLargeChangeColor(bag.readProperty("LargeChangeColor", uint32_t(0xBE9E8D)));
-    setUnRefreshControl(bag.readProperty("UnRefreshControl", Embedded()));
+    StoredProperties(m_axis).read(*this, bag);
     m_loading = false;
     Refresh();
     if (!Embedded())
@@ -169,26 +136,6 @@ void ScrollBarBase::readProperties(PropertyBag& bag)
     OnResized();
 }
 
-void ScrollBarBase::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("ArrowColor", m_arrowColor, 0xFFFFFF);
-    bag.writeProperty("BackColor", m_backColor, 0xFFFFFF);
-    bag.writeProperty("BorderColor", m_borderColor, 0xFF8080);
-    bag.writeProperty("Enabled", Enabled(), true);
-    bag.writeProperty("EnableWheel", m_enableWheel, true);
-    bag.writeProperty("FrontColor", m_frontColor, 0xF0D0BF);
-    bag.writeProperty("LargeChange", m_largeChange, Whole(10));
-    bag.writeProperty("Max", m_max, Whole(100));
-    bag.writeProperty("Min", m_min, Whole(0));
-    bag.writeProperty("WheelChange", m_wheelChange, Whole(3));
-    bag.writeProperty(ThumbPercentKey(), m_thumbPercent, uint8_t(10));
-    bag.writeProperty("SmallChange", m_smallChange, Whole(1));
-    bag.writeProperty("Value", m_value, Whole(50));
-    bag.writeProperty("MouseHoverColor", m_mouseHoverColor, 0xFFFFFF);
-    bag.writeProperty("DownColor", m_downColor, 0xBE9E8D);
-    bag.writeProperty("MouseInterval", m_mouseInterval, 100);
-    bag.writeProperty("LargeChangeColor", m_largeChangeColor, 0xBE9E8D);
-    bag.writeProperty("UnRefreshControl", m_unRefreshControl, Embedded());
-}
+void ScrollBarBase::writeProperties(PropertyBag& bag) const { StoredProperties(m_axis).write(*this, bag); }
 
 } // namespace qel

@@ -1,9 +1,11 @@
 #pragma once
 #include "controls/text/arrow_step_control.h"
+#include "controls/text/first_bar_properties.h"
 #include "platform/forms/property_bag.h"
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace qel {
 
@@ -57,6 +59,10 @@ public:
     // The nearest multiple of 15 at or above a whole number of twips: Int((x + 14) / 15) × 15.
     static Fixed RoundUpToPixel(Fixed x);
 
+    // The stored properties of a bar along `axis`, in the order they are written (its thumb's
+    // length is ScrollWidth or ScrollHeight).
+    static const auto& StoredProperties(ScrollAxis axis);
+
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -67,7 +73,6 @@ protected:
     // The thumb's length as a percentage of the track (ScrollWidth or ScrollHeight).
     uint8_t ThumbPercent() const { return m_thumbPercent; }
     void setThumbPercent(uint8_t percent);
-    const char* ThumbPercentKey() const;
 
     // --- what the embedded bars change ---
     virtual bool Embedded() const { return false; }
@@ -95,6 +100,8 @@ protected:
     bool StepByKey(int keyCode) override;
 
 private:
+    static auto BarProperties(std::string_view thumbKey);
+
     // The pointer's place along the bar, twips.
     int32_t PointerAlong(const MouseEventArgs& a) const { return m_axis == ScrollAxis::Horizontal ? a.x : a.y; }
     bool InMinArrow(int32_t p) const { return p <= 255; }
@@ -120,12 +127,12 @@ private:
 
     ScrollAxis m_axis;
     // All of it 0 until the properties are set or read.
-    uint32_t m_backColor = 0;
-    bool m_enableWheel = false;
-    uint8_t m_thumbPercent = 0;
+    uint32_t m_backColor{};
+    bool m_enableWheel{};
+    uint8_t m_thumbPercent{};
     Fixed m_largeChange{};
     Fixed m_wheelChange{};
-    uint32_t m_largeChangeColor = 0;
+    uint32_t m_largeChangeColor{};
 
     int32_t m_thumbPos = 0;
     int32_t m_thumbLength = 0;
@@ -134,17 +141,32 @@ private:
     WindowTimer m_timer2;
 };
 
-// A new bar's first defaults, in the order of its Lets: ArrowColor, BackColor, BorderColor,
-// Enabled, EnableWheel, FrontColor. A bar's settings record (qelPrivateScroll) starts the same.
-template<class Bar>
-void SetFirstBarDefaults(Bar& bar)
+inline auto ScrollBarBase::BarProperties(std::string_view thumbKey)
 {
-    bar.setArrowColor(0xFFFFFF);
-    bar.setBackColor(0xFFFFFF);
-    bar.setBorderColor(0xFF8080);
-    bar.setEnabled(true);
-    bar.setEnableWheel(true);
-    bar.setFrontColor(0xF0D0BF);
+    using B = ScrollBarBase;
+    using P = PropertiesOf<B>;
+    // Max before Min, Value after both: a bound is taken only while Value lies on its side of
+    // it (a new bar starts at 0, 0, 0), and Value settles between them.
+    const auto own = propertyTable(P::property("LargeChange", &B::LargeChange, &B::setLargeChange, Whole(10)).pages(),
+        P::property("Max", &B::Max, &B::setMax, Whole(100)).pages(), P::property("Min", &B::Min, &B::setMin, Whole(0)).pages(),
+        P::property("WheelChange", &B::WheelChange, &B::setWheelChange, Whole(3)).pages(),
+        P::property(thumbKey, &B::ThumbPercent, &B::setThumbPercent, uint8_t(10)).pages(),
+        P::property("SmallChange", &B::SmallChange, &B::setSmallChange, Whole(1)).pages(),
+        P::property("Value", &B::Value, &B::setValue, Whole(50)).pages(),
+        P::property("MouseHoverColor", &B::MouseHoverColor, &B::setMouseHoverColor, uint32_t(0xFFFFFF)),
+        P::property("DownColor", &B::DownColor, &B::setDownColor, uint32_t(0xBE9E8D)),
+        P::property("MouseInterval", &B::MouseInterval, &B::setMouseInterval, 100).pages(),
+        P::property("LargeChangeColor", &B::LargeChangeColor, &B::setLargeChangeColor, uint32_t(0xBE9E8D)),
+        // An embedded bar draws nothing until its host lets it.
+        P::property("UnRefreshControl", &B::UnRefreshControl, &B::setUnRefreshControl, [](const B& b) { return b.Embedded(); }));
+    return join(FirstBarProperties<B>(), own);
+}
+
+inline const auto& ScrollBarBase::StoredProperties(ScrollAxis axis)
+{
+    static const auto horizontal = BarProperties("ScrollWidth");
+    static const auto vertical = BarProperties("ScrollHeight");
+    return axis == ScrollAxis::Horizontal ? horizontal : vertical;
 }
 
 } // namespace qel
