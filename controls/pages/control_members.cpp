@@ -68,26 +68,6 @@ Table LabelMembers()
     return t;
 }
 
-Table BarMembers()
-{
-    using C = qelBar;
-    Table t;
-    t.bind<C>("Alignment", &C::Alignment, &C::setAlignment);
-    t.bind<C>("BorderStyle", &C::BorderStyle, &C::setBorderStyle);
-    t.bind<C>("DisplayLabel", &C::DisplayLabel, &C::setDisplayLabel);
-    t.bind<C>("GradientMode", &C::GradientMode, &C::setGradientMode);
-    t.bind<C>("Decimals", &C::Decimals, &C::setDecimals);
-    t.bind<C>("Max", &C::Max, &C::setMax);
-    t.bind<C>("Min", &C::Min, &C::setMin);
-    t.bind<C>("OffSetX", &C::OffSetX, &C::setOffSetX);
-    t.bind<C>("OffSetY", &C::OffSetY, &C::setOffSetY);
-    t.bind<C>("Value", &C::Value, &C::setValue);
-    t.bind<C>("InteractiveButton", &C::InteractiveButton, &C::setInteractiveButton);
-    t.bind<C>("DisplayBorder", &C::DisplayBorder, &C::setDisplayBorder);
-    t.bind<C>("InteractiveControl", &C::InteractiveControl, &C::setInteractiveControl);
-    return t;
-}
-
 Table UpDownMembers()
 {
     using C = qelUpDown;
@@ -145,7 +125,7 @@ const std::map<std::string, Table, std::less<>>& Tables()
         m["qelLabel"] = LabelMembers();
         m["qelCommand"].bindPages<qelCommand>(qelCommand::StoredProperties());
         m["qelToggleButton"].bindPages<qelToggleButton>(qelToggleButton::StoredProperties());
-        m["qelBar"] = BarMembers();
+        m["qelBar"].bindPages<qelBar>(qelBar::StoredProperties());
         m["qelUpDown"] = UpDownMembers();
         ScrollMembers<qelHScroll>(m["qelHScroll"]);
         m["qelHScroll"].bind<qelHScroll>("ScrollWidth", &qelHScroll::ScrollWidth, &qelHScroll::setScrollWidth);
