@@ -68,20 +68,6 @@ Table LabelMembers()
     return t;
 }
 
-Table UpDownMembers()
-{
-    using C = qelUpDown;
-    Table t;
-    t.bind<C>("Direction", &C::Direction, &C::setDirection);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("Max", &C::Max, &C::setMax);
-    t.bind<C>("Min", &C::Min, &C::setMin);
-    t.bind<C>("MouseInterval", &C::MouseInterval, &C::setMouseInterval);
-    t.bind<C>("SmallChange", &C::SmallChange, &C::setSmallChange);
-    t.bind<C>("Value", &C::Value, &C::setValue);
-    return t;
-}
-
 template<class C>
 void ScrollMembers(Table& t)
 {
@@ -126,7 +112,7 @@ const std::map<std::string, Table, std::less<>>& Tables()
         m["qelCommand"].bindPages<qelCommand>(qelCommand::StoredProperties());
         m["qelToggleButton"].bindPages<qelToggleButton>(qelToggleButton::StoredProperties());
         m["qelBar"].bindPages<qelBar>(qelBar::StoredProperties());
-        m["qelUpDown"] = UpDownMembers();
+        m["qelUpDown"].bindPages<qelUpDown>(qelUpDown::StoredProperties());
         ScrollMembers<qelHScroll>(m["qelHScroll"]);
         m["qelHScroll"].bind<qelHScroll>("ScrollWidth", &qelHScroll::ScrollWidth, &qelHScroll::setScrollWidth);
         ScrollMembers<qelVScroll>(m["qelVScroll"]);
