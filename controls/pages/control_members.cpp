@@ -82,15 +82,6 @@ void ScrollMembers(Table& t)
     t.bind<C>("WheelChange", &C::WheelChange, &C::setWheelChange);
 }
 
-Table SysTrayMembers()
-{
-    using C = qelSysTray;
-    Table t;
-    t.bind<C>("BalloonTipString", &C::BalloonTipString, &C::setBalloonTipString);
-    t.bind<C>("PreventFromCrash", &C::PreventFromCrash, &C::setPreventFromCrash);
-    return t;
-}
-
 // qelListBox's own members that a page could reach; its bar settings go through VScroll.
 Table ListBoxMembers()
 {
@@ -117,7 +108,7 @@ const std::map<std::string, Table, std::less<>>& Tables()
         m["qelHScroll"].bind<qelHScroll>("ScrollWidth", &qelHScroll::ScrollWidth, &qelHScroll::setScrollWidth);
         ScrollMembers<qelVScroll>(m["qelVScroll"]);
         m["qelVScroll"].bind<qelVScroll>("ScrollHeight", &qelVScroll::ScrollHeight, &qelVScroll::setScrollHeight);
-        m["qelSysTray"] = SysTrayMembers();
+        m["qelSysTray"].bindPages<qelSysTray>(qelSysTray::StoredProperties());
         m["qelListBox"] = ListBoxMembers();
         return m;
     }();
