@@ -377,86 +377,12 @@ void qelBar::PicturePress(int button, int x, int y)
 
 void qelBar::initProperties()
 {
-    BeginLoading();
-    setMin(1);
-    setMax(100);
-    setValue(50);
-    setInteractiveControl(false);
-    setDisplayLabel(1);
-    setRightColor(0xE4C6B5);
-    setLeftColor(0xC85A21);
-    setBackColorBottom(0xFBFBFB);
-    setBackColorTop(0xDCDCDC);
-    setGradientMode(2);
-    setInteractiveButton(1);
-    setDisplayBorder(true);
-    setBorderColor(0xFF8080);
-    setForeColor(0x404040);
-    setDecimals(2);
-    setBorderStyle(0);
-    setFont(ambient().font);
-    setAlignment(5);
-    setOffSetX(0);
-    setUnRefreshControl(false);
-    setOffSetY(0);
-    EndInitialising();
+    InitFrom(*this, StoredProperties());
     Redraw();
 }
 
-void qelBar::readProperties(forms::PropertyBag& bag)
-{
-    BeginLoading();
-    setFont(bag.readProperty("Font", ambient().font));
-    setDisplayBorder(bag.readProperty("DisplayBorder", true));
-    setDecimals(bag.readProperty("Decimals", int32_t(2)));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xFF8080)));
-    setBackColorTop(bag.readProperty("BackColorTop", uint32_t(0xDCDCDC)));
-    setBackColorBottom(bag.readProperty("BackColorBottom", uint32_t(0xFBFBFB)));
-    setLeftColor(bag.readProperty("LeftColor", uint32_t(0xC85A21)));
-    setRightColor(bag.readProperty("RightColor", uint32_t(0xE4C6B5)));
-    setMin(bag.readProperty("Min", 1.0));
-    setMax(bag.readProperty("Max", 100.0));
-    setOffSetX(bag.readProperty("OffSetX", int32_t(0)));
-    setOffSetY(bag.readProperty("OffSetY", int32_t(0)));
-    setValue(bag.readProperty("Value", 50.0));
-    setInteractiveControl(bag.readProperty("InteractiveControl", false));
-    setDisplayLabel(bag.readProperty("DisplayLabel", int32_t(1)));
-    setGradientMode(bag.readProperty("GradientMode", int32_t(2)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x404040)));
-    setBorderStyle(bag.readProperty("BorderStyle", int32_t(0)));
-    setAlignment(bag.readProperty("Alignment", int32_t(5)));
-    setInteractiveButton(bag.readProperty("InteractiveButton", int32_t(1)));
-    setBackPicture(bag.readProperty("BackPicture", forms::PictureRef{}));
-    setFrontPicture(bag.readProperty("FrontPicture", forms::PictureRef{}));
-    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
-    EndReading();
-}
+void qelBar::readProperties(forms::PropertyBag& bag) { ReadFrom(*this, StoredProperties(), bag); }
 
-void qelBar::writeProperties(forms::PropertyBag& bag) const
-{
-    bag.writeProperty("BorderColor", m_borderColor, 0xFF8080);
-    bag.writeProperty("DisplayBorder", m_displayBorder, true);
-    bag.writeProperty("Decimals", m_decimals, 2);
-    bag.writeProperty("BackColorTop", m_backColorTop, 0xDCDCDC);
-    bag.writeProperty("BackColorBottom", m_backColorBottom, 0xFBFBFB);
-    bag.writeProperty("LeftColor", m_leftColor, 0xC85A21);
-    bag.writeProperty("RightColor", m_rightColor, 0xE4C6B5);
-    bag.writeProperty("Min", m_min, 1.0);
-    bag.writeProperty("Max", m_max, 100.0);
-    bag.writeProperty("OffSetX", m_offSetX, 0);
-    bag.writeProperty("OffSetY", m_offSetY, 0);
-    bag.writeProperty("Alignment", m_alignment, 5);
-    bag.writeProperty("Value", m_value, 50.0);
-    bag.writeProperty("InteractiveControl", m_interactiveControl, false);
-    bag.writeProperty("DisplayLabel", m_displayLabel, 1);
-    bag.writeProperty("GradientMode", m_gradientMode, 2);
-    bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
-    bag.writeProperty("ForeColor", m_foreColor, 0x404040);
-    bag.writeProperty("BorderStyle", m_borderStyle, 0);
-    bag.writeProperty("InteractiveButton", m_interactiveButton, 1);
-    bag.writeProperty("BackPicture", m_backSource, forms::PictureRef{});
-    bag.writeProperty("FrontPicture", m_frontSource, forms::PictureRef{});
-    bag.writeProperty("Font", Font(), ambient().font);
-}
+void qelBar::writeProperties(forms::PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 } // namespace qel

@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/core/drawn_control.h"
+#include "controls/core/property_table.h"
 #include "platform/forms/picture_ref.h"
 #include "platform/forms/property_bag.h"
 #include "platform/gfx/picture.h"
@@ -69,9 +70,12 @@ public:
     const plat::gfx::Picture& BackPicture() const { return m_backImg; }
     void setBackPicture(const plat::gfx::Picture& picture);
     void setBackPicture(const plat::forms::PictureRef& picture);
+    // The resources-folder pictures as stored layouts name them (empty for a picture set directly).
+    const plat::forms::PictureRef& BackPictureSource() const { return m_backSource; }
     const plat::gfx::Picture& FrontPicture() const { return m_frontImg; }
     void setFrontPicture(const plat::gfx::Picture& picture);
     void setFrontPicture(const plat::forms::PictureRef& picture);
+    const plat::forms::PictureRef& FrontPictureSource() const { return m_frontSource; }
     uint32_t LeftColor() const { return m_leftColor; }
     void setLeftColor(uint32_t c) { Store(m_leftColor, c); }
     // "3D effect or not": 1 gives pct a sunken two-pixel frame; no redraw.
@@ -118,6 +122,7 @@ public:
     const std::string& LabelText() const { return m_labelText; }
     bool Drawn() const { return m_imageCurrent; }
 
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -141,34 +146,68 @@ private:
     void PicturePress(int button, int x, int y);
     int FrameInset() const { return m_borderStyle == 1 ? 2 : 0; }
 
-    int32_t m_alignment = 0;
-    uint32_t m_foreColor = 0;
-    double m_value = 0;
-    int32_t m_interactiveButton = 0;
-    bool m_interactiveControl = false;
-    int32_t m_displayLabel = 0;
-    bool m_displayBorder = false;
+    int32_t m_alignment{};
+    uint32_t m_foreColor{};
+    double m_value{};
+    int32_t m_interactiveButton{};
+    bool m_interactiveControl{};
+    int32_t m_displayLabel{};
+    bool m_displayBorder{};
     plat::gfx::Picture m_backImg;
     plat::forms::PictureRef m_backSource;
     plat::gfx::Picture m_frontImg;
     plat::forms::PictureRef m_frontSource;
-    uint32_t m_leftColor = 0;
-    int32_t m_borderStyle = 0;
-    int32_t m_decimals = 0;
-    uint32_t m_rightColor = 0;
-    uint32_t m_backColorTop = 0;
-    uint32_t m_backColorBottom = 0;
-    int32_t m_offSetX = 0;
-    int32_t m_offSetY = 0;
-    double m_min = 0;
-    double m_max = 0;
-    uint32_t m_borderColor = 0;
-    int32_t m_gradientMode = 0;
+    uint32_t m_leftColor{};
+    int32_t m_borderStyle{};
+    int32_t m_decimals{};
+    uint32_t m_rightColor{};
+    uint32_t m_backColorTop{};
+    uint32_t m_backColorBottom{};
+    int32_t m_offSetX{};
+    int32_t m_offSetY{};
+    double m_min{};
+    double m_max{};
+    uint32_t m_borderColor{};
+    int32_t m_gradientMode{};
 
     plat::win::HWND m_pct = 0;
     plat::gfx::Surface m_tpn;
     std::string m_labelText;
     bool m_leftPressedOnPicture = false;
 };
+
+// In the order they are written. Reading and a new bar follow it: Min before Max (Max is taken
+// only above Min) and both before Value (kept within them); DisplayBorder and BorderStyle, which
+// size the inner surface, before BackPicture, which is drawn on it.
+inline const auto& qelBar::StoredProperties()
+{
+    using B = qelBar;
+    using P = PropertiesOf<B>;
+    using plat::forms::PictureRef;
+    const auto ambientFont = [](const B& b) { return b.ambient().font; };
+    static const auto table = propertyTable(P::property("BorderColor", &B::BorderColor, &B::setBorderColor, 0xFF8080u),
+        P::property("DisplayBorder", &B::DisplayBorder, &B::setDisplayBorder, true).pages(),
+        P::property("Decimals", &B::Decimals, &B::setDecimals, 2).pages(),
+        P::property("BackColorTop", &B::BackColorTop, &B::setBackColorTop, 0xDCDCDCu),
+        P::property("BackColorBottom", &B::BackColorBottom, &B::setBackColorBottom, 0xFBFBFBu),
+        P::property("LeftColor", &B::LeftColor, &B::setLeftColor, 0xC85A21u),
+        P::property("RightColor", &B::RightColor, &B::setRightColor, 0xE4C6B5u), P::property("Min", &B::Min, &B::setMin, 1.0).pages(),
+        P::property("Max", &B::Max, &B::setMax, 100.0).pages(), P::property("OffSetX", &B::OffSetX, &B::setOffSetX, 0).pages(),
+        P::property("OffSetY", &B::OffSetY, &B::setOffSetY, 0).pages(),
+        P::property("Alignment", &B::Alignment, &B::setAlignment, 5).pages(), P::property("Value", &B::Value, &B::setValue, 50.0).pages(),
+        P::property("InteractiveControl", &B::InteractiveControl, &B::setInteractiveControl, false).pages(),
+        P::property("DisplayLabel", &B::DisplayLabel, &B::setDisplayLabel, 1).pages(),
+        P::property("GradientMode", &B::GradientMode, &B::setGradientMode, 2).pages(),
+        P::property("UnRefreshControl", &B::UnRefreshControl, &B::setUnRefreshControl, false),
+        P::property("ForeColor", &B::ForeColor, &B::setForeColor, 0x404040u),
+        P::property("BorderStyle", &B::BorderStyle, &B::setBorderStyle, 0).pages(),
+        P::property("InteractiveButton", &B::InteractiveButton, &B::setInteractiveButton, 1).pages(),
+        P::property(
+            "BackPicture", &B::BackPictureSource, [](B& b, const PictureRef& p) { b.setBackPicture(p); }, PictureRef{}, keepsItsValue),
+        P::property(
+            "FrontPicture", &B::FrontPictureSource, [](B& b, const PictureRef& p) { b.setFrontPicture(p); }, PictureRef{}, keepsItsValue),
+        P::property("Font", &B::Font, &B::setFont, ambientFont));
+    return table;
+}
 
 } // namespace qel

@@ -167,27 +167,15 @@ void qelSysTray::TearDown()
 
 void qelSysTray::onRemoved() { TearDown(); }
 
-void qelSysTray::initProperties()
-{
-    setBalloonTipString("");
-    setIcon(gfx::Picture());
-    setPreventFromCrash(true);
-}
+void qelSysTray::initProperties() { StoredProperties().init(*this); }
 
 void qelSysTray::readProperties(forms::PropertyBag& bag)
 {
-    setBalloonTipString(bag.readProperty("BalloonTipString", ""));
-    setIcon(bag.readProperty("Icon", forms::PictureRef{}));
-    setPreventFromCrash(bag.readProperty("PreventFromCrash", true));
+    StoredProperties().read(*this, bag);
     StartSubclass();
 }
 
-void qelSysTray::writeProperties(forms::PropertyBag& bag) const
-{
-    bag.writeProperty("BalloonTipString", m_balloonTipString, "");
-    bag.writeProperty("Icon", m_iconSource, forms::PictureRef{});
-    bag.writeProperty("PreventFromCrash", m_preventFromCrash, true);
-}
+void qelSysTray::writeProperties(forms::PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 void qelSysTray::DrawFace(gfx::DeviceContext& dc, int w, int h)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/core/property_table.h"
 #include "controls/core/window_hook.h"
 #include "controls/extra/hidden_face_control.h"
 #include "controls/extra/tray_shell.h"
@@ -39,6 +40,8 @@ public:
     const plat::gfx::Picture& Icon() const { return m_icon; }
     void setIcon(const plat::gfx::Picture& icon);
     void setIcon(const plat::forms::PictureRef& icon);
+    // The resources-folder picture as stored layouts name it (empty for a picture set directly).
+    const plat::forms::PictureRef& IconSource() const { return m_iconSource; }
     bool PreventFromCrash() const { return m_preventFromCrash; }
     void setPreventFromCrash(bool v) { m_preventFromCrash = v; }
     void AddToTray(int32_t Index);
@@ -49,6 +52,7 @@ public:
     // The highest index of the arrays (0 at creation).
     int32_t UpperIndex() const { return int32_t(m_inTrayFlags.size()) - 1; }
 
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -64,15 +68,28 @@ private:
     void HandleTrayMouse(plat::win::WPARAM wParam, plat::win::LPARAM lParam);
     void TearDown();
 
-    std::string m_balloonTipString;
+    std::string m_balloonTipString{};
     plat::gfx::Picture m_icon;
     plat::forms::PictureRef m_iconSource;
-    bool m_preventFromCrash = true;
+    bool m_preventFromCrash{};
     std::vector<NotifyIconRecord> m_iconRecords;
     std::vector<bool> m_inTrayFlags;
     plat::win::UINT m_taskbarCreatedMessage = 0;
     WindowHook m_hook;
     bool m_tornDown = false;
 };
+
+inline const auto& qelSysTray::StoredProperties()
+{
+    using S = qelSysTray;
+    using P = PropertiesOf<S>;
+    using plat::forms::PictureRef;
+    static const auto table
+        = propertyTable(P::property("BalloonTipString", &S::BalloonTipString, &S::setBalloonTipString, std::string()).pages(),
+            P::property(
+                "Icon", &S::IconSource, [](S& s, const PictureRef& p) { s.setIcon(p); }, PictureRef{}),
+            P::property("PreventFromCrash", &S::PreventFromCrash, &S::setPreventFromCrash, true).pages());
+    return table;
+}
 
 } // namespace qel

@@ -66,23 +66,11 @@ void qelTimer::FireTimer()
 
 void qelTimer::onRemoved() { Stop(); }
 
-void qelTimer::initProperties()
-{
-    setEnabled(false);
-    setInterval(0);
-}
+void qelTimer::initProperties() { StoredProperties().init(*this); }
 
-void qelTimer::readProperties(forms::PropertyBag& bag)
-{
-    setEnabled(bag.readProperty("Enabled", false));
-    setInterval(bag.readProperty("Interval", int32_t(0)));
-}
+void qelTimer::readProperties(forms::PropertyBag& bag) { StoredProperties().read(*this, bag); }
 
-void qelTimer::writeProperties(forms::PropertyBag& bag) const
-{
-    bag.writeProperty("Interval", m_interval, 0);
-    bag.writeProperty("Enabled", m_enabled, false);
-}
+void qelTimer::writeProperties(forms::PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 void qelTimer::DrawFace(gfx::DeviceContext& dc, int w, int h)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/core/property_table.h"
 #include "controls/extra/hidden_face_control.h"
 #include "platform/forms/property_bag.h"
 #include <functional>
@@ -35,6 +36,7 @@ public:
     plat::win::TimerId TimerId() const { return m_timerId; }
     bool Running() const { return m_timerId != 0; }
 
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -49,9 +51,21 @@ private:
     void Stop();
     void FireTimer();
 
-    bool m_enabled = false;
-    int32_t m_interval = 0;
+    bool m_enabled{};
+    int32_t m_interval{};
     plat::win::TimerId m_timerId = 0;
 };
+
+// In the order they are written; reading and a new timer follow it. Only a timer read again
+// while it already holds an interval sees that order, and only in passing: it ends running
+// exactly when the layout's Enabled and Interval say so, at the layout's period.
+inline const auto& qelTimer::StoredProperties()
+{
+    using T = qelTimer;
+    using P = PropertiesOf<T>;
+    static const auto table = propertyTable(
+        P::property("Interval", &T::Interval, &T::setInterval, 0), P::property("Enabled", &T::Enabled, &T::setEnabled, false));
+    return table;
+}
 
 } // namespace qel

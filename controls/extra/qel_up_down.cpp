@@ -4,7 +4,6 @@ namespace qel {
 
 using namespace plat;
 using namespace plat::win;
-using Currency = plat::forms::Currency;
 
 namespace {
 constexpr gfx::Color kDisabledArrow = 0x99A8AC;
@@ -149,59 +148,13 @@ void qelUpDown::DrawMaxArrowLook()
 
 void qelUpDown::initProperties()
 {
-    BeginLoading();
-    setArrowColor(0xFFFFFF);
-    setBorderColor(0xFF8080);
-    setEnabled(true);
-    setFrontColor(0xF0D0BF);
-    setMax(Currency::fromInteger(100));
-    setMin(Currency::fromInteger(0));
-    setSmallChange(Currency::fromInteger(1));
-    setValue(Currency::fromInteger(50));
-    setDownColor(0xBE9E8D);
-    setMouseHoverColor(0xFFFFFF);
-    setMouseInterval(100);
-    setDirection(1);
-    setUnRefreshControl(false);
-    EndInitialising();
+    InitFrom(*this, StoredProperties());
     PaintHandler();
     m_timer1.setEnabled(true);
 }
 
-void qelUpDown::readProperties(forms::PropertyBag& bag)
-{
-    BeginLoading();
-    setArrowColor(bag.readProperty("ArrowColor", uint32_t(0xFFFFFF)));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xFF8080)));
-    setEnabled(bag.readProperty("Enabled", true));
-    setFrontColor(bag.readProperty("FrontColor", uint32_t(0xF0D0BF)));
-    setMax(bag.readProperty("Max", Currency::fromInteger(100)));
-    setMin(bag.readProperty("Min", Currency::fromInteger(0)));
-    setSmallChange(bag.readProperty("SmallChange", Currency::fromInteger(1)));
-    setValue(bag.readProperty("Value", Currency::fromInteger(50)));
-    setMouseHoverColor(bag.readProperty("MouseHoverColor", uint32_t(0xFFFFFF)));
-    setDownColor(bag.readProperty("DownColor", uint32_t(0xBE9E8D)));
-    setMouseInterval(bag.readProperty("MouseInterval", int32_t(100)));
-    setDirection(bag.readProperty("Direction", int32_t(1)));
-    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
-    EndReading();
-}
+void qelUpDown::readProperties(forms::PropertyBag& bag) { ReadFrom(*this, StoredProperties(), bag); }
 
-void qelUpDown::writeProperties(forms::PropertyBag& bag) const
-{
-    bag.writeProperty("ArrowColor", m_arrowColor, 0xFFFFFF);
-    bag.writeProperty("BorderColor", m_borderColor, 0xFF8080);
-    bag.writeProperty("Enabled", Enabled(), true);
-    bag.writeProperty("FrontColor", m_frontColor, 0xF0D0BF);
-    bag.writeProperty("Max", m_max, Currency::fromInteger(100));
-    bag.writeProperty("Min", m_min, Currency::fromInteger(0));
-    bag.writeProperty("SmallChange", m_smallChange, Currency::fromInteger(1));
-    bag.writeProperty("Value", m_value, Currency::fromInteger(50));
-    bag.writeProperty("MouseHoverColor", m_mouseHoverColor, 0xFFFFFF);
-    bag.writeProperty("DownColor", m_downColor, 0xBE9E8D);
-    bag.writeProperty("MouseInterval", m_mouseInterval, 100);
-    bag.writeProperty("Direction", m_direction, 1);
-    bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
-}
+void qelUpDown::writeProperties(forms::PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 } // namespace qel

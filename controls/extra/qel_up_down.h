@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/core/property_table.h"
 #include "controls/text/arrow_step_control.h"
 #include "platform/forms/property_bag.h"
 #include <string>
@@ -30,6 +31,7 @@ public:
     // Draws the whole control; nothing while UnRefreshControl is True.
     void Refresh();
 
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -53,8 +55,31 @@ private:
     void Box(double x1, double y1, double x2, double y2, plat::gfx::Color c);
     void Line(double x1, double y1, double x2, double y2, plat::gfx::Color c);
 
-    int32_t m_direction = 0;
+    int32_t m_direction{};
     bool m_resizing = false;
 };
+
+// In the order they are written; reading and a new control follow it. Max before Min before
+// Value: each bound is taken only while Value lies within the current one.
+inline const auto& qelUpDown::StoredProperties()
+{
+    using U = qelUpDown;
+    using P = PropertiesOf<U>;
+    using Currency = plat::forms::Currency;
+    static const auto table = propertyTable(P::property("ArrowColor", &U::ArrowColor, &U::setArrowColor, 0xFFFFFFu),
+        P::property("BorderColor", &U::BorderColor, &U::setBorderColor, 0xFF8080u),
+        P::property("Enabled", &U::Enabled, &U::setEnabled, true).pages(),
+        P::property("FrontColor", &U::FrontColor, &U::setFrontColor, 0xF0D0BFu),
+        P::property("Max", &U::Max, &U::setMax, Currency::fromInteger(100)).pages(),
+        P::property("Min", &U::Min, &U::setMin, Currency::fromInteger(0)).pages(),
+        P::property("SmallChange", &U::SmallChange, &U::setSmallChange, Currency::fromInteger(1)).pages(),
+        P::property("Value", &U::Value, &U::setValue, Currency::fromInteger(50)).pages(),
+        P::property("MouseHoverColor", &U::MouseHoverColor, &U::setMouseHoverColor, 0xFFFFFFu),
+        P::property("DownColor", &U::DownColor, &U::setDownColor, 0xBE9E8Du),
+        P::property("MouseInterval", &U::MouseInterval, &U::setMouseInterval, 100).pages(),
+        P::property("Direction", &U::Direction, &U::setDirection, 1).pages(),
+        P::property("UnRefreshControl", &U::UnRefreshControl, &U::setUnRefreshControl, false));
+    return table;
+}
 
 } // namespace qel

@@ -30,49 +30,6 @@ Table LabelMembers()
     return t;
 }
 
-Table BarMembers()
-{
-    using C = qelBar;
-    Table t;
-    t.bind<C>("Alignment", &C::Alignment, &C::setAlignment);
-    t.bind<C>("BorderStyle", &C::BorderStyle, &C::setBorderStyle);
-    t.bind<C>("DisplayLabel", &C::DisplayLabel, &C::setDisplayLabel);
-    t.bind<C>("GradientMode", &C::GradientMode, &C::setGradientMode);
-    t.bind<C>("Decimals", &C::Decimals, &C::setDecimals);
-    t.bind<C>("Max", &C::Max, &C::setMax);
-    t.bind<C>("Min", &C::Min, &C::setMin);
-    t.bind<C>("OffSetX", &C::OffSetX, &C::setOffSetX);
-    t.bind<C>("OffSetY", &C::OffSetY, &C::setOffSetY);
-    t.bind<C>("Value", &C::Value, &C::setValue);
-    t.bind<C>("InteractiveButton", &C::InteractiveButton, &C::setInteractiveButton);
-    t.bind<C>("DisplayBorder", &C::DisplayBorder, &C::setDisplayBorder);
-    t.bind<C>("InteractiveControl", &C::InteractiveControl, &C::setInteractiveControl);
-    return t;
-}
-
-Table UpDownMembers()
-{
-    using C = qelUpDown;
-    Table t;
-    t.bind<C>("Direction", &C::Direction, &C::setDirection);
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
-    t.bind<C>("Max", &C::Max, &C::setMax);
-    t.bind<C>("Min", &C::Min, &C::setMin);
-    t.bind<C>("MouseInterval", &C::MouseInterval, &C::setMouseInterval);
-    t.bind<C>("SmallChange", &C::SmallChange, &C::setSmallChange);
-    t.bind<C>("Value", &C::Value, &C::setValue);
-    return t;
-}
-
-Table SysTrayMembers()
-{
-    using C = qelSysTray;
-    Table t;
-    t.bind<C>("BalloonTipString", &C::BalloonTipString, &C::setBalloonTipString);
-    t.bind<C>("PreventFromCrash", &C::PreventFromCrash, &C::setPreventFromCrash);
-    return t;
-}
-
 // qelListBox's own members that a page could reach; its bar settings go through VScroll.
 Table ListBoxMembers()
 {
@@ -95,11 +52,11 @@ const std::map<std::string, Table, std::less<>>& Tables()
         m["qelLabel"] = LabelMembers();
         m["qelCommand"].bindPages<qelCommand>(qelCommand::StoredProperties());
         m["qelToggleButton"].bindPages<qelToggleButton>(qelToggleButton::StoredProperties());
-        m["qelBar"] = BarMembers();
-        m["qelUpDown"] = UpDownMembers();
+        m["qelBar"].bindPages<qelBar>(qelBar::StoredProperties());
+        m["qelUpDown"].bindPages<qelUpDown>(qelUpDown::StoredProperties());
         m["qelHScroll"].bindPages<qelHScroll>(qelHScroll::StoredProperties());
         m["qelVScroll"].bindPages<qelVScroll>(qelVScroll::StoredProperties());
-        m["qelSysTray"] = SysTrayMembers();
+        m["qelSysTray"].bindPages<qelSysTray>(qelSysTray::StoredProperties());
         m["qelListBox"] = ListBoxMembers();
         return m;
     }();

@@ -159,6 +159,35 @@ TEST_F(TimerTest, RestoringARunningTimerStartsExactlyOneSystemTimer)
     EXPECT_EQ(ticks, 3);
 }
 
+TEST_F(TimerTest, ReadingALayoutIntoATimerThatHoldsAnIntervalLeavesOnlyTheLayoutsTimer)
+{
+    struct Case {
+        bool enabledBefore;
+        bool storedEnabled;
+        int32_t storedInterval;
+    };
+    const Case cases[] = {{false, true, 1000}, {true, true, 1000}, {true, false, 1000}, {true, true, 0}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(i);
+        const size_t before = mdlTimerCallBack::RegisteredCount();
+        int ticks = 0;
+        qelTimer& t = newTimer("t" + std::to_string(i), ticks);
+        t.setInterval(300);
+        t.setEnabled(c.enabledBefore);
+        PropertyBag stored;
+        stored.writeProperty("Interval", c.storedInterval, 0);
+        stored.writeProperty("Enabled", c.storedEnabled, false);
+        t.readProperties(stored);
+        const bool runs = c.storedEnabled && c.storedInterval != 0;
+        EXPECT_EQ(t.Running(), runs);
+        EXPECT_EQ(mdlTimerCallBack::RegisteredCount(), before + (runs ? 1 : 0));
+        session.advance(2999);
+        EXPECT_EQ(ticks, runs ? 2 : 0);
+        t.setEnabled(false);
+    }
+}
+
 TEST_F(TimerTest, SavingWritesIntervalThenEnabled)
 {
     int ticks = 0;
