@@ -1,6 +1,5 @@
 #include "controls/extra/qel_list_box.h"
 #include "platform/gfx/system_colors.h"
-#include "platform/system/program_folder.h"
 #include "platform/window/api.h"
 
 namespace qel {
@@ -83,7 +82,10 @@ void qelListBox::setVScroll(const qelPrivateScroll& settings)
 
 // --- flags ---
 
-bool qelListBox::Flag(const std::vector<bool>& flags, int32_t index) { return index >= 0 && size_t(index) < flags.size() && flags[size_t(index)]; }
+bool qelListBox::Flag(const std::vector<bool>& flags, int32_t index)
+{
+    return index >= 0 && size_t(index) < flags.size() && flags[size_t(index)];
+}
 
 void qelListBox::SetFlag(std::vector<bool>& flags, int32_t index, bool v)
 {
@@ -347,112 +349,24 @@ void qelListBox::UnCheckAll()
 
 void qelListBox::initProperties()
 {
-    m_loading = true;
-    setBackColor(0xFFFFFF);
-    setBorderColor(0xC56A31);
-    setDisplayBorder(true);
-    setEnabled(true);
-    setForeColor(0);
-    setMultiSelect(true);
-    setSorted(0);
-    setStyleCheckBox(false);
-    setUnRefreshControl(false);
-    setListIndex(-1);
-    setDisplayVScroll(true);
-    setAlignment(0);
-    setSelColor(0xFFDDBC);
-    forms::FontDesc font = Font();
-    font.name = ambient().font.name;
-    setFont(font);
-    setFullRowSelect(true);
-    setBorderSelColor(0xFA8919);
-    setTopIndex(1);
-    setAcceptAutoSort(false);
-    setListType(0);
-    setPath(sys::programFolder().string());
-    setDisplayFileIcons(true);
-    setUseDefautItemSettings(false);
-    setDisplayEntirePath(false);
-    setIconSize(16);
-    setShowHiddenFiles(true);
-    setShowReadOnlyFiles(true);
-    setShowSystemFiles(true);
-    m_loading = false;
+    InitFrom(*this, StoredProperties());
     m_imageCurrent = true;
     PaintHandler();
 }
 
 void qelListBox::readProperties(forms::PropertyBag& bag)
 {
-    m_loading = true;
-    setBackColor(bag.readProperty("BackColor", uint32_t(0xFFFFFF)));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0xC56A31)));
-    setDisplayBorder(bag.readProperty("DisplayBorder", true));
-    setEnabled(bag.readProperty("Enabled", true));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0)));
-    setMultiSelect(bag.readProperty("MultiSelect", true));
-    setSorted(bag.readProperty("Sorted", int32_t(-1)));
-    setStyleCheckBox(bag.readProperty("StyleCheckBox", false));
-    setFont(bag.readProperty("Font", ambient().font));
-    setUnRefreshControl(bag.readProperty("UnRefreshControl", false));
-    setListIndex(bag.readProperty("ListIndex", int32_t(-1)));
-    setDisplayVScroll(bag.readProperty("DisplayVScroll", true));
-    setAlignment(bag.readProperty("Alignment", int32_t(0)));
-    setSelColor(bag.readProperty("SelColor", uint32_t(0xFFDDBC)));
-    setFullRowSelect(bag.readProperty("FullRowSelect", true));
-    setBorderSelColor(bag.readProperty("BorderSelColor", uint32_t(0xFA8919)));
-    setTopIndex(bag.readProperty("TopIndex", int32_t(1)));
-    // "VScroll" is never stored: every load gives the bar the settings of a fresh object.
+    BeginLoading();
+    PropertiesBeforeBar().read(*this, bag);
+    // "VScroll" is never stored: every load gives the bar the settings of a fresh object. The
+    // bar's value can move the first item shown, so this comes after TopIndex.
     setVScroll(qelPrivateScroll());
-    setAcceptAutoSort(bag.readProperty("AcceptAutoSort", false));
-    setListType(bag.readProperty("ListType", int32_t(0)));
-    setPath(bag.readProperty("Path", sys::programFolder().string()));
-    setDisplayFileIcons(bag.readProperty("DisplayFileIcons", true));
-    setDisplayEntirePath(bag.readProperty("DisplayEntirePath", false));
-    setIconSize(bag.readProperty("IconSize", int32_t(16)));
-    setUseDefautItemSettings(bag.readProperty("UseDefautItemSettings", false));
-    setShowHiddenFiles(bag.readProperty("ShowHiddenFiles", true));
-    setShowReadOnlyFiles(bag.readProperty("ShowReadOnlyFiles", true));
-    setShowSystemFiles(bag.readProperty("ShowSystemFiles", true));
-    m_loading = false;
-    if (m_listType != 0)
-        FillFileList();
-    else
-        Refresh();
-    StartSubclass();
+    PropertiesAfterBar().read(*this, bag);
+    EndReading();
     if (ambient().userMode)
         m_vs->LaunchKeyMouseEvents();
 }
 
-void qelListBox::writeProperties(forms::PropertyBag& bag) const
-{
-    bag.writeProperty("Font", Font(), ambient().font);
-    bag.writeProperty("BackColor", m_backColor, 0xFFFFFF);
-    bag.writeProperty("BorderColor", m_borderColor, 0xC56A31);
-    bag.writeProperty("DisplayBorder", m_displayBorder, true);
-    bag.writeProperty("Enabled", Enabled(), true);
-    bag.writeProperty("ForeColor", m_foreColor, 0);
-    bag.writeProperty("MultiSelect", m_multiSelect, true);
-    bag.writeProperty("Sorted", m_sorted, -1);
-    bag.writeProperty("StyleCheckBox", m_styleCheckBox, false);
-    bag.writeProperty("UnRefreshControl", m_unRefreshControl, false);
-    bag.writeProperty("ListIndex", m_listIndex, -1);
-    bag.writeProperty("DisplayVScroll", m_displayVScroll, true);
-    bag.writeProperty("Alignment", m_alignment, 0);
-    bag.writeProperty("SelColor", m_selColor, 0xFFDDBC);
-    bag.writeProperty("FullRowSelect", m_fullRowSelect, true);
-    bag.writeProperty("BorderSelColor", m_borderSelColor, 0xFA8919);
-    bag.writeProperty("TopIndex", m_topIndex, 1);
-    bag.writeProperty("UseDefautItemSettings", m_useDefautItemSettings, false);
-    bag.writeProperty("AcceptAutoSort", m_acceptAutoSort, false);
-    bag.writeProperty("ListType", m_listType, 0);
-    bag.writeProperty("Path", m_path, sys::programFolder().string());
-    bag.writeProperty("DisplayFileIcons", m_displayFileIcons, true);
-    bag.writeProperty("DisplayEntirePath", m_displayEntirePath, false);
-    bag.writeProperty("IconSize", m_iconSize, 16);
-    bag.writeProperty("ShowHiddenFiles", m_showHiddenFiles, true);
-    bag.writeProperty("ShowReadOnlyFiles", m_showReadOnlyFiles, true);
-    bag.writeProperty("ShowSystemFiles", m_showSystemFiles, true);
-}
+void qelListBox::writeProperties(forms::PropertyBag& bag) const { StoredProperties().write(*this, bag); }
 
 } // namespace qel

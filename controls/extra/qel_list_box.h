@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/core/drawn_control.h"
+#include "controls/core/property_table.h"
 #include "controls/extra/cls_fast_collection.h"
 #include "controls/extra/cls_file.h"
 #include "controls/extra/qel_list_item.h"
@@ -7,6 +8,7 @@
 #include "controls/text/qel_private_scroll.h"
 #include "controls/text/qel_v_scroll_private.h"
 #include "platform/forms/property_bag.h"
+#include "platform/system/program_folder.h"
 #include <functional>
 #include <map>
 #include <memory>
@@ -157,6 +159,9 @@ public:
     std::string IconKeyOf(const std::string& path) const;
     static std::string FileNameOf(const std::string& path);
 
+    // The stored properties, in the order they are written: those a load reads before it gives
+    // the bar its settings, then the rest.
+    static const auto& StoredProperties();
     void initProperties() override;
     void readProperties(plat::forms::PropertyBag& bag) override;
     void writeProperties(plat::forms::PropertyBag& bag) const override;
@@ -172,6 +177,9 @@ protected:
     void onRemoved() override;
 
 private:
+    static const auto& PropertiesBeforeBar();
+    static const auto& PropertiesAfterBar();
+
     template<class T, class V>
     void FileModeLet(T& member, V&& value)
     {
@@ -209,32 +217,32 @@ private:
     bool ApplySort(int32_t SortType);
     const plat::gfx::Picture* CachedIcon(const std::string& path);
 
-    uint32_t m_selColor = 0;
-    uint32_t m_foreColor = 0;
-    uint32_t m_backColor = 0;
+    uint32_t m_selColor{};
+    uint32_t m_foreColor{};
+    uint32_t m_backColor{};
     std::shared_ptr<plat::forms::FontDesc> m_font;
-    bool m_displayBorder = false;
-    uint32_t m_borderColor = 0;
-    int32_t m_listIndex = 0;
-    bool m_multiSelect = false;
+    bool m_displayBorder{};
+    uint32_t m_borderColor{};
+    int32_t m_listIndex{};
+    bool m_multiSelect{};
     int32_t m_newIndex = 0;
-    int32_t m_sorted = 0;
-    int32_t m_topIndex = 0;
-    bool m_styleCheckBox = false;
-    bool m_displayVScroll = false;
-    int32_t m_alignment = 0;
-    bool m_fullRowSelect = false;
-    uint32_t m_borderSelColor = 0;
-    bool m_acceptAutoSort = false;
-    int32_t m_listType = 0;
-    std::string m_path;
-    bool m_displayFileIcons = false;
-    bool m_displayEntirePath = false;
-    bool m_useDefautItemSettings = false;
-    int32_t m_iconSize = 0;
-    bool m_showHiddenFiles = false;
-    bool m_showSystemFiles = false;
-    bool m_showReadOnlyFiles = false;
+    int32_t m_sorted{};
+    int32_t m_topIndex{};
+    bool m_styleCheckBox{};
+    bool m_displayVScroll{};
+    int32_t m_alignment{};
+    bool m_fullRowSelect{};
+    uint32_t m_borderSelColor{};
+    bool m_acceptAutoSort{};
+    int32_t m_listType{};
+    std::string m_path{};
+    bool m_displayFileIcons{};
+    bool m_displayEntirePath{};
+    bool m_useDefautItemSettings{};
+    int32_t m_iconSize{};
+    bool m_showHiddenFiles{};
+    bool m_showSystemFiles{};
+    bool m_showReadOnlyFiles{};
 
     std::shared_ptr<clsFastCollection> m_items;
     int32_t m_itemBound = 1;
@@ -249,5 +257,58 @@ private:
     ConstituentControls m_parts;
     qelVScrollPrivate* m_vs = nullptr;
 };
+
+inline const auto& qelListBox::PropertiesBeforeBar()
+{
+    using L = qelListBox;
+    using P = PropertiesOf<L>;
+    const auto ambientFont = [](const L& l) { return l.ambient().font; };
+    const auto ambientFontName = [](const L& l) {
+        plat::forms::FontDesc font = l.Font();
+        font.name = l.ambient().font.name;
+        return font;
+    };
+    static const auto table = propertyTable(P::property("Font", &L::Font, &L::setFont, ambientFont, ambientFontName),
+        P::property("BackColor", &L::BackColor, &L::setBackColor, 0xFFFFFFu),
+        P::property("BorderColor", &L::BorderColor, &L::setBorderColor, 0xC56A31u),
+        P::property("DisplayBorder", &L::DisplayBorder, &L::setDisplayBorder, true),
+        P::property("Enabled", &L::Enabled, &L::setEnabled, true).pages(), P::property("ForeColor", &L::ForeColor, &L::setForeColor, 0u),
+        P::property("MultiSelect", &L::MultiSelect, &L::setMultiSelect, true),
+        // A new list box sorts ascending (0); a layout that leaves Sorted out reads as descending.
+        P::property("Sorted", &L::Sorted, &L::setSorted, -1, 0),
+        P::property("StyleCheckBox", &L::StyleCheckBox, &L::setStyleCheckBox, false),
+        P::property("UnRefreshControl", &L::UnRefreshControl, &L::setUnRefreshControl, false),
+        P::property("ListIndex", &L::ListIndex, &L::setListIndex, -1),
+        P::property("DisplayVScroll", &L::DisplayVScroll, &L::setDisplayVScroll, true),
+        P::property("Alignment", &L::Alignment, &L::setAlignment, 0), P::property("SelColor", &L::SelColor, &L::setSelColor, 0xFFDDBCu),
+        P::property("FullRowSelect", &L::FullRowSelect, &L::setFullRowSelect, true),
+        P::property("BorderSelColor", &L::BorderSelColor, &L::setBorderSelColor, 0xFA8919u),
+        P::property("TopIndex", &L::TopIndex, &L::setTopIndex, 1));
+    return table;
+}
+
+inline const auto& qelListBox::PropertiesAfterBar()
+{
+    using L = qelListBox;
+    using P = PropertiesOf<L>;
+    static const auto table
+        = propertyTable(P::property("UseDefautItemSettings", &L::UseDefautItemSettings, &L::setUseDefautItemSettings, false),
+            P::property("AcceptAutoSort", &L::AcceptAutoSort, &L::setAcceptAutoSort, false),
+            P::property("ListType", &L::ListType, &L::setListType, 0),
+            P::property("Path", &L::Path, &L::setPath, [](const L&) { return plat::sys::programFolder().string(); }),
+            P::property("DisplayFileIcons", &L::DisplayFileIcons, &L::setDisplayFileIcons, true),
+            P::property("DisplayEntirePath", &L::DisplayEntirePath, &L::setDisplayEntirePath, false),
+            P::property("IconSize", &L::IconSize, &L::setIconSize, 16),
+            P::property("ShowHiddenFiles", &L::ShowHiddenFiles, &L::setShowHiddenFiles, true),
+            P::property("ShowReadOnlyFiles", &L::ShowReadOnlyFiles, &L::setShowReadOnlyFiles, true),
+            P::property("ShowSystemFiles", &L::ShowSystemFiles, &L::setShowSystemFiles, true));
+    return table;
+}
+
+inline const auto& qelListBox::StoredProperties()
+{
+    static const auto table = join(PropertiesBeforeBar(), PropertiesAfterBar());
+    return table;
+}
 
 } // namespace qel

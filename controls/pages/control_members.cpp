@@ -33,9 +33,8 @@ Table LabelMembers()
 // qelListBox's own members that a page could reach; its bar settings go through VScroll.
 Table ListBoxMembers()
 {
-    using C = qelListBox;
     Table t;
-    t.bind<C>("Enabled", &C::Enabled, &C::setEnabled);
+    t.bindPages<qelListBox>(qelListBox::StoredProperties());
     return t;
 }
 
