@@ -61,18 +61,12 @@ inline const auto& CaptionControl::CaptionProperties()
 {
     using C = CaptionControl;
     using P = PropertiesOf<C>;
-    const auto ambientFont = [](const C& c) { return c.ambient().font; };
-    const auto ambientFontName = [](const C& c) {
-        plat::forms::FontDesc font = c.Font();
-        font.name = c.ambient().font.name;
-        return font;
-    };
     static const auto table = propertyTable(
         // A new control starts white; a layout that leaves BackColor out reads as grey.
         P::property("BackColor", &C::BackColor, &C::setBackColor, 0xC0C0C0u, 0xFFFFFFu),
         P::property("BackStyle", &C::BackStyle, &C::setBackStyle, 1).pages(),
         P::property("Caption", &C::Caption, &C::setCaption, std::string("Caption")).pages(),
-        P::property("Font", &C::Font, &C::setFont, ambientFont, ambientFontName),
+        P::property("Font", &C::Font, &C::setFont, ambientFont<C>(), ambientTypeface<C>()),
         P::property("ForeColor", &C::ForeColor, &C::setForeColor, 0u), P::property("Enabled", &C::Enabled, &C::setEnabled, true).pages());
     return table;
 }

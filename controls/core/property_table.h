@@ -145,6 +145,23 @@ auto join(const Tables&... tables)
     return std::apply([](auto... p) { return propertyTable(std::move(p)...); }, std::move(entries));
 }
 
+// The stored default of a Font: the form's font (the ambient font).
+template<class C>
+auto ambientFont()
+{
+    return [](const C& c) { return c.ambient().font; };
+}
+// A new control's Font: its own size and style in the form's typeface.
+template<class C>
+auto ambientTypeface()
+{
+    return [](const C& c) {
+        plat::forms::FontDesc font = c.Font();
+        font.name = c.ambient().font.name;
+        return font;
+    };
+}
+
 // The entries of class C: property("Key", getter, setter, storedDefault[, newDefault]). The type
 // is the getter's unless given (propertyAs<int32_t>); a new control starts from the stored
 // default unless another is given (or keepsItsValue).

@@ -152,7 +152,6 @@ auto PushButtonBase::ButtonProperties(Own... own)
 {
     using B = PushButtonBase;
     using P = PropertiesOf<B>;
-    using plat::forms::FontDesc;
     using plat::forms::PropertyBag;
     const auto unRefreshControl = P::property("UnRefreshControl", &B::UnRefreshControl, &B::setUnRefreshControl, false);
     // A layout that stores no pushed colours presses in its face colours (grey only when it
@@ -160,19 +159,13 @@ auto PushButtonBase::ButtonProperties(Own... own)
     const auto pushedFrom = [](const char* faceKey, uint32_t grey) {
         return [faceKey, grey](const PushButtonBase&, const PropertyBag& bag) { return bag.readProperty(faceKey, grey); };
     };
-    const auto ambientFont = [](const PushButtonBase& b) { return b.ambient().font; };
-    const auto ambientFontName = [](const PushButtonBase& b) {
-        FontDesc font = b.Font();
-        font.name = b.ambient().font.name;
-        return font;
-    };
     const auto head = propertyTable(P::property("BackColor1", &B::BackColor1, &B::setBackColor1, 0xFBFBFBu),
         P::property("BackColor2", &B::BackColor2, &B::setBackColor2, 0xDCDCDCu),
         P::property("BackColorPushed1", &B::BackColorPushed1, &B::setBackColorPushed1, pushedFrom("BackColor1", 0xC8C8C8u)),
         P::property("BackColorPushed2", &B::BackColorPushed2, &B::setBackColorPushed2, pushedFrom("BackColor2", 0xEBEBEBu)),
         P::property("BackGradient", &B::BackGradient, &B::setBackGradient, 2).pages(),
         P::property("Caption", &B::Caption, &B::setCaption, std::string("Caption")).pages(),
-        P::property("Font", &B::Font, &B::setFont, ambientFont, ambientFontName),
+        P::property("Font", &B::Font, &B::setFont, ambientFont<B>(), ambientTypeface<B>()),
         P::property("ForeColor", &B::ForeColor, &B::setForeColor, 0x733C00u),
         P::property("TextPosition", &B::TextPosition, &B::setTextPosition, 2).pages(),
         P::property("Enabled", &B::Enabled, &B::setEnabled, true).pages(),

@@ -147,19 +147,13 @@ inline const auto& qelFrame::StoredProperties()
 {
     using C = qelFrame;
     using P = PropertiesOf<C>;
-    const auto ambientFont = [](const C& c) { return c.ambient().font; };
-    const auto ambientFontName = [](const C& c) {
-        plat::forms::FontDesc font = c.Font();
-        font.name = c.ambient().font.name;
-        return font;
-    };
     static const auto table = propertyTable(P::property("UnRefreshControl", &C::UnRefreshControl, &C::setUnRefreshControl, false),
         P::property("BackColor1", &C::BackColor1, &C::setBackColor1, kDefaultBackColor1),
         P::property("BackColor2", &C::BackColor2, &C::setBackColor2, kDefaultBackColor2),
         P::property("BackGradient", &C::BackGradient, &C::setBackGradient, 2).pages(),
         P::property("BackStyle", &C::BackStyle, &C::setBackStyle, 1).pages(),
         P::property("Caption", &C::Caption, &C::setCaption, std::string("Caption")).pages(),
-        P::property("Font", &C::Font, &C::setFont, ambientFont, ambientFontName),
+        P::property("Font", &C::Font, &C::setFont, ambientFont<C>(), ambientTypeface<C>()),
         P::property("ForeColor", &C::ForeColor, &C::setForeColor, 0xFFFFFFu),
         P::property("ShowBackGround", &C::ShowBackGround, &C::setShowBackGround, true).pages(),
         P::property("ShowTitle", &C::ShowTitle, &C::setShowTitle, true).pages(),

@@ -184,7 +184,6 @@ inline const auto& qelBar::StoredProperties()
     using B = qelBar;
     using P = PropertiesOf<B>;
     using plat::forms::PictureRef;
-    const auto ambientFont = [](const B& b) { return b.ambient().font; };
     static const auto table = propertyTable(P::property("BorderColor", &B::BorderColor, &B::setBorderColor, 0xFF8080u),
         P::property("DisplayBorder", &B::DisplayBorder, &B::setDisplayBorder, true).pages(),
         P::property("Decimals", &B::Decimals, &B::setDecimals, 2).pages(),
@@ -206,7 +205,7 @@ inline const auto& qelBar::StoredProperties()
             "BackPicture", &B::BackPictureSource, [](B& b, const PictureRef& p) { b.setBackPicture(p); }, PictureRef{}, keepsItsValue),
         P::property(
             "FrontPicture", &B::FrontPictureSource, [](B& b, const PictureRef& p) { b.setFrontPicture(p); }, PictureRef{}, keepsItsValue),
-        P::property("Font", &B::Font, &B::setFont, ambientFont));
+        P::property("Font", &B::Font, &B::setFont, ambientFont<B>()));
     return table;
 }
 

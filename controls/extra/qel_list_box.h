@@ -262,13 +262,7 @@ inline const auto& qelListBox::PropertiesBeforeBar()
 {
     using L = qelListBox;
     using P = PropertiesOf<L>;
-    const auto ambientFont = [](const L& l) { return l.ambient().font; };
-    const auto ambientFontName = [](const L& l) {
-        plat::forms::FontDesc font = l.Font();
-        font.name = l.ambient().font.name;
-        return font;
-    };
-    static const auto table = propertyTable(P::property("Font", &L::Font, &L::setFont, ambientFont, ambientFontName),
+    static const auto table = propertyTable(P::property("Font", &L::Font, &L::setFont, ambientFont<L>(), ambientTypeface<L>()),
         P::property("BackColor", &L::BackColor, &L::setBackColor, 0xFFFFFFu),
         P::property("BorderColor", &L::BorderColor, &L::setBorderColor, 0xC56A31u),
         P::property("DisplayBorder", &L::DisplayBorder, &L::setDisplayBorder, true),

@@ -280,12 +280,12 @@ inline const auto& qelTextBox::StoredProperties()
 {
     using T = qelTextBox;
     using P = PropertiesOf<T>;
-    const auto ambientFont = [](const T& t) { return t.ambient().font; };
     static const auto table = propertyTable(P::property("Text", &T::Text, &T::setText, std::string()),
         P::property("ForeColor", &T::ForeColor, &T::setForeColor, uint32_t(0)),
         P::property("BackColor", &T::BackColor, &T::setBackColor, uint32_t(0xFFFFFF)),
-        P::property("LegendFont", &T::LegendFont, &T::setLegendFont, ambientFont), P::property("Font", &T::Font, &T::setFont, ambientFont),
-        P::property("Enabled", &T::Enabled, &T::setEnabled, true), P::property("Alignment", &T::Alignment, &T::setAlignment, 0),
+        P::property("LegendFont", &T::LegendFont, &T::setLegendFont, ambientFont<T>()),
+        P::property("Font", &T::Font, &T::setFont, ambientFont<T>()), P::property("Enabled", &T::Enabled, &T::setEnabled, true),
+        P::property("Alignment", &T::Alignment, &T::setAlignment, 0),
         P::property("UnRefreshControl", &T::UnRefreshControl, &T::setUnRefreshControl, false),
         P::property("BorderColor", &T::BorderColor, &T::setBorderColor, uint32_t(0xFF8080)),
         P::property("Locked", &T::Locked, &T::setLocked, false), P::property("MaxLength", &T::MaxLength, &T::setMaxLength, 0),
