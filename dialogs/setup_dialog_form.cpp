@@ -29,19 +29,17 @@ void SetupDialogForm::showModal()
 
 void SetupDialogForm::onLoad()
 {
-    if (auto* icon = scoreboard::boardControl<forms::Image>("mainico"))
-        setIcon(icon->picture());
+    if (const scoreboard::BoardControls* board = scoreboard::boardControls())
+        setIcon(board->mainico.picture());
     setTitleIcon(forms::loadPicture(this->icon()));
     loadDialog();
 }
 
 void SetupDialogForm::focusOn(std::string_view name, int index)
 {
-    forms::Control* control = index < 0 ? find(name) : find(name, index);
-    if (!control)
-        return;
-    control->setFocus();
-    if (auto* box = dynamic_cast<forms::TextBox*>(control))
+    forms::Control& control = index < 0 ? get<forms::Control>(name) : get<forms::Control>(name, index);
+    control.setFocus();
+    if (auto* box = dynamic_cast<forms::TextBox*>(&control))
         box->selectAll();
 }
 

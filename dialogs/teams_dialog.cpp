@@ -25,7 +25,7 @@
 namespace dialogs {
 
 namespace forms = plat::forms;
-using scoreboard::boardControl;
+using scoreboard::boardControls;
 using scoreboard::user;
 
 namespace {
@@ -34,7 +34,11 @@ namespace {
 constexpr int kSwatchLabel[4] = {0, 2, 1, 3};
 constexpr int kSwatches = 4;
 
-qel::qelLabel* nameLabel(int swatch) { return boardControl<qel::qelLabel>("ballname", kSwatchLabel[swatch]); }
+qel::qelLabel* nameLabel(int swatch)
+{
+    const scoreboard::BoardControls* board = boardControls();
+    return board ? &board->ballname[kSwatchLabel[swatch]] : nullptr;
+}
 
 } // namespace
 
@@ -59,7 +63,7 @@ void TeamsDialog::loadDialog()
     for (int n = 0; n <= kHighestNumber; ++n)
         number.addItem(std::to_string(n));
     number.setText("0");
-    if (auto* rosters = boardControl<qel::qelFrame>("ballnameframe", 0); rosters && rosters->visible())
+    if (const scoreboard::BoardControls* board = boardControls(); board && board->ballnameframe[0].visible())
         get<qel::qelCheck>("chk1").setValue(1);
     commdEandNO();
     setNewEditCaption("新增");
@@ -98,14 +102,12 @@ void TeamsDialog::connectEvents()
 
 void TeamsDialog::setEnabled(std::string_view name, bool on, int index) const
 {
-    if (forms::Control* c = index < 0 ? find(name) : find(name, index))
-        c->setEnabled(on);
+    (index < 0 ? get<forms::Control>(name) : get<forms::Control>(name, index)).setEnabled(on);
 }
 
 void TeamsDialog::setShown(std::string_view name, bool on) const
 {
-    if (forms::Control* c = find(name))
-        c->setVisible(on);
+    get<forms::Control>(name).setVisible(on);
 }
 
 void TeamsDialog::setNewEditCaption(const std::string& caption) const
@@ -115,8 +117,7 @@ void TeamsDialog::setNewEditCaption(const std::string& caption) const
 
 void TeamsDialog::focus(std::string_view name, int index) const
 {
-    if (forms::Control* c = index < 0 ? find(name) : find(name, index))
-        c->setFocus();
+    (index < 0 ? get<forms::Control>(name) : get<forms::Control>(name, index)).setFocus();
 }
 
 void TeamsDialog::tell(const std::string& text, const std::string& title, bool error) const
@@ -180,9 +181,9 @@ void TeamsDialog::apply()
 {
     auto* show = &get<qel::qelCheck>("chk1");
     const bool rosters = show && show->Value() == 1;
-    for (int side = 0; side < 2; ++side)
-        if (auto* frame = boardControl<qel::qelFrame>("ballnameframe", side))
-            frame->setVisible(rosters);
+    if (const scoreboard::BoardControls* board = boardControls())
+        for (int side = 0; side < 2; ++side)
+            board->ballnameframe[side].setVisible(rosters);
     for (int i = 0; i < kSwatches; ++i)
         if (auto* swatch = &get<forms::Label>("colab", i); swatch && nameLabel(i))
             nameLabel(i)->setForeColor(swatch->backColor());
@@ -196,8 +197,8 @@ void TeamsDialog::apply()
     user().teamNameA = teamA->text();
     user().teamNameB = teamB->text();
     scoreboard::ShowTeamNames();
-    if (auto* reload = boardControl<forms::Timer>("Timer12"))
-        reload->setEnabled(true);
+    if (const scoreboard::BoardControls* board = boardControls())
+        board->Timer12.setEnabled(true);
     unload();
 }
 

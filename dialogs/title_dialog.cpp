@@ -32,7 +32,11 @@ constexpr int kCountLine = 5; // L1(5)
 constexpr const char* kCombos[kRefereeRows] = {"Cmmb1", "Cmmb2", "Cmmb3"};
 
 // The board's title labels: item 1 the title, item 0 its shadow.
-qel::qelLabel* boardTitle(int index) { return scoreboard::boardControl<qel::qelLabel>("titxt", index); }
+qel::qelLabel* boardTitle(int index)
+{
+    const scoreboard::BoardControls* board = scoreboard::boardControls();
+    return board ? &board->titxt[index] : nullptr;
+}
 
 } // namespace
 
