@@ -35,9 +35,8 @@ void SetupDialogForm::onLoad()
     loadDialog();
 }
 
-void SetupDialogForm::focusOn(std::string_view name, int index)
+void SetupDialogForm::focusOn(forms::Control& control)
 {
-    forms::Control& control = index < 0 ? get<forms::Control>(name) : get<forms::Control>(name, index);
     control.setFocus();
     if (auto* box = dynamic_cast<forms::TextBox*>(&control))
         box->selectAll();

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/forms/form.h"
 
+#include <initializer_list>
 #include <string_view>
 
 namespace scoreboard {
@@ -12,6 +13,15 @@ template<class T>
 plat::forms::ControlArray<T> bindItems(const plat::forms::Form& form, std::string_view name, int first, int last)
 {
     for (int index = first; index <= last; ++index)
+        form.get<T>(name, index);
+    return form.array<T>(name);
+}
+
+// The same with the items the code reaches listed one by one, where they are not a run.
+template<class T>
+plat::forms::ControlArray<T> bindItems(const plat::forms::Form& form, std::string_view name, std::initializer_list<int> indexes)
+{
+    for (int index : indexes)
         form.get<T>(name, index);
     return form.array<T>(name);
 }

@@ -113,6 +113,12 @@ TEST_F(RenamedControlTest, BindingAtLoadThrowsNamingTheFormAndTheControl)
     const Bind board = [](const forms::Form& f) { scoreboard::bindBoardControls(f); };
     const Bind clock = [](const forms::Form& f) { scoreboard::bindClockControls(f); };
     const Bind music = [](const forms::Form& f) { scoreboard::bindMusicControls(f); };
+    const Bind title = [](const forms::Form& f) { bindTitleDialogControls(f); };
+    const Bind clockDialog = [](const forms::Form& f) { bindClockDialogControls(f); };
+    const Bind teams = [](const forms::Form& f) { bindTeamsDialogControls(f); };
+    const Bind score = [](const forms::Form& f) { bindScoreDialogControls(f); };
+    const Bind period = [](const forms::Form& f) { bindPeriodDialogControls(f); };
+    const Bind keys = [](const forms::Form& f) { bindKeyDialogControls(f); };
     const std::vector<Case> cases{
         {"main", "balltime", -1, board},
         {"main", "zailab", 2, board}, // an item the referee line reaches by its index
@@ -121,6 +127,13 @@ TEST_F(RenamedControlTest, BindingAtLoadThrowsNamingTheFormAndTheControl)
         {"main", "Line11", 3, clock},
         {"main", "mf1", -1, music},
         {"main", "a1", 4, music},
+        {"m1", "Cmmb2", -1, title},
+        {"m1", "L1", 5, title}, // the count line, apart from the rows' captions 0 and 1
+        {"m2", "T1", 1, clockDialog},
+        {"m3", "Text1", 2, teams},
+        {"m4", "OKcommd", -1, score},
+        {"m5", "v1", -1, period},
+        {"m6", "T1", 4, keys},
     };
     startSession(1024, 768);
     for (const Case& c : cases) {
