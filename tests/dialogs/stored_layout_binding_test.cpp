@@ -12,6 +12,13 @@
 #include "platform/forms/label.h"
 #include "platform/forms/resources_folder.h"
 #include "scoreboard/board_form.h"
+#include "scoreboard/command_bar.h"
+#include "scoreboard/live_video.h"
+#include "scoreboard/logo_chooser.h"
+#include "scoreboard/main_operation.h"
+#include "scoreboard/menu_row.h"
+#include "scoreboard/options_panel.h"
+#include "scoreboard/record_view.h"
 #include "scoreboard/main_clock_board.h"
 #include "scoreboard/music_player.h"
 
@@ -113,6 +120,13 @@ TEST_F(RenamedControlTest, BindingAtLoadThrowsNamingTheFormAndTheControl)
     const Bind board = [](const forms::Form& f) { scoreboard::bindBoardControls(f); };
     const Bind clock = [](const forms::Form& f) { scoreboard::bindClockControls(f); };
     const Bind music = [](const forms::Form& f) { scoreboard::bindMusicControls(f); };
+    const Bind commandBar = [](const forms::Form& f) { scoreboard::bindCommandBarControls(f); };
+    const Bind menuRow = [](const forms::Form& f) { scoreboard::bindMenuRowControls(f); };
+    const Bind operation = [](const forms::Form& f) { scoreboard::bindOperationControls(f); };
+    const Bind records = [](const forms::Form& f) { scoreboard::bindRecordViewControls(f); };
+    const Bind options = [](const forms::Form& f) { scoreboard::bindOptionsPanelControls(f); };
+    const Bind logo = [](const forms::Form& f) { scoreboard::bindLogoChooserControls(f); };
+    const Bind liveVideo = [](const forms::Form& f) { scoreboard::bindLiveVideoControls(f); };
     const Bind title = [](const forms::Form& f) { bindTitleDialogControls(f); };
     const Bind clockDialog = [](const forms::Form& f) { bindClockDialogControls(f); };
     const Bind teams = [](const forms::Form& f) { bindTeamsDialogControls(f); };
@@ -127,6 +141,16 @@ TEST_F(RenamedControlTest, BindingAtLoadThrowsNamingTheFormAndTheControl)
         {"main", "Line11", 3, clock},
         {"main", "mf1", -1, music},
         {"main", "a1", 4, music},
+        {"main", "on1", 6, commandBar}, // the exit item
+        {"main", "ballnumfa", -1, commandBar},
+        {"main", "lab", 9, menuRow},
+        {"main", "Sh1", -1, menuRow},
+        {"main", "v1", 3, operation},
+        {"main", "balllist1", -1, records},
+        {"main", "lookdate", -1, records},
+        {"main", "sqel1", 7, options},
+        {"main", "commopen", -1, logo},
+        {"main", "videlook", -1, liveVideo},
         {"m1", "Cmmb2", -1, title},
         {"m1", "L1", 5, title}, // the count line, apart from the rows' captions 0 and 1
         {"m2", "T1", 1, clockDialog},
