@@ -1,6 +1,8 @@
 #include "dialogs/clock_dialog.h"
 #include "dialogs/number_box.h"
 
+#include "scoreboard/control_binding.h"
+
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_state.h"
 
@@ -26,16 +28,25 @@ bool holdsField(const forms::TextBox& box)
 
 } // namespace
 
+ClockDialogControls bindClockDialogControls(const forms::Form& dialog)
+{
+    return ClockDialogControls{
+        .T1 = scoreboard::bindItems<forms::TextBox>(dialog, "T1", 0, 1),
+        .newtime = dialog.get<qel::qelCommand>("newtime"),
+        .motime = dialog.get<qel::qelCommand>("motime"),
+        .ok = dialog.get<qel::qelCommand>("ok"),
+        .qelCommand2 = dialog.get<qel::qelCommand>("qelCommand2"),
+    };
+}
+
 ClockDialog::ClockDialog()
     : SetupDialogForm("m2")
 {
 }
 
-forms::TextBox& ClockDialog::minutesBox() const { return get<forms::TextBox>("T1", 0); }
-forms::TextBox& ClockDialog::secondsBox() const { return get<forms::TextBox>("T1", 1); }
-
 void ClockDialog::loadDialog()
 {
+    const ClockDialogControls& c = m_bound.emplace(bindClockDialogControls(*this));
     for (forms::TextBox* box : {&minutesBox(), &secondsBox()}) {
         box->onChange = [this] {
             if (!m_filling)
@@ -44,13 +55,13 @@ void ClockDialog::loadDialog()
         };
         makeNumberBox(*box);
     }
-    get<qel::qelCommand>("newtime").Click = [this] { cltime(); };
-    get<qel::qelCommand>("motime").Click = [this] {
+    c.newtime.Click = [this] { cltime(); };
+    c.motime.Click = [this] {
         showSeconds(user().periodLength);
         m_edited = true;
     };
-    get<qel::qelCommand>("ok").Click = [this] { apply(); };
-    get<qel::qelCommand>("qelCommand2").Click = [this] { unload(); };
+    c.ok.Click = [this] { apply(); };
+    c.qelCommand2.Click = [this] { unload(); };
     cltime();
 }
 

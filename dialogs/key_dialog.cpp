@@ -1,6 +1,7 @@
 #include "dialogs/key_dialog.h"
 #include "dialogs/key_config_file.h"
 
+#include "scoreboard/control_binding.h"
 #include "scoreboard/key_names.h"
 #include "scoreboard/match_state.h"
 
@@ -42,6 +43,16 @@ void putInForce(const KeyDialog::Keys& keys)
 
 } // namespace
 
+KeyDialogControls bindKeyDialogControls(const forms::Form& dialog)
+{
+    return KeyDialogControls{
+        .T1 = scoreboard::bindItems<forms::TextBox>(dialog, "T1", 0, KeyDialog::kActionCount - 1),
+        .mocommad = dialog.get<qel::qelCommand>("mocommad"),
+        .qel1 = dialog.get<qel::qelCommand>("qel1"),
+        .qel2 = dialog.get<qel::qelCommand>("qel2"),
+    };
+}
+
 KeyDialog::KeyDialog()
     : SetupDialogForm("m6")
 {
@@ -51,9 +62,10 @@ std::string KeyDialog::ballkey(int16_t keyCode) { return scoreboard::ballkey(key
 
 void KeyDialog::loadDialog()
 {
+    const KeyDialogControls& c = m_bound.emplace(bindKeyDialogControls(*this));
     m_editedKeys = keysInForce();
     for (int i = 0; i < kActionCount; ++i) {
-        auto& box = get<forms::TextBox>("T1", i);
+        forms::TextBox& box = c.T1[i];
         // The key is taken here and never reaches the box as text.
         box.onKeyDown = [this, i](int& keyCode, int) {
             const int code = keyCode;
@@ -62,19 +74,19 @@ void KeyDialog::loadDialog()
         };
         showKey(i);
     }
-    get<qel::qelCommand>("mocommad").Click = [this] { defaults(); };
-    get<qel::qelCommand>("qel1").Click = [this] { apply(); };
-    get<qel::qelCommand>("qel2").Click = [this] { unload(); };
+    c.mocommad.Click = [this] { defaults(); };
+    c.qel1.Click = [this] { apply(); };
+    c.qel2.Click = [this] { unload(); };
 }
 
-void KeyDialog::showKey(int index) { get<forms::TextBox>("T1", index).setText(ballkey(m_editedKeys[size_t(index)])); }
+void KeyDialog::showKey(int index) { m_bound->T1[index].setText(ballkey(m_editedKeys[size_t(index)])); }
 
 void KeyDialog::sKey(int16_t keyCode, int16_t index)
 {
     for (int i = 0; i < kActionCount; ++i) {
         if (m_editedKeys[size_t(i)] == keyCode && i != index) {
             m_editedKeys[size_t(i)] = 0;
-            get<forms::TextBox>("T1", i).setText("");
+            m_bound->T1[i].setText("");
             return;
         }
     }
@@ -120,7 +132,7 @@ void KeyDialog::apply()
 {
     if (const int unusable = firstUnusableKey(); unusable >= 0) {
         forms::msgBox("快捷键未设置好!", forms::vbOKOnly | forms::vbInformation, "");
-        focusOn("T1", unusable);
+        focusOn(m_bound->T1[unusable]);
         return;
     }
     hide();

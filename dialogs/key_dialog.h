@@ -1,11 +1,33 @@
 #pragma once
 #include "dialogs/setup_dialog_form.h"
 
+#include "platform/forms/control_array.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+namespace plat::forms {
+class TextBox;
+}
+namespace qel {
+class qelCommand;
+}
+
 namespace dialogs {
+
+// The controls of `m6` the dialog uses, bound once when it loads.
+struct KeyDialogControls {
+    plat::forms::ControlArray<plat::forms::TextBox> T1; // by KeyDialog::Action
+    qel::qelCommand& mocommad;
+    qel::qelCommand& qel1;
+    qel::qelCommand& qel2;
+};
+
+// Binds them on a loaded `m6`: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+KeyDialogControls bindKeyDialogControls(const plat::forms::Form& dialog);
 
 // The shortcut-key dialog `m6`: the five keys of a match (start/pause, team A +1 and -1, team B
 // +1 and -1), each chosen by pressing it while its box `T1(i)` has the focus. A key taken for one
@@ -44,6 +66,7 @@ private:
     int firstUnusableKey() const;
 
     Keys m_editedKeys{};
+    std::optional<KeyDialogControls> m_bound;
 };
 
 // The shortcut-key dialog, modal; it returns once the dialog is closed.

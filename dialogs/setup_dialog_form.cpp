@@ -29,19 +29,16 @@ void SetupDialogForm::showModal()
 
 void SetupDialogForm::onLoad()
 {
-    if (auto* icon = scoreboard::boardControl<forms::Image>("mainico"))
-        setIcon(icon->picture());
+    if (const scoreboard::BoardControls* board = scoreboard::boardControls())
+        setIcon(board->mainico.picture());
     setTitleIcon(forms::loadPicture(this->icon()));
     loadDialog();
 }
 
-void SetupDialogForm::focusOn(std::string_view name, int index)
+void SetupDialogForm::focusOn(forms::Control& control)
 {
-    forms::Control* control = index < 0 ? find(name) : find(name, index);
-    if (!control)
-        return;
-    control->setFocus();
-    if (auto* box = dynamic_cast<forms::TextBox*>(control))
+    control.setFocus();
+    if (auto* box = dynamic_cast<forms::TextBox*>(&control))
         box->selectAll();
 }
 

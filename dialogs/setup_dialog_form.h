@@ -1,6 +1,10 @@
 #pragma once
 #include "platform/forms/dialog_form.h"
 
+namespace plat::forms {
+class Control;
+}
+
 #include <string>
 #include <string_view>
 
@@ -25,7 +29,7 @@ protected:
     virtual void loadDialog() {}
     // Gives a control the focus (a Click that refuses points at the box to mend this way); the
     // text of a text box is selected, so typing replaces it.
-    void focusOn(std::string_view name, int index = -1);
+    static void focusOn(plat::forms::Control& control);
 };
 
 } // namespace dialogs

@@ -3,6 +3,7 @@
 #include "dialogs/team_files.h"
 
 #include "scoreboard/board_form.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/roster_loader.h"
@@ -25,7 +26,7 @@
 namespace dialogs {
 
 namespace forms = plat::forms;
-using scoreboard::boardControl;
+using scoreboard::boardControls;
 using scoreboard::user;
 
 namespace {
@@ -34,9 +35,40 @@ namespace {
 constexpr int kSwatchLabel[4] = {0, 2, 1, 3};
 constexpr int kSwatches = 4;
 
-qel::qelLabel* nameLabel(int swatch) { return boardControl<qel::qelLabel>("ballname", kSwatchLabel[swatch]); }
+qel::qelLabel* nameLabel(int swatch)
+{
+    const scoreboard::BoardControls* board = boardControls();
+    return board ? &board->ballname[kSwatchLabel[swatch]] : nullptr;
+}
 
 } // namespace
+
+TeamsDialogControls bindTeamsDialogControls(const forms::Form& dialog)
+{
+    return TeamsDialogControls{
+        .balllist = dialog.get<forms::ListBox>("balllist"),
+        .ballnum = dialog.get<forms::Label>("ballnum"),
+        .newadd = dialog.get<qel::qelCommand>("newadd"),
+        .nosave = dialog.get<qel::qelCommand>("nosave"),
+        .delball = dialog.get<qel::qelCommand>("delball"),
+        .commsave = dialog.get<qel::qelCommand>("commsave"),
+        .T1 = dialog.get<forms::TextBox>("T1", 0),
+        .Text1 = scoreboard::bindItems<forms::TextBox>(dialog, "Text1", 0, 2),
+        .comadd = dialog.get<forms::ComboBox>("comadd"),
+        .addcomm = dialog.get<qel::qelCommand>("addcomm"),
+        .delcomm = dialog.get<qel::qelCommand>("delcomm"),
+        .L1 = dialog.get<forms::ListView>("L1"),
+        .alltxt = dialog.get<forms::Label>("alltxt"),
+        .Combo1 = dialog.get<forms::ComboBox>("Combo1"),
+        .Combo2 = dialog.get<forms::ComboBox>("Combo2"),
+        .colab = scoreboard::bindItems<forms::Label>(dialog, "colab", 0, kSwatches - 1),
+        .com1 = dialog.get<qel::qelCommand>("com1"),
+        .Color1 = dialog.get<forms::CommonDialog>("Color1"),
+        .chk1 = dialog.get<qel::qelCheck>("chk1"),
+        .OKcommand = dialog.get<qel::qelCommand>("OKcommand"),
+        .qelCommand2 = dialog.get<qel::qelCommand>("qelCommand2"),
+    };
+}
 
 TeamsDialog::TeamsDialog()
     : SetupDialogForm("m3")
@@ -45,79 +77,54 @@ TeamsDialog::TeamsDialog()
 
 void TeamsDialog::loadDialog()
 {
+    const TeamsDialogControls& c = m_bound.emplace(bindTeamsDialogControls(*this));
     m_teamsFolder = dialogs::teamsFolder();
     onballlist();
-    if (auto* label = nameLabel(0); label && &get<forms::ComboBox>("Combo1"))
-        get<forms::ComboBox>("Combo1").setForeColor(label->ForeColor());
-    if (auto* label = nameLabel(2); label && &get<forms::ComboBox>("Combo2"))
-        get<forms::ComboBox>("Combo2").setForeColor(label->ForeColor());
+    if (auto* label = nameLabel(0))
+        c.Combo1.setForeColor(label->ForeColor());
+    if (auto* label = nameLabel(2))
+        c.Combo2.setForeColor(label->ForeColor());
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = &get<forms::Label>("colab", i); swatch && nameLabel(i))
-            swatch->setBackColor(nameLabel(i)->ForeColor());
-    auto& number = get<forms::ComboBox>("comadd");
+        if (nameLabel(i))
+            c.colab[i].setBackColor(nameLabel(i)->ForeColor());
+    forms::ComboBox& number = c.comadd;
     number.clear();
     for (int n = 0; n <= kHighestNumber; ++n)
         number.addItem(std::to_string(n));
     number.setText("0");
-    if (auto* rosters = boardControl<qel::qelFrame>("ballnameframe", 0); rosters && rosters->visible())
-        get<qel::qelCheck>("chk1").setValue(1);
+    if (const scoreboard::BoardControls* board = boardControls(); board && board->ballnameframe[0].visible())
+        c.chk1.setValue(1);
     commdEandNO();
     setNewEditCaption("新增");
-    setEnabled("delball", false);
-    setShown("nosave", false);
+    c.delball.setEnabled(false);
+    c.nosave.setVisible(false);
     connectEvents();
 }
 
 void TeamsDialog::connectEvents()
 {
-    if (auto* list = &get<forms::ListBox>("balllist"))
-        list->onClick = [this] { teamPicked(); };
-    if (auto* name = &get<forms::TextBox>("T1", 0))
-        name->onChange = [this] { nameChanged(); };
-    const std::pair<const char*, void (TeamsDialog::*)()> buttons[] = {
-        {"newadd", &TeamsDialog::newOrEdit},
-        {"addcomm", &TeamsDialog::addPlayer},
-        {"delcomm", &TeamsDialog::deletePlayer},
-        {"commsave", &TeamsDialog::saveTeam},
-        {"nosave", &TeamsDialog::abandonEditing},
-        {"delball", &TeamsDialog::deleteTeam},
-        {"com1", &TeamsDialog::defaultColors},
-        {"OKcommand", &TeamsDialog::apply},
+    const TeamsDialogControls& c = *m_bound;
+    c.balllist.onClick = [this] { teamPicked(); };
+    c.T1.onChange = [this] { nameChanged(); };
+    const std::pair<qel::qelCommand*, void (TeamsDialog::*)()> buttons[] = {
+        {&c.newadd, &TeamsDialog::newOrEdit},
+        {&c.addcomm, &TeamsDialog::addPlayer},
+        {&c.delcomm, &TeamsDialog::deletePlayer},
+        {&c.commsave, &TeamsDialog::saveTeam},
+        {&c.nosave, &TeamsDialog::abandonEditing},
+        {&c.delball, &TeamsDialog::deleteTeam},
+        {&c.com1, &TeamsDialog::defaultColors},
+        {&c.OKcommand, &TeamsDialog::apply},
     };
-    for (const auto& [name, handler] : buttons)
-        if (auto* button = &get<qel::qelCommand>(name))
-            button->Click = [this, handler = handler] { (this->*handler)(); };
-    if (auto* cancel = &get<qel::qelCommand>("qelCommand2"))
-        cancel->Click = [this] { unload(); };
-    if (auto* roster = &get<forms::ListView>("L1"))
-        roster->onItemClick = [this](forms::ListItem&) { playerClicked(); };
+    for (const auto& [button, handler] : buttons)
+        button->Click = [this, handler = handler] { (this->*handler)(); };
+    c.qelCommand2.Click = [this] { unload(); };
+    c.L1.onItemClick = [this](forms::ListItem&) { playerClicked(); };
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = &get<forms::Label>("colab", i))
-            swatch->onClick = [this, i] { pickColor(i); };
+        c.colab[i].onClick = [this, i] { pickColor(i); };
 }
 
-void TeamsDialog::setEnabled(std::string_view name, bool on, int index) const
-{
-    if (forms::Control* c = index < 0 ? find(name) : find(name, index))
-        c->setEnabled(on);
-}
-
-void TeamsDialog::setShown(std::string_view name, bool on) const
-{
-    if (forms::Control* c = find(name))
-        c->setVisible(on);
-}
-
-void TeamsDialog::setNewEditCaption(const std::string& caption) const
-{
-    get<qel::qelCommand>("newadd").setCaption(caption);
-}
-
-void TeamsDialog::focus(std::string_view name, int index) const
-{
-    if (forms::Control* c = index < 0 ? find(name) : find(name, index))
-        c->setFocus();
-}
+void TeamsDialog::setNewEditCaption(const std::string& caption) const { m_bound->newadd.setCaption(caption); }
 
 void TeamsDialog::tell(const std::string& text, const std::string& title, bool error) const
 {
@@ -131,15 +138,12 @@ bool TeamsDialog::confirm(const std::string& text) const
 
 void TeamsDialog::onballlist()
 {
+    const TeamsDialogControls& c = *m_bound;
     const std::vector<std::string> teams = listTeams();
-    auto& list = get<forms::ListBox>("balllist");
-    list.clear();
+    c.balllist.clear();
     for (const std::string& team : teams)
-        list.addItem(team);
-    for (const char* name : {"Combo1", "Combo2"}) {
-        auto* combo = &get<forms::ComboBox>(name);
-        if (!combo)
-            continue;
+        c.balllist.addItem(team);
+    for (forms::ComboBox* combo : {&c.Combo1, &c.Combo2}) {
         // A choice made before a save or a deletion stays while its team is still there.
         const std::string chosen = combo->text();
         combo->clear();
@@ -155,56 +159,54 @@ void TeamsDialog::onballlist()
 
 void TeamsDialog::showTeamCount()
 {
-    auto* list = &get<forms::ListBox>("balllist");
-    get<forms::Label>("ballnum").setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 队");
+    m_bound->ballnum.setCaption("总数: " + std::to_string(m_bound->balllist.listCount()) + " 队");
 }
 
 void TeamsDialog::pickColor(int index)
 {
-    auto& picker = get<forms::CommonDialog>("Color1");
-    if (!pickSwatchColor(get<forms::Label>("colab", index), picker))
+    const TeamsDialogControls& c = *m_bound;
+    if (!pickSwatchColor(c.colab[index], c.Color1))
         return;
     if (index == 0 || index == 2)
-        get<forms::ComboBox>(index == 0 ? "Combo1" : "Combo2").setForeColor(picker.color());
+        (index == 0 ? c.Combo1 : c.Combo2).setForeColor(c.Color1.color());
 }
 
 void TeamsDialog::defaultColors()
 {
+    const TeamsDialogControls& c = *m_bound;
     for (int i = 0; i < kSwatches; ++i)
-        get<forms::Label>("colab", i).setBackColor(i % 2 == 0 ? kDefaultNameColor : kDefaultShadowColor);
-    for (const char* name : {"Combo1", "Combo2"})
-        get<forms::ComboBox>(name).setForeColor(kDefaultNameColor);
+        c.colab[i].setBackColor(i % 2 == 0 ? kDefaultNameColor : kDefaultShadowColor);
+    for (forms::ComboBox* combo : {&c.Combo1, &c.Combo2})
+        combo->setForeColor(kDefaultNameColor);
 }
 
 void TeamsDialog::apply()
 {
-    auto* show = &get<qel::qelCheck>("chk1");
-    const bool rosters = show && show->Value() == 1;
-    for (int side = 0; side < 2; ++side)
-        if (auto* frame = boardControl<qel::qelFrame>("ballnameframe", side))
-            frame->setVisible(rosters);
+    const TeamsDialogControls& c = *m_bound;
+    const bool rosters = c.chk1.Value() == 1;
+    if (const scoreboard::BoardControls* board = boardControls())
+        for (int side = 0; side < 2; ++side)
+            board->ballnameframe[side].setVisible(rosters);
     for (int i = 0; i < kSwatches; ++i)
-        if (auto* swatch = &get<forms::Label>("colab", i); swatch && nameLabel(i))
-            nameLabel(i)->setForeColor(swatch->backColor());
+        if (nameLabel(i))
+            nameLabel(i)->setForeColor(c.colab[i].backColor());
 
-    auto* teamA = &get<forms::ComboBox>("Combo1");
-    auto* teamB = &get<forms::ComboBox>("Combo2");
-    if (!teamA || !teamB || teamA->text().empty() || teamB->text().empty()) {
+    if (c.Combo1.text().empty() || c.Combo2.text().empty()) {
         tell("比赛的球队名称不能为空，请重新选择需要比赛的两个球队!", "提示", true);
         return;
     }
-    user().teamNameA = teamA->text();
-    user().teamNameB = teamB->text();
+    user().teamNameA = c.Combo1.text();
+    user().teamNameB = c.Combo2.text();
     scoreboard::ShowTeamNames();
-    if (auto* reload = boardControl<forms::Timer>("Timer12"))
-        reload->setEnabled(true);
+    if (const scoreboard::BoardControls* board = boardControls())
+        board->Timer12.setEnabled(true);
     unload();
 }
 
 void TeamsDialog::followMatchTeam(const std::string& oldName, const std::string& newName)
 {
-    for (const char* name : {"Combo1", "Combo2"})
-        if (auto* combo = &get<forms::ComboBox>(name); combo && combo->text() == oldName)
+    for (forms::ComboBox* combo : {&m_bound->Combo1, &m_bound->Combo2})
+        if (combo->text() == oldName)
             combo->setText(newName);
     scoreboard::MatchState& s = user();
     bool followed = false;

@@ -3,12 +3,58 @@
 
 #include "scoreboard/roster_loader.h"
 
+#include "platform/forms/control_array.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
-#include <string_view>
+
+namespace plat::forms {
+class ComboBox;
+class CommonDialog;
+class Label;
+class ListBox;
+class ListView;
+class TextBox;
+}
+namespace qel {
+class qelCheck;
+class qelCommand;
+}
 
 namespace dialogs {
+
+// The controls of `m3` the dialog uses, bound once when it loads.
+struct TeamsDialogControls {
+    // The list of teams and the roster editor.
+    plat::forms::ListBox& balllist;
+    plat::forms::Label& ballnum;
+    qel::qelCommand& newadd;
+    qel::qelCommand& nosave;
+    qel::qelCommand& delball;
+    qel::qelCommand& commsave;
+    plat::forms::TextBox& T1; // T1(0), the team's name
+    plat::forms::ControlArray<plat::forms::TextBox> Text1; // 0 coach, 1 leader, 2 a player's name
+    plat::forms::ComboBox& comadd;
+    qel::qelCommand& addcomm;
+    qel::qelCommand& delcomm;
+    plat::forms::ListView& L1;
+    plat::forms::Label& alltxt;
+    // The match teams.
+    plat::forms::ComboBox& Combo1;
+    plat::forms::ComboBox& Combo2;
+    plat::forms::ControlArray<plat::forms::Label> colab; // A's name, A's shadow, B's name, B's shadow
+    qel::qelCommand& com1;
+    plat::forms::CommonDialog& Color1;
+    qel::qelCheck& chk1;
+    qel::qelCommand& OKcommand;
+    qel::qelCommand& qelCommand2;
+};
+
+// Binds them on a loaded `m3`: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+TeamsDialogControls bindTeamsDialogControls(const plat::forms::Form& dialog);
 
 // The teams dialog `m3` ("球队名称设置"). Its left side keeps the rosters, one team file a team
 // in binlist: the list of teams, and an editor for a new team or the picked one (name, coach,
@@ -41,10 +87,7 @@ protected:
 
 private:
     void connectEvents();
-    void setEnabled(std::string_view name, bool on, int index = -1) const;
-    void setShown(std::string_view name, bool on) const;
     void setNewEditCaption(const std::string& caption) const;
-    void focus(std::string_view name, int index = -1) const;
     // A message box with OK (information or error icon), and one with OK and Cancel: true for OK.
     void tell(const std::string& text, const std::string& title, bool error = false) const;
     bool confirm(const std::string& text) const;
@@ -89,6 +132,7 @@ private:
     bool m_addingTeam = false;
     bool m_editingTeam = false;
     bool m_cuttingName = false;
+    std::optional<TeamsDialogControls> m_bound;
 };
 
 // Opens `m3` modally over the scoreboard.

@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kStaffBoxes = 3; // Text1(0) coach, Text1(1) leader, Text1(2) a player's name
 
-std::string trimmedText(const forms::TextBox* box) { return box ? sys::trimText(box->text()) : std::string(); }
+std::string trimmedText(const forms::TextBox& box) { return sys::trimText(box.text()); }
 
 } // namespace
 
@@ -31,52 +31,51 @@ std::string trimmedText(const forms::TextBox* box) { return box ? sys::trimText(
 
 void TeamsDialog::commdEandYES()
 {
-    setEnabled("addcomm", true);
+    const TeamsDialogControls& c = *m_bound;
+    c.addcomm.setEnabled(true);
     for (int i = -1; i < kStaffBoxes; ++i) {
-        auto* box = i < 0 ? &get<forms::TextBox>("T1", 0) : &get<forms::TextBox>("Text1", i);
-        if (box) {
-            box->setEnabled(true);
-            box->setText("");
-        }
+        forms::TextBox& box = i < 0 ? c.T1 : c.Text1[i];
+        box.setEnabled(true);
+        box.setText("");
     }
-    setEnabled("comadd", true);
-    setEnabled("delball", false);
-    setEnabled("delcomm", false);
-    get<forms::ListView>("L1").listItems().clear();
+    c.comadd.setEnabled(true);
+    c.delball.setEnabled(false);
+    c.delcomm.setEnabled(false);
+    c.L1.listItems().clear();
     showPlayerCount();
 }
 
 void TeamsDialog::commdEandNO()
 {
-    setEnabled("commsave", false);
+    const TeamsDialogControls& c = *m_bound;
+    c.commsave.setEnabled(false);
     for (int i = -1; i < kStaffBoxes; ++i) {
-        auto* box = i < 0 ? &get<forms::TextBox>("T1", 0) : &get<forms::TextBox>("Text1", i);
-        if (box) {
-            box->setEnabled(false);
-            box->setText("");
-        }
+        forms::TextBox& box = i < 0 ? c.T1 : c.Text1[i];
+        box.setEnabled(false);
+        box.setText("");
     }
-    setEnabled("comadd", false);
-    setEnabled("addcomm", false);
-    setEnabled("delcomm", false);
-    get<forms::ListView>("L1").listItems().clear();
+    c.comadd.setEnabled(false);
+    c.addcomm.setEnabled(false);
+    c.delcomm.setEnabled(false);
+    c.L1.listItems().clear();
     showPlayerCount();
 }
 
 void TeamsDialog::commdeidtYES()
 {
-    setEnabled("addcomm", true);
-    setEnabled("T1", true, 0);
+    const TeamsDialogControls& c = *m_bound;
+    c.addcomm.setEnabled(true);
+    c.T1.setEnabled(true);
     for (int i = 0; i < kStaffBoxes; ++i)
-        setEnabled("Text1", true, i);
-    setEnabled("comadd", true);
+        c.Text1[i].setEnabled(true);
+    c.comadd.setEnabled(true);
 }
 
 void TeamsDialog::balllisteidt()
 {
     setNewEditCaption("编辑");
-    setEnabled("nosave", true);
-    setEnabled("delball", true);
+    m_bound->nosave.setEnabled(true);
+    m_bound->delball.setEnabled(true);
 }
 
 // --- picking a team ---
@@ -85,22 +84,21 @@ void TeamsDialog::teamPicked()
 {
     if (m_addingTeam || m_editingTeam)
         return;
-    auto* list = &get<forms::ListBox>("balllist");
-    if (!list)
-        return;
-    if (list->listCount() == 0) {
+    const TeamsDialogControls& c = *m_bound;
+    forms::ListBox& list = c.balllist;
+    if (list.listCount() == 0) {
         m_pickedTeamFile.clear();
         return;
     }
-    const int index = list->listIndex();
+    const int index = list.listIndex();
     if (index < 0)
         return;
-    const std::string name = list->list(index);
+    const std::string name = list.list(index);
     m_pickedTeamFile = teamFile(name);
     if (!sys::fileExists(m_pickedTeamFile)) {
-        list->removeItem(index);
-        for (const char* comboName : {"Combo1", "Combo2"})
-            if (auto* combo = &get<forms::ComboBox>(comboName); combo && combo->list(index) == name)
+        list.removeItem(index);
+        for (forms::ComboBox* combo : {&c.Combo1, &c.Combo2})
+            if (combo->list(index) == name)
                 combo->removeItem(index);
         showTeamCount();
         tell("球队: " + name + " 的配置文件不存在！", "错误提示", true);
@@ -108,42 +106,38 @@ void TeamsDialog::teamPicked()
     }
     m_editedTeamName = name;
     onballfile();
-    setShown("nosave", true);
+    c.nosave.setVisible(true);
     balllisteidt();
 }
 
 void TeamsDialog::onballfile()
 {
-    auto* roster = &get<forms::ListView>("L1");
-    if (roster)
-        roster->listItems().clear();
+    const TeamsDialogControls& c = *m_bound;
+    c.L1.listItems().clear();
     for (int i = 0; i < kStaffBoxes; ++i)
-        get<forms::TextBox>("Text1", i).setText("");
-    get<forms::TextBox>("T1", 0).setText(m_editedTeamName);
+        c.Text1[i].setText("");
+    c.T1.setText(m_editedTeamName);
     const scoreboard::TeamRoster team = scoreboard::readTeamRoster(m_pickedTeamFile);
-    if (auto* coach = &get<forms::TextBox>("Text1", 0))
-        coach->setText(team.coach);
-    if (auto* leader = &get<forms::TextBox>("Text1", 1))
-        leader->setText(team.leader);
-    if (roster)
-        for (const scoreboard::RosterPlayer& player : team.players)
-            roster->listItems().add(player.name).setSubItem(1, player.number);
+    c.Text1[0].setText(team.coach);
+    c.Text1[1].setText(team.leader);
+    for (const scoreboard::RosterPlayer& player : team.players)
+        c.L1.listItems().add(player.name).setSubItem(1, player.number);
     showPlayerCount();
 }
 
 void TeamsDialog::nameChanged()
 {
-    auto* box = &get<forms::TextBox>("T1", 0);
-    if (!box || m_cuttingName)
+    if (m_cuttingName)
         return;
-    std::string name = box->text();
+    forms::TextBox& box = m_bound->T1;
+    std::string name = box.text();
     if (scoreboard::TextWidthUnits(name) <= kNameWidthLimit)
         return;
     while (!name.empty() && scoreboard::TextWidthUnits(name) > kNameWidthLimit)
         name = sys::leftText(name, sys::textLength(name) - 1);
     m_cuttingName = true;
-    box->setText(name);
-    box->setSelStart(int(sys::textLength(name)));
+    box.setText(name);
+    box.setSelStart(int(sys::textLength(name)));
     m_cuttingName = false;
 }
 
@@ -151,42 +145,41 @@ void TeamsDialog::nameChanged()
 
 void TeamsDialog::newOrEdit()
 {
-    auto* button = &get<qel::qelCommand>("newadd");
-    if (!button)
-        return;
-    if (button->Caption() == "新增") {
-        setShown("nosave", true);
+    const TeamsDialogControls& c = *m_bound;
+    if (c.newadd.Caption() == "新增") {
+        c.nosave.setVisible(true);
         m_addingTeam = true;
-        setEnabled("newadd", false);
+        c.newadd.setEnabled(false);
         commdEandYES();
-        setEnabled("commsave", true);
-        setEnabled("delball", false);
-        focus("T1", 0);
-    } else if (button->Caption() == "编辑") {
+        c.commsave.setEnabled(true);
+        c.delball.setEnabled(false);
+        c.T1.setFocus();
+    } else if (c.newadd.Caption() == "编辑") {
         m_editingTeam = true;
-        setEnabled("newadd", false);
+        c.newadd.setEnabled(false);
         commdeidtYES();
-        setEnabled("commsave", true);
-        setShown("nosave", true);
-        setEnabled("delball", false);
-        focus("T1", 0);
+        c.commsave.setEnabled(true);
+        c.nosave.setVisible(true);
+        c.delball.setEnabled(false);
+        c.T1.setFocus();
     }
 }
 
 void TeamsDialog::abandonEditing()
 {
-    const std::string name = trimmedText(&get<forms::TextBox>("T1", 0));
+    const TeamsDialogControls& c = *m_bound;
+    const std::string name = trimmedText(c.T1);
     if (m_editingTeam && name == m_editedTeamName)
         m_editingTeam = false;
     const bool flagged = m_addingTeam || m_editingTeam;
     if (flagged && !name.empty() && !confirm("是否不保存球队：" + name + " 的信息？"))
         return;
-    setShown("nosave", false);
+    c.nosave.setVisible(false);
     setNewEditCaption("新增");
-    setEnabled("newadd", true);
+    c.newadd.setEnabled(true);
     if (!flagged) {
-        setEnabled("commsave", false);
-        setEnabled("delball", false);
+        c.commsave.setEnabled(false);
+        c.delball.setEnabled(false);
     }
     m_addingTeam = m_editingTeam = false;
     commdEandNO();
@@ -196,94 +189,89 @@ void TeamsDialog::abandonEditing()
 
 void TeamsDialog::addPlayer()
 {
-    auto* numberBox = &get<forms::ComboBox>("comadd");
-    auto* nameBox = &get<forms::TextBox>("Text1", 2);
-    auto* roster = &get<forms::ListView>("L1");
-    if (!numberBox || !nameBox || !roster)
-        return;
+    const TeamsDialogControls& c = *m_bound;
+    forms::ComboBox& numberBox = c.comadd;
+    forms::TextBox& nameBox = c.Text1[2];
+    forms::ListView& roster = c.L1;
     // Blanks around a number would not read back from the file.
-    const std::string number = sys::trimText(numberBox->text());
+    const std::string number = sys::trimText(numberBox.text());
     const std::string name = trimmedText(nameBox);
     if (name.empty()) {
         tell("队员姓名不能为空！", "提示");
-        focus("Text1", 2);
+        nameBox.setFocus();
         return;
     }
     if (const std::string problem = rosterTextProblem(name, RosterField::PlayerName); !problem.empty()) {
         tell(problem, "提示");
-        focus("Text1", 2);
+        nameBox.setFocus();
         return;
     }
     if (const std::string problem = rosterTextProblem(number, RosterField::Number); !problem.empty()) {
         tell(problem, "提示");
-        focus("comadd");
+        numberBox.setFocus();
         return;
     }
-    for (int i = 1; i <= roster->listItems().count(); ++i) {
-        if (roster->listItems().item(i)->text() == name) {
+    for (int i = 1; i <= roster.listItems().count(); ++i) {
+        if (roster.listItems().item(i)->text() == name) {
             tell("用户" + name + "已经存在！", "");
-            focus("Text1", 2);
+            nameBox.setFocus();
             return;
         }
     }
-    for (int i = 1; i <= roster->listItems().count(); ++i) {
-        if (roster->listItems().item(i)->subItem(1) == number) {
+    for (int i = 1; i <= roster.listItems().count(); ++i) {
+        if (roster.listItems().item(i)->subItem(1) == number) {
             tell("号码" + number + "已经存在！", "");
-            focus("comadd");
+            numberBox.setFocus();
             return;
         }
     }
-    roster->listItems().add(name).setSubItem(1, number);
-    nameBox->setText("");
-    focus("Text1", 2);
-    numberBox->setText("0");
+    roster.listItems().add(name).setSubItem(1, number);
+    nameBox.setText("");
+    nameBox.setFocus();
+    numberBox.setText("0");
     showPlayerCount();
 }
 
 void TeamsDialog::deletePlayer()
 {
-    auto* roster = &get<forms::ListView>("L1");
-    if (!roster)
-        return;
-    if (forms::ListItem* selected = roster->selectedItem())
-        roster->listItems().remove(selected->index());
-    setEnabled("delcomm", roster->listItems().count() > 0);
+    forms::ListView& roster = m_bound->L1;
+    if (forms::ListItem* selected = roster.selectedItem())
+        roster.listItems().remove(selected->index());
+    m_bound->delcomm.setEnabled(roster.listItems().count() > 0);
     showPlayerCount();
 }
 
 void TeamsDialog::playerClicked()
 {
-    auto* roster = &get<forms::ListView>("L1");
-    if ((m_addingTeam || m_editingTeam) && roster && roster->listItems().count() > 0)
-        setEnabled("delcomm", true);
+    if ((m_addingTeam || m_editingTeam) && m_bound->L1.listItems().count() > 0)
+        m_bound->delcomm.setEnabled(true);
 }
 
 void TeamsDialog::showPlayerCount()
 {
-    auto* roster = &get<forms::ListView>("L1");
-    if (auto* count = &get<forms::Label>("alltxt"))
-        count->setCaption("总数: " + std::to_string(roster ? roster->listItems().count() : 0) + " 人");
+    m_bound->alltxt.setCaption("总数: " + std::to_string(m_bound->L1.listItems().count()) + " 人");
 }
 
 // --- saving and deleting team files ---
 
 scoreboard::TeamRoster TeamsDialog::editedRoster() const
 {
+    const TeamsDialogControls& c = *m_bound;
     scoreboard::TeamRoster team;
-    team.coach = trimmedText(&get<forms::TextBox>("Text1", 0));
-    team.leader = trimmedText(&get<forms::TextBox>("Text1", 1));
-    if (auto* roster = &get<forms::ListView>("L1"))
-        for (int i = 1; i <= roster->listItems().count(); ++i)
-            team.players.push_back({roster->listItems().item(i)->text(), roster->listItems().item(i)->subItem(1)});
+    team.coach = trimmedText(c.Text1[0]);
+    team.leader = trimmedText(c.Text1[1]);
+    for (int i = 1; i <= c.L1.listItems().count(); ++i)
+        team.players.push_back({c.L1.listItems().item(i)->text(), c.L1.listItems().item(i)->subItem(1)});
     return team;
 }
 
 void TeamsDialog::saveTeam()
 {
-    const std::string name = trimmedText(&get<forms::TextBox>("T1", 0));
+    const TeamsDialogControls& c = *m_bound;
+    const std::string name = trimmedText(c.T1);
     if (const std::string problem = teamNameProblem(name); !problem.empty()) {
         tell(problem, "提示");
-        focus("T1", 0);
+        c.T1.setFocus();
         return;
     }
     const scoreboard::TeamRoster team = editedRoster();
@@ -291,7 +279,7 @@ void TeamsDialog::saveTeam()
     for (int i = 0; i < 2; ++i) {
         if (const std::string problem = rosterTextProblem(*staff[i].first, staff[i].second); !problem.empty()) {
             tell(problem, "提示");
-            focus("Text1", i);
+            c.Text1[i].setFocus();
             return;
         }
     }
@@ -311,33 +299,34 @@ void TeamsDialog::saveTeam()
         followMatchTeam(m_editedTeamName, name);
         m_editingTeam = false;
         setNewEditCaption("新增");
-        setEnabled("newadd", true);
-        setEnabled("delball", false);
+        c.newadd.setEnabled(true);
+        c.delball.setEnabled(false);
     }
     onballlist();
     commdEandNO();
     setNewEditCaption("新增");
-    setEnabled("newadd", true);
+    c.newadd.setEnabled(true);
     m_addingTeam = m_editingTeam = false;
-    setShown("nosave", false);
+    c.nosave.setVisible(false);
 }
 
 void TeamsDialog::deleteTeam()
 {
-    auto* list = &get<forms::ListBox>("balllist");
-    if (!list || list->listIndex() < 0)
+    const TeamsDialogControls& c = *m_bound;
+    forms::ListBox& list = c.balllist;
+    if (list.listIndex() < 0)
         return;
-    const std::string name = list->list(list->listIndex());
+    const std::string name = list.list(list.listIndex());
     const std::filesystem::path file = teamFile(name);
     if (!sys::fileExists(file) || !confirm("是否要删除球队: " + name + " 的配置文件？"))
         return;
     sys::deleteFile(file);
     followMatchTeam(name, "");
     setNewEditCaption("新增");
-    setEnabled("newadd", true);
-    setEnabled("commsave", false);
-    setShown("nosave", false);
-    setEnabled("delball", false);
+    c.newadd.setEnabled(true);
+    c.commsave.setEnabled(false);
+    c.nosave.setVisible(false);
+    c.delball.setEnabled(false);
     commdEandNO();
     onballlist();
 }

@@ -3,6 +3,7 @@
 #include "dialogs/swatch_color.h"
 
 #include "scoreboard/board_form.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_state.h"
 
@@ -29,12 +30,36 @@ namespace {
 
 constexpr int kRefereeRows = 3;
 constexpr int kCountLine = 5; // L1(5)
-constexpr const char* kCombos[kRefereeRows] = {"Cmmb1", "Cmmb2", "Cmmb3"};
 
 // The board's title labels: item 1 the title, item 0 its shadow.
-qel::qelLabel* boardTitle(int index) { return scoreboard::boardControl<qel::qelLabel>("titxt", index); }
+qel::qelLabel* boardTitle(int index)
+{
+    const scoreboard::BoardControls* board = scoreboard::boardControls();
+    return board ? &board->titxt[index] : nullptr;
+}
 
 } // namespace
+
+TitleDialogControls bindTitleDialogControls(const forms::Form& dialog)
+{
+    return TitleDialogControls{
+        .colab = scoreboard::bindItems<forms::Label>(dialog, "colab", 0, 1),
+        .v1 = dialog.get<qel::qelTextBox>("v1"),
+        .zailist = dialog.get<forms::ListBox>("zailist"),
+        .Cmmb = {&dialog.get<forms::ComboBox>("Cmmb1"), &dialog.get<forms::ComboBox>("Cmmb2"),
+            &dialog.get<forms::ComboBox>("Cmmb3")},
+        .vbo = scoreboard::bindItems<qel::qelOptionButton>(dialog, "vbo", 0, kRefereeRows - 1),
+        .del1 = dialog.get<qel::qelCommand>("del1"),
+        .lname = dialog.get<forms::Label>("lname"),
+        .com1 = dialog.get<qel::qelCommand>("com1"),
+        .zt1 = dialog.get<qel::qelTextBox>("zt1"),
+        .addc = dialog.get<qel::qelCommand>("addc"),
+        .ok = dialog.get<qel::qelCommand>("ok"),
+        .qelCommand2 = dialog.get<qel::qelCommand>("qelCommand2"),
+        .Color1 = dialog.get<forms::CommonDialog>("Color1"),
+        .L1 = scoreboard::bindItems<forms::Label>(dialog, "L1", {0, 1, kCountLine}),
+    };
+}
 
 TitleDialog::TitleDialog(const sys::DateSource* dates)
     : SetupDialogForm("m1")
@@ -44,174 +69,150 @@ TitleDialog::TitleDialog(const sys::DateSource* dates)
 
 void TitleDialog::loadDialog()
 {
+    const TitleDialogControls& c = m_bound.emplace(bindTitleDialogControls(*this));
     const scoreboard::MatchState& state = user();
-    if (auto* swatch = &get<forms::Label>("colab", 0); swatch && boardTitle(1))
-        swatch->setBackColor(boardTitle(1)->ForeColor());
-    if (auto* swatch = &get<forms::Label>("colab", 1); swatch && boardTitle(0))
-        swatch->setBackColor(boardTitle(0)->ForeColor());
-    get<qel::qelTextBox>("v1").setText(state.matchTitle.empty() ? std::to_string(sys::currentYear(*m_dates)) + "Mirelda" : state.matchTitle);
+    if (boardTitle(1))
+        c.colab[0].setBackColor(boardTitle(1)->ForeColor());
+    if (boardTitle(0))
+        c.colab[1].setBackColor(boardTitle(0)->ForeColor());
+    c.v1.setText(state.matchTitle.empty() ? std::to_string(sys::currentYear(*m_dates)) + "Mirelda" : state.matchTitle);
 
     const std::vector<std::string> names = readRefereeList();
-    if (auto* list = &get<forms::ListBox>("zailist"))
-        for (const std::string& name : names)
-            list->addItem(name);
+    for (const std::string& name : names)
+        c.zailist.addItem(name);
     const std::string* onDuty[kRefereeRows] = {&state.refereeName1, &state.refereeName2, &state.refereeName3};
     for (int row = 0; row < kRefereeRows; ++row) {
-        auto& combo = get<forms::ComboBox>(kCombos[row]);
+        forms::ComboBox& combo = *c.Cmmb[size_t(row)];
         for (const std::string& name : names)
             combo.addItem(name);
         combo.setText(*onDuty[row]);
     }
     if (state.refereeCount >= 1 && state.refereeCount <= kRefereeRows) {
-        get<qel::qelOptionButton>("vbo", state.refereeCount - 1).setValue(1);
+        c.vbo[state.refereeCount - 1].setValue(1);
         // With one referee the first row is the chief: its caption says so from the start.
         if (state.refereeCount == 1)
             showRowRoles(0);
     }
-    get<qel::qelCommand>("del1").setEnabled(false);
-    get<forms::Label>("lname").setVisible(false);
+    c.del1.setEnabled(false);
+    c.lname.setVisible(false);
     showCount();
     connectEvents();
 }
 
 void TitleDialog::connectEvents()
 {
-    if (auto* title = &get<qel::qelTextBox>("v1"))
-        title->KeyPress = [this](int& keyAscii) { titleKeyPress(keyAscii); };
+    const TitleDialogControls& c = *m_bound;
+    c.v1.KeyPress = [this](int& keyAscii) { titleKeyPress(keyAscii); };
     for (int i = 0; i < 2; ++i)
-        if (auto* swatch = &get<forms::Label>("colab", i))
-            swatch->onClick = [this, i] { pickColor(i); };
-    if (auto* defaults = &get<qel::qelCommand>("com1"))
-        defaults->Click = [this] { defaultColors(); };
-    if (auto* name = &get<qel::qelTextBox>("zt1"))
-        name->Change = [this] {
-            get<forms::Label>("lname").setVisible(false);
-        };
-    if (auto* add = &get<qel::qelCommand>("addc"))
-        add->Click = [this] { addReferee(); };
-    if (auto* list = &get<forms::ListBox>("zailist"))
-        list->onClick = [this] { listClicked(); };
-    if (auto* del = &get<qel::qelCommand>("del1"))
-        del->Click = [this] { deleteReferee(); };
+        c.colab[i].onClick = [this, i] { pickColor(i); };
+    c.com1.Click = [this] { defaultColors(); };
+    c.zt1.Change = [&c] { c.lname.setVisible(false); };
+    c.addc.Click = [this] { addReferee(); };
+    c.zailist.onClick = [this] { listClicked(); };
+    c.del1.Click = [this] { deleteReferee(); };
     for (int i = 0; i < kRefereeRows; ++i)
-        if (auto* option = &get<qel::qelOptionButton>("vbo", i))
-            option->Change = [this, i](int&) { showRowRoles(i); };
-    if (auto* ok = &get<qel::qelCommand>("ok"))
-        ok->Click = [this] { apply(); };
-    if (auto* cancel = &get<qel::qelCommand>("qelCommand2"))
-        cancel->Click = [this] { unload(); };
+        c.vbo[i].Change = [this, i](int&) { showRowRoles(i); };
+    c.ok.Click = [this] { apply(); };
+    c.qelCommand2.Click = [this] { unload(); };
 }
 
 void TitleDialog::titleKeyPress(int& keyAscii)
 {
-    auto* title = &get<qel::qelTextBox>("v1");
-    if (!title || keyAscii == 8)
+    if (keyAscii == 8)
         return;
+    const qel::qelTextBox& title = m_bound->v1;
     // The typed character takes the place of the selection, so the selection does not count: a
     // full title selected whole can be typed over.
-    const int kept = scoreboard::TextWidthUnits(title->Text()) - scoreboard::TextWidthUnits(title->SelText());
+    const int kept = scoreboard::TextWidthUnits(title.Text()) - scoreboard::TextWidthUnits(title.SelText());
     if (kept > kTitleWidthLimit)
         keyAscii = 0;
 }
 
-void TitleDialog::pickColor(int index)
-{
-    pickSwatchColor(get<forms::Label>("colab", index), get<forms::CommonDialog>("Color1"));
-}
+void TitleDialog::pickColor(int index) { pickSwatchColor(m_bound->colab[index], m_bound->Color1); }
 
 void TitleDialog::defaultColors()
 {
-    get<forms::Label>("colab", 0).setBackColor(kDefaultTitleColor);
-    get<forms::Label>("colab", 1).setBackColor(kDefaultShadowColor);
+    m_bound->colab[0].setBackColor(kDefaultTitleColor);
+    m_bound->colab[1].setBackColor(kDefaultShadowColor);
 }
 
 void TitleDialog::addReferee()
 {
-    auto* box = &get<qel::qelTextBox>("zt1");
-    auto* list = &get<forms::ListBox>("zailist");
-    if (!box || !list)
-        return;
-    const std::string name = sys::trimText(box->Text());
+    const TitleDialogControls& c = *m_bound;
+    const std::string name = sys::trimText(c.zt1.Text());
     if (name.empty())
         return;
-    for (int i = 0; i < list->listCount(); ++i) {
-        if (list->list(i) == name) {
-            get<forms::Label>("lname").setVisible(true);
-            box->GetExtender().setFocus();
+    for (int i = 0; i < c.zailist.listCount(); ++i) {
+        if (c.zailist.list(i) == name) {
+            c.lname.setVisible(true);
+            c.zt1.GetExtender().setFocus();
             return;
         }
     }
-    list->addItem(name);
-    for (const char* comboName : kCombos)
-        get<forms::ComboBox>(comboName).addItem(name);
-    box->setText("");
-    box->GetExtender().setFocus();
+    c.zailist.addItem(name);
+    for (forms::ComboBox* combo : c.Cmmb)
+        combo->addItem(name);
+    c.zt1.setText("");
+    c.zt1.GetExtender().setFocus();
     showCount();
 }
 
-void TitleDialog::listClicked()
-{
-    auto* list = &get<forms::ListBox>("zailist");
-    if (auto* del = &get<qel::qelCommand>("del1"); del && list)
-        del->setEnabled(list->listCount() > 0);
-}
+void TitleDialog::listClicked() { m_bound->del1.setEnabled(m_bound->zailist.listCount() > 0); }
 
 void TitleDialog::deleteReferee()
 {
-    auto* list = &get<forms::ListBox>("zailist");
-    if (!list || list->listCount() == 0)
+    const TitleDialogControls& c = *m_bound;
+    forms::ListBox& list = c.zailist;
+    if (list.listCount() == 0)
         return;
-    const int selected = list->listIndex();
-    auto* first = &get<forms::ComboBox>(kCombos[0]);
-    if (selected >= 0 && first) {
+    const int selected = list.listIndex();
+    if (selected >= 0) {
         // The three combo boxes list the same names in the same order as the list.
-        const std::string name = list->list(selected);
-        for (int k = 0; k < first->listCount(); ++k) {
-            if (first->list(k) != name)
+        const std::string name = list.list(selected);
+        forms::ComboBox& first = *c.Cmmb[0];
+        for (int k = 0; k < first.listCount(); ++k) {
+            if (first.list(k) != name)
                 continue;
-            list->removeItem(selected);
-            for (const char* comboName : kCombos)
-                get<forms::ComboBox>(comboName).removeItem(k);
+            list.removeItem(selected);
+            for (forms::ComboBox* combo : c.Cmmb)
+                combo->removeItem(k);
             break;
         }
     }
     showCount();
-    if (list->listCount() == 0)
-        get<qel::qelCommand>("del1").setEnabled(false);
+    if (list.listCount() == 0)
+        c.del1.setEnabled(false);
 }
 
 void TitleDialog::showRowRoles(int index)
 {
-    auto* first = &get<forms::Label>("L1", 0);
-    auto* second = &get<forms::Label>("L1", 1);
-    if (!first || !second)
-        return;
-    forms::Label* chief = index == 0 ? first : second;
-    forms::Label* assistant = index == 0 ? second : first;
-    chief->setCaption("主裁判");
-    chief->setForeColor(kChiefColor);
-    assistant->setCaption("副裁判");
-    assistant->setForeColor(kAssistantColor);
+    forms::Label& first = m_bound->L1[0];
+    forms::Label& second = m_bound->L1[1];
+    forms::Label& chief = index == 0 ? first : second;
+    forms::Label& assistant = index == 0 ? second : first;
+    chief.setCaption("主裁判");
+    chief.setForeColor(kChiefColor);
+    assistant.setCaption("副裁判");
+    assistant.setForeColor(kAssistantColor);
 }
 
 void TitleDialog::apply()
 {
+    const TitleDialogControls& c = *m_bound;
     scoreboard::MatchState& state = user();
-    if (auto* title = &get<qel::qelTextBox>("v1"))
-        state.matchTitle = title->Text();
-    if (auto* swatch = &get<forms::Label>("colab", 0); swatch && boardTitle(1))
-        boardTitle(1)->setForeColor(swatch->backColor());
-    if (auto* swatch = &get<forms::Label>("colab", 1); swatch && boardTitle(0))
-        boardTitle(0)->setForeColor(swatch->backColor());
+    state.matchTitle = c.v1.Text();
+    if (boardTitle(1))
+        boardTitle(1)->setForeColor(c.colab[0].backColor());
+    if (boardTitle(0))
+        boardTitle(0)->setForeColor(c.colab[1].backColor());
     hide();
     scoreboard::ShowMatchTitle();
 
     std::string* onDuty[kRefereeRows] = {&state.refereeName1, &state.refereeName2, &state.refereeName3};
     for (int row = 0; row < kRefereeRows; ++row)
-        if (auto* combo = &get<forms::ComboBox>(kCombos[row]))
-            *onDuty[row] = sys::trimText(combo->text());
+        *onDuty[row] = sys::trimText(c.Cmmb[size_t(row)]->text());
     for (int i = 0; i < kRefereeRows; ++i) {
-        if (auto* option = &get<qel::qelOptionButton>("vbo", i); option && option->Value() == 1) {
+        if (c.vbo[i].Value() == 1) {
             state.refereeCount = int16_t(i + 1);
             break;
         }
@@ -219,9 +220,8 @@ void TitleDialog::apply()
     scoreboard::ShowReferees();
 
     std::vector<std::string> names;
-    if (auto* list = &get<forms::ListBox>("zailist"))
-        for (int i = 0; i < list->listCount(); ++i)
-            names.push_back(list->list(i));
+    for (int i = 0; i < c.zailist.listCount(); ++i)
+        names.push_back(c.zailist.list(i));
     if (!writeRefereeList(names))
         forms::msgBox("裁判列表无法保存到 date\\zailistname.db，本次添加或删除的裁判姓名没有保存！",
             forms::vbOKOnly | forms::vbCritical, "错误提示");
@@ -230,8 +230,7 @@ void TitleDialog::apply()
 
 void TitleDialog::showCount()
 {
-    auto* list = &get<forms::ListBox>("zailist");
-    get<forms::Label>("L1", kCountLine).setCaption("总数: " + std::to_string(list ? list->listCount() : 0) + " 人");
+    m_bound->L1[kCountLine].setCaption("总数: " + std::to_string(m_bound->zailist.listCount()) + " 人");
 }
 
 void showTitleDialog()

@@ -1,44 +1,69 @@
 #include "scoreboard/command_bar.h"
 
 #include "scoreboard/board_faces.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/fitted_caption.h"
 #include "scoreboard/form_parts.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/record_view.h"
 
-#include "controls/core/push_button_base.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
 #include "controls/core/qel_label.h"
 #include "platform/forms/form.h"
 #include "platform/forms/message_box.h"
+#include "platform/forms/timer.h"
 #include "platform/window/api.h"
 
 namespace scoreboard {
 
 namespace forms = plat::forms;
 
+CommandBarControls bindCommandBarControls(const forms::Form& form)
+{
+    return CommandBarControls{
+        .on1 = bindItems<qel::qelCommand>(form, "on1", CommandBar::Options, CommandBar::Exit),
+        .sysset = form.get<qel::qelFrame>("sysset"),
+        .frameplay = form.get<qel::qelFrame>("frameplay"),
+        .helps = form.get<qel::qelFrame>("helps"),
+        .ballnumfa = form.get<qel::qelFrame>("ballnumfa"),
+        .showtime = form.get<qel::qelFrame>("showtime"),
+        .look = form.get<qel::qelFrame>("look"),
+        .onename = form.get<qel::qelLabel>("onename"),
+        .ok = form.get<qel::qelCommand>("ok"),
+        .balldate = form.get<qel::qelFrame>("balldate"),
+        .ballnum = bindItems<qel::qelLabel>(form, "ballnum", 0, 1),
+        .lookdate = form.get<qel::qelCommand>("lookdate"),
+        .Timer6 = form.get<forms::Timer>("Timer6"),
+        .Timer8 = form.get<forms::Timer>("Timer8"),
+        .recordList = bindRecordListControls(form),
+    };
+}
+
 CommandBar::CommandBar(forms::Form& main, CommandBarHooks hooks)
     : m_main(main)
+    , m_controls(bindCommandBarControls(main))
     , m_hooks(std::move(hooks))
 {
 }
 
 void CommandBar::connect()
 {
-    forEachItem(m_main, "on1", [this](forms::Control& item, int index) {
-        if (auto* button = dynamic_cast<qel::PushButtonBase*>(&item))
-            button->Click = [this, index] { click(index); };
-        onMouseMoveOf(&item, [&item] { item.setToolTipText(captionOf(&item)); });
-    });
+    for (auto [index, item] : m_controls.on1) {
+        item.Click = [this, index] { click(index); };
+        onMouseMoveOf(&item, [&item] { item.setToolTipText(item.Caption()); });
+    }
 }
 
 void CommandBar::click(int index)
 {
-    setTimerOn(m_main, "Timer8", false);
-    if (partVisible(m_main, "look") && !user().matchOver)
+    const CommandBarControls& c = m_controls;
+    c.Timer8.setEnabled(false);
+    if (c.look.visible() && !user().matchOver)
         return;
     switch (index) {
     case Options:
-        showPart(m_main, "sysset", true);
+        showPart(c.sysset, true);
         if (m_hooks.fillOptionsPanel)
             m_hooks.fillOptionsPanel();
         break;
@@ -46,21 +71,19 @@ void CommandBar::click(int index)
         matchMode();
         break;
     case Music:
-        showPart(m_main, "frameplay", true);
+        showPart(c.frameplay, true);
         break;
     case ScoreSheet:
         scoreSheet();
         break;
     case Help:
-        if (forms::Control* help = findPart(m_main, "helps")) {
-            help->move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
-            help->zOrder(0);
-            help->setVisible(true);
-        }
+        c.helps.move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
+        c.helps.zOrder(0);
+        c.helps.setVisible(true);
         break;
     case Minimise:
         m_main.setWindowState(1);
-        setTimerOn(m_main, "Timer6", false);
+        c.Timer6.setEnabled(false);
         break;
     case Exit:
         exitCommand(*this);
@@ -69,13 +92,10 @@ void CommandBar::click(int index)
         return;
     }
     if (index != Help)
-        hidePart(m_main, "helps");
+        c.helps.setVisible(false);
     if (index == Options || index == MatchMode || index == Music)
-        closeRecordList(m_main);
-    if (index == Options || index == Music || index == ScoreSheet || index == Help)
-        showPart(m_main, "ballnumfa");
-    else
-        hidePart(m_main, "ballnumfa");
+        closeRecordList(c.recordList);
+    c.ballnumfa.setVisible(index == Options || index == Music || index == ScoreSheet || index == Help);
     focusStartButton();
 }
 
@@ -83,10 +103,10 @@ void CommandBar::click(int index)
 // again after that as well.
 void CommandBar::focusStartButton()
 {
-    if (forms::Control* ok = findPart(m_main, "ok"))
-        ok->setFocus();
+    m_controls.ok.setFocus();
     forms::Form* main = &m_main;
     plat::win::sys().postTask([main] {
+        // By then the board may have been unloaded, and this bar with it.
         if (forms::Control* ok = findPart(*main, "ok"))
             ok->setFocus();
     });
@@ -94,34 +114,36 @@ void CommandBar::focusStartButton()
 
 void CommandBar::matchMode()
 {
+    const CommandBarControls& c = m_controls;
     if (user().matchOver) {
-        setCaptionOf(findPart(m_main, "onename"), kMatchOverLeaderText);
-        showPart(m_main, "look");
+        c.onename.setCaption(std::string(kMatchOverLeaderText));
+        c.look.setVisible(true);
     } else {
-        hidePart(m_main, "look");
+        c.look.setVisible(false);
     }
-    showPart(m_main, "showtime");
-    setTimerOn(m_main, "Timer6", true);
-    showPart(m_main, "showtime", true);
+    c.showtime.setVisible(true);
+    c.Timer6.setEnabled(true);
+    showPart(c.showtime, true);
     if (m_hooks.liveModeOn && m_hooks.liveModeOn() && user().optCloseVideoOnStart && m_hooks.leaveLiveMode)
         m_hooks.leaveLiveMode();
 }
 
 void CommandBar::scoreSheet()
 {
-    showFitted({dynamic_cast<qel::qelLabel*>(findPart(m_main, "ballnum", 0))}, user().teamNameA, kSheetNamePoints);
-    showFitted({dynamic_cast<qel::qelLabel*>(findPart(m_main, "ballnum", 1))}, user().teamNameB, kSheetNamePoints);
+    const CommandBarControls& c = m_controls;
+    showFitted({&c.ballnum[0]}, user().teamNameA, kSheetNamePoints);
+    showFitted({&c.ballnum[1]}, user().teamNameB, kSheetNamePoints);
     if (m_hooks.showPeriodTable)
         m_hooks.showPeriodTable();
-    showPart(m_main, "lookdate");
-    showPart(m_main, "balldate", true);
+    c.lookdate.setVisible(true);
+    showPart(c.balldate, true);
 }
 
 bool CommandBar::closeRequest() { return exitAllowed(*this); }
 
 std::string_view CommandBar::startButtonCaption() const
 {
-    m_caption = captionOf(findPart(m_main, "ok"));
+    m_caption = m_controls.ok.Caption();
     return m_caption;
 }
 

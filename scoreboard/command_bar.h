@@ -1,5 +1,8 @@
 #pragma once
 #include "scoreboard/exit_command.h"
+#include "scoreboard/record_view.h"
+
+#include "platform/forms/control_array.h"
 
 #include <functional>
 #include <string>
@@ -7,9 +10,38 @@
 
 namespace plat::forms {
 class Form;
+class Timer;
+}
+namespace qel {
+class qelCommand;
+class qelFrame;
+class qelLabel;
 }
 
 namespace scoreboard {
+
+// The controls of `main` the command bar switches, bound once when it is made.
+struct CommandBarControls {
+    plat::forms::ControlArray<qel::qelCommand> on1; // by CommandBar::Item
+    qel::qelFrame& sysset;
+    qel::qelFrame& frameplay;
+    qel::qelFrame& helps;
+    qel::qelFrame& ballnumfa;
+    qel::qelFrame& showtime;
+    qel::qelFrame& look;
+    qel::qelLabel& onename;
+    qel::qelCommand& ok;
+    qel::qelFrame& balldate;
+    plat::forms::ControlArray<qel::qelLabel> ballnum; // 0 team A, 1 team B on the score sheet
+    qel::qelCommand& lookdate;
+    plat::forms::Timer& Timer6;
+    plat::forms::Timer& Timer8;
+    RecordListControls recordList;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+CommandBarControls bindCommandBarControls(const plat::forms::Form& form);
 
 inline constexpr std::string_view kMatchOverLeaderText = "比赛已经结束 点击【数据复位】 ";
 
@@ -27,7 +59,7 @@ struct CommandBarHooks {
 
 // The command bar `on1` of `main`: seven buttons that switch the board between match mode and
 // the panels for options, music, match records and help, minimise the window and end the
-// program. It works on the form's controls by name; a control the form lacks is skipped.
+// program.
 class CommandBar : private ExitBoard {
 public:
     enum Item { Options = 0, MatchMode = 1, Music = 2, ScoreSheet = 3, Help = 4, Minimise = 5, Exit = 6 };
@@ -55,6 +87,7 @@ private:
     void focusStartButton();
 
     plat::forms::Form& m_main;
+    CommandBarControls m_controls;
     CommandBarHooks m_hooks;
     mutable std::string m_caption;
 };

@@ -1,9 +1,12 @@
 #include "scoreboard/display_clicks.h"
 
+#include "scoreboard/board_form.h"
 #include "scoreboard/form_parts.h"
 #include "scoreboard/match_state.h"
 
-#include "platform/forms/form.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_label.h"
+#include "platform/forms/label.h"
 
 #include <memory>
 
@@ -11,7 +14,7 @@ namespace scoreboard {
 
 namespace forms = plat::forms;
 
-void connectDisplayDoubleClicks(forms::Form& main, std::function<void(SetupDialog)> openDialog)
+void connectDisplayDoubleClicks(const BoardControls& main, std::function<void(SetupDialog)> openDialog)
 {
     auto open = std::make_shared<std::function<void(SetupDialog)>>(std::move(openDialog));
     auto opener = [open](SetupDialog dialog) {
@@ -20,26 +23,28 @@ void connectDisplayDoubleClicks(forms::Form& main, std::function<void(SetupDialo
                 (*open)(dialog);
         };
     };
-    forEachItem(main, "titxt", [&](forms::Control& item, int) { onDoubleClickOf(&item, opener(SetupDialog::TitleAndReferees)); });
-    onDoubleClickOf(findPart(main, "balltime"), opener(SetupDialog::Clock));
-    onDoubleClickOf(findPart(main, "balltime2"), opener(SetupDialog::Clock));
-    forEachItem(main, "ballname", [&](forms::Control& item, int) { onDoubleClickOf(&item, opener(SetupDialog::Teams)); });
-    forEachItem(main, "ballnumber", [&](forms::Control& item, int) { onDoubleClickOf(&item, opener(SetupDialog::Score)); });
-    onDoubleClickOf(findPart(main, "ballnum2"), opener(SetupDialog::Period));
-    onDoubleClickOf(findPart(main, "ballmakenum"), opener(SetupDialog::Period));
+    for (auto [index, title] : main.titxt)
+        onDoubleClickOf(&title, opener(SetupDialog::TitleAndReferees));
+    onDoubleClickOf(&main.balltime, opener(SetupDialog::Clock));
+    onDoubleClickOf(&main.balltime2, opener(SetupDialog::Clock));
+    for (auto [index, name] : main.ballname)
+        onDoubleClickOf(&name, opener(SetupDialog::Teams));
+    for (auto [index, score] : main.ballnumber)
+        onDoubleClickOf(&score, opener(SetupDialog::Score));
+    onDoubleClickOf(&main.ballnum2, opener(SetupDialog::Period));
+    onDoubleClickOf(&main.ballmakenum, opener(SetupDialog::Period));
 }
 
-void connectHoverTexts(forms::Form& main, std::function<std::string(int keyCode)> keyName)
+void connectHoverTexts(const BoardControls& main, std::function<std::string(int keyCode)> keyName)
 {
-    if (forms::Control* ok = findPart(main, "ok"))
-        onMouseMoveOf(ok, [ok, keyName = std::move(keyName)] {
-            ok->setToolTipText(captionOf(ok) + " " + (keyName ? keyName(user().keyStartPause) : std::string()));
-        });
-    if (forms::Control* clock = findPart(main, "balltime"))
-        onMouseMoveOf(clock, [clock] { clock->setToolTipText("比赛时间:" + captionOf(clock)); });
-    forEachItem(main, "ballname", [](forms::Control& item, int) {
-        onMouseMoveOf(&item, [&item] { item.setToolTipText(captionOf(&item)); });
+    qel::qelCommand* ok = &main.ok;
+    onMouseMoveOf(ok, [ok, keyName = std::move(keyName)] {
+        ok->setToolTipText(ok->Caption() + " " + (keyName ? keyName(user().keyStartPause) : std::string()));
     });
+    qel::qelLabel* clock = &main.balltime;
+    onMouseMoveOf(clock, [clock] { clock->setToolTipText("比赛时间:" + clock->Caption()); });
+    for (auto [index, name] : main.ballname)
+        onMouseMoveOf(&name, [&name] { name.setToolTipText(name.Caption()); });
 }
 
 } // namespace scoreboard

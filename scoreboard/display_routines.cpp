@@ -22,31 +22,25 @@ constexpr uint32_t kGreen = 0x00FF00;
 
 std::string twoDigits(int32_t value) { return (value < 10 ? "0" : "") + std::to_string(value); }
 
-void setLabel(std::string_view name, int index, const std::string& text)
-{
-    if (auto* label = boardControl<qel::qelLabel>(name, index))
-        label->setCaption(text);
-}
-
 void setCommandBarVisible(bool visible)
 {
-    for (int i = 0; i <= 3; ++i)
-        if (auto* button = boardControl<qel::qelCommand>("v1", i))
-            button->setVisible(visible);
+    if (const BoardControls* board = boardControls())
+        for (int i = 0; i <= 3; ++i)
+            board->v1[i].setVisible(visible);
 }
 
-void showReferee(int index, const std::string& text)
+void showReferee(const BoardControls& board, int index, const std::string& text)
 {
-    if (auto* label = boardControl<plat::forms::Label>("zailab", index)) {
-        label->setCaption(text);
-        label->setVisible(true);
-    }
+    board.zailab[index].setCaption(text);
+    board.zailab[index].setVisible(true);
 }
 
-void hideReferee(int index)
+void hideReferee(const BoardControls& board, int index) { board.zailab[index].setVisible(false); }
+
+void showClockText(const std::string& text)
 {
-    if (auto* label = boardControl<plat::forms::Label>("zailab", index))
-        label->setVisible(false);
+    if (const BoardControls* board = boardControls())
+        board->balltime.setCaption(text);
 }
 
 } // namespace
@@ -66,14 +60,14 @@ std::string periodPointText(int32_t points)
 std::string ShowClock(int32_t seconds)
 {
     std::string text = clockText(seconds);
-    setLabel("balltime", -1, text);
+    showClockText(text);
     return text;
 }
 
 std::string ShowClockTenths(int32_t seconds)
 {
     std::string text = std::to_string(seconds) + "." + std::to_string(user().clockTenths);
-    setLabel("balltime", -1, text);
+    showClockText(text);
     return text;
 }
 
@@ -84,74 +78,89 @@ void ResetClockDisplay()
         ShowClock(state.clockSeconds);
     } else {
         state.clockTenths = 0;
-        setLabel("balltime", -1, std::to_string(state.clockSeconds) + "." + std::to_string(state.clockTenths));
+        showClockText(std::to_string(state.clockSeconds) + "." + std::to_string(state.clockTenths));
         state.clockTenths = 1;
     }
-    if (auto* clock = boardControl<qel::qelLabel>("balltime"))
-        clock->setForeColor(state.clockSeconds <= 9 ? kRed : kGreen);
+    if (const BoardControls* board = boardControls())
+        board->balltime.setForeColor(state.clockSeconds <= 9 ? kRed : kGreen);
 }
 
 void ShowMatchTitle()
 {
-    showFitted({boardControl<qel::qelLabel>("titxt", 0), boardControl<qel::qelLabel>("titxt", 1)}, user().matchTitle, kTitlePoints);
+    const BoardControls* board = boardControls();
+    if (!board)
+        return;
+    showFitted({&board->titxt[0], &board->titxt[1]}, user().matchTitle, kTitlePoints);
 }
 
 void ShowTeamNames()
 {
-    auto name = [](int index) { return boardControl<qel::qelLabel>("ballname", index); };
-    showFitted({name(0), name(2)}, user().teamNameA, kTeamNamePoints);
-    showFitted({name(1), name(3)}, user().teamNameB, kTeamNamePoints);
+    const BoardControls* board = boardControls();
+    if (!board)
+        return;
+    const auto& name = board->ballname;
+    showFitted({&name[0], &name[2]}, user().teamNameA, kTeamNamePoints);
+    showFitted({&name[1], &name[3]}, user().teamNameB, kTeamNamePoints);
 }
 
 void ShowScores()
 {
+    const BoardControls* board = boardControls();
+    if (!board)
+        return;
     const std::string a = std::to_string(user().scoreA);
     const std::string b = std::to_string(user().scoreB);
-    setLabel("ballnumber", 0, a);
-    setLabel("ballnumber", 2, a);
-    setLabel("ballnumber", 1, b);
-    setLabel("ballnumber", 3, b);
+    for (int i : {0, 2})
+        board->ballnumber[i].setCaption(a);
+    for (int i : {1, 3})
+        board->ballnumber[i].setCaption(b);
 }
 
 void ShowPeriod()
 {
-    if (auto* period = boardControl<plat::forms::Label>("ballmakenum"))
-        period->setCaption(std::to_string(user().periodNumber));
+    if (const BoardControls* board = boardControls())
+        board->ballmakenum.setCaption(std::to_string(user().periodNumber));
 }
 
 void ShowPeriodTable()
 {
+    const BoardControls* board = boardControls();
+    if (!board)
+        return;
     const MatchState& state = user();
     for (int i = 0; i < 8; ++i)
-        setLabel("balldatenum", i, periodPointText(state.periodPoints[size_t(i)]));
-    setLabel("balldatenum", 8, periodPointText(state.scoreA));
-    setLabel("balldatenum", 9, periodPointText(state.scoreB));
+        board->balldatenum[i].setCaption(periodPointText(state.periodPoints[size_t(i)]));
+    board->balldatenum[8].setCaption(periodPointText(state.scoreA));
+    board->balldatenum[9].setCaption(periodPointText(state.scoreB));
 }
 
 void ShowReferees()
 {
+    const BoardControls* board = boardControls();
+    if (!board)
+        return;
     const MatchState& state = user();
     const std::string chief(kChiefRefereeWord);
     const std::string assistant(kAssistantRefereeWord);
     if (!state.refereeName1.empty() && state.refereeCount < 4) {
         if (state.refereeCount == 1) {
-            showReferee(1, chief + state.refereeName1);
-            hideReferee(0);
-            hideReferee(2);
+            showReferee(*board, 1, chief + state.refereeName1);
+            hideReferee(*board, 0);
+            hideReferee(*board, 2);
             return;
         }
-        showReferee(0, assistant + state.refereeName1);
+        showReferee(*board, 0, assistant + state.refereeName1);
     } else {
-        hideReferee(0);
+        hideReferee(*board, 0);
     }
     if (!state.refereeName2.empty() && state.refereeCount > 1)
-        showReferee(1, chief + state.refereeName2);
+        showReferee(*board, 1, chief + state.refereeName2);
     else
-        hideReferee(1);
+        hideReferee(*board, 1);
     if (!state.refereeName3.empty() && state.refereeCount > 2)
-        showReferee(2, assistant + state.refereeName3);
+        showReferee(*board, 2, assistant + state.refereeName3);
     else
-        hideReferee(2);
+        hideReferee(*board, 2);
 }
 
 void ShowCommandBar() { setCommandBarVisible(true); }
@@ -162,8 +171,8 @@ void LoadLogo()
     const std::string& path = user().logoPath;
     if (path.empty() || !plat::sys::fileExists(path))
         return;
-    for (std::string_view name : {"mainlogo", "logopng", "testpng"})
-        if (auto* picture = boardControl<plat::media::AlphaImage>(name))
+    if (const BoardControls* board = boardControls())
+        for (plat::media::AlphaImage* picture : {&board->mainlogo, &board->logopng, &board->testpng})
             picture->loadFromFile(path);
 }
 

@@ -1,10 +1,11 @@
 #include "scoreboard/live_video.h"
 
-#include "scoreboard/form_parts.h"
 #include "scoreboard/match_state.h"
 
-#include "controls/core/push_button_base.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
 #include "platform/forms/form.h"
+#include "platform/forms/picture_box.h"
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 #include "platform/media/capture_window.h"
@@ -21,94 +22,84 @@ namespace {
 
 constexpr const char* kCaptureWindowName = "我创建的视频窗口";
 
-qel::PushButtonBase* buttonOf(const forms::Form& main, std::string_view name)
-{
-    return dynamic_cast<qel::PushButtonBase*>(findPart(main, name));
-}
-
-void setButtonEnabled(const forms::Form& main, std::string_view name, bool on)
-{
-    if (auto* button = buttonOf(main, name))
-        button->setEnabled(on);
-}
-
-void bringToFront(const forms::Form& main, std::string_view name)
-{
-    if (forms::Control* control = findPart(main, name))
-        control->zOrder(0);
-}
-
 } // namespace
 
+LiveVideoControls bindLiveVideoControls(const forms::Form& form)
+{
+    return LiveVideoControls{
+        .qelFrame1 = form.get<qel::qelFrame>("qelFrame1"),
+        .qelFplay = form.get<qel::qelFrame>("qelFplay"),
+        .videlook = form.get<forms::PictureBox>("videlook"),
+        .videimg1 = form.get<media::AlphaImage>("videimg1"),
+        .videimg2 = form.get<media::AlphaImage>("videimg2"),
+        .videmode = form.get<qel::qelCommand>("videmode"),
+        .MP3mode = form.get<qel::qelCommand>("MP3mode"),
+        .Timer11 = form.get<forms::Timer>("Timer11"),
+    };
+}
+
 LiveVideo::LiveVideo(forms::Form& main)
-    : m_main(main)
+    : m_controls(bindLiveVideoControls(main))
 {
 }
 
 void LiveVideo::connect()
 {
-    if (auto* button = buttonOf(m_main, "videmode"))
-        button->Click = [this] { videmodeClick(); };
-    if (auto* button = buttonOf(m_main, "MP3mode"))
-        button->Click = [this] { MP3modeClick(); };
-    if (auto* timer = dynamic_cast<forms::Timer*>(findPart(m_main, "Timer11")))
-        timer->onTimer = [this] { timer11Tick(); };
+    m_controls.videmode.Click = [this] { videmodeClick(); };
+    m_controls.MP3mode.Click = [this] { MP3modeClick(); };
+    m_controls.Timer11.onTimer = [this] { timer11Tick(); };
 }
 
-bool LiveVideo::liveModeOn() const
-{
-    auto* button = buttonOf(m_main, "videmode");
-    return button && !button->Enabled();
-}
+bool LiveVideo::liveModeOn() const { return !m_controls.videmode.Enabled(); }
 
 void LiveVideo::videmodeClick()
 {
-    forms::Control* view = findPart(m_main, "videlook");
-    if (!m_captureWindow && view && view->hwnd())
+    const LiveVideoControls& c = m_controls;
+    forms::PictureBox& view = c.videlook;
+    if (!m_captureWindow && view.hwnd())
         m_captureWindow = media::capCreateCaptureWindow(kCaptureWindowName, true, kCaptureX, kCaptureY, kCaptureWidth,
-            kCaptureHeight, view->hwnd(), 0);
+            kCaptureHeight, view.hwnd(), 0);
     // Without a device the switch completes all the same; the window then stays black.
     if (m_captureWindow) {
         win::SendMessage(m_captureWindow, media::WM_CAP_DRIVER_CONNECT, 0, 0);
         win::SendMessage(m_captureWindow, media::WM_CAP_SET_PREVIEW, 1, 0);
         win::SendMessage(m_captureWindow, media::WM_CAP_SET_PREVIEWRATE, kPreviewRateMs, 0);
     }
-    bringToFront(m_main, "qelFrame1");
-    if (view) {
-        view->move(kViewLeft, kViewTop, kViewWidth, kViewHeight);
-        view->setVisible(true);
-    }
-    setButtonEnabled(m_main, "MP3mode", true);
-    setButtonEnabled(m_main, "videmode", false);
-    bringToFront(m_main, "MP3mode");
-    bringToFront(m_main, "videmode");
-    setTimerOn(m_main, "Timer11", true);
+    c.qelFrame1.zOrder(0);
+    view.move(kViewLeft, kViewTop, kViewWidth, kViewHeight);
+    view.setVisible(true);
+    c.MP3mode.setEnabled(true);
+    c.videmode.setEnabled(false);
+    c.MP3mode.zOrder(0);
+    c.videmode.zOrder(0);
+    c.Timer11.setEnabled(true);
 }
 
 void LiveVideo::timer11Tick()
 {
+    const LiveVideoControls& c = m_controls;
     const std::string& logo = user().logoPath;
     if (!logo.empty() && plat::sys::fileExists(logo))
-        for (std::string_view name : {"videimg1", "videimg2"})
-            if (auto* picture = dynamic_cast<media::AlphaImage*>(findPart(m_main, name)))
-                picture->loadFromFile(logo);
-    hidePart(m_main, "qelFrame1");
-    hidePart(m_main, "qelFplay");
-    setTimerOn(m_main, "Timer11", false);
+        for (media::AlphaImage* picture : {&c.videimg1, &c.videimg2})
+            picture->loadFromFile(logo);
+    c.qelFrame1.setVisible(false);
+    c.qelFplay.setVisible(false);
+    c.Timer11.setEnabled(false);
 }
 
 void LiveVideo::MP3modeClick()
 {
-    hidePart(m_main, "videlook");
+    const LiveVideoControls& c = m_controls;
+    c.videlook.setVisible(false);
     if (m_captureWindow)
         win::SendMessage(m_captureWindow, media::WM_CAP_DRIVER_DISCONNECT, 0, 0);
-    setButtonEnabled(m_main, "videmode", true);
-    setButtonEnabled(m_main, "MP3mode", false);
-    showPart(m_main, "qelFrame1");
-    showPart(m_main, "qelFplay");
-    bringToFront(m_main, "MP3mode");
-    bringToFront(m_main, "videmode");
-    setTimerOn(m_main, "Timer11", false);
+    c.videmode.setEnabled(true);
+    c.MP3mode.setEnabled(false);
+    c.qelFrame1.setVisible(true);
+    c.qelFplay.setVisible(true);
+    c.MP3mode.zOrder(0);
+    c.videmode.zOrder(0);
+    c.Timer11.setEnabled(false);
 }
 
 } // namespace scoreboard

@@ -3,9 +3,34 @@
 
 namespace plat::forms {
 class Form;
+class PictureBox;
+class Timer;
+}
+namespace plat::media {
+class AlphaImage;
+}
+namespace qel {
+class qelCommand;
+class qelFrame;
 }
 
 namespace scoreboard {
+
+// The controls of `main` that live mode switches, bound once when it is made.
+struct LiveVideoControls {
+    qel::qelFrame& qelFrame1;
+    qel::qelFrame& qelFplay;
+    plat::forms::PictureBox& videlook;
+    plat::media::AlphaImage& videimg1;
+    plat::media::AlphaImage& videimg2;
+    qel::qelCommand& videmode;
+    qel::qelCommand& MP3mode;
+    plat::forms::Timer& Timer11;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+LiveVideoControls bindLiveVideoControls(const plat::forms::Form& form);
 
 // The live mode of the media panel of `main`: "现场模式" (`videmode`) shows the picture of capture
 // device 0 in `videlook` in place of the player, and six seconds later (`Timer11`) the logo
@@ -31,7 +56,7 @@ public:
     plat::win::HWND captureWindow() const { return m_captureWindow; }
 
 private:
-    plat::forms::Form& m_main;
+    LiveVideoControls m_controls;
     plat::win::HWND m_captureWindow = 0;
 };
 

@@ -1,10 +1,9 @@
 #include "scoreboard/logo_chooser.h"
 
 #include "scoreboard/display_routines.h"
-#include "scoreboard/form_parts.h"
 #include "scoreboard/match_state.h"
 
-#include "controls/core/push_button_base.h"
+#include "controls/core/qel_command.h"
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/form.h"
 #include "platform/gfx/picture.h"
@@ -20,11 +19,6 @@ namespace forms = plat::forms;
 namespace {
 
 constexpr const char* kPngFilter = "*.png|*.png";
-
-plat::media::AlphaImage* preview(const forms::Form& main)
-{
-    return dynamic_cast<plat::media::AlphaImage*>(findPart(main, "testpng"));
-}
 
 } // namespace
 
@@ -42,9 +36,18 @@ bool replaceLogoFile(const std::filesystem::path& chosen, const std::filesystem:
     return plat::sys::copyFile(chosen, logo, plat::sys::CopyMode::Overwrite);
 }
 
+LogoChooserControls bindLogoChooserControls(const forms::Form& form)
+{
+    return LogoChooserControls{
+        .testpng = form.get<plat::media::AlphaImage>("testpng"),
+        .mainpngcomm = form.get<qel::qelCommand>("mainpngcomm"),
+        .commopen = form.get<forms::CommonDialog>("commopen"),
+    };
+}
+
 LogoChooser::LogoChooser(forms::Form& main, std::function<std::optional<std::string>()> choose,
     std::function<void(std::string_view text)> notice)
-    : m_main(main)
+    : m_controls(bindLogoChooserControls(main))
     , m_choose(std::move(choose))
     , m_notice(std::move(notice))
 {
@@ -52,17 +55,14 @@ LogoChooser::LogoChooser(forms::Form& main, std::function<std::optional<std::str
 
 void LogoChooser::connect()
 {
-    if (auto* button = dynamic_cast<qel::PushButtonBase*>(findPart(m_main, "mainpngcomm")))
-        button->Click = [this] { mainpngcommClick(); };
+    m_controls.mainpngcomm.Click = [this] { mainpngcommClick(); };
 }
 
 std::optional<std::string> LogoChooser::askForFile()
 {
     if (m_choose)
         return m_choose();
-    auto* dialog = dynamic_cast<forms::CommonDialog*>(findPart(m_main, "commopen"));
-    if (!dialog)
-        return std::nullopt;
+    forms::CommonDialog* dialog = &m_controls.commopen;
     dialog->setFilter(kPngFilter);
     dialog->setFilterIndex(1);
     dialog->setFlags(forms::cdlOFNFileMustExist | forms::cdlOFNPathMustExist | forms::cdlOFNHideReadOnly
@@ -78,9 +78,7 @@ void LogoChooser::mainpngcommClick()
     MatchState& state = user();
     state.newLogoPath = askForFile().value_or("");
     // A file that shows no picture would only replace the logo by nothing.
-    plat::media::AlphaImage* picture = preview(m_main);
-    if (!state.newLogoPath.empty() && !(picture ? picture->loadFromFile(state.newLogoPath)
-                                                : !plat::gfx::Picture::fromFile(state.newLogoPath).isEmpty())) {
+    if (!state.newLogoPath.empty() && !m_controls.testpng.loadFromFile(state.newLogoPath)) {
         state.newLogoPath.clear();
         if (m_notice)
             m_notice(kLogoRefusedNotice);
@@ -105,8 +103,8 @@ LogoChooser::Applied LogoChooser::apply()
 
 void LogoChooser::previewLogoInUse()
 {
-    if (plat::media::AlphaImage* picture = preview(m_main); picture && !user().logoPath.empty())
-        picture->loadFromFile(user().logoPath);
+    if (!user().logoPath.empty())
+        m_controls.testpng.loadFromFile(user().logoPath);
 }
 
 } // namespace scoreboard

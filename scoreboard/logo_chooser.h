@@ -6,10 +6,28 @@
 #include <string_view>
 
 namespace plat::forms {
+class CommonDialog;
 class Form;
+}
+namespace plat::media {
+class AlphaImage;
+}
+namespace qel {
+class qelCommand;
 }
 
 namespace scoreboard {
+
+// The controls of `main` the logo chooser uses, bound once when it is made.
+struct LogoChooserControls {
+    plat::media::AlphaImage& testpng;
+    qel::qelCommand& mainpngcomm;
+    plat::forms::CommonDialog& commopen;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+LogoChooserControls bindLogoChooserControls(const plat::forms::Form& form);
 
 // The notice for a chosen file that shows no picture: damaged, no picture at all, or too large.
 inline constexpr std::string_view kLogoRefusedNotice = "图片损坏或过大，未选用!";
@@ -47,7 +65,7 @@ private:
     std::optional<std::string> askForFile();
     void previewLogoInUse();
 
-    plat::forms::Form& m_main;
+    LogoChooserControls m_controls;
     std::function<std::optional<std::string>()> m_choose;
     std::function<void(std::string_view text)> m_notice;
 };

@@ -1,11 +1,13 @@
 #include "scoreboard/main_clock_board.h"
 #include "scoreboard/board_faces.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/fitted_caption.h"
 
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_frame.h"
 #include "controls/core/qel_label.h"
 #include "platform/forms/form.h"
+#include "platform/forms/label.h"
 #include "platform/forms/line.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/timer.h"
@@ -26,41 +28,55 @@ constexpr double kReportLeft = 1790, kReportTop = 20, kReportWidth = 11670, kRep
 
 } // namespace
 
-MainClockBoard::MainClockBoard(forms::Form& form, Hooks hooks)
-    : m_form(form)
+ClockControls bindClockControls(const forms::Form& form)
+{
+    ClockControls controls{
+        .qelf1 = form.get<qel::qelFrame>("qelf1"),
+        .showtime = form.get<qel::qelFrame>("showtime"),
+        .Line11 = bindItems<forms::Line>(form, "Line11", 2, 3),
+        .balltime = form.get<qel::qelLabel>("balltime"),
+        .look = form.get<qel::qelFrame>("look"),
+        .vlook1 = bindItems<qel::qelLabel>(form, "vlook1", 0, 1),
+        .onename = form.get<qel::qelLabel>("onename"),
+        .vtime = form.get<qel::qelLabel>("vtime"),
+        .addtimelab = bindItems<forms::Label>(form, "addtimelab", 0, 1),
+        .ok = form.get<qel::qelCommand>("ok"),
+        .line8 = form.get<forms::Line>("line8"),
+        .balldate = form.get<qel::qelFrame>("balldate"),
+        .lookdate = form.get<qel::qelCommand>("lookdate"),
+        .timers = {},
+    };
+    for (ClockTimer which : kTimers)
+        controls.timers[size_t(which)] = &form.get<forms::Timer>(kTimerNames[int(which)]);
+    return controls;
+}
+
+MainClockBoard::MainClockBoard(ClockControls controls, Hooks hooks)
+    : m_controls(std::move(controls))
     , m_hooks(std::move(hooks))
 {
 }
 
-forms::Timer* MainClockBoard::timer(ClockTimer which) const { return &m_form.get<forms::Timer>(kTimerNames[int(which)]); }
-
 void MainClockBoard::connect(MatchClock& clock)
 {
     for (ClockTimer which : kTimers)
-        if (forms::Timer* t = timer(which))
-            t->onTimer = [&clock, which] { clock.onTimer(which); };
-    if (auto* ok = &m_form.get<qel::qelCommand>("ok"))
-        ok->Click = [&clock] { clock.startPause(); };
+        timer(which).onTimer = [&clock, which] { clock.onTimer(which); };
+    m_controls.ok.Click = [&clock] { clock.startPause(); };
 }
 
 void MainClockBoard::startTimer(ClockTimer which, int ms)
 {
-    if (forms::Timer* t = timer(which)) {
-        t->setInterval(ms);
-        t->setEnabled(true);
-    }
+    forms::Timer& t = timer(which);
+    t.setInterval(ms);
+    t.setEnabled(true);
 }
 
-void MainClockBoard::stopTimer(ClockTimer which)
-{
-    if (forms::Timer* t = timer(which))
-        t->setEnabled(false);
-}
+void MainClockBoard::stopTimer(ClockTimer which) { timer(which).setEnabled(false); }
 
 bool MainClockBoard::timerRunning(ClockTimer which) const
 {
-    forms::Timer* t = timer(which);
-    return t && t->enabled() && t->isRunning();
+    const forms::Timer& t = timer(which);
+    return t.enabled() && t.isRunning();
 }
 
 void MainClockBoard::setStartButton(std::string_view caption, uint32_t backColor)
@@ -71,106 +87,67 @@ void MainClockBoard::setStartButton(std::string_view caption, uint32_t backColor
 
 void MainClockBoard::setStartButtonColor(uint32_t backColor)
 {
-    auto& ok = m_form.get<qel::qelCommand>("ok");
-    ok.setBackColor1(backColor);
-    ok.setBackColorPushed1(backColor);
+    m_controls.ok.setBackColor1(backColor);
+    m_controls.ok.setBackColorPushed1(backColor);
 }
 
-void MainClockBoard::setStartButtonCaption(std::string_view text)
-{
-    m_form.get<qel::qelCommand>("ok").setCaption(std::string(text));
-}
+void MainClockBoard::setStartButtonCaption(std::string_view text) { m_controls.ok.setCaption(std::string(text)); }
 
 void MainClockBoard::setClockText(std::string_view text, uint32_t color)
 {
-    auto& clock = m_form.get<qel::qelLabel>("balltime");
-    clock.setCaption(std::string(text));
-    clock.setForeColor(color);
+    m_controls.balltime.setCaption(std::string(text));
+    m_controls.balltime.setForeColor(color);
 }
 
-void MainClockBoard::setClockColor(uint32_t color)
-{
-    m_form.get<qel::qelLabel>("balltime").setForeColor(color);
-}
+void MainClockBoard::setClockColor(uint32_t color) { m_controls.balltime.setForeColor(color); }
 
-bool MainClockBoard::periodReportVisible() const
-{
-    forms::Control* look = m_form.find("look");
-    return look && look->visible();
-}
+bool MainClockBoard::periodReportVisible() const { return m_controls.look.visible(); }
 
-void MainClockBoard::hidePeriodReport()
-{
-    if (forms::Control* look = m_form.find("look"))
-        look->setVisible(false);
-}
+void MainClockBoard::hidePeriodReport() { m_controls.look.setVisible(false); }
 
-void MainClockBoard::showPeriodReport()
-{
-    if (forms::Control* look = m_form.find("look"))
-        look->setVisible(true);
-}
+void MainClockBoard::showPeriodReport() { m_controls.look.setVisible(true); }
 
-void MainClockBoard::placePeriodReport()
-{
-    if (forms::Control* look = m_form.find("look"))
-        look->move(kReportLeft, kReportTop, kReportWidth, kReportHeight);
-}
+void MainClockBoard::placePeriodReport() { m_controls.look.move(kReportLeft, kReportTop, kReportWidth, kReportHeight); }
 
-void MainClockBoard::setReportCountdownText(std::string_view text)
-{
-    m_form.get<qel::qelLabel>("vtime").setCaption(std::string(text));
-}
+void MainClockBoard::setReportCountdownText(std::string_view text) { m_controls.vtime.setCaption(std::string(text)); }
 
 void MainClockBoard::setLeaderText(std::string_view text)
 {
-    showFitted({&m_form.get<qel::qelLabel>("onename")}, std::string(text), kLeaderPoints);
+    showFitted({&m_controls.onename}, std::string(text), kLeaderPoints);
 }
 
-void MainClockBoard::showLeaderText(bool visible)
-{
-    if (forms::Control* label = m_form.find("onename"))
-        label->setVisible(visible);
-}
+void MainClockBoard::showLeaderText(bool visible) { m_controls.onename.setVisible(visible); }
 
 void MainClockBoard::showMatchScoreSheet()
 {
     call(m_hooks.ShowPeriodTable);
-    if (forms::Control* sheet = m_form.find("balldate")) {
-        sheet->setVisible(true);
-        sheet->zOrder(0);
-    }
-    if (forms::Control* button = m_form.find("lookdate"))
-        button->setVisible(true);
+    m_controls.balldate.setVisible(true);
+    m_controls.balldate.zOrder(0);
+    m_controls.lookdate.setVisible(true);
 }
 
 void MainClockBoard::setZeroMarkColor(uint32_t color)
 {
-    for (const char* name : {"showtime", "qelf1"})
-        m_form.get<qel::qelFrame>(name).setBorderColor(color);
-    m_form.get<forms::Line>("line8").setBorderColor(color);
+    m_controls.showtime.setBorderColor(color);
+    m_controls.qelf1.setBorderColor(color);
+    m_controls.line8.setBorderColor(color);
     for (int index : {2, 3})
-        m_form.get<forms::Line>("Line11", index).setBorderColor(color);
+        m_controls.Line11[index].setBorderColor(color);
 }
 
 void MainClockBoard::setReportLines(std::string_view first, std::string_view second)
 {
-    m_form.get<qel::qelLabel>("vlook1", 0).setCaption(std::string(first));
-    m_form.get<qel::qelLabel>("vlook1", 1).setCaption(std::string(second));
+    m_controls.vlook1[0].setCaption(std::string(first));
+    m_controls.vlook1[1].setCaption(std::string(second));
 }
 
 void MainClockBoard::showOvertimeLabels(bool visible)
 {
     for (int index : {0, 1})
-        if (forms::Control* label = m_form.find("addtimelab", index))
-            label->setVisible(visible);
+        m_controls.addtimelab[index].setVisible(visible);
 }
 
-void MainClockBoard::bringClockPanelToFront()
-{
-    if (forms::Control* panel = m_form.find("showtime"))
-        panel->zOrder(0);
-}
+void MainClockBoard::bringClockPanelToFront() { m_controls.showtime.zOrder(0); }
 
 bool MainClockBoard::confirm(std::string_view text, std::string_view title)
 {
@@ -178,8 +155,7 @@ bool MainClockBoard::confirm(std::string_view text, std::string_view title)
 }
 
 MainMatchClock::MainMatchClock(forms::Form& form, MainClockBoard::Hooks hooks, const plat::sys::DateSource& dates)
-    : m_form(form)
-    , m_board(form, std::move(hooks))
+    : m_board(bindClockControls(form), std::move(hooks))
     , m_clock(m_board, dates)
 {
     for (ClockTimer which : kTimers)
@@ -191,11 +167,9 @@ MainMatchClock::~MainMatchClock()
 {
     for (ClockTimer which : kTimers)
         m_board.stopTimer(which);
-    for (const char* name : kTimerNames)
-        if (auto* t = dynamic_cast<forms::Timer*>(m_form.find(name)))
-            t->onTimer = nullptr;
-    if (auto* ok = dynamic_cast<qel::qelCommand*>(m_form.find("ok")))
-        ok->Click = nullptr;
+    for (forms::Timer* t : m_board.controls().timers)
+        t->onTimer = nullptr;
+    m_board.controls().ok.Click = nullptr;
 }
 
 } // namespace scoreboard

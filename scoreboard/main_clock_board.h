@@ -2,22 +2,51 @@
 #include "scoreboard/match_clock.h"
 #include "scoreboard/match_clock_board.h"
 
+#include "platform/forms/control_array.h"
+
+#include <array>
 #include <functional>
 
 namespace plat::forms {
 class Form;
-class Control;
+class Label;
+class Line;
 class Timer;
+}
+namespace qel {
+class qelCommand;
+class qelFrame;
+class qelLabel;
 }
 
 namespace scoreboard {
 
-// The match clock's board on the controls of the scoreboard form `main`, found by name: `ok`,
-// `balltime`, `showtime`, `qelf1`, `line8`, `Line11` 2 and 3, `look`, `vlook1` 0 and 1, `vtime`,
-// `onename`, `addtimelab` 0 and 1, `balldate`, `lookdate` and the timers `Timer2`, `Timer3`,
-// `Timer9`, `Timer4`, `Timer8`. A control the form lacks is skipped. What other parts of the form
-// do (display routines, the command bar, the notice box, music and live video) comes in as hooks;
-// a hook not given does nothing.
+// The controls of `main` that the match clock writes, bound once when its board is made.
+struct ClockControls {
+    qel::qelFrame& qelf1;
+    qel::qelFrame& showtime;
+    plat::forms::ControlArray<plat::forms::Line> Line11; // 2 and 3
+    qel::qelLabel& balltime;
+    qel::qelFrame& look;
+    plat::forms::ControlArray<qel::qelLabel> vlook1;
+    qel::qelLabel& onename;
+    qel::qelLabel& vtime;
+    plat::forms::ControlArray<plat::forms::Label> addtimelab;
+    qel::qelCommand& ok;
+    plat::forms::Line& line8;
+    qel::qelFrame& balldate;
+    qel::qelCommand& lookdate;
+    // By ClockTimer: Timer2, Timer3, Timer9, Timer4, Timer8.
+    std::array<plat::forms::Timer*, 5> timers;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+ClockControls bindClockControls(const plat::forms::Form& form);
+
+// The match clock's board on the controls of the scoreboard form `main`. What other parts of
+// the form do (display routines, the command bar, the notice box, music and live video) comes in
+// as hooks; a hook not given does nothing.
 class MainClockBoard final : public MatchClockBoard {
 public:
     struct Hooks {
@@ -34,7 +63,9 @@ public:
         std::function<void(bool)> setMatchBlinkPhase;
     };
 
-    MainClockBoard(plat::forms::Form& form, Hooks hooks);
+    MainClockBoard(ClockControls controls, Hooks hooks);
+
+    const ClockControls& controls() const { return m_controls; }
 
     // Sends the ticks of the five timers to `clock`.
     void connect(MatchClock& clock);
@@ -85,9 +116,9 @@ private:
         if (f)
             f();
     }
-    plat::forms::Timer* timer(ClockTimer which) const;
+    plat::forms::Timer& timer(ClockTimer which) const { return *m_controls.timers[size_t(which)]; }
 
-    plat::forms::Form& m_form;
+    ClockControls m_controls;
     Hooks m_hooks;
 };
 
@@ -105,7 +136,6 @@ public:
     void ConfirmReset() { m_clock.ConfirmReset(); }
 
 private:
-    plat::forms::Form& m_form;
     MainClockBoard m_board;
     MatchClock m_clock;
 };

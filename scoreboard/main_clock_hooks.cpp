@@ -9,11 +9,10 @@ namespace scoreboard {
 
 namespace {
 
-void clickButton(plat::forms::Form& form, std::string_view name, int index = -1)
+void click(qel::qelCommand& button)
 {
-    auto* button = dynamic_cast<qel::qelCommand*>(index < 0 ? form.find(name) : form.find(name, index));
-    if (button && button->Click)
-        button->Click();
+    if (button.Click)
+        button.Click();
 }
 
 } // namespace
@@ -24,19 +23,28 @@ MainClockBoard::Hooks mainFormClockHooks(MainForm& form, std::function<void(bool
     hooks.ResetClockDisplay = [] { scoreboard::ResetClockDisplay(); };
     hooks.ShowPeriod = [] { scoreboard::ShowPeriod(); };
     hooks.ShowPeriodTable = [] { scoreboard::ShowPeriodTable(); };
-    hooks.matchMode = [&form] { clickButton(form, "on1", 1); };
-    hooks.scoreSheet = [&form] { clickButton(form, "on1", 3); };
+    hooks.matchMode = [&form] {
+        if (const BoardControls* c = form.boundControls())
+            click(c->on1[1]);
+    };
+    hooks.scoreSheet = [&form] {
+        if (const BoardControls* c = form.boundControls())
+            click(c->on1[3]);
+    };
     hooks.inshowfame = [&form] { form.inshowfame(); };
     hooks.liveModeOn = [&form] {
-        auto* video = dynamic_cast<qel::qelCommand*>(form.find("videmode"));
-        return video && !video->Enabled();
+        const BoardControls* c = form.boundControls();
+        return c && !c->videmode.Enabled();
     };
-    hooks.leaveLiveMode = [&form] { clickButton(form, "MP3mode"); };
+    hooks.leaveLiveMode = [&form] {
+        if (const BoardControls* c = form.boundControls())
+            click(c->MP3mode);
+    };
     hooks.musicPlaying = [&form] { return form.wplay().playState() == plat::media::PlayStatePlaying; };
     hooks.pauseMusic = [&form] {
-        auto* pause = dynamic_cast<plat::media::AlphaImage*>(form.find("a1", 2));
-        if (pause && pause->onClick)
-            pause->onClick();
+        const BoardControls* c = form.boundControls();
+        if (c && c->a1[2].onClick)
+            c->a1[2].onClick();
     };
     hooks.setMatchBlinkPhase = std::move(setMatchBlinkPhase);
     return hooks;

@@ -58,7 +58,7 @@ MainForm::~MainForm()
     if (scoreboardView() == this)
         setScoreboardView(nullptr);
     if (boardForm() == this)
-        setBoardForm(nullptr);
+        setBoard(nullptr, nullptr);
 }
 
 std::string MainForm::versionLine()
@@ -67,16 +67,22 @@ std::string MainForm::versionLine()
         + "   发布日期: " + std::string(kReleaseDate);
 }
 
-forms::Timer* MainForm::timer(std::string_view name) const { return &get<forms::Timer>(name); }
+const BoardControls& MainForm::bound() const
+{
+    if (!m_controls)
+        throw forms::ControlLookupError("form \"main\" is not loaded");
+    return *m_controls;
+}
 
 void MainForm::onLoad()
 {
-    setBoardForm(this);
+    const BoardControls& c = m_controls.emplace(bindBoardControls(*this));
+    setBoard(this, &c);
     setScoreboardView(this);
     MatchState& state = user();
 
     fillScreen();
-    get<forms::Label>("val").setCaption(versionLine());
+    c.val.setCaption(versionLine());
     m_wplay.setEnableContextMenu(false);
     m_soundArmed = true;
     LoadLogo();
@@ -85,10 +91,8 @@ void MainForm::onLoad()
     m_keyReady = true;
     state.matchStartTime.clear();
 
-    auto& date = get<forms::Label>("timetxt");
-    date.setCaption(plat::sys::nowText(*m_dates));
-    if (auto* frame = &get<qel::qelFrame>("qelf1"))
-        date.setLeft(frame->width() - date.width() - kDateRightMargin);
+    c.timetxt.setCaption(plat::sys::nowText(*m_dates));
+    c.timetxt.setLeft(c.qelf1.width() - c.timetxt.width() - kDateRightMargin);
 
     // A fresh match, whatever the settings files held.
     prepareMatchAtLoad();
@@ -98,7 +102,7 @@ void MainForm::onLoad()
     ShowTeamNames();
     scoreboard::ShowScores();
     scoreboard::ShowPeriod();
-    get<qel::qelLabel>("balltime").move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
+    c.balltime.move(kClockLeft, kClockTop, kClockWidth, kClockHeight);
     LoadMusicList(musicFolderPath());
 
     placePanels();
@@ -123,8 +127,8 @@ void MainForm::fillScreen()
     const double width = win::twipsFromPixels(win::GetSystemMetrics(win::SM_CXSCREEN));
     const double height = win::twipsFromPixels(win::GetSystemMetrics(win::SM_CYSCREEN));
     move(0, 0, width, height);
-    if (auto* frame = &get<qel::qelFrame>("qelf1"))
-        frame->move((width - frame->width()) / 2, (height - frame->height()) / 2);
+    qel::qelFrame& frame = bound().qelf1;
+    frame.move((width - frame.width()) / 2, (height - frame.height()) / 2);
 }
 
 // A new display mode: the board fits the screen again, as at its load.
@@ -134,26 +138,26 @@ void MainForm::onDisplayChange() { fillScreen(); }
 // place, so each of them covers it.
 void MainForm::placePanels()
 {
-    auto& clockPanel = get<qel::qelFrame>("showtime");
-    clockPanel.setVisible(true);
-    clockPanel.move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
-    for (std::string_view name : {"frameplay", "balldate", "sysset"}) {
-        auto& panel = get<qel::qelFrame>(name);
-        panel.setVisible(false);
-        panel.move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
+    const BoardControls& c = bound();
+    c.showtime.setVisible(true);
+    c.showtime.move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
+    for (qel::qelFrame* panel : {&c.frameplay, &c.balldate, &c.sysset}) {
+        panel->setVisible(false);
+        panel->move(kClockPanelLeft, kClockPanelTop, kClockPanelWidth, kClockPanelHeight);
     }
 }
 
 void MainForm::prepareRosterLabels()
 {
+    const BoardControls& c = bound();
     for (int i = 0; i < 12; ++i) {
-        for (std::string_view name : {"namelab1", "namelab2"}) {
-            auto& label = get<forms::Label>(name, i);
+        for (const auto* names : {&c.namelab1, &c.namelab2}) {
+            forms::Label& label = (*names)[i];
             label.setBackStyle(0);
             label.setForeColor(kRosterNameColor);
         }
-        for (std::string_view name : {"numlab1", "numlab2"}) {
-            auto& label = get<forms::Label>(name, i);
+        for (const auto* numbers : {&c.numlab1, &c.numlab2}) {
+            forms::Label& label = (*numbers)[i];
             label.setBackStyle(0);
             label.setForeColor(kRosterNumberColor);
         }
@@ -162,18 +166,12 @@ void MainForm::prepareRosterLabels()
 
 void MainForm::connectEvents()
 {
-    if (auto* status = timer("Timer1"))
-        status->onTimer = [this] { statusTick(); };
-    if (auto* countdown = timer("Timer10"))
-        countdown->onTimer = [this] { noticeTick(); };
-    if (auto* rosters = timer("Timer12"))
-        rosters->onTimer = [this] { rosterTick(); };
-    if (auto* close = &get<qel::qelToggleButton>("closet"))
-        close->Click = [this] {
-            get<qel::qelFrame>("inshow").setVisible(false);
-        };
-    if (auto* closePicture = &get<plat::media::AlphaImage>("Image5"))
-        closePicture->onClick = [this] { closeHelp(); };
+    const BoardControls& c = bound();
+    c.Timer1.onTimer = [this] { statusTick(); };
+    c.Timer10.onTimer = [this] { noticeTick(); };
+    c.Timer12.onTimer = [this] { rosterTick(); };
+    c.closet.Click = [&notice = c.inshow] { notice.setVisible(false); };
+    c.Image5.onClick = [this] { closeHelp(); };
 }
 
 void MainForm::systemopen()
@@ -197,9 +195,8 @@ void MainForm::balldateoutput()
 
 void MainForm::onResize()
 {
-    if (windowState() != 1)
-        if (auto* focusKeeper = timer("Timer6"))
-            focusKeeper->setEnabled(true);
+    if (windowState() != 1 && m_controls)
+        m_controls->Timer6.setEnabled(true);
 }
 
 // The key preview: `main` sees every key before the focused control.
@@ -249,7 +246,8 @@ void MainForm::onUnload(int& cancel)
     if (scoreboardView() == this)
         setScoreboardView(nullptr);
     if (boardForm() == this)
-        setBoardForm(nullptr);
+        setBoard(nullptr, nullptr);
+    m_controls.reset();
     win::PostQuitMessage(0);
 }
 
@@ -270,31 +268,30 @@ void MainForm::ShowPeriod() { scoreboard::ShowPeriod(); }
 
 void MainForm::hidePeriodReport()
 {
-    get<qel::qelFrame>("look").setVisible(false);
+    bound().look.setVisible(false);
 }
 
 void MainForm::setStartButtonCaption(std::string_view text)
 {
-    get<qel::qelCommand>("ok").setCaption(std::string(text));
+    bound().ok.setCaption(std::string(text));
 }
 
 void MainForm::stopClockTimers()
 {
-    for (std::string_view name : {"Timer2", "Timer3"})
-        if (auto* clockTimer = timer(name))
-            clockTimer->setEnabled(false);
+    for (forms::Timer* clockTimer : {&bound().Timer2, &bound().Timer3})
+        clockTimer->setEnabled(false);
 }
 
 void MainForm::hideOvertimeLabels()
 {
     for (int i = 0; i <= 1; ++i)
-        get<forms::Label>("addtimelab", i).setVisible(false);
+        bound().addtimelab[i].setVisible(false);
 }
 
 void MainForm::showScoreBacklight(bool visible)
 {
     for (int i : {2, 1})
-        get<plat::media::AlphaImage>("backw", i).setVisible(visible);
+        bound().backw[i].setVisible(visible);
 }
 
 } // namespace scoreboard

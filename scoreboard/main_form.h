@@ -1,4 +1,5 @@
 #pragma once
+#include "scoreboard/board_form.h"
 #include "scoreboard/match_record_count.h"
 #include "scoreboard/scoreboard_view.h"
 
@@ -8,11 +9,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
-
-namespace plat::forms {
-class Timer;
-}
 
 namespace scoreboard {
 
@@ -63,6 +61,8 @@ public:
     MainPanels* panels() const { return m_panels.get(); }
     // The music player of the panel `frameplay`; null while the form is not loaded.
     MusicPlayer* music() const { return m_music.get(); }
+    // Its controls, bound at its load; null while the form is not loaded.
+    const BoardControls* boundControls() const { return m_controls ? &*m_controls : nullptr; }
 
     // --- form-level state, for the parts that drive it and for tests ---
     bool keyReady() const;
@@ -98,7 +98,7 @@ protected:
     void onKeyUp(int& keyCode, int shift) override;
 
 private:
-    plat::forms::Timer* timer(std::string_view name) const;
+    const BoardControls& bound() const;
     void fillScreen();
     void placePanels();
     void prepareRosterLabels();
@@ -107,7 +107,7 @@ private:
 
     // Timer1: date and time, key hints, the small clock and period, indicators, record count.
     void statusTick();
-    void blink(std::string_view picture, bool active, bool& phase, std::string_view activeTip);
+    void blink(plat::media::AlphaImage& indicator, bool active, bool& phase, std::string_view activeTip);
     // Timer10: the notice countdown.
     void noticeTick();
     // Timer12: the rosters, once.
@@ -115,6 +115,8 @@ private:
     // Image5: the help panel's close picture.
     void closeHelp();
 
+    // Bound first thing at each load; empty while the form is not loaded.
+    std::optional<BoardControls> m_controls;
     plat::sys::SystemDateSource m_systemDates;
     const plat::sys::DateSource* m_dates;
     plat::media::MediaPlayer m_wplay;

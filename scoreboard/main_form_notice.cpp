@@ -24,42 +24,37 @@ std::string countdownText(int16_t seconds) { return std::to_string(seconds) + "ç
 
 void MainForm::inshowfame()
 {
+    const BoardControls& c = bound();
     m_noticeSecondsLeft = kNoticeSeconds;
-    get<qel::qelLabel>("qel1").setCaption(countdownText(m_noticeSecondsLeft));
-    if (auto* countdownTimer = timer("Timer10"))
-        countdownTimer->setEnabled(true);
-    auto* notice = &get<qel::qelFrame>("inshow");
-    if (notice)
-        notice->move(kNoticeLeft, kNoticeTop, kNoticeWidth, kNoticeHeight);
-    get<forms::Label>("L1").setCaption(user().noticeText);
-    if (notice) {
-        // In front of whatever panel was opened since, so that the notice is always seen.
-        notice->zOrder(0);
-        notice->setVisible(true);
-    }
+    c.qel1.setCaption(countdownText(m_noticeSecondsLeft));
+    c.Timer10.setEnabled(true);
+    c.inshow.move(kNoticeLeft, kNoticeTop, kNoticeWidth, kNoticeHeight);
+    c.L1.setCaption(user().noticeText);
+    // In front of whatever panel was opened since, so that the notice is always seen.
+    c.inshow.zOrder(0);
+    c.inshow.setVisible(true);
 }
 
 void MainForm::noticeTick()
 {
+    const BoardControls& c = bound();
     --m_noticeSecondsLeft;
-    get<qel::qelLabel>("qel1").setCaption(countdownText(m_noticeSecondsLeft));
+    c.qel1.setCaption(countdownText(m_noticeSecondsLeft));
     if (m_noticeSecondsLeft <= 0) {
-        get<qel::qelFrame>("inshow").setVisible(false);
-        if (auto* countdownTimer = timer("Timer10"))
-            countdownTimer->setEnabled(false);
+        c.inshow.setVisible(false);
+        c.Timer10.setEnabled(false);
     }
 }
 
 void MainForm::rosterTick()
 {
     LoadRosters();
-    if (auto* rosters = timer("Timer12"))
-        rosters->setEnabled(false);
+    bound().Timer12.setEnabled(false);
 }
 
 void MainForm::closeHelp()
 {
-    auto& help = get<qel::qelFrame>("helps");
+    qel::qelFrame& help = bound().helps;
     help.setVisible(false);
     help.move(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight);
 }

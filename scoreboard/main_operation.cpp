@@ -1,12 +1,14 @@
 #include "scoreboard/main_operation.h"
 
+#include "scoreboard/board_form.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/display_clicks.h"
 #include "scoreboard/display_routines.h"
 #include "scoreboard/focus_keeper.h"
-#include "scoreboard/form_parts.h"
 #include "scoreboard/key_names.h"
 
-#include "controls/core/push_button_base.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
 #include "platform/forms/form.h"
 #include "platform/forms/timer.h"
 #include "platform/window/window_system.h"
@@ -32,8 +34,20 @@ CommandBarHooks commandBarHooks(const MainOperation::Hooks& hooks)
 
 } // namespace
 
+OperationControls bindOperationControls(const forms::Form& form)
+{
+    return OperationControls{
+        .look = form.get<qel::qelFrame>("look"),
+        .ok = form.get<qel::qelCommand>("ok"),
+        .v1 = bindItems<qel::qelCommand>(form, "v1", 0, 3),
+        .Timer6 = form.get<forms::Timer>("Timer6"),
+        .Timer7 = form.get<forms::Timer>("Timer7"),
+    };
+}
+
 MainOperation::MainOperation(forms::Form& main, Hooks hooks)
     : m_main(main)
+    , m_controls(bindOperationControls(main))
     , m_hooks(std::move(hooks))
     , m_keys(*this)
     , m_commandBar(main, commandBarHooks(m_hooks))
@@ -46,34 +60,27 @@ void MainOperation::connect()
 {
     m_commandBar.connect();
     m_menu.connect();
-    forEachItem(m_main, "v1", [this](forms::Control& item, int index) {
-        if (auto* button = dynamic_cast<qel::PushButtonBase*>(&item))
-            button->Click = [this, index] { m_keys.scoreButton(index); };
-    });
-    if (auto* soundTimer = dynamic_cast<forms::Timer*>(findPart(m_main, "Timer7")))
-        soundTimer->onTimer = [this] { m_keys.scoreSoundTimerTick(); };
-    if (auto* focusKeeper = dynamic_cast<forms::Timer*>(findPart(m_main, "Timer6")))
-        focusKeeper->onTimer = [this] {
-            if (forms::Control* ok = findPart(m_main, "ok"))
-                keepStartButtonFocus(*ok);
-        };
-    connectDisplayDoubleClicks(m_main, m_hooks.openDialog);
-    connectHoverTexts(m_main, [](int keyCode) { return ballkey(int16_t(keyCode)); });
+    for (auto [index, button] : m_controls.v1)
+        button.Click = [this, index] { m_keys.scoreButton(index); };
+    m_controls.Timer7.onTimer = [this] { m_keys.scoreSoundTimerTick(); };
+    m_controls.Timer6.onTimer = [this] { keepStartButtonFocus(m_controls.ok); };
+    const BoardControls board = bindBoardControls(m_main);
+    connectDisplayDoubleClicks(board, m_hooks.openDialog);
+    connectHoverTexts(board, [](int keyCode) { return ballkey(int16_t(keyCode)); });
 }
 
-bool MainOperation::periodReportVisible() const { return partVisible(m_main, "look"); }
+bool MainOperation::periodReportVisible() const { return m_controls.look.visible(); }
 
 // The start/pause command is the Click of the start button.
 void MainOperation::startPause()
 {
-    auto* ok = dynamic_cast<qel::PushButtonBase*>(findPart(m_main, "ok"));
-    if (ok && ok->Click)
-        ok->Click();
+    if (m_controls.ok.Click)
+        m_controls.ok.Click();
 }
 
 void MainOperation::ShowScores() { scoreboard::ShowScores(); }
 
-void MainOperation::setScoreSoundTimer(bool on) { setTimerOn(m_main, "Timer7", on); }
+void MainOperation::setScoreSoundTimer(bool on) { m_controls.Timer7.setEnabled(on); }
 
 bool MainOperation::typingFieldFocused() const
 {

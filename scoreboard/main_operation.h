@@ -9,9 +9,27 @@
 
 namespace plat::forms {
 class Form;
+class Timer;
+}
+namespace qel {
+class qelCommand;
+class qelFrame;
 }
 
 namespace scoreboard {
+
+// The controls of `main` the operation itself works, bound once when it is made.
+struct OperationControls {
+    qel::qelFrame& look; // the period report
+    qel::qelCommand& ok;
+    plat::forms::ControlArray<qel::qelCommand> v1; // 0 A +1, 1 A -1, 2 B +1, 3 B -1
+    plat::forms::Timer& Timer6;
+    plat::forms::Timer& Timer7;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+OperationControls bindOperationControls(const plat::forms::Form& form);
 
 // How the operator works `main` besides the match clock's own button: the key handler, the
 // score buttons `v1` with the score sound and `Timer7`, the focus keeper `Timer6`, the command
@@ -52,6 +70,7 @@ private:
     void connect();
 
     plat::forms::Form& m_main;
+    OperationControls m_controls;
     Hooks m_hooks;
     ScoreKeys m_keys;
     CommandBar m_commandBar;

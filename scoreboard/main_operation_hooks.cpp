@@ -22,13 +22,13 @@ MainOperation::Hooks mainFormOperationHooks(MainForm& form)
             panels->options().fill();
     };
     hooks.liveModeOn = [&form] {
-        auto* video = dynamic_cast<qel::qelCommand*>(form.find("videmode"));
-        return video && !video->Enabled();
+        const BoardControls* c = form.boundControls();
+        return c && !c->videmode.Enabled();
     };
     hooks.leaveLiveMode = [&form] {
-        auto* music = dynamic_cast<qel::qelCommand*>(form.find("MP3mode"));
-        if (music && music->Click)
-            music->Click();
+        const BoardControls* c = form.boundControls();
+        if (c && c->MP3mode.Click)
+            c->MP3mode.Click();
     };
     return hooks;
 }

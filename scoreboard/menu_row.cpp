@@ -1,36 +1,43 @@
 #include "scoreboard/menu_row.h"
 
-#include "scoreboard/form_parts.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/score_keys.h"
 
 #include "platform/forms/form.h"
 #include "platform/forms/label.h"
+#include "platform/forms/shape.h"
 
 namespace scoreboard {
 
 namespace forms = plat::forms;
 
+MenuRowControls bindMenuRowControls(const forms::Form& form)
+{
+    return MenuRowControls{
+        .timetxt = form.get<forms::Label>("timetxt"),
+        .lab = bindItems<forms::Label>(form, "lab", 0, MenuRow::kItems - 1),
+        .Sh1 = form.get<forms::Shape>("Sh1"),
+    };
+}
+
 MenuRow::MenuRow(forms::Form& main, MenuRowHooks hooks)
-    : m_main(main)
+    : m_controls(bindMenuRowControls(main))
     , m_hooks(std::move(hooks))
 {
 }
 
 void MenuRow::connect()
 {
-    forEachItem(m_main, "lab", [this](forms::Control& item, int index) {
-        auto* label = dynamic_cast<forms::Label*>(&item);
-        if (!label)
-            return;
-        label->onMouseDown = [this, index](int, int, double, double) { mouseDown(index); };
-        label->onMouseMove = [this, index](int, int, double, double) { mouseMove(index); };
-        label->onMouseUp = [this](int, int, double, double) { mouseUp(); };
-    });
+    for (auto [index, label] : m_controls.lab) {
+        label.onMouseDown = [this, index](int, int, double, double) { mouseDown(index); };
+        label.onMouseMove = [this, index](int, int, double, double) { mouseMove(index); };
+        label.onMouseUp = [this](int, int, double, double) { mouseUp(); };
+    }
 }
 
 void MenuRow::mouseDown(int index)
 {
-    showPart(m_main, "Sh1");
+    m_controls.Sh1.setVisible(true);
     auto open = [this](SetupDialog dialog) {
         if (m_hooks.openDialog)
             m_hooks.openDialog(dialog);
@@ -74,30 +81,29 @@ void MenuRow::mouseDown(int index)
 
 void MenuRow::mouseMove(int index)
 {
-    auto* label = dynamic_cast<forms::Label*>(findPart(m_main, "lab", index));
+    const MenuRowControls& c = m_controls;
+    forms::Label* label = c.lab.find(index);
     if (!label)
         return;
-    forms::Control* mark = findPart(m_main, "Sh1");
-    if (mark && mark->left() == label->left() - kMarkMargin)
+    forms::Shape& mark = c.Sh1;
+    if (mark.left() == label->left() - kMarkMargin)
         return;
     label->setBackColor(kLitBackColor);
     label->setBackStyle(1);
-    label->setForeColor(foreColorOf(findPart(m_main, "timetxt"), kLitForeColor));
-    if (mark)
-        mark->move(label->left() - kMarkMargin, mark->top(), label->width() + 2 * kMarkMargin, mark->height());
+    label->setForeColor(c.timetxt.foreColor());
+    mark.move(label->left() - kMarkMargin, mark.top(), label->width() + 2 * kMarkMargin, mark.height());
     label->setToolTipText(label->caption());
     for (int other = 0; other < kItems; ++other) {
         if (other == index)
             continue;
-        if (auto* item = dynamic_cast<forms::Label*>(findPart(m_main, "lab", other))) {
+        if (forms::Label* item = c.lab.find(other)) {
             item->setBackStyle(0);
             item->setForeColor(kForeColor);
         }
-        if (mark)
-            mark->setVisible(false);
+        mark.setVisible(false);
     }
 }
 
-void MenuRow::mouseUp() { hidePart(m_main, "Sh1"); }
+void MenuRow::mouseUp() { m_controls.Sh1.setVisible(false); }
 
 } // namespace scoreboard

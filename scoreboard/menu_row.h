@@ -1,14 +1,29 @@
 #pragma once
 #include "scoreboard/setup_dialogs.h"
 
+#include "platform/forms/control_array.h"
+
 #include <cstdint>
 #include <functional>
 
 namespace plat::forms {
 class Form;
+class Label;
+class Shape;
 }
 
 namespace scoreboard {
+
+// The controls of `main` the menu row lights, bound once when it is made.
+struct MenuRowControls {
+    plat::forms::Label& timetxt; // its text colour lights the item under the mouse
+    plat::forms::ControlArray<plat::forms::Label> lab; // by MenuRow::Item
+    plat::forms::Shape& Sh1;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+MenuRowControls bindMenuRowControls(const plat::forms::Form& form);
 
 // What the menu's items do besides the signal sounds.
 struct MenuRowHooks {
@@ -34,11 +49,10 @@ public:
 
     static constexpr uint32_t kLitBackColor = 0xC0C0;
     static constexpr uint32_t kForeColor = 0xD3DEF3;
-    static constexpr uint32_t kLitForeColor = 0xFF; // when `timetxt` cannot tell
     static constexpr double kMarkMargin = 30;
 
 private:
-    plat::forms::Form& m_main;
+    MenuRowControls m_controls;
     MenuRowHooks m_hooks;
 };
 

@@ -17,7 +17,8 @@ void LoadMusicList(const std::filesystem::path& folder)
 {
     if (!sys::folderExists(folder))
         sys::makeFolder(musicFolderPath());
-    auto* list = boardControl<plat::forms::ListBox>("mp3list");
+    const BoardControls* board = boardControls();
+    auto* list = board ? &board->mp3list : nullptr;
     if (list) {
         for (const std::string& name : sys::listFiles(folder))
             if (name.size() >= 3 && name.compare(name.size() - 3, 3, "mp3") == 0)
@@ -37,8 +38,8 @@ void LoadMusicList(const std::filesystem::path& folder)
     } else {
         current.clear();
     }
-    if (auto* countLabel = boardControl<qel::qelLabel>("mp3numlab"))
-        countLabel->setCaption("共:" + std::to_string(count) + "首");
+    if (board)
+        board->mp3numlab.setCaption("共:" + std::to_string(count) + "首");
 }
 
 } // namespace scoreboard

@@ -2,6 +2,7 @@
 #include "scoreboard/music_player.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/music_list_loader.h"
+#include "scoreboard/control_binding.h"
 
 #include "controls/core/qel_check.h"
 #include "controls/core/qel_frame.h"
@@ -10,6 +11,8 @@
 #include "platform/forms/label.h"
 #include "platform/forms/line.h"
 #include "platform/forms/list_box.h"
+#include "platform/forms/common_dialog.h"
+#include "platform/forms/picture_box.h"
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 #include "platform/system/file_system.h"
@@ -42,11 +45,39 @@ constexpr const char* kButtonTips[] = {"上一曲", "播放", "暂停", "下一�
 
 } // namespace
 
-forms::ListBox* MusicPlayer::list() const { return &m_form.get<forms::ListBox>("mp3list"); }
-forms::Timer* MusicPlayer::timer(std::string_view name) const { return &m_form.get<forms::Timer>(name); }
+MusicControls bindMusicControls(const forms::Form& form)
+{
+    return MusicControls{
+        .frameplay = form.get<qel::qelFrame>("frameplay"),
+        .qelFrame1 = form.get<qel::qelFrame>("qelFrame1"),
+        .mf1 = form.get<forms::PictureBox>("mf1"),
+        .playlab = form.get<forms::Label>("playlab"),
+        .qelmp3 = form.get<qel::qelLabel>("qelmp3"),
+        .lens = form.get<forms::Label>("lens"),
+        .lmove = form.get<forms::Line>("lmove"),
+        .a1 = bindItems<AlphaImage>(form, "a1", 0, 4),
+        .mv1 = form.get<forms::Label>("mv1"),
+        .muisc1 = form.get<AlphaImage>("muisc1"),
+        .mvul = form.get<forms::Label>("mvul"),
+        .vno = form.get<forms::Line>("vno"),
+        .mute1 = form.get<qel::qelCheck>("mute1"),
+        .qelFplay = form.get<qel::qelFrame>("qelFplay"),
+        .mp3list = form.get<forms::ListBox>("mp3list"),
+        .mc = bindItems<qel::qelLabel>(form, "mc", 0, 2),
+        .mclne = form.get<forms::Line>("mclne"),
+        .mp3aframe = form.get<qel::qelFrame>("mp3aframe"),
+        .copylab = form.get<forms::Label>("copylab"),
+        .List1 = form.get<forms::ListBox>("List1"),
+        .Caddmp3 = form.get<forms::CommonDialog>("Caddmp3"),
+        .Timer5 = form.get<forms::Timer>("Timer5"),
+        .Timer6 = form.get<forms::Timer>("Timer6"),
+        .Timer13 = form.get<forms::Timer>("Timer13"),
+        .Timer14 = form.get<forms::Timer>("Timer14"),
+    };
+}
 
 MusicPlayer::MusicPlayer(forms::Form& form, MusicDevice& device, std::function<void()> notice)
-    : m_form(form)
+    : m_controls(bindMusicControls(form))
     , m_device(device)
     , m_notice(std::move(notice))
 {
@@ -55,8 +86,8 @@ MusicPlayer::MusicPlayer(forms::Form& form, MusicDevice& device, std::function<v
     showPlayButton(true);
     // The progress and volume lines lie on the track and the bar they mark: a press on them
     // is a press on the track or the bar.
-    for (std::string_view name : {"lmove", "vno", "mclne"})
-        if (auto* line = &m_form.get<forms::Line>(name); line && line->hwnd())
+    for (forms::Line* line : {&m_controls.lmove, &m_controls.vno, &m_controls.mclne})
+        if (line->hwnd())
             plat::win::SetWindowTransparentToMouse(line->hwnd(), true);
 }
 
@@ -64,84 +95,65 @@ MusicPlayer::~MusicPlayer() { disconnect(); }
 
 void MusicPlayer::connect()
 {
+    const MusicControls& c = m_controls;
     for (int i = 0; i <= 4; ++i) {
-        auto* button = &m_form.get<AlphaImage>("a1", i);
-        if (!button)
-            continue;
-        button->onClick = [this, i] { transport(i); };
-        button->onMouseDown = [this](int, int, double, double) { showHighlight(true); };
-        button->onMouseMove = [this, i](int, int, double, double) { buttonHover(i); };
-        button->onMouseUp = [this](int, int, double, double) { showHighlight(false); };
+        AlphaImage& button = c.a1[i];
+        button.onClick = [this, i] { transport(i); };
+        button.onMouseDown = [this](int, int, double, double) { showHighlight(true); };
+        button.onMouseMove = [this, i](int, int, double, double) { buttonHover(i); };
+        button.onMouseUp = [this](int, int, double, double) { showHighlight(false); };
     }
-    if (auto* bigPlay = &m_form.get<AlphaImage>("muisc1"))
-        bigPlay->onClick = [this] { transport(1); };
-    for (std::string_view name : {"frameplay", "qelFrame1"})
-        if (auto* frame = &m_form.get<qel::qelFrame>(name))
-            frame->MouseMove = [this](int&, int&, int&, int&, int&) { showHighlight(false); };
-    if (auto* listFrame = &m_form.get<qel::qelFrame>("qelFplay"))
-        listFrame->MouseMove = [this](int&, int&, int&, int&, int&) { showMenuLine(false); };
+    c.muisc1.onClick = [this] { transport(1); };
+    for (qel::qelFrame* frame : {&c.frameplay, &c.qelFrame1})
+        frame->MouseMove = [this](int&, int&, int&, int&, int&) { showHighlight(false); };
+    c.qelFplay.MouseMove = [this](int&, int&, int&, int&, int&) { showMenuLine(false); };
 
-    if (auto* entries = list()) {
-        entries->onClick = [this] { listClick(); };
-        entries->onDblClick = [this] { listDblClick(); };
-        entries->onGotFocus = [this] {
-            if (auto* keeper = timer("Timer6"))
-                keeper->setEnabled(false);
-        };
-        entries->onLostFocus = [this] {
-            if (auto* keeper = timer("Timer6"))
-                keeper->setEnabled(true);
-        };
-        entries->onMouseDown = [this, entries](int, int, double, double) { entries->setToolTipText(entries->text()); };
-        entries->onMouseUp = [this](int, int, double, double) { showMenuLine(true); };
-    }
+    forms::ListBox& entries = c.mp3list;
+    entries.onClick = [this] { listClick(); };
+    entries.onDblClick = [this] { listDblClick(); };
+    entries.onGotFocus = [&keeper = c.Timer6] { keeper.setEnabled(false); };
+    entries.onLostFocus = [&keeper = c.Timer6] { keeper.setEnabled(true); };
+    entries.onMouseDown = [&entries](int, int, double, double) { entries.setToolTipText(entries.text()); };
+    entries.onMouseUp = [this](int, int, double, double) { showMenuLine(true); };
     for (int i = 0; i <= 2; ++i) {
-        auto* item = &m_form.get<qel::qelLabel>("mc", i);
-        if (!item)
-            continue;
-        item->MouseDown = [this, i](int&, int&, int&, int&, int&) { menu(i); };
-        item->MouseMove = [this, i](int&, int&, int&, int&, int&) { menuHover(i); };
-        item->MouseUp = [this](int&, int&, int&, int&, int&) { showMenuLine(true); };
+        qel::qelLabel& item = c.mc[i];
+        item.MouseDown = [this, i](int&, int&, int&, int&, int&) { menu(i); };
+        item.MouseMove = [this, i](int&, int&, int&, int&, int&) { menuHover(i); };
+        item.MouseUp = [this](int&, int&, int&, int&, int&) { showMenuLine(true); };
     }
-    if (auto* track = &m_form.get<forms::Label>("lens"))
-        track->onMouseDown = [this](int, int, double x, double) { seekAt(x); };
-    if (auto* bar = &m_form.get<forms::Label>("mvul"))
-        bar->onMouseDown = [this](int, int, double x, double) { volumeAt(x); };
-    if (auto* mute = &m_form.get<qel::qelCheck>("mute1"))
-        mute->Click = [this, mute] { m_device.setMute(mute->Value() == 1); };
+    c.lens.onMouseDown = [this](int, int, double x, double) { seekAt(x); };
+    c.mvul.onMouseDown = [this](int, int, double x, double) { volumeAt(x); };
+    c.mute1.Click = [this, &mute = c.mute1] { m_device.setMute(mute.Value() == 1); };
 
-    if (auto* progress = timer("Timer5"))
-        progress->onTimer = [this] { progressTick(); };
-    if (auto* copy = timer("Timer13"))
-        copy->onTimer = [this] { copyTick(); };
-    if (auto* panelGoes = timer("Timer14"))
-        panelGoes->onTimer = [this] { copyPanelTick(); };
+    c.Timer5.onTimer = [this] { progressTick(); };
+    c.Timer13.onTimer = [this] { copyTick(); };
+    c.Timer14.onTimer = [this] { copyPanelTick(); };
 }
 
 void MusicPlayer::disconnect()
 {
+    const MusicControls& c = m_controls;
     for (int i = 0; i <= 4; ++i) {
-        auto& button = m_form.get<AlphaImage>("a1", i);
+        AlphaImage& button = c.a1[i];
         button.onClick = nullptr;
         button.onMouseDown = button.onMouseMove = button.onMouseUp = nullptr;
     }
-    m_form.get<AlphaImage>("muisc1").onClick = nullptr;
-    for (std::string_view name : {"frameplay", "qelFrame1", "qelFplay"})
-        m_form.get<qel::qelFrame>(name).MouseMove = nullptr;
-    if (auto* entries = list()) {
-        entries->onClick = entries->onDblClick = nullptr;
-        entries->onGotFocus = entries->onLostFocus = nullptr;
-        entries->onMouseDown = entries->onMouseUp = nullptr;
+    c.muisc1.onClick = nullptr;
+    for (qel::qelFrame* frame : {&c.frameplay, &c.qelFrame1, &c.qelFplay})
+        frame->MouseMove = nullptr;
+    forms::ListBox& entries = c.mp3list;
+    entries.onClick = entries.onDblClick = nullptr;
+    entries.onGotFocus = entries.onLostFocus = nullptr;
+    entries.onMouseDown = entries.onMouseUp = nullptr;
+    for (int i = 0; i <= 2; ++i) {
+        qel::qelLabel& item = c.mc[i];
+        item.MouseDown = item.MouseMove = item.MouseUp = nullptr;
     }
-    for (int i = 0; i <= 2; ++i)
-        if (auto* item = &m_form.get<qel::qelLabel>("mc", i))
-            item->MouseDown = item->MouseMove = item->MouseUp = nullptr;
-    for (std::string_view name : {"lens", "mvul"})
-        m_form.get<forms::Label>(name).onMouseDown = nullptr;
-    m_form.get<qel::qelCheck>("mute1").Click = nullptr;
-    for (std::string_view name : {"Timer5", "Timer13", "Timer14"})
-        if (auto* t = timer(name))
-            t->onTimer = nullptr;
+    for (forms::Label* label : {&c.lens, &c.mvul})
+        label->onMouseDown = nullptr;
+    c.mute1.Click = nullptr;
+    for (forms::Timer* t : {&c.Timer5, &c.Timer13, &c.Timer14})
+        t->onTimer = nullptr;
 }
 
 // --- helpers ---
@@ -151,11 +163,11 @@ std::filesystem::path MusicPlayer::trackPath(const std::string& name) const { re
 
 int MusicPlayer::entryOf(const std::string& text) const
 {
-    forms::ListBox* entries = list();
-    if (!entries || text.empty())
+    const forms::ListBox& entries = m_controls.mp3list;
+    if (text.empty())
         return -1;
-    for (int i = 0; i < entries->listCount(); ++i)
-        if (entries->list(i) == text)
+    for (int i = 0; i < entries.listCount(); ++i)
+        if (entries.list(i) == text)
             return i;
     return -1;
 }
@@ -164,11 +176,8 @@ int MusicPlayer::entryOf(const std::string& text) const
 // load the entry, is not run for it.
 void MusicPlayer::selectEntry(int index)
 {
-    forms::ListBox* entries = list();
-    if (!entries)
-        return;
     m_selectingByCode = true;
-    entries->setListIndex(index);
+    m_controls.mp3list.setListIndex(index);
     m_selectingByCode = false;
 }
 
@@ -182,52 +191,41 @@ void MusicPlayer::selectCurrent()
 // Play and pause share one place: the button for the next action is the one shown.
 void MusicPlayer::showPlayButton(bool playOnTop)
 {
-    auto* playButton = &m_form.get<AlphaImage>("a1", 1);
-    auto* pauseButton = &m_form.get<AlphaImage>("a1", 2);
-    if (playButton)
-        playButton->setVisible(playOnTop);
-    if (pauseButton)
-        pauseButton->setVisible(!playOnTop);
-    if (auto* shown = playOnTop ? playButton : pauseButton)
-        shown->zOrder(0);
+    AlphaImage& playButton = m_controls.a1[1];
+    AlphaImage& pauseButton = m_controls.a1[2];
+    playButton.setVisible(playOnTop);
+    pauseButton.setVisible(!playOnTop);
+    (playOnTop ? playButton : pauseButton).zOrder(0);
 }
 
 // The caption is as wide as its text, and at least as wide as its clipping frame, so that a
 // long one can run through the frame.
 void MusicPlayer::setCaption(const std::string& text, bool fromStart)
 {
-    auto* caption = &m_form.get<forms::Label>("playlab");
-    if (!caption)
-        return;
+    forms::Label* caption = &m_controls.playlab;
     const double top = caption->top(), height = caption->height();
     caption->setAutoSize(true);
     caption->setCaption(text);
     const double textWidth = caption->width();
     caption->setAutoSize(false);
-    const auto* clip = m_form.find("mf1");
-    const double width = clip ? std::max(textWidth, clip->width()) : textWidth;
+    const double width = std::max(textWidth, m_controls.mf1.width());
     caption->move(fromStart ? 0 : caption->left(), top, width, height);
 }
 
 void MusicPlayer::setTimeText(const std::string& text)
 {
-    m_form.get<qel::qelLabel>("qelmp3").setCaption(text);
+    m_controls.qelmp3.setCaption(text);
 }
 
 // The progress line starts where the track does; its end is drawn `twipsFromTrackStart` on.
 void MusicPlayer::setProgressEnd(double twipsFromTrackStart)
 {
-    auto* line = &m_form.get<forms::Line>("lmove");
-    if (!line)
-        return;
-    const auto* track = &m_form.get<forms::Label>("lens");
-    const double start = track ? track->left() : line->x1();
-    line->setX2(start + twipsFromTrackStart);
+    m_controls.lmove.setX2(m_controls.lens.left() + twipsFromTrackStart);
 }
 
 void MusicPlayer::showVolumeText()
 {
-    m_form.get<qel::qelCheck>("mute1").setCaption("静音 " + std::to_string(m_device.volume()));
+    m_controls.mute1.setCaption("静音 " + std::to_string(m_device.volume()));
 }
 
 // --- public procedures ---
@@ -240,12 +238,10 @@ void MusicPlayer::mp3onplay()
     m_device.setURL(trackPath(current).string());
     m_device.play();
     m_playWanted = true;
-    if (auto* mute = &m_form.get<qel::qelCheck>("mute1"))
-        m_device.setMute(mute->Value() == 1);
+    m_device.setMute(m_controls.mute1.Value() == 1);
     selectCurrent();
     setCaption(m_device.URL().empty() ? std::string() : "正在播放--" + m_device.mediaName());
-    if (auto* progress = timer("Timer5"))
-        progress->setEnabled(true);
+    m_controls.Timer5.setEnabled(true);
 }
 
 // The last second of the track: the tick that lands in it moves on to the next one. A track
@@ -279,10 +275,9 @@ void MusicPlayer::mp()
     if (!m_device.URL().empty()) {
         setTimeText(m_device.currentPositionString() + "/" + m_device.durationString());
         const double length = m_device.duration();
-        const auto* track = &m_form.get<forms::Label>("lens");
-        if (length > 0 && track) {
+        if (length > 0) {
             const double fraction = std::clamp(m_device.currentPosition() / length, 0.0, 1.0);
-            setProgressEnd(std::floor(fraction * track->width()));
+            setProgressEnd(std::floor(fraction * m_controls.lens.width()));
         }
         // A file cut short ends where its sound does, as a whole one ends in its last second.
         if ((m_device.playState() == kPlaying && atLastSecond()) || m_device.endedEarly())
@@ -295,8 +290,7 @@ void MusicPlayer::mp()
 
 void MusicPlayer::mp3new()
 {
-    if (auto* entries = list())
-        entries->clear();
+    m_controls.mp3list.clear();
     m_selectingByCode = true;
     LoadMusicList(musicFolderPath());
     m_selectingByCode = false;
@@ -320,8 +314,8 @@ void MusicPlayer::transport(int index)
 // The entry before the current track; on the first entry the first track starts again.
 void MusicPlayer::previous()
 {
-    forms::ListBox* entries = list();
-    if (!entries || entries->listCount() < 1 || entries->listIndex() == 0)
+    forms::ListBox* entries = &m_controls.mp3list;
+    if (entries->listCount() < 1 || entries->listIndex() == 0)
         return;
     m_device.stop();
     int from = entryOf(user().currentMp3);
@@ -340,8 +334,7 @@ void MusicPlayer::play()
         showPlayButton(true);
         return;
     }
-    forms::ListBox* entries = list();
-    const std::string selected = entries ? entries->text() : std::string();
+    const std::string selected = m_controls.mp3list.text();
     // Resume only the very file that was paused.
     const bool resume = selected == current && m_device.playState() == kPaused
         && m_device.URL() == trackPath(current).string();
@@ -355,8 +348,7 @@ void MusicPlayer::play()
     }
     showPlayButton(m_device.playState() != kPlaying);
     mp();
-    if (auto* progress = timer("Timer5"))
-        progress->setEnabled(true);
+    m_controls.Timer5.setEnabled(true);
 }
 
 void MusicPlayer::pause()
@@ -365,16 +357,15 @@ void MusicPlayer::pause()
     m_device.pause();
     selectCurrent();
     showPlayButton(true);
-    if (auto* progress = timer("Timer5"))
-        progress->setEnabled(false);
+    m_controls.Timer5.setEnabled(false);
     setCaption(m_device.URL().empty() ? std::string() : "暂停播放--" + m_device.mediaName());
 }
 
 // The entry after the current track; after the last one there is none and the music stops.
 void MusicPlayer::next()
 {
-    forms::ListBox* entries = list();
-    if (!entries || entries->listIndex() >= entries->listCount())
+    forms::ListBox* entries = &m_controls.mp3list;
+    if (entries->listIndex() >= entries->listCount())
         return;
     stop();
     int from = entryOf(user().currentMp3);
@@ -395,8 +386,7 @@ void MusicPlayer::stop()
     setCaption(std::string(kIdleCaption));
     setTimeText(std::string(kNoTime));
     setProgressEnd(2);
-    if (auto* progress = timer("Timer5"))
-        progress->setEnabled(false);
+    m_controls.Timer5.setEnabled(false);
 }
 
 // --- progress, seeking and volume ---
@@ -405,9 +395,9 @@ void MusicPlayer::progressTick()
 {
     m_device.poll();
     mp();
-    auto* caption = &m_form.get<forms::Label>("playlab");
-    auto* clip = m_form.find("mf1");
-    if (!caption || !clip || m_device.playState() != kPlaying || caption->width() <= clip->width())
+    forms::Label* caption = &m_controls.playlab;
+    const forms::PictureBox* clip = &m_controls.mf1;
+    if (m_device.playState() != kPlaying || caption->width() <= clip->width())
         return;
     if (caption->left() > clip->width() - caption->width())
         caption->setLeft(caption->left() - kCaptionStep);
@@ -417,8 +407,8 @@ void MusicPlayer::progressTick()
 
 void MusicPlayer::seekAt(double x)
 {
-    const auto* track = &m_form.get<forms::Label>("lens");
-    if (!track || track->width() <= 0)
+    const forms::Label* track = &m_controls.lens;
+    if (track->width() <= 0)
         return;
     const double length = m_device.duration();
     if (length > 0)
@@ -429,11 +419,9 @@ void MusicPlayer::seekAt(double x)
 
 void MusicPlayer::volumeAt(double x)
 {
-    const auto* bar = &m_form.get<forms::Label>("mvul");
-    if (!bar)
-        return;
+    const forms::Label* bar = &m_controls.mvul;
     const double room = bar->width() - kVolumeBarEnd;
-    m_form.get<forms::Line>("vno").setX2(bar->left() + std::clamp(x, 0.0, bar->width()));
+    m_controls.vno.setX2(bar->left() + std::clamp(x, 0.0, bar->width()));
     if (room > 0)
         m_device.setVolume(int(std::floor(std::clamp(x / room, 0.0, 1.0) * 100)));
     showVolumeText();
@@ -444,8 +432,8 @@ void MusicPlayer::volumeAt(double x)
 // A click on an entry while nothing plays loads it, ready to play.
 void MusicPlayer::listClick()
 {
-    forms::ListBox* entries = list();
-    if (m_selectingByCode || !entries || entries->listCount() < 1 || entries->listIndex() < 0)
+    forms::ListBox* entries = &m_controls.mp3list;
+    if (m_selectingByCode || entries->listCount() < 1 || entries->listIndex() < 0)
         return;
     if (m_device.playState() != kStopped)
         return;
@@ -456,8 +444,8 @@ void MusicPlayer::listClick()
 
 void MusicPlayer::listDblClick()
 {
-    forms::ListBox* entries = list();
-    if (!entries || entries->listCount() < 1 || entries->listIndex() < 0)
+    forms::ListBox* entries = &m_controls.mp3list;
+    if (entries->listCount() < 1 || entries->listIndex() < 0)
         return;
     user().currentMp3 = entries->text();
     play();
@@ -467,15 +455,13 @@ void MusicPlayer::listDblClick()
 
 void MusicPlayer::showHighlight(bool visible)
 {
-    m_form.get<forms::Label>("mv1").setVisible(visible);
+    m_controls.mv1.setVisible(visible);
 }
 
 void MusicPlayer::buttonHover(int index)
 {
-    auto* button = &m_form.get<AlphaImage>("a1", index);
-    auto* highlight = &m_form.get<forms::Label>("mv1");
-    if (!button || !highlight)
-        return;
+    AlphaImage* button = &m_controls.a1[index];
+    forms::Label* highlight = &m_controls.mv1;
     highlight->setVisible(true);
     highlight->setLeft(button->left());
     button->setToolTipText(kButtonTips[index]);
@@ -483,15 +469,13 @@ void MusicPlayer::buttonHover(int index)
 
 void MusicPlayer::showMenuLine(bool visible)
 {
-    m_form.get<forms::Line>("mclne").setVisible(visible);
+    m_controls.mclne.setVisible(visible);
 }
 
 void MusicPlayer::menuHover(int index)
 {
-    auto* item = &m_form.get<qel::qelLabel>("mc", index);
-    auto* line = &m_form.get<forms::Line>("mclne");
-    if (!item || !line)
-        return;
+    qel::qelLabel* item = &m_controls.mc[index];
+    forms::Line* line = &m_controls.mclne;
     item->setToolTipText(item->Caption());
     const double length = line->x2() - line->x1();
     const double start = item->left() - kMenuLineLead;

@@ -2,6 +2,7 @@
 #include "scoreboard/music_device.h"
 
 #include "platform/forms/form.h"
+#include "platform/forms/control_array.h"
 
 #include <filesystem>
 #include <functional>
@@ -10,11 +11,56 @@
 #include <vector>
 
 namespace plat::forms {
+class CommonDialog;
+class Label;
+class Line;
 class ListBox;
+class PictureBox;
 class Timer;
+}
+namespace plat::media {
+class AlphaImage;
+}
+namespace qel {
+class qelCheck;
+class qelFrame;
+class qelLabel;
 }
 
 namespace scoreboard {
+
+// The controls of the music panel `frameplay` of `main`, bound once when the player is made.
+struct MusicControls {
+    qel::qelFrame& frameplay;
+    qel::qelFrame& qelFrame1;
+    plat::forms::PictureBox& mf1; // clips the now-playing caption
+    plat::forms::Label& playlab;
+    qel::qelLabel& qelmp3;
+    plat::forms::Label& lens;
+    plat::forms::Line& lmove;
+    plat::forms::ControlArray<plat::media::AlphaImage> a1;
+    plat::forms::Label& mv1;
+    plat::media::AlphaImage& muisc1;
+    plat::forms::Label& mvul;
+    plat::forms::Line& vno;
+    qel::qelCheck& mute1;
+    qel::qelFrame& qelFplay;
+    plat::forms::ListBox& mp3list;
+    plat::forms::ControlArray<qel::qelLabel> mc;
+    plat::forms::Line& mclne;
+    qel::qelFrame& mp3aframe;
+    plat::forms::Label& copylab;
+    plat::forms::ListBox& List1;
+    plat::forms::CommonDialog& Caddmp3;
+    plat::forms::Timer& Timer5;
+    plat::forms::Timer& Timer6;
+    plat::forms::Timer& Timer13;
+    plat::forms::Timer& Timer14;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+MusicControls bindMusicControls(const plat::forms::Form& form);
 
 // The break-music player on the panel `frameplay` of `main`: the list of the music folder's
 // mp3 files, the transport buttons `a1` (0 previous, 1 play, 2 pause, 3 next, 4 stop) and the
@@ -59,8 +105,6 @@ public:
     const std::string& copySourceFolder() const { return m_copySourceFolder; }
 
 private:
-    plat::forms::ListBox* list() const;
-    plat::forms::Timer* timer(std::string_view name) const;
     void connect();
     void disconnect();
 
@@ -95,7 +139,7 @@ private:
     void deleteSelected();
     bool copyOne(const std::string& name);
 
-    plat::forms::Form& m_form;
+    MusicControls m_controls;
     MusicDevice& m_device;
     std::function<void()> m_notice;
     // The operator asked for sound (play, or the next track): from then on a file that does not

@@ -57,10 +57,8 @@ void MusicPlayer::menu(int index)
 void MusicPlayer::addFiles()
 {
     m_copySourceFolder.clear();
-    auto* chooser = &m_form.get<forms::CommonDialog>("Caddmp3");
-    auto* pending = &m_form.get<forms::ListBox>("List1");
-    if (!chooser || !pending)
-        return;
+    forms::CommonDialog* chooser = &m_controls.Caddmp3;
+    forms::ListBox* pending = &m_controls.List1;
     chooser->setFileName("");
     chooser->setFilter(std::string(kMusicFilter));
     chooser->setFlags(forms::cdlOFNExplorer | forms::cdlOFNAllowMultiselect);
@@ -81,21 +79,17 @@ void MusicPlayer::addFiles()
         }
     }
     if (pending->listCount() > 0) {
-        auto& panel = m_form.get<qel::qelFrame>("mp3aframe");
+        auto& panel = m_controls.mp3aframe;
         panel.setVisible(true);
         panel.zOrder(0);
-        if (auto* copy = timer("Timer13"))
-            copy->setEnabled(true);
+        m_controls.Timer13.setEnabled(true);
     }
-    m_form.get<forms::Label>("copylab").setCaption(countText(pending->listCount()));
+    m_controls.copylab.setCaption(countText(pending->listCount()));
 }
 
 void MusicPlayer::deleteSelected()
 {
-    forms::ListBox* entries = list();
-    if (!entries)
-        return;
-    const std::string text = entries->text();
+    const std::string text = m_controls.mp3list.text();
     if (text.empty())
         return;
     if (forms::msgBox("是否删除" + text + "文件?", forms::vbYesNo, "提示") != forms::vbYes)
@@ -121,41 +115,34 @@ bool MusicPlayer::copyOne(const std::string& name)
 
 void MusicPlayer::copyTick()
 {
-    auto* pending = &m_form.get<forms::ListBox>("List1");
-    auto* progress = &m_form.get<forms::Label>("copylab");
-    const int count = pending ? pending->listCount() : 0;
+    const forms::ListBox* pending = &m_controls.List1;
+    forms::Label* progress = &m_controls.copylab;
+    const int count = pending->listCount();
     std::vector<std::string> notCopied;
     for (int i = 0; i < count; ++i) {
         const std::string name = pending->list(i);
-        if (progress)
-            progress->setCaption(countText(count) + "     正在复制 " + name + " 中，请稍后....");
+        progress->setCaption(countText(count) + "     正在复制 " + name + " 中，请稍后....");
         const bool copied = copyOne(name);
         if (!copied)
             notCopied.push_back(name);
-        if (progress)
-            progress->setCaption(countText(count) + (copied ? "     成功复制 " : "     未能复制 ") + name);
+        progress->setCaption(countText(count) + (copied ? "     成功复制 " : "     未能复制 ") + name);
     }
-    if (progress) {
-        std::string done = "已经复制完闭！";
-        if (!notCopied.empty()) {
-            done += " 未复制(同一文件或无法读写):";
-            for (const std::string& name : notCopied)
-                done += " " + name;
-        }
-        progress->setCaption(done);
+    std::string done = "已经复制完闭！";
+    if (!notCopied.empty()) {
+        done += " 未复制(同一文件或无法读写):";
+        for (const std::string& name : notCopied)
+            done += " " + name;
     }
+    progress->setCaption(done);
     mp3new();
-    if (auto* panelGoes = timer("Timer14"))
-        panelGoes->setEnabled(true);
-    if (auto* copy = timer("Timer13"))
-        copy->setEnabled(false);
+    m_controls.Timer14.setEnabled(true);
+    m_controls.Timer13.setEnabled(false);
 }
 
 void MusicPlayer::copyPanelTick()
 {
-    m_form.get<qel::qelFrame>("mp3aframe").setVisible(false);
-    if (auto* panelGoes = timer("Timer14"))
-        panelGoes->setEnabled(false);
+    m_controls.mp3aframe.setVisible(false);
+    m_controls.Timer14.setEnabled(false);
 }
 
 } // namespace scoreboard

@@ -1,17 +1,19 @@
 #include "scoreboard/options_panel.h"
 #include "scoreboard/settings_store.h"
 
-#include "scoreboard/form_parts.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/logo_chooser.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/option_file.h"
 #include "scoreboard/option_file_writer.h"
 
-#include "controls/core/push_button_base.h"
 #include "controls/core/qel_check.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
 #include "platform/forms/form.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/text_box.h"
+#include "platform/forms/timer.h"
 #include "platform/system/conversions.h"
 
 #include <array>
@@ -29,17 +31,6 @@ constexpr double kBoxLimit = 59;
 
 double boxNumber(std::string_view text) { return plat::sys::integerPart(plat::sys::val(text)); }
 
-qel::qelCheck* switchBox(const forms::Form& main, int index)
-{
-    return dynamic_cast<qel::qelCheck*>(findPart(main, "sqel1", index));
-}
-
-void connectClick(const forms::Form& main, std::string_view name, std::function<void()> handler)
-{
-    if (auto* button = dynamic_cast<qel::PushButtonBase*>(findPart(main, name)))
-        button->Click = std::move(handler);
-}
-
 std::string twoDigits(int32_t value) { return (value < 10 ? "0" : "") + std::to_string(value); }
 
 } // namespace
@@ -56,8 +47,22 @@ std::optional<int16_t> lengthOfBoxes(std::string_view minutes, std::string_view 
 std::string minutesBoxText(int32_t length) { return length < 60 ? "00" : std::to_string(length / 60); }
 std::string secondsBoxText(int32_t length) { return twoDigits(length < 0 ? 0 : length % 60); }
 
+OptionsPanelControls bindOptionsPanelControls(const forms::Form& form)
+{
+    return OptionsPanelControls{
+        .sysset = form.get<qel::qelFrame>("sysset"),
+        .settxt = bindItems<forms::TextBox>(form, "settxt", 0, kTimeBoxes - 1),
+        .sqel1 = bindItems<qel::qelCheck>(form, "sqel1", 0, kSwitches - 1),
+        .sysconset = form.get<qel::qelCommand>("sysconset"),
+        .moset = form.get<qel::qelCommand>("moset"),
+        .qelsave = form.get<qel::qelCommand>("qelsave"),
+        .qelcancl = form.get<qel::qelCommand>("qelcancl"),
+        .Timer6 = form.get<forms::Timer>("Timer6"),
+    };
+}
+
 OptionsPanel::OptionsPanel(forms::Form& main, LogoChooser& logo, OptionsPanelHooks hooks)
-    : m_main(main)
+    : m_controls(bindOptionsPanelControls(main))
     , m_logo(logo)
     , m_hooks(std::move(hooks))
 {
@@ -65,36 +70,27 @@ OptionsPanel::OptionsPanel(forms::Form& main, LogoChooser& logo, OptionsPanelHoo
 
 void OptionsPanel::connect()
 {
+    const OptionsPanelControls& c = m_controls;
     for (int index = 0; index < kTimeBoxes; ++index) {
-        forms::TextBox* text = box(index);
-        if (!text)
-            continue;
-        text->setSelectsOnFocus(true);
-        text->onChange = [this] { settxtChange(); };
-        text->onKeyPress = [this](int& keyAscii) { settxtKeyPress(keyAscii); };
+        forms::TextBox& text = box(index);
+        text.setSelectsOnFocus(true);
+        text.onChange = [this] { settxtChange(); };
+        text.onKeyPress = [this](int& keyAscii) { settxtKeyPress(keyAscii); };
         // The focus keeper would take the focus from the box while the operator types.
-        text->onGotFocus = [this] { setTimerOn(m_main, "Timer6", false); };
-        text->onLostFocus = [this] { setTimerOn(m_main, "Timer6", true); };
+        text.onGotFocus = [&c] { c.Timer6.setEnabled(false); };
+        text.onLostFocus = [&c] { c.Timer6.setEnabled(true); };
     }
-    connectClick(m_main, "sysconset", [this] { sysconsetClick(); });
-    connectClick(m_main, "moset", [this] { mosetClick(); });
-    connectClick(m_main, "qelsave", [this] { qelsaveClick(); });
-    connectClick(m_main, "qelcancl", [this] { qelcanclClick(); });
+    c.sysconset.Click = [this] { sysconsetClick(); };
+    c.moset.Click = [this] { mosetClick(); };
+    c.qelsave.Click = [this] { qelsaveClick(); };
+    c.qelcancl.Click = [this] { qelcanclClick(); };
 }
 
-forms::TextBox* OptionsPanel::box(int index) const { return dynamic_cast<forms::TextBox*>(findPart(m_main, "settxt", index)); }
+forms::TextBox& OptionsPanel::box(int index) const { return m_controls.settxt[index]; }
 
-std::string OptionsPanel::boxText(int index) const
-{
-    forms::TextBox* text = box(index);
-    return text ? text->text() : std::string();
-}
+std::string OptionsPanel::boxText(int index) const { return box(index).text(); }
 
-void OptionsPanel::setBoxText(int index, const std::string& text)
-{
-    if (forms::TextBox* field = box(index))
-        field->setText(text);
-}
+void OptionsPanel::setBoxText(int index, const std::string& text) { box(index).setText(text); }
 
 void OptionsPanel::fill()
 {
@@ -105,8 +101,7 @@ void OptionsPanel::fill()
     setBoxText(3, secondsBoxText(state.overtimeLength));
     MatchState copy = state;
     for (int index = 0; index < kSwitches; ++index)
-        if (qel::qelCheck* check = switchBox(m_main, index))
-            check->setValue(optionSwitch(copy, size_t(index)) ? 1 : 0);
+        m_controls.sqel1[index].setValue(optionSwitch(copy, size_t(index)) ? 1 : 0);
 }
 
 void OptionsPanel::capPair(int first)
@@ -114,10 +109,8 @@ void OptionsPanel::capPair(int first)
     for (int index : {first, first + 1}) {
         if (boxNumber(boxText(index)) > kBoxLimit) {
             setBoxText(index, "00");
-            if (forms::TextBox* field = box(index)) {
-                field->setFocus();
-                field->selectAll();
-            }
+            box(index).setFocus();
+            box(index).selectAll();
             return;
         }
     }
@@ -145,10 +138,8 @@ void OptionsPanel::sysconsetClick()
 
 void OptionsPanel::mosetClick()
 {
-    forEachItem(m_main, "sqel1", [](forms::Control& item, int index) {
-        if (auto* check = dynamic_cast<qel::qelCheck*>(&item))
-            check->setValue(index == kStopMusicSwitch ? 0 : 1);
-    });
+    for (auto [index, check] : m_controls.sqel1)
+        check.setValue(index == kStopMusicSwitch ? 0 : 1);
 }
 
 void OptionsPanel::qelsaveClick()
@@ -161,17 +152,15 @@ void OptionsPanel::qelsaveClick()
             m_hooks.message(kLengthRefusedMessage, "提示");
         else
             forms::msgBox(std::string(kLengthRefusedMessage), forms::vbExclamation, "提示");
-        if (forms::TextBox* field = box(period ? 2 : 0)) {
-            field->setFocus();
-            field->selectAll();
-        }
+        forms::TextBox& field = box(period ? 2 : 0);
+        field.setFocus();
+        field.selectAll();
         return;
     }
 
     std::array<std::string, 8> lines;
     for (int index = 0; index < kSwitches; ++index) {
-        qel::qelCheck* check = switchBox(m_main, index);
-        lines[size_t(index)] = optionLine(size_t(index), check && check->Value() == 1);
+        lines[size_t(index)] = optionLine(size_t(index), m_controls.sqel1[index].Value() == 1);
     }
     applyOptionValues(lines);
     const bool written = writeOptionFile(lines);
@@ -181,7 +170,7 @@ void OptionsPanel::qelsaveClick()
     state.overtimeLength = *overtime;
     const bool lengthsWritten = saveSettings();
 
-    hidePart(m_main, "sysset");
+    m_controls.sysset.setVisible(false);
     const LogoChooser::Applied logo = m_logo.apply();
 
     std::string_view notice = kSavedNotice;
@@ -195,6 +184,6 @@ void OptionsPanel::qelsaveClick()
         m_hooks.notice(notice);
 }
 
-void OptionsPanel::qelcanclClick() { hidePart(m_main, "sysset"); }
+void OptionsPanel::qelcanclClick() { m_controls.sysset.setVisible(false); }
 
 } // namespace scoreboard

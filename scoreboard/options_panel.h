@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/forms/control_array.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -8,9 +10,31 @@
 namespace plat::forms {
 class Form;
 class TextBox;
+class Timer;
+}
+namespace qel {
+class qelCheck;
+class qelCommand;
+class qelFrame;
 }
 
 namespace scoreboard {
+
+// The controls of the options panel, bound once when it is made.
+struct OptionsPanelControls {
+    qel::qelFrame& sysset;
+    plat::forms::ControlArray<plat::forms::TextBox> settxt; // period minutes, seconds, overtime minutes, seconds
+    plat::forms::ControlArray<qel::qelCheck> sqel1;         // the eight switches
+    qel::qelCommand& sysconset;
+    qel::qelCommand& moset;
+    qel::qelCommand& qelsave;
+    qel::qelCommand& qelcancl;
+    plat::forms::Timer& Timer6;
+};
+
+// Binds them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+OptionsPanelControls bindOptionsPanelControls(const plat::forms::Form& form);
 
 class LogoChooser;
 
@@ -56,13 +80,13 @@ public:
     void qelcanclClick();
 
 private:
-    plat::forms::TextBox* box(int index) const;
+    plat::forms::TextBox& box(int index) const;
     std::string boxText(int index) const;
     void setBoxText(int index, const std::string& text);
     // The first box of the pair above 59 becomes "00" and takes the focus.
     void capPair(int first);
 
-    plat::forms::Form& m_main;
+    OptionsPanelControls m_controls;
     LogoChooser& m_logo;
     OptionsPanelHooks m_hooks;
 };

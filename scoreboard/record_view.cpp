@@ -1,12 +1,14 @@
 #include "scoreboard/record_view.h"
 
-#include "scoreboard/form_parts.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/match_record.h"
 
-#include "controls/core/push_button_base.h"
+#include "controls/core/qel_command.h"
+#include "controls/core/qel_frame.h"
 #include "platform/forms/form.h"
 #include "platform/forms/list_view.h"
 #include "platform/forms/message_box.h"
+#include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 #include "platform/system/file_backup.h"
 #include "platform/system/file_system.h"
@@ -21,46 +23,51 @@ constexpr int kColumns = int(kRecordKeys.size());
 constexpr std::string_view kTitle = "提示";
 constexpr std::string_view kErrorTitle = "错误提示";
 
-qel::PushButtonBase* buttonOf(const forms::Form& form, std::string_view name, int index = -1)
-{
-    return dynamic_cast<qel::PushButtonBase*>(findPart(form, name, index));
-}
-
-void clickButton(const forms::Form& form, std::string_view name, int index)
-{
-    if (auto* button = buttonOf(form, name, index); button && button->Click)
-        button->Click();
-}
-
 } // namespace
 
+RecordListControls bindRecordListControls(const forms::Form& form)
+{
+    return RecordListControls{
+        .showtime = form.get<qel::qelFrame>("showtime"),
+        .balldate = form.get<qel::qelFrame>("balldate"),
+        .lookdate = form.get<qel::qelCommand>("lookdate"),
+        .Timer6 = form.get<forms::Timer>("Timer6"),
+    };
+}
+
+RecordViewControls bindRecordViewControls(const forms::Form& form)
+{
+    return RecordViewControls{
+        .frame = bindRecordListControls(form),
+        .on1 = bindItems<qel::qelCommand>(form, "on1", 1, 1),
+        .mainlogo = form.get<plat::media::AlphaImage>("mainlogo"),
+        .balllist1 = form.get<forms::ListView>("balllist1"),
+        .qelcom = bindItems<qel::qelCommand>(form, "qelcom", 0, 2),
+        .backer = form.get<qel::qelCommand>("backer"),
+        .Timer8 = form.get<forms::Timer>("Timer8"),
+    };
+}
+
 RecordView::RecordView(forms::Form& main, RecordViewHooks hooks)
-    : m_main(main)
+    : m_controls(bindRecordViewControls(main))
     , m_hooks(std::move(hooks))
 {
 }
 
 void RecordView::connect()
 {
-    if (auto* button = buttonOf(m_main, "lookdate"))
-        button->Click = [this] { lookdateClick(); };
-    if (auto* button = buttonOf(m_main, "backer"))
-        button->Click = [this] { backerClick(); };
-    forEachItem(m_main, "qelcom", [this](forms::Control& item, int index) {
-        if (auto* button = dynamic_cast<qel::PushButtonBase*>(&item))
-            button->Click = [this, index] { qelcomClick(index); };
-    });
-    if (forms::ListView* records = list()) {
-        records->onClick = [this] { listClick(); };
-        records->onItemClick = [this](forms::ListItem&) { listClick(); };
-        records->onGotFocus = [this] { setTimerOn(m_main, "Timer6", false); };
-        records->onLostFocus = [this] { setTimerOn(m_main, "Timer6", true); };
-    }
-    if (auto* logo = dynamic_cast<plat::media::AlphaImage*>(findPart(m_main, "mainlogo")))
-        logo->onClick = [this] { mainlogoClick(); };
+    const RecordViewControls& c = m_controls;
+    c.frame.lookdate.Click = [this] { lookdateClick(); };
+    c.backer.Click = [this] { backerClick(); };
+    for (auto [index, button] : c.qelcom)
+        button.Click = [this, index] { qelcomClick(index); };
+    forms::ListView& records = c.balllist1;
+    records.onClick = [this] { listClick(); };
+    records.onItemClick = [this](forms::ListItem&) { listClick(); };
+    records.onGotFocus = [&c] { c.frame.Timer6.setEnabled(false); };
+    records.onLostFocus = [&c] { c.frame.Timer6.setEnabled(true); };
+    c.mainlogo.onClick = [this] { mainlogoClick(); };
 }
-
-forms::ListView* RecordView::list() const { return dynamic_cast<forms::ListView*>(findPart(m_main, "balllist1")); }
 
 void RecordView::balldateinput()
 {
@@ -72,15 +79,13 @@ void RecordView::balldateinput()
         writeArchive(archive, {});
     }
     std::optional<ArchiveSnapshot> snapshot = readArchive(archive);
-    forms::ListView* records = list();
-    if (records) {
-        records->listItems().clear();
-        if (snapshot) {
-            for (const StoredMatch& match : snapshot->matches) {
-                forms::ListItem& row = records->listItems().add(match.fields[0]);
-                for (int column = 1; column < kColumns; ++column)
-                    row.setSubItem(column, match.fields[size_t(column)]);
-            }
+    forms::ListView& records = m_controls.balllist1;
+    records.listItems().clear();
+    if (snapshot) {
+        for (const StoredMatch& match : snapshot->matches) {
+            forms::ListItem& row = records.listItems().add(match.fields[0]);
+            for (int column = 1; column < kColumns; ++column)
+                row.setSubItem(column, match.fields[size_t(column)]);
         }
     }
     m_listedBytes = snapshot ? std::optional<std::string>(std::move(snapshot->bytes)) : std::nullopt;
@@ -91,11 +96,9 @@ void RecordView::balldateinput()
 std::vector<StoredMatch> RecordView::listedMatches() const
 {
     std::vector<StoredMatch> matches;
-    forms::ListView* records = list();
-    if (!records)
-        return matches;
-    for (int row = 1; row <= records->listItems().count(); ++row) {
-        const forms::ListItem* item = records->listItems().item(row);
+    const forms::ListView& records = m_controls.balllist1;
+    for (int row = 1; row <= records.listItems().count(); ++row) {
+        const forms::ListItem* item = records.listItems().item(row);
         StoredMatch match;
         match.fields[0] = item->text();
         for (int column = 1; column < kColumns; ++column)
@@ -133,30 +136,29 @@ bool RecordView::archiveAsListed()
 
 void RecordView::lookdateClick()
 {
-    hidePart(m_main, "lookdate");
-    setTimerOn(m_main, "Timer6", false);
-    hidePart(m_main, "balldate");
+    const RecordListControls& c = m_controls.frame;
+    c.lookdate.setVisible(false);
+    c.Timer6.setEnabled(false);
+    c.balldate.setVisible(false);
     setFrameHeight(kRecordListFrameHeight);
     balldateinput();
-    showPart(m_main, "balldate");
+    c.balldate.setVisible(true);
 }
 
-void closeRecordList(forms::Form& main)
+void closeRecordList(const RecordListControls& c)
 {
-    forms::Control* frame = findPart(main, "balldate");
-    forms::Control* clockPanel = findPart(main, "showtime");
-    if (!frame || !clockPanel || frame->height() == clockPanel->height())
+    if (c.balldate.height() == c.showtime.height())
         return; // not open
-    frame->setHeight(clockPanel->height());
-    showPart(main, "lookdate");
-    setTimerOn(main, "Timer6", true);
+    c.balldate.setHeight(c.showtime.height());
+    c.lookdate.setVisible(true);
+    c.Timer6.setEnabled(true);
 }
 
 void RecordView::backerClick()
 {
-    hidePart(m_main, "balldate");
-    closeRecordList(m_main);
-    showPart(m_main, "balldate");
+    m_controls.frame.balldate.setVisible(false);
+    closeRecordList(m_controls.frame);
+    m_controls.frame.balldate.setVisible(true);
 }
 
 void RecordView::qelcomClick(int index)
@@ -178,9 +180,9 @@ void RecordView::qelcomClick(int index)
 
 void RecordView::deleteSelected()
 {
-    forms::ListView* records = list();
+    forms::ListView* records = &m_controls.balllist1;
     // With no row chosen there is nothing to delete, and the archive stays as it is.
-    if (!records || !records->selectedItem())
+    if (!records->selectedItem())
         return;
     const int k = records->selectedItem()->index();
     if (!confirm(kDeleteQuestion))
@@ -199,8 +201,8 @@ void RecordView::deleteSelected()
 
 void RecordView::clearAll()
 {
-    forms::ListView* records = list();
-    if (!records || records->listItems().count() == 0)
+    forms::ListView* records = &m_controls.balllist1;
+    if (records->listItems().count() == 0)
         return;
     if (!confirm(kClearQuestion))
         return;
@@ -221,23 +223,20 @@ void RecordView::listClick() { showDeleteButtonState(); }
 
 void RecordView::showDeleteButtonState()
 {
-    forms::ListView* records = list();
-    if (auto* remove = buttonOf(m_main, "qelcom", 0))
-        remove->setEnabled(records && records->listItems().count() > 0);
+    m_controls.qelcom[0].setEnabled(m_controls.balllist1.listItems().count() > 0);
 }
 
 void RecordView::mainlogoClick()
 {
-    clickButton(m_main, "on1", 1);
-    if (forms::Control* clockPanel = findPart(m_main, "showtime"))
-        setFrameHeight(clockPanel->height());
-    setTimerOn(m_main, "Timer8", false);
+    if (qel::qelCommand& matchMode = m_controls.on1[1]; matchMode.Click)
+        matchMode.Click();
+    setFrameHeight(m_controls.frame.showtime.height());
+    m_controls.Timer8.setEnabled(false);
 }
 
 void RecordView::setFrameHeight(double height)
 {
-    if (forms::Control* frame = findPart(m_main, "balldate"))
-        frame->setHeight(height);
+    m_controls.frame.balldate.setHeight(height);
 }
 
 bool RecordView::confirm(std::string_view text) const

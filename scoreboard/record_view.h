@@ -1,6 +1,8 @@
 #pragma once
 #include "scoreboard/match_archive.h"
 
+#include "platform/forms/control_array.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,9 +11,41 @@
 namespace plat::forms {
 class Form;
 class ListView;
+class Timer;
+}
+namespace plat::media {
+class AlphaImage;
+}
+namespace qel {
+class qelCommand;
+class qelFrame;
 }
 
 namespace scoreboard {
+
+// The controls of `main` that open and close the record list.
+struct RecordListControls {
+    qel::qelFrame& showtime; // the clock panel, whose height the closed frame has
+    qel::qelFrame& balldate;
+    qel::qelCommand& lookdate;
+    plat::forms::Timer& Timer6;
+};
+
+// The controls of `main` the record view works, bound once when it is made.
+struct RecordViewControls {
+    RecordListControls frame;
+    plat::forms::ControlArray<qel::qelCommand> on1; // item 1, match mode, is what the logo does
+    plat::media::AlphaImage& mainlogo;
+    plat::forms::ListView& balllist1;
+    plat::forms::ControlArray<qel::qelCommand> qelcom; // 0 delete, 1 clear, 2 reload
+    qel::qelCommand& backer;
+    plat::forms::Timer& Timer8;
+};
+
+// Bind them on a loaded form: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+RecordListControls bindRecordListControls(const plat::forms::Form& form);
+RecordViewControls bindRecordViewControls(const plat::forms::Form& form);
 
 // What the record view asks of the operator; message boxes when not given.
 struct RecordViewHooks {
@@ -28,7 +62,7 @@ inline constexpr double kRecordListFrameHeight = 8850;
 // Closes the record list if it is open: `balldate` back to the clock panel's height, "查看历史比赛" shown and
 // the focus keeper on again. Another panel brought in front does it too, so that the list does not
 // stay over the team names and scores below that panel.
-void closeRecordList(plat::forms::Form& main);
+void closeRecordList(const RecordListControls& controls);
 
 inline constexpr std::string_view kDeleteQuestion = "是否要删除该数据?";
 inline constexpr std::string_view kClearQuestion = "是否清空全部数据?";
@@ -66,7 +100,6 @@ public:
     void mainlogoClick();
 
 private:
-    plat::forms::ListView* list() const;
     std::vector<StoredMatch> listedMatches() const;
     // The archive still holds what the list was loaded from; if not, it is read again and the
     // operator told.
@@ -80,7 +113,7 @@ private:
     bool confirm(std::string_view text) const;
     void message(std::string_view text, std::string_view title) const;
 
-    plat::forms::Form& m_main;
+    RecordViewControls m_controls;
     RecordViewHooks m_hooks;
     // The archive's bytes as the list was read from them; none when it could not be read.
     std::optional<std::string> m_listedBytes;

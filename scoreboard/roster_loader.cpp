@@ -30,24 +30,18 @@ std::optional<std::string> afterPrefix(const std::string& value, std::string_vie
     return sys::midText(value, 4);
 }
 
-void setStaffLabel(int index, const std::string& text)
+using Labels = plat::forms::ControlArray<plat::forms::Label>;
+
+void setPlayerLabel(const Labels& labels, int index, const std::string& text, bool visible)
 {
-    if (auto* label = boardControl<plat::forms::Label>("bflab", index))
-        label->setCaption(text);
+    labels[index].setCaption(text);
+    labels[index].setVisible(visible);
 }
 
-void setPlayerLabel(std::string_view name, int index, const std::string& text, bool visible)
+void showSide(const TeamRoster& roster, const Labels& staff, int staffIndex, const Labels& names, const Labels& numbers)
 {
-    if (auto* label = boardControl<plat::forms::Label>(name, index)) {
-        label->setCaption(text);
-        label->setVisible(visible);
-    }
-}
-
-void showSide(const TeamRoster& roster, int staffIndex, std::string_view names, std::string_view numbers)
-{
-    setStaffLabel(staffIndex, roster.coach);
-    setStaffLabel(staffIndex + 1, roster.leader);
+    staff[staffIndex].setCaption(roster.coach);
+    staff[staffIndex + 1].setCaption(roster.leader);
     for (size_t k = 0; k < roster.players.size() && k < size_t(kRosterRows); ++k) {
         setPlayerLabel(names, int(k), roster.players[k].name, true);
         setPlayerLabel(numbers, int(k), roster.players[k].number, true);
@@ -95,11 +89,13 @@ TeamRoster readTeamRoster(const std::filesystem::path& file)
 
 void LoadRosters()
 {
-    for (int i = 0; i <= 3; ++i)
-        setStaffLabel(i, "");
-    for (int i = 0; i < kRosterRows; ++i) {
-        for (std::string_view name : {"namelab1", "numlab1", "namelab2", "numlab2"})
-            setPlayerLabel(name, i, "", false);
+    const BoardControls* board = boardControls();
+    if (board) {
+        for (int i = 0; i <= 3; ++i)
+            board->bflab[i].setCaption("");
+        for (int i = 0; i < kRosterRows; ++i)
+            for (const Labels* labels : {&board->namelab1, &board->numlab1, &board->namelab2, &board->numlab2})
+                setPlayerLabel(*labels, i, "", false);
     }
     MatchState& state = user();
     // A team whose name cannot be a file of binlist has no roster file: nothing is made or read
@@ -109,8 +105,12 @@ void LoadRosters()
     for (const std::string* file : {&state.rosterFileA, &state.rosterFileB})
         if (!file->empty() && !sys::fileExists(*file))
             sys::replaceTextFile(*file, {});
-    showSide(readTeamRoster(state.rosterFileA), 0, "namelab1", "numlab1");
-    showSide(readTeamRoster(state.rosterFileB), 2, "namelab2", "numlab2");
+    const TeamRoster rosterA = readTeamRoster(state.rosterFileA);
+    const TeamRoster rosterB = readTeamRoster(state.rosterFileB);
+    if (!board)
+        return;
+    showSide(rosterA, board->bflab, 0, board->namelab1, board->numlab1);
+    showSide(rosterB, board->bflab, 2, board->namelab2, board->numlab2);
 }
 
 } // namespace scoreboard

@@ -1,4 +1,5 @@
 #include "scoreboard/startup_form.h"
+#include "scoreboard/control_binding.h"
 #include "scoreboard/first_run.h"
 #include "platform/system/single_instance.h"
 #include "scoreboard/shipped_sounds.h"
@@ -47,6 +48,14 @@ forms::Label& addText(forms::Form& form, std::string name, int index, double top
 
 } // namespace
 
+StartupControls bindStartupControls(const forms::Form& form)
+{
+    return StartupControls{
+        .Lab1 = bindItems<forms::Label>(form, "Lab1", 0, 1),
+        .Timer1 = form.get<forms::Timer>("Timer1"),
+    };
+}
+
 sys::DisplaySize measuredScreenSize()
 {
     sys::DisplaySize size = sys::displayModes().screenSize();
@@ -82,11 +91,11 @@ void StartupForm::addControls()
     addText(*this, "Label1", -1, 700, 700, 20, 0x00D7FF, true).setCaption("篮球比赛计分计时系统");
     addText(*this, "Lab1", 0, 2100, 400, 10.5, 0xFFFFFF, false);
     addText(*this, "Lab1", 1, 2550, 400, 10.5, 0xC0C0C0, false);
-    m_timer = &add<forms::Timer>("Timer1");
-    m_timer->setEnabled(false);
-    m_timer->setInterval(kShowScoreboardAfterMs);
-    m_timer->onTimer = [this] {
-        m_timer->setEnabled(false);
+    forms::Timer& timer = add<forms::Timer>("Timer1");
+    timer.setEnabled(false);
+    timer.setInterval(kShowScoreboardAfterMs);
+    timer.onTimer = [this, &timer] {
+        timer.setEnabled(false);
         showScoreboard();
         // Unloading destroys this timer, so it happens after its tick has returned.
         win::sys().postTask([this] { unload(); });
@@ -98,6 +107,7 @@ void StartupForm::onLoad()
     m_endsProgram = false;
     m_loadDone = false;
     addControls();
+    const StartupControls& c = m_bound.emplace(bindStartupControls(*this));
 
     sys::SingleInstanceLock lock = sys::acquireProgramLock("ball");
     if (lock.heldByAnother()) {
@@ -112,8 +122,8 @@ void StartupForm::onLoad()
     state.contactLine1 = "准备比赛数据，请稍候...";
     state.contactLine2 = "比赛开始前请检查计时与比分设置";
     state.logoPath = sys::programPath("img\\logo.png").string();
-    array<forms::Label>("Lab1")[0].setCaption(state.contactLine1);
-    array<forms::Label>("Lab1")[1].setCaption(state.contactLine2);
+    c.Lab1[0].setCaption(state.contactLine1);
+    c.Lab1[1].setCaption(state.contactLine2);
 
     if (!screenAllowsStart()) {
         endProgram();
@@ -136,7 +146,7 @@ void StartupForm::onLoad()
 
     m_main.systemopen();
     m_loadDone = true;
-    m_timer->setEnabled(true);
+    c.Timer1.setEnabled(true);
 }
 
 bool StartupForm::screenAllowsStart()
@@ -205,7 +215,7 @@ void StartupForm::onUnload(int& cancel)
     if (m_loadDone)
         showScoreboard();
     m_loadDone = false;
-    m_timer = nullptr;
+    m_bound.reset();
 }
 
 } // namespace scoreboard

@@ -1,6 +1,7 @@
 #pragma once
 #include "scoreboard/clock_font.h"
 
+#include "platform/forms/control_array.h"
 #include "platform/forms/form.h"
 #include "platform/forms/label.h"
 #include "platform/forms/timer.h"
@@ -16,6 +17,16 @@
 namespace scoreboard {
 
 class MainForm;
+
+// The controls of `F1` that its load and its timer reach, bound once they have been added.
+struct StartupControls {
+    plat::forms::ControlArray<plat::forms::Label> Lab1; // the two contact lines
+    plat::forms::Timer& Timer1;
+};
+
+// Binds them on a loaded `F1`: one it lacks, or of another class, throws ControlLookupError
+// naming the form and the control.
+StartupControls bindStartupControls(const plat::forms::Form& form);
 
 enum class StartupMessageIcon { Stop, Information };
 
@@ -61,7 +72,7 @@ private:
     bool m_endsProgram = false;
     bool m_loadDone = false;
     bool m_startFilesUnwritten = false; // told in the notice box once the board shows
-    plat::forms::Timer* m_timer = nullptr;
+    std::optional<StartupControls> m_bound;
     plat::win::HeldKeys m_heldKeys;
 };
 

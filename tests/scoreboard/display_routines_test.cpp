@@ -46,7 +46,7 @@ TEST(TextWidthUnitsTest, DoubleByteCharactersCountTwice)
 TEST(DisplayRoutinesWithoutBoardTest, OnlyComputeTheirTexts)
 {
     user() = MatchState{};
-    setBoardForm(nullptr);
+    setBoard(nullptr, nullptr);
     user().clockTenths = 7;
     EXPECT_EQ(ShowClock(65), "01:05");
     EXPECT_EQ(ShowClockTenths(8), "8.7");
