@@ -50,8 +50,8 @@ CommandBar::CommandBar(forms::Form& main, CommandBarHooks hooks)
 void CommandBar::connect()
 {
     for (auto [index, item] : m_controls.on1) {
-        item.Click = [this, index] { click(index); };
-        onMouseMoveOf(&item, [&item] { item.setToolTipText(item.Caption()); });
+        item.Click = [this, index = index] { click(index); };
+        onMouseMoveOf(&item, [&item = item] { item.setToolTipText(item.Caption()); });
     }
 }
 

@@ -44,7 +44,7 @@ void connectHoverTexts(const BoardControls& main, std::function<std::string(int 
     qel::qelLabel* clock = &main.balltime;
     onMouseMoveOf(clock, [clock] { clock->setToolTipText("比赛时间:" + clock->Caption()); });
     for (auto [index, name] : main.ballname)
-        onMouseMoveOf(&name, [&name] { name.setToolTipText(name.Caption()); });
+        onMouseMoveOf(&name, [&name = name] { name.setToolTipText(name.Caption()); });
 }
 
 } // namespace scoreboard

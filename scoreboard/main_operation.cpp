@@ -61,7 +61,7 @@ void MainOperation::connect()
     m_commandBar.connect();
     m_menu.connect();
     for (auto [index, button] : m_controls.v1)
-        button.Click = [this, index] { m_keys.scoreButton(index); };
+        button.Click = [this, index = index] { m_keys.scoreButton(index); };
     m_controls.Timer7.onTimer = [this] { m_keys.scoreSoundTimerTick(); };
     m_controls.Timer6.onTimer = [this] { keepStartButtonFocus(m_controls.ok); };
     const BoardControls board = bindBoardControls(m_main);

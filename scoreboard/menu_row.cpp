@@ -29,8 +29,8 @@ MenuRow::MenuRow(forms::Form& main, MenuRowHooks hooks)
 void MenuRow::connect()
 {
     for (auto [index, label] : m_controls.lab) {
-        label.onMouseDown = [this, index](int, int, double, double) { mouseDown(index); };
-        label.onMouseMove = [this, index](int, int, double, double) { mouseMove(index); };
+        label.onMouseDown = [this, index = index](int, int, double, double) { mouseDown(index); };
+        label.onMouseMove = [this, index = index](int, int, double, double) { mouseMove(index); };
         label.onMouseUp = [this](int, int, double, double) { mouseUp(); };
     }
 }

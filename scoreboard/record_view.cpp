@@ -60,7 +60,7 @@ void RecordView::connect()
     c.frame.lookdate.Click = [this] { lookdateClick(); };
     c.backer.Click = [this] { backerClick(); };
     for (auto [index, button] : c.qelcom)
-        button.Click = [this, index] { qelcomClick(index); };
+        button.Click = [this, index = index] { qelcomClick(index); };
     forms::ListView& records = c.balllist1;
     records.onClick = [this] { listClick(); };
     records.onItemClick = [this](forms::ListItem&) { listClick(); };
