@@ -111,7 +111,7 @@ void MainForm::onLoad()
     ShowReferees();
     connectEvents();
     m_matchClock = std::make_unique<MainMatchClock>(*this, mainFormClockHooks(*this, [this](bool phase) { m_matchBlinkPhase = phase; }), *m_dates);
-    m_operation = std::make_unique<MainOperation>(*this, mainFormOperationHooks(*this));
+    m_operation = std::make_unique<MainOperation>(*this, c, mainFormOperationHooks(*this));
     MainPanels::Hooks panelHooks;
     panelHooks.options.notice = [this](std::string_view text) {
         user().noticeText = std::string(text);

@@ -45,7 +45,7 @@ OperationControls bindOperationControls(const forms::Form& form)
     };
 }
 
-MainOperation::MainOperation(forms::Form& main, Hooks hooks)
+MainOperation::MainOperation(forms::Form& main, const BoardControls& board, Hooks hooks)
     : m_main(main)
     , m_controls(bindOperationControls(main))
     , m_hooks(std::move(hooks))
@@ -53,10 +53,10 @@ MainOperation::MainOperation(forms::Form& main, Hooks hooks)
     , m_commandBar(main, commandBarHooks(m_hooks))
     , m_menu(main, MenuRowHooks{ m_hooks.openDialog, m_hooks.confirmReset })
 {
-    connect();
+    connect(board);
 }
 
-void MainOperation::connect()
+void MainOperation::connect(const BoardControls& board)
 {
     m_commandBar.connect();
     m_menu.connect();
@@ -64,7 +64,6 @@ void MainOperation::connect()
         button.Click = [this, index = index] { m_keys.scoreButton(index); };
     m_controls.Timer7.onTimer = [this] { m_keys.scoreSoundTimerTick(); };
     m_controls.Timer6.onTimer = [this] { keepStartButtonFocus(m_controls.ok); };
-    const BoardControls board = bindBoardControls(m_main);
     connectDisplayDoubleClicks(board, m_hooks.openDialog);
     connectHoverTexts(board, [](int keyCode) { return ballkey(int16_t(keyCode)); });
 }

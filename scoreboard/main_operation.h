@@ -18,6 +18,8 @@ class qelFrame;
 
 namespace scoreboard {
 
+struct BoardControls;
+
 // The controls of `main` the operation itself works, bound once when it is made.
 struct OperationControls {
     qel::qelFrame& look; // the period report
@@ -49,7 +51,8 @@ public:
         std::function<bool(std::string_view text, std::string_view title)> confirm;
     };
 
-    MainOperation(plat::forms::Form& main, Hooks hooks);
+    // `board`: the controls `main` bound at its load (the display clicks and hover texts use them).
+    MainOperation(plat::forms::Form& main, const BoardControls& board, Hooks hooks);
 
     // The key preview of `main`: true when the key is consumed.
     bool keyDown(int keyCode, bool repeats) { return m_keys.keyDown(keyCode, repeats); }
@@ -67,7 +70,7 @@ private:
     void setScoreSoundTimer(bool on) override;
     bool typingFieldFocused() const override;
 
-    void connect();
+    void connect(const BoardControls& board);
 
     plat::forms::Form& m_main;
     OperationControls m_controls;

@@ -54,7 +54,7 @@ protected:
         board = std::make_unique<MainForm>(&dates);
         board->load();
         if (operate)
-            operation = std::make_unique<MainOperation>(*board, hooks());
+            operation = std::make_unique<MainOperation>(*board, *board->boundControls(), hooks());
         board->show();
         session->settle();
         return *board;
