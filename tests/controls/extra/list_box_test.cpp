@@ -617,12 +617,27 @@ TEST_F(ListBoxTest, PressesBelowTheLastItemRaiseNoItemEvents)
     list->setStyleCheckBox(true);
     struct Case {
         int x;
-        int button;
+        int button; // of the session: 1 left, 2 right, 3 middle
+        bool doubleClick;
+        const char* events;
     };
-    for (const Case c : {Case{5, 1}, Case{5, 2}, Case{50, 1}}) {
+    const Case cases[] = {
+        {5, 1, false, "MouseDown 1"}, {5, 2, false, "MouseDown 2"}, {50, 1, false, "MouseDown 1"}, {50, 3, false, "MouseDown 4"},
+        {50, 1, true, "MouseDown 1"}, {5, 1, true, "MouseDown 1"}, {50, 2, true, "MouseDown 2"}, {50, 3, true, "MouseDown 4"},
+    };
+    for (const Case& c : cases) {
         take();
-        pressItem(3, c.x, c.button);
-        EXPECT_EQ(joined(take()), "MouseDown " + std::to_string(c.button)) << c.x << " " << c.button;
+        if (c.doubleClick) {
+            const int y = 100 + 2 * 20 + 10;
+            session.mouseMove(100 + c.x, y);
+            session.click(100 + c.x, y, c.button);
+            session.click(100 + c.x, y, c.button);
+            session.settle();
+            session.advance(600);
+        } else {
+            pressItem(3, c.x, c.button);
+        }
+        EXPECT_EQ(joined(take()), c.events) << c.x << " " << c.button << (c.doubleClick ? " double click" : "");
         EXPECT_EQ(list->CheckCount(), 0);
         EXPECT_FALSE(list->Checked(0));
     }
