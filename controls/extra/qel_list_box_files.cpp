@@ -5,9 +5,7 @@
 #include "platform/system/file_system.h"
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <unistd.h>
 
 namespace qel {
@@ -179,16 +177,7 @@ void qelListBox::SortItems(int32_t SortType)
 
 void qelListBox::FillByFile(const std::string& File)
 {
-    std::string bytes;
-    {
-        std::ifstream in(File, std::ios::binary);
-        if (in) {
-            std::ostringstream all;
-            all << in.rdbuf();
-            bytes = all.str();
-        }
-    }
-    const std::string text = sys::decodeAnsi(bytes);
+    const std::string text = sys::decodeAnsi(sys::readFileBytes(File, kMaxTextFileBytes).value_or(""));
     std::vector<std::string> parts;
     if (!text.empty()) {
         size_t start = 0;

@@ -91,7 +91,7 @@ bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode)
     return copied;
 }
 
-std::optional<std::string> readFileBytes(const fs::path& path)
+std::optional<std::string> readFileBytes(const fs::path& path, std::uintmax_t maxBytes)
 {
     // Not held up by a pipe of that name with no writer: the open does not wait, and a pipe is
     // no regular file.
@@ -100,7 +100,9 @@ std::optional<std::string> readFileBytes(const fs::path& path)
         return std::nullopt;
     struct stat info {};
     std::string bytes;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && std::uintmax_t(info.st_size) <= maxBytes;
+    if (ok)
+        bytes.reserve(size_t(info.st_size));
     char buffer[65536];
     while (ok) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -111,6 +113,8 @@ std::optional<std::string> readFileBytes(const fs::path& path)
             break;
         }
         bytes.append(buffer, size_t(got));
+        // Grown while it is read.
+        ok = bytes.size() <= maxBytes;
     }
     ::close(fd);
     return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;

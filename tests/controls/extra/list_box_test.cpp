@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <sys/stat.h>
 
 namespace qel::testing {
 namespace {
@@ -359,6 +360,34 @@ TEST_F(ListBoxTest, SavingIntoAMissingFolderReportsFailure)
     EXPECT_TRUE(list->SaveToFile((scratch / "list.txt").string()));
 }
 
+TEST_F(ListBoxTest, FillingFromWhatIsNoReadableRegularFileOrTooLargeAddsNothing)
+{
+    // None of these may be waited on or read without end.
+    struct Case {
+        const char* name;
+        std::function<fs::path()> prepare; // the path given to FillByFile
+    };
+    const std::vector<Case> cases = {
+        {"a pipe without a writer", [&] { ::mkfifo((scratch / "pipe").c_str(), 0666); return scratch / "pipe"; }},
+        {"a link to a pipe", [&] { ::mkfifo((scratch / "pipe2").c_str(), 0666); fs::create_symlink("pipe2", scratch / "l"); return scratch / "l"; }},
+        {"/dev/zero", [] { return fs::path("/dev/zero"); }},
+        {"/dev/urandom", [] { return fs::path("/dev/urandom"); }},
+        {"a folder", [&] { fs::create_directory(scratch / "dir"); return scratch / "dir"; }},
+        {"a file larger than a list text file may be", [&] {
+             const fs::path f = scratch / "large.txt";
+             std::ofstream(f, std::ios::binary) << "a\r\nb";
+             fs::resize_file(f, qelListBox::kMaxTextFileBytes + 1);
+             return f;
+         }},
+        {"a missing file", [&] { return scratch / "missing.txt"; }},
+    };
+    list->AddItem("kept");
+    for (const Case& c : cases) {
+        list->FillByFile(c.prepare().string());
+        EXPECT_EQ(texts(), "kept") << c.name;
+    }
+}
+
 TEST_F(ListBoxTest, FillingFromAFileKeepsTheHostsUnRefreshControl)
 {
     const fs::path f = scratch / "list.txt";
@@ -703,6 +732,7 @@ TEST_F(ListBoxTest, SavingRespectsReadOnlyFilesAndWritesThroughLinks)
         {"link to a read-only file", [&] { oldFile("t3.txt", P(0444)); fs::create_symlink("t3.txt", scratch / "l3"); return scratch / "l3"; }, false, "t3.txt", "old"},
         {"link to no file yet", [&] { fs::create_symlink("t4.txt", scratch / "l4"); return scratch / "l4"; }, true, "t4.txt", "a\r\nb"},
         {"a folder", [&] { fs::create_directory(scratch / "dir"); return scratch / "dir"; }, false, "", ""},
+        {"a pipe", [&] { ::mkfifo((scratch / "pipe").c_str(), 0666); return scratch / "pipe"; }, false, "", ""},
     };
     list->AddItem("a");
     list->AddItem("b");
