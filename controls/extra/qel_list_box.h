@@ -149,7 +149,8 @@ public:
     static constexpr std::uintmax_t kMaxTextFileBytes = std::uintmax_t(16) << 20;
     // The texts, CR LF between two, nothing after the last; false when the file could not be
     // written (it is then left as it was), also for a file without write permission. A link is
-    // written through: the file it names gets the texts and the link stays.
+    // written through: the file it names gets the texts and the link stays. Saved as an editor
+    // saves: in place where the folder takes no new file or the file has other names.
     bool SaveToFile(const std::string& File) const;
 
     // --- for hosts and tests ---

@@ -1,7 +1,7 @@
 #include "controls/extra/cls_sort.h"
 #include "controls/extra/qel_list_box.h"
 #include "platform/system/ansi_codec.h"
-#include "platform/system/file_replace.h"
+#include "platform/system/file_save.h"
 #include "platform/system/file_system.h"
 #include <algorithm>
 #include <filesystem>
@@ -215,7 +215,7 @@ bool qelListBox::SaveToFile(const std::string& File) const
         bytes += sys::encodeAnsi(List(i));
     }
     const std::optional<fs::path> target = WritableTargetOf(File);
-    return target && sys::replaceFile(*target, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
+    return target && sys::saveFileInPlaceWhereNeeded(*target, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
 }
 
 } // namespace qel

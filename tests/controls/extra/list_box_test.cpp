@@ -749,6 +749,67 @@ TEST_F(ListBoxTest, SavingRespectsReadOnlyFilesAndWritesThroughLinks)
     EXPECT_EQ(fs::status(scratch / "t1.txt").permissions() & P::all, P(0644)) << "written through, the target keeps its mode";
 }
 
+TEST_F(ListBoxTest, SavingWritesInPlaceWhereTheFolderIsReadOnlyOrTheFileHasOtherNames)
+{
+    // As a text editor saves: a file that may be written is written, into the file itself where
+    // a new file cannot take its place (the folder takes no temporary file) or would part it from
+    // its other names; only a file that cannot be written is refused.
+    struct Case {
+        const char* name;
+        std::function<fs::path()> prepare; // the path given to SaveToFile
+        bool saved;
+        const char* content;      // what the file holds afterwards
+        const char* otherName;    // another name of the same file, or ""
+        bool inPlace;             // the same file (inode) as before
+    };
+    using P = fs::perms;
+    const fs::path ro = scratch / "ro";
+    auto inReadOnlyFolder = [&](const char* name, P mode) {
+        fs::create_directories(ro);
+        fs::permissions(ro, P(0755));
+        std::ofstream(ro / name, std::ios::binary) << "the old and longer text";
+        fs::permissions(ro / name, mode);
+        fs::permissions(ro, P(0555));
+        return ro / name;
+    };
+    auto linked = [&](const char* name, const char* other) {
+        std::ofstream(scratch / name, std::ios::binary) << "the old and longer text";
+        fs::create_hard_link(scratch / name, scratch / other);
+        return scratch / name;
+    };
+    const std::vector<Case> cases = {
+        {"writable file, read-only folder", [&] { return inReadOnlyFolder("w.txt", P(0644)); }, true, "a\r\nb", "", true},
+        {"read-only file, read-only folder", [&] { return inReadOnlyFolder("r.txt", P(0444)); }, false, "the old and longer text", "", true},
+        {"new file, read-only folder", [&] { fs::create_directories(ro); fs::permissions(ro, P(0555)); return ro / "new.txt"; }, false, nullptr, "", false},
+        {"a file with a second name", [&] { return linked("h.txt", "h2.txt"); }, true, "a\r\nb", "h2.txt", true},
+        {"its second name", [&] { return scratch / "h2.txt"; }, true, "a\r\nb", "h.txt", true},
+        {"a plain file is replaced whole", [&] { std::ofstream(scratch / "p.txt") << "old"; return scratch / "p.txt"; }, true, "a\r\nb", "", false},
+    };
+    list->AddItem("a");
+    list->AddItem("b");
+    for (const Case& c : cases) {
+        const fs::path given = c.prepare();
+        struct stat before {};
+        const bool existed = ::stat(given.c_str(), &before) == 0;
+        EXPECT_EQ(list->SaveToFile(given.string()), c.saved) << c.name;
+        struct stat after {};
+        if (!c.content) {
+            EXPECT_FALSE(fs::exists(given)) << c.name;
+            continue;
+        }
+        EXPECT_EQ(fileBytes(given), c.content) << c.name;
+        if (*c.otherName) {
+            EXPECT_EQ(fileBytes(scratch / c.otherName), c.content) << c.name << ": the other name shows the same text";
+        }
+        ASSERT_TRUE(existed && ::stat(given.c_str(), &after) == 0) << c.name;
+        if (c.inPlace) {
+            EXPECT_EQ(after.st_ino, before.st_ino) << c.name << ": written in place";
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(ro), fs::directory_iterator()), 2) << "only w.txt and r.txt: no temporary file";
+    fs::permissions(ro, P(0755));
+}
+
 TEST_F(ListBoxTest, NamesThatAreNotUtf8ShowInTheCodePageAndKeepTheirBytes)
 {
     // The same name once as UTF-8 and once as GBK bytes, each in a folder of its own: the list
