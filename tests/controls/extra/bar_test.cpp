@@ -1,8 +1,10 @@
 #include "controls/extra/number_text.h"
 #include "controls/extra/qel_bar.h"
 #include "extra_fixture.h"
+#include "tests/support/temp_folder.h"
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
 
 namespace qel::testing {
 namespace {
@@ -298,6 +300,21 @@ TEST_F(BarTest, PicturesShowOnlyAtTheNextRedrawAndTheFrontCoversTheFillOnly)
     EXPECT_NE(pct(b, 150, 5), 0x00FF00u);
     b.setForeColor(1);
     EXPECT_EQ(pct(b, 150, 5), 0x00FF00u);
+}
+
+TEST_F(BarTest, PicturesNamingWhatIsNoRegularFileAreNone)
+{
+    // Never waited on or read without end.
+    TempFolder folder;
+    ::mkfifo((folder / "pipe").c_str(), 0666);
+    std::filesystem::create_directory(folder / "dir");
+    qelBar& b = bar();
+    for (const std::string& path : {(folder / "pipe").string(), std::string("/dev/zero"), (folder / "dir").string(), (folder / "missing.png").string()}) {
+        b.setBackPicture(plat::forms::PictureRef{path});
+        b.setFrontPicture(plat::forms::PictureRef{path});
+        EXPECT_TRUE(b.BackPicture().isEmpty()) << path;
+        EXPECT_TRUE(b.FrontPicture().isEmpty()) << path;
+    }
 }
 
 TEST_F(BarTest, UnRefreshControlDoesNotStopRedrawing)

@@ -461,6 +461,21 @@ TEST_F(ListBoxTest, FileModeListsTheFolderWithIcons)
     EXPECT_EQ(list->Item(1)->tagString2, ":no ext:3");
 }
 
+TEST_F(ListBoxTest, FileModeOnWhatIsNoFolderListsNothing)
+{
+    // Never waited on or read: a pipe, a device or a file given as the folder.
+    ::mkfifo((scratch / "pipe").c_str(), 0666);
+    std::ofstream(scratch / "file.txt") << "x";
+    const std::string paths[] = {(scratch / "pipe").string(), "/dev/zero", (scratch / "file.txt").string(), (scratch / "missing").string()};
+    for (const int32_t listType : {1, 2}) {
+        for (const std::string& path : paths) {
+            list->setPath(path);
+            list->setListType(listType);
+            EXPECT_EQ(list->ListCount(), 0) << "ListType " << listType << ", " << path;
+        }
+    }
+}
+
 TEST_F(ListBoxTest, FileModeWithoutIconsShowsNamesOrPaths)
 {
     std::ofstream(scratch / "x.dat") << "x";
