@@ -1,5 +1,6 @@
 #include "platform/system/file_save.h"
 #include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -37,21 +38,11 @@ std::optional<std::string> contentOf(const std::function<bool(TextWriter&)>& wri
         ok = write(writer);
         ok = writer.close() && ok;
     }
-    std::string bytes;
-    char buffer[65536];
-    ok = ok && ::lseek(memory, 0, SEEK_SET) == 0;
-    while (ok) {
-        const ssize_t got = ::read(memory, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        bytes.append(buffer, size_t(got));
-    }
+    std::optional<std::string> bytes;
+    if (ok && ::lseek(memory, 0, SEEK_SET) == 0)
+        bytes = readRemainingBytes(memory);
     ::close(memory);
-    return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+    return bytes;
 }
 
 bool writeAllAt(int fd, const std::string& bytes)

@@ -1,11 +1,10 @@
 #include "platform/system/file_save.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/unprivileged_child.h"
 
 #include <functional>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace plat::sys;
@@ -71,8 +70,6 @@ TEST(FileSave, WritesInPlaceOnlyWhereANewFileCannotTakeThePlace)
 
 TEST(FileSave, AnUnprivilegedUserSavesAWritableFileInAReadOnlyFolder)
 {
-    // Root writes into read-only folders: the save runs in a child process that gives up root
-    // for an unprivileged user, so the folder's permissions hold for it.
     TempFolder folder;
     const fs::path ro = folder / "ro";
     fs::create_directory(ro);
@@ -81,20 +78,10 @@ TEST(FileSave, AnUnprivilegedUserSavesAWritableFileInAReadOnlyFolder)
     ::chmod(folder.path().c_str(), 0755);
     ::chmod(ro.c_str(), 0555);
     const ino_t before = inodeOf(ro / "f");
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(2);
-        ::_exit(saveNew(ro / "f") ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    const int status = runAsUnprivilegedUser([&] { return saveNew(ro / "f"); });
     ::chmod(ro.c_str(), 0755);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_NE(WEXITSTATUS(status), 2) << "could not give up root";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save reported failure";
+    ASSERT_NE(status, 2) << "could not give up root";
+    EXPECT_EQ(status, 0) << "the save reported failure";
     EXPECT_EQ(readBytes(ro / "f"), kNewBytes);
     EXPECT_EQ(inodeOf(ro / "f"), before);
 }
