@@ -43,6 +43,7 @@ TEST(FileSave, WritesInPlaceOnlyWhereANewFileCannotTakeThePlace)
         {"plain file", [&] { writeBytes(folder / "p", kOldBytes); return folder / "p"; }, true, "new\r\n", false},
         {"new file", [&] { return folder / "n"; }, true, "new\r\n", false},
         {"file with a second name", [&] { writeBytes(folder / "h", kOldBytes); fs::create_hard_link(folder / "h", folder / "h2"); return folder / "h"; }, true, "new\r\n", true},
+        {"shorter file with a second name", [&] { writeBytes(folder / "s", "x"); fs::create_hard_link(folder / "s", folder / "s2"); return folder / "s"; }, true, "new\r\n", true},
         {"file in a read-only folder", [&] { fs::create_directory(ro); writeBytes(ro / "f", kOldBytes); ::chmod(ro.c_str(), 0555); return ro / "f"; }, true, "new\r\n", true},
         {"new file in a read-only folder", [&] { return ro / "g"; }, false, nullptr, false},
         {"a pipe", [&] { ::mkfifo((folder / "pipe").c_str(), 0666); return folder / "pipe"; }, false, nullptr, true},
@@ -63,6 +64,7 @@ TEST(FileSave, WritesInPlaceOnlyWhereANewFileCannotTakeThePlace)
         }
     }
     EXPECT_EQ(readBytes(folder / "h2"), kNewBytes) << "the second name shows the new text";
+    EXPECT_EQ(readBytes(folder / "s2"), kNewBytes) << "the second name shows the new text";
     EXPECT_EQ(readBytes(folder / "t"), kOldBytes) << "nothing written through the link";
     ::chmod(ro.c_str(), 0755);
     EXPECT_EQ(std::distance(fs::directory_iterator(ro), fs::directory_iterator()), 1) << "no temporary file left";
