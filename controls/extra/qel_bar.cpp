@@ -6,6 +6,7 @@
 #include "platform/window/twips.h"
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace qel {
 
@@ -245,7 +246,7 @@ void qelBar::DrawingPass()
             finish();
             return;
         }
-        F = fraction * W + 0.0001;
+        F = FillWidth(fraction, W);
         dc.bitBlt(0, 0, W, H, m_tpn, 0, 0);
         const int fillWidth = int(std::floor(F)) + 1;
         dc.stretchBlt({0, 0, std::min(fillWidth, W), H}, m_frontImg.image(), m_frontImg.image().rect());
@@ -255,7 +256,7 @@ void qelBar::DrawingPass()
             finish();
             return;
         }
-        F = fraction * W + 0.0001;
+        F = FillWidth(fraction, W);
         const RGBRecord l = SplitColor(int32_t(gfx::toRgb(m_leftColor)));
         const RGBRecord r = SplitColor(int32_t(gfx::toRgb(m_rightColor)));
         const double span = m_gradientMode == 2 ? double(W) : F;
@@ -343,11 +344,38 @@ LRESULT qelBar::PictureProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+double qelBar::Farthest(double v)
+{
+    constexpr double far = std::numeric_limits<double>::max();
+    return std::clamp(v, -far, far);
+}
+
+double qelBar::FillWidth(double fraction, int W)
+{
+    // A Value far outside a range that was narrowed after it fills past either edge, still a
+    // count of columns that an int holds.
+    constexpr double farColumns = 1 << 30;
+    return std::clamp(fraction * W + 0.0001, -farColumns, farColumns);
+}
+
 double qelBar::FilledFraction() const
 {
-    // Halved, neither difference can overflow: Max - Min of the largest doubles does.
-    const double range = m_max / 2 - m_min / 2;
-    return range == 0 ? 0 : (m_value / 2 - m_min / 2) / range;
+    if (!(m_max > m_min))
+        return 0;
+    if (m_value == m_max)
+        return 1;
+    if (m_value == m_min)
+        return 0;
+    // An infinite bound stands for the farthest double, so a share is never inf / inf.
+    const double lo = Farthest(m_min), hi = Farthest(m_max), v = Farthest(m_value);
+    if (!(hi > lo))
+        return v > hi ? 1 : 0;
+    const double range = hi - lo, offset = v - lo;
+    if (std::isfinite(range) && std::isfinite(offset))
+        return offset / range;
+    // Halved, neither difference can overflow (Max - Min of the largest doubles does); only a
+    // range that large is halved, as the smallest ones would be lost.
+    return (v / 2 - lo / 2) / (hi / 2 - lo / 2);
 }
 
 void qelBar::PicturePress(int button, int x, int y)
@@ -360,12 +388,12 @@ void qelBar::PicturePress(int button, int x, int y)
     const double old = m_value;
     // Min and Max weighted where the range of two far-apart doubles is beyond a double.
     const double range = m_max - m_min;
-    if (W <= 0)
+    if (W <= 0 || x == 0)
         m_value = m_min;
     else if (std::isfinite(range))
         m_value = m_min + range * x / W;
     else
-        m_value = m_min * (1 - double(x) / W) + m_max * (double(x) / W);
+        m_value = Farthest(m_min) * (1 - double(x) / W) + Farthest(m_max) * (double(x) / W);
     if (x == W - 1)
         m_value = m_max;
     m_imageCurrent = false;

@@ -4,6 +4,7 @@
 #include "platform/forms/picture_ref.h"
 #include "platform/forms/property_bag.h"
 #include "platform/gfx/picture.h"
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -96,10 +97,15 @@ public:
     void setOffSetX(int32_t v) { Store(m_offSetX, v); }
     int32_t OffSetY() const { return m_offSetY; }
     void setOffSetY(int32_t v) { Store(m_offSetY, v); }
-    // "Min of the range": stored without test; "Max of the range": stored only above Min.
+    // "Min of the range": stored without test but for not a number; "Max of the range": stored
+    // only above Min.
     // Neither moves Value or redraws.
     double Min() const { return m_min; }
-    void setMin(double v) { m_min = v; }
+    void setMin(double v)
+    {
+        if (!std::isnan(v))
+            m_min = v;
+    }
     double Max() const { return m_max; }
     void setMax(double v)
     {
@@ -141,8 +147,13 @@ private:
     void ShowRing();
     void RaiseValueEvents(double newValue, double oldValue, bool interaction);
     plat::win::LRESULT PictureProc(plat::win::HWND hwnd, plat::win::UINT msg, plat::win::WPARAM wParam, plat::win::LPARAM lParam);
-    // Where Value stands from Min (0) to Max (1); 0 when they are equal.
+    // Where Value stands from Min (0) to Max (1); 0 when they are equal. Defined for every pair
+    // of bounds: an infinite one counts as the farthest double.
     double FilledFraction() const;
+    // F, the fill's width in pixels for a drawing area W wide.
+    static double FillWidth(double fraction, int W);
+    // An infinite number as the farthest double of its sign; any other as it is.
+    static double Farthest(double v);
     void PicturePress(int button, int x, int y);
     int FrameInset() const { return m_borderStyle == 1 ? 2 : 0; }
 

@@ -9,6 +9,7 @@
 #include "controls/text/qel_v_scroll_private.h"
 #include "platform/forms/property_bag.h"
 #include "platform/system/program_folder.h"
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -142,11 +143,14 @@ public:
     void SortItems(int32_t SortType);
     void Refresh();
     // Appends one item per CR LF separated text of the file (ANSI code page); with AcceptAutoSort
-    // the list is sorted once, after the last item.
+    // the list is sorted once, after the last item. What is not a readable regular file, or is
+    // larger than kMaxTextFileBytes, reads as an empty text: it adds nothing.
     void FillByFile(const std::string& File);
+    static constexpr std::uintmax_t kMaxTextFileBytes = std::uintmax_t(16) << 20;
     // The texts, CR LF between two, nothing after the last; false when the file could not be
     // written (it is then left as it was), also for a file without write permission. A link is
-    // written through: the file it names gets the texts and the link stays.
+    // written through: the file it names gets the texts and the link stays. Saved as an editor
+    // saves: in place where the folder takes no new file or the file has other names.
     bool SaveToFile(const std::string& File) const;
 
     // --- for hosts and tests ---

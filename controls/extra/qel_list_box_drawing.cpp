@@ -22,8 +22,10 @@ int32_t qelListBox::ItemHeight(int32_t index) const
 
 void qelListBox::RaiseItem(const ItemEvent& event, int32_t index)
 {
-    if (event)
-        event(m_items->Item(index));
+    // Outside the items (below the last one) there is nothing to report.
+    const ItemRef item = m_items->Item(index);
+    if (event && item)
+        event(item);
 }
 
 // --- drawing ---
@@ -255,8 +257,7 @@ void qelListBox::Press(int button, int shift, int X, int Y)
             break;
         }
     }
-    if (m_items->Item(h))
-        RaiseItem(ItemClick, h);
+    RaiseItem(ItemClick, h);
     if (!m_multiSelect) {
         UnSelectAll(false);
     } else if (shift & 1) {

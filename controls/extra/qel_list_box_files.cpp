@@ -1,13 +1,11 @@
 #include "controls/extra/cls_sort.h"
 #include "controls/extra/qel_list_box.h"
 #include "platform/system/ansi_codec.h"
-#include "platform/system/file_replace.h"
+#include "platform/system/file_save.h"
 #include "platform/system/file_system.h"
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <unistd.h>
 
 namespace qel {
@@ -179,16 +177,7 @@ void qelListBox::SortItems(int32_t SortType)
 
 void qelListBox::FillByFile(const std::string& File)
 {
-    std::string bytes;
-    {
-        std::ifstream in(File, std::ios::binary);
-        if (in) {
-            std::ostringstream all;
-            all << in.rdbuf();
-            bytes = all.str();
-        }
-    }
-    const std::string text = sys::decodeAnsi(bytes);
+    const std::string text = sys::decodeAnsi(sys::readFileBytes(File, kMaxTextFileBytes).value_or(""));
     std::vector<std::string> parts;
     if (!text.empty()) {
         size_t start = 0;
@@ -226,7 +215,7 @@ bool qelListBox::SaveToFile(const std::string& File) const
         bytes += sys::encodeAnsi(List(i));
     }
     const std::optional<fs::path> target = WritableTargetOf(File);
-    return target && sys::replaceFile(*target, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
+    return target && sys::saveFileInPlaceWhereNeeded(*target, [&](sys::TextWriter& w) { return w.writeBytes(bytes); });
 }
 
 } // namespace qel

@@ -1,6 +1,7 @@
 #include "controls/text/arrow_step_control.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
+#include <utility>
 
 namespace qel {
 
@@ -39,8 +40,11 @@ void ArrowStepControl::setValue(Fixed v)
 
 void ArrowStepControl::AssignValue(Fixed v, bool silent)
 {
-    if (!silent)
+    if (!silent) {
+        const bool outer = std::exchange(m_assigningValue, true);
         RaiseChange();
+        m_assigningValue = outer;
+    }
     m_value = v;
     SettleValue();
     if (ValueAssigned)

@@ -45,6 +45,8 @@ public:
     // An equal value does nothing; otherwise Change with the old value, then store and settle.
     Fixed Value() const { return m_value; }
     virtual void setValue(Fixed v);
+    // True while a Value Let raises its Change, which carries the value from before the Let.
+    bool AssigningValue() const { return m_assigningValue; }
     Fixed SmallChange() const { return m_smallChange; }
     void setSmallChange(Fixed v) { Store(m_smallChange, v); }
     uint32_t DownColor() const { return m_downColor; }
@@ -108,6 +110,7 @@ protected:
     Fixed m_min{};
     Fixed m_max{};
     Fixed m_value{};
+    bool m_assigningValue = false;
     // All of it 0 until the properties are set or read.
     uint32_t m_borderColor = 0;
     uint32_t m_arrowColor = 0;

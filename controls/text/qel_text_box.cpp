@@ -33,6 +33,7 @@ qelTextBox::~qelTextBox()
         if (!bar)
             continue;
         bar->Change = nullptr;
+        bar->ValueAssigned = nullptr;
         bar->Scroll = nullptr;
         bar->MouseUp = nullptr;
     }
@@ -123,7 +124,12 @@ void qelTextBox::CreateParts()
     m_hs->setSmallChange(Whole(1));
     m_hs->setLargeChange(Whole(3));
     m_hs->setWheelChange(Whole(2));
-    m_vs->Change = [this](Fixed& Value) { VSChange(Value); };
+    // A Value Let reports Change before it takes the value: the text follows once it has.
+    m_vs->Change = [this](Fixed& Value) {
+        if (!m_vs->AssigningValue())
+            VSChange(Value);
+    };
+    m_vs->ValueAssigned = [this] { FollowVS(); };
     m_vs->Scroll = [this] { VSScroll(); };
     m_vs->MouseUp = [this](int&, int&, int&, int&, int&) { VSMouseUp(); };
     m_hs->Change = [this](Fixed& Value) { HSChange(Value); };

@@ -230,6 +230,8 @@ private:
     void VSChange(Fixed Value);
     void VSScroll();
     void VSMouseUp();
+    // The text to VS's line, when it shows another.
+    void FollowVS();
     void HSChange(Fixed Value);
     void HSScroll();
     void HSMouseUp();

@@ -97,13 +97,15 @@ void qelTextBox::VSChange(Fixed Value)
 
 void qelTextBox::VSScroll() { VSChange(m_vs->Value()); }
 
-// A drag reports Scroll before each step, so the last step has not been applied when the button
-// comes up: the text follows the thumb to where it was left.
-void qelTextBox::VSMouseUp()
+void qelTextBox::FollowVS()
 {
     if (m_vs->Value() != Whole(FirstVisibleLine() + 1))
         VSChange(m_vs->Value());
 }
+
+// A drag reports Scroll before each step, so the last step has not been applied when the button
+// comes up: the text follows the thumb to where it was left.
+void qelTextBox::VSMouseUp() { FollowVS(); }
 
 void qelTextBox::HSChange(Fixed Value)
 {

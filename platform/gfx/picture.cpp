@@ -1,12 +1,11 @@
 #include "platform/gfx/picture.h"
 #include "platform/gfx/picture_header.h"
+#include "platform/system/file_system.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace plat::gfx {
@@ -41,18 +40,8 @@ Surface toSurface(SDL_Surface* in)
 // Larger files are no picture the program shows; the header check refuses far smaller ones.
 constexpr std::uintmax_t kMaxPictureFileBytes = std::uintmax_t(256) << 20;
 
-std::optional<std::string> readFile(const std::string& path)
-{
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxPictureFileBytes)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(size_t(size), '\0');
-    if (!in || !in.read(bytes.data(), std::streamsize(bytes.size())))
-        return std::nullopt;
-    return bytes;
-}
+// A pipe or a device named as a picture is refused, never waited on.
+std::optional<std::string> readFile(const std::string& path) { return sys::readFileBytes(path, kMaxPictureFileBytes); }
 
 SDL_Surface* decodeStill(SDL_RWops* rw, PictureHeader::Format format)
 {

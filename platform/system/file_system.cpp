@@ -91,7 +91,26 @@ bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode)
     return copied;
 }
 
-std::optional<std::string> readFileBytes(const fs::path& path)
+std::optional<std::string> readRemainingBytes(int fd, std::uintmax_t maxBytes)
+{
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, size_t(got));
+        // Grown while it is read.
+        if (bytes.size() > maxBytes)
+            return std::nullopt;
+    }
+}
+
+std::optional<std::string> readFileBytes(const fs::path& path, std::uintmax_t maxBytes)
 {
     // Not held up by a pipe of that name with no writer: the open does not wait, and a pipe is
     // no regular file.
@@ -99,21 +118,11 @@ std::optional<std::string> readFileBytes(const fs::path& path)
     if (fd < 0)
         return std::nullopt;
     struct stat info {};
-    std::string bytes;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    char buffer[65536];
-    while (ok) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        bytes.append(buffer, size_t(got));
-    }
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && std::uintmax_t(info.st_size) <= maxBytes)
+        bytes = readRemainingBytes(fd, maxBytes);
     ::close(fd);
-    return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+    return bytes;
 }
 
 bool makeFolder(const fs::path& path) { return ::mkdir(path.c_str(), 0777) == 0; }

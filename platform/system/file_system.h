@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,9 +27,11 @@ enum class CopyMode {
 // temporary file that removeStaleTemporaryFiles knows).
 bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to, CopyMode mode);
 
-// The bytes of a regular file (through a link too); nothing when it is missing, unreadable or no
-// regular file (a folder, a pipe: never waited on).
-std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+// The bytes of a regular file (through a link too); nothing when it is missing, unreadable, no
+// regular file (a folder, a pipe, a device: never waited on) or larger than `maxBytes`.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes = UINTMAX_MAX);
+// What is left to read of an open file, to its end; nothing on a failed read or past `maxBytes`.
+std::optional<std::string> readRemainingBytes(int fd, std::uintmax_t maxBytes = UINTMAX_MAX);
 
 // Makes one folder; its parent must exist. False when anything of that name is already there.
 bool makeFolder(const std::filesystem::path& path);

@@ -1,8 +1,10 @@
 #include "controls/extra/number_text.h"
 #include "controls/extra/qel_bar.h"
 #include "extra_fixture.h"
+#include "tests/support/temp_folder.h"
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
 
 namespace qel::testing {
 namespace {
@@ -153,6 +155,8 @@ TEST_F(BarTest, RangesBeyondADoubleStillGiveTheShareAndTheFill)
 {
     // Max - Min of these is more than a double holds; the share of Value is still computed.
     constexpr double big = std::numeric_limits<double>::max();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double tiny = std::numeric_limits<double>::denorm_min();
     struct Case {
         double min, max, value;
         const char* label;
@@ -165,6 +169,18 @@ TEST_F(BarTest, RangesBeyondADoubleStillGiveTheShareAndTheFill)
         {-big, big, big / 2, "75 %", 150},
         {0, big, big / 4, "25 %", 50},
         {-1e308, 1e308, 1e307, "55 %", 110},
+        // Infinite bounds stand for the farthest doubles: never a share that is not a number.
+        {-inf, inf, 0, "50 %", 100},
+        {-inf, inf, inf, "100 %", 199},
+        {-inf, inf, -inf, "0 %", 0},
+        {1, inf, inf, "100 %", 199},
+        {1, inf, 5, "0 %", 0},
+        {-inf, 0, -5, "100 %", 199},
+        {-inf, 0, -inf, "0 %", 0},
+        // Ranges too small to be halved.
+        {0, tiny, tiny, "100 %", 199},
+        {0, tiny, 0, "0 %", 0},
+        {0, 4 * tiny, 2 * tiny, "50 %", 100},
     };
     qelBar& b = bar();
     show();
@@ -180,6 +196,14 @@ TEST_F(BarTest, RangesBeyondADoubleStillGiveTheShareAndTheFill)
             EXPECT_EQ(pct(b, c.lastFillColumn + 1, 1), background) << label;
         }
     }
+    // A Min that is not a number bounds nothing: refused, as Max refuses it.
+    b.setMin(0);
+    b.setMax(100);
+    b.setValue(50);
+    b.setMin(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(b.Min(), 0);
+    b.setValue(50);
+    EXPECT_EQ(b.LabelText(), "50 %");
     // A press takes the value from the place pressed, inside the range.
     b.setMin(-big);
     b.setMax(big);
@@ -188,6 +212,25 @@ TEST_F(BarTest, RangesBeyondADoubleStillGiveTheShareAndTheFill)
     EXPECT_EQ(b.Value(), 0);
     clickAt(b.PictureWindow(), 150, 5);
     EXPECT_DOUBLE_EQ(b.Value(), big / 2);
+    // Infinite bounds too: a place of the bar's, never a Value that is not a number.
+    struct Press {
+        double min, max;
+        int x;
+        double value;
+        const char* label;
+    };
+    const Press presses[] = {
+        {-inf, inf, 100, 0, "50 %"}, {-inf, inf, 0, -inf, "0 %"}, {-inf, inf, 199, inf, "100 %"},
+        {1, inf, 0, 1, "0 %"}, {1, inf, 150, 0.75 * big, "75 %"}, {-inf, 0, 50, -0.75 * big, "25 %"},
+    };
+    for (const Press& p : presses) {
+        b.setMin(p.min);
+        b.setMax(p.max);
+        clickAt(b.PictureWindow(), p.x, 5);
+        const std::string label = NumberText(p.min) + " to " + NumberText(p.max) + ", x " + std::to_string(p.x);
+        EXPECT_DOUBLE_EQ(b.Value(), p.value) << label;
+        EXPECT_EQ(b.LabelText(), p.label) << label;
+    }
 }
 
 TEST_F(BarTest, GradientModesSpanTheWidthOrTheFill)
@@ -257,6 +300,21 @@ TEST_F(BarTest, PicturesShowOnlyAtTheNextRedrawAndTheFrontCoversTheFillOnly)
     EXPECT_NE(pct(b, 150, 5), 0x00FF00u);
     b.setForeColor(1);
     EXPECT_EQ(pct(b, 150, 5), 0x00FF00u);
+}
+
+TEST_F(BarTest, PicturesNamingWhatIsNoRegularFileAreNone)
+{
+    // Never waited on or read without end.
+    TempFolder folder;
+    ::mkfifo((folder / "pipe").c_str(), 0666);
+    std::filesystem::create_directory(folder / "dir");
+    qelBar& b = bar();
+    for (const std::string& path : {(folder / "pipe").string(), std::string("/dev/zero"), (folder / "dir").string(), (folder / "missing.png").string()}) {
+        b.setBackPicture(plat::forms::PictureRef{path});
+        b.setFrontPicture(plat::forms::PictureRef{path});
+        EXPECT_TRUE(b.BackPicture().isEmpty()) << path;
+        EXPECT_TRUE(b.FrontPicture().isEmpty()) << path;
+    }
 }
 
 TEST_F(BarTest, UnRefreshControlDoesNotStopRedrawing)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <sys/stat.h>
 
 namespace qel::testing {
 namespace {
@@ -359,6 +360,34 @@ TEST_F(ListBoxTest, SavingIntoAMissingFolderReportsFailure)
     EXPECT_TRUE(list->SaveToFile((scratch / "list.txt").string()));
 }
 
+TEST_F(ListBoxTest, FillingFromWhatIsNoReadableRegularFileOrTooLargeAddsNothing)
+{
+    // None of these may be waited on or read without end.
+    struct Case {
+        const char* name;
+        std::function<fs::path()> prepare; // the path given to FillByFile
+    };
+    const std::vector<Case> cases = {
+        {"a pipe without a writer", [&] { ::mkfifo((scratch / "pipe").c_str(), 0666); return scratch / "pipe"; }},
+        {"a link to a pipe", [&] { ::mkfifo((scratch / "pipe2").c_str(), 0666); fs::create_symlink("pipe2", scratch / "l"); return scratch / "l"; }},
+        {"/dev/zero", [] { return fs::path("/dev/zero"); }},
+        {"/dev/urandom", [] { return fs::path("/dev/urandom"); }},
+        {"a folder", [&] { fs::create_directory(scratch / "dir"); return scratch / "dir"; }},
+        {"a file larger than a list text file may be", [&] {
+             const fs::path f = scratch / "large.txt";
+             std::ofstream(f, std::ios::binary) << "a\r\nb";
+             fs::resize_file(f, qelListBox::kMaxTextFileBytes + 1);
+             return f;
+         }},
+        {"a missing file", [&] { return scratch / "missing.txt"; }},
+    };
+    list->AddItem("kept");
+    for (const Case& c : cases) {
+        list->FillByFile(c.prepare().string());
+        EXPECT_EQ(texts(), "kept") << c.name;
+    }
+}
+
 TEST_F(ListBoxTest, FillingFromAFileKeepsTheHostsUnRefreshControl)
 {
     const fs::path f = scratch / "list.txt";
@@ -430,6 +459,21 @@ TEST_F(ListBoxTest, FileModeListsTheFolderWithIcons)
     list->setIconSize(32);
     EXPECT_EQ(list->Item(1)->Height(), 500);
     EXPECT_EQ(list->Item(1)->tagString2, ":no ext:3");
+}
+
+TEST_F(ListBoxTest, FileModeOnWhatIsNoFolderListsNothing)
+{
+    // Never waited on or read: a pipe, a device or a file given as the folder.
+    ::mkfifo((scratch / "pipe").c_str(), 0666);
+    std::ofstream(scratch / "file.txt") << "x";
+    const std::string paths[] = {(scratch / "pipe").string(), "/dev/zero", (scratch / "file.txt").string(), (scratch / "missing").string()};
+    for (const int32_t listType : {1, 2}) {
+        for (const std::string& path : paths) {
+            list->setPath(path);
+            list->setListType(listType);
+            EXPECT_EQ(list->ListCount(), 0) << "ListType " << listType << ", " << path;
+        }
+    }
 }
 
 TEST_F(ListBoxTest, FileModeWithoutIconsShowsNamesOrPaths)
@@ -617,12 +661,27 @@ TEST_F(ListBoxTest, PressesBelowTheLastItemRaiseNoItemEvents)
     list->setStyleCheckBox(true);
     struct Case {
         int x;
-        int button;
+        int button; // of the session: 1 left, 2 right, 3 middle
+        bool doubleClick;
+        const char* events;
     };
-    for (const Case c : {Case{5, 1}, Case{5, 2}, Case{50, 1}}) {
+    const Case cases[] = {
+        {5, 1, false, "MouseDown 1"}, {5, 2, false, "MouseDown 2"}, {50, 1, false, "MouseDown 1"}, {50, 3, false, "MouseDown 4"},
+        {50, 1, true, "MouseDown 1"}, {5, 1, true, "MouseDown 1"}, {50, 2, true, "MouseDown 2"}, {50, 3, true, "MouseDown 4"},
+    };
+    for (const Case& c : cases) {
         take();
-        pressItem(3, c.x, c.button);
-        EXPECT_EQ(joined(take()), "MouseDown " + std::to_string(c.button)) << c.x << " " << c.button;
+        if (c.doubleClick) {
+            const int y = 100 + 2 * 20 + 10;
+            session.mouseMove(100 + c.x, y);
+            session.click(100 + c.x, y, c.button);
+            session.click(100 + c.x, y, c.button);
+            session.settle();
+            session.advance(600);
+        } else {
+            pressItem(3, c.x, c.button);
+        }
+        EXPECT_EQ(joined(take()), c.events) << c.x << " " << c.button << (c.doubleClick ? " double click" : "");
         EXPECT_EQ(list->CheckCount(), 0);
         EXPECT_FALSE(list->Checked(0));
     }
@@ -688,6 +747,7 @@ TEST_F(ListBoxTest, SavingRespectsReadOnlyFilesAndWritesThroughLinks)
         {"link to a read-only file", [&] { oldFile("t3.txt", P(0444)); fs::create_symlink("t3.txt", scratch / "l3"); return scratch / "l3"; }, false, "t3.txt", "old"},
         {"link to no file yet", [&] { fs::create_symlink("t4.txt", scratch / "l4"); return scratch / "l4"; }, true, "t4.txt", "a\r\nb"},
         {"a folder", [&] { fs::create_directory(scratch / "dir"); return scratch / "dir"; }, false, "", ""},
+        {"a pipe", [&] { ::mkfifo((scratch / "pipe").c_str(), 0666); return scratch / "pipe"; }, false, "", ""},
     };
     list->AddItem("a");
     list->AddItem("b");
@@ -702,6 +762,67 @@ TEST_F(ListBoxTest, SavingRespectsReadOnlyFilesAndWritesThroughLinks)
     }
     EXPECT_EQ(fs::status(scratch / "r.txt").permissions() & P::all, P(0444));
     EXPECT_EQ(fs::status(scratch / "t1.txt").permissions() & P::all, P(0644)) << "written through, the target keeps its mode";
+}
+
+TEST_F(ListBoxTest, SavingWritesInPlaceWhereTheFolderIsReadOnlyOrTheFileHasOtherNames)
+{
+    // As a text editor saves: a file that may be written is written, into the file itself where
+    // a new file cannot take its place (the folder takes no temporary file) or would part it from
+    // its other names; only a file that cannot be written is refused.
+    struct Case {
+        const char* name;
+        std::function<fs::path()> prepare; // the path given to SaveToFile
+        bool saved;
+        const char* content;      // what the file holds afterwards
+        const char* otherName;    // another name of the same file, or ""
+        bool inPlace;             // the same file (inode) as before
+    };
+    using P = fs::perms;
+    const fs::path ro = scratch / "ro";
+    auto inReadOnlyFolder = [&](const char* name, P mode) {
+        fs::create_directories(ro);
+        fs::permissions(ro, P(0755));
+        std::ofstream(ro / name, std::ios::binary) << "the old and longer text";
+        fs::permissions(ro / name, mode);
+        fs::permissions(ro, P(0555));
+        return ro / name;
+    };
+    auto linked = [&](const char* name, const char* other) {
+        std::ofstream(scratch / name, std::ios::binary) << "the old and longer text";
+        fs::create_hard_link(scratch / name, scratch / other);
+        return scratch / name;
+    };
+    const std::vector<Case> cases = {
+        {"writable file, read-only folder", [&] { return inReadOnlyFolder("w.txt", P(0644)); }, true, "a\r\nb", "", true},
+        {"read-only file, read-only folder", [&] { return inReadOnlyFolder("r.txt", P(0444)); }, false, "the old and longer text", "", true},
+        {"new file, read-only folder", [&] { fs::create_directories(ro); fs::permissions(ro, P(0555)); return ro / "new.txt"; }, false, nullptr, "", false},
+        {"a file with a second name", [&] { return linked("h.txt", "h2.txt"); }, true, "a\r\nb", "h2.txt", true},
+        {"its second name", [&] { return scratch / "h2.txt"; }, true, "a\r\nb", "h.txt", true},
+        {"a plain file is replaced whole", [&] { std::ofstream(scratch / "p.txt") << "old"; return scratch / "p.txt"; }, true, "a\r\nb", "", false},
+    };
+    list->AddItem("a");
+    list->AddItem("b");
+    for (const Case& c : cases) {
+        const fs::path given = c.prepare();
+        struct stat before {};
+        const bool existed = ::stat(given.c_str(), &before) == 0;
+        EXPECT_EQ(list->SaveToFile(given.string()), c.saved) << c.name;
+        struct stat after {};
+        if (!c.content) {
+            EXPECT_FALSE(fs::exists(given)) << c.name;
+            continue;
+        }
+        EXPECT_EQ(fileBytes(given), c.content) << c.name;
+        if (*c.otherName) {
+            EXPECT_EQ(fileBytes(scratch / c.otherName), c.content) << c.name << ": the other name shows the same text";
+        }
+        ASSERT_TRUE(existed && ::stat(given.c_str(), &after) == 0) << c.name;
+        if (c.inPlace) {
+            EXPECT_EQ(after.st_ino, before.st_ino) << c.name << ": written in place";
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(ro), fs::directory_iterator()), 2) << "only w.txt and r.txt: no temporary file";
+    fs::permissions(ro, P(0755));
 }
 
 TEST_F(ListBoxTest, NamesThatAreNotUtf8ShowInTheCodePageAndKeepTheirBytes)

@@ -72,6 +72,44 @@ TEST_F(TextBoxScrollingTest, TheBarsArrowsScrollTheText)
     EXPECT_EQ(b.FirstVisibleLine(), 0) << "VS at 1: the first line at the top";
 }
 
+TEST_F(TextBoxScrollingTest, SettingTheBarsValueScrollsTheTextToIt)
+{
+    qelTextBox& b = vertical(numberedLines(60));
+    ASSERT_EQ(b.VS().Max(), Whole(57));
+    struct Step {
+        int value;
+        bool blockVS; // the host moves the bar without its Change
+        int firstVisibleLine;
+        Log events;
+    };
+    const Step steps[] = {
+        {50, false, 49, {"VScrolled 50"}},
+        {10, false, 9, {"VScrolled 10"}},
+        {10, false, 9, {}},
+        {1, false, 0, {"VScrolled 1"}},
+        {100, false, 56, {"VScrolled 57"}}, // kept within the range
+        {20, true, 19, {"VScrolled 20"}},
+        {21, false, 20, {"VScrolled 21"}},
+    };
+    for (const Step& s : steps) {
+        log.take();
+        b.VS().setBlockVS(s.blockVS);
+        b.VS().setValue(Whole(s.value));
+        session.settle();
+        EXPECT_EQ(b.FirstVisibleLine(), s.firstVisibleLine) << "VS set to " << s.value;
+        EXPECT_EQ(b.VS().Value(), Whole(s.firstVisibleLine + 1)) << "VS set to " << s.value;
+        EXPECT_EQ(log.take(), s.events) << "VS set to " << s.value;
+    }
+    // The text scrolled by keys still moves the bar along, silently.
+    b.Text1(1).setFocus();
+    session.settle();
+    session.key(VK_DOWN);
+    session.key(VK_DOWN);
+    session.key(VK_DOWN);
+    session.key(VK_DOWN);
+    EXPECT_EQ(b.FirstVisibleLine() + 1, FloorOf(b.VS().Value()));
+}
+
 TEST_F(TextBoxScrollingTest, PagingTheBarRepeatsToTheEnd)
 {
     qelTextBox& b = vertical(numberedLines(30));

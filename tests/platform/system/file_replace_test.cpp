@@ -1,6 +1,7 @@
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/unprivileged_child.h"
 
 #include <algorithm>
 #include <csignal>
@@ -107,20 +108,10 @@ TEST(FileReplace, ReadOnlyFolderLeavesOldFileIntact)
     writeBytes(path, kOldBytes);
     ::chmod(folder.path().c_str(), 0755);
     ::chmod(readOnly.c_str(), 0555);
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(2);
-        ::_exit(replaceTextFile(path, kNewLines) ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    const int status = runAsUnprivilegedUser([&] { return replaceTextFile(path, kNewLines); });
     ::chmod(readOnly.c_str(), 0755);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_NE(WEXITSTATUS(status), 2) << "could not give up root";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the replace reported success";
+    ASSERT_NE(status, 2) << "could not give up root";
+    EXPECT_EQ(status, 1) << "the replace reported success";
     EXPECT_EQ(readBytes(path), kOldBytes);
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(readOnly))

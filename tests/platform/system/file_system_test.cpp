@@ -2,6 +2,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace plat::sys;
 
@@ -130,4 +131,28 @@ TEST(FileSystem, AShownNameFindsTheEntryByItsBytes)
     };
     for (const auto& [shown, onDisk] : cases)
         EXPECT_EQ(entryPath(folder.path(), shown), folder.path() / onDisk) << shown;
+}
+
+TEST(FileSystem, ReadingBytesTakesOnlyARegularFileWithinTheBound)
+{
+    TempFolder folder;
+    writeBytes(folder / "ten", "0123456789");
+    ::mkfifo((folder / "pipe").c_str(), 0666);
+    makeFolder(folder / "dir");
+    struct Case {
+        std::filesystem::path path;
+        std::uintmax_t maxBytes;
+        std::optional<std::string> bytes;
+    };
+    const Case cases[] = {
+        {folder / "ten", UINTMAX_MAX, "0123456789"},
+        {folder / "ten", 10, "0123456789"},
+        {folder / "ten", 9, std::nullopt},
+        {folder / "pipe", UINTMAX_MAX, std::nullopt},
+        {"/dev/zero", 1 << 20, std::nullopt},
+        {folder / "dir", UINTMAX_MAX, std::nullopt},
+        {folder / "missing", UINTMAX_MAX, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readFileBytes(c.path, c.maxBytes), c.bytes) << c.path << " within " << c.maxBytes;
 }
