@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <iostream>
 #include <sstream>
@@ -16,6 +17,28 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string sizeText(Size size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
+
+// The names in a folder, sorted, with config.ini's two numbers: what a step leaves on disk.
+std::string onDisk(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string() + (entry.is_directory() ? "/" : ""));
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : " ") + name;
+        if (name == "config.ini") {
+            std::string numbers = readBytes(folder / name);
+            std::erase(numbers, '\r');
+            std::replace(numbers.begin(), numbers.end(), '\n', '/');
+            if (!numbers.empty() && numbers.back() == '/')
+                numbers.pop_back();
+            text += " (" + numbers + ")";
+        }
+    }
+    return text.empty() ? "nothing" : text;
+}
 
 class DisplayRecoveryOnXorg : public OnXorg {
 protected:
@@ -193,6 +216,7 @@ TEST_F(DisplayRecoveryOnXorg, TwoLaunchersStartedTogetherKeepTheSizeFromBeforeEi
     startServer(startingIn(XorgServer::k1920x1080));
     constexpr int kRounds = 6;
     int restored = 0;
+    std::cout << "before: " << onDisk(session->home()) << ", the display " << sizeText(session->currentSize()) << "\n";
     for (int round = 0; round < kRounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         const bool together = round % 2 == 0;
@@ -209,12 +233,15 @@ TEST_F(DisplayRecoveryOnXorg, TwoLaunchersStartedTogetherKeepTheSizeFromBeforeEi
         ASSERT_TRUE(waitFor([&] { return session->scoreboards().size() == 1; })) << "one board runs";
         const pid_t ball = session->scoreboards().front();
         EXPECT_EQ(session->currentSize(), (Size { 1024, 768 }));
+        std::cout << "round " << round << (together ? ", started together" : ", the second as the first ended")
+                  << ": while the board runs " << onDisk(session->home()) << ", the display " << sizeText(session->currentSize());
         ::kill(ball, SIGTERM);
         EXPECT_TRUE(session->waitExit(ball).has_value());
         const bool back = waitFor([&] { return session->currentSize() == Size { 1920, 1080 }; });
         EXPECT_TRUE(back) << session->xrandr();
         restored += back ? 1 : 0;
         EXPECT_FALSE(switchMarked());
+        std::cout << "; after its end " << onDisk(session->home()) << ", the display " << sizeText(session->currentSize()) << "\n";
     }
     std::cout << "two launchers at once: the display back at 1920x1080 after " << restored << " of " << kRounds << " rounds\n";
 }
