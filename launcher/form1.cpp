@@ -7,6 +7,7 @@
 
 #include "platform/forms/message_box.h"
 #include "platform/system/display_modes_service.h"
+#include "platform/system/display_switch_mark.h"
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
 #include "platform/system/font_install.h"
@@ -14,6 +15,7 @@
 #include "platform/system/screen_size_file.h"
 #include "platform/window/api.h"
 
+#include <cstdio>
 #include <string>
 #include <system_error>
 
@@ -58,6 +60,15 @@ void Form1::onLoad()
     }
     m_instanceLock = std::move(lock);
 
+    // Its board could not run beside the one that holds the data folder: nothing is switched,
+    // written or started, and the running board keeps the size it goes back to.
+    if (sys::programRuns(kScoreboardProgram)) {
+        std::fprintf(stderr, "main: a board runs already on the data folder %s; the display is left as it is\n",
+            sys::programFolder().c_str());
+        endProgram();
+        return;
+    }
+
     const sys::DisplaySize screen = sys::displayModes().screenSize();
     if (screen.width < kScreenWidth || screen.height < kScreenHeight) {
         showStopMessage(kScreenTooSmallText, kScreenTooSmallTitle);
@@ -65,8 +76,9 @@ void Form1::onLoad()
         return;
     }
 
+    m_earlierSwitchUnrestored = sys::displaySwitchUnrestored();
     recordScreenSize(screen);
-    SetDisplayMode(kScreenWidth, kScreenHeight);
+    switchDisplay();
     installClockFont();
     makeDataFolder();
     startScoreboard(screen);
@@ -75,10 +87,18 @@ void Form1::onLoad()
 void Form1::recordScreenSize(sys::DisplaySize screen)
 {
     const std::filesystem::path file = sys::programPath(kScreenSizeFile);
-    if (!recordsScreenSize(screen, sys::readScreenSizeFile(file), sys::displayModes(), sys::programRuns(kScoreboardProgram)))
+    if (!recordsScreenSize(screen, sys::readScreenSizeFile(file), sys::displayModes(), m_earlierSwitchUnrestored))
         return;
     // Written whole or not at all: a folder that cannot take it keeps what it had.
     (void)sys::replaceTextFile(file, { std::to_string(screen.width), std::to_string(screen.height) });
+}
+
+void Form1::switchDisplay()
+{
+    // Marked first: a launcher or board killed right after the switch still leaves the mark.
+    (void)sys::markDisplaySwitched();
+    if (!SetDisplayMode(kScreenWidth, kScreenHeight) && !m_earlierSwitchUnrestored)
+        sys::clearDisplaySwitchMark(); // the display stays as it was found: nothing to put back
 }
 
 void Form1::installClockFont()
@@ -111,18 +131,21 @@ void Form1::makeDataFolder()
 void Form1::startScoreboard(sys::DisplaySize screenBefore)
 {
     const std::filesystem::path scoreboard = shippedFile(kScoreboardProgram);
-    if (!sys::fileExists(scoreboard)) {
-        showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
+    const bool started = sys::fileExists(scoreboard) && (!m_services.startProgram || m_services.startProgram(scoreboard));
+    if (started) {
+        endProgram();
         return;
     }
-    if (m_services.startProgram && !m_services.startProgram(scoreboard)) {
-        // No board will ever switch the display back: do it here, then say so as for a missing
-        // program and wait in the same way.
-        SetDisplayMode(int16_t(screenBefore.width), int16_t(screenBefore.height));
-        showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
-        return;
-    }
-    endProgram();
+    // No board will ever switch the display back: do it here, then say so and wait.
+    putDisplayBack(screenBefore);
+    showStopMessage(kScoreboardMissingText, kScoreboardMissingTitle);
+}
+
+void Form1::putDisplayBack(sys::DisplaySize screenBefore)
+{
+    // As it was found; a switch of an earlier run that is still not put back stays marked.
+    if (SetDisplayMode(int16_t(screenBefore.width), int16_t(screenBefore.height)) && !m_earlierSwitchUnrestored)
+        sys::clearDisplaySwitchMark();
 }
 
 void Form1::endProgram()

@@ -12,8 +12,12 @@ int main()
     plat::backend::PlatformOptions options;
     options.fullscreen = false;
     std::unique_ptr<plat::backend::Platform> platform = plat::backend::Platform::start(options);
-    if (!platform->fallbackReason().empty())
-        std::fprintf(stderr, "main: running without a display (%s)\n", platform->fallbackReason().c_str());
+    if (!platform->fallbackReason().empty()) {
+        // A board started here would run hidden and hold the data folder, and the next launcher
+        // from the desktop would switch the display for a board that cannot start.
+        std::fprintf(stderr, "main: no display to switch (%s); the board is not started\n", platform->fallbackReason().c_str());
+        return 1;
+    }
     launcher::LauncherProgram program;
     if (!program.start())
         return 0;

@@ -4,9 +4,9 @@
 
 namespace launcher {
 
-void SetDisplayMode(int16_t width, int16_t height)
+bool SetDisplayMode(int16_t width, int16_t height)
 {
-    (void)plat::sys::displayModes().changeMode({ width, height });
+    return plat::sys::displayModes().changeMode({ width, height });
 }
 
 } // namespace launcher

@@ -8,10 +8,10 @@ namespace launcher {
 namespace sys = plat::sys;
 
 bool recordsScreenSize(sys::DisplaySize screen, const std::optional<sys::DisplaySize>& recorded, const sys::DisplayModes& display,
-    bool boardRuns)
+    bool switchUnrestored)
 {
     const sys::DisplaySize switched { kScreenWidth, kScreenHeight };
-    if (!boardRuns || screen != switched || !recorded || *recorded == switched)
+    if (!switchUnrestored || screen != switched || !recorded || *recorded == switched)
         return true;
     if (recorded->width < kScreenWidth || recorded->height < kScreenHeight)
         return true;

@@ -5,12 +5,13 @@
 
 namespace launcher {
 
-// Whether a run that finds the display at `screen` writes config.ini anew. While a board runs
-// (`boardRuns`) on a display that stands at 1024 x 768 and the file holds another size the display
-// offers, an earlier run switched it and its match has not ended: writing 1024 / 768 then would lose
-// the size to go back to. Without a running board such a file is left from an earlier run and is
-// replaced, so the exit never switches to a size the display did not have.
+// Whether a run that finds the display at `screen` writes config.ini anew. When an earlier run's
+// switch has not been put back (`switchUnrestored`: its board still runs, was killed, or has not
+// started yet), the display stands at 1024 x 768 and the file holds another size the display
+// offers, writing 1024 / 768 would lose the size to go back to. Without such a switch the file is
+// left from a run that ended normally, and the display was set by hand since: it is replaced, so
+// the exit never switches to a size the display did not have.
 bool recordsScreenSize(plat::sys::DisplaySize screen, const std::optional<plat::sys::DisplaySize>& recorded,
-    const plat::sys::DisplayModes& display, bool boardRuns);
+    const plat::sys::DisplayModes& display, bool switchUnrestored);
 
 } // namespace launcher

@@ -1,6 +1,7 @@
 #include "scoreboard/dosk.h"
 
 #include "platform/system/display_modes_service.h"
+#include "platform/system/display_switch_mark.h"
 #include "platform/system/program_folder.h"
 #include "platform/system/screen_size_file.h"
 
@@ -39,6 +40,9 @@ bool restoreSavedDisplayMode()
     if (!saved)
         return false;
     SetDisplayMode(int16_t(saved->width), int16_t(saved->height));
+    // Back where the launcher found it: its switch no longer needs the size kept.
+    if (plat::sys::displayModes().screenSize() == *saved)
+        plat::sys::clearDisplaySwitchMark();
     return true;
 }
 

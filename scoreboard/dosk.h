@@ -21,8 +21,9 @@ void SetDisplayMode(int16_t width, int16_t height);
 // nullopt when the file is missing or unreadable, or does not hold two sizes above 0.
 std::optional<plat::sys::DisplaySize> readSavedDisplayMode();
 
-// Puts the display back to the size of config.ini. A missing file, or one without a usable
-// size, leaves the display alone. True when a change was asked for.
+// Puts the display back to the size of config.ini, and clears the launcher's mark of its switch
+// once the display stands at that size. A missing file, or one without a usable size, leaves the
+// display alone. True when a change was asked for.
 bool restoreSavedDisplayMode();
 
 // A multiple selection taken apart: the folder, ending in a separator, and the chosen names.

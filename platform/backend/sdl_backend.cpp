@@ -2,6 +2,7 @@
 #include "platform/backend/end_signal_watch.h"
 #include "platform/backend/sdl_keymap.h"
 #include "platform/backend/sdl_screen_watch.h"
+#include "platform/backend/sdl_video_drivers.h"
 #include "platform/window/messages.h"
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window_system.h"
@@ -14,6 +15,7 @@ using win::InputEvent;
 
 std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen, std::string& error)
 {
+    leaveOutUnreachableVideoDrivers();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
         return nullptr;

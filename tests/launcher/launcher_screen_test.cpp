@@ -7,22 +7,24 @@ namespace launcher::test {
 namespace {
 
 // What config.ini holds after a run that finds the display at `screen`, the file as `before` and
-// a board running or not.
+// the mark of an earlier switch that was never put back, or not.
 struct RecordCase {
     DisplaySize screen;
     std::optional<std::string> before;
-    bool boardRuns;
+    bool marked;
     std::string after;
 };
 
 TEST_F(LauncherTest, ASwitchedDisplayKeepsAValidRecordedSize)
 {
     const std::vector<RecordCase> cases {
-        // The display stands at 1024 x 768 from an earlier run whose board still runs: the size to
-        // go back to stays.
+        // The display stands at 1024 x 768 from an earlier run whose switch was never put back
+        // (its board still runs, was killed, or has not taken the data folder yet): the size to go
+        // back to stays.
         { { 1024, 768 }, "1280\r\n1024\r\n", true, "1280\r\n1024\r\n" },
         { { 1024, 768 }, " 1920 , 1080\r\n", true, " 1920 , 1080\r\n" },
-        // No board runs: the file is left from before, the size in force is written.
+        // The earlier run's switch was put back: the file is left from before and the display set
+        // to 1024 x 768 by hand since, so the size in force is written.
         { { 1024, 768 }, "1280\r\n1024\r\n", false, "1024\r\n768\r\n" },
         // Nothing valid to keep: the size in force is written, as on every first run.
         { { 1024, 768 }, std::nullopt, true, "1024\r\n768\r\n" },
@@ -36,22 +38,22 @@ TEST_F(LauncherTest, ASwitchedDisplayKeepsAValidRecordedSize)
     };
     for (const RecordCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.screen.width) + " x " + std::to_string(c.screen.height) + " with "
-            + c.before.value_or("no file") + (c.boardRuns ? ", a board runs" : ""));
+            + c.before.value_or("no file") + (c.marked ? ", an unrestored switch" : ""));
         fs::remove_all(folder());
         fs::create_directory(folder());
         writeBytes(path("ball"), "stand-in");
         if (c.before)
             writeBytes(path("config.ini"), *c.before);
+        if (c.marked)
+            writeBytes(path("display-switched"), "");
         newSession();
         setScreen(c.screen.width, c.screen.height);
         started.clear();
-        std::optional<plat::sys::SingleInstanceLock> board;
-        if (c.boardRuns)
-            board = plat::sys::acquireProgramLock("ball");
 
         EXPECT_FALSE(start());
         EXPECT_EQ(readBytes(path("config.ini")), c.after);
         EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize> { { 1024, 768 } })) << "every run switches";
+        EXPECT_TRUE(fs::is_regular_file(path("display-switched"))) << "and marks its switch";
         EXPECT_EQ(started.size(), 1u);
     }
 }
@@ -117,12 +119,12 @@ TEST_F(LauncherScreenTest, TheMissingScoreboardMessageAndForm1AreCentredOnTheDis
     struct Case {
         DisplaySize screen;
         bool offers1024;
-        plat::gfx::Size shownOn; // after the switch, or as it was when the display has no 1024 x 768
+        plat::gfx::Size shownOn; // the display is put back before the box, or was never switched
     };
     const Case cases[] {
         { { 1280, 1024 }, false, { 1280, 1024 } },
         { { 1920, 1080 }, false, { 1920, 1080 } },
-        { { 1920, 1080 }, true, { 1024, 768 } },
+        { { 1920, 1080 }, true, { 1920, 1080 } },
     };
     for (const Case& c : cases) {
         fresh(c.screen.width, c.screen.height);

@@ -44,7 +44,8 @@ TEST_F(LauncherTest, ScreenSizes)
             EXPECT_EQ(display->screenSize(), (DisplaySize{ 1024, 768 }));
             EXPECT_EQ(display->configAtChanges(), (std::vector<std::optional<std::string>>{ config }))
                 << "config.ini holds the size from before the switch, and is written first";
-            EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "config.ini", "date/" }));
+            EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "config.ini", "date/", "display-switched" }))
+                << "the switch is marked until the board puts the display back";
             EXPECT_EQ(started, (std::vector<fs::path>{ path("ball") }));
         } else {
             ASSERT_EQ(seenBoxes.size(), 1u);
@@ -80,26 +81,42 @@ TEST_F(LauncherTest, NormalRoadRunsEveryStepInOrderAndNeverShowsTheWindow)
     EXPECT_EQ(form1().caption(), "Form1");
 }
 
-TEST_F(LauncherTest, ARunWhileTheBoardStillRunsKeepsTheSizeToGoBackTo)
+// A board that holds the data folder, whoever started it (an earlier launcher, `ball` itself, a
+// headless one): a launcher's own board could not run beside it, so the launcher leaves the
+// display, config.ini and the mark as it finds them and starts nothing.
+TEST_F(LauncherTest, ARunWhileABoardRunsLeavesEverythingAsItIs)
 {
     setScreen(1920, 1080);
     writeBytes(path("ball"), "stand-in");
     EXPECT_FALSE(start());
     EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n");
-
-    // The board the first run started holds its lock.
     plat::sys::SingleInstanceLock board = plat::sys::acquireProgramLock("ball");
     ASSERT_TRUE(board.acquired());
+    const std::vector<std::string> afterFirst = tree();
     newSession();
     EXPECT_FALSE(start());
-    EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n")
-        << "1024 / 768 there would leave the display switched after the match";
-    EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 }, { 1024, 768 } }))
-        << "every run switches, also at 1024 x 768 already";
-    EXPECT_EQ(started.size(), 2u);
+    EXPECT_EQ(tree(), afterFirst);
+    EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n");
+    EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 } })) << "only the first run switched";
+    EXPECT_EQ(started.size(), 1u);
+    EXPECT_TRUE(session->windows().quitRequested());
+
+    // A board started directly on the larger display: nothing recorded, nothing switched.
+    fs::remove_all(folder());
+    fs::create_directory(folder());
+    writeBytes(path("ball"), "stand-in");
+    board = plat::sys::acquireProgramLock("ball");
+    ASSERT_TRUE(board.acquired());
+    newSession();
+    setScreen(1920, 1080);
+    started.clear();
+    EXPECT_FALSE(start());
+    EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "ball.lock" }));
+    EXPECT_TRUE(display->changeRequests().empty());
+    EXPECT_TRUE(started.empty());
 }
 
-TEST_F(LauncherTest, AConfigLeftFromAnEarlierRunIsReplacedWhenNoBoardRuns)
+TEST_F(LauncherTest, AConfigLeftFromARunWhoseSwitchWasPutBackIsReplaced)
 {
     struct Case {
         int width, height;
@@ -107,8 +124,8 @@ TEST_F(LauncherTest, AConfigLeftFromAnEarlierRunIsReplacedWhenNoBoardRuns)
         const char* after;
     };
     const std::vector<Case> cases{
-        // The display the earlier run switched was put back by hand, or the board ended without
-        // its exit command: the exit must not switch to 1280 x 1024 now.
+        // The earlier run's board put the display back and the display was set by hand since:
+        // the exit must not switch to 1280 x 1024 now.
         { 1024, 768, "1280\r\n1024\r\n", "1024\r\n768\r\n" },
         { 1024, 768, "1920\r\n1080\r\n", "1024\r\n768\r\n" },
         { 1280, 1024, "1920\r\n1080\r\n", "1280\r\n1024\r\n" },
@@ -117,6 +134,7 @@ TEST_F(LauncherTest, AConfigLeftFromAnEarlierRunIsReplacedWhenNoBoardRuns)
         SCOPED_TRACE(c.before);
         writeBytes(path("ball"), "stand-in");
         writeBytes(path("config.ini"), c.before);
+        fs::remove(path("display-switched"));
         newSession();
         setScreen(c.width, c.height);
         EXPECT_FALSE(start());
@@ -142,7 +160,7 @@ TEST_F(LauncherTest, AConfigThatCannotBeWrittenIsSkipped)
     EXPECT_TRUE(seenBoxes.empty());
     EXPECT_TRUE(fs::is_directory(path("config.ini")));
     EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 } })) << "switched all the same";
-    EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "config.ini/", "config.ini/in the way", "date/" }));
+    EXPECT_EQ(tree(), (std::vector<std::string>{ "ball", "config.ini/", "config.ini/in the way", "date/", "display-switched" }));
     EXPECT_EQ(started, (std::vector<fs::path>{ path("ball") }));
 }
 
@@ -155,6 +173,7 @@ TEST_F(LauncherTest, ARefusedDisplayChangeIsNotLookedAt)
     EXPECT_TRUE(seenBoxes.empty());
     EXPECT_EQ(display->changeRequests(), (std::vector<DisplaySize>{ { 1024, 768 } }));
     EXPECT_EQ(display->screenSize(), (DisplaySize{ 1280, 1024 }));
+    EXPECT_FALSE(fs::exists(path("display-switched"))) << "nothing was switched, nothing is to be put back";
     EXPECT_EQ(started, (std::vector<fs::path>{ path("ball") }));
 }
 
@@ -281,10 +300,11 @@ TEST_F(LauncherTest, DataFolder)
         std::vector<std::string> treeAfter;
     };
     const std::vector<Case> cases{
-        { "missing", [] {}, { "ball", "config.ini", "date/" } },
+        { "missing", [] {}, { "ball", "config.ini", "date/", "display-switched" } },
         { "a folder with files", [this] { writeBytes(path("date/config.db"), "allname=Cup\r\n"); },
-            { "ball", "config.ini", "date/", "date/config.db" } },
-        { "a file of that name", [this] { writeBytes(path("date"), "not a folder"); }, { "ball", "config.ini", "date" } },
+            { "ball", "config.ini", "date/", "date/config.db", "display-switched" } },
+        { "a file of that name", [this] { writeBytes(path("date"), "not a folder"); },
+            { "ball", "config.ini", "date", "display-switched" } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -315,9 +335,27 @@ TEST_F(LauncherTest, AScoreboardThatWillNotStartIsToldAndTheDisplayGoesBack)
     EXPECT_EQ(seenBoxes[0].changesSoFar, (std::vector<DisplaySize>{ { 1024, 768 }, { 1920, 1080 } }))
         << "the display is back before the box";
     EXPECT_EQ(display->screenSize(), (DisplaySize{ 1920, 1080 }));
+    EXPECT_FALSE(fs::exists(path("display-switched"))) << "the display is back: nothing is left to put back";
     EXPECT_EQ(started.size(), 1u);
     EXPECT_TRUE(form1().visible());
     EXPECT_FALSE(session->windows().quitRequested());
+}
+
+// A run that finds the display still switched by an earlier one (its board killed) and whose own
+// board cannot start leaves the display switched and the earlier switch marked, so that the next
+// run still keeps the size to go back to.
+TEST_F(LauncherTest, AScoreboardThatWillNotStartAfterAnUnrestoredSwitchKeepsItMarked)
+{
+    setScreen(1024, 768);
+    writeBytes(path("config.ini"), "1920\r\n1080\r\n");
+    writeBytes(path("display-switched"), "");
+    writeBytes(path("ball"), "not a program");
+    startResult = false;
+    EXPECT_TRUE(start());
+    ASSERT_EQ(seenBoxes.size(), 1u);
+    EXPECT_EQ(display->screenSize(), (DisplaySize{ 1024, 768 }));
+    EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n");
+    EXPECT_TRUE(fs::is_regular_file(path("display-switched")));
 }
 
 // Without the scoreboard program the second message comes after all earlier steps, and the empty
@@ -349,7 +387,8 @@ TEST_F(ScoreboardMissingTest, TheMessageComesAfterEveryEarlierStep)
     EXPECT_EQ(box.icon, MessageIcon::Stop);
     EXPECT_EQ(box.buttons, kOk);
     EXPECT_EQ(box.tree, (std::vector<std::string>{ "DS-DIGIB.ttf", "config.ini", "date/" }));
-    EXPECT_EQ(box.changesSoFar, (std::vector<DisplaySize>{ { 1024, 768 } }));
+    EXPECT_EQ(box.changesSoFar, (std::vector<DisplaySize>{ { 1024, 768 }, { 1920, 1080 } }))
+        << "no board will put the display back: it is back before the box";
     EXPECT_EQ(box.fontFolder, (std::vector<std::string>{ "DS-DIGIB.ttf" }));
     EXPECT_EQ(events, (std::vector<std::string>{ "font registered", "font change 0 0", "message" }));
     EXPECT_EQ(readBytes(path("config.ini")), "1920\r\n1080\r\n");
@@ -398,7 +437,7 @@ TEST_F(ScoreboardMissingTest, ASecondCopyEndsSilentlyWhileTheWindowWaits)
     EXPECT_FALSE(second->start());
     EXPECT_EQ(seenBoxes.size(), 1u) << "only the first copy's message";
     EXPECT_FALSE(fs::exists(path("config.ini"))) << "the second copy wrote nothing";
-    EXPECT_EQ(display->changeRequests().size(), 1u);
+    EXPECT_EQ(display->changeRequests().size(), 2u) << "the first copy's switch and its way back";
     EXPECT_FALSE(second->form().isLoaded());
     second.reset();
 

@@ -1,6 +1,6 @@
 // The window manager's close (Alt+F4, the title bar's close box: WM_DELETE_WINDOW) on the real
 // scoreboard: it is the exit command, refused while the clock runs and asked otherwise.
-#include "x_session.h"
+#include "board_on_screen.h"
 #include "xorg_server.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +13,6 @@ namespace xorg_test {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool isClockGreen(uint32_t rgb)
-{
-    const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
-    return g > 180 && r < 100 && b < 100;
-}
 
 // The notice box's place on the 1024 x 768 board, and the middle of the screen where a message
 // box shows, in its button-face grey.

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 #include <thread>
@@ -72,16 +73,24 @@ XSession::~XSession()
     fs::remove_all(m_root, error);
 }
 
-pid_t XSession::start(const fs::path& program)
+pid_t XSession::start(const fs::path& program, const std::map<std::string, std::optional<std::string>>& changes)
 {
+    std::map<std::string, std::string> variables = m_env;
+    for (const auto& change : changes) {
+        if (change.second)
+            variables[change.first] = *change.second;
+        else
+            variables.erase(change.first);
+    }
     std::vector<std::string> env;
-    for (const auto& [name, value] : m_env)
-        env.push_back(name + "=" + value);
+    for (const auto& variable : variables)
+        env.push_back(variable.first + "=" + variable.second);
     std::vector<char*> envp;
     for (auto& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-    const std::string log = (m_root / (program.filename().string() + ".log")).string();
+    const fs::path logFile = m_root / (program.filename().string() + "-" + std::to_string(m_logs.size()) + ".log");
+    const std::string log = logFile.string();
     pid_t pid = ::fork();
     if (pid == 0) {
         int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
@@ -90,9 +99,20 @@ pid_t XSession::start(const fs::path& program)
         ::execle(program.c_str(), program.filename().c_str(), static_cast<char*>(nullptr), envp.data());
         ::_exit(127);
     }
-    if (pid > 0)
+    if (pid > 0) {
         m_children.push_back(pid);
+        m_logs[pid] = logFile;
+    }
     return pid;
+}
+
+std::string XSession::output(pid_t pid) const
+{
+    auto log = m_logs.find(pid);
+    if (log == m_logs.end())
+        return {};
+    std::ifstream in(log->second, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 std::optional<int> XSession::waitExit(pid_t pid, std::chrono::milliseconds deadline)
@@ -128,6 +148,15 @@ bool XSession::isRunning(pid_t pid) const
 
 std::optional<pid_t> XSession::findScoreboard() const
 {
+    const std::vector<pid_t> running = scoreboards();
+    if (running.empty())
+        return std::nullopt;
+    return running.front();
+}
+
+std::vector<pid_t> XSession::scoreboards() const
+{
+    std::vector<pid_t> running;
     const std::string wanted = "BALL_HOME=" + m_home.string();
     for (const auto& entry : fs::directory_iterator("/proc")) {
         const std::string name = entry.path().filename().string();
@@ -140,18 +169,20 @@ std::optional<pid_t> XSession::findScoreboard() const
         std::ifstream environ(entry.path() / "environ", std::ios::binary);
         std::string variable;
         while (std::getline(environ, variable, '\0')) {
-            if (variable == wanted) {
-                pid_t pid = pid_t(std::stol(name));
-                if (isRunning(pid)) {
-                    auto& adopted = const_cast<std::vector<pid_t>&>(m_adopted);
-                    if (std::find(adopted.begin(), adopted.end(), pid) == adopted.end())
-                        adopted.push_back(pid);
-                    return pid;
-                }
+            if (variable != wanted)
+                continue;
+            const pid_t pid = pid_t(std::stol(name));
+            if (isRunning(pid)) {
+                auto& adopted = const_cast<std::vector<pid_t>&>(m_adopted);
+                if (std::find(m_children.begin(), m_children.end(), pid) == m_children.end()
+                    && std::find(adopted.begin(), adopted.end(), pid) == adopted.end())
+                    adopted.push_back(pid);
+                running.push_back(pid);
             }
+            break;
         }
     }
-    return std::nullopt;
+    return running;
 }
 
 void XSession::end(pid_t pid)

@@ -43,13 +43,18 @@ public:
 
     const std::filesystem::path& home() const { return m_home; }
 
-    // Starts a program with the session's environment; its pid.
-    pid_t start(const std::filesystem::path& program);
+    // Starts a program with the session's environment, changed by `changes` (a variable set to a
+    // value, or left out for none); its pid.
+    pid_t start(const std::filesystem::path& program, const std::map<std::string, std::optional<std::string>>& changes = {});
+    // What a process this session started wrote on standard output and standard error so far.
+    std::string output(pid_t pid) const;
     // Waits for a process this session started to end; its exit status, or none on time-out.
     std::optional<int> waitExit(pid_t pid, std::chrono::milliseconds deadline = test_support::kGenerousDeadline);
     bool isRunning(pid_t pid) const;
     // A `ball` whose program folder is this session's (started by the launcher, not by us).
     std::optional<pid_t> findScoreboard() const;
+    // Every such `ball` that runs now.
+    std::vector<pid_t> scoreboards() const;
     void end(pid_t pid);
 
     // What `xrandr --current` prints, and the current screen size in it.
@@ -80,6 +85,7 @@ private:
     std::filesystem::path m_root, m_home;
     std::map<std::string, std::string> m_env;
     std::vector<pid_t> m_children;
+    std::map<pid_t, std::filesystem::path> m_logs;
     std::vector<pid_t> m_adopted;
 };
 

@@ -166,13 +166,29 @@ TEST_F(ScoreKeysDriveTest, ExitCancelledLeavesTheBoard)
 TEST_F(ScoreKeysDriveTest, ExitConfirmedPutsTheDisplayBackAndWritesTheSettings)
 {
     writeBytes(path("config.ini"), "1920\r\n1080\r\n");
+    writeBytes(path("display-switched"), "");
     startScoring();
     user().matchTitle = "Final";
     drive("key 1\nclick on1(6)\nkey Enter");
     EXPECT_FALSE(mainForm().isLoaded());
     EXPECT_EQ(display().changeRequests(), (std::vector<DisplaySize>{ { 1920, 1080 } }));
     EXPECT_EQ(display().screenSize(), (DisplaySize{ 1920, 1080 }));
+    EXPECT_FALSE(std::filesystem::exists(path("display-switched"))) << "the launcher's switch is put back";
     EXPECT_EQ(readBytes(path("date/config.db")).rfind("allname=Final\r\n", 0), 0u);
+}
+
+// A recorded size the display does not take leaves the switch marked: the next launcher still
+// keeps the size to go back to.
+TEST_F(ScoreKeysDriveTest, ExitToASizeTheDisplayRefusesKeepsTheSwitchMarked)
+{
+    writeBytes(path("config.ini"), "1920\r\n1080\r\n");
+    writeBytes(path("display-switched"), "");
+    startScoring();
+    display().setRefuseChanges(true);
+    drive("click on1(6)\nkey Enter");
+    EXPECT_FALSE(mainForm().isLoaded());
+    EXPECT_EQ(display().changeRequests(), (std::vector<DisplaySize>{ { 1920, 1080 } }));
+    EXPECT_TRUE(std::filesystem::exists(path("display-switched")));
 }
 
 class ExitWithoutSavedSize : public ScoreKeysDriveTest, public ::testing::WithParamInterface<std::string_view> {};
