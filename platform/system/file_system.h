@@ -14,7 +14,8 @@ bool pathExists(const std::filesystem::path& path);
 bool fileExists(const std::filesystem::path& path);
 bool folderExists(const std::filesystem::path& path);
 
-// Deletes one file (not a folder). False when there is none.
+// Deletes one file (not a folder). False when there is none, or when it lies below a linked
+// folder of the data folder (throughLinkedDataSubfolder), where nothing is deleted.
 bool deleteFile(const std::filesystem::path& path);
 
 enum class CopyMode {
@@ -30,7 +31,8 @@ bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to
 // regular file (a folder, a pipe: never waited on).
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
-// Makes one folder; its parent must exist. False when anything of that name is already there.
+// Makes one folder; its parent must exist. False when anything of that name is already there, or
+// when it would be made below a linked folder of the data folder.
 bool makeFolder(const std::filesystem::path& path);
 
 // Names (not paths) of the files, or of the folders, directly in `folder`, sorted by their

@@ -3,9 +3,11 @@
 // a first run on a full disk heals, one board runs per data folder, and a rewrite that drops lines
 // keeps the file first.
 #include "built_program.h"
+#include "refused_saves.h"
 #include "tests/support/wait_until.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace scoreboard::test {
@@ -204,6 +206,58 @@ TEST_F(DataFolderDriveTest, TheSettingsRewriteKeepsAFileWithLinesItDrops)
     const ProgramRun again = runTheBoard();
     EXPECT_EQ(read("date/config.db.bak"), "older copy");
     EXPECT_EQ(again.err.find("config.db.bak"), std::string::npos) << again.err;
+}
+
+// A pipe where a save writes holds nothing up: the save is refused and told as on a full disk,
+// the pipe stays as it is, and the board ends at the end of the script.
+TEST_F(DataFolderDriveTest, APipeWhereASaveWritesIsRefusedWithoutWaiting)
+{
+    for (const RefusedSave& row : refusedSaves()) {
+        SCOPED_TRACE(row.what);
+        std::error_code error;
+        fs::remove_all(home(), error);
+        put("date/config.db", "allname=Cup\r\ndelalltime=1\r\njstime=300\r\nballname1=Red\r\nballname2=Blue\r\n");
+        put("binlist/Red.ini", "");
+        put("binlist/Blue.ini", "");
+        fs::remove(home() / row.file, error);
+        ASSERT_EQ(::mkfifo((home() / row.file).c_str(), 0600), 0);
+        const ProgramRun run = drive("wait 3100\nform main\n" + row.steps + "show inshow Visible\nshow L1 Caption\n");
+        ASSERT_TRUE(run.ended) << "held up by the pipe";
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(lines(run.out), (std::vector<std::string> { "inshow.Visible=True", "L1.Caption=" + row.notice }));
+        EXPECT_TRUE(fs::is_fifo(fs::symlink_status(home() / row.file))) << "the pipe is left as it was";
+    }
+}
+
+// Folders of the data folder that are links to folders elsewhere are not written through: what
+// lies there stays as it was (someone else's 2.wav, their settings, a file named as a temporary),
+// nothing is made there, and the start tells the files it could not write as for a folder that
+// cannot be written.
+TEST_F(DataFolderDriveTest, NothingIsWrittenThroughALinkedFolder)
+{
+    const std::string gone = endedProcess();
+    const std::vector<std::string> folders { "sound", "date", "binlist", "img", "music" };
+    const std::vector<std::pair<std::string, std::string>> theirs { { "sound/2.wav", "someone else's sound" },
+        { "date/config.db", "allname=Theirs\r\ndelalltime=0\r\n# their note\r\n" }, { "binlist/Theirs.ini", "教练:X\r\n# note\r\n" },
+        { "music/.a.mp3.tmp." + gone + ".0", "theirs" }, { "img/logo.png.new", "theirs" } };
+    for (const std::string& folder : folders) {
+        fs::create_directories(scratch("elsewhere") / folder);
+        fs::create_directory_symlink(scratch("elsewhere") / folder, home() / folder);
+    }
+    for (const auto& [file, bytes] : theirs)
+        writeBytes(scratch("elsewhere") / file, bytes);
+    const ProgramRun run = runTheBoard({}, "show inshow Visible\nshow L1 Caption\n");
+    EXPECT_EQ(lines(run.out), (std::vector<std::string> { "inshow.Visible=True", "L1.Caption=数据文件无法写入!请检查磁盘空间" }));
+    EXPECT_NE(run.err.find("sound/2.wav could not be written at the start"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("date/keyconfig.db could not be written at the start"), std::string::npos) << run.err;
+    for (const auto& [file, bytes] : theirs)
+        EXPECT_EQ(readBytes(scratch("elsewhere") / file), bytes) << file;
+    size_t there = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(scratch("elsewhere")))
+        there += entry.is_regular_file();
+    EXPECT_EQ(there, theirs.size()) << "nothing was made in the linked folders";
+    for (const std::string& folder : folders)
+        EXPECT_TRUE(fs::is_symlink(home() / folder)) << folder;
 }
 
 } // namespace
