@@ -133,23 +133,25 @@ TEST_F(DataFolderDriveTest, OneBoardRunsPerDataFolderWhateverTheRuntimeFolder)
     EXPECT_TRUE(first.waitFor(20s).ended);
 }
 
-// What copies and saves cut short left behind (by this version's temporary names or by the names
-// older versions used) is gone after the start; the files around them stay.
+// What copies and saves cut short left behind under this program's temporary names is gone after
+// the start; files of the operator's that only look like leftovers (named as older versions named
+// theirs) and the files around them stay.
 TEST_F(DataFolderDriveTest, WhatInterruptedCopiesLeftIsRemovedAtTheStart)
 {
     const std::string gone = endedProcess();
-    const std::vector<std::string> leftovers { "music/Anthem.mp3.copying", "img/logo.png.new", "music/.Anthem.mp3.tmp." + gone + ".0",
-        "img/.logo.png.tmp." + gone + ".2", "sound/.yes.wav.tmp." + gone + ".1", ".config.ini.tmp." + gone + ".0",
-        "date/.config.db.tmp." + gone + ".0" };
+    const std::vector<std::string> leftovers { "music/.Anthem.mp3.tmp." + gone + ".0", "img/.logo.png.tmp." + gone + ".2",
+        "sound/.yes.wav.tmp." + gone + ".1", ".config.ini.tmp." + gone + ".0", "date/.config.db.tmp." + gone + ".0" };
+    const std::vector<std::string> operators { "music/Anthem.copying", "music/Warmup.copying", "music/Anthem.mp3.copying",
+        "img/logo.png.new", "music/Anthem.mp3", "music/notes.copying.txt" };
     for (const std::string& file : leftovers)
         put(file, "half");
-    put("music/Anthem.mp3", "a track");
-    put("music/notes.copying.txt", "the user's");
+    for (const std::string& file : operators)
+        put(file, "the operator's");
     runTheBoard();
     for (const std::string& file : leftovers)
         EXPECT_FALSE(fs::exists(home() / file)) << file;
-    EXPECT_EQ(read("music/Anthem.mp3"), "a track");
-    EXPECT_EQ(read("music/notes.copying.txt"), "the user's");
+    for (const std::string& file : operators)
+        EXPECT_EQ(read(file), "the operator's") << file;
 }
 
 // Every write fails on the first run (a file-size limit of 0 bytes, as a full disk): it is told,
