@@ -262,5 +262,43 @@ TEST_F(DataFolderDriveTest, NothingIsWrittenThroughALinkedFolder)
         EXPECT_TRUE(fs::is_symlink(home() / folder)) << folder;
 }
 
+// No room for the lock file (every inode of the data folder's file system taken): the board does
+// not run as if it held the lock; it says why (standard error, a message box) and ends. Run in a mount namespace of its own
+// on a small file system; skipped where the machine allows no such mount.
+TEST_F(DataFolderDriveTest, ABoardWithNoRoomForItsLockEnds)
+{
+    const std::string script = R"(
+        mount -t tmpfs -o size=4m,nr_inodes=16 tmpfs "$BALL_HOME" || exit 77
+        mkdir "$BALL_HOME/date" "$BALL_HOME/binlist" "$BALL_HOME/img"
+        printf 'allname=Cup\r\n' > "$BALL_HOME/date/config.db"
+        i=0
+        while (: > "$BALL_HOME/full$i") 2>/dev/null; do i=$((i+1)); done
+        ls -A "$BALL_HOME" | grep -v '^full' | tr '\n' ' '; echo
+        "$0" & board=$!
+        trap 'kill -TERM $board' TERM
+        wait $board; wait $board; status=$?
+        ls -A "$BALL_HOME" | grep -v '^full' | tr '\n' ' '; echo
+        cat "$BALL_HOME/date/config.db"
+        exit $status
+    )";
+    if (!fs::exists("/usr/bin/unshare"))
+        GTEST_SKIP() << "no unshare here";
+    StartedProgram program({ "/usr/bin/unshare", "-m", "/bin/sh", "-c", script, ball() }, environment().set("BALL_BACKEND", "headless"));
+    ASSERT_TRUE(program.started());
+    const std::string why = "no lock file can be made in the data folder";
+    test_support::waitUntil([&] { return program.errorSoFar().find(why) != std::string::npos || !program.running(); });
+    // The message box that says why waits for its OK, which ends the program; headless, the
+    // end signal stands in for it.
+    program.sendSignal(SIGTERM);
+    const ProgramRun run = program.waitFor(test_support::kGenerousDeadline);
+    ASSERT_TRUE(run.ended);
+    if (run.status == 77 || run.err.find("unshare:") != std::string::npos)
+        GTEST_SKIP() << "no mount namespace here: " << run.err;
+    EXPECT_NE(run.err.find(why), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("could not be written at the start"), std::string::npos) << "it ran as if it held the lock";
+    EXPECT_EQ(lines(run.out), (std::vector<std::string> { "binlist date img ", "binlist date img ", "allname=Cup\r" }))
+        << "the board left the data folder as it was\n" << run.err;
+}
+
 } // namespace
 } // namespace scoreboard::test
