@@ -262,6 +262,39 @@ TEST_F(DataFolderDriveTest, NothingIsWrittenThroughALinkedFolder)
         EXPECT_TRUE(fs::is_symlink(home() / folder)) << folder;
 }
 
+// Values written by hand that the settings rewrite at the close changes (a length it refuses, a
+// number in a form it does not write) keep the file once as config.db.bak; values as it writes
+// them keep none.
+TEST_F(DataFolderDriveTest, ARewriteThatChangesAHandWrittenValueKeepsTheFileFirst)
+{
+    const std::string rest = "allname=Cup\r\nballname1=A\r\nballname2=B\r\nzainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n";
+    struct Row {
+        std::string lengths;
+        bool kept;
+    };
+    for (const Row& row : { Row { "delalltime=0\r\njstime=300\r\n", true }, Row { "delalltime=-100\r\njstime=300\r\n", true },
+             Row { "delalltime=99999999\r\njstime=300\r\n", true }, Row { "delalltime=&H100\r\njstime=300\r\n", true },
+             Row { "delalltime=600\r\njstime=0x20\r\n", true }, Row { "delalltime=600\r\njstime=300\r\n", false } }) {
+        SCOPED_TRACE(row.lengths);
+        std::error_code error;
+        fs::remove_all(home(), error);
+        const std::string held = rest + row.lengths;
+        put("date/config.db", held);
+        const ProgramRun run = runTheBoard();
+        EXPECT_EQ(fs::exists(home() / "date/config.db.bak"), row.kept);
+        if (row.kept) {
+            EXPECT_EQ(read("date/config.db.bak"), held);
+            EXPECT_NE(run.err.find("config.db.bak"), std::string::npos) << run.err;
+            EXPECT_NE(read("date/config.db"), held);
+        }
+        // What the board wrote itself is no loss: no new copy at the next close.
+        put("date/config.db.bak", "older copy");
+        const ProgramRun again = runTheBoard();
+        EXPECT_EQ(read("date/config.db.bak"), "older copy");
+        EXPECT_EQ(again.err.find("config.db.bak"), std::string::npos) << again.err;
+    }
+}
+
 // No room for the lock file (every inode of the data folder's file system taken): the board does
 // not run as if it held the lock; it says why (standard error, a message box) and ends. Run in a mount namespace of its own
 // on a small file system; skipped where the machine allows no such mount.
