@@ -295,6 +295,34 @@ TEST_F(DataFolderDriveTest, ARewriteThatChangesAHandWrittenValueKeepsTheFileFirs
     }
 }
 
+// The options panel's rewrite of system.db keeps a file holding a switch written by hand in a form
+// it does not write ("yes", "true") or a line of no switch; one as it writes it keeps no copy.
+TEST_F(DataFolderDriveTest, TheOptionsRewriteKeepsAFileWithValuesWrittenByHand)
+{
+    const std::string own = "sond10=False\r\nclosesoud=False\r\nballnumsound=False\r\nkeynum=True\r\ncommnum=True\r\n"
+                            "closemusic=False\r\nnumback=True\r\nvideclose=False\r\n";
+    struct Row {
+        std::string file;
+        bool kept;
+    };
+    for (const Row& row : { Row { "sond10=yes\r\n" + own.substr(own.find("closesoud")), true },
+             Row { "sond10=true\r\n" + own.substr(own.find("closesoud")), true }, Row { own + "# the operator's\r\n", true },
+             Row { own, false } }) {
+        SCOPED_TRACE(row.file);
+        std::error_code error;
+        fs::remove_all(home(), error);
+        put("date/system.db", row.file);
+        const ProgramRun run = drive("wait 3100\nform main\nclick on1(0)\nclick qelsave\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(fs::exists(home() / "date/system.db.bak"), row.kept);
+        if (row.kept) {
+            EXPECT_EQ(read("date/system.db.bak"), row.file);
+            EXPECT_NE(run.err.find("system.db.bak"), std::string::npos) << run.err;
+        }
+        EXPECT_EQ(read("date/system.db").find("# the operator's"), std::string::npos);
+    }
+}
+
 // No room for the lock file (every inode of the data folder's file system taken): the board does
 // not run as if it held the lock; it says why (standard error, a message box) and ends. Run in a mount namespace of its own
 // on a small file system; skipped where the machine allows no such mount.
