@@ -18,7 +18,12 @@ bool writeKeyConfigDb(const scoreboard::MatchState& state)
     const std::filesystem::path path = scoreboard::keyConfigDbPath();
     if (!plat::sys::folderExists(path.parent_path()))
         plat::sys::makeFolder(path.parent_path());
-    return plat::sys::replaceTextFile(path, keyConfigDbLines(state));
+    // As the reader leaves the keys: a key code out of range is the first-run default.
+    const auto written = [](scoreboard::MatchState& keys) {
+        scoreboard::keepScoreKeysUsable(keys);
+        return keyConfigDbLines(keys);
+    };
+    return scoreboard::keepHandWrittenSettings(path, state, written) && plat::sys::replaceTextFile(path, keyConfigDbLines(state));
 }
 
 } // namespace dialogs

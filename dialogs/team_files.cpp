@@ -105,6 +105,19 @@ std::vector<std::string> teamFileLines(const scoreboard::TeamRoster& roster)
     return lines;
 }
 
+namespace {
+
+// What the reader did not take from a team file goes when the file is rewritten or removed: it is
+// kept first as <team>.ini.bak. False when that copy could not be made.
+bool keepWhatTheReaderDrops(const std::filesystem::path& file)
+{
+    const std::vector<std::string> understood = teamFileLines(scoreboard::readTeamRoster(file));
+    const auto kept = [&understood](std::string_view line) { return std::find(understood.begin(), understood.end(), line) != understood.end(); };
+    return sys::keepWhatARewriteDrops(file, kept);
+}
+
+} // namespace
+
 bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster)
 {
     if (!teamNameProblem(name).empty())
@@ -112,11 +125,19 @@ bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster)
     const std::filesystem::path folder = teamsFolder();
     if (!sys::folderExists(folder))
         sys::makeFolder(folder);
-    // What the reader did not take from the old file would go with the rewrite.
     const std::filesystem::path file = teamFile(name);
-    const std::vector<std::string> understood = teamFileLines(scoreboard::readTeamRoster(file));
-    const auto kept = [&understood](std::string_view line) { return std::find(understood.begin(), understood.end(), line) != understood.end(); };
-    return sys::keepWhatARewriteDrops(file, kept) && sys::replaceTextFile(file, teamFileLines(roster));
+    return keepWhatTheReaderDrops(file) && sys::replaceTextFile(file, teamFileLines(roster));
+}
+
+bool renameTeamFile(std::string_view oldName, std::string_view newName, const scoreboard::TeamRoster& roster)
+{
+    if (!teamNameProblem(oldName).empty())
+        return false;
+    const std::filesystem::path oldFile = teamFile(oldName);
+    if (!keepWhatTheReaderDrops(oldFile) || !writeTeamFile(newName, roster))
+        return false;
+    sys::deleteFile(oldFile);
+    return true;
 }
 
 } // namespace dialogs

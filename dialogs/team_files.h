@@ -43,4 +43,9 @@ std::vector<std::string> teamFileLines(const scoreboard::TeamRoster& roster);
 // holding lines the team file reader does not take is first kept as <team>.ini.bak.
 bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster);
 
+// A team renamed: its roster written to the new name's file as writeTeamFile writes it, then the
+// old file removed. The old file is first kept as <old>.ini.bak, as a save keeps it, when it holds
+// lines the reader does not take. False, and the old file left, when either step fails.
+bool renameTeamFile(std::string_view oldName, std::string_view newName, const scoreboard::TeamRoster& roster);
+
 } // namespace dialogs

@@ -290,12 +290,11 @@ void TeamsDialog::saveTeam()
         return;
     // The new file is written before the old one of a renamed team goes, so a failed write
     // loses nothing; the editor then stays open with the roster.
-    if (!writeTeamFile(name, team)) {
+    if (!(renamed ? renameTeamFile(m_editedTeamName, name, team) : writeTeamFile(name, team))) {
         tell("球队: " + name + " 的配置文件无法保存！", "错误提示", true);
         return;
     }
     if (renamed) {
-        sys::deleteFile(teamFile(m_editedTeamName));
         followMatchTeam(m_editedTeamName, name);
         m_editingTeam = false;
         setNewEditCaption("新增");

@@ -1,6 +1,5 @@
 #include "scoreboard/first_run.h"
 #include "scoreboard/default_files.h"
-#include "scoreboard/music_list_loader.h"
 #include "scoreboard/settings_store.h"
 
 #include "platform/system/file_replace.h"
@@ -49,18 +48,6 @@ void writeWhenMissing(const std::filesystem::path& path, const std::vector<std::
         write(path, lines, unwritten);
 }
 
-// What copies cut short by older versions of the program left: "NAME.copying" in music, the
-// chosen logo as "logo.png.new" in img.
-void removeOldCopyLeftovers(const std::filesystem::path& music, const std::filesystem::path& img)
-{
-    for (const std::string& name : sys::listFiles(music)) {
-        if (name.size() > 8 && name.ends_with(".copying"))
-            sys::deleteFile(music / name);
-    }
-    if (sys::fileExists(img / "logo.png.new"))
-        sys::deleteFile(img / "logo.png.new");
-}
-
 } // namespace
 
 Unwritten createWorkingFolders()
@@ -73,10 +60,11 @@ Unwritten createWorkingFolders()
         for (const std::string& name : defaultTeamFileNames())
             write(binlist / name, {}, unwritten);
     }
-    // Saves and copies cut short by a power cut or a kill leave their temporary files behind.
+    // Saves and copies cut short by a power cut or a kill leave their temporary files behind,
+    // under names only this program gives. Nothing else is taken for a leftover: a file of any
+    // other name is the operator's.
     for (const char* folder : { "", "date", "binlist", "img", "music", "sound" })
         sys::removeStaleTemporaryFiles(sys::programPath(folder));
-    removeOldCopyLeftovers(musicFolderPath(), sys::programPath("img"));
     return unwritten;
 }
 

@@ -3,9 +3,8 @@
 #include "platform/system/ansi_codec.h"
 #include "platform/system/file_backup.h"
 #include "platform/system/file_replace.h"
+#include "platform/system/file_system.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace scoreboard {
 
@@ -86,16 +85,7 @@ std::vector<std::string> archiveLines(const std::vector<StoredMatch>& matches)
 
 std::optional<std::string> archiveBytes(const std::filesystem::path& archive)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(archive, error))
-        return std::nullopt;
-    std::ifstream in(archive, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    return plat::sys::readFileBytes(archive);
 }
 
 std::optional<ArchiveSnapshot> readArchive(const std::filesystem::path& archive)

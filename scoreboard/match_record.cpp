@@ -5,7 +5,7 @@
 #include "platform/system/file_system.h"
 #include "platform/system/program_folder.h"
 
-#include <fstream>
+#include <optional>
 
 namespace scoreboard {
 
@@ -15,12 +15,9 @@ namespace {
 // a record appended straight after it would be glued onto that line.
 bool lastLineOpen(const std::filesystem::path& archive)
 {
-    std::ifstream in(archive, std::ios::binary | std::ios::ate);
-    if (!in || in.tellg() <= 0)
-        return false;
-    in.seekg(-1, std::ios::end);
-    char last = 0;
-    return in.get(last) && last != '\n' && last != '\r';
+    // Read as every data file is: a pipe there holds nothing up.
+    const std::optional<std::string> bytes = plat::sys::readFileBytes(archive);
+    return bytes && !bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r';
 }
 
 } // namespace

@@ -14,7 +14,9 @@ std::array<std::string, 8> optionFileLines(const MatchState& state);
 std::string optionLine(size_t position, bool on);
 
 // Writes date\system.db whole (through a temporary file, so a failed write leaves the old one);
-// a missing data folder is made first. False when it could not be written.
+// a missing data folder is made first. False when it could not be written. A file holding a line
+// that is no switch as the rewrite writes it ("sond10=yes", a note) is first kept as
+// date\system.db.bak.
 bool writeOptionFile(const std::array<std::string, 8>& lines);
 
 } // namespace scoreboard

@@ -109,15 +109,36 @@ const std::array<SettingKey, 27> kSettingKeys{{
 
 } // namespace
 
-bool SetSetting(std::string_view key, std::string_view value)
+bool storeSetting(MatchState& state, std::string_view key, std::string_view value)
 {
     for (const SettingKey& entry : kSettingKeys) {
         if (entry.key == key) {
-            entry.store(user(), value);
+            entry.store(state, value);
             return true;
         }
     }
     return false;
+}
+
+bool SetSetting(std::string_view key, std::string_view value) { return storeSetting(user(), key, value); }
+
+bool keepHandWrittenSettings(
+    const std::filesystem::path& file, const MatchState& state, const std::function<std::vector<std::string>(MatchState&)>& linesOf)
+{
+    // A line stays when the rewrite writes it again as it stands: its value, read as the reader
+    // reads it, comes out the same. One of another key, a value the program refuses (a length of
+    // 0) or writes in another form (012, &H20) is the operator's and would go.
+    const auto kept = [&state, &linesOf](std::string_view line) {
+        const size_t split = line.find('=');
+        if (split == std::string_view::npos || line.size() > kLongestSettingLine)
+            return false;
+        MatchState written = state;
+        if (split + 1 < line.size() && !storeSetting(written, line.substr(0, split), line.substr(split + 1)))
+            return false;
+        const std::vector<std::string> lines = linesOf(written);
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    return sys::keepWhatARewriteDrops(file, kept);
 }
 
 void readSettings(sys::TextReader& reader)
@@ -188,15 +209,8 @@ bool SaveConfigDb()
     // A date folder removed while the board runs is made again rather than losing the settings.
     std::error_code ignored;
     std::filesystem::create_directories(configDbPath().parent_path(), ignored);
-    const std::vector<std::string> lines = configDbLines(user());
-    // A line of another key, or no setting at all, would go with the rewrite.
-    const auto kept = [&lines](std::string_view line) {
-        const size_t split = line.find('=');
-        return split != std::string_view::npos && std::any_of(lines.begin(), lines.end(), [&](const std::string& written) {
-            return written.compare(0, split + 1, line.substr(0, split + 1)) == 0;
-        });
-    };
-    return sys::keepWhatARewriteDrops(configDbPath(), kept) && sys::replaceTextFile(configDbPath(), lines);
+    return keepHandWrittenSettings(configDbPath(), user(), [](MatchState& state) { return configDbLines(state); })
+        && sys::replaceTextFile(configDbPath(), configDbLines(user()));
 }
 
 bool saveSettings()

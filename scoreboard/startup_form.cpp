@@ -116,6 +116,15 @@ void StartupForm::onLoad()
         endProgram();
         return;
     }
+    if (!lock.acquired()) {
+        std::fprintf(stderr, "ball: no lock file can be made in the data folder %s (%s: no room, or not writable); "
+                             "nothing would keep a second board off it, so this one ends\n",
+            sys::programFolder().c_str(), sys::programLockPath("ball").c_str());
+        if (m_services.message)
+            m_services.message(kLockUnavailableMessage, kStartupMessageTitle, StartupMessageIcon::Stop);
+        endProgram();
+        return;
+    }
     m_instanceLock = std::move(lock);
 
     MatchState& state = user();

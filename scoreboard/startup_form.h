@@ -30,6 +30,11 @@ StartupControls bindStartupControls(const plat::forms::Form& form);
 
 enum class StartupMessageIcon { Stop, Information };
 
+// Why a board that could not make its lock file (no room on the disk, a folder it cannot write)
+// ends: without the lock nothing keeps a second board off the same data folder.
+inline constexpr std::string_view kLockUnavailableMessage
+    = "数据文件夹中无法建立锁文件(磁盘已满或文件夹无法写入),无法保证只有一个计分板使用这些数据,程序将退出!";
+
 // What the start-up asks of the world around it; tests put in their own.
 struct StartupServices {
     const plat::sys::DateSource* dates = nullptr; // for the year of the default match title
@@ -40,7 +45,8 @@ struct StartupServices {
     std::function<void(std::string_view text, std::string_view title, StartupMessageIcon icon)> message;
 };
 
-// The start-up screen `F1`. Its load refuses a second instance and a too small screen, installs
+// The start-up screen `F1`. Its load refuses a second instance, a data folder where no lock can
+// be made (told in a message box) and a too small screen, installs
 // the clock font, prepares the program folder, reads the settings and loads the scoreboard `main`
 // hidden; 3000 ms after it has appeared it shows the scoreboard and unloads itself. Keys typed
 // while it shows reach the scoreboard, in order, once that is up.

@@ -2,6 +2,7 @@
 #include "platform/system/ansi_codec.h"
 #include "platform/system/file_replace.h"
 #include "platform/system/file_system.h"
+#include "platform/system/program_folder.h"
 
 #include <cerrno>
 #include <optional>
@@ -44,7 +45,11 @@ bool appendTextLines(const std::filesystem::path& path, const std::vector<std::s
         bytes += encodeAnsi(line);
         bytes += "\r\n";
     }
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (throughLinkedDataSubfolder(path))
+        return false;
+    // O_NONBLOCK: a pipe of that name with no reader fails the open at once instead of holding it
+    // up for good; one with a reader opens, and is then refused as no regular file.
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0 && errno == ELOOP) {
         // A link may point anywhere, outside the program folder too. Like every rewrite, this
         // puts a file of our own in the link's place: what the link showed, then the new lines.

@@ -1,4 +1,5 @@
 #include "platform/system/file_replace.h"
+#include "platform/system/program_folder.h"
 
 #include <algorithm>
 #include <atomic>
@@ -79,15 +80,19 @@ bool moveIntoPlace(const std::filesystem::path& tempPath, const std::filesystem:
 
 bool writeInPlace(const std::filesystem::path& path, const std::function<bool(TextWriter&)>& write, bool overExisting)
 {
-    if (path.filename().empty())
+    if (path.filename().empty() || throughLinkedDataSubfolder(path))
+        return false;
+    // What stands at the path must be a file or a link (which the rename replaces): a pipe, a
+    // device or a folder there is the operator's, and is left alone.
+    struct stat old {};
+    const bool there = ::lstat(path.c_str(), &old) == 0;
+    if (there && !S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode))
         return false;
     std::filesystem::path tempPath;
     int fd = openTemporaryBeside(path, tempPath);
     if (fd < 0)
         return false;
-
-    struct stat old {};
-    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    if (there && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
 
     TextWriter writer = TextWriter::adopt(fd);
@@ -124,6 +129,8 @@ bool createFile(const std::filesystem::path& path, const std::function<bool(Text
 int removeStaleTemporaryFiles(const std::filesystem::path& folder)
 {
     int removed = 0;
+    if (throughLinkedDataSubfolder(folder / "."))
+        return removed;
     std::error_code error;
     for (auto it = std::filesystem::directory_iterator(folder, error); !error && it != std::filesystem::directory_iterator();
          it.increment(error)) {

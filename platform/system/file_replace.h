@@ -14,7 +14,9 @@ namespace plat::sys {
 // A new file gets the usual permissions; an existing one keeps its own. Nothing is ever written
 // through a symbolic link: the temporary file is made new (never opened through a link), and the
 // rename puts a file in the place of a link at the target, leaving what the link points to alone.
-// This is how every file of the data folders is written.
+// Nor is anything written where a pipe, a device or a folder stands at the target (it is left as it
+// is, and false returned, without waiting on it), or below a linked folder of the data folder
+// (throughLinkedDataSubfolder). This is how every file of the data folders is written.
 bool replaceFile(const std::filesystem::path& path, const std::function<bool(TextWriter&)>& write);
 
 // The same for a file that must not be there yet: fails, leaving it, when anything of that name

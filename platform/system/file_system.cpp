@@ -1,5 +1,6 @@
 #include "platform/system/file_system.h"
 #include "platform/system/file_replace.h"
+#include "platform/system/program_folder.h"
 
 #include "platform/system/ansi_codec.h"
 #include "platform/system/utf8.h"
@@ -70,7 +71,7 @@ bool folderExists(const fs::path& path)
 bool deleteFile(const fs::path& path)
 {
     std::error_code error;
-    if (fs::is_directory(fs::symlink_status(path, error)))
+    if (fs::is_directory(fs::symlink_status(path, error)) || throughLinkedDataSubfolder(path))
         return false;
     return ::unlink(path.c_str()) == 0;
 }
@@ -82,7 +83,13 @@ bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode)
         return false;
     if (fs::equivalent(from, to, error))
         return mode == CopyMode::Overwrite;
-    const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    // The same as readFileBytes: no wait on a pipe put there since the check.
+    const int fd = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
+        return false;
+    }
     if (fd < 0)
         return false;
     const auto write = [fd](TextWriter& writer) { return copyBytes(fd, writer); };
@@ -125,7 +132,7 @@ std::optional<std::string> readFileBytes(const fs::path& path, std::uintmax_t ma
     return bytes;
 }
 
-bool makeFolder(const fs::path& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+bool makeFolder(const fs::path& path) { return !throughLinkedDataSubfolder(path) && ::mkdir(path.c_str(), 0777) == 0; }
 
 std::vector<std::string> listFiles(const fs::path& folder) { return listEntries(folder, false); }
 std::vector<std::string> listFolders(const fs::path& folder) { return listEntries(folder, true); }

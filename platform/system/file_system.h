@@ -15,7 +15,8 @@ bool pathExists(const std::filesystem::path& path);
 bool fileExists(const std::filesystem::path& path);
 bool folderExists(const std::filesystem::path& path);
 
-// Deletes one file (not a folder). False when there is none.
+// Deletes one file (not a folder). False when there is none, or when it lies below a linked
+// folder of the data folder (throughLinkedDataSubfolder), where nothing is deleted.
 bool deleteFile(const std::filesystem::path& path);
 
 enum class CopyMode {
@@ -33,7 +34,8 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path, std:
 // What is left to read of an open file, to its end; nothing on a failed read or past `maxBytes`.
 std::optional<std::string> readRemainingBytes(int fd, std::uintmax_t maxBytes = UINTMAX_MAX);
 
-// Makes one folder; its parent must exist. False when anything of that name is already there.
+// Makes one folder; its parent must exist. False when anything of that name is already there, or
+// when it would be made below a linked folder of the data folder.
 bool makeFolder(const std::filesystem::path& path);
 
 // Names (not paths) of the files, or of the folders, directly in `folder`, sorted by their

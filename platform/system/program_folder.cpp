@@ -1,8 +1,10 @@
 #include "platform/system/program_folder.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -87,6 +89,29 @@ fs::path pathBelow(const fs::path& base, std::string_view backslashPath)
 }
 
 fs::path programPath(std::string_view backslashPath) { return pathBelow(programFolder(), backslashPath); }
+
+bool throughLinkedDataSubfolder(const fs::path& path)
+{
+    std::error_code error;
+    fs::path folder = fs::absolute(programFolder(), error).lexically_normal();
+    const fs::path target = fs::absolute(path, error).lexically_normal();
+    if (error)
+        return false;
+    if (folder.filename().empty())
+        folder = folder.parent_path();
+    const auto below = std::mismatch(folder.begin(), folder.end(), target.begin(), target.end());
+    if (below.first != folder.end())
+        return false;
+    // Each folder between the data folder and the last name of the path.
+    fs::path walked = folder;
+    for (auto part = below.second; part != target.end() && std::next(part) != target.end(); ++part) {
+        walked /= *part;
+        struct stat info {};
+        if (::lstat(walked.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+            return true;
+    }
+    return false;
+}
 
 fs::path shippedPath(std::string_view backslashPath) { return pathBelow(executableFolder(), backslashPath); }
 

@@ -45,6 +45,11 @@ std::filesystem::path pathBelow(const std::filesystem::path& base, std::string_v
 // pathBelow(programFolder(), backslashPath).
 std::filesystem::path programPath(std::string_view backslashPath);
 
+// Whether `path` lies below a folder inside the data folder that is a symbolic link (`date` or
+// `sound` linked to a folder elsewhere). The writers write, make and delete nothing there: such a
+// folder counts as one that cannot be written. The data folder itself may well be a link.
+bool throughLinkedDataSubfolder(const std::filesystem::path& path);
+
 // A file that ships with the programs (the clock font, the scoreboard program): the one beside the
 // running executable, never one of the data folder.
 std::filesystem::path shippedPath(std::string_view backslashPath);

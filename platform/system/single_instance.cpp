@@ -16,9 +16,10 @@ SingleInstanceLock SingleInstanceLock::acquire(const std::filesystem::path& lock
     // O_CLOEXEC keeps the lock out of programs started from here: flock belongs to the open file,
     // and a child still holding it would lock out the next copy after this one ended.
     // Never through a link: the lock file is made here or is one already, never one it points at.
-    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // O_NONBLOCK: a pipe put at its name does not hold the start up.
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
     if (fd < 0)
-        fd = ::open(lockFile.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        fd = ::open(lockFile.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         // A lock file that is there but cannot be opened (another user's, a link) may well be
         // held: running beside its holder would have two boards write one data folder.

@@ -1,8 +1,7 @@
 #include "platform/system/text_reader.h"
 #include "platform/system/ansi_codec.h"
+#include "platform/system/file_system.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace plat::sys {
 
@@ -15,16 +14,10 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 std::optional<TextReader> TextReader::open(const std::filesystem::path& path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    const std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return TextReader(decodeAnsi(bytes));
+    return TextReader(decodeAnsi(*bytes));
 }
 
 TextReader TextReader::fromText(std::string text) { return TextReader(std::move(text)); }

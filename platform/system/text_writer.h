@@ -15,7 +15,8 @@ public:
         Append, // created when missing, written at its end
     };
 
-    // Never through a symbolic link: a link at `path` fails the open.
+    // Never through a symbolic link: a link at `path` fails the open, and so does anything that is
+    // no regular file (a pipe, a device), without waiting on it.
     static std::optional<TextWriter> open(const std::filesystem::path& path, Mode mode);
     // Takes over an open file descriptor (closed by the writer).
     static TextWriter adopt(int fd);

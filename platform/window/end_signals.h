@@ -6,7 +6,9 @@ namespace plat::win {
 // the terminal) and SIGHUP (the terminal gone). While an EndSignals lives, their handlers only
 // note the signal and write a byte into a pipe that wakes a waiting loop; the window system takes
 // the note on its next round and hands it to the program's end handler, so the program ends
-// through its normal close. The previous handlers come back when it goes.
+// through its normal close. A program not ended by its close 10 s after the first signal (held up
+// by anything at all) is ended then, with 128 + the signal as its status and a line on standard
+// error. The previous handlers come back when it goes.
 class EndSignals {
 public:
     EndSignals();

@@ -160,6 +160,13 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
+    // The files of binlist that are Bears' own.
+    std::vector<std::string> bearsFiles() const
+    {
+        std::vector<std::string> names = teamFiles();
+        std::erase_if(names, [](const std::string& name) { return !name.starts_with("Bears"); });
+        return names;
+    }
     // Opens the teams dialog and picks Bears by typing its first letter into the list of teams.
     static std::string pickBears() { return std::string("click ") + kTeamsItem + "\nform m3\nclick balllist\ntype B\nshow T1(0) Text\n"; }
 };
@@ -173,6 +180,41 @@ TEST_F(MatchTeamDriveTest, ARenamedMatchTeamIsRenamedInTheMatch)
     EXPECT_EQ(scoreboard::user().teamNameB, "Bears2");
     EXPECT_TRUE(std::filesystem::exists(path("binlist/Bears2.ini")));
     EXPECT_FALSE(std::filesystem::exists(path("binlist/Bears.ini")));
+}
+
+// A rename keeps what a save keeps: an old file holding lines the reader does not take goes to
+// <old>.ini.bak first, and standard error says so; one holding only what it reads leaves no copy.
+TEST_F(MatchTeamDriveTest, ARenameKeepsTheLinesItDropsAsASaveDoes)
+{
+    struct Row {
+        std::string oldFile;
+        bool kept;
+    };
+    for (const Row& row : { Row{ "教练:Bob\r\n# the operator's note\r\n领队:\r\n队员:Ben=7\r\n", true },
+             Row{ "教练:Bob\r\n领队:\r\n队员:Ben=7\r\n", false } }) {
+        SCOPED_TRACE(row.oldFile);
+        std::filesystem::remove(path("binlist/Bears2.ini"));
+        std::filesystem::remove(path("binlist/Bears.ini.bak"));
+        writeBytes(path("binlist/Bears.ini"), plat::sys::encodeAnsi(row.oldFile));
+        startWithTheTwoTeams();
+        testing::internal::CaptureStderr();
+        run(pickBears() + "click newadd\nkey End\ntype 2\nclick commsave\nclick qelCommand2\nform main\n");
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(readBytes(path("binlist/Bears2.ini")), plat::sys::encodeAnsi("教练:Bob\r\n领队:\r\n队员:Ben=7\r\n"));
+        if (row.kept) {
+            EXPECT_EQ(bearsFiles(), (std::vector<std::string>{ "Bears.ini.bak", "Bears2.ini" }));
+            EXPECT_EQ(readBytes(path("binlist/Bears.ini.bak")), plat::sys::encodeAnsi(row.oldFile));
+            EXPECT_NE(told.find("Bears.ini.bak"), std::string::npos) << told;
+        } else {
+            EXPECT_EQ(bearsFiles(), (std::vector<std::string>{ "Bears2.ini" }));
+            EXPECT_EQ(told.find(".bak"), std::string::npos) << told;
+        }
+        // The next row on a program started afresh.
+        program.reset();
+        session.reset();
+        session = std::make_unique<plat::backend::HeadlessSession>();
+        scoreboard::user() = scoreboard::MatchState{};
+    }
 }
 
 TEST_F(MatchTeamDriveTest, ADeletedMatchTeamLeavesTheMatchAndTheBoard)

@@ -290,6 +290,28 @@ TEST_F(KeyDialogTest, DefaultsAreShownAndOnlyApplyPutsThemInForce)
     }
 }
 
+// A key file written by hand with a code the reader refuses (300), in a form it does not write
+// (&H51), or with a line of no key, is kept as keyconfig.db.bak before 应用 rewrites it; one as
+// the program writes it keeps no copy.
+TEST_F(KeyDialogTest, ApplyKeepsAKeyFileWithValuesWrittenByHand)
+{
+    const std::string own = "Aonkey=81\r\nAoutkey=87\r\nBonkey=79\r\nBoutkey=80\r\n";
+    for (const auto& [file, kept] : std::vector<std::pair<std::string, bool>>{ { "Aonkey=300\r\nAoutkey=87\r\nBonkey=79\r\nBoutkey=80\r\n", true },
+             { "Aonkey=&H51\r\nAoutkey=87\r\nBonkey=79\r\nBoutkey=80\r\n", true }, { own + "# the operator's\r\n", true }, { own, false } }) {
+        SCOPED_TRACE(file);
+        std::filesystem::remove(path("date/keyconfig.db.bak"));
+        writeBytes(path("date/keyconfig.db"), file);
+        KeyDialog& dialog = openWith(kOwnKeys);
+        clickButton(dialog, "qel1");
+        EXPECT_FALSE(dialog.isLoaded());
+        EXPECT_EQ(readBytes(path("date/keyconfig.db")), own);
+        EXPECT_EQ(std::filesystem::exists(path("date/keyconfig.db.bak")), kept);
+        if (kept) {
+            EXPECT_EQ(readBytes(path("date/keyconfig.db.bak")), file);
+        }
+    }
+}
+
 TEST_F(KeyDialogTest, CancelAndTheCloseBoxKeepTheKeysAndTheFile)
 {
     for (bool closeBox : {false, true}) {

@@ -1,10 +1,14 @@
 #include "platform/system/file_replace.h"
+#include "platform/system/file_append.h"
 #include "platform/system/file_system.h"
+#include "platform/system/program_folder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/unprivileged_child.h"
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -26,6 +30,16 @@ void expectOnlyFile(const TempFolder& folder, const std::string& name)
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string> { name }) << "a temporary file was left behind";
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace
@@ -130,11 +144,7 @@ TEST(FileReplace, FailsWhenTheFolderIsAFileOrTheTargetAFolder)
     EXPECT_FALSE(replaceTextFile(folder / "busy", kNewLines));
     EXPECT_TRUE(folderExists(folder / "busy"));
     std::vector<std::string> expected { "busy", "date" };
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(namesIn(folder.path()), expected);
 }
 
 TEST(FileReplace, StaleTemporaryFilesOfEndedProcessesAreRemovedAndNothingElse)
@@ -204,11 +214,7 @@ TEST(FileReplace, NoWriterWritesThroughALink)
             if (!dangling) {
                 EXPECT_EQ(readBytes(pointedAt), "someone's");
             }
-            std::vector<std::string> names;
-            for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-                names.push_back(entry.path().filename().string());
-            std::sort(names.begin(), names.end());
-            EXPECT_EQ(names, (std::vector<std::string> { "balldate.db.bak", "source" })) << "no temporary file is left";
+            EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string> { "balldate.db.bak", "source" })) << "no temporary file is left";
         }
     }
 }
@@ -225,4 +231,82 @@ TEST(FileReplace, CreateFileMakesANewFileAndLeavesAnyOtherAlone)
     std::filesystem::create_directory(folder / "a folder");
     EXPECT_FALSE(createFile(folder / "a folder", write));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "a folder"));
+}
+
+// What is no regular file at the target is left as it is, and no writer waits on it: a pipe with no
+// reader (whose open for writing would wait for one), a pipe with a reader, a folder.
+TEST(FileReplace, EveryWriterRefusesWhatIsNoRegularFile)
+{
+    TempFolder folder;
+    const auto pipe = folder / "balldate.db";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const auto inTheWay = folder / "config.db";
+    ASSERT_TRUE(makeFolder(inTheWay));
+    struct Target {
+        const char* what;
+        std::filesystem::path path;
+        bool read;
+    };
+    for (const Target& target : { Target { "a pipe with a reader", pipe, true }, Target { "a folder", inTheWay, false } }) {
+        SCOPED_TRACE(target.what);
+        EXPECT_FALSE(replaceTextFile(target.path, kNewLines));
+        EXPECT_FALSE(createFile(target.path, [](TextWriter& writer) { return writer.print("x"); }));
+        EXPECT_FALSE(appendTextLines(target.path, kNewLines));
+        EXPECT_FALSE(TextWriter::open(target.path, TextWriter::Mode::Append).has_value());
+        EXPECT_FALSE(TextWriter::open(target.path, TextWriter::Mode::Output).has_value());
+    }
+    char bytes[16];
+    EXPECT_LE(::read(reader, bytes, sizeof bytes), 0) << "nothing was written into the pipe";
+    ::close(reader);
+    SCOPED_TRACE("a pipe nobody reads");
+    EXPECT_FALSE(replaceTextFile(pipe, kNewLines));
+    EXPECT_FALSE(appendTextLines(pipe, kNewLines));
+    EXPECT_FALSE(TextWriter::open(pipe, TextWriter::Mode::Append).has_value());
+    EXPECT_FALSE(copyFile(pipe, folder / "copy", CopyMode::Overwrite));
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(pipe)));
+    EXPECT_TRUE(std::filesystem::is_directory(inTheWay));
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string> { "balldate.db", "config.db" })) << "a temporary file was left behind";
+}
+
+// A folder of the data folder that is a link is not written through by any writer, and nothing is
+// made or removed there; the same folder as a real one, and a data folder that is itself a link,
+// are written.
+TEST(FileReplace, NothingIsWrittenThroughALinkedFolderOfTheDataFolder)
+{
+    TempFolder folder;
+    const auto elsewhere = folder / "elsewhere";
+    ASSERT_TRUE(makeFolder(elsewhere));
+    ASSERT_TRUE(makeFolder(folder / "data"));
+    std::filesystem::create_directory_symlink(folder / "data", folder / "data link");
+    const auto home = folder / "data link";
+    std::filesystem::create_directory_symlink(elsewhere, home / "sound");
+    ASSERT_TRUE(makeFolder(home / "date"));
+    writeBytes(elsewhere / "2.wav", "theirs");
+    writeBytes(elsewhere / (".2.wav.tmp.999999999.0"), "theirs");
+    const char* previous = std::getenv("BALL_HOME");
+    const std::string kept = previous ? previous : "";
+    ::setenv("BALL_HOME", home.c_str(), 1);
+    EXPECT_TRUE(throughLinkedDataSubfolder(home / "sound/2.wav"));
+    EXPECT_TRUE(throughLinkedDataSubfolder(home / "sound/sub/x"));
+    EXPECT_FALSE(throughLinkedDataSubfolder(home / "sound"));
+    EXPECT_FALSE(throughLinkedDataSubfolder(home / "date/config.db"));
+    EXPECT_FALSE(throughLinkedDataSubfolder(elsewhere / "2.wav")) << "outside the data folder";
+
+    EXPECT_FALSE(replaceTextFile(home / "sound/2.wav", kNewLines));
+    EXPECT_FALSE(appendTextLines(home / "sound/2.wav", kNewLines));
+    EXPECT_FALSE(copyFile(home / "date/../sound/2.wav", home / "sound/3.wav", CopyMode::Overwrite));
+    EXPECT_FALSE(deleteFile(home / "sound/2.wav"));
+    EXPECT_FALSE(makeFolder(home / "sound/new"));
+    EXPECT_EQ(removeStaleTemporaryFiles(home / "sound"), 0);
+    EXPECT_TRUE(replaceTextFile(home / "date/config.db", kNewLines));
+    EXPECT_TRUE(appendTextLines(home / "date/balldate.db", kNewLines));
+    if (previous)
+        ::setenv("BALL_HOME", kept.c_str(), 1);
+    else
+        ::unsetenv("BALL_HOME");
+
+    EXPECT_EQ(namesIn(elsewhere), (std::vector<std::string> { ".2.wav.tmp.999999999.0", "2.wav" }));
+    EXPECT_EQ(readBytes(elsewhere / "2.wav"), "theirs");
 }

@@ -3,9 +3,11 @@
 // a first run on a full disk heals, one board runs per data folder, and a rewrite that drops lines
 // keeps the file first.
 #include "built_program.h"
+#include "refused_saves.h"
 #include "tests/support/wait_until.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace scoreboard::test {
@@ -131,23 +133,25 @@ TEST_F(DataFolderDriveTest, OneBoardRunsPerDataFolderWhateverTheRuntimeFolder)
     EXPECT_TRUE(first.waitFor(20s).ended);
 }
 
-// What copies and saves cut short left behind (by this version's temporary names or by the names
-// older versions used) is gone after the start; the files around them stay.
+// What copies and saves cut short left behind under this program's temporary names is gone after
+// the start; files of the operator's that only look like leftovers (named as older versions named
+// theirs) and the files around them stay.
 TEST_F(DataFolderDriveTest, WhatInterruptedCopiesLeftIsRemovedAtTheStart)
 {
     const std::string gone = endedProcess();
-    const std::vector<std::string> leftovers { "music/Anthem.mp3.copying", "img/logo.png.new", "music/.Anthem.mp3.tmp." + gone + ".0",
-        "img/.logo.png.tmp." + gone + ".2", "sound/.yes.wav.tmp." + gone + ".1", ".config.ini.tmp." + gone + ".0",
-        "date/.config.db.tmp." + gone + ".0" };
+    const std::vector<std::string> leftovers { "music/.Anthem.mp3.tmp." + gone + ".0", "img/.logo.png.tmp." + gone + ".2",
+        "sound/.yes.wav.tmp." + gone + ".1", ".config.ini.tmp." + gone + ".0", "date/.config.db.tmp." + gone + ".0" };
+    const std::vector<std::string> operators { "music/Anthem.copying", "music/Warmup.copying", "music/Anthem.mp3.copying",
+        "img/logo.png.new", "music/Anthem.mp3", "music/notes.copying.txt" };
     for (const std::string& file : leftovers)
         put(file, "half");
-    put("music/Anthem.mp3", "a track");
-    put("music/notes.copying.txt", "the user's");
+    for (const std::string& file : operators)
+        put(file, "the operator's");
     runTheBoard();
     for (const std::string& file : leftovers)
         EXPECT_FALSE(fs::exists(home() / file)) << file;
-    EXPECT_EQ(read("music/Anthem.mp3"), "a track");
-    EXPECT_EQ(read("music/notes.copying.txt"), "the user's");
+    for (const std::string& file : operators)
+        EXPECT_EQ(read(file), "the operator's") << file;
 }
 
 // Every write fails on the first run (a file-size limit of 0 bytes, as a full disk): it is told,
@@ -204,6 +208,157 @@ TEST_F(DataFolderDriveTest, TheSettingsRewriteKeepsAFileWithLinesItDrops)
     const ProgramRun again = runTheBoard();
     EXPECT_EQ(read("date/config.db.bak"), "older copy");
     EXPECT_EQ(again.err.find("config.db.bak"), std::string::npos) << again.err;
+}
+
+// A pipe where a save writes holds nothing up: the save is refused and told as on a full disk,
+// the pipe stays as it is, and the board ends at the end of the script.
+TEST_F(DataFolderDriveTest, APipeWhereASaveWritesIsRefusedWithoutWaiting)
+{
+    for (const RefusedSave& row : refusedSaves()) {
+        SCOPED_TRACE(row.what);
+        std::error_code error;
+        fs::remove_all(home(), error);
+        put("date/config.db", "allname=Cup\r\ndelalltime=1\r\njstime=300\r\nballname1=Red\r\nballname2=Blue\r\n");
+        put("binlist/Red.ini", "");
+        put("binlist/Blue.ini", "");
+        fs::remove(home() / row.file, error);
+        ASSERT_EQ(::mkfifo((home() / row.file).c_str(), 0600), 0);
+        const ProgramRun run = drive("wait 3100\nform main\n" + row.steps + "show inshow Visible\nshow L1 Caption\n");
+        ASSERT_TRUE(run.ended) << "held up by the pipe";
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(lines(run.out), (std::vector<std::string> { "inshow.Visible=True", "L1.Caption=" + row.notice }));
+        EXPECT_TRUE(fs::is_fifo(fs::symlink_status(home() / row.file))) << "the pipe is left as it was";
+    }
+}
+
+// Folders of the data folder that are links to folders elsewhere are not written through: what
+// lies there stays as it was (someone else's 2.wav, their settings, a file named as a temporary),
+// nothing is made there, and the start tells the files it could not write as for a folder that
+// cannot be written.
+TEST_F(DataFolderDriveTest, NothingIsWrittenThroughALinkedFolder)
+{
+    const std::string gone = endedProcess();
+    const std::vector<std::string> folders { "sound", "date", "binlist", "img", "music" };
+    const std::vector<std::pair<std::string, std::string>> theirs { { "sound/2.wav", "someone else's sound" },
+        { "date/config.db", "allname=Theirs\r\ndelalltime=0\r\n# their note\r\n" }, { "binlist/Theirs.ini", "教练:X\r\n# note\r\n" },
+        { "music/.a.mp3.tmp." + gone + ".0", "theirs" }, { "img/logo.png.new", "theirs" } };
+    for (const std::string& folder : folders) {
+        fs::create_directories(scratch("elsewhere") / folder);
+        fs::create_directory_symlink(scratch("elsewhere") / folder, home() / folder);
+    }
+    for (const auto& [file, bytes] : theirs)
+        writeBytes(scratch("elsewhere") / file, bytes);
+    const ProgramRun run = runTheBoard({}, "show inshow Visible\nshow L1 Caption\n");
+    EXPECT_EQ(lines(run.out), (std::vector<std::string> { "inshow.Visible=True", "L1.Caption=数据文件无法写入!请检查磁盘空间" }));
+    EXPECT_NE(run.err.find("sound/2.wav could not be written at the start"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("date/keyconfig.db could not be written at the start"), std::string::npos) << run.err;
+    for (const auto& [file, bytes] : theirs)
+        EXPECT_EQ(readBytes(scratch("elsewhere") / file), bytes) << file;
+    size_t there = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(scratch("elsewhere")))
+        there += entry.is_regular_file();
+    EXPECT_EQ(there, theirs.size()) << "nothing was made in the linked folders";
+    for (const std::string& folder : folders)
+        EXPECT_TRUE(fs::is_symlink(home() / folder)) << folder;
+}
+
+// Values written by hand that the settings rewrite at the close changes (a length it refuses, a
+// number in a form it does not write) keep the file once as config.db.bak; values as it writes
+// them keep none.
+TEST_F(DataFolderDriveTest, ARewriteThatChangesAHandWrittenValueKeepsTheFileFirst)
+{
+    const std::string rest = "allname=Cup\r\nballname1=A\r\nballname2=B\r\nzainame1=\r\nzainame2=\r\nzainame3=\r\nzainum=0\r\n";
+    struct Row {
+        std::string lengths;
+        bool kept;
+    };
+    for (const Row& row : { Row { "delalltime=0\r\njstime=300\r\n", true }, Row { "delalltime=-100\r\njstime=300\r\n", true },
+             Row { "delalltime=99999999\r\njstime=300\r\n", true }, Row { "delalltime=&H100\r\njstime=300\r\n", true },
+             Row { "delalltime=600\r\njstime=0x20\r\n", true }, Row { "delalltime=600\r\njstime=300\r\n", false } }) {
+        SCOPED_TRACE(row.lengths);
+        std::error_code error;
+        fs::remove_all(home(), error);
+        const std::string held = rest + row.lengths;
+        put("date/config.db", held);
+        const ProgramRun run = runTheBoard();
+        EXPECT_EQ(fs::exists(home() / "date/config.db.bak"), row.kept);
+        if (row.kept) {
+            EXPECT_EQ(read("date/config.db.bak"), held);
+            EXPECT_NE(run.err.find("config.db.bak"), std::string::npos) << run.err;
+            EXPECT_NE(read("date/config.db"), held);
+        }
+        // What the board wrote itself is no loss: no new copy at the next close.
+        put("date/config.db.bak", "older copy");
+        const ProgramRun again = runTheBoard();
+        EXPECT_EQ(read("date/config.db.bak"), "older copy");
+        EXPECT_EQ(again.err.find("config.db.bak"), std::string::npos) << again.err;
+    }
+}
+
+// The options panel's rewrite of system.db keeps a file holding a switch written by hand in a form
+// it does not write ("yes", "true") or a line of no switch; one as it writes it keeps no copy.
+TEST_F(DataFolderDriveTest, TheOptionsRewriteKeepsAFileWithValuesWrittenByHand)
+{
+    const std::string own = "sond10=False\r\nclosesoud=False\r\nballnumsound=False\r\nkeynum=True\r\ncommnum=True\r\n"
+                            "closemusic=False\r\nnumback=True\r\nvideclose=False\r\n";
+    struct Row {
+        std::string file;
+        bool kept;
+    };
+    for (const Row& row : { Row { "sond10=yes\r\n" + own.substr(own.find("closesoud")), true },
+             Row { "sond10=true\r\n" + own.substr(own.find("closesoud")), true }, Row { own + "# the operator's\r\n", true },
+             Row { own, false } }) {
+        SCOPED_TRACE(row.file);
+        std::error_code error;
+        fs::remove_all(home(), error);
+        put("date/system.db", row.file);
+        const ProgramRun run = drive("wait 3100\nform main\nclick on1(0)\nclick qelsave\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(fs::exists(home() / "date/system.db.bak"), row.kept);
+        if (row.kept) {
+            EXPECT_EQ(read("date/system.db.bak"), row.file);
+            EXPECT_NE(run.err.find("system.db.bak"), std::string::npos) << run.err;
+        }
+        EXPECT_EQ(read("date/system.db").find("# the operator's"), std::string::npos);
+    }
+}
+
+// No room for the lock file (every inode of the data folder's file system taken): the board does
+// not run as if it held the lock; it says why (standard error, a message box) and ends. Run in a mount namespace of its own
+// on a small file system; skipped where the machine allows no such mount.
+TEST_F(DataFolderDriveTest, ABoardWithNoRoomForItsLockEnds)
+{
+    const std::string script = R"(
+        mount -t tmpfs -o size=4m,nr_inodes=16 tmpfs "$BALL_HOME" || exit 77
+        mkdir "$BALL_HOME/date" "$BALL_HOME/binlist" "$BALL_HOME/img"
+        printf 'allname=Cup\r\n' > "$BALL_HOME/date/config.db"
+        i=0
+        while (: > "$BALL_HOME/full$i") 2>/dev/null; do i=$((i+1)); done
+        ls -A "$BALL_HOME" | grep -v '^full' | tr '\n' ' '; echo
+        "$0" & board=$!
+        trap 'kill -TERM $board' TERM
+        wait $board; wait $board; status=$?
+        ls -A "$BALL_HOME" | grep -v '^full' | tr '\n' ' '; echo
+        cat "$BALL_HOME/date/config.db"
+        exit $status
+    )";
+    if (!fs::exists("/usr/bin/unshare"))
+        GTEST_SKIP() << "no unshare here";
+    StartedProgram program({ "/usr/bin/unshare", "-m", "/bin/sh", "-c", script, ball() }, environment().set("BALL_BACKEND", "headless"));
+    ASSERT_TRUE(program.started());
+    const std::string why = "no lock file can be made in the data folder";
+    test_support::waitUntil([&] { return program.errorSoFar().find(why) != std::string::npos || !program.running(); });
+    // The message box that says why waits for its OK, which ends the program; headless, the
+    // end signal stands in for it.
+    program.sendSignal(SIGTERM);
+    const ProgramRun run = program.waitFor(test_support::kGenerousDeadline);
+    ASSERT_TRUE(run.ended);
+    if (run.status == 77 || run.err.find("unshare:") != std::string::npos)
+        GTEST_SKIP() << "no mount namespace here: " << run.err;
+    EXPECT_NE(run.err.find(why), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("could not be written at the start"), std::string::npos) << "it ran as if it held the lock";
+    EXPECT_EQ(lines(run.out), (std::vector<std::string> { "binlist date img ", "binlist date img ", "allname=Cup\r" }))
+        << "the board left the data folder as it was\n" << run.err;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The built program ended from outside (logout, Ctrl+C, the terminal gone) and refused its writes
 // (a file-size limit): the operator's settings are kept, and a write that fails is told.
 #include "built_program.h"
+#include "refused_saves.h"
 
 #include "tests/support/wait_until.h"
 #include "tests/support/x_screen.h"
@@ -232,21 +233,7 @@ TEST_F(EndSignalsDriveTest, AWriteTheSystemRefusesIsToldAndKeepsTheFile)
     const std::string options = "sond10=False\r\nclosesoud=False\r\nballnumsound=False\r\nkeynum=True\r\ncommnum=True\r\n"
                                 "closemusic=False\r\nnumback=True\r\nvideclose=False\r\n";
     const std::string archive = plat::sys::encodeAnsi("比赛时间=a\r\n");
-    // Four periods of a second, each held 10 s on "0.0", with 15 s of report after the first three.
-    std::string match = "key 1\n";
-    for (int period = 1; period <= 4; ++period)
-        match += period < 4 ? "key Enter\nwait 27000\n" : "key Enter\nwait 12000\n";
-    struct Row {
-        std::string what;
-        std::string steps;
-        std::string notice;
-    };
-    const Row rows[] = {
-        { "the title dialog", "dblclick titxt(1)\nform m1\nclick v1\nkey End\ntype X\nclick ok\nform main\n", "比赛设置保存失败!" },
-        { "the options panel", "click on1(0)\nclick qelsave\n", "保存失败!设置文件无法写入" },
-        { "the record of a finished match", match, "比赛记录保存失败!" },
-    };
-    for (const Row& row : rows) {
+    for (const RefusedSave& row : refusedSaves()) {
         SCOPED_TRACE(row.what);
         std::error_code error;
         fs::remove_all(home(), error);

@@ -3,6 +3,7 @@
 // files it left.
 #include "built_program.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace scoreboard::test {
@@ -102,6 +103,33 @@ TEST_F(MusicDriveTest, FilesAddedThroughTheOpenDialogAreCopiedIntoTheMusicFolder
         "mp3aframe.Visible=False\n");
     EXPECT_EQ(readBytes(home() / "music/a.mp3"), "a");
     EXPECT_EQ(readBytes(home() / "music/bb.mp3"), "bb") << "a file of the same name is replaced";
+}
+
+// A music folder that is a link to a folder elsewhere is not copied into: what lies there (a file
+// of the same name as one added) stays as it was, nothing new is made there, and the panel tells
+// the files as ones it could not write.
+TEST_F(MusicDriveTest, NothingIsCopiedIntoALinkedMusicFolder)
+{
+    const fs::path source = scratch("new songs");
+    writeBytes(source / "a.mp3", "a");
+    writeBytes(source / "bb.mp3", "bb");
+    const fs::path elsewhere = scratch("someone's music");
+    fs::create_directories(elsewhere);
+    fs::copy_file(home() / "music/tone.mp3", elsewhere / "tone.mp3");
+    writeBytes(elsewhere / "bb.mp3", "their bb");
+    fs::remove_all(home() / "music");
+    fs::create_directory_symlink(elsewhere, home() / "music");
+    const std::string out = play(std::string(kMusicPanel) + "click mc(0)\ntype " + source.string() + "\nkey Enter\n"
+        + "type \"a.mp3\" \"bb.mp3\"\nkey Enter\nwait 3000\nshow copylab Caption\nshow mp3numlab Caption\n");
+    EXPECT_EQ(out, "copylab.Caption=已经复制完闭！ 未复制(同一文件或无法读写): a.mp3 bb.mp3\nmp3numlab.Caption=共:2首\n")
+        << "told as files that cannot be written";
+    EXPECT_EQ(readBytes(elsewhere / "bb.mp3"), "their bb");
+    EXPECT_FALSE(fs::exists(elsewhere / "a.mp3"));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(elsewhere))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{ "bb.mp3", "tone.mp3" }));
 }
 
 // A typed name must be of the type the dialog offers, as the listed ones are: the operator is
