@@ -36,6 +36,21 @@ void resetSignals()
         ::signal(signal, SIG_DFL);
 }
 
+// In the grandchild, before exec: nothing of ours (a lock file above all) stays open in it. Most
+// are closed by the exec already; this also covers an exec that fails, after which the
+// grandchild would otherwise hold them for a moment after its report reached the starter.
+void closeAllBut(int keep)
+{
+    const bool closed = keep < 3 ? ::close_range(3, ~0U, 0) == 0
+                                 : (keep == 3 || ::close_range(3, unsigned(keep) - 1, 0) == 0) && ::close_range(unsigned(keep) + 1, ~0U, 0) == 0;
+    if (closed)
+        return;
+    const long last = ::sysconf(_SC_OPEN_MAX);
+    for (int fd = 3; fd < (last > 0 ? last : 1024); ++fd)
+        if (fd != keep)
+            ::close(fd);
+}
+
 } // namespace
 
 bool startDetached(const std::filesystem::path& executable)
@@ -65,6 +80,7 @@ bool startDetached(const std::filesystem::path& executable)
         if (grandchild > 0)
             ::_exit(0);
         resetSignals();
+        closeAllBut(report[1]);
         char* argv[] = { const_cast<char*>(program.c_str()), nullptr };
         ::execve(program.c_str(), argv, environ);
         int error = errno;
