@@ -38,6 +38,7 @@ struct ProgramFolder {
         fs::create_directories(folder / "date");
         fs::create_directories(folder / "pictures");
         ::setenv("BALL_HOME", folder.c_str(), 1);
+        ::setenv("BALL_RESOURCES", BALL_PROGRAM_RESOURCES, 0);
         write(bigLogo(), plat::gfx::test::plainPng(8000, 8000, 0x3366CC));
         write(smallLogo(), plat::gfx::test::plainPng(64, 64, 0xCC6633));
         scoreboard::registerProgramControls();
