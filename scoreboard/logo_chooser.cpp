@@ -101,7 +101,7 @@ void LogoChooser::mainpngcommClick()
     }
     m_checking = true;
     const std::weak_ptr<const int> alive = m_alive;
-    plat::media::PictureStore::instance().prepare(chosen, kLogoFit, [this, alive, choice, chosen](bool decoded) {
+    plat::media::PictureStore::instance().prepare(chosen, m_controls.testpng.fit(), [this, alive, choice, chosen](bool decoded) {
         if (!alive.expired() && choice == m_choice)
             chosenChecked(chosen, decoded);
     });
