@@ -107,6 +107,14 @@ void PictureStore::prepare(const std::string& path, gfx::PictureFit fit, std::fu
             done(key.has_value());
         return;
     }
+    if (!win::WindowSystem::current()) {
+        // No timer to come back on: decoded here.
+        std::string error;
+        const bool held = load(path, fit, error).has_value();
+        if (done)
+            done(held);
+        return;
+    }
     for (Preparation& running : m_preparing)
         if (running.key == *key) {
             running.done.push_back(std::move(done));
@@ -170,12 +178,12 @@ void PictureStore::adoptCopy(const std::string& copy, const std::string& origina
 
 std::optional<PictureStore::Loaded> PictureStore::load(const std::string& path, gfx::PictureFit fit, std::string& error)
 {
-    const auto version = fileVersion(path);
-    if (!version) {
+    const std::optional<Key> current = currentKey(path, fit);
+    if (!current) {
         error = "cannot read the file";
         return std::nullopt;
     }
-    Key key{path, version->first, version->second, fit};
+    const Key& key = *current;
     for (auto it = m_recent.begin(); it != m_recent.end(); ++it)
         if (it->key == key) {
             m_recent.splice(m_recent.begin(), m_recent, it);

@@ -48,7 +48,8 @@ public:
     // already. `done` runs on the user-interface thread, from a timer of the window system, once
     // the store holds it (true: a load of it then decodes nothing) or it cannot be shown (false);
     // at once when that is known already. Preparations of one version share one decode. On the
-    // virtual clock the timer's first tick waits for the decode.
+    // virtual clock the timer's first tick waits for the decode; without a window system the file
+    // is decoded at once.
     void prepare(const std::string& path, gfx::PictureFit fit, std::function<void(bool held)> done);
     // Whether this version of the file at `path` is decoded for `fit` and held.
     bool holds(const std::string& path, gfx::PictureFit fit);
