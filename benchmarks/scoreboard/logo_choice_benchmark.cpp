@@ -1,7 +1,9 @@
 // An 8000 x 8000 logo chosen in the options panel during a match and saved: the board must stay
 // live. On the real clock, the counter longest_delay_ms is how late the board's 50-ms focus
 // keeper Timer6 ticked at worst while the preview came to show the picture and the save put it on
-// the board; the goal is at most 100 ms.
+// the board; the goal is at most 100 ms. board_thread_cpu_ms is the processor time the board's
+// thread spent in all of one choice and save, the most that can hold up its timers whatever else
+// the machine runs.
 #include "scoreboard/control_set.h"
 #include "scoreboard/logo_chooser.h"
 #include "scoreboard/main_form.h"
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -52,6 +55,13 @@ struct ProgramFolder {
     }
     fs::path folder;
 };
+
+double threadCpuMs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1000 + double(now.tv_nsec) / 1e6;
+}
 
 // Runs the real-clock loop until `done` holds; false when it never did.
 template<typename Done> bool runUntil(plat::backend::HeadlessSession& session, Done done)
@@ -90,6 +100,7 @@ void BM_BigLogoChosenAndSavedDuringAMatch(benchmark::State& state)
     const plat::gfx::Size bigSize{8000, 8000};
 
     int64_t longestDelay = 0;
+    double mostCpu = 0;
     for (auto _ : state) {
         state.PauseTiming();
         plat::media::PictureStore::instance().clear();
@@ -98,6 +109,7 @@ void BM_BigLogoChosenAndSavedDuringAMatch(benchmark::State& state)
         fs::remove(home.folder / "img" / "logo.png");
         session.advance(3 * kFocusKeeperMs);
         ticks.clear();
+        const double cpuAtStart = threadCpuMs();
         state.ResumeTiming();
 
         plat::win::sys().postTask([&] { chooser.mainpngcommClick(); });
@@ -113,11 +125,13 @@ void BM_BigLogoChosenAndSavedDuringAMatch(benchmark::State& state)
         session.advance(2 * kFocusKeeperMs);
 
         state.PauseTiming();
+        mostCpu = std::max(mostCpu, threadCpuMs() - cpuAtStart);
         for (size_t i = 1; i < ticks.size(); ++i)
             longestDelay = std::max(longestDelay, ticks[i] - ticks[i - 1] - kFocusKeeperMs);
         state.ResumeTiming();
     }
     state.counters["longest_delay_ms"] = double(longestDelay);
+    state.counters["board_thread_cpu_ms"] = mostCpu;
     board.unload();
 }
 BENCHMARK(BM_BigLogoChosenAndSavedDuringAMatch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
