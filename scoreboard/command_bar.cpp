@@ -57,10 +57,9 @@ void CommandBar::connect()
 
 void CommandBar::click(int index)
 {
-    const CommandBarControls& c = m_controls;
-    c.Timer8.setEnabled(false);
-    if (c.look.visible() && !user().matchOver)
+    if (!commandTaken())
         return;
+    const CommandBarControls& c = m_controls;
     switch (index) {
     case Options:
         showPart(c.sysset, true);
@@ -139,7 +138,16 @@ void CommandBar::scoreSheet()
     showPart(c.balldate, true);
 }
 
-bool CommandBar::closeRequest() { return exitAllowed(*this); }
+bool CommandBar::commandTaken()
+{
+    const CommandBarControls& c = m_controls;
+    c.Timer8.setEnabled(false);
+    return !(c.look.visible() && !user().matchOver);
+}
+
+// The close request goes the exit command's way from its first step: inert during the period
+// report, refused while the clock runs, asked otherwise.
+bool CommandBar::closeRequest() { return commandTaken() && exitAllowed(*this); }
 
 std::string_view CommandBar::startButtonCaption() const
 {

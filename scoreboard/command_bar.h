@@ -74,12 +74,16 @@ public:
     // The commands of items 1 and 3 on their own, as the match clock asks for them.
     void matchMode();
     void scoreSheet();
-    // The window's close request, answered as the exit command asks: true when the program may end.
+    // The window's close request, answered as the exit command asks (inert where it is inert):
+    // true when the program may end.
     bool closeRequest();
 
     static constexpr int kHelpLeft = 3220, kHelpTop = 3090, kHelpWidth = 9045, kHelpHeight = 5115;
 
 private:
+    // What every item does first: the return from the score sheet is cancelled; false while the
+    // period report shows, when the item does nothing more.
+    bool commandTaken();
     std::string_view startButtonCaption() const override;
     void notice(std::string_view text) override;
     bool confirm(std::string_view text, std::string_view title) override;

@@ -9,6 +9,7 @@
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 #include "platform/media/capture_window.h"
+#include "platform/media/picture_store.h"
 #include "platform/system/file_system.h"
 #include "platform/window/api.h"
 
@@ -65,6 +66,11 @@ void LiveVideo::videmodeClick()
         win::SendMessage(m_captureWindow, media::WM_CAP_SET_PREVIEW, 1, 0);
         win::SendMessage(m_captureWindow, media::WM_CAP_SET_PREVIEWRATE, kPreviewRateMs, 0);
     }
+    // The logo shows beside the picture six seconds on: decoded meanwhile away from the board's
+    // thread when it is not held any more, a big one holds up nothing then.
+    const std::string& logo = user().logoPath;
+    if (!logo.empty())
+        media::PictureStore::instance().prepare(logo, c.videimg1.fit(), {});
     c.qelFrame1.zOrder(0);
     view.move(kViewLeft, kViewTop, kViewWidth, kViewHeight);
     view.setVisible(true);

@@ -2,15 +2,17 @@
 
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_state.h"
+#include "scoreboard/options_panel.h"
 
 #include "controls/core/qel_command.h"
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/form.h"
-#include "platform/gfx/picture.h"
 #include "platform/media/alpha_image.h"
+#include "platform/media/picture_store.h"
 #include "platform/system/file_system.h"
 
 #include <system_error>
+#include <utility>
 
 namespace scoreboard {
 
@@ -20,12 +22,22 @@ namespace {
 
 constexpr const char* kPngFilter = "*.png|*.png";
 
+// The logo's picture controls scale the picture to their size (Stretch, as the layout has them).
+constexpr plat::gfx::PictureFit kLogoFit = plat::gfx::PictureFit::Scale;
+
+bool showsAPicture(const std::string& path)
+{
+    plat::media::PictureStore& store = plat::media::PictureStore::instance();
+    std::string error;
+    return store.holds(path, kLogoFit) || store.load(path, kLogoFit, error).has_value();
+}
+
 } // namespace
 
 bool replaceLogoFile(const std::filesystem::path& chosen, const std::filesystem::path& logo)
 {
     std::error_code error;
-    if (!plat::sys::fileExists(chosen) || plat::gfx::Picture::fromFile(chosen.string()).isEmpty())
+    if (!plat::sys::fileExists(chosen) || !showsAPicture(chosen.string()))
         return false;
     if (std::filesystem::equivalent(chosen, logo, error))
         return true;
@@ -33,7 +45,10 @@ bool replaceLogoFile(const std::filesystem::path& chosen, const std::filesystem:
     if (!folder.empty() && !plat::sys::folderExists(folder))
         plat::sys::makeFolder(folder);
     // Written whole beside the old logo and renamed over it (never through a link at its name).
-    return plat::sys::copyFile(chosen, logo, plat::sys::CopyMode::Overwrite);
+    if (!plat::sys::copyFile(chosen, logo, plat::sys::CopyMode::Overwrite))
+        return false;
+    plat::media::PictureStore::instance().adoptCopy(logo.string(), chosen.string(), kLogoFit);
+    return true;
 }
 
 LogoChooserControls bindLogoChooserControls(const forms::Form& form)
@@ -75,20 +90,46 @@ std::optional<std::string> LogoChooser::askForFile()
 
 void LogoChooser::mainpngcommClick()
 {
-    MatchState& state = user();
-    state.newLogoPath = askForFile().value_or("");
+    const std::string chosen = askForFile().value_or("");
+    const int choice = ++m_choice;
+    m_checking = false;
+    m_applyWhenChecked = false;
+    user().newLogoPath.clear();
+    if (chosen.empty()) {
+        previewLogoInUse();
+        return;
+    }
+    m_checking = true;
+    const std::weak_ptr<const int> alive = m_alive;
+    plat::media::PictureStore::instance().prepare(chosen, m_controls.testpng.fit(), [this, alive, choice, chosen](bool decoded) {
+        if (!alive.expired() && choice == m_choice)
+            chosenChecked(chosen, decoded);
+    });
+}
+
+// The picture is held now: the preview only scales it.
+void LogoChooser::chosenChecked(const std::string& chosen, bool decoded)
+{
+    m_checking = false;
+    const bool applyNow = std::exchange(m_applyWhenChecked, false);
     // A file that shows no picture would only replace the logo by nothing.
-    if (!state.newLogoPath.empty() && !m_controls.testpng.loadFromFile(state.newLogoPath)) {
-        state.newLogoPath.clear();
+    if (!decoded || !m_controls.testpng.loadFromFile(chosen)) {
         if (m_notice)
             m_notice(kLogoRefusedNotice);
-    }
-    if (state.newLogoPath.empty())
         previewLogoInUse();
+        return;
+    }
+    user().newLogoPath = chosen;
+    if (applyNow && apply() == Applied::Failed && m_notice)
+        m_notice(kLogoFailedNotice);
 }
 
 LogoChooser::Applied LogoChooser::apply()
 {
+    if (m_checking) {
+        m_applyWhenChecked = true;
+        return Applied::Nothing;
+    }
     MatchState& state = user();
     Applied result = Applied::Nothing;
     if (!state.newLogoPath.empty() && plat::sys::fileExists(state.newLogoPath)) {

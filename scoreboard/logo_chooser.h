@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,10 +33,12 @@ LogoChooserControls bindLogoChooserControls(const plat::forms::Form& form);
 // The notice for a chosen file that shows no picture: damaged, no picture at all, or too large.
 inline constexpr std::string_view kLogoRefusedNotice = "图片损坏或过大，未选用!";
 
-// Puts the picture file `chosen` in place of the logo file `logo`: the picture must load, is
+// Puts the picture file `chosen` in place of the logo file `logo`: the picture must be one the
+// picture controls show (decoded as they decode it, and not again when it is held already), is
 // copied beside the logo first and then renamed over it, so the old logo stays whole until the
 // new one is there (also when `chosen` is the logo itself). A missing folder of the logo is made.
-// False when anything failed; the old logo is then as it was.
+// The new logo shares what is decoded of `chosen`, so showing it decodes nothing. False when
+// anything failed; the old logo is then as it was.
 bool replaceLogoFile(const std::filesystem::path& chosen, const std::filesystem::path& logo);
 
 // The logo chooser of the options panel: "更换图片" (`mainpngcomm`) asks for a png file with the
@@ -52,22 +55,33 @@ public:
 
     void connect();
 
-    // `mainpngcomm` Click: newLogoPath becomes the file chosen (empty when cancelled or when it
-    // is no picture the program shows, which the notice says), and the preview shows it, or the
-    // logo in use when there is none.
+    // `mainpngcomm` Click: the file chosen is checked, decoded away from the board's thread so
+    // that a big picture never holds up the board; then newLogoPath becomes the file and the
+    // preview shows it. When it is no picture the program shows the notice says so; then, and
+    // when the chooser was cancelled, newLogoPath is empty and the preview shows the logo in use.
     void mainpngcommClick();
+    // Whether a chosen file is still being checked.
+    bool checking() const { return m_checking; }
 
     // The save's logo step: a chosen picture that still exists replaces img\logo.png and
-    // LoadLogo shows it; then newLogoPath is empty and the preview shows the logo in use.
+    // LoadLogo shows it; then newLogoPath is empty and the preview shows the logo in use. While
+    // the file chosen is still being checked, this step runs when the check is done (a failure
+    // then has the notice of its own) and gives Nothing now.
     Applied apply();
 
 private:
     std::optional<std::string> askForFile();
+    void chosenChecked(const std::string& chosen, bool decoded);
     void previewLogoInUse();
 
     LogoChooserControls m_controls;
     std::function<std::optional<std::string>()> m_choose;
     std::function<void(std::string_view text)> m_notice;
+    int m_choice = 0; // a check that ends after a later choice was made is for nothing
+    bool m_checking = false;
+    bool m_applyWhenChecked = false;
+    // What a check that ends after this chooser is gone (the board unloaded) finds expired.
+    std::shared_ptr<const int> m_alive = std::make_shared<const int>(0);
 };
 
 } // namespace scoreboard

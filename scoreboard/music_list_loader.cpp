@@ -3,6 +3,7 @@
 #include "scoreboard/match_state.h"
 
 #include "controls/core/qel_label.h"
+#include "platform/forms/file_filter.h"
 #include "platform/forms/list_box.h"
 #include "platform/system/file_system.h"
 #include "platform/system/program_folder.h"
@@ -13,6 +14,8 @@ namespace sys = plat::sys;
 
 std::filesystem::path musicFolderPath() { return sys::programPath("music"); }
 
+bool isMusicFileName(std::string_view shownName) { return plat::forms::matchesPattern(shownName, kMusicFilePattern); }
+
 void LoadMusicList(const std::filesystem::path& folder)
 {
     if (!sys::folderExists(folder))
@@ -21,8 +24,8 @@ void LoadMusicList(const std::filesystem::path& folder)
     auto* list = board ? &board->mp3list : nullptr;
     if (list) {
         for (const std::string& name : sys::listFiles(folder))
-            if (name.size() >= 3 && name.compare(name.size() - 3, 3, "mp3") == 0)
-                list->addItem(sys::shownFileName(name));
+            if (const std::string shown = sys::shownFileName(name); isMusicFileName(shown))
+                list->addItem(shown);
     }
     const int count = list ? list->listCount() : 0;
     std::string& current = user().currentMp3;

@@ -24,18 +24,20 @@ namespace sys = plat::sys;
 
 namespace {
 
-constexpr std::string_view kMusicFilter = "音乐(*.mp3)|*.mp3";
+const std::string kMusicFilter = "音乐(" + std::string(kMusicFilePattern) + ")|" + std::string(kMusicFilePattern);
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
 // A name that stays inside the folder it is joined to: no folder part, not "." or "..".
-// NUL characters the dialog text carried along are dropped.
+// NUL characters the dialog text carried along are dropped. The dialog gives a name as it is on
+// disk; it is kept as it is shown (a name that is not UTF-8 read in the code page), and found by
+// its bytes again when it is copied.
 std::string plainFileName(std::string name)
 {
     name.erase(std::remove(name.begin(), name.end(), '\0'), name.end());
     if (name.empty() || name == "." || name == ".." || std::any_of(name.begin(), name.end(), isSeparator))
         return {};
-    return name;
+    return sys::shownFileName(name);
 }
 
 std::string countText(int count) { return "文件总数:" + std::to_string(count); }
@@ -60,7 +62,7 @@ void MusicPlayer::addFiles()
     forms::CommonDialog* chooser = &m_controls.Caddmp3;
     forms::ListBox* pending = &m_controls.List1;
     chooser->setFileName("");
-    chooser->setFilter(std::string(kMusicFilter));
+    chooser->setFilter(kMusicFilter);
     chooser->setFlags(forms::cdlOFNExplorer | forms::cdlOFNAllowMultiselect);
     bool chosen = false;
     try {
@@ -102,10 +104,13 @@ void MusicPlayer::deleteSelected()
 
 // A file of the same name in the music folder is replaced. The copy goes to a file of its own
 // first and is renamed over the old one, so the track playing keeps its data and a failed
-// copy leaves the old file whole. A file chosen from the music folder itself is left alone.
+// copy leaves the old file whole. A file chosen from the music folder itself is left alone, and
+// one the music list would not show is not copied.
 bool MusicPlayer::copyOne(const std::string& name)
 {
-    const std::filesystem::path source = std::filesystem::path(m_copySourceFolder) / name;
+    if (!isMusicFileName(name))
+        return false;
+    const std::filesystem::path source = sys::entryPath(m_copySourceFolder, name);
     const std::filesystem::path target = trackPath(name);
     std::error_code error;
     if (std::filesystem::equivalent(source, target, error))

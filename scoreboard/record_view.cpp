@@ -6,12 +6,16 @@
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_frame.h"
 #include "platform/forms/form.h"
+#include "platform/forms/column_header.h"
 #include "platform/forms/list_view.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/timer.h"
 #include "platform/media/alpha_image.h"
 #include "platform/system/file_backup.h"
+#include "platform/system/date_time.h"
 #include "platform/system/file_system.h"
+
+#include <algorithm>
 
 namespace scoreboard {
 
@@ -22,6 +26,29 @@ namespace {
 constexpr int kColumns = int(kRecordKeys.size());
 constexpr std::string_view kTitle = "提示";
 constexpr std::string_view kErrorTitle = "错误提示";
+
+// Two matches of one day differ only by the time of their start: the date column shows the whole
+// start time, however wide the font draws its digits; the title column, the widest, gives up the
+// room, so the columns still fill the list as they did.
+void fitStartTimeColumn(forms::ListView& records)
+{
+    forms::ColumnHeader* date = records.columnHeaders().item(1);
+    forms::ColumnHeader* title = records.columnHeaders().item(2);
+    if (!date || !title)
+        return;
+    const std::string pattern = plat::sys::dateTimeText({2000, 12, 30, 23, 59, 59});
+    double wanted = 0;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        std::string text = pattern;
+        std::replace_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }, digit);
+        wanted = std::max(wanted, records.columnWidthToShow(text, 1));
+    }
+    const double more = wanted - date->width();
+    if (more <= 0)
+        return;
+    date->setWidth(wanted);
+    title->setWidth(std::max(0.0, title->width() - more));
+}
 
 } // namespace
 
@@ -52,6 +79,7 @@ RecordView::RecordView(forms::Form& main, RecordViewHooks hooks)
     : m_controls(bindRecordViewControls(main))
     , m_hooks(std::move(hooks))
 {
+    fitStartTimeColumn(m_controls.balllist1);
 }
 
 void RecordView::connect()

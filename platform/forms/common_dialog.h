@@ -22,7 +22,7 @@ public:
     std::string className() const override { return "CommonDialog"; }
 
     // The chosen file: its full path, or for several the folder and the names separated by
-    // NUL characters (explorer style) or blanks.
+    // NUL characters (explorer style) or blanks; names as they are on disk.
     const std::string& fileName() const { return m_fileName; }
     void setFileName(std::string name) { m_fileName = std::move(name); }
     const std::string& fileTitle() const { return m_fileTitle; }

@@ -6,6 +6,7 @@
 #include "platform/forms/mouse_events.h"
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace plat::forms {
 
@@ -28,6 +29,8 @@ public:
 
     ColumnHeaders& columnHeaders() { return m_columns; }
     const ColumnHeaders& columnHeaders() const { return m_columns; }
+    // The width (twips) column `column` of report view needs to show `text` whole in the list's font.
+    double columnWidthToShow(std::string_view text, int column) const;
     ListItems& listItems() { return m_items; }
     const ListItems& listItems() const { return m_items; }
 

@@ -6,6 +6,7 @@
 #include "platform/gfx/text_render.h"
 #include "platform/system/utf8.h"
 #include "platform/window/api.h"
+#include "platform/window/twips.h"
 
 namespace plat::forms {
 
@@ -43,7 +44,16 @@ void drawCell(gfx::DeviceContext& dc, const gfx::Font& font, const std::string& 
     gfx::drawTextLine(dc.surface(), gfx::Clip(cell.intersect(clip)), font, {x, y}, text, style);
 }
 
+// The first column's text starts this far in, past the selection's edge.
+constexpr int kFirstColumnInset = 2;
+
 } // namespace
+
+double ListView::columnWidthToShow(std::string_view text, int column) const
+{
+    const int inset = column == 1 ? kFirstColumnInset : 0;
+    return twipsFromPixels(drawFont().width(sys::decodeUtf8(text)) + 2 * kCellPadding + inset);
+}
 
 void ListView::paintWindow(gfx::DeviceContext& dc)
 {
@@ -99,7 +109,8 @@ void ListView::paintRows(gfx::DeviceContext& dc)
         else if (m_fullRowSelect)
             label = {x0, y, x0 + contentWidth(), y + rh - (m_gridLines ? 1 : 0)};
         else
-            label = {x0 + 2, y, x0 + std::min(columnWidth(1), 2 + textWidth + 2 * kCellPadding), y + rh - (m_gridLines ? 1 : 0)};
+            label = {x0 + kFirstColumnInset, y, x0 + std::min(columnWidth(1), kFirstColumnInset + textWidth + 2 * kCellPadding),
+                y + rh - (m_gridLines ? 1 : 0)};
         bool showSelected = item.selected() && (focused || !m_hideSelection);
         if (showSelected && enabled())
             dc.fillRect(label, selBack);
@@ -113,7 +124,7 @@ void ListView::paintRows(gfx::DeviceContext& dc)
                     continue;
                 bool inSelection = showSelected && (m_fullRowSelect || c == 1);
                 const std::string text = c == 1 ? item.text() : item.subItem(c - 1);
-                drawCell(dc, drawFont(), text, c == 1 ? gfx::Rect{cell.left + 2, cell.top, cell.right, cell.bottom} : cell,
+                drawCell(dc, drawFont(), text, c == 1 ? gfx::Rect{cell.left + kFirstColumnInset, cell.top, cell.right, cell.bottom} : cell,
                     c == 1 ? 0 : m_columns.item(c)->alignment(), inSelection ? selFore : fore, clip);
             }
         }

@@ -9,6 +9,7 @@
 #include "platform/forms/message_box.h"
 #include "platform/forms/message_box_button.h"
 #include "platform/forms/text_box.h"
+#include "platform/system/file_system.h"
 #include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
@@ -137,7 +138,7 @@ void OpenFileDialog::onLoad()
 
     placeAt<Label>(*this, "nameLabel", 10, 234, 80, 16).setCaption("文件名(&N):");
     m_name = &placeAt<TextBox>(*this, "name", 92, 230, 250, 21);
-    m_name->setText(fs::path(m_request.fileName).filename().string());
+    m_name->setText(sys::shownFileName(fs::path(m_request.fileName).filename().string()));
     m_open = &placeAt<MessageBoxButton>(*this, "open", 350, 229, 80, 23);
     m_open->setCaption("打开(&O)");
     m_open->setDefault(true);
@@ -174,7 +175,16 @@ void OpenFileDialog::onActivate()
     m_name->setSelLength(int(m_name->editField().length()));
 }
 
-std::string OpenFileDialog::folderText() const { return m_folder.string(); }
+std::string OpenFileDialog::shownFolder() const { return sys::shownFileName(m_folder.string()); }
+
+fs::path OpenFileDialog::diskPath(const std::string& shownName) const
+{
+    const fs::path shown = shownName;
+    fs::path disk = shown.is_absolute() ? shown.root_path() : m_folder;
+    for (const fs::path& part : shown.relative_path())
+        disk = (part == "." || part == "..") ? disk / part : sys::entryPath(disk, part.string());
+    return disk;
+}
 
 std::vector<std::string> OpenFileDialog::currentPatterns() const
 {
@@ -188,13 +198,13 @@ std::vector<std::string> OpenFileDialog::currentPatterns() const
 
 void OpenFileDialog::fillList()
 {
-    m_folderLabel->setCaption(fittedPath(openFont(font()), folderText(), 266 - 6));
-    m_folderLabel->setToolTipText(folderText());
+    m_folderLabel->setCaption(fittedPath(openFont(font()), shownFolder(), 266 - 6));
+    m_folderLabel->setToolTipText(shownFolder());
     std::vector<std::string> folders, files;
     std::vector<std::string> patterns = currentPatterns();
     std::error_code ec;
     for (fs::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
+        const std::string name = sys::shownFileName(it->path().filename().string());
         if (name.empty() || name[0] == '.')
             continue;
         std::error_code kindError;
@@ -267,7 +277,7 @@ void OpenFileDialog::openEntry(int index)
         break;
     case kFolder: {
         std::string text = m_list->list(index);
-        openFolder(m_folder / text.substr(1, text.size() - 2));
+        openFolder(diskPath(text.substr(1, text.size() - 2)));
         break;
     }
     default:
@@ -319,7 +329,7 @@ void OpenFileDialog::accept()
         names = {m_name->text()};
     if (names.size() == 1) {
         const std::string& n = names[0];
-        fs::path p = fs::path(n).is_absolute() ? fs::path(n) : m_folder / n;
+        fs::path p = diskPath(n);
         if (isFolder(p)) {
             openFolder(p);
             m_name->setText("");
@@ -334,11 +344,11 @@ void OpenFileDialog::accept()
         }
         p = p.lexically_normal();
         if ((m_request.flags & (cdlOFNPathMustExist | cdlOFNFileMustExist)) && !isFolder(p.parent_path())) {
-            msgBox(p.string() + "\r\n路径不存在。\r\n请检查路径是否正确，然后重试。", vbExclamation, title());
+            msgBox(sys::shownFileName(p.string()) + "\r\n路径不存在。\r\n请检查路径是否正确，然后重试。", vbExclamation, title());
             return;
         }
         if ((m_request.flags & cdlOFNFileMustExist) && !isFile(p)) {
-            msgBox(p.filename().string() + "\r\n找不到文件。\r\n请检查文件名是否正确，然后重试。", vbExclamation, title());
+            msgBox(sys::shownFileName(p.filename().string()) + "\r\n找不到文件。\r\n请检查文件名是否正确，然后重试。", vbExclamation, title());
             return;
         }
         if (refusesType(p))
@@ -347,7 +357,7 @@ void OpenFileDialog::accept()
         return;
     }
     for (const std::string& n : names) {
-        if ((m_request.flags & cdlOFNFileMustExist) && !isFile(m_folder / n)) {
+        if ((m_request.flags & cdlOFNFileMustExist) && !isFile(diskPath(n))) {
             msgBox(n + "\r\n找不到文件。\r\n请检查文件名是否正确，然后重试。", vbExclamation, title());
             return;
         }
@@ -355,17 +365,18 @@ void OpenFileDialog::accept()
             return;
     }
     const char separator = (m_request.flags & cdlOFNExplorer) ? '\0' : ' ';
-    std::string text = folderText();
+    std::string text = m_folder.string();
     for (const std::string& n : names) {
         text += separator;
-        text += n;
+        // A name with a folder part stays as typed; the program that asked tells it apart.
+        text += n.find('/') == std::string::npos ? sys::entryPath(m_folder, n).filename().string() : n;
     }
     finish(text, std::string(), m_folder);
 }
 
 bool OpenFileDialog::refusesType(const fs::path& name)
 {
-    const std::string file = name.filename().string();
+    const std::string file = sys::shownFileName(name.filename().string());
     if (matchesAnyPattern(file, currentPatterns()))
         return false;
     std::string kind;

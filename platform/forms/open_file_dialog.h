@@ -27,7 +27,8 @@ struct OpenFileRequest {
 struct OpenFileResult {
     bool chosen = false;
     // One file: its full path. Several (multiple selection): the folder, then each name, all
-    // separated by NUL characters in the explorer style and by blanks otherwise.
+    // separated by NUL characters in the explorer style and by blanks otherwise. Names are as
+    // they are on disk (sys::shownFileName gives the text of one that is not UTF-8).
     std::string fileName;
     std::string fileTitle; // the name of a single file chosen
     int filterIndex = 1;
@@ -37,7 +38,9 @@ struct OpenFileResult {
 // above) and its files that match the chosen filter, a name box, the filter choice, and
 // "打开" / "取消". Double click or Enter on a folder opens it; on a file, chooses it. With
 // multiple selection (cdlOFNAllowMultiselect) Shift and Ctrl pick several files, which the
-// name box shows quoted ("a.mp3" "b.mp3"). Unless cdlOFNNoChangeDir is set, choosing makes the
+// name box shows quoted ("a.mp3" "b.mp3"). Names that are not UTF-8 (copied from a system of the
+// GBK code page) are shown, typed and matched in the code page, and chosen by their bytes.
+// Unless cdlOFNNoChangeDir is set, choosing makes the
 // chosen files' folder the process's current folder, as callers that split the result rely on.
 class OpenFileDialog : public DialogForm {
 public:
@@ -85,7 +88,11 @@ private:
     void listClicked();
     void openEntry(int index);
     bool finish(std::string fileName, std::string fileTitle, const std::filesystem::path& folder);
-    std::string folderText() const;
+    // The folder as the operator sees it: parts that are not UTF-8 read in the code page.
+    std::string shownFolder() const;
+    // The path on disk of a name as it is shown (typed, or taken from the list), relative to the
+    // folder or absolute: each part is the entry shown so, found by its bytes.
+    std::filesystem::path diskPath(const std::string& shownName) const;
 
     OpenFileRequest m_request;
     std::vector<FileFilterEntry> m_filters;

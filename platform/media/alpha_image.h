@@ -32,6 +32,8 @@ public:
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
+    // How the control fits a picture larger than itself: scaled (Stretch) or cut.
+    gfx::PictureFit fit() const { return m_stretch ? gfx::PictureFit::Scale : gfx::PictureFit::Crop; }
 
     // The picture as the control shows it, at the control's size (empty when none is shown).
     // Controls of one size showing one file share it (PictureStore).
@@ -48,7 +50,6 @@ protected:
     void onResize() override { redraw(); }
 
 private:
-    gfx::PictureFit fit() const { return m_stretch ? gfx::PictureFit::Scale : gfx::PictureFit::Crop; }
     bool show(const std::string& path);
     void fitShownToSize();
     void redraw();

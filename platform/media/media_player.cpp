@@ -1,6 +1,7 @@
 #include "platform/media/media_player.h"
 #include "platform/media/gst_runtime.h"
 #include "platform/media/time_text.h"
+#include "platform/system/file_system.h"
 #include <algorithm>
 #include <cmath>
 #include <gst/audio/streamvolume.h>
@@ -30,10 +31,11 @@ std::string uriFor(const std::string& path)
     return result;
 }
 
+// The file's name without its extension, as it is shown (a name that is not UTF-8 in the code page).
 std::string displayName(const std::string& path)
 {
     auto slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string name = sys::shownFileName(slash == std::string::npos ? path : path.substr(slash + 1));
     auto dot = name.find_last_of('.');
     if (dot != std::string::npos && dot > 0)
         name.erase(dot);

@@ -147,6 +147,24 @@ TEST_F(CommandBarTest, InertDuringThePeriodReportButNotAfterTheMatch)
     EXPECT_TRUE(control<Control>("balldate").visible());
 }
 
+// The window manager's close (Alt+F4, the title bar's close box) is the exit command at every
+// moment: during the report it does nothing, not even ask; after the match end it asks.
+TEST_F(CommandBarTest, TheWindowsCloseIsInertDuringThePeriodReportAsTheExitIs)
+{
+    showBoard();
+    control<Control>("look").setVisible(true);
+    control<Timer>("Timer8").setEnabled(true);
+    answers = { true };
+    EXPECT_FALSE(operation->commandBar().closeRequest());
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(notices.empty());
+    EXPECT_FALSE(control<Timer>("Timer8").enabled());
+
+    user().matchOver = true;
+    EXPECT_TRUE(operation->commandBar().closeRequest());
+    EXPECT_EQ(questions, (std::vector<std::string>{ "提示: 是否真的要退出?" }));
+}
+
 TEST_F(CommandBarTest, AnyItemStopsTheReturnFromTheScoreSheet)
 {
     showBoard();

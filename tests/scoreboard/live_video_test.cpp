@@ -6,6 +6,7 @@
 #include "controls/core/qel_frame.h"
 #include "platform/media/alpha_image.h"
 #include "platform/media/capture_window.h"
+#include "platform/media/picture_store.h"
 #include "platform/window/api.h"
 #include "tests/support/wait_until.h"
 
@@ -114,6 +115,21 @@ TEST_F(LiveVideoTest, LiveModeShowsTheCapturePictureAndSixSecondsLaterTheLogo)
     EXPECT_TRUE(shown("qelFrame1"));
     EXPECT_TRUE(shown("qelFplay"));
     EXPECT_FALSE(video().liveModeOn());
+}
+
+// A logo the store no longer holds is decoded away from the board's thread in the six seconds
+// before it shows beside the picture.
+TEST_F(LiveVideoTest, TheLogoOfLiveModeIsDecodedAwayFromTheBoardsThread)
+{
+    media::PictureStore& store = media::PictureStore::instance();
+    store.clear();
+    const int onTheBoard = store.decodes(), away = store.preparedDecodes();
+    clickButton("videmode");
+    session->advance(6000);
+    EXPECT_EQ(store.preparedDecodes(), away + 1);
+    EXPECT_EQ(store.decodes(), onTheBoard);
+    for (std::string_view name : {"videimg1", "videimg2"})
+        EXPECT_EQ(control<media::AlphaImage>(name).pictureSize().width, 16) << name;
 }
 
 TEST_F(LiveVideoTest, BackWithinSixSecondsKeepsTheMusicFramesAndTheLogoPictures)

@@ -4,6 +4,7 @@
 
 #include "controls/core/qel_frame.h"
 #include "platform/media/alpha_image.h"
+#include "platform/media/picture_store.h"
 
 #include "../platform/gfx/blank_png.h"
 
@@ -56,8 +57,28 @@ protected:
         panels->options().fill();
         session->settle();
     }
+    // A check a failed test left running ends with this session, not in the next one's.
+    void TearDown() override
+    {
+        plat::media::PictureStore::instance().clear();
+        PanelsTest::TearDown();
+    }
 
     plat::media::AlphaImage& picture(std::string_view name) { return control<plat::media::AlphaImage>(name); }
+
+    // "更换图片" answered with `file`; the file is checked on a thread of its own while the board
+    // runs on, which on the virtual clock is done at the store's first look.
+    void choose(std::optional<std::string> file)
+    {
+        chosenFile = std::move(file);
+        clickButton("mainpngcomm");
+        waitForTheCheck();
+    }
+    void waitForTheCheck()
+    {
+        session->advance(50);
+        ASSERT_FALSE(panels->logo().checking());
+    }
     static plat::gfx::Size sizeOf(const std::string& file)
     {
         plat::gfx::Picture p = plat::gfx::Picture::fromFile(file);
@@ -72,8 +93,7 @@ protected:
 TEST_F(LogoChooserTest, AChosenPictureShowsInThePreviewAndOnTheBoardOnlyOnceSaved)
 {
     ASSERT_NE(sizeOf(testPicture()), sizeOf(designLogo())) << "the test needs two pictures told apart by size";
-    chosenFile = testPicture();
-    clickButton("mainpngcomm");
+    choose(testPicture());
     EXPECT_EQ(user().newLogoPath, testPicture());
     EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(testPicture()));
     EXPECT_EQ(sizeOf(picture("mainlogo")), sizeOf(designLogo()));
@@ -99,20 +119,62 @@ TEST_F(LogoChooserTest, AChosenPictureShowsInThePreviewAndOnTheBoardOnlyOnceSave
     EXPECT_TRUE(fs::exists(testPicture())) << "the chosen file is copied, not moved";
 }
 
+// An 8000 x 8000 logo chosen during a match and saved at once: the board's own thread decodes
+// nothing of it, so no frame of its timers waits for the picture. It is decoded once, on a thread
+// of its own; the save, made before the check was done, takes effect when it is, and the preview
+// and the board's logos only scale what is held. (How late the timers come on the real clock is
+// logo_choice_benchmark's figure.)
+TEST_F(LogoChooserTest, ABigLogoIsDecodedOnceAwayFromTheBoardsThread)
+{
+    writeBytes(path("pictures/big.png"), plat::gfx::test::plainPng(8000, 8000, 0x3366CC));
+    plat::media::PictureStore& store = plat::media::PictureStore::instance();
+    const int onTheBoard = store.decodes(), away = store.preparedDecodes();
+
+    chosenFile = path("pictures/big.png").string();
+    clickButton("mainpngcomm");
+    EXPECT_TRUE(panels->logo().checking());
+    EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(designLogo())) << "the preview shows the logo in use meanwhile";
+    clickButton("qelsave");
+    EXPECT_EQ(notices, (std::vector<std::string>{"保存成功!"}));
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo())) << "not before the check";
+    waitForTheCheck();
+
+    EXPECT_EQ(store.decodes(), onTheBoard) << "nothing decoded on the board's thread";
+    EXPECT_EQ(store.preparedDecodes(), away + 1);
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(path("pictures/big.png")));
+    for (std::string_view name : {"mainlogo", "logopng", "testpng"})
+        EXPECT_EQ(sizeOf(picture(name)), (plat::gfx::Size{8000, 8000})) << name;
+    EXPECT_EQ(picture("mainlogo").pictureImage().pixel(5, 5) & 0xFFFFFFu, 0xCC6633u) << "the picture, not a blank";
+    EXPECT_EQ(user().newLogoPath, "");
+    EXPECT_EQ(notices, (std::vector<std::string>{"保存成功!"}));
+}
+
+// A picture copied from a system of the GBK code page keeps its name's bytes: it is chosen,
+// shown and put in place of the logo by them.
+TEST_F(LogoChooserTest, APictureWhoseNameIsNotUtf8IsTakenByItsBytes)
+{
+    const std::string chosen = path("pictures/\xB1\xC8\xB7\xD6.png").string(); // 比分.png in GBK
+    writeBytes(chosen, readBytes(testPicture()));
+    choose(chosen);
+    EXPECT_EQ(user().newLogoPath, chosen);
+    EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(testPicture()));
+    clickButton("qelsave");
+    EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(testPicture()));
+    EXPECT_EQ(sizeOf(picture("mainlogo")), sizeOf(testPicture()));
+    EXPECT_EQ(notices, (std::vector<std::string>{"保存成功!"}));
+}
+
 TEST_F(LogoChooserTest, CancellingTheChooserOrChoosingNoPictureChoosesNothing)
 {
-    chosenFile = testPicture();
-    clickButton("mainpngcomm");
-    chosenFile = std::nullopt;
-    clickButton("mainpngcomm");
+    choose(testPicture());
+    choose(std::nullopt);
     EXPECT_EQ(user().newLogoPath, "");
     EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(designLogo())) << "the preview shows the logo in use again";
 
     EXPECT_EQ(notices, (std::vector<std::string>{})) << "a cancel is no refusal";
 
     writeBytes(path("notes.png"), "not a picture");
-    chosenFile = path("notes.png").string();
-    clickButton("mainpngcomm");
+    choose(path("notes.png").string());
     EXPECT_EQ(user().newLogoPath, "");
     clickButton("qelsave");
     EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
@@ -123,8 +185,7 @@ TEST_F(LogoChooserTest, APictureTooLargeToShowIsRefusedLikeADamagedOne)
 {
     // 30000 x 30000 pixels would take 3.6 GB once decoded.
     writeBytes(path("pictures/huge.png"), plat::gfx::test::blankPng(30000, 30000));
-    chosenFile = path("pictures/huge.png").string();
-    clickButton("mainpngcomm");
+    choose(path("pictures/huge.png").string());
     EXPECT_EQ(user().newLogoPath, "");
     EXPECT_EQ(sizeOf(picture("testpng")), sizeOf(designLogo())) << "the preview keeps the logo in use";
     EXPECT_EQ(notices, (std::vector<std::string>{std::string(kLogoRefusedNotice)}));
@@ -136,8 +197,7 @@ TEST_F(LogoChooserTest, APictureTooLargeToShowIsRefusedLikeADamagedOne)
 TEST_F(LogoChooserTest, APictureGoneBeforeTheSaveLeavesTheLogo)
 {
     writeBytes(path("pictures/new.png"), readBytes(testPicture()));
-    chosenFile = path("pictures/new.png").string();
-    clickButton("mainpngcomm");
+    choose(path("pictures/new.png").string());
     fs::remove(path("pictures/new.png"));
     clickButton("qelsave");
     EXPECT_EQ(readBytes(path("img/logo.png")), readBytes(designLogo()));
@@ -147,8 +207,7 @@ TEST_F(LogoChooserTest, APictureGoneBeforeTheSaveLeavesTheLogo)
 
 TEST_F(LogoChooserTest, ALogoThatCannotBeReplacedIsReportedAndKept)
 {
-    chosenFile = testPicture();
-    clickButton("mainpngcomm");
+    choose(testPicture());
     // A folder that has taken the logo's name cannot be replaced by the new picture.
     fs::remove(path("img/logo.png"));
     fs::create_directories(path("img/logo.png/in-the-way"));

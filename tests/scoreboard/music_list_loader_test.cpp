@@ -30,15 +30,16 @@ protected:
     }
 };
 
-TEST_F(MusicListLoaderTest, OnlyNamesEndingInLowerCaseMp3AreListed)
+// The extension in any case, as the open dialog lists the files: what is copied is listed.
+TEST_F(MusicListLoaderTest, NamesWithTheExtensionMp3InAnyCaseAreListed)
 {
-    for (const char* name : {"b.mp3", "a.mp3", "c.MP3", "d.wma", "e.mp3.txt"})
+    for (const char* name : {"b.mp3", "a.mp3", "c.MP3", "D.Mp3", "d.wma", "e.mp3.txt", "fmp3", ".mp3x"})
         writeBytes(path("music") / name, "");
     LoadMusicList(musicFolderPath());
-    EXPECT_EQ(entries(), (std::vector<std::string>{"a.mp3", "b.mp3"}));
-    EXPECT_EQ(countText(), "共:2首");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"D.Mp3", "a.mp3", "b.mp3", "c.MP3"}));
+    EXPECT_EQ(countText(), "共:4首");
     // Nothing was chosen: the first entry is.
-    EXPECT_EQ(user().currentMp3, "a.mp3");
+    EXPECT_EQ(user().currentMp3, "D.Mp3");
     EXPECT_EQ(list().listIndex(), 0);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/open_file_dialog.h"
+#include "platform/forms/text_box.h"
 #include "platform/forms/timer.h"
 #include "platform/window/virtual_keys.h"
 
@@ -107,6 +108,54 @@ TEST_F(MusicMenuTest, OneFileTypedWithItsFullPathIsCopiedUnderItsName)
     EXPECT_EQ(readBytes(path("music/solo.mp3")), "solo");
     EXPECT_EQ(listed(), (std::vector<std::string>{"solo.mp3"}));
     EXPECT_EQ(user().currentMp3, "solo.mp3");
+}
+
+// A name copied from a system of the GBK code page is shown in it, in the list, the copy panel
+// and the notices, and its file is found by its bytes; an upper-case extension is a music file
+// as much as the dialog lists it: what is copied is listed and plays.
+TEST_F(MusicMenuTest, NamesInTheCodePageAndUpperCaseExtensionsAreCopiedListedAndPlayed)
+{
+    start({});
+    writeBytes(source / "\xB1\xC8\xB7\xD6.mp3", "score tune"); // 比分.mp3 in GBK
+    writeBytes(source / "ANTHEM.MP3", "anthem");
+    addFiles("\"ANTHEM.MP3\" \"比分.mp3\"", source);
+    EXPECT_EQ(pending(), (std::vector<std::string>{"ANTHEM.MP3", "比分.mp3"}));
+    session->advance(2000);
+    EXPECT_EQ(copyText(), "已经复制完闭！");
+    EXPECT_EQ(readBytes(path("music/ANTHEM.MP3")), "anthem");
+    EXPECT_EQ(readBytes(path("music/比分.mp3")), "score tune");
+    EXPECT_EQ(listed(), (std::vector<std::string>{"ANTHEM.MP3", "比分.mp3"}));
+    EXPECT_EQ(control<qel::qelLabel>("mp3numlab").Caption(), "共:2首");
+
+    list().setListIndex(1);
+    clickOn(control<AlphaImage>("a1", 1));
+    EXPECT_EQ(fake->URL(), path("music/比分.mp3").string());
+    EXPECT_EQ(user().currentMp3, "比分.mp3");
+}
+
+// A pattern typed into the dialog lists every file; the copy still takes only what the music
+// list would show, and says which it did not copy.
+TEST_F(MusicMenuTest, WhatTheListWouldNotShowIsNotCopied)
+{
+    start({});
+    writeBytes(source / "\xB1\xC8\xB7\xD6.wav", "wave"); // 比分.wav in GBK
+    std::filesystem::current_path(source);
+    whenIdle({
+        [&] {
+            queueText("*.*");
+            queueKey(plat::win::VK_RETURN);
+        },
+        [&] {
+            plat::forms::OpenFileDialog::current()->nameBox().setText("比分.wav");
+            queueKey(plat::win::VK_RETURN);
+        },
+    });
+    clickOn(control<qel::qelLabel>("mc", 0));
+    session->backend().setIdleHandler(nullptr);
+    EXPECT_EQ(pending(), (std::vector<std::string>{"比分.wav"}));
+    session->advance(2000);
+    EXPECT_EQ(copyText(), "已经复制完闭！ 未复制(同一文件或无法读写): 比分.wav");
+    EXPECT_TRUE(listed().empty());
 }
 
 TEST_F(MusicMenuTest, CancellingCopiesNothing)

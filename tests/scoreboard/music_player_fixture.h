@@ -50,14 +50,7 @@ protected:
             return true;
         });
     }
-    void queueText(const std::string& text)
-    {
-        for (unsigned char c : text) {
-            plat::win::InputEvent e{plat::win::InputEvent::Kind::Char};
-            e.value = c;
-            session->windows().queueInput(e);
-        }
-    }
+    void queueText(const std::string& utf8) { session->windows().queueText(utf8); }
     void queueKey(int vk)
     {
         plat::win::InputEvent e{plat::win::InputEvent::Kind::KeyDown};

@@ -20,9 +20,10 @@ TEST_F(MusicPlayerTest, ThePanelListsTheMp3FilesAndTheMenuReloadsThem)
 
     writeBytes(path("music/d.mp3"), "");
     clickOn(control<qel::qelLabel>("mc", 2)); // 刷新
-    EXPECT_EQ(list().listCount(), 3);
-    EXPECT_EQ(list().list(2), "d.mp3");
-    EXPECT_EQ(control<qel::qelLabel>("mp3numlab").Caption(), "共:3首");
+    EXPECT_EQ(list().listCount(), 4) << "c.MP3 written after the load, and d.mp3";
+    EXPECT_EQ(list().list(2), "c.MP3");
+    EXPECT_EQ(list().list(3), "d.mp3");
+    EXPECT_EQ(control<qel::qelLabel>("mp3numlab").Caption(), "共:4首");
     // Reloading selects the track but loads nothing.
     EXPECT_EQ(list().listIndex(), 0);
     EXPECT_EQ(fake->setURLCount, 0);

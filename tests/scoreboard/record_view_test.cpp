@@ -81,11 +81,46 @@ TEST_F(RecordViewTest, TheListHasTheElevenColumnsOfTheRecord)
     const forms::ColumnHeaders& columns = list().columnHeaders();
     ASSERT_EQ(columns.count(), 11);
     const char* headers[] = {"比赛日期", "比赛主题", "球队", "-", "球队", "第一节", "第二节", "第三节", "第四节", "总比分", "备注"};
+    // As designed, but the date column as wide as the whole start time needs, which the title
+    // column gives up: together they fill the list's 15105 twips as before.
     const double widths[] = {2081, 3400, 1640, 521, 1640, 939, 939, 939, 939, 1040, 1000};
-    for (int i = 1; i <= 11; ++i) {
+    for (int i = 1; i <= 11; ++i)
         EXPECT_EQ(columns.item(i)->text(), headers[i - 1]) << i;
+    for (int i = 3; i <= 11; ++i)
         EXPECT_EQ(columns.item(i)->width(), widths[i - 1]) << i;
-    }
+    const double wanted = list().columnWidthToShow("2026/12/28 23:58:58", 1);
+    EXPECT_EQ(columns.item(1)->width(), std::max(wanted, 2081.0));
+    EXPECT_EQ(columns.item(1)->width() + columns.item(2)->width(), 2081 + 3400);
+}
+
+// The date column shows the whole start time, so that two matches of one day can be told apart,
+// and the list still shows every column without scrolling.
+TEST_F(RecordViewTest, TheDateColumnShowsTheWholeStartTime)
+{
+    std::vector<StoredMatch> matches = storedMatches({1, 2});
+    matches[0].fields[0] = "2026/12/11 10:58:07";
+    matches[1].fields[0] = "2026/12/11 10:58:59";
+    writeArchive(matches);
+    openList();
+    session->settle();
+    forms::ListView& records = list();
+    const plat::gfx::Rect screen = session->windows().screenRect(records.hwnd());
+    const int dateWidth = int(records.columnHeaders().item(1)->width() / 15);
+    auto datePixels = [&](int row) {
+        const plat::gfx::Rect r = records.itemRect(*records.listItems().item(row));
+        std::vector<uint32_t> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.left + dateWidth; ++x)
+                pixels.push_back(session->windows().screen().pixel(screen.left + x, screen.top + y));
+        return pixels;
+    };
+    EXPECT_NE(datePixels(1), datePixels(2)) << "the minutes and seconds show";
+    for (int row : {1, 2})
+        EXPECT_LE(records.columnWidthToShow(records.listItems().item(row)->text(), 1), records.columnHeaders().item(1)->width());
+    double total = 0;
+    for (int i = 1; i <= records.columnHeaders().count(); ++i)
+        total += records.columnHeaders().item(i)->width();
+    EXPECT_LE(total, records.width());
 }
 
 TEST_F(RecordViewTest, OpeningTheListOfAMissingArchiveMakesItEmpty)

@@ -24,6 +24,13 @@ inline bool isClockGreen(uint32_t rgb)
     return g > 180 && r < 100 && b < 100;
 }
 
+// The clock's red: the digits of a clock that has run out.
+inline bool isClockRed(uint32_t rgb)
+{
+    const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
+    return r > 180 && g < 100 && b < 100;
+}
+
 inline int clockGreen(const Picture& picture)
 {
     return picture.count(0, 0, picture.size.width, picture.size.height, isClockGreen);

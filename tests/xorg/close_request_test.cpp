@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <system_error>
 #include <memory>
 
 namespace xorg_test {
@@ -25,6 +26,15 @@ int noticeChanges(const Picture& before, const Picture& now)
         for (int x = kNoticeLeft; x < kNoticeRight; ++x)
             changed += before.at(x, y) != now.at(x, y) ? 1 : 0;
     return changed;
+}
+
+// The period report's first line, in amber over the clock panel.
+int reportAmber(const Picture& picture)
+{
+    return picture.count(121, 89, 899, 362, [](uint32_t rgb) {
+        const int r = int(rgb >> 16) & 0xFF, g = int(rgb >> 8) & 0xFF, b = int(rgb) & 0xFF;
+        return r > 200 && g > 170 && b < 90;
+    });
 }
 
 int questionGrey(const Picture& picture)
@@ -88,6 +98,29 @@ TEST_F(CloseRequestOnXorg, RefusedWhileTheClockRunsThenAskedAndOKEnds)
     EXPECT_EQ(session->waitExit(ball), std::optional<int>(0));
     const std::string saved = settings();
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 9) << "the close writes the nine lines of the settings";
+}
+
+// During the period report every command of the board does nothing, the exit command included:
+// the window's close does nothing either, neither asks nor ends the match.
+TEST_F(CloseRequestOnXorg, InertDuringThePeriodReportAsTheExitCommandIs)
+{
+    // Periods of two seconds: the report comes 2 s after the start and 10 s on "0.0".
+    std::filesystem::create_directories(session->home() / "date");
+    std::ofstream(session->home() / "date/config.db", std::ios::binary) << "delalltime=2\r\nalltime=2\r\n";
+    const pid_t ball = session->start(BALL_PROGRAM);
+    // Under ten seconds the stopped clock shows in red.
+    ASSERT_TRUE(waitFor([&] { return session->picture().count(0, 0, 1024, 768, isClockRed) > 3000; }))
+        << "the board shows after the start-up screen";
+    ASSERT_TRUE(session->xdotool({ "key", "Return" }));
+    ASSERT_TRUE(waitFor([&] { return reportAmber(session->picture()) > 300; })) << "the period report shows";
+
+    const Picture before = session->picture();
+    ASSERT_TRUE(session->requestClose(ball));
+    EXPECT_FALSE(session->waitExit(ball, std::chrono::seconds(2)).has_value()) << "the match goes on";
+    const Picture after = session->picture();
+    EXPECT_LT(questionGrey(after), 500) << "nothing is asked";
+    EXPECT_LT(noticeChanges(before, after), 200) << "no notice either";
+    EXPECT_GT(reportAmber(after), 300) << "the report still shows";
 }
 
 } // namespace

@@ -168,6 +168,83 @@ TEST_F(OpenFileDialogTest, FoldersOpenAndTypedNamesPatternsAndFilterChoicesApply
     EXPECT_EQ(dialog->filterIndex(), 2);
 }
 
+// Folders and files copied from a system of the GBK code page keep their bytes on disk. The
+// dialog shows them in the code page, drawn exactly as the same names in UTF-8 are, and chooses
+// them by their bytes: from the list, several at once, or typed into the name box.
+TEST_F(OpenFileDialogTest, NamesThatAreNotUtf8AreShownInTheCodePageAndChosenByTheirBytes)
+{
+    const std::string music = "\xD2\xF4\xC0\xD6", score = "\xB1\xC8\xB7\xD6.mp3"; // 音乐, 比分.mp3
+    for (const auto& [side, folderName, fileName] : {std::tuple{"gbk", music, score}, std::tuple{"utf8", std::string("音乐"), std::string("比分.mp3")}}) {
+        std::filesystem::create_directories(folder / side / folderName);
+        touch(folder / side / folderName / fileName);
+        touch(folder / side / folderName / "a.mp3");
+    }
+    dialog->setFlags(cdlOFNExplorer | cdlOFNAllowMultiselect | cdlOFNFileMustExist);
+    auto listPixels = [&] {
+        std::vector<gfx::Color> pixels;
+        const gfx::Rect r = screenRectOf(open().fileList());
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                pixels.push_back(screenAt(x, y));
+        return pixels;
+    };
+    std::vector<std::string> folders, files;
+    std::vector<gfx::Color> gbkPixels, utf8Pixels;
+    std::string folderShown, shown;
+
+    dialog->setInitDir((folder / "gbk").string());
+    whenIdle({
+        [&] {
+            folders = listed();
+            queueClick(entry(open().fileList(), open().entryOf("音乐")), true);
+        },
+        [&] {
+            files = listed();
+            folderShown = open().folderLabel().toolTipText();
+            queueClick(entry(open().fileList(), open().entryOf("a.mp3")));
+        },
+        [&] { queueShiftClick(entry(open().fileList(), open().entryOf("比分.mp3")), VK_CONTROL); },
+        [&] {
+            shown = open().nameBox().text();
+            queueClick(centre(open().openButton()));
+        },
+    });
+    ASSERT_TRUE(dialog->showOpen());
+    EXPECT_EQ(folders, (std::vector<std::string>{"[..]", "[音乐]"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"[..]", "a.mp3", "比分.mp3"}));
+    EXPECT_EQ(folderShown, (folder / "gbk" / "音乐").string());
+    EXPECT_EQ(shown, "\"a.mp3\" \"比分.mp3\"");
+    EXPECT_EQ(dialog->fileName(), (folder / "gbk" / music).string() + '\0' + "a.mp3" + '\0' + score);
+    EXPECT_EQ(std::filesystem::current_path(), folder / "gbk" / music);
+
+    // The same names in UTF-8 look the same.
+    for (auto [shownFolder, pixels] : {std::pair{folder / "gbk" / music, &gbkPixels}, std::pair{folder / "utf8" / "音乐", &utf8Pixels}}) {
+        dialog->setInitDir(shownFolder.string());
+        whenIdle({
+            [&, pixels = pixels] {
+                *pixels = listPixels();
+                queueKey(VK_ESCAPE);
+            },
+        });
+        EXPECT_FALSE(dialog->showOpen());
+    }
+    EXPECT_FALSE(gbkPixels.empty());
+    EXPECT_EQ(gbkPixels, utf8Pixels);
+
+    // Typed as it is shown, a single file.
+    dialog->setFlags(cdlOFNFileMustExist);
+    dialog->setInitDir((folder / "gbk" / music).string());
+    whenIdle({
+        [&] {
+            queueText("比分.mp3");
+            queueKey(VK_RETURN);
+        },
+    });
+    ASSERT_TRUE(dialog->showOpen());
+    EXPECT_EQ(dialog->fileName(), (folder / "gbk" / music / score).string());
+    EXPECT_EQ(dialog->fileTitle(), score);
+}
+
 TEST_F(OpenFileDialogTest, AMissingFileIsRefusedWhenItMustExist)
 {
     dialog->setFlags(cdlOFNFileMustExist | cdlOFNNoChangeDir);

@@ -5,6 +5,7 @@
 #include "platform/media/alpha_image.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
+#include <fstream>
 #include <nlohmann/json.hpp>
 
 using namespace plat;
@@ -370,6 +371,38 @@ TEST_F(PictureSharing, AFileIsDecodedOnceAndEachSizeMadeOnceForAllControlsShowin
         EXPECT_EQ(image->pictureImage().width(), image->image().width()) << "kept at the size it is shown";
         EXPECT_EQ(image->pictureImage().pixel(5, 5), 0xFF0000FFu);
     }
+}
+
+// A picture the operator picks is prepared away from the windows' thread: the answer comes from a
+// timer of the window system, after which showing it, or a copy of its bytes, decodes nothing.
+TEST_F(PictureSharing, APreparedPictureAndItsCopyAreShownWithoutADecode)
+{
+    PictureStore& store = PictureStore::instance();
+    store.clear();
+    ASSERT_TRUE(gfx::savePng(gfx::Surface(1600, 1600, 0xFF00FF00u), scratch.file("picked.png")));
+    std::ofstream(scratch.file("damaged.png"), std::ios::binary) << "\x89PNG\r\n\x1a\n not really";
+    std::vector<std::string> answers;
+    for (const char* name : {"picked.png", "damaged.png", "missing.png", "picked.png"})
+        store.prepare(scratch.file(name), gfx::PictureFit::Scale,
+            [&answers, name](bool held) { answers.push_back(std::string(name) + (held ? " held" : " refused")); });
+    EXPECT_EQ(answers, (std::vector<std::string>{"missing.png refused"})) << "only what is known already comes at once";
+    EXPECT_EQ(store.preparing(), 2u) << "one decode for the two asking for one file";
+    session.advance(10);
+    EXPECT_EQ(answers, (std::vector<std::string>{"missing.png refused", "picked.png held", "picked.png held", "damaged.png refused"}));
+    EXPECT_EQ(store.preparing(), 0u);
+    EXPECT_TRUE(store.holds(scratch.file("picked.png"), gfx::PictureFit::Scale));
+
+    const int before = store.decodes();
+    std::filesystem::copy_file(scratch.file("picked.png"), scratch.file("copy.png"));
+    store.adoptCopy(scratch.file("copy.png"), scratch.file("picked.png"), gfx::PictureFit::Scale);
+    for (const char* name : {"picked.png", "copy.png"}) {
+        AlphaImage& image = place(kLeft, kTop, 64 * 15, 64 * 15);
+        image.setStretch(true);
+        ASSERT_TRUE(image.loadFromFile(scratch.file(name))) << name;
+        EXPECT_EQ(image.pictureSize(), (gfx::Size{1600, 1600})) << name;
+        EXPECT_EQ(image.pictureImage().pixel(5, 5), 0xFF00FF00u) << name;
+    }
+    EXPECT_EQ(store.decodes(), before) << "neither is decoded on the windows' thread";
 }
 
 TEST_F(PictureSharing, AChangedFileIsDecodedAgainAndAGoneOneKeepsWhatWasShown)

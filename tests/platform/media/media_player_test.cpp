@@ -1,5 +1,6 @@
 #include "media_test_support.h"
 #include "platform/media/media_player.h"
+#include "tests/support/temp_folder.h"
 #include <gtest/gtest.h>
 
 using namespace plat::media;
@@ -71,6 +72,19 @@ TEST_F(MediaPlayerTest, LoadingGivesTheFileStoppedAtItsStart)
     EXPECT_NEAR(player.currentMedia.duration(), kToneSeconds, 0.06);
     EXPECT_EQ(player.currentMedia.durationString(), "00:02");
     EXPECT_EQ(player.controls.currentPosition(), 0);
+}
+
+// A file copied from a system of the GBK code page keeps its bytes on disk; its name is shown
+// in the code page, as the music list shows it, in "正在播放--NAME".
+TEST_F(MediaPlayerTest, TheNameOfAFileThatIsNotUtf8IsShownInTheCodePage)
+{
+    TempFolder folder("media-name-XXXXXX");
+    const std::filesystem::path gbk = folder / "\xB1\xC8\xB7\xD6 gbk.mp3";
+    std::filesystem::copy_file(testFile("tone.mp3"), gbk);
+    load(gbk.string());
+    EXPECT_EQ(player.currentMedia.name(), "比分 gbk");
+    player.controls.play();
+    EXPECT_EQ(player.playState(), PlayStatePlaying);
 }
 
 TEST_F(MediaPlayerTest, PlaysAnMp3ToItsEnd)

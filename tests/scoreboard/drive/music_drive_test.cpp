@@ -66,6 +66,35 @@ TEST_F(MusicDriveTest, TheListPlaysPausesStopsAndTakesTheVolume)
     EXPECT_GT(fs::file_size(shot), 1000u);
 }
 
+// Files copied from a Windows machine: names in GBK bytes and an upper-case extension. The open
+// dialog shows and takes them, the copy lists them, and they play under their names: one copied
+// in, and one that was in the music folder under its GBK bytes already (listed by its bytes,
+// before the names in UTF-8). The copy panel goes a second after the copy.
+TEST_F(MusicDriveTest, NamesInTheCodePageAndUpperCaseExtensionsAreAddedListedAndPlayed)
+{
+    fs::create_directories(home() / "incoming");
+    fs::copy_file(testTone(), home() / "incoming/\xB1\xC8\xB7\xD6.mp3"); // 比分.mp3
+    fs::copy_file(testTone(), home() / "incoming/ANTHEM.MP3");
+    fs::copy_file(testTone(), home() / "music/\xC7\xF2.mp3"); // 球.mp3
+    const std::string out = play(std::string(kMusicPanel)
+        + "show mp3numlab Caption\n"
+          "click mc(0)\nwait 100\ntype " + (home() / "incoming").string() + "\nkey Enter\nwait 100\n"
+          "type \"ANTHEM.MP3\" \"比分.mp3\"\nkey Enter\nwait 3100\n"
+          "show copylab Caption\nshow mp3numlab Caption\n"
+          "click a1(3)\nshow playlab Caption\n"
+          "click a1(3)\nshow playlab Caption\n"
+          "click a1(0)\nclick a1(0)\nclick a1(0)\nshow playlab Caption\n");
+    EXPECT_EQ(out,
+        "mp3numlab.Caption=共:2首\n"
+        "copylab.Caption=已经复制完闭！\n"
+        "mp3numlab.Caption=共:4首\n"
+        "playlab.Caption=正在播放--球\n"
+        "playlab.Caption=正在播放--比分\n"
+        "playlab.Caption=正在播放--ANTHEM\n");
+    EXPECT_TRUE(fs::exists(home() / "music/ANTHEM.MP3"));
+    EXPECT_TRUE(fs::exists(home() / "music/比分.mp3"));
+}
+
 // On the real clock, as the media player plays: the tone's last second is seen by the progress
 // tick, which moves on; after the only track the music stops.
 TEST_F(MusicDriveTest, OnTheRealClockTheTonePlaysToItsEnd)
