@@ -59,6 +59,8 @@ protected:
 
 // The font a control takes when its layout names none: its form's.
 FontDesc formFont(const Control& control);
+// The same as the default of a stored Font (property_table.h).
+inline constexpr auto formFontRule = [](const Control& control) { return formFont(control); };
 
 // What an input control hands on to the part inside its border that draws and takes the input
 // (the list panel, the edit field): the window, Enabled, the font and the colours.
