@@ -79,7 +79,7 @@ void InputControl::onRemoved()
 void InputControl::initProperties()
 {
     beginLoading();
-    setFont(formFont(*this));
+    lookProperties<InputControl>().init(*this);
     endLoading();
 }
 
@@ -87,20 +87,6 @@ void InputControl::endLoading()
 {
     m_loading = false;
     loaded();
-}
-
-void InputControl::readLook(const PropertyBag& bag)
-{
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
-}
-
-void InputControl::writeLook(PropertyBag& bag) const
-{
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
-    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
 }
 
 gfx::Color InputControl::foreRgb() const { return resolveColor(m_foreColor); }

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/forms/control.h"
 #include "platform/forms/font_desc.h"
+#include "platform/forms/property_table.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/font.h"
 #include <cstdint>
@@ -95,9 +96,16 @@ protected:
     void endLoading();
     // The default repaints.
     virtual void loaded() { redraw(); }
-    // The stored "Font", "ForeColor" and "BackColor", the first keys of every input control.
-    void readLook(const PropertyBag& bag);
-    void writeLook(PropertyBag& bag) const;
+    // The stored "Font", "ForeColor" and "BackColor", the first entries of every input control's
+    // table; a new control takes the form's font.
+    template<class C>
+    static auto lookProperties()
+    {
+        using P = PropertiesOf<C>;
+        return propertyTable(P::property("Font", &C::font, &C::setFont, formFontRule),
+            P::property("ForeColor", &C::foreColor, &C::setForeColor, 0x80000008u, keepsItsValue),
+            P::property("BackColor", &C::backColor, &C::setBackColor, 0x80000005u, keepsItsValue));
+    }
 
     // The font and colours as drawn.
     const gfx::Font& drawFont() const { return m_drawFont; }

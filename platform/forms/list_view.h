@@ -94,6 +94,7 @@ protected:
     void character(int ascii) override;
 
 private:
+    static const auto& storedProperties();
     friend class ListItem;
     friend class ListItems;
     friend class ColumnHeader;
