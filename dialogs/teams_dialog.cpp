@@ -10,8 +10,6 @@
 
 #include "controls/core/qel_check.h"
 #include "controls/core/qel_command.h"
-#include "controls/core/qel_frame.h"
-#include "controls/core/qel_label.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/label.h"
@@ -19,7 +17,6 @@
 #include "platform/forms/list_view.h"
 #include "platform/forms/text_box.h"
 #include "platform/forms/message_box.h"
-#include "platform/forms/timer.h"
 
 #include <vector>
 

@@ -8,7 +8,6 @@
 #include "scoreboard/scoreboard_view.h"
 
 #include "controls/core/qel_command.h"
-#include "controls/core/qel_label.h"
 #include "controls/core/qel_option_button.h"
 #include "controls/text/qel_text_box.h"
 #include "platform/forms/combo_box.h"
