@@ -48,6 +48,7 @@ protected:
     void onResize() override { redraw(); }
 
 private:
+    static const auto& storedProperties();
     gfx::PictureFit fit() const { return m_stretch ? gfx::PictureFit::Scale : gfx::PictureFit::Crop; }
     bool show(const std::string& path);
     void fitShownToSize();
