@@ -1,7 +1,7 @@
 #include "platform/forms/combo_box.h"
 #include "platform/forms/edges.h"
 #include "platform/forms/user_control.h"
-#include "platform/forms/property_table.h"
+#include "platform/forms/look_properties.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
 #include "platform/system/utf8.h"
@@ -413,7 +413,7 @@ const auto& ComboBox::storedProperties()
 {
     using P = PropertiesOf<ComboBox>;
     using C = ComboBox;
-    static const auto table = join(lookProperties<C>(),
+    static const auto table = join(inputLookProperties<C>(),
         propertyTable(P::property("Style", &C::style, &C::setStyle, 0, keepsItsValue),
             P::property("Sorted", &C::sorted, &C::setSorted, false, keepsItsValue),
             P::property("Locked", &C::locked, &C::setLocked, false, keepsItsValue),

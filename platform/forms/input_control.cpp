@@ -1,4 +1,5 @@
 #include "platform/forms/input_control.h"
+#include "platform/forms/look_properties.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/edges.h"
 #include "platform/forms/fonts.h"
@@ -79,7 +80,7 @@ void InputControl::onRemoved()
 void InputControl::initProperties()
 {
     beginLoading();
-    lookProperties<InputControl>().init(*this);
+    inputLookProperties<InputControl>().init(*this);
     endLoading();
 }
 

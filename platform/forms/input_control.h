@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/forms/control.h"
 #include "platform/forms/font_desc.h"
-#include "platform/forms/property_table.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/font.h"
 #include <cstdint>
@@ -60,8 +59,6 @@ protected:
 
 // The font a control takes when its layout names none: its form's.
 FontDesc formFont(const Control& control);
-// The same as the default of a stored Font (property_table.h).
-inline constexpr auto formFontRule = [](const Control& control) { return formFont(control); };
 
 // What an input control hands on to the part inside its border that draws and takes the input
 // (the list panel, the edit field): the window, Enabled, the font and the colours.
@@ -96,16 +93,6 @@ protected:
     void endLoading();
     // The default repaints.
     virtual void loaded() { redraw(); }
-    // The stored "Font", "ForeColor" and "BackColor", the first entries of every input control's
-    // table; a new control takes the form's font.
-    template<class C>
-    static auto lookProperties()
-    {
-        using P = PropertiesOf<C>;
-        return propertyTable(P::property("Font", &C::font, &C::setFont, formFontRule),
-            P::property("ForeColor", &C::foreColor, &C::setForeColor, 0x80000008u, keepsItsValue),
-            P::property("BackColor", &C::backColor, &C::setBackColor, 0x80000005u, keepsItsValue));
-    }
 
     // The font and colours as drawn.
     const gfx::Font& drawFont() const { return m_drawFont; }

@@ -1,6 +1,6 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/user_control.h"
-#include "platform/forms/property_table.h"
+#include "platform/forms/look_properties.h"
 #include "platform/window/api.h"
 #include "platform/window/mouse_shift.h"
 #include <utility>
@@ -216,7 +216,7 @@ const auto& ListBox::storedProperties()
 {
     using P = PropertiesOf<ListBox>;
     using L = ListBox;
-    static const auto table = join(lookProperties<L>(),
+    static const auto table = join(inputLookProperties<L>(),
         propertyTable(P::property("Appearance", &L::appearance, &L::setAppearance, 1, keepsItsValue),
             P::property("MultiSelect", &L::multiSelect, &L::setMultiSelect, 0, keepsItsValue),
             P::property("Sorted", &L::sorted, &L::setSorted, false, keepsItsValue),

@@ -1,4 +1,5 @@
 #include "platform/forms/list_view.h"
+#include "platform/forms/look_properties.h"
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
@@ -566,7 +567,7 @@ const auto& ListView::storedProperties()
 {
     using P = PropertiesOf<ListView>;
     using L = ListView;
-    static const auto table = join(lookProperties<L>(),
+    static const auto table = join(inputLookProperties<L>(),
         propertyTable(P::property("Appearance", &L::appearance, &L::setAppearance, 1, keepsItsValue),
             P::property("View", &L::view, &L::setView, 0, keepsItsValue),
             P::property("FullRowSelect", &L::fullRowSelect, &L::setFullRowSelect, false, keepsItsValue),

@@ -3,7 +3,7 @@
 #include "platform/forms/fonts.h"
 #include "platform/forms/pictures.h"
 #include "platform/forms/user_control.h"
-#include "platform/forms/property_table.h"
+#include "platform/forms/look_properties.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"

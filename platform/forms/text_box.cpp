@@ -1,6 +1,6 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/user_control.h"
-#include "platform/forms/property_table.h"
+#include "platform/forms/look_properties.h"
 #include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/mouse_shift.h"
@@ -193,7 +193,7 @@ const auto& TextBox::storedProperties()
 {
     using P = PropertiesOf<TextBox>;
     using T = TextBox;
-    static const auto table = join(lookProperties<T>(),
+    static const auto table = join(inputLookProperties<T>(),
         propertyTable(P::property("BorderStyle", &T::borderStyle, &T::setBorderStyle, 1, keepsItsValue),
             P::property("Appearance", &T::appearance, &T::setAppearance, 1, keepsItsValue),
             P::property("MultiLine", &T::multiLine, &T::setMultiLine, false, keepsItsValue),
