@@ -1,6 +1,6 @@
 #include "dialogs/setup_dialog_form.h"
 
-#include "scoreboard/board_form.h"
+#include "scoreboard/scoreboard_view.h"
 
 #include "platform/forms/image.h"
 #include "platform/forms/layout_error.h"
@@ -29,8 +29,8 @@ void SetupDialogForm::showModal()
 
 void SetupDialogForm::onLoad()
 {
-    if (const scoreboard::BoardControls* board = scoreboard::boardControls())
-        setIcon(board->mainico.picture());
+    if (const scoreboard::ScoreboardView* board = scoreboard::scoreboardView())
+        setIcon(board->boardIcon());
     setTitleIcon(forms::loadPicture(this->icon()));
     loadDialog();
 }

@@ -2,16 +2,14 @@
 #include "dialogs/swatch_color.h"
 #include "dialogs/team_files.h"
 
-#include "scoreboard/board_form.h"
 #include "scoreboard/control_binding.h"
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/roster_loader.h"
+#include "scoreboard/scoreboard_view.h"
 
 #include "controls/core/qel_check.h"
 #include "controls/core/qel_command.h"
-#include "controls/core/qel_frame.h"
-#include "controls/core/qel_label.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/label.h"
@@ -19,27 +17,19 @@
 #include "platform/forms/list_view.h"
 #include "platform/forms/text_box.h"
 #include "platform/forms/message_box.h"
-#include "platform/forms/timer.h"
 
 #include <vector>
 
 namespace dialogs {
 
 namespace forms = plat::forms;
-using scoreboard::boardControls;
 using scoreboard::user;
 
 namespace {
 
-// The board's team-name label of each swatch: team A's name and shadow, team B's name and shadow.
-constexpr int kSwatchLabel[4] = {0, 2, 1, 3};
-constexpr int kSwatches = 4;
-
-qel::qelLabel* nameLabel(int swatch)
-{
-    const scoreboard::BoardControls* board = boardControls();
-    return board ? &board->ballname[kSwatchLabel[swatch]] : nullptr;
-}
+// A swatch for each of the board's team-name colours: team A's name and shadow, team B's name and
+// shadow.
+constexpr int kSwatches = std::tuple_size_v<scoreboard::TeamNameColors>;
 
 } // namespace
 
@@ -80,19 +70,20 @@ void TeamsDialog::loadDialog()
     const TeamsDialogControls& c = m_bound.emplace(bindTeamsDialogControls(*this));
     m_teamsFolder = dialogs::teamsFolder();
     onballlist();
-    if (auto* label = nameLabel(0))
-        c.Combo1.setForeColor(label->ForeColor());
-    if (auto* label = nameLabel(2))
-        c.Combo2.setForeColor(label->ForeColor());
-    for (int i = 0; i < kSwatches; ++i)
-        if (nameLabel(i))
-            c.colab[i].setBackColor(nameLabel(i)->ForeColor());
+    const scoreboard::ScoreboardView* board = scoreboard::scoreboardView();
+    if (board) {
+        const scoreboard::TeamNameColors colors = board->teamNameColors();
+        c.Combo1.setForeColor(colors[0]);
+        c.Combo2.setForeColor(colors[2]);
+        for (int i = 0; i < kSwatches; ++i)
+            c.colab[i].setBackColor(colors[i]);
+    }
     forms::ComboBox& number = c.comadd;
     number.clear();
     for (int n = 0; n <= kHighestNumber; ++n)
         number.addItem(std::to_string(n));
     number.setText("0");
-    if (const scoreboard::BoardControls* board = boardControls(); board && board->ballnameframe[0].visible())
+    if (board && board->rostersShown())
         c.chk1.setValue(1);
     commdEandNO();
     setNewEditCaption("新增");
@@ -183,13 +174,14 @@ void TeamsDialog::defaultColors()
 void TeamsDialog::apply()
 {
     const TeamsDialogControls& c = *m_bound;
-    const bool rosters = c.chk1.Value() == 1;
-    if (const scoreboard::BoardControls* board = boardControls())
-        for (int side = 0; side < 2; ++side)
-            board->ballnameframe[side].setVisible(rosters);
-    for (int i = 0; i < kSwatches; ++i)
-        if (nameLabel(i))
-            nameLabel(i)->setForeColor(c.colab[i].backColor());
+    scoreboard::ScoreboardView* board = scoreboard::scoreboardView();
+    if (board) {
+        board->showRosters(c.chk1.Value() == 1);
+        scoreboard::TeamNameColors colors{};
+        for (int i = 0; i < kSwatches; ++i)
+            colors[size_t(i)] = c.colab[i].backColor();
+        board->setTeamNameColors(colors);
+    }
 
     if (c.Combo1.text().empty() || c.Combo2.text().empty()) {
         tell("比赛的球队名称不能为空，请重新选择需要比赛的两个球队!", "提示", true);
@@ -198,8 +190,8 @@ void TeamsDialog::apply()
     user().teamNameA = c.Combo1.text();
     user().teamNameB = c.Combo2.text();
     scoreboard::ShowTeamNames();
-    if (const scoreboard::BoardControls* board = boardControls())
-        board->Timer12.setEnabled(true);
+    if (board)
+        board->reloadRostersSoon();
     unload();
 }
 

@@ -2,13 +2,12 @@
 #include "dialogs/referee_list_file.h"
 #include "dialogs/swatch_color.h"
 
-#include "scoreboard/board_form.h"
 #include "scoreboard/control_binding.h"
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_state.h"
+#include "scoreboard/scoreboard_view.h"
 
 #include "controls/core/qel_command.h"
-#include "controls/core/qel_label.h"
 #include "controls/core/qel_option_button.h"
 #include "controls/text/qel_text_box.h"
 #include "platform/forms/combo_box.h"
@@ -30,13 +29,6 @@ namespace {
 
 constexpr int kRefereeRows = 3;
 constexpr int kCountLine = 5; // L1(5)
-
-// The board's title labels: item 1 the title, item 0 its shadow.
-qel::qelLabel* boardTitle(int index)
-{
-    const scoreboard::BoardControls* board = scoreboard::boardControls();
-    return board ? &board->titxt[index] : nullptr;
-}
 
 } // namespace
 
@@ -71,10 +63,11 @@ void TitleDialog::loadDialog()
 {
     const TitleDialogControls& c = m_bound.emplace(bindTitleDialogControls(*this));
     const scoreboard::MatchState& state = user();
-    if (boardTitle(1))
-        c.colab[0].setBackColor(boardTitle(1)->ForeColor());
-    if (boardTitle(0))
-        c.colab[1].setBackColor(boardTitle(0)->ForeColor());
+    if (const scoreboard::ScoreboardView* board = scoreboard::scoreboardView()) {
+        const scoreboard::TitleColors colors = board->titleColors();
+        c.colab[0].setBackColor(colors.title);
+        c.colab[1].setBackColor(colors.shadow);
+    }
     c.v1.setText(state.matchTitle.empty() ? std::to_string(sys::currentYear(*m_dates)) + "Mirelda" : state.matchTitle);
 
     const std::vector<std::string> names = readRefereeList();
@@ -201,10 +194,8 @@ void TitleDialog::apply()
     const TitleDialogControls& c = *m_bound;
     scoreboard::MatchState& state = user();
     state.matchTitle = c.v1.Text();
-    if (boardTitle(1))
-        boardTitle(1)->setForeColor(c.colab[0].backColor());
-    if (boardTitle(0))
-        boardTitle(0)->setForeColor(c.colab[1].backColor());
+    if (scoreboard::ScoreboardView* board = scoreboard::scoreboardView())
+        board->setTitleColors({.title = c.colab[0].backColor(), .shadow = c.colab[1].backColor()});
     hide();
     scoreboard::ShowMatchTitle();
 

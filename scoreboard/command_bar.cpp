@@ -6,6 +6,7 @@
 #include "scoreboard/form_parts.h"
 #include "scoreboard/match_state.h"
 #include "scoreboard/record_view.h"
+#include "scoreboard/required_hooks.h"
 
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_frame.h"
@@ -45,6 +46,9 @@ CommandBar::CommandBar(forms::Form& main, CommandBarHooks hooks)
     , m_controls(bindCommandBarControls(main))
     , m_hooks(std::move(hooks))
 {
+    requireHooks("CommandBar",
+        {{"fillOptionsPanel", m_hooks.fillOptionsPanel}, {"showPeriodTable", m_hooks.showPeriodTable},
+            {"liveModeOn", m_hooks.liveModeOn}, {"leaveLiveMode", m_hooks.leaveLiveMode}, {"notice", m_hooks.notice}});
 }
 
 void CommandBar::connect()
@@ -63,8 +67,7 @@ void CommandBar::click(int index)
     switch (index) {
     case Options:
         showPart(c.sysset, true);
-        if (m_hooks.fillOptionsPanel)
-            m_hooks.fillOptionsPanel();
+        m_hooks.fillOptionsPanel();
         break;
     case MatchMode:
         matchMode();
@@ -123,7 +126,7 @@ void CommandBar::matchMode()
     c.showtime.setVisible(true);
     c.Timer6.setEnabled(true);
     showPart(c.showtime, true);
-    if (m_hooks.liveModeOn && m_hooks.liveModeOn() && user().optCloseVideoOnStart && m_hooks.leaveLiveMode)
+    if (m_hooks.liveModeOn() && user().optCloseVideoOnStart)
         m_hooks.leaveLiveMode();
 }
 
@@ -132,8 +135,7 @@ void CommandBar::scoreSheet()
     const CommandBarControls& c = m_controls;
     showFitted({&c.ballnum[0]}, user().teamNameA, kSheetNamePoints);
     showFitted({&c.ballnum[1]}, user().teamNameB, kSheetNamePoints);
-    if (m_hooks.showPeriodTable)
-        m_hooks.showPeriodTable();
+    m_hooks.showPeriodTable();
     c.lookdate.setVisible(true);
     showPart(c.balldate, true);
 }
@@ -158,8 +160,7 @@ std::string_view CommandBar::startButtonCaption() const
 void CommandBar::notice(std::string_view text)
 {
     user().noticeText = std::string(text);
-    if (m_hooks.notice)
-        m_hooks.notice(text);
+    m_hooks.notice(text);
 }
 
 bool CommandBar::confirm(std::string_view text, std::string_view title)

@@ -45,8 +45,9 @@ CommandBarControls bindCommandBarControls(const plat::forms::Form& form);
 
 inline constexpr std::string_view kMatchOverLeaderText = "比赛已经结束 点击【数据复位】 ";
 
-// What the command bar asks of other parts of `main`; an empty hook is skipped, except the
-// exit's question (a message box) and its end (unloading `main`), which have defaults.
+// What the command bar asks of other parts of `main`. Each is required (a bar made without one
+// throws MissingHookError naming it) but the exit's question (a message box when not given) and
+// its end (unloading `main`).
 struct CommandBarHooks {
     std::function<void()> fillOptionsPanel; // `sysset` filled from the current values
     std::function<void()> showPeriodTable;  // ShowPeriodTable

@@ -2,6 +2,7 @@
 #include "scoreboard/board_faces.h"
 #include "scoreboard/control_binding.h"
 #include "scoreboard/fitted_caption.h"
+#include "scoreboard/required_hooks.h"
 
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_frame.h"
@@ -55,6 +56,12 @@ MainClockBoard::MainClockBoard(ClockControls controls, Hooks hooks)
     : m_controls(std::move(controls))
     , m_hooks(std::move(hooks))
 {
+    const Hooks& h = m_hooks;
+    requireHooks("MainClockBoard",
+        {{"ResetClockDisplay", h.ResetClockDisplay}, {"ShowPeriod", h.ShowPeriod}, {"ShowPeriodTable", h.ShowPeriodTable},
+            {"matchMode", h.matchMode}, {"scoreSheet", h.scoreSheet}, {"inshowfame", h.inshowfame},
+            {"liveModeOn", h.liveModeOn}, {"leaveLiveMode", h.leaveLiveMode}, {"musicPlaying", h.musicPlaying},
+            {"pauseMusic", h.pauseMusic}, {"setMatchBlinkPhase", h.setMatchBlinkPhase}});
 }
 
 void MainClockBoard::connect(MatchClock& clock)
@@ -120,7 +127,7 @@ void MainClockBoard::showLeaderText(bool visible) { m_controls.onename.setVisibl
 
 void MainClockBoard::showMatchScoreSheet()
 {
-    call(m_hooks.ShowPeriodTable);
+    m_hooks.ShowPeriodTable();
     m_controls.balldate.setVisible(true);
     m_controls.balldate.zOrder(0);
     m_controls.lookdate.setVisible(true);

@@ -46,7 +46,7 @@ ClockControls bindClockControls(const plat::forms::Form& form);
 
 // The match clock's board on the controls of the scoreboard form `main`. What other parts of
 // the form do (display routines, the command bar, the notice box, music and live video) comes in
-// as hooks; a hook not given does nothing.
+// as hooks, every one of them required: a board made without one throws MissingHookError naming it.
 class MainClockBoard final : public MatchClockBoard {
 public:
     struct Hooks {
@@ -83,17 +83,13 @@ public:
     void setLeaderText(std::string_view text) override;
     void showLeaderText(bool visible) override;
     void showMatchScoreSheet() override;
-    void matchMode() override { call(m_hooks.matchMode); }
-    void scoreSheet() override { call(m_hooks.scoreSheet); }
-    bool liveModeOn() const override { return m_hooks.liveModeOn && m_hooks.liveModeOn(); }
-    void leaveLiveMode() override { call(m_hooks.leaveLiveMode); }
-    bool musicPlaying() const override { return m_hooks.musicPlaying && m_hooks.musicPlaying(); }
-    void pauseMusic() override { call(m_hooks.pauseMusic); }
-    void setMatchBlinkPhase(bool phase) override
-    {
-        if (m_hooks.setMatchBlinkPhase)
-            m_hooks.setMatchBlinkPhase(phase);
-    }
+    void matchMode() override { m_hooks.matchMode(); }
+    void scoreSheet() override { m_hooks.scoreSheet(); }
+    bool liveModeOn() const override { return m_hooks.liveModeOn(); }
+    void leaveLiveMode() override { m_hooks.leaveLiveMode(); }
+    bool musicPlaying() const override { return m_hooks.musicPlaying(); }
+    void pauseMusic() override { m_hooks.pauseMusic(); }
+    void setMatchBlinkPhase(bool phase) override { m_hooks.setMatchBlinkPhase(phase); }
     bool confirm(std::string_view text, std::string_view title) override;
 
     // PeriodEndBoard
@@ -101,21 +97,16 @@ public:
     void setZeroMarkColor(uint32_t color) override;
     void setReportLines(std::string_view first, std::string_view second) override;
     void showOvertimeLabels(bool visible) override;
-    void ResetClockDisplay() override { call(m_hooks.ResetClockDisplay); }
-    void ShowPeriod() override { call(m_hooks.ShowPeriod); }
+    void ResetClockDisplay() override { m_hooks.ResetClockDisplay(); }
+    void ShowPeriod() override { m_hooks.ShowPeriod(); }
     void setClockColor(uint32_t color) override;
     void setStartButtonCaption(std::string_view text) override;
     void showPeriodReport() override;
     void startReportCountdown() override { startTimer(ClockTimer::Timer4, 1000); }
     void bringClockPanelToFront() override;
-    void inshowfame() override { call(m_hooks.inshowfame); }
+    void inshowfame() override { m_hooks.inshowfame(); }
 
 private:
-    static void call(const std::function<void()>& f)
-    {
-        if (f)
-            f();
-    }
     plat::forms::Timer& timer(ClockTimer which) const { return *m_controls.timers[size_t(which)]; }
 
     ClockControls m_controls;

@@ -16,6 +16,7 @@
 #include "controls/core/qel_frame.h"
 #include "controls/core/qel_label.h"
 #include "controls/core/qel_toggle_button.h"
+#include "platform/forms/image.h"
 #include "platform/forms/label.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/timer.h"
@@ -43,6 +44,9 @@ constexpr double kDateRightMargin = 90;
 
 constexpr uint32_t kRosterNameColor = 0x00FF00;
 constexpr uint32_t kRosterNumberColor = 0x0000FF;
+
+// The team-name label of each colour, in the order of TeamNameColors.
+constexpr int kTeamNameLabel[4] = {0, 2, 1, 3};
 
 } // namespace
 
@@ -293,5 +297,42 @@ void MainForm::showScoreBacklight(bool visible)
     for (int i : {2, 1})
         bound().backw[i].setVisible(visible);
 }
+
+plat::forms::PictureRef MainForm::boardIcon() const { return bound().mainico.picture(); }
+
+TitleColors MainForm::titleColors() const
+{
+    return {.title = bound().titxt[1].ForeColor(), .shadow = bound().titxt[0].ForeColor()};
+}
+
+void MainForm::setTitleColors(const TitleColors& colors)
+{
+    bound().titxt[1].setForeColor(colors.title);
+    bound().titxt[0].setForeColor(colors.shadow);
+}
+
+TeamNameColors MainForm::teamNameColors() const
+{
+    TeamNameColors colors{};
+    for (size_t i = 0; i < colors.size(); ++i)
+        colors[i] = bound().ballname[kTeamNameLabel[i]].ForeColor();
+    return colors;
+}
+
+void MainForm::setTeamNameColors(const TeamNameColors& colors)
+{
+    for (size_t i = 0; i < colors.size(); ++i)
+        bound().ballname[kTeamNameLabel[i]].setForeColor(colors[i]);
+}
+
+bool MainForm::rostersShown() const { return bound().ballnameframe[0].visible(); }
+
+void MainForm::showRosters(bool visible)
+{
+    for (int side = 0; side < 2; ++side)
+        bound().ballnameframe[side].setVisible(visible);
+}
+
+void MainForm::reloadRostersSoon() { bound().Timer12.setEnabled(true); }
 
 } // namespace scoreboard

@@ -87,6 +87,14 @@ public:
     void stopClockTimers() override;
     void hideOvertimeLabels() override;
     void showScoreBacklight(bool visible) override;
+    plat::forms::PictureRef boardIcon() const override;
+    TitleColors titleColors() const override;
+    void setTitleColors(const TitleColors& colors) override;
+    TeamNameColors teamNameColors() const override;
+    void setTeamNameColors(const TeamNameColors& colors) override;
+    bool rostersShown() const override;
+    void showRosters(bool visible) override;
+    void reloadRostersSoon() override;
 
 protected:
     void onLoad() override;

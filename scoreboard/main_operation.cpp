@@ -6,6 +6,7 @@
 #include "scoreboard/display_routines.h"
 #include "scoreboard/focus_keeper.h"
 #include "scoreboard/key_names.h"
+#include "scoreboard/required_hooks.h"
 
 #include "controls/core/qel_command.h"
 #include "controls/core/qel_frame.h"
@@ -26,10 +27,17 @@ CommandBarHooks commandBarHooks(const MainOperation::Hooks& hooks)
     bar.showPeriodTable = [] { ShowPeriodTable(); };
     bar.liveModeOn = hooks.liveModeOn;
     bar.leaveLiveMode = hooks.leaveLiveMode;
-    if (hooks.inshowfame)
-        bar.notice = [show = hooks.inshowfame](std::string_view) { show(); };
+    bar.notice = [show = hooks.inshowfame](std::string_view) { show(); };
     bar.confirm = hooks.confirm;
     return bar;
+}
+
+MainOperation::Hooks required(MainOperation::Hooks h)
+{
+    requireHooks("MainOperation",
+        {{"confirmReset", h.confirmReset}, {"openDialog", h.openDialog}, {"inshowfame", h.inshowfame},
+            {"fillOptionsPanel", h.fillOptionsPanel}, {"liveModeOn", h.liveModeOn}, {"leaveLiveMode", h.leaveLiveMode}});
+    return h;
 }
 
 } // namespace
@@ -48,7 +56,7 @@ OperationControls bindOperationControls(const forms::Form& form)
 MainOperation::MainOperation(forms::Form& main, const BoardControls& board, Hooks hooks)
     : m_main(main)
     , m_controls(bindOperationControls(main))
-    , m_hooks(std::move(hooks))
+    , m_hooks(required(std::move(hooks)))
     , m_keys(*this)
     , m_commandBar(main, commandBarHooks(m_hooks))
     , m_menu(main, MenuRowHooks{ m_hooks.openDialog, m_hooks.confirmReset })

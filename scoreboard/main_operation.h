@@ -39,7 +39,8 @@ OperationControls bindOperationControls(const plat::forms::Form& form);
 // makes it once its controls are there and keeps it while it is loaded.
 class MainOperation final : private ScoringBoard {
 public:
-    // What other parts of the form do; a hook not given does nothing.
+    // What other parts of the form do. Each is required (an operation made without one throws
+    // MissingHookError naming it) but the exit's question.
     struct Hooks {
         std::function<void()> confirmReset;          // the match clock's reset command
         std::function<void(SetupDialog)> openDialog; // modal

@@ -15,10 +15,12 @@ namespace scoreboard {
 // form's controls are there, connected at once, kept while the form is loaded.
 class MainPanels {
 public:
+    // What each panel asks of the rest of the form (the options panel's notice is required);
+    // the logo's choice is optional, the open dialog when empty.
     struct Hooks {
         OptionsPanelHooks options;
         RecordViewHooks records;
-        std::function<std::optional<std::string>()> chooseLogo; // the open dialog when empty
+        std::function<std::optional<std::string>()> chooseLogo;
     };
 
     MainPanels(plat::forms::Form& main, Hooks hooks);

@@ -2,6 +2,7 @@
 
 #include "scoreboard/control_binding.h"
 #include "scoreboard/score_keys.h"
+#include "scoreboard/required_hooks.h"
 
 #include "platform/forms/form.h"
 #include "platform/forms/label.h"
@@ -24,6 +25,7 @@ MenuRow::MenuRow(forms::Form& main, MenuRowHooks hooks)
     : m_controls(bindMenuRowControls(main))
     , m_hooks(std::move(hooks))
 {
+    requireHooks("MenuRow", {{"openDialog", m_hooks.openDialog}, {"confirmReset", m_hooks.confirmReset}});
 }
 
 void MenuRow::connect()
@@ -38,10 +40,7 @@ void MenuRow::connect()
 void MenuRow::mouseDown(int index)
 {
     m_controls.Sh1.setVisible(true);
-    auto open = [this](SetupDialog dialog) {
-        if (m_hooks.openDialog)
-            m_hooks.openDialog(dialog);
-    };
+    auto open = [this](SetupDialog dialog) { m_hooks.openDialog(dialog); };
     switch (index) {
     case Title:
         open(SetupDialog::TitleAndReferees);
@@ -62,8 +61,7 @@ void MenuRow::mouseDown(int index)
         open(SetupDialog::ShortcutKeys);
         break;
     case Reset:
-        if (m_hooks.confirmReset)
-            m_hooks.confirmReset();
+        m_hooks.confirmReset();
         break;
     case AttackSignal:
         keyF5();

@@ -25,7 +25,8 @@ struct MenuRowControls {
 // naming the form and the control.
 MenuRowControls bindMenuRowControls(const plat::forms::Form& form);
 
-// What the menu's items do besides the signal sounds.
+// What the menu's items do besides the signal sounds; both required (a menu row made without one
+// throws MissingHookError naming it).
 struct MenuRowHooks {
     std::function<void(SetupDialog)> openDialog; // modal
     std::function<void()> confirmReset;          // ConfirmReset of the match clock

@@ -6,6 +6,7 @@
 #include "scoreboard/match_state.h"
 #include "scoreboard/option_file.h"
 #include "scoreboard/option_file_writer.h"
+#include "scoreboard/required_hooks.h"
 
 #include "controls/core/qel_check.h"
 #include "controls/core/qel_command.h"
@@ -66,6 +67,7 @@ OptionsPanel::OptionsPanel(forms::Form& main, LogoChooser& logo, OptionsPanelHoo
     , m_logo(logo)
     , m_hooks(std::move(hooks))
 {
+    requireHooks("OptionsPanel", {{"notice", m_hooks.notice}});
 }
 
 void OptionsPanel::connect()
@@ -180,8 +182,7 @@ void OptionsPanel::qelsaveClick()
         notice = kSettingsNotSavedNotice;
     else if (logo == LogoChooser::Applied::Failed)
         notice = kLogoFailedNotice;
-    if (m_hooks.notice)
-        m_hooks.notice(notice);
+    m_hooks.notice(notice);
 }
 
 void OptionsPanel::qelcanclClick() { m_controls.sysset.setVisible(false); }

@@ -45,9 +45,10 @@ inline constexpr std::string_view kLengthRefusedMessage = "默认比赛时间和
 
 // What the options panel asks of the rest of `main`.
 struct OptionsPanelHooks {
-    // The self-closing notice box with this text (noticeText, then inshowfame).
+    // The self-closing notice box with this text (noticeText, then inshowfame). Required: a panel
+    // made without it throws MissingHookError naming it.
     std::function<void(std::string_view text)> notice;
-    // A message with OK only; a message box when not given.
+    // A message with OK only; optional, a message box when not given.
     std::function<void(std::string_view text, std::string_view title)> message;
 };
 

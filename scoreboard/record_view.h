@@ -47,7 +47,7 @@ struct RecordViewControls {
 RecordListControls bindRecordListControls(const plat::forms::Form& form);
 RecordViewControls bindRecordViewControls(const plat::forms::Form& form);
 
-// What the record view asks of the operator; message boxes when not given.
+// What the record view asks of the operator; both optional, message boxes when not given.
 struct RecordViewHooks {
     // A question with OK and Cancel; true for OK.
     std::function<bool(std::string_view text, std::string_view title)> confirm;

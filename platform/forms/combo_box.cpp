@@ -1,6 +1,7 @@
 #include "platform/forms/combo_box.h"
 #include "platform/forms/edges.h"
 #include "platform/forms/user_control.h"
+#include "platform/forms/look_properties.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_render.h"
 #include "platform/system/utf8.h"
@@ -407,34 +408,35 @@ LRESULT ComboBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 // --- stored properties ---
 
+// A new combo box shows its name; a dropdown list (Style 2) stores no Text.
+const auto& ComboBox::storedProperties()
+{
+    using P = PropertiesOf<ComboBox>;
+    using C = ComboBox;
+    static const auto table = join(inputLookProperties<C>(),
+        propertyTable(P::property("Style", &C::style, &C::setStyle, 0, keepsItsValue),
+            P::property("Sorted", &C::sorted, &C::setSorted, false, keepsItsValue),
+            P::property("Locked", &C::locked, &C::setLocked, false, keepsItsValue),
+            P::property("List", &C::listText, &C::setListText, std::string(), keepsItsValue),
+            P::property("Text", [](const C& c) { return c.editable() ? c.text() : std::string(); }, &C::setText, std::string(),
+                &C::name)));
+    return table;
+}
+
 void ComboBox::initProperties()
 {
     beginLoading();
-    setFont(formFont(*this));
-    m_field.setText(name());
+    storedProperties().init(*this);
     endLoading();
 }
 
 void ComboBox::readProperties(PropertyBag& bag)
 {
     beginLoading();
-    readLook(bag);
-    setStyle(bag.readProperty("Style", 0));
-    setSorted(bag.readProperty("Sorted", false));
-    setLocked(bag.readProperty("Locked", false));
-    readList(bag);
-    setText(bag.readProperty("Text", ""));
+    storedProperties().read(*this, bag);
     endLoading();
 }
 
-void ComboBox::writeProperties(PropertyBag& bag) const
-{
-    writeLook(bag);
-    bag.writeProperty("Style", m_style, 0);
-    bag.writeProperty("Sorted", m_sorted, false);
-    bag.writeProperty("Locked", m_locked, false);
-    writeList(bag);
-    bag.writeProperty("Text", editable() ? text() : std::string(), "");
-}
+void ComboBox::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 } // namespace plat::forms

@@ -83,6 +83,7 @@ protected:
     void character(int ascii) override;
 
 private:
+    static const auto& storedProperties();
     bool editable() const { return m_style != 2; }
     int boxHeight() const;
     // Makes `index` the choice; returns whether it changed.

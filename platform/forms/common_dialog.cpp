@@ -1,6 +1,7 @@
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/color_dialog.h"
 #include "platform/forms/open_file_dialog.h"
+#include "platform/forms/property_table.h"
 
 namespace plat::forms {
 
@@ -32,28 +33,21 @@ bool CommonDialog::showColor()
     return true;
 }
 
-void CommonDialog::readProperties(PropertyBag& bag)
+const auto& CommonDialog::storedProperties()
 {
-    m_fileName = bag.readProperty("FileName", "");
-    m_filter = bag.readProperty("Filter", "");
-    m_filterIndex = bag.readProperty("FilterIndex", 0);
-    m_flags = bag.readProperty("Flags", 0);
-    m_initDir = bag.readProperty("InitDir", "");
-    m_dialogTitle = bag.readProperty("DialogTitle", "");
-    m_cancelError = bag.readProperty("CancelError", false);
-    m_color = bag.readProperty("Color", uint32_t(0)) & 0x00FFFFFFu;
+    using P = PropertiesOf<CommonDialog>;
+    using D = CommonDialog;
+    static const auto table = propertyTable(P::property("FileName", &D::fileName, &D::setFileName, std::string()),
+        P::property("Filter", &D::filter, &D::setFilter, std::string()),
+        P::property("FilterIndex", &D::filterIndex, &D::setFilterIndex, 0), P::property("Flags", &D::flags, &D::setFlags, 0),
+        P::property("InitDir", &D::initDir, &D::setInitDir, std::string()),
+        P::property("DialogTitle", &D::dialogTitle, &D::setDialogTitle, std::string()),
+        P::property("CancelError", &D::cancelError, &D::setCancelError, false), P::property("Color", &D::color, &D::setColor, 0u));
+    return table;
 }
 
-void CommonDialog::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("FileName", m_fileName, "");
-    bag.writeProperty("Filter", m_filter, "");
-    bag.writeProperty("FilterIndex", m_filterIndex, 0);
-    bag.writeProperty("Flags", m_flags, 0);
-    bag.writeProperty("InitDir", m_initDir, "");
-    bag.writeProperty("DialogTitle", m_dialogTitle, "");
-    bag.writeProperty("CancelError", m_cancelError, false);
-    bag.writeProperty("Color", m_color, 0u);
-}
+void CommonDialog::readProperties(PropertyBag& bag) { storedProperties().read(*this, bag); }
+
+void CommonDialog::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 } // namespace plat::forms

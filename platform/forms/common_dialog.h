@@ -52,6 +52,7 @@ protected:
     bool hasWindow() const override { return false; }
 
 private:
+    static const auto& storedProperties();
     bool cancelled();
 
     std::string m_fileName;

@@ -24,13 +24,13 @@ void EntryList::setList(int index, const std::string& text)
         entriesChanged();
 }
 
-void EntryList::readList(const PropertyBag& bag)
+std::string EntryList::listText() const { return joinListText(m_entries); }
+
+void EntryList::setListText(const std::string& text)
 {
     clear();
-    for (const std::string& item : splitListText(bag.readProperty("List", "")))
+    for (const std::string& item : splitListText(text))
         addItem(item);
 }
-
-void EntryList::writeList(PropertyBag& bag) const { bag.writeProperty("List", joinListText(m_entries), ""); }
 
 } // namespace plat::forms

@@ -34,9 +34,9 @@ protected:
     // After an entry's text changed.
     virtual void entriesChanged() = 0;
 
-    // The stored "List", one line an entry: the list is emptied and filled from it.
-    void readList(const PropertyBag& bag);
-    void writeList(PropertyBag& bag) const;
+    // The stored "List", one line an entry: setting it empties the list and fills it from the lines.
+    std::string listText() const;
+    void setListText(const std::string& text);
 
     ListEntries m_entries;
     int m_newIndex = -1;

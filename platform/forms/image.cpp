@@ -1,5 +1,6 @@
 #include "platform/forms/image.h"
 #include "platform/forms/pictures.h"
+#include "platform/forms/property_table.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/window/api.h"
@@ -76,22 +77,24 @@ void Image::redraw()
     ImageChanged(hwnd());
 }
 
+const auto& Image::storedProperties()
+{
+    using P = PropertiesOf<Image>;
+    static const auto table = propertyTable(P::property("Stretch", &Image::stretch, &Image::setStretch, false),
+        P::property("BorderStyle", &Image::borderStyle, &Image::setBorderStyle, 0),
+        P::property("Picture", &Image::picture, [](Image& image, const PictureRef& picture) { image.setPicture(picture); }, PictureRef{}));
+    return table;
+}
+
 void Image::readProperties(PropertyBag& bag)
 {
     m_loading = true;
-    setStretch(bag.readProperty("Stretch", false));
-    setBorderStyle(bag.readProperty("BorderStyle", 0));
-    setPicture(bag.readProperty("Picture", PictureRef{}));
+    storedProperties().read(*this, bag);
     m_loading = false;
     changed();
 }
 
-void Image::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("Stretch", m_stretch, false);
-    bag.writeProperty("BorderStyle", m_borderStyle, 0);
-    bag.writeProperty("Picture", m_pictureRef, PictureRef{});
-}
+void Image::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 LRESULT Image::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {

@@ -31,6 +31,7 @@ protected:
     void onPlaced() override;
 
 private:
+    static const auto& storedProperties();
     void changed();
     void redraw();
 

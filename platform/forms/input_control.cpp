@@ -1,4 +1,5 @@
 #include "platform/forms/input_control.h"
+#include "platform/forms/look_properties.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/edges.h"
 #include "platform/forms/fonts.h"
@@ -79,7 +80,7 @@ void InputControl::onRemoved()
 void InputControl::initProperties()
 {
     beginLoading();
-    setFont(formFont(*this));
+    inputLookProperties<InputControl>().init(*this);
     endLoading();
 }
 
@@ -87,20 +88,6 @@ void InputControl::endLoading()
 {
     m_loading = false;
     loaded();
-}
-
-void InputControl::readLook(const PropertyBag& bag)
-{
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000008u)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
-}
-
-void InputControl::writeLook(PropertyBag& bag) const
-{
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000008u);
-    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
 }
 
 gfx::Color InputControl::foreRgb() const { return resolveColor(m_foreColor); }

@@ -93,9 +93,6 @@ protected:
     void endLoading();
     // The default repaints.
     virtual void loaded() { redraw(); }
-    // The stored "Font", "ForeColor" and "BackColor", the first keys of every input control.
-    void readLook(const PropertyBag& bag);
-    void writeLook(PropertyBag& bag) const;
 
     // The font and colours as drawn.
     const gfx::Font& drawFont() const { return m_drawFont; }

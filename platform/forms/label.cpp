@@ -2,6 +2,7 @@
 #include "platform/forms/colors.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/form.h"
+#include "platform/forms/look_properties.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_layout.h"
@@ -61,11 +62,28 @@ void Label::setEnabled(bool enabled)
     changed();
 }
 
+// A new label shows its name in the form's font.
+const auto& Label::storedProperties()
+{
+    using P = PropertiesOf<Label>;
+    static const auto table = propertyTable(
+        P::property("Caption", &Label::caption, &Label::setCaption, std::string(), &Label::name),
+        P::property("Alignment", &Label::alignment, &Label::setAlignment, 0, keepsItsValue),
+        P::property("BackStyle", &Label::backStyle, &Label::setBackStyle, 1, keepsItsValue),
+        P::property("ForeColor", &Label::foreColor, &Label::setForeColor, 0x80000012u, keepsItsValue),
+        P::property("BackColor", &Label::backColor, &Label::setBackColor, 0x8000000Fu, keepsItsValue),
+        P::property("Font", &Label::font, &Label::setFont, formFontRule),
+        P::property("BorderStyle", &Label::borderStyle, &Label::setBorderStyle, 0, keepsItsValue),
+        P::property("WordWrap", &Label::wordWrap, &Label::setWordWrap, false, keepsItsValue),
+        P::property("UseMnemonic", &Label::useMnemonic, &Label::setUseMnemonic, true, keepsItsValue),
+        P::property("AutoSize", &Label::autoSize, &Label::setAutoSize, false, keepsItsValue));
+    return table;
+}
+
 void Label::initProperties()
 {
     m_loading = true;
-    setFont(formFont(*this));
-    setCaption(name());
+    storedProperties().init(*this);
     m_loading = false;
     changed();
 }
@@ -73,33 +91,12 @@ void Label::initProperties()
 void Label::readProperties(PropertyBag& bag)
 {
     m_loading = true;
-    setCaption(bag.readProperty("Caption", ""));
-    setAlignment(bag.readProperty("Alignment", 0));
-    setBackStyle(bag.readProperty("BackStyle", 1));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000012u)));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x8000000Fu)));
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setBorderStyle(bag.readProperty("BorderStyle", 0));
-    setWordWrap(bag.readProperty("WordWrap", false));
-    setUseMnemonic(bag.readProperty("UseMnemonic", true));
-    setAutoSize(bag.readProperty("AutoSize", false));
+    storedProperties().read(*this, bag);
     m_loading = false;
     changed();
 }
 
-void Label::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("Caption", m_caption, "");
-    bag.writeProperty("Alignment", m_alignment, 0);
-    bag.writeProperty("BackStyle", m_backStyle, 1);
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000012u);
-    bag.writeProperty("BackColor", m_backColor, 0x8000000Fu);
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("BorderStyle", m_borderStyle, 0);
-    bag.writeProperty("WordWrap", m_wordWrap, false);
-    bag.writeProperty("UseMnemonic", m_useMnemonic, true);
-    bag.writeProperty("AutoSize", m_autoSize, false);
-}
+void Label::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 HWND Label::createWindow(HWND parent, const gfx::Rect& pixels)
 {

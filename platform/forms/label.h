@@ -47,6 +47,7 @@ protected:
     void lookChanged(Look what) override;
 
 private:
+    static const auto& storedProperties();
     void changed();
     void redraw();
     void fitToText();

@@ -1,5 +1,6 @@
 #include "platform/forms/line.h"
 #include "platform/forms/colors.h"
+#include "platform/forms/property_table.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
 #include <cstdlib>
@@ -98,26 +99,26 @@ void Line::changed()
     ImageChanged(hwnd());
 }
 
+const auto& Line::storedProperties()
+{
+    using P = PropertiesOf<Line>;
+    static const auto table = propertyTable(P::property("X1", &Line::x1, &Line::setX1, 0.0),
+        P::property("Y1", &Line::y1, &Line::setY1, 0.0), P::property("X2", &Line::x2, &Line::setX2, 1215.0),
+        P::property("Y2", &Line::y2, &Line::setY2, 0.0),
+        P::property("BorderColor", &Line::borderColor, &Line::setBorderColor, 0x80000008u),
+        P::property("BorderWidth", &Line::borderWidth, &Line::setBorderWidth, 1),
+        P::property("BorderStyle", &Line::borderStyle, &Line::setBorderStyle, 1));
+    return table;
+}
+
 void Line::readProperties(PropertyBag& bag)
 {
     m_loading = true;
-    setPoints(bag.readProperty("X1", 0.0), bag.readProperty("Y1", 0.0), bag.readProperty("X2", 1215.0), bag.readProperty("Y2", 0.0));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0x80000008u)));
-    setBorderWidth(bag.readProperty("BorderWidth", 1));
-    setBorderStyle(bag.readProperty("BorderStyle", 1));
+    storedProperties().read(*this, bag);
     m_loading = false;
     changed();
 }
 
-void Line::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("X1", m_x1, 0.0);
-    bag.writeProperty("Y1", m_y1, 0.0);
-    bag.writeProperty("X2", m_x2, 1215.0);
-    bag.writeProperty("Y2", m_y2, 0.0);
-    bag.writeProperty("BorderColor", m_borderColor, 0x80000008u);
-    bag.writeProperty("BorderWidth", m_borderWidth, 1);
-    bag.writeProperty("BorderStyle", m_borderStyle, 1);
-}
+void Line::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 } // namespace plat::forms

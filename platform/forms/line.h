@@ -37,6 +37,7 @@ protected:
     void onPlaced() override;
 
 private:
+    static const auto& storedProperties();
     void changed();
 
     double m_x1 = 0, m_y1 = 0, m_x2 = 1215, m_y2 = 0;

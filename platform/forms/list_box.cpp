@@ -1,5 +1,6 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/user_control.h"
+#include "platform/forms/look_properties.h"
 #include "platform/window/api.h"
 #include "platform/window/mouse_shift.h"
 #include <utility>
@@ -211,24 +212,25 @@ LRESULT ListBox::releaseOnList(HWND hwnd, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+const auto& ListBox::storedProperties()
+{
+    using P = PropertiesOf<ListBox>;
+    using L = ListBox;
+    static const auto table = join(inputLookProperties<L>(),
+        propertyTable(P::property("Appearance", &L::appearance, &L::setAppearance, 1, keepsItsValue),
+            P::property("MultiSelect", &L::multiSelect, &L::setMultiSelect, 0, keepsItsValue),
+            P::property("Sorted", &L::sorted, &L::setSorted, false, keepsItsValue),
+            P::property("List", &L::listText, &L::setListText, std::string(), keepsItsValue)));
+    return table;
+}
+
 void ListBox::readProperties(PropertyBag& bag)
 {
     beginLoading();
-    readLook(bag);
-    setAppearance(bag.readProperty("Appearance", 1));
-    setMultiSelect(bag.readProperty("MultiSelect", 0));
-    setSorted(bag.readProperty("Sorted", false));
-    readList(bag);
+    storedProperties().read(*this, bag);
     endLoading();
 }
 
-void ListBox::writeProperties(PropertyBag& bag) const
-{
-    writeLook(bag);
-    bag.writeProperty("Appearance", m_appearance, 1);
-    bag.writeProperty("MultiSelect", multiSelect(), 0);
-    bag.writeProperty("Sorted", m_sorted, false);
-    writeList(bag);
-}
+void ListBox::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 } // namespace plat::forms

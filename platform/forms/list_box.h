@@ -64,6 +64,7 @@ protected:
     void character(int ascii) override;
 
 private:
+    static const auto& storedProperties();
     void raiseClick();
     win::LRESULT releaseOnList(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam);
 

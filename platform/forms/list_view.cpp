@@ -1,4 +1,5 @@
 #include "platform/forms/list_view.h"
+#include "platform/forms/look_properties.h"
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_text.h"
 #include "platform/forms/user_control.h"
@@ -562,6 +563,26 @@ static void readColumns(ColumnHeaders& columns, const std::string& text)
     }
 }
 
+const auto& ListView::storedProperties()
+{
+    using P = PropertiesOf<ListView>;
+    using L = ListView;
+    static const auto table = join(inputLookProperties<L>(),
+        propertyTable(P::property("Appearance", &L::appearance, &L::setAppearance, 1, keepsItsValue),
+            P::property("View", &L::view, &L::setView, 0, keepsItsValue),
+            P::property("FullRowSelect", &L::fullRowSelect, &L::setFullRowSelect, false, keepsItsValue),
+            P::property("GridLines", &L::gridLines, &L::setGridLines, false, keepsItsValue),
+            P::property("HideSelection", &L::hideSelection, &L::setHideSelection, true, keepsItsValue),
+            P::property("HideColumnHeaders", &L::hideColumnHeaders, &L::setHideColumnHeaders, false, keepsItsValue),
+            P::property("MultiSelect", &L::multiSelect, &L::setMultiSelect, false, keepsItsValue),
+            P::property("SortKey", &L::sortKey, &L::setSortKey, 0, keepsItsValue),
+            P::property("SortOrder", &L::sortOrder, &L::setSortOrder, 0, keepsItsValue),
+            P::property("Sorted", &L::sorted, &L::setSorted, false, keepsItsValue),
+            P::property("ColumnHeaders", [](const L& list) { return columnsText(list.m_columns); },
+                [](L& list, const std::string& text) { readColumns(list.m_columns, text); }, std::string(), keepsItsValue)));
+    return table;
+}
+
 void ListView::readProperties(PropertyBag& bag)
 {
     struct Loading {
@@ -569,35 +590,10 @@ void ListView::readProperties(PropertyBag& bag)
         ~Loading() { flag = false; }
     } loading{m_loading};
     beginLoading();
-    readLook(bag);
-    setAppearance(bag.readProperty("Appearance", 1));
-    setView(bag.readProperty("View", 0));
-    setFullRowSelect(bag.readProperty("FullRowSelect", false));
-    setGridLines(bag.readProperty("GridLines", false));
-    setHideSelection(bag.readProperty("HideSelection", true));
-    setHideColumnHeaders(bag.readProperty("HideColumnHeaders", false));
-    setMultiSelect(bag.readProperty("MultiSelect", false));
-    setSortKey(bag.readProperty("SortKey", 0));
-    setSortOrder(bag.readProperty("SortOrder", 0));
-    setSorted(bag.readProperty("Sorted", false));
-    readColumns(m_columns, bag.readProperty("ColumnHeaders", ""));
+    storedProperties().read(*this, bag);
     endLoading();
 }
 
-void ListView::writeProperties(PropertyBag& bag) const
-{
-    writeLook(bag);
-    bag.writeProperty("Appearance", m_appearance, 1);
-    bag.writeProperty("View", m_view, 0);
-    bag.writeProperty("FullRowSelect", m_fullRowSelect, false);
-    bag.writeProperty("GridLines", m_gridLines, false);
-    bag.writeProperty("HideSelection", m_hideSelection, true);
-    bag.writeProperty("HideColumnHeaders", m_hideColumnHeaders, false);
-    bag.writeProperty("MultiSelect", m_multiSelect, false);
-    bag.writeProperty("SortKey", m_sortKey, 0);
-    bag.writeProperty("SortOrder", m_sortOrder, 0);
-    bag.writeProperty("Sorted", m_sorted, false);
-    bag.writeProperty("ColumnHeaders", columnsText(m_columns), "");
-}
+void ListView::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 } // namespace plat::forms

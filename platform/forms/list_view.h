@@ -97,6 +97,7 @@ protected:
     void character(int ascii) override;
 
 private:
+    static const auto& storedProperties();
     friend class ListItem;
     friend class ListItems;
     friend class ColumnHeader;

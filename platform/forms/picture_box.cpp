@@ -3,6 +3,7 @@
 #include "platform/forms/fonts.h"
 #include "platform/forms/pictures.h"
 #include "platform/forms/user_control.h"
+#include "platform/forms/look_properties.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
@@ -122,34 +123,38 @@ void PictureBox::refresh()
         ImageChanged(hwnd());
 }
 
+// A new picture box takes the form's font and keeps the rest.
+const auto& PictureBox::storedProperties()
+{
+    using P = PropertiesOf<PictureBox>;
+    static const auto table = propertyTable(
+        P::property("Picture", &PictureBox::picture, [](PictureBox& box, const PictureRef& picture) { box.setPicture(picture); },
+            PictureRef{}, keepsItsValue),
+        P::property("BackColor", &PictureBox::backColor, &PictureBox::setBackColor, 0x8000000Fu, keepsItsValue),
+        P::property("ForeColor", &PictureBox::foreColor, &PictureBox::setForeColor, 0x80000012u, keepsItsValue),
+        P::property("Font", &PictureBox::font, &PictureBox::setFont, formFontRule),
+        P::property("BorderStyle", &PictureBox::borderStyle, &PictureBox::setBorderStyle, 1, keepsItsValue),
+        P::property("AutoSize", &PictureBox::autoSize, &PictureBox::setAutoSize, false, keepsItsValue));
+    return table;
+}
+
 void PictureBox::initProperties()
 {
-    m_font = formFont(*this);
+    m_loading = true;
+    storedProperties().init(*this);
+    m_loading = false;
     changed();
 }
 
 void PictureBox::readProperties(PropertyBag& bag)
 {
     m_loading = true;
-    setPicture(bag.readProperty("Picture", PictureRef{}));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x8000000Fu)));
-    setForeColor(bag.readProperty("ForeColor", uint32_t(0x80000012u)));
-    setFont(bag.readProperty("Font", formFont(*this)));
-    setBorderStyle(bag.readProperty("BorderStyle", 1));
-    setAutoSize(bag.readProperty("AutoSize", false));
+    storedProperties().read(*this, bag);
     m_loading = false;
     changed();
 }
 
-void PictureBox::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("Picture", m_pictureRef, PictureRef{});
-    bag.writeProperty("BackColor", m_backColor, 0x8000000Fu);
-    bag.writeProperty("ForeColor", m_foreColor, 0x80000012u);
-    bag.writeProperty("Font", m_font, formFont(*this));
-    bag.writeProperty("BorderStyle", m_borderStyle, 1);
-    bag.writeProperty("AutoSize", m_autoSize, false);
-}
+void PictureBox::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 LRESULT PictureBox::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {

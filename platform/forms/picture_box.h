@@ -53,6 +53,7 @@ protected:
     void lookChanged(Look what) override;
 
 private:
+    static const auto& storedProperties();
     void changed();
     int borderPixels() const { return m_borderStyle == 1 ? 2 : 0; }
 

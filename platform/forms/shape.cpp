@@ -1,5 +1,6 @@
 #include "platform/forms/shape.h"
 #include "platform/forms/colors.h"
+#include "platform/forms/property_table.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/draw.h"
 #include "platform/window/api.h"
@@ -106,31 +107,28 @@ LRESULT Shape::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
+const auto& Shape::storedProperties()
+{
+    using P = PropertiesOf<Shape>;
+    static const auto table = propertyTable(P::property("Shape", &Shape::shape, &Shape::setShape, 0),
+        P::property("BorderColor", &Shape::borderColor, &Shape::setBorderColor, 0x80000008u),
+        P::property("BorderWidth", &Shape::borderWidth, &Shape::setBorderWidth, 1),
+        P::property("BorderStyle", &Shape::borderStyle, &Shape::setBorderStyle, 1),
+        P::property("FillColor", &Shape::fillColor, &Shape::setFillColor, 0u),
+        P::property("FillStyle", &Shape::fillStyle, &Shape::setFillStyle, 1),
+        P::property("BackColor", &Shape::backColor, &Shape::setBackColor, 0x80000005u),
+        P::property("BackStyle", &Shape::backStyle, &Shape::setBackStyle, 0));
+    return table;
+}
+
 void Shape::readProperties(PropertyBag& bag)
 {
     m_loading = true;
-    setShape(bag.readProperty("Shape", 0));
-    setBorderColor(bag.readProperty("BorderColor", uint32_t(0x80000008u)));
-    setBorderWidth(bag.readProperty("BorderWidth", 1));
-    setBorderStyle(bag.readProperty("BorderStyle", 1));
-    setFillColor(bag.readProperty("FillColor", uint32_t(0)));
-    setFillStyle(bag.readProperty("FillStyle", 1));
-    setBackColor(bag.readProperty("BackColor", uint32_t(0x80000005u)));
-    setBackStyle(bag.readProperty("BackStyle", 0));
+    storedProperties().read(*this, bag);
     m_loading = false;
     changed();
 }
 
-void Shape::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("Shape", m_shape, 0);
-    bag.writeProperty("BorderColor", m_borderColor, 0x80000008u);
-    bag.writeProperty("BorderWidth", m_borderWidth, 1);
-    bag.writeProperty("BorderStyle", m_borderStyle, 1);
-    bag.writeProperty("FillColor", m_fillColor, uint32_t(0));
-    bag.writeProperty("FillStyle", m_fillStyle, 1);
-    bag.writeProperty("BackColor", m_backColor, 0x80000005u);
-    bag.writeProperty("BackStyle", m_backStyle, 0);
-}
+void Shape::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 } // namespace plat::forms

@@ -43,6 +43,7 @@ protected:
     void onPlaced() override;
 
 private:
+    static const auto& storedProperties();
     void changed();
 
     int m_shape = Rectangle;

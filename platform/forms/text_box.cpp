@@ -1,5 +1,6 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/user_control.h"
+#include "platform/forms/look_properties.h"
 #include "platform/system/utf8.h"
 #include "platform/window/api.h"
 #include "platform/window/mouse_shift.h"
@@ -179,44 +180,52 @@ LRESULT TextBox::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return passOn(hwnd, msg, wParam, lParam);
 }
 
+// Text is written first but read last, once MultiLine, MaxLength and the rest are in; a new text
+// box shows its name.
+const auto& TextBox::textProperty()
+{
+    static const auto table
+        = propertyTable(PropertiesOf<TextBox>::property("Text", &TextBox::text, &TextBox::setText, std::string(), &TextBox::name));
+    return table;
+}
+
+const auto& TextBox::storedProperties()
+{
+    using P = PropertiesOf<TextBox>;
+    using T = TextBox;
+    static const auto table = join(inputLookProperties<T>(),
+        propertyTable(P::property("BorderStyle", &T::borderStyle, &T::setBorderStyle, 1, keepsItsValue),
+            P::property("Appearance", &T::appearance, &T::setAppearance, 1, keepsItsValue),
+            P::property("MultiLine", &T::multiLine, &T::setMultiLine, false, keepsItsValue),
+            P::property("ScrollBars", &T::scrollBars, &T::setScrollBars, 0, keepsItsValue),
+            P::property("Alignment", &T::alignment, &T::setAlignment, 0, keepsItsValue),
+            P::property("MaxLength", &T::maxLength, &T::setMaxLength, 0, keepsItsValue),
+            P::property("Locked", &T::locked, &T::setLocked, false, keepsItsValue),
+            P::property("PasswordChar", &T::passwordChar, &T::setPasswordChar, std::string(), keepsItsValue),
+            P::property("HideSelection", &T::hideSelection, &T::setHideSelection, true, keepsItsValue)));
+    return table;
+}
+
 void TextBox::initProperties()
 {
     beginLoading();
-    setFont(formFont(*this));
-    m_field.setText(name());
+    storedProperties().init(*this);
+    textProperty().init(*this);
     endLoading();
 }
 
 void TextBox::readProperties(PropertyBag& bag)
 {
     beginLoading();
-    readLook(bag);
-    setBorderStyle(bag.readProperty("BorderStyle", 1));
-    setAppearance(bag.readProperty("Appearance", 1));
-    setMultiLine(bag.readProperty("MultiLine", false));
-    setScrollBars(bag.readProperty("ScrollBars", 0));
-    setAlignment(bag.readProperty("Alignment", 0));
-    setMaxLength(bag.readProperty("MaxLength", 0));
-    setLocked(bag.readProperty("Locked", false));
-    setPasswordChar(bag.readProperty("PasswordChar", ""));
-    setHideSelection(bag.readProperty("HideSelection", true));
-    m_field.setText(bag.readProperty("Text", ""));
+    storedProperties().read(*this, bag);
+    textProperty().read(*this, bag);
     endLoading();
 }
 
 void TextBox::writeProperties(PropertyBag& bag) const
 {
-    bag.writeProperty("Text", text(), "");
-    writeLook(bag);
-    bag.writeProperty("BorderStyle", m_borderStyle, 1);
-    bag.writeProperty("Appearance", m_appearance, 1);
-    bag.writeProperty("MultiLine", m_multiLine, false);
-    bag.writeProperty("ScrollBars", m_scrollBars, 0);
-    bag.writeProperty("Alignment", m_alignment, 0);
-    bag.writeProperty("MaxLength", m_maxLength, 0);
-    bag.writeProperty("Locked", m_locked, false);
-    bag.writeProperty("PasswordChar", m_passwordChar, "");
-    bag.writeProperty("HideSelection", m_hideSelection, true);
+    textProperty().write(*this, bag);
+    storedProperties().write(*this, bag);
 }
 
 } // namespace plat::forms

@@ -87,6 +87,8 @@ protected:
     void character(int ascii) override { m_field.character(char32_t(ascii)); }
 
 private:
+    static const auto& textProperty();
+    static const auto& storedProperties();
     void raiseChange();
     void flash();
     void endFlash();

@@ -1,5 +1,6 @@
 #include "platform/forms/timer.h"
 #include "platform/forms/form.h"
+#include "platform/forms/property_table.h"
 #include "platform/window/api.h"
 
 namespace plat::forms {
@@ -53,16 +54,15 @@ void Timer::stop()
     m_owner = 0;
 }
 
-void Timer::readProperties(PropertyBag& bag)
+// Enabled is part of the extender.
+const auto& Timer::storedProperties()
 {
-    // Enabled is part of the extender.
-    m_interval = std::max(0, bag.readProperty("Interval", 0));
-    restart();
+    static const auto table = propertyTable(PropertiesOf<Timer>::property("Interval", &Timer::interval, &Timer::setInterval, 0));
+    return table;
 }
 
-void Timer::writeProperties(PropertyBag& bag) const
-{
-    bag.writeProperty("Interval", m_interval, 0);
-}
+void Timer::readProperties(PropertyBag& bag) { storedProperties().read(*this, bag); }
+
+void Timer::writeProperties(PropertyBag& bag) const { storedProperties().write(*this, bag); }
 
 } // namespace plat::forms

@@ -29,6 +29,7 @@ protected:
     void onRemoved() override { stop(); }
 
 private:
+    static const auto& storedProperties();
     void restart();
     void stop();
 

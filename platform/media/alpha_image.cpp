@@ -81,22 +81,29 @@ void AlphaImage::setStretch(bool stretch)
     redraw();
 }
 
+const auto& AlphaImage::storedProperties()
+{
+    static const auto table = forms::propertyTable(forms::PropertiesOf<AlphaImage>::property(
+        "Stretch", &AlphaImage::stretch, [](AlphaImage& image, bool on) { image.m_stretch = on; }, false));
+    return table;
+}
+
 void AlphaImage::initProperties()
 {
-    m_stretch = false;
-    setPicture({});
+    storedProperties().init(*this);
+    pictureProperty<AlphaImage>().init(*this);
 }
 
 void AlphaImage::readProperties(forms::PropertyBag& bag)
 {
-    m_stretch = bag.readProperty("Stretch", false);
-    setPicture(readPictureProperty(bag, "Picture"));
+    storedProperties().read(*this, bag);
+    pictureProperty<AlphaImage>().read(*this, bag);
 }
 
 void AlphaImage::writeProperties(forms::PropertyBag& bag) const
 {
-    writePictureProperty(bag, "Picture", m_picture);
-    bag.writeProperty("Stretch", m_stretch, false);
+    pictureProperty<AlphaImage>().write(*this, bag);
+    storedProperties().write(*this, bag);
 }
 
 void AlphaImage::onPlaced()

@@ -50,6 +50,7 @@ protected:
     void onResize() override { redraw(); }
 
 private:
+    static const auto& storedProperties();
     bool show(const std::string& path);
     void fitShownToSize();
     void redraw();

@@ -165,40 +165,38 @@ void AnimatedGif::setMaskColor(uint32_t color)
     redraw();
 }
 
+const auto& AnimatedGif::storedProperties()
+{
+    using P = forms::PropertiesOf<AnimatedGif>;
+    using G = AnimatedGif;
+    static const auto table = forms::propertyTable(P::property("Animate", &G::animate, [](G& g, bool on) { g.m_animate = on; }, true),
+        P::property("Loop", &G::loop, [](G& g, bool on) { g.m_loop = on; }, true),
+        P::property("Stretch", &G::stretch, [](G& g, bool on) { g.m_stretch = on; }, false),
+        P::propertyAs<int16_t>(
+            "BackStyle", [](const G& g) { return int16_t(g.m_backStyle); }, [](G& g, int16_t style) { g.m_backStyle = style == 1 ? 1 : 0; },
+            int16_t(0)),
+        P::property("BackColor", &G::backColor, [](G& g, uint32_t color) { g.m_backColor = color; }, forms::kColorButtonFace),
+        P::property("UseMaskColor", &G::useMaskColor, [](G& g, bool on) { g.m_useMaskColor = on; }, false),
+        P::property("MaskColor", &G::maskColor, [](G& g, uint32_t color) { g.m_maskColor = color; }, kDefaultMaskColor));
+    return table;
+}
+
 void AnimatedGif::initProperties()
 {
-    m_animate = true;
-    m_loop = true;
-    m_stretch = false;
-    m_backStyle = 0;
-    m_backColor = forms::kColorButtonFace;
-    m_useMaskColor = false;
-    m_maskColor = kDefaultMaskColor;
-    setPicture({});
+    storedProperties().init(*this);
+    pictureProperty<AnimatedGif>().init(*this);
 }
 
 void AnimatedGif::readProperties(forms::PropertyBag& bag)
 {
-    m_animate = bag.readProperty("Animate", true);
-    m_loop = bag.readProperty("Loop", true);
-    m_stretch = bag.readProperty("Stretch", false);
-    m_backStyle = bag.readProperty("BackStyle", int16_t(0)) == 1 ? 1 : 0;
-    m_backColor = bag.readProperty("BackColor", forms::kColorButtonFace);
-    m_useMaskColor = bag.readProperty("UseMaskColor", false);
-    m_maskColor = bag.readProperty("MaskColor", kDefaultMaskColor);
-    setPicture(readPictureProperty(bag, "Picture"));
+    storedProperties().read(*this, bag);
+    pictureProperty<AnimatedGif>().read(*this, bag);
 }
 
 void AnimatedGif::writeProperties(forms::PropertyBag& bag) const
 {
-    writePictureProperty(bag, "Picture", m_picture);
-    bag.writeProperty("Animate", m_animate, true);
-    bag.writeProperty("Loop", m_loop, true);
-    bag.writeProperty("Stretch", m_stretch, false);
-    bag.writeProperty("BackStyle", int16_t(m_backStyle), int16_t(0));
-    bag.writeProperty("BackColor", m_backColor, forms::kColorButtonFace);
-    bag.writeProperty("UseMaskColor", m_useMaskColor, false);
-    bag.writeProperty("MaskColor", m_maskColor, kDefaultMaskColor);
+    pictureProperty<AnimatedGif>().write(*this, bag);
+    storedProperties().write(*this, bag);
 }
 
 void AnimatedGif::onPlaced()

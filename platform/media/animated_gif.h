@@ -71,6 +71,7 @@ protected:
     void onResize() override { redraw(); }
 
 private:
+    static const auto& storedProperties();
     void restart();
     void schedule();
     void tick();

@@ -34,14 +34,4 @@ forms::PictureRef pictureRefOf(const std::string& path)
     return {relative.generic_string()};
 }
 
-forms::PictureRef readPictureProperty(const forms::PropertyBag& bag, std::string_view name)
-{
-    return {bag.readProperty(name, std::string())};
-}
-
-void writePictureProperty(forms::PropertyBag& bag, std::string_view name, const forms::PictureRef& picture)
-{
-    bag.writeProperty(name, picture.path, std::string());
-}
-
 } // namespace plat::media

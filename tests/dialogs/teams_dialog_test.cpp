@@ -1,4 +1,5 @@
 #include "board_dialog_fixture.h"
+#include "board_view_stand_in.h"
 
 #include "dialogs/team_files.h"
 #include "dialogs/teams_dialog.h"
@@ -491,6 +492,30 @@ TEST_F(TeamsDialogTest, DeletingPlayersEnablesAndDisablesTheButton)
     clickButton("delcomm");
     EXPECT_TRUE(roster().empty());
     EXPECT_FALSE(enabled("delcomm"));
+}
+
+TEST_F(TeamsDialogTest, TheDialogReadsAndChangesTheBoardThroughItsViewAlone)
+{
+    loadBoard();
+    BoardViewStandIn view(*board);
+    open();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(part<forms::Label>("colab", i).backColor(), view.teamNames[size_t(i)]) << "swatch " << i;
+    EXPECT_EQ(part<forms::ComboBox>("Combo1").foreColor(), view.teamNames[0]);
+    EXPECT_EQ(part<forms::ComboBox>("Combo2").foreColor(), view.teamNames[2]);
+    EXPECT_EQ(part<qel::qelCheck>("chk1").Value(), 1) << "the view shows the rosters";
+    EXPECT_EQ(dialog().icon(), view.icon);
+
+    choose("Combo1", "飞虎队");
+    choose("Combo2", "Eagles");
+    answerColors({0x00FFFF});
+    click("colab", 1);
+    clickAt(part<qel::qelCheck>("chk1"), 6);
+    clickButton("OKcommand");
+
+    EXPECT_FALSE(dialogLoaded());
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"hideRosters", "setTeamNameColors", "reloadRostersSoon"}));
+    EXPECT_EQ(view.teamNames, (scoreboard::TeamNameColors{0x010101, 0x00FFFF, 0x030303, 0x040404}));
 }
 
 TEST_F(TeamsDialogTest, ApplySetsTheMatchTeamsAndTheBoardShowsTheirRosters)

@@ -1,4 +1,5 @@
 #include "board_dialog_fixture.h"
+#include "board_view_stand_in.h"
 
 #include "dialogs/title_dialog.h"
 
@@ -134,6 +135,27 @@ TEST_F(TitleDialogTest, AnEmptyTitleShowsTheYearFollowedByMirelda)
     user().matchTitle = "";
     open();
     EXPECT_EQ(part<qelTextBox>("v1").Text(), "2026Mirelda");
+}
+
+TEST_F(TitleDialogTest, TheDialogReadsAndChangesTheTitleColoursThroughTheBoardsView)
+{
+    loadBoard();
+    BoardViewStandIn view(*board);
+    open();
+    EXPECT_EQ(part<forms::Label>("colab", 0).backColor(), 0x112233u);
+    EXPECT_EQ(part<forms::Label>("colab", 1).backColor(), 0x445566u);
+    EXPECT_EQ(dialog().icon(), view.icon);
+    const uint32_t boardShadow = control<qel::qelLabel>("titxt", 0).ForeColor();
+
+    answerColors({0x3366CC});
+    click("colab", 1);
+    clickButton("ok");
+
+    EXPECT_FALSE(dialogLoaded());
+    EXPECT_EQ(view.calls, std::vector<std::string>{"setTitleColors"});
+    EXPECT_EQ(view.title.title, 0x112233u);
+    EXPECT_EQ(view.title.shadow, 0x3366CCu);
+    EXPECT_EQ(control<qel::qelLabel>("titxt", 0).ForeColor(), boardShadow) << "the board's labels are the view's to colour";
 }
 
 TEST_F(TitleDialogTest, ApplyWritesTheStateTheListFileAndTheBoard)

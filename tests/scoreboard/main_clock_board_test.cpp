@@ -78,6 +78,8 @@ protected:
         hooks.scoreSheet = [this] { ++scoreSheets; };
         hooks.inshowfame = [this] { notices.push_back(user().noticeText); };
         hooks.setMatchBlinkPhase = [this](bool phase) { blinkPhase = phase; };
+        hooks.ShowPeriod = hooks.ShowPeriodTable = hooks.leaveLiveMode = hooks.pauseMusic = [] { };
+        hooks.liveModeOn = hooks.musicPlaying = [] { return false; };
         mainClock = std::make_unique<MainMatchClock>(form, hooks, dates);
         setProgramSoundListener([this](std::string_view name) { sounds.push_back(std::string(name)); });
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "dialog_side_stub.h"
 #include "program_folder_fixture.h"
 
 #include "scoreboard/clock_face.h"
@@ -16,7 +17,7 @@ namespace scoreboard::test {
 
 // The controls of the scoreboard as plain values, the five timers as window-system timers on the
 // session's virtual clock, and the command bar and notice box written down.
-class FakeClockBoard final : public MatchClockBoard, public ScoreboardView {
+class FakeClockBoard final : public MatchClockBoard, public DialogSideStub {
 public:
     MatchClock* clock = nullptr;
 

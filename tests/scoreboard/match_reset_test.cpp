@@ -62,7 +62,7 @@ TEST_F(ResetMatchTest, UpdatesTheScoreboardInOrder)
 
 TEST_F(ResetMatchTest, TheDisplayRoutinesSeeTheResetState)
 {
-    class ScoresView final : public ScoreboardView {
+    class ScoresView final : public DialogSideStub {
     public:
         int shownA = -1, shownPeriod = -1;
         int32_t clockAtReset = -1;

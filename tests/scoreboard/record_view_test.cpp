@@ -419,7 +419,9 @@ TEST_F(RecordViewTest, TheQuestionIsAMessageBoxWhenNoOneElseAnswers)
 {
     writeArchive(storedMatches({1, 2}));
     showBoard();
-    panels = std::make_unique<MainPanels>(*board, MainPanels::Hooks{});
+    MainPanels::Hooks noAnswers;
+    noAnswers.options.notice = [](std::string_view) { };
+    panels = std::make_unique<MainPanels>(*board, std::move(noAnswers));
     board->operation()->commandBar().click(CommandBar::ScoreSheet);
     session->settle();
     clickButton("lookdate");

@@ -1,5 +1,5 @@
 #pragma once
-#include "scoreboard/scoreboard_view.h"
+#include "dialog_side_stub.h"
 
 #include <string>
 #include <vector>
@@ -7,7 +7,7 @@
 namespace scoreboard::test {
 
 // Writes down what the match routines asked of the scoreboard, in order.
-class RecordingView final : public ScoreboardView {
+class RecordingView final : public DialogSideStub {
 public:
     std::vector<std::string> calls;
 
