@@ -28,8 +28,6 @@ bool hasControlCharacter(std::string_view text)
 
 } // namespace
 
-std::filesystem::path teamsFolder() { return sys::programPath("binlist"); }
-
 std::vector<std::string> listTeams()
 {
     const std::filesystem::path folder = teamsFolder();
@@ -79,8 +77,6 @@ std::string rosterTextProblem(std::string_view text, RosterField field)
     return {};
 }
 
-std::filesystem::path teamFile(std::string_view name) { return teamsFolder() / (std::string(name) + std::string(kExtension)); }
-
 namespace {
 
 // A value as list input gives it back: one that holds a comma, or starts with a blank or a quote,
@@ -113,7 +109,7 @@ bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster)
     if (!sys::folderExists(folder))
         sys::makeFolder(folder);
     // What the reader did not take from the old file would go with the rewrite.
-    const std::filesystem::path file = teamFile(name);
+    const std::filesystem::path file = teamFilePath(name);
     const std::vector<std::string> understood = teamFileLines(scoreboard::readTeamRoster(file));
     const auto kept = [&understood](std::string_view line) { return std::find(understood.begin(), understood.end(), line) != understood.end(); };
     return sys::keepWhatARewriteDrops(file, kept) && sys::replaceTextFile(file, teamFileLines(roster));
