@@ -34,6 +34,13 @@ protected:
     {
         return eventually("the settings written at the load", [&] { return fs::exists(home() / "date/system.db"); });
     }
+    // A data folder whose only settings file is the hand-edited one.
+    void putOnlyTheEditedConfig() const
+    {
+        std::error_code error;
+        fs::remove_all(home() / "date", error);
+        put("date/config.db", kEditedConfig);
+    }
     // The run after an end signal: closed as by the operator, the edited settings written anew.
     void expectClosedWithTheSettings(const ProgramRun& run) const
     {
@@ -49,9 +56,7 @@ TEST_F(EndSignalsDriveTest, EachEndSignalOnTheStartUpScreenClosesTheProgramAndWr
 {
     for (const int signal : kEndSignals) {
         SCOPED_TRACE(signalName(signal));
-        std::error_code error;
-        fs::remove_all(home() / "date", error);
-        put("date/config.db", kEditedConfig);
+        putOnlyTheEditedConfig();
         StartedProgram program({ ball() }, environment().set("BALL_BACKEND", "headless"));
         ASSERT_TRUE(program.started());
         ASSERT_TRUE(waitForTheLoad()) << program.errorSoFar();
@@ -172,9 +177,7 @@ TEST_F(SignalOnTheScreenTest, EachEndSignalOnTheBoardClosesItAndWritesTheSetting
 {
     for (const int signal : kEndSignals) {
         SCOPED_TRACE(signalName(signal));
-        std::error_code error;
-        fs::remove_all(home() / "date", error);
-        put("date/config.db", kEditedConfig);
+        putOnlyTheEditedConfig();
         StartedProgram& program = startOnTheScreen();
         program.sendSignal(signal);
         expectClosedWithTheSettings(program.waitFor(test_support::kGenerousDeadline));
@@ -195,9 +198,7 @@ TEST_F(SignalOnTheScreenTest, ASignalWhileTheDialogIsOpenEndsWithoutItsEdits)
 {
     for (int signal : { SIGTERM, SIGINT, SIGHUP }) {
         SCOPED_TRACE(signalName(signal));
-        std::error_code error;
-        fs::remove_all(home() / "date", error);
-        put("date/config.db", kEditedConfig);
+        putOnlyTheEditedConfig();
         const ProgramRun run = editTheTitleThenSignal(" Draft", false, signal);
         ASSERT_TRUE(run.ended) << "still running after the signal";
         EXPECT_EQ(run.signal, 0);
@@ -211,9 +212,7 @@ TEST_F(SignalOnTheScreenTest, AtTheOperatorsCloseAFailedWriteIsToldBeforeTheEnd)
 {
     for (const bool refused : { false, true }) {
         SCOPED_TRACE(refused ? "writes refused" : "writes allowed");
-        std::error_code error;
-        fs::remove_all(home() / "date", error);
-        put("date/config.db", kEditedConfig);
+        putOnlyTheEditedConfig();
         put("date/keyconfig.db", "Aonkey=49\r\nAoutkey=112\r\nBonkey=50\r\nBoutkey=113\r\n");
         put("date/system.db", "sond10=False\r\n");
         StartedProgram& program = startOnTheScreen(refused ? refuseEveryWrite : std::function<void()>{});
