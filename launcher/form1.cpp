@@ -74,7 +74,7 @@ void Form1::onLoad()
 
 void Form1::recordScreenSize(sys::DisplaySize screen)
 {
-    const std::filesystem::path file = sys::programPath(kScreenSizeFile);
+    const std::filesystem::path file = sys::screenSizeFilePath();
     if (!recordsScreenSize(screen, sys::readScreenSizeFile(file), sys::displayModes(), sys::programRuns(kScoreboardProgram)))
         return;
     // Written whole or not at all: a folder that cannot take it keeps what it had.
