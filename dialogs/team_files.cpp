@@ -28,8 +28,6 @@ bool hasControlCharacter(std::string_view text)
 
 } // namespace
 
-std::filesystem::path teamsFolder() { return sys::programPath("binlist"); }
-
 std::vector<std::string> listTeams()
 {
     const std::filesystem::path folder = teamsFolder();
@@ -79,8 +77,6 @@ std::string rosterTextProblem(std::string_view text, RosterField field)
     return {};
 }
 
-std::filesystem::path teamFile(std::string_view name) { return teamsFolder() / (std::string(name) + std::string(kExtension)); }
-
 namespace {
 
 // A value as list input gives it back: one that holds a comma, or starts with a blank or a quote,
@@ -125,7 +121,7 @@ bool writeTeamFile(std::string_view name, const scoreboard::TeamRoster& roster)
     const std::filesystem::path folder = teamsFolder();
     if (!sys::folderExists(folder))
         sys::makeFolder(folder);
-    const std::filesystem::path file = teamFile(name);
+    const std::filesystem::path file = teamFilePath(name);
     return keepWhatTheReaderDrops(file) && sys::replaceTextFile(file, teamFileLines(roster));
 }
 
@@ -133,7 +129,7 @@ bool renameTeamFile(std::string_view oldName, std::string_view newName, const sc
 {
     if (!teamNameProblem(oldName).empty())
         return false;
-    const std::filesystem::path oldFile = teamFile(oldName);
+    const std::filesystem::path oldFile = teamFilePath(oldName);
     if (!keepWhatTheReaderDrops(oldFile) || !writeTeamFile(newName, roster))
         return false;
     sys::deleteFile(oldFile);

@@ -11,9 +11,9 @@ namespace dialogs {
 // The team files: binlist\<team name>.ini in the program folder, one a team, in the ANSI code
 // page with CR LF: "教练:" and the coach, "领队:" and the leader, then "队员:", the player's name,
 // "=" and the shirt number, a line each. They are read by the value rules of
-// scoreboard::readTeamRoster.
-
-std::filesystem::path teamsFolder();
+// scoreboard::readTeamRoster. Their folder and the path of each are the board's.
+using scoreboard::teamFilePath;
+using scoreboard::teamsFolder;
 
 // The teams: every file of binlist named <team>.ini whose team name has no problem (below), in
 // the order of the listing. A missing binlist is made first, with the two default teams' empty
@@ -31,9 +31,6 @@ std::string teamNameProblem(std::string_view name);
 // split at its last "=").
 enum class RosterField { Coach, Leader, PlayerName, Number };
 std::string rosterTextProblem(std::string_view text, RosterField field);
-
-// The file of a team whose name has no problem.
-std::filesystem::path teamFile(std::string_view name);
 
 // The lines a team file holds for a roster: coach and leader (even when empty), then the players.
 std::vector<std::string> teamFileLines(const scoreboard::TeamRoster& roster);

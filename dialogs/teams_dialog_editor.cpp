@@ -94,7 +94,7 @@ void TeamsDialog::teamPicked()
     if (index < 0)
         return;
     const std::string name = list.list(index);
-    m_pickedTeamFile = teamFile(name);
+    m_pickedTeamFile = teamFilePath(name);
     if (!sys::fileExists(m_pickedTeamFile)) {
         list.removeItem(index);
         for (forms::ComboBox* combo : {&c.Combo1, &c.Combo2})
@@ -285,7 +285,7 @@ void TeamsDialog::saveTeam()
     }
     const bool renamed = m_editingTeam && name != m_editedTeamName;
     // Another team's file is replaced only when the operator says so.
-    if ((m_addingTeam || renamed) && sys::fileExists(teamFile(name))
+    if ((m_addingTeam || renamed) && sys::fileExists(teamFilePath(name))
         && !confirm("球队: " + name + " 已经存在，是否替换它的配置文件？"))
         return;
     // The new file is written before the old one of a renamed team goes, so a failed write
@@ -316,7 +316,7 @@ void TeamsDialog::deleteTeam()
     if (list.listIndex() < 0)
         return;
     const std::string name = list.list(list.listIndex());
-    const std::filesystem::path file = teamFile(name);
+    const std::filesystem::path file = teamFilePath(name);
     if (!sys::fileExists(file) || !confirm("是否要删除球队: " + name + " 的配置文件？"))
         return;
     sys::deleteFile(file);

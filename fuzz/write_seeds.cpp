@@ -76,10 +76,10 @@ int main(int argc, char** argv)
     dialogs::writeRefereeList({"张三", "李四", "Wang Wu", "欧阳·娜娜"});
     seed("referees", "names", dialogs::refereeListPath());
 
-    seed("team_file", "first_run", dialogs::teamFile("篮球社团A队"));
+    seed("team_file", "first_run", dialogs::teamFilePath("篮球社团A队"));
     TeamRoster roster{"刘教练", "陈领队", {{"张伟", "7"}, {"Li Na", "23"}, {"王=小明", "0"}, {"赵六", "99"}}};
     dialogs::writeTeamFile("红队", roster);
-    seed("team_file", "roster", dialogs::teamFile("红队"));
+    seed("team_file", "roster", dialogs::teamFilePath("红队"));
 
     state.matchStartTime = "2026-12-10 19:30:00";
     state.scoreA = 88, state.scoreB = 79;

@@ -86,7 +86,7 @@ void Form1::onLoad()
 
 void Form1::recordScreenSize(sys::DisplaySize screen)
 {
-    const std::filesystem::path file = sys::programPath(kScreenSizeFile);
+    const std::filesystem::path file = sys::screenSizeFilePath();
     if (!recordsScreenSize(screen, sys::readScreenSizeFile(file), sys::displayModes(), m_earlierSwitchUnrestored))
         return;
     // Written whole or not at all: a folder that cannot take it keeps what it had.

@@ -4,7 +4,6 @@
 namespace launcher {
 
 // Files in the program folder, beside the launcher.
-inline constexpr std::string_view kScreenSizeFile = "config.ini";
 inline constexpr std::string_view kClockFontFile = "DS-DIGIB.ttf";
 inline constexpr std::string_view kScoreboardProgram = "ball";
 inline constexpr std::string_view kDataFolder = "date";

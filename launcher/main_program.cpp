@@ -10,6 +10,7 @@ int main()
 {
     plat::sys::settleProgramFolder();
     plat::backend::PlatformOptions options;
+    options.programName = "main";
     options.fullscreen = false;
     std::unique_ptr<plat::backend::Platform> platform = plat::backend::Platform::start(options);
     if (!platform->fallbackReason().empty()) {

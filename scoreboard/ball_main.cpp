@@ -22,7 +22,9 @@ int main()
     scoreboard::setSetupDialogOpener(dialogs::openDialog);
     // Before the platform, and outliving it: its backends wait on the signals' pipe.
     plat::win::EndSignals endSignals;
-    std::unique_ptr<plat::backend::Platform> platform = plat::backend::Platform::start({});
+    plat::backend::PlatformOptions options;
+    options.programName = "ball";
+    std::unique_ptr<plat::backend::Platform> platform = plat::backend::Platform::start(options);
     if (!platform->fallbackReason().empty())
         std::fprintf(stderr, "ball: running without a display (%s)\n", platform->fallbackReason().c_str());
     try {

@@ -2,7 +2,6 @@
 
 #include "platform/system/display_modes_service.h"
 #include "platform/system/display_switch_mark.h"
-#include "platform/system/program_folder.h"
 #include "platform/system/screen_size_file.h"
 
 #include <filesystem>
@@ -31,7 +30,7 @@ void SetDisplayMode(int16_t width, int16_t height)
 
 std::optional<plat::sys::DisplaySize> readSavedDisplayMode()
 {
-    return plat::sys::readScreenSizeFile(plat::sys::programPath("config.ini"));
+    return plat::sys::readScreenSizeFile(plat::sys::screenSizeFilePath());
 }
 
 bool restoreSavedDisplayMode()

@@ -50,10 +50,9 @@ void showSide(const TeamRoster& roster, const Labels& staff, int staffIndex, con
 
 } // namespace
 
-std::filesystem::path teamFilePath(std::string_view teamName)
-{
-    return sys::programPath("binlist\\" + std::string(teamName) + ".ini");
-}
+std::filesystem::path teamsFolder() { return sys::programPath("binlist"); }
+
+std::filesystem::path teamFilePath(std::string_view teamName) { return teamsFolder() / (std::string(teamName) + ".ini"); }
 
 bool teamNameFitsFileName(std::string_view name)
 {

@@ -23,7 +23,9 @@ struct TeamRoster {
 // Players the scoreboard has labels for, per side.
 inline constexpr int kRosterRows = 12;
 
-// The team file of a team: binlist\<name>.ini in the program folder.
+// The folder of the team files, binlist in the program folder, and the file of a team in it:
+// binlist\<name>.ini. The board reads the rosters there, the teams dialog writes them.
+std::filesystem::path teamsFolder();
 std::filesystem::path teamFilePath(std::string_view teamName);
 // Whether a team name can name a file of binlist: not empty, not only dots, and without the
 // characters a file name there cannot hold (\ / : * ? " < > |) or control characters. A name

@@ -1,5 +1,6 @@
 #include "controls/extra/cls_sort.h"
 #include <algorithm>
+#include <functional>
 
 namespace qel {
 
@@ -15,22 +16,22 @@ void clsSort::SortList(clsFastCollection& list, bool SortType)
     // the items before them are sorted.
     const int m = int(std::stable_partition(items.begin(), items.end(), [](const auto& item) { return item != nullptr; }) - items.begin());
     if (m > 1 && SortType)
-        SortAscending(items, 0, m - 1);
+        QuickSort(items, 0, m - 1, std::less<std::string>());
     else if (m > 1)
-        SortDescending(items, 0, m - 1);
+        QuickSort(items, 0, m - 1, std::greater<std::string>());
     list.Clear();
     for (auto& item : items)
         list.Add(std::move(item), -1);
 }
 
-void clsSort::SortAscending(Items& items, int first, int last)
+template <typename Before> void clsSort::QuickSort(Items& items, int first, int last, Before before)
 {
     const std::string pivot = items[size_t((first + last) / 2)]->Text();
     int i = first, j = last;
     for (;;) {
-        while (items[size_t(i)]->Text() < pivot)
+        while (before(items[size_t(i)]->Text(), pivot))
             ++i;
-        while (items[size_t(j)]->Text() > pivot)
+        while (before(pivot, items[size_t(j)]->Text()))
             --j;
         if (i > j)
             break;
@@ -41,32 +42,9 @@ void clsSort::SortAscending(Items& items, int first, int last)
             break;
     }
     if (first < j)
-        SortAscending(items, first, j);
+        QuickSort(items, first, j, before);
     if (i < last)
-        SortAscending(items, i, last);
-}
-
-void clsSort::SortDescending(Items& items, int first, int last)
-{
-    const std::string pivot = items[size_t((first + last) / 2)]->Text();
-    int i = first, j = last;
-    for (;;) {
-        while (items[size_t(i)]->Text() > pivot)
-            ++i;
-        while (items[size_t(j)]->Text() < pivot)
-            --j;
-        if (i > j)
-            break;
-        SwapItems(items[size_t(i)], items[size_t(j)]);
-        ++i;
-        --j;
-        if (i > j)
-            break;
-    }
-    if (first < j)
-        SortDescending(items, first, j);
-    if (i < last)
-        SortDescending(items, i, last);
+        QuickSort(items, i, last, before);
 }
 
 void clsSort::SwapItems(clsFastCollection::ItemRef& a, clsFastCollection::ItemRef& b) { a.swap(b); }

@@ -14,8 +14,8 @@ public:
 
 private:
     using Items = std::vector<clsFastCollection::ItemRef>;
-    void SortAscending(Items& items, int first, int last);
-    void SortDescending(Items& items, int first, int last);
+    // Quicksort of items[first..last]; `before(a, b)` is true when text a goes before text b.
+    template <typename Before> void QuickSort(Items& items, int first, int last, Before before);
     static void SwapItems(clsFastCollection::ItemRef& a, clsFastCollection::ItemRef& b);
 };
 

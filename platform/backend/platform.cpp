@@ -9,6 +9,7 @@
 #include <SDL2/SDL.h>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 namespace plat::backend {
@@ -37,11 +38,13 @@ std::string noDisplayReason()
 
 std::unique_ptr<Platform> Platform::start(const PlatformOptions& options)
 {
+    if (options.programName.empty())
+        throw std::invalid_argument("Platform::start: the program's name is missing from its options");
     std::unique_ptr<Platform> p(new Platform());
     const char* forced = std::getenv("BALL_BACKEND");
     bool headless = options.headless || (forced && std::strcmp(forced, "headless") == 0);
     if (!headless) {
-        p->m_sdl = SdlBackend::open(options.screen, options.fullscreen, p->m_fallbackReason);
+        p->m_sdl = SdlBackend::open(options.screen, options.fullscreen, options.programName, p->m_fallbackReason);
         if (p->m_sdl && showsNothingUnasked(SDL_GetCurrentVideoDriver())) {
             p->m_sdl.reset();
             p->m_fallbackReason = noDisplayReason();
@@ -59,7 +62,7 @@ std::unique_ptr<Platform> Platform::start(const PlatformOptions& options)
             // The desktop's system tray, on X11 (none elsewhere: the tray icons then show nothing).
             if (const char* driver = SDL_GetCurrentVideoDriver(); driver && std::strcmp(driver, "x11") == 0) {
                 std::string trayError;
-                sys::installNotificationArea(sys::X11NotificationArea::open(nullptr, trayError));
+                sys::installNotificationArea(sys::X11NotificationArea::open(nullptr, options.programName, trayError));
             }
             return p;
         }

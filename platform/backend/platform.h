@@ -9,6 +9,7 @@ class HeadlessBackend;
 class SdlBackend;
 
 struct PlatformOptions {
+    std::string programName;     // who runs ("ball", "main"): the window's first title, the tray icons' class
     gfx::Size screen{1024, 768}; // the logical screen the program lays itself out for
     bool headless = false;       // forced; also chosen when no display can be opened
     bool realClock = true;       // headless only: real time or a virtual clock
@@ -19,7 +20,8 @@ struct PlatformOptions {
 class Platform {
 public:
     // Opens the SDL backend unless headless is asked for (option or BALL_BACKEND=headless)
-    // or no display is available; then the headless backend.
+    // or no display is available; then the headless backend. The program says who it is:
+    // options without a programName are a programming error (std::invalid_argument).
     static std::unique_ptr<Platform> start(const PlatformOptions& options);
     ~Platform();
 

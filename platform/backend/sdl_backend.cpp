@@ -13,7 +13,7 @@ namespace plat::backend {
 
 using win::InputEvent;
 
-std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen, std::string& error)
+std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen, const std::string& programName, std::string& error)
 {
     leaveOutUnreachableVideoDrivers();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -33,7 +33,7 @@ std::unique_ptr<SdlBackend> SdlBackend::open(gfx::Size logical, bool fullscreen,
         h = mode.h;
         flags |= SDL_WINDOW_BORDERLESS;
     }
-    b->m_window = SDL_CreateWindow("ball", 0, 0, w, h, flags);
+    b->m_window = SDL_CreateWindow(programName.c_str(), 0, 0, w, h, flags);
     if (!b->m_window) {
         error = SDL_GetError();
         return nullptr;

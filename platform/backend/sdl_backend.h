@@ -23,8 +23,9 @@ class SdlScreenWatch;
 // its wait.
 class SdlBackend final : public win::BackendPort {
 public:
-    // Fails (returns null, with the reason) when there is no display to open.
-    static std::unique_ptr<SdlBackend> open(gfx::Size logicalSize, bool fullscreen, std::string& error);
+    // Fails (returns null, with the reason) when there is no display to open. The window is
+    // titled with the program's name until a form gives it a caption.
+    static std::unique_ptr<SdlBackend> open(gfx::Size logicalSize, bool fullscreen, const std::string& programName, std::string& error);
     ~SdlBackend() override;
 
     void attach(win::WindowSystem* windows) { m_windows = windows; }

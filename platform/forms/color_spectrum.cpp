@@ -8,6 +8,29 @@ namespace plat::forms {
 using namespace plat::win;
 using gfx::systemColor;
 
+// --- press and drag ---
+
+LRESULT ColorPickArea::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        m_dragging = true;
+        pick(p);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (m_dragging && (wParam & MK_LBUTTON))
+            pick(p);
+        return 0;
+    case WM_LBUTTONUP:
+        m_dragging = false;
+        return 0;
+    default:
+        return UserControl::windowProc(hwnd, msg, wParam, lParam);
+    }
+}
+
 // --- spectrum ---
 
 gfx::Rect ColorSpectrum::field() const
@@ -46,27 +69,6 @@ void ColorSpectrum::pick(gfx::Point p)
     redraw();
     if (onPick)
         onPick(m_hue, m_saturation);
-}
-
-LRESULT ColorSpectrum::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    gfx::Point p{loWordSigned(lParam), hiWordSigned(lParam)};
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        m_dragging = true;
-        pick(p);
-        return 0;
-    case WM_MOUSEMOVE:
-        if (m_dragging && (wParam & MK_LBUTTON))
-            pick(p);
-        return 0;
-    case WM_LBUTTONUP:
-        m_dragging = false;
-        return 0;
-    default:
-        return UserControl::windowProc(hwnd, msg, wParam, lParam);
-    }
 }
 
 void ColorSpectrum::redraw()
@@ -126,36 +128,15 @@ void LuminanceBar::setLuminance(int luminance)
     redraw();
 }
 
-void LuminanceBar::pick(int y)
+void LuminanceBar::pick(gfx::Point p)
 {
     gfx::Rect b = bar();
     int h = std::max(1, b.height() - 1);
-    int offset = std::clamp(y - b.top, 0, h);
+    int offset = std::clamp(p.y - b.top, 0, h);
     m_luminance = kHslMax - (offset * kHslMax + h / 2) / h;
     redraw();
     if (onPick)
         onPick(m_luminance);
-}
-
-LRESULT LuminanceBar::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    int y = hiWordSigned(lParam);
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        m_dragging = true;
-        pick(y);
-        return 0;
-    case WM_MOUSEMOVE:
-        if (m_dragging && (wParam & MK_LBUTTON))
-            pick(y);
-        return 0;
-    case WM_LBUTTONUP:
-        m_dragging = false;
-        return 0;
-    default:
-        return UserControl::windowProc(hwnd, msg, wParam, lParam);
-    }
 }
 
 void LuminanceBar::redraw()

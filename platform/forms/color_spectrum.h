@@ -5,9 +5,21 @@
 
 namespace plat::forms {
 
+// A part of the colour dialog that picks where the left button presses and wherever it is dragged
+// while held, until it is released.
+class ColorPickArea : public UserControl {
+protected:
+    bool canTakeFocus() const override { return false; }
+    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    virtual void pick(gfx::Point p) = 0;
+
+private:
+    bool m_dragging = false;
+};
+
 // The colour dialog's field of hues (across) and saturations (down, full at the top), shown at
 // the middle luminance, with a cross at the current hue and saturation. A press or a drag picks.
-class ColorSpectrum : public UserControl {
+class ColorSpectrum : public ColorPickArea {
 public:
     std::string className() const override { return "ColorSpectrum"; }
 
@@ -20,25 +32,22 @@ public:
     std::function<void(int hue, int saturation)> onPick;
 
 protected:
-    bool canTakeFocus() const override { return false; }
     void onPaint() override { redraw(); }
     void onResize() override;
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    void pick(gfx::Point p) override;
 
 private:
     gfx::Rect field() const;
-    void pick(gfx::Point p);
     void redraw();
 
     int m_hue = 0;
     int m_saturation = 0;
-    bool m_dragging = false;
     gfx::Surface m_field; // the field drawn once per size
 };
 
 // The bar beside the spectrum: the luminances of the current hue and saturation, white at the
 // top and black at the bottom, with a marker at the current luminance.
-class LuminanceBar : public UserControl {
+class LuminanceBar : public ColorPickArea {
 public:
     std::string className() const override { return "LuminanceBar"; }
 
@@ -50,20 +59,17 @@ public:
     std::function<void(int luminance)> onPick;
 
 protected:
-    bool canTakeFocus() const override { return false; }
     void onPaint() override { redraw(); }
     void onResize() override { redraw(); }
-    win::LRESULT windowProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
+    void pick(gfx::Point p) override; // only the height counts
 
 private:
     gfx::Rect bar() const;
-    void pick(int y);
     void redraw();
 
     int m_hue = 0;
     int m_saturation = 0;
     int m_luminance = 0;
-    bool m_dragging = false;
 };
 
 } // namespace plat::forms

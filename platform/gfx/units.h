@@ -1,5 +1,5 @@
 #pragma once
-#include <cmath>
+#include "platform/system/rounding.h"
 
 namespace plat::gfx {
 
@@ -8,9 +8,7 @@ namespace plat::gfx {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kDotsPerInch = 96;
 
-// The runtime's rounding, for twips as for the number conversions: to the nearest whole number,
-// halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
-inline long roundHalfEven(double value) { return std::lrint(value); }
+using plat::roundHalfEven;
 
 // A font size in points as the pixel height of its em square.
 inline int pointsToPixels(double points) { return int(roundHalfEven(points * kDotsPerInch / 72.0)); }

@@ -1,5 +1,5 @@
 #include "platform/system/conversions.h"
-#include "platform/gfx/units.h"
+#include "platform/system/rounding.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,8 +7,6 @@
 #include <string>
 
 namespace plat::sys {
-
-using gfx::roundHalfEven;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "platform/system/screen_size_file.h"
 
 #include "platform/system/conversions.h"
+#include "platform/system/program_folder.h"
 #include "platform/system/text_reader.h"
 
 namespace plat::sys {
@@ -19,5 +20,7 @@ std::optional<DisplaySize> readScreenSizeFile(const std::filesystem::path& file)
         return std::nullopt;
     return DisplaySize { *size[0], *size[1] };
 }
+
+std::filesystem::path screenSizeFilePath() { return programPath("config.ini"); }
 
 } // namespace plat::sys

@@ -12,4 +12,7 @@ namespace plat::sys {
 // a height above 0.
 std::optional<DisplaySize> readScreenSizeFile(const std::filesystem::path& file);
 
+// config.ini in the data folder, where the launcher writes that size and the scoreboard reads it.
+std::filesystem::path screenSizeFilePath();
+
 } // namespace plat::sys

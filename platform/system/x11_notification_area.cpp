@@ -4,6 +4,7 @@
 #include <X11/Xutil.h>
 #include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -169,17 +170,17 @@ int windowsButton(unsigned int xButton)
 
 } // namespace
 
-std::unique_ptr<X11NotificationArea> X11NotificationArea::open(const char* displayName, std::string& error)
+std::unique_ptr<X11NotificationArea> X11NotificationArea::open(const char* displayName, std::string programName, std::string& error)
 {
     Display* d = XOpenDisplay(displayName);
     if (!d) {
         error = std::string("cannot open the X display ") + (displayName ? displayName : (std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "(none)"));
         return nullptr;
     }
-    return std::unique_ptr<X11NotificationArea>(new X11NotificationArea(d));
+    return std::unique_ptr<X11NotificationArea>(new X11NotificationArea(d, std::move(programName)));
 }
 
-X11NotificationArea::X11NotificationArea(Display* d) : m_display(d)
+X11NotificationArea::X11NotificationArea(Display* d, std::string programName) : m_display(d), m_programName(std::move(programName))
 {
     m_screen = DefaultScreen(d);
     m_root = RootWindow(d, m_screen);
@@ -290,8 +291,11 @@ bool X11NotificationArea::add(IconId id, const IconPixels& picture, const std::s
         XSetWMNormalHints(m_display, w, hints);
         XFree(hints);
     }
-    char resName[] = "ball", resClass[] = "Ball";
-    XClassHint hint{resName, resClass};
+    // X names the instance in lower case and its class with a capital ("ball", "Ball").
+    std::string resName = m_programName, resClass = m_programName;
+    if (!resClass.empty())
+        resClass[0] = char(std::toupper(static_cast<unsigned char>(resClass[0])));
+    XClassHint hint{resName.data(), resClass.data()};
     XSetClassHint(m_display, w, &hint);
 
     XEvent request{};

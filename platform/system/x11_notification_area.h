@@ -24,8 +24,9 @@ public:
     static constexpr int kTipDelayMs = 500;
     static constexpr int kDoubleClickMs = 500;
 
-    // Null (with the reason) when the display cannot be opened; nullptr names $DISPLAY.
-    static std::unique_ptr<X11NotificationArea> open(const char* displayName, std::string& error);
+    // Null (with the reason) when the display cannot be opened; nullptr names $DISPLAY. The icons
+    // carry the program's name as their X class ("ball" gives the class "Ball").
+    static std::unique_ptr<X11NotificationArea> open(const char* displayName, std::string programName, std::string& error);
     ~X11NotificationArea() override;
 
     void setHandlers(Handlers handlers) override { m_handlers = std::move(handlers); }
@@ -52,7 +53,7 @@ private:
     };
     using Clock = std::chrono::steady_clock;
 
-    explicit X11NotificationArea(_XDisplay* display);
+    X11NotificationArea(_XDisplay* display, std::string programName);
     void findHost();
     void hostChanged(unsigned long owner);
     void dropIcons();
@@ -67,6 +68,7 @@ private:
     void setName(unsigned long window, const std::string& utf8);
 
     _XDisplay* m_display;
+    std::string m_programName;
     int m_screen = 0;
     unsigned long m_root = 0;
     unsigned long m_selection = 0, m_opcode = 0, m_manager = 0, m_xembedInfo = 0, m_netWmName = 0, m_utf8String = 0,

@@ -90,6 +90,7 @@ int main(int argc, char** argv)
     // (the disk driver, to check what was played).
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     plat::backend::PlatformOptions options;
+    options.programName = "ball";
     options.headless = true;
     options.realClock = false;
     std::string scriptPath;

@@ -1,6 +1,7 @@
 #pragma once
 #include "child_process.h"
 #include "disk_audio.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/wait_until.h"
 #include "tests/support/x_screen.h"
 #include "tests/support/xvfb_display.h"
@@ -74,18 +75,10 @@ class DeliveryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "delivery-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_scratch = pattern;
+        ASSERT_FALSE(m_scratch.empty()) << "no temporary folder";
         fs::create_directories(runtimeFolder());
         ::chmod(runtimeFolder().c_str(), 0700);
     }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(m_scratch, error);
-    }
-
     fs::path scratch(const std::string& name) const { return m_scratch / name; }
     fs::path runtimeFolder() const { return m_scratch / "run"; }
     fs::path audioFile() const { return m_scratch / "audio.raw"; }
@@ -258,7 +251,8 @@ private:
         return sealed;
     }
 
-    fs::path m_scratch;
+    const TempFolder m_folder{"delivery-XXXXXX"};
+    const fs::path m_scratch = m_folder.path();
 };
 
 } // namespace delivery

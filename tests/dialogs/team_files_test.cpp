@@ -98,7 +98,7 @@ TEST_F(TeamFilesTest, AWrittenTeamFileIsGbkWithCrLfAndReadsBackTheSame)
                                  "\xB6\xD3\xD4\xB1:Li=Na=7\r\n"
                                  "\xB6\xD3\xD4\xB1:\xD2\xD7\xBD\xA8\xC1\xAA=9\r\n";
     EXPECT_EQ(readBytes(path("binlist/飞虎队.ini")), expected);
-    EXPECT_EQ(scoreboard::readTeamRoster(teamFile("飞虎队")), roster);
+    EXPECT_EQ(scoreboard::readTeamRoster(teamFilePath("飞虎队")), roster);
 }
 
 // Saving over a file whose lines the reader did not all take keeps the file first, once.
@@ -123,7 +123,7 @@ TEST_F(TeamFilesTest, ASaveOverLinesTheReaderDidNotTakeKeepsTheFileFirst)
         ::testing::internal::CaptureStderr();
         ASSERT_TRUE(writeTeamFile("t", roster));
         const std::string told = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(scoreboard::readTeamRoster(teamFile("t")), roster);
+        EXPECT_EQ(scoreboard::readTeamRoster(teamFilePath("t")), roster);
         EXPECT_EQ(std::filesystem::exists(path("binlist/t.ini.bak")), c.kept);
         if (c.kept) {
             EXPECT_EQ(readBytes(path("binlist/t.ini.bak")), c.bytes);
@@ -142,12 +142,12 @@ TEST_F(TeamFilesTest, TextsOfAHandEditedFileAreWrittenSoThatTheyReadBackWhole)
     // Quoted values of list input keep commas and blanks; rewritten, they are quoted again.
     std::filesystem::create_directories(path("binlist"));
     writeBytes(path("binlist/飞虎队.ini"), plat::sys::encodeAnsi("\"教练:王,李\"\r\n\"领队: 陈 \"\r\n\"队员:O'Neal, Jr.=34\",队员:\"x\"=5\r\n"));
-    const TeamRoster read = scoreboard::readTeamRoster(teamFile("飞虎队"));
+    const TeamRoster read = scoreboard::readTeamRoster(teamFilePath("飞虎队"));
     ASSERT_EQ(read, (TeamRoster{"王,李", " 陈 ", {{"O'Neal, Jr.", "34"}, {"\"x\"", "5"}}}));
     EXPECT_EQ(teamFileLines(read),
         (std::vector<std::string>{"\"教练:王,李\"", "\"领队: 陈 \"", "\"队员:O'Neal, Jr.=34\"", "队员:\"x\"=5"}));
     ASSERT_TRUE(writeTeamFile("飞虎队", read));
-    EXPECT_EQ(scoreboard::readTeamRoster(teamFile("飞虎队")), read);
+    EXPECT_EQ(scoreboard::readTeamRoster(teamFilePath("飞虎队")), read);
 }
 
 TEST_F(TeamFilesTest, ANameWithAProblemIsNeverWritten)
@@ -175,7 +175,7 @@ TEST_F(TeamFilesTest, DamagedTeamFilesReadAsFarAsTheyMakeSense)
     };
     for (const Case& c : cases) {
         writeBytes(path("binlist/t.ini"), c.bytes);
-        EXPECT_EQ(scoreboard::readTeamRoster(teamFile("t")), c.roster) << c.what;
+        EXPECT_EQ(scoreboard::readTeamRoster(teamFilePath("t")), c.roster) << c.what;
     }
 }
 

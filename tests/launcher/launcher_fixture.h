@@ -85,9 +85,6 @@ protected:
             if (const char* value = std::getenv(name))
                 m_previous[name] = value;
         }
-        m_folder = makeTempFolder("launcher-XXXXXX");
-        m_dataHome = makeTempFolder("launcher-data-XXXXXX");
-        m_runtime = makeTempFolder("launcher-run-XXXXXX");
         ASSERT_FALSE(m_folder.empty());
         ASSERT_FALSE(m_dataHome.empty());
         ASSERT_FALSE(m_runtime.empty());
@@ -112,10 +109,6 @@ protected:
             else
                 ::unsetenv(name);
         }
-        std::error_code error;
-        fs::remove_all(m_folder, error);
-        fs::remove_all(m_dataHome, error);
-        fs::remove_all(m_runtime, error);
     }
 
     // A new window system (the old program goes first); message boxes are answered on it.
@@ -229,9 +222,12 @@ private:
         });
     }
 
-    fs::path m_folder;
-    fs::path m_dataHome;
-    fs::path m_runtime;
+    const TempFolder m_home{"launcher-XXXXXX"};
+    const TempFolder m_data{"launcher-data-XXXXXX"};
+    const TempFolder m_run{"launcher-run-XXXXXX"};
+    const fs::path m_folder = m_home.path();
+    const fs::path m_dataHome = m_data.path();
+    const fs::path m_runtime = m_run.path();
     std::map<std::string, std::string> m_previous;
 };
 

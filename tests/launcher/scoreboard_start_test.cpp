@@ -25,14 +25,7 @@ protected:
     void SetUp() override
     {
         LauncherTest::SetUp();
-        m_pipeFolder = makeTempFolder("launcher-pipe-XXXXXX");
         ASSERT_FALSE(m_pipeFolder.empty());
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(m_pipeFolder, error);
-        LauncherTest::TearDown();
     }
 
     fs::path pipePath() const { return m_pipeFolder / "report"; }
@@ -74,7 +67,8 @@ protected:
     }
 
 private:
-    fs::path m_pipeFolder;
+    const TempFolder m_pipe{"launcher-pipe-XXXXXX"};
+    const fs::path m_pipeFolder = m_pipe.path();
 };
 
 // The system's services with the stand-ins of the shipped files in the test's folder.

@@ -1,6 +1,8 @@
 #pragma once
 #include "dialog_side_stub.h"
 #include "program_folder_fixture.h"
+#include "tests/support/match_preset.h"
+#include "tests/support/timed_sounds.h"
 
 #include "scoreboard/clock_face.h"
 #include "scoreboard/match_clock.h"
@@ -170,23 +172,18 @@ private:
 };
 
 // The match clock on the fake board, on a virtual clock, with the sounds counted.
-class MatchClockTest : public ProgramFolderTest {
+class MatchClockTest : public ProgramFolderTest, protected test_support::TimedSounds {
 protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
         std::filesystem::create_directories(path("date"));
         MatchState& s = user();
-        s.matchTitle = "2026Cup";
-        s.teamNameA = "Lions";
-        s.teamNameB = "Tigers";
-        s.periodLength = 720;
-        s.overtimeLength = 300;
+        test_support::presetMatch(s, "Lions", "Tigers");
         s.optTenSecondBeep = true;
         s.optEndBell = true;
         s.clockSeconds = s.periodLength;
         s.clockTenths = 10;
-        s.periodNumber = 1;
         s.breakCountdown = 10;
         setScoreboardView(&board);
         board.ResetClockDisplay();
@@ -219,19 +216,6 @@ protected:
         session.advance(ms - now());
     }
 
-    int soundCount(std::string_view name) const
-    {
-        return int(std::count_if(sounds.begin(), sounds.end(), [&](const auto& s) { return s.second == name; }));
-    }
-    std::vector<int64_t> soundTimes(std::string_view name) const
-    {
-        std::vector<int64_t> times;
-        for (const auto& s : sounds)
-            if (s.second == name)
-                times.push_back(s.first);
-        return times;
-    }
-
     static std::string hex(uint32_t v)
     {
         char text[16];
@@ -244,7 +228,6 @@ protected:
     plat::sys::FixedDateSource dates{plat::sys::LocalDateTime{2026, 3, 1, 9, 0, 5}};
     FakeClockBoard board;
     std::unique_ptr<MatchClock> clock;
-    std::vector<std::pair<int64_t, std::string>> sounds;
 };
 
 } // namespace scoreboard::test

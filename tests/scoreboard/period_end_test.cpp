@@ -1,4 +1,5 @@
 #include "program_folder_fixture.h"
+#include "tests/support/match_preset.h"
 
 #include "scoreboard/display_routines.h"
 #include "scoreboard/match_archive.h"
@@ -87,12 +88,7 @@ protected:
         ProgramFolderTest::SetUp();
         std::filesystem::create_directories(path("date"));
         MatchState& s = user();
-        s.matchTitle = "2026Cup";
-        s.teamNameA = "篮球社团A队";
-        s.teamNameB = "篮球社团B队";
-        s.periodLength = 720;
-        s.overtimeLength = 300;
-        s.periodNumber = 1;
+        test_support::presetMatch(s, "篮球社团A队", "篮球社团B队");
         s.matchStartTime = "2026/3/1 9:00:05";
     }
 

@@ -26,8 +26,6 @@ protected:
             m_previousHome = home;
         if (const char* data = std::getenv("XDG_DATA_HOME"))
             m_previousDataHome = data;
-        m_folder = makeTempFolder("scoreboard-XXXXXX");
-        m_dataHome = makeTempFolder("scoreboard-data-XXXXXX");
         ASSERT_FALSE(m_folder.empty());
         ASSERT_FALSE(m_dataHome.empty());
         ::setenv("BALL_HOME", m_folder.c_str(), 1);
@@ -49,9 +47,6 @@ protected:
             ::setenv("XDG_DATA_HOME", m_previousDataHome->c_str(), 1);
         else
             ::unsetenv("XDG_DATA_HOME");
-        std::error_code error;
-        std::filesystem::remove_all(m_folder, error);
-        std::filesystem::remove_all(m_dataHome, error);
     }
 
 
@@ -77,8 +72,10 @@ protected:
     }
 
 private:
-    std::filesystem::path m_folder;
-    std::filesystem::path m_dataHome;
+    const TempFolder m_home{"scoreboard-XXXXXX"};
+    const TempFolder m_data{"scoreboard-data-XXXXXX"};
+    const std::filesystem::path m_folder = m_home.path();
+    const std::filesystem::path m_dataHome = m_data.path();
     std::optional<std::string> m_previousHome;
     std::optional<std::string> m_previousDataHome;
 };

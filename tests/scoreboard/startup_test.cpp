@@ -11,6 +11,7 @@
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
 #include "tests/support/drawn_area.h"
+#include "tests/support/timed_sounds.h"
 
 #include <functional>
 
@@ -211,8 +212,8 @@ TEST_F(StartupTest, ClosingTheStartupScreenEarlyShowsTheScoreboardAtOnce)
 // start-up screen still shows: nothing acts before the board is up, then all of it, in order.
 TEST_F(StartupTest, KeysPressedOnTheStartUpScreenActOnTheBoardOnceItShows)
 {
-    std::vector<std::pair<int64_t, std::string>> sounds;
-    setProgramSoundListener([&](std::string_view name) { sounds.push_back({session->nowMs(), std::string(name)}); });
+    test_support::TimedSounds played;
+    setProgramSoundListener([&](std::string_view name) { played.sounds.push_back({session->nowMs(), std::string(name)}); });
     ASSERT_TRUE(start());
     const int64_t t0 = session->nowMs();
     session->advance(500);
@@ -222,16 +223,13 @@ TEST_F(StartupTest, KeysPressedOnTheStartUpScreenActOnTheBoardOnceItShows)
     EXPECT_FALSE(mainForm().visible());
     EXPECT_EQ(user().scoreA, 0);
     EXPECT_EQ(user().scoreB, 0);
-    EXPECT_TRUE(sounds.empty());
+    EXPECT_TRUE(played.sounds.empty());
 
     session->advance(1);
     EXPECT_TRUE(mainForm().visible());
     EXPECT_EQ(user().scoreA, 0) << "1 then F1: one point added, then taken off";
     EXPECT_EQ(user().scoreB, 2);
-    const std::vector<std::pair<int64_t, std::string>> f5{{t0 + 3000, "sound\\nbai.wav"}};
-    std::vector<std::pair<int64_t, std::string>> attack;
-    std::copy_if(sounds.begin(), sounds.end(), std::back_inserter(attack), [](const auto& s) { return s.second == "sound\\nbai.wav"; });
-    EXPECT_EQ(attack, f5);
+    EXPECT_EQ(played.soundTimes("sound\\nbai.wav"), std::vector<int64_t>{t0 + 3000}) << "the attack signal F5";
     session->advance(2000);
     EXPECT_EQ(user().clockSeconds, 718) << "the start key started the clock when the board came up";
     setProgramSoundListener({});

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/gfx/picture.h"
 #include "platform/gfx/surface.h"
+#include "tests/support/temp_folder.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -26,9 +27,7 @@ public:
             std::filesystem::create_directories(m_folder);
             return;
         }
-        std::string pattern = (std::filesystem::temp_directory_path() / "screenshot-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_folder = pattern;
+        m_folder = makeTempFolder("screenshot-XXXXXX");
         m_temporary = true;
     }
     ~ScreenshotFolder()

@@ -33,7 +33,7 @@ public:
         ::setenv("DISPLAY", m_xvfb->name().c_str(), 1);
         ::setenv("SDL_VIDEODRIVER", "x11", 1);
         std::string error;
-        m_sdl = plat::backend::SdlBackend::open({1024, 768}, true, error);
+        m_sdl = plat::backend::SdlBackend::open({1024, 768}, true, "ball", error);
         if (!m_sdl)
             return;
         m_windows = std::make_unique<plat::win::WindowSystem>(*m_sdl, plat::gfx::Size{1024, 768});

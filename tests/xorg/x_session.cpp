@@ -28,20 +28,9 @@ namespace xorg_test {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path makeTempFolder()
-{
-    std::string pattern = (fs::temp_directory_path() / "xorg-session-XXXXXX").string();
-    return ::mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
-}
-
-} // namespace
-
 XSession::XSession(std::string display)
     : m_display(std::move(display))
 {
-    m_root = makeTempFolder();
     m_home = m_root / "home";
     fs::create_directories(m_home);
     fs::create_directories(m_root / "data");
@@ -69,8 +58,6 @@ XSession::~XSession()
         end(pid);
     for (pid_t pid : m_children)
         end(pid);
-    std::error_code error;
-    fs::remove_all(m_root, error);
 }
 
 pid_t XSession::start(const fs::path& program, const std::map<std::string, std::optional<std::string>>& changes)

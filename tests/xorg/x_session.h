@@ -1,4 +1,5 @@
 #pragma once
+#include "../support/temp_folder.h"
 #include "../support/wait_until.h"
 
 #include <chrono>
@@ -82,7 +83,9 @@ private:
     std::string run(const std::vector<std::string>& command, int* status = nullptr) const;
 
     std::string m_display;
-    std::filesystem::path m_root, m_home;
+    const TempFolder m_folder{"xorg-session-XXXXXX"};
+    const std::filesystem::path m_root = m_folder.path();
+    std::filesystem::path m_home;
     std::map<std::string, std::string> m_env;
     std::vector<pid_t> m_children;
     std::map<pid_t, std::filesystem::path> m_logs;

@@ -83,12 +83,12 @@ bool XorgServer::start(const std::vector<Mode>& modes)
         m_error = "Xorg is not installed (packages xserver-xorg-core and xserver-xorg-video-dummy)";
         return false;
     }
-    std::string pattern = (fs::temp_directory_path() / "xorg-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) {
+    m_scratch = std::make_unique<TempFolder>("xorg-test-XXXXXX");
+    m_folder = m_scratch->path();
+    if (m_folder.empty()) {
         m_error = "no temporary folder";
         return false;
     }
-    m_folder = pattern;
     const fs::path config = m_folder / "xorg.conf";
     writeConfig(config, modes);
 
@@ -169,11 +169,8 @@ void XorgServer::stop()
         }
         m_pid = -1;
     }
-    if (!m_folder.empty()) {
-        std::error_code error;
-        fs::remove_all(m_folder, error);
-        m_folder.clear();
-    }
+    m_scratch.reset();
+    m_folder.clear();
 }
 
 } // namespace xorg_test

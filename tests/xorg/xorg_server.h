@@ -1,5 +1,8 @@
 #pragma once
+#include "../support/temp_folder.h"
+
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,7 @@ public:
     const std::filesystem::path& folder() const { return m_folder; }
 
 private:
+    std::unique_ptr<TempFolder> m_scratch; // while the server runs
     std::filesystem::path m_folder;
     std::string m_display;
     std::string m_error;

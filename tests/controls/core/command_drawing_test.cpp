@@ -29,15 +29,6 @@ protected:
         b.writeProperty("Caption", std::string(), std::string("x"));
         return b;
     }
-    static int countColour(HWND h, Color c)
-    {
-        const Surface& s = WindowImage(h);
-        int n = 0;
-        for (int y = 0; y < s.height(); ++y)
-            for (int x = 0; x < s.width(); ++x)
-                n += s.colorAt(x, y) == c;
-        return n;
-    }
     static Picture picture(int w, int h, uint32_t pixel) { return Picture(Surface(w, h, pixel)); }
 
 private:

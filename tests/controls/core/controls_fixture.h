@@ -5,6 +5,7 @@
 #include "platform/forms/property_bag.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
+#include "tests/support/screenshot_folder.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -70,6 +71,18 @@ protected:
     {
         session.settle();
         return session.windows().screen().colorAt(x, y);
+    }
+    // How many pixels of a window's persistent image have the colour.
+    static int countColour(plat::win::HWND h, Color c)
+    {
+        const plat::gfx::Surface& s = plat::win::WindowImage(h);
+        return test_support::pixelsOfColor(s, s.rect(), c);
+    }
+    // How many pixels of a part of the composed screen have the colour.
+    int screenPixelsOfColor(plat::gfx::Rect part, Color c)
+    {
+        session.settle();
+        return test_support::pixelsOfColor(session.windows().screen(), part, c);
     }
 };
 

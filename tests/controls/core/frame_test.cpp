@@ -9,6 +9,7 @@
 #include "platform/backend/session.h"
 #include "platform/gfx/system_colors.h"
 #include "tests/support/source_resources.h"
+#include "tests/support/temp_folder.h"
 #include <filesystem>
 #include <unistd.h>
 #include <fstream>
@@ -110,25 +111,14 @@ TEST_F(FrameTest, WithoutTitleTheCaptionStaysInTheBandUnlessAGradientPaintsOverI
     b.writeProperty("ForeColor", uint32_t(0x0000FF), uint32_t(0xFFFFFF));
     b.writeProperty("ShowTitle", false, true);
     qelFrame& f = placeFrame(b);
-    auto captionInk = [&] {
-        int n = 0;
-        for (int y = 0; y < kTitleRows; ++y)
-            for (int x = 0; x < kW; ++x)
-                n += imagePixel(f.hwnd(), x, y) == 0x0000FFu;
-        return n;
-    };
+    auto captionInk = [&] { return test_support::pixelsOfColor(plat::win::WindowImage(f.hwnd()), {0, 0, kW, kTitleRows}, 0x0000FF); };
     EXPECT_EQ(captionInk(), 0) << "the gradient background starts at row 0 and covers the caption";
     EXPECT_EQ(imagePixel(f.hwnd(), 3, 0), qelFrame::kDefaultBackColor1);
 
     f.setBackGradient(0);
     EXPECT_GT(captionInk(), 10) << "a solid background starts below the band";
     f.setBackStyle(0);
-    session.settle();
-    int onScreen = 0;
-    for (int y = 0; y < kTitleRows; ++y)
-        for (int x = 0; x < kW; ++x)
-            onScreen += screenPixel(kLeft + x, kTop + y) == 0x0000FFu;
-    EXPECT_GT(onScreen, 10) << "and on a see-through frame";
+    EXPECT_GT(screenPixelsOfColor({kLeft, kTop, kLeft + kW, kTop + kTitleRows}, 0x0000FF), 10) << "and on a see-through frame";
 }
 
 TEST_F(FrameTest, TheBorderFramesTheWindowsShape)
@@ -514,7 +504,8 @@ TEST(FrameLayoutTest, AFrameStoredDisabledDisablesTheControlsStoredInsideIt)
 {
     plat::backend::HeadlessSession session;
     registerCoreControls();
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("qel_disabled_frame_layout_" + std::to_string(::getpid()) + ".json");
+    const TempFolder scratch("qel-disabled-frame-layout-XXXXXX");
+    const std::filesystem::path file = scratch / "layout.json";
     std::ofstream(file) << R"({ "form": "dlg", "controls": [
         { "class": "qelFrame", "name": "outer", "extender": { "left": 300, "top": 300, "width": 4000, "height": 3000 },
           "properties": { "enabled": false },
@@ -531,7 +522,6 @@ TEST(FrameLayoutTest, AFrameStoredDisabledDisablesTheControlsStoredInsideIt)
     EXPECT_FALSE(dlg.get<qelCommand>("btn").Enabled());
     EXPECT_TRUE(dlg.get<qelCheck>("outside").Enabled());
     dlg.unload();
-    std::filesystem::remove(file);
 }
 
 } // namespace
@@ -546,7 +536,8 @@ TEST(FrameLayoutTest, EnabledStoredWithTheExtenderHoldsForDrawnControls)
 {
     plat::backend::HeadlessSession session;
     registerCoreControls();
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("qel_extender_enabled_layout_" + std::to_string(::getpid()) + ".json");
+    const TempFolder scratch("qel-extender-enabled-layout-XXXXXX");
+    const std::filesystem::path file = scratch / "layout.json";
     std::ofstream(file) << R"({ "form": "dlg", "controls": [
         { "class": "qelCommand", "name": "off", "extender": { "left": 300, "top": 300, "width": 1200, "height": 400, "enabled": false } },
         { "class": "qelCommand", "name": "on", "extender": { "left": 300, "top": 900, "width": 1200, "height": 400 } },
@@ -558,7 +549,6 @@ TEST(FrameLayoutTest, EnabledStoredWithTheExtenderHoldsForDrawnControls)
     EXPECT_TRUE(dlg.get<qelCommand>("on").Enabled());
     EXPECT_TRUE(dlg.get<qelCheck>("own").Enabled());
     dlg.unload();
-    std::filesystem::remove(file);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "controls/core/qel_option_button.h"
 #include "controls/core/register_core_controls.h"
 #include "platform/forms/form_layout.h"
+#include "tests/support/temp_folder.h"
 #include <filesystem>
 #include <unistd.h>
 #include <fstream>
@@ -220,7 +221,8 @@ TEST_F(OptionGroupChoiceTest, PropertiesAreStoredInTheirOrder)
 TEST_F(OptionGroupChoiceTest, AStoredLayoutPlacesAnArrayOfButtonsInAFrame)
 {
     registerCoreControls();
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("qel_option_layout_" + std::to_string(::getpid()) + ".json");
+    const TempFolder scratch("qel-option-layout-XXXXXX");
+    const std::filesystem::path file = scratch / "layout.json";
     std::ofstream(file) << R"({ "form": "dlg", "controls": [
         { "class": "qelFrame", "name": "box", "extender": { "left": 300, "top": 300, "width": 3000, "height": 1500 },
           "properties": { "caption": "裁判数量" },
@@ -243,7 +245,6 @@ TEST_F(OptionGroupChoiceTest, AStoredLayoutPlacesAnArrayOfButtonsInAFrame)
     EXPECT_EQ(vbo[1].Value(), 0);
     EXPECT_EQ(vbo[2].Value(), 1) << "an array element does not clear itself";
     dlg.unload();
-    std::filesystem::remove(file);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "controls/extra/cls_file.h"
+#include "tests/support/temp_folder.h"
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -15,14 +16,12 @@ namespace fs = std::filesystem;
 //   -dash/f.txt, link -> Data (a link to a folder)
 class FileEnumerationTest : public ::testing::Test {
 protected:
-    fs::path root;
+    const TempFolder scratch{"qel-files-XXXXXX"};
+    fs::path root = scratch.path();
     std::string data;
 
     void SetUp() override
     {
-        root = fs::temp_directory_path() / ("qel_files_" + std::to_string(::getpid()) + "_"
-                                               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         data = (root / "Data").string();
         for (const char* d : {"Data/Sub/Deep", "Data/.cfg", "Data/-dash", "Empty"})
             fs::create_directories(root / d);
@@ -33,7 +32,6 @@ protected:
             fs::perm_options::remove);
         fs::create_directory_symlink(root / "Data", root / "Data/link");
     }
-    void TearDown() override { fs::remove_all(root); }
 
     std::vector<std::string> rel(const clsFile::Result& r) const
     {

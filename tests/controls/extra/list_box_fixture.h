@@ -1,6 +1,7 @@
 #pragma once
 #include "controls/extra/qel_list_box.h"
 #include "extra_fixture.h"
+#include "tests/support/temp_folder.h"
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,15 +17,12 @@ protected:
     using ItemRef = qelListBox::ItemRef;
     qelListBox* list = nullptr;
     std::vector<std::string> log;
-    fs::path scratch;
+    const TempFolder m_scratch{"qel-list-XXXXXX"};
+    fs::path scratch = m_scratch.path();
 
     void SetUp() override
     {
         ExtraTest::SetUp();
-        scratch = fs::temp_directory_path() / ("qel_list_" + std::to_string(::getpid()) + "_"
-                                                  + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(scratch);
-        fs::create_directories(scratch);
         PropertyBag stored;
         stored.writeProperty("Sorted", int32_t(0), -1);
         list = &place<qelListBox>("list", 100, 100, 200, 80, stored);
@@ -39,7 +37,6 @@ protected:
         list->MouseWheel = [this](int& Sens) { log.push_back("MouseWheel " + std::to_string(Sens)); };
         show();
     }
-    void TearDown() override { fs::remove_all(scratch); }
 
     void addItems(int n, int height = 300)
     {

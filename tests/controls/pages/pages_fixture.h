@@ -13,6 +13,7 @@
 #include "platform/forms/text_box.h"
 #include "platform/window/api.h"
 #include "platform/window/virtual_keys.h"
+#include "tests/support/temp_folder.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -41,8 +42,8 @@ class PagesTest : public ::testing::Test {
 protected:
     plat::backend::HeadlessSession session{{1024, 768}};
     plat::forms::Form designed{"designed", ""};
-    std::filesystem::path layoutFile = std::filesystem::temp_directory_path()
-        / ("qel_pages_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".json");
+    const TempFolder scratch{"qel-pages-XXXXXX"};
+    std::filesystem::path layoutFile = scratch / "designed.json";
     PropertyPageHost host{designed, layoutFile};
 
     void SetUp() override
@@ -58,7 +59,6 @@ protected:
         host.setDialogPosition(620 * 15, 20 * 15);
     }
 
-    void TearDown() override { std::filesystem::remove(layoutFile); }
 
     template<class T>
     T& place(const std::string& name, int x, int y, int w, int h, PropertyBag stored = {}, plat::forms::Control* container = nullptr)

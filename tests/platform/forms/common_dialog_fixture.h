@@ -4,6 +4,7 @@
 #include "platform/forms/list_box.h"
 #include "platform/forms/message_box.h"
 #include "platform/forms/message_box_button.h"
+#include "tests/support/temp_folder.h"
 #include <fstream>
 #include <unistd.h>
 
@@ -14,10 +15,6 @@ class CommonDialogTest : public InputControlsTest {
 protected:
     CommonDialogTest()
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::temp_directory_path()
-            / ("forms-dialog-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "album");
         before = std::filesystem::current_path();
         dialog = &form.add<CommonDialog>("chooser");
@@ -26,7 +23,6 @@ protected:
     {
         std::error_code ec;
         std::filesystem::current_path(before, ec);
-        std::filesystem::remove_all(folder, ec);
     }
     void touch(const std::filesystem::path& p) { std::ofstream(p) << "x"; }
 
@@ -51,7 +47,8 @@ protected:
         queueKey(vk, false, true);
     }
 
-    std::filesystem::path folder;
+    const TempFolder scratch{"forms-dialog-XXXXXX"};
+    std::filesystem::path folder = scratch.path();
     std::filesystem::path before;
     CommonDialog* dialog = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "input_controls_fixture.h"
 #include "platform/forms/text_box.h"
 #include "tests/support/sdl_desktop.h"
+#include "tests/support/temp_folder.h"
 
 #include <fstream>
 #include <iterator>
@@ -23,8 +24,7 @@ TEST(DesktopClipboard, TextGoesBothWaysBetweenAFieldAndOtherPrograms)
     if (!desktop.missing().empty())
         GTEST_SKIP() << desktop.missing();
     ASSERT_TRUE(desktop.open()) << "no SDL window on a private Xvfb";
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("desktop-clipboard-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const TempFolder folder("desktop-clipboard-XXXXXX");
 
     registerStandardControls();
     CodeForm form;
@@ -63,9 +63,6 @@ TEST(DesktopClipboard, TextGoesBothWaysBetweenAFieldAndOtherPrograms)
     box.setText("old name");
     ASSERT_EQ(desktop.run({"/usr/bin/xdotool", "key", "ctrl+a", "ctrl+v"}), 0);
     EXPECT_TRUE(desktop.pumpUntil([&] { return box.text() == "北京首钢"; })) << box.text();
-
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "forms_fixture.h"
 #include "platform/forms/form_layout.h"
 #include "platform/forms/resources_folder.h"
+#include "tests/support/temp_folder.h"
 #include <fstream>
 #include <unistd.h>
 
@@ -22,16 +23,6 @@ protected:
 };
 
 using FormLayoutTest = FormsTest;
-
-// A file of this test alone (tests run in parallel processes).
-std::filesystem::path scratchFile(const std::string& what)
-{
-    std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    for (char& c : test)
-        if (c == '/')
-            c = '_';
-    return std::filesystem::temp_directory_path() / ("forms_" + what + "_" + test + "_" + std::to_string(::getpid()) + ".json");
-}
 
 TEST_F(FormLayoutTest, LoadCreatesEveryControlHiddenWithItsStoredPropertiesBeforeTheLoadHandler)
 {
@@ -134,14 +125,14 @@ TEST_F(FormLayoutTest, TheLayoutWrittenBackReadsAsTheSameFormWithDefaultsLeftOut
     EXPECT_EQ(again.properties.readProperty("BackColor", uint32_t(0)), 0xFFFFFFu);
 
     // Written to a file and loaded as a form, it gives the same controls.
-    auto file = scratchFile("roundtrip");
+    const TempFolder scratch("forms-layout-XXXXXX");
+    auto file = scratch / "roundtrip.json";
     writeLayout(written, file);
     Form copy("Copy", file);
     copy.load();
     EXPECT_EQ(copy.get<Probe>("inner").caption, "changed");
     EXPECT_EQ(copy.get<Probe>("inner").container(), &copy.get<Panel>("frame"));
     EXPECT_EQ(copy.array<Probe>("item").count(), 2u);
-    std::filesystem::remove(file);
 }
 
 // A broken or missing layout: the error names the file and the entry, and nothing stays loaded.
@@ -156,8 +147,8 @@ class BrokenLayoutTest : public FormsTest, public ::testing::WithParamInterface<
 TEST_P(BrokenLayoutTest, GivesAClearErrorNamingTheFileAndTheEntry)
 {
     const BrokenLayout& c = GetParam();
-    auto file = scratchFile("broken");
-    std::filesystem::remove(file);
+    const TempFolder scratch("forms-layout-XXXXXX");
+    auto file = scratch / "broken.json";
     if (c.text)
         std::ofstream(file) << c.text;
     Form form("Broken", file);
@@ -173,7 +164,6 @@ TEST_P(BrokenLayoutTest, GivesAClearErrorNamingTheFileAndTheEntry)
     EXPECT_NE(message.find(c.problem), std::string::npos) << message;
     EXPECT_FALSE(form.isLoaded());
     EXPECT_TRUE(sys().topLevels().empty());
-    std::filesystem::remove(file);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BrokenLayoutTest,
@@ -206,16 +196,14 @@ TEST(ResourcesFolder, TheEnvironmentComesFirstThenBesideTheProgramNeverTheDataFo
     EXPECT_EQ(resourcesFolder(), std::filesystem::path("/somewhere/res"));
     EXPECT_EQ(formLayoutPath("main"), std::filesystem::path("/somewhere/res/forms/main.json"));
     ::unsetenv("BALL_RESOURCES");
-    auto home = std::filesystem::temp_directory_path() / ("forms_home_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home);
-    ::setenv("BALL_HOME", home.c_str(), 1);
+    const TempFolder home("forms-home-XXXXXX");
+    ::setenv("BALL_HOME", home.path().c_str(), 1);
     // Never the source tree: what ships beside the running program.
     EXPECT_EQ(resourcesFolder(), std::filesystem::read_symlink("/proc/self/exe").parent_path() / "resources");
     // Resources in the data folder, empty or not, never stand in for the shipped ones.
     std::filesystem::create_directories(home / "resources/forms");
     EXPECT_EQ(resourcesFolder(), std::filesystem::read_symlink("/proc/self/exe").parent_path() / "resources");
     ::unsetenv("BALL_HOME");
-    std::filesystem::remove_all(home);
     if (shipped)
         ::setenv("BALL_RESOURCES", kept.c_str(), 1);
 }

@@ -4,6 +4,7 @@
 #include "platform/gfx/picture.h"
 #include "platform/window/twips.h"
 #include "platform/window/virtual_keys.h"
+#include "tests/support/screenshot_folder.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -74,11 +75,7 @@ protected:
     int count(gfx::Color c, gfx::Rect screenRect)
     {
         session.settle();
-        int n = 0;
-        for (int y = screenRect.top; y < screenRect.bottom; ++y)
-            for (int x = screenRect.left; x < screenRect.right; ++x)
-                n += win::sys().screen().colorAt(x, y) == c;
-        return n;
+        return test_support::pixelsOfColor(win::sys().screen(), screenRect, c);
     }
     gfx::Rect screenRectOf(const Control& c) { return win::GetScreenRect(c.hwnd()); }
 

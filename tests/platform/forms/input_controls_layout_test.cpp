@@ -1,5 +1,6 @@
 #include "input_controls_fixture.h"
 #include "platform/forms/form_layout.h"
+#include "tests/support/temp_folder.h"
 #include <unistd.h>
 
 namespace plat::forms::testing {
@@ -28,7 +29,8 @@ TEST_F(InputControlsTest, TheInputControlsRoundTripThroughAStoredLayout)
     chooser.setFilter("音乐(*.mp3)|*.mp3");
     chooser.setFlags(524800);
 
-    auto file = std::filesystem::temp_directory_path() / ("forms-inputs-" + std::to_string(::getpid()) + ".json");
+    const TempFolder scratch("forms-inputs-XXXXXX");
+    auto file = scratch / "inputs.json";
     writeLayout(form.layout(), file);
     Form copy("Copy", file);
     copy.load();
@@ -52,7 +54,6 @@ TEST_F(InputControlsTest, TheInputControlsRoundTripThroughAStoredLayout)
     EXPECT_EQ(chooser2.flags(), 524800);
     EXPECT_EQ(chooser2.hwnd(), 0u); // it has no window
     EXPECT_EQ(GetWindowRect(view2.hwnd()), GetWindowRect(view.hwnd()));
-    std::filesystem::remove(file);
 }
 
 } // namespace plat::forms::testing

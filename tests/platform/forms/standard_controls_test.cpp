@@ -1,5 +1,6 @@
 #include "forms_fixture.h"
 #include "platform/forms/standard_controls.h"
+#include "tests/support/screenshot_folder.h"
 
 namespace plat::forms::testing {
 
@@ -17,11 +18,7 @@ protected:
     int pixelsOf(gfx::Color c, gfx::Rect r)
     {
         session.settle();
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += sys().screen().colorAt(x, y) == c;
-        return n;
+        return test_support::pixelsOfColor(sys().screen(), r, c);
     }
 };
 

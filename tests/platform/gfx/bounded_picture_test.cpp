@@ -3,6 +3,7 @@
 #include "platform/gfx/picture.h"
 
 #include "blank_png.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -69,13 +70,6 @@ TEST(AreaReducer, AnEnlargedSideIsFilteredSmoothly)
 
 class BoundedPictureFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path()
-            / ("gfx-bounded-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string write(const char* name, const std::string& bytes) const
     {
         const std::string file = (m_dir / name).string();
@@ -90,7 +84,7 @@ protected:
     }
 
 private:
-    std::filesystem::path m_dir;
+    const TempFolder m_dir{"gfx-bounded-XXXXXX"};
 };
 
 // Left half opaque red, right half half-transparent blue: 40 x 20.

@@ -4,6 +4,7 @@
 
 #include "blank_png.h"
 #include "tests/support/gif_writer.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,6 @@ namespace {
 
 class PictureFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path()
-            / ("gfx-pictures-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string path(const char* name) const { return (m_dir / name).string(); }
     void write(const std::string& file, const std::vector<uint8_t>& bytes) const
     {
@@ -34,7 +27,7 @@ protected:
     }
 
 private:
-    std::filesystem::path m_dir;
+    const TempFolder m_dir{"gfx-pictures-XXXXXX"};
 };
 
 void le16(std::vector<uint8_t>& b, int v)

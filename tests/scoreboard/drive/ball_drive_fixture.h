@@ -1,6 +1,7 @@
 #pragma once
 #include "../startup_fixture.h"
 #include "output_lines.h"
+#include "tests/support/timed_sounds.h"
 
 #include "scoreboard/drive/drive_runner.h"
 #include "scoreboard/drive/drive_script.h"
@@ -42,7 +43,7 @@ private:
 // The program `ball` as ball-drive runs it: started in its own program folder with the settings
 // files given, on the virtual clock, the scoreboard up; scripts run on it one after another. The
 // sounds asked for are written down with their moment.
-class BallDriveTest : public StartupTest {
+class BallDriveTest : public StartupTest, protected test_support::TimedSounds {
 protected:
     void SetUp() override
     {
@@ -103,21 +104,7 @@ protected:
 
     static std::vector<std::string> lines(const std::string& text) { return outputLines(text); }
 
-    int soundCount(std::string_view name) const
-    {
-        return int(std::count_if(sounds.begin(), sounds.end(), [&](const auto& s) { return s.second == name; }));
-    }
-    std::vector<int64_t> soundTimes(std::string_view name) const
-    {
-        std::vector<int64_t> times;
-        for (const auto& s : sounds)
-            if (s.second == name)
-                times.push_back(s.first);
-        return times;
-    }
-
     int64_t t0 = 0;
-    std::vector<std::pair<int64_t, std::string>> sounds;
 };
 
 } // namespace scoreboard::test

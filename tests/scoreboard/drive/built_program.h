@@ -4,6 +4,7 @@
 // processes whose exit, output and memory the test reads.
 #include "../../delivery/child_process.h"
 #include "output_lines.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -156,9 +157,7 @@ class BuiltProgramTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "ball-built-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern;
+        ASSERT_FALSE(m_root.empty()) << "no temporary folder";
         fs::create_directories(home());
         fs::create_directories(m_root / "run");
         fs::permissions(m_root / "run", fs::perms::owner_all);
@@ -167,7 +166,6 @@ protected:
     {
         std::error_code error;
         fs::permissions(home(), fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(m_root, error);
     }
 
     fs::path home() const { return m_root / "home"; }
@@ -225,7 +223,8 @@ protected:
     static std::vector<std::string> lines(const std::string& text) { return outputLines(text); }
 
 private:
-    fs::path m_root;
+    const TempFolder m_folder{"ball-built-XXXXXX"};
+    const fs::path m_root = m_folder.path();
 };
 
 } // namespace scoreboard::test

@@ -16,7 +16,6 @@
 namespace scoreboard::test {
 namespace {
 
-using namespace std::chrono_literals;
 using test_support::eventually;
 using test_support::ScreenPicture;
 
@@ -27,6 +26,8 @@ const std::string kSavedConfig = "allname=Signal Cup\r\ndelalltime=480\r\njstime
 
 const char* signalName(int signal) { return signal == SIGTERM ? "SIGTERM" : signal == SIGINT ? "SIGINT" : "SIGHUP"; }
 
+constexpr int kEndSignals[] = { SIGTERM, SIGINT, SIGHUP };
+
 class EndSignalsDriveTest : public BuiltProgramTest {
 protected:
     // Waits until the start-up screen has written its files (the board is loaded by then).
@@ -34,31 +35,34 @@ protected:
     {
         return eventually("the settings written at the load", [&] { return fs::exists(home() / "date/system.db"); });
     }
-};
-
-TEST_F(EndSignalsDriveTest, EachEndSignalClosesTheBoardAndWritesTheSettings)
-{
-    struct Row {
-        int signal;
-        std::chrono::milliseconds after; // after the load: on the start-up screen, or on the board
-    };
-    for (const Row row : { Row{ SIGTERM, 0ms }, Row{ SIGINT, 0ms }, Row{ SIGHUP, 0ms }, Row{ SIGTERM, 4000ms }, Row{ SIGINT, 4000ms },
-             Row{ SIGHUP, 4000ms } }) {
-        SCOPED_TRACE(std::string(signalName(row.signal)) + " after " + std::to_string(row.after.count()) + " ms");
+    // A data folder whose only settings file is the hand-edited one.
+    void putOnlyTheEditedConfig() const
+    {
         std::error_code error;
         fs::remove_all(home() / "date", error);
         put("date/config.db", kEditedConfig);
-        StartedProgram program({ ball() }, environment().set("BALL_BACKEND", "headless"));
-        ASSERT_TRUE(program.started());
-        ASSERT_TRUE(waitForTheLoad()) << program.errorSoFar();
-        std::this_thread::sleep_for(row.after);
-        program.sendSignal(row.signal);
-        const ProgramRun run = program.waitFor(test_support::kGenerousDeadline);
+    }
+    // The run after an end signal: closed as by the operator, the edited settings written anew.
+    void expectClosedWithTheSettings(const ProgramRun& run) const
+    {
         ASSERT_TRUE(run.ended) << "still running after the signal";
         EXPECT_EQ(run.signal, 0) << "ended by the signal itself, not by the close";
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(read("date/config.db"), kSavedConfig);
         EXPECT_EQ(run.err, "");
+    }
+};
+
+TEST_F(EndSignalsDriveTest, EachEndSignalOnTheStartUpScreenClosesTheProgramAndWritesTheSettings)
+{
+    for (const int signal : kEndSignals) {
+        SCOPED_TRACE(signalName(signal));
+        putOnlyTheEditedConfig();
+        StartedProgram program({ ball() }, environment().set("BALL_BACKEND", "headless"));
+        ASSERT_TRUE(program.started());
+        ASSERT_TRUE(waitForTheLoad()) << program.errorSoFar();
+        program.sendSignal(signal);
+        expectClosedWithTheSettings(program.waitFor(test_support::kGenerousDeadline));
     }
 }
 
@@ -170,6 +174,17 @@ private:
     std::unique_ptr<StartedProgram> m_program;
 };
 
+TEST_F(SignalOnTheScreenTest, EachEndSignalOnTheBoardClosesItAndWritesTheSettings)
+{
+    for (const int signal : kEndSignals) {
+        SCOPED_TRACE(signalName(signal));
+        putOnlyTheEditedConfig();
+        StartedProgram& program = startOnTheScreen();
+        program.sendSignal(signal);
+        expectClosedWithTheSettings(program.waitFor(test_support::kGenerousDeadline));
+    }
+}
+
 TEST_F(SignalOnTheScreenTest, ATitleAppliedInTheDialogSurvivesKillTerm)
 {
     put("date/config.db", kEditedConfig);
@@ -184,9 +199,7 @@ TEST_F(SignalOnTheScreenTest, ASignalWhileTheDialogIsOpenEndsWithoutItsEdits)
 {
     for (int signal : { SIGTERM, SIGINT, SIGHUP }) {
         SCOPED_TRACE(signalName(signal));
-        std::error_code error;
-        fs::remove_all(home() / "date", error);
-        put("date/config.db", kEditedConfig);
+        putOnlyTheEditedConfig();
         const ProgramRun run = editTheTitleThenSignal(" Draft", false, signal);
         ASSERT_TRUE(run.ended) << "still running after the signal";
         EXPECT_EQ(run.signal, 0);
@@ -200,9 +213,7 @@ TEST_F(SignalOnTheScreenTest, AtTheOperatorsCloseAFailedWriteIsToldBeforeTheEnd)
 {
     for (const bool refused : { false, true }) {
         SCOPED_TRACE(refused ? "writes refused" : "writes allowed");
-        std::error_code error;
-        fs::remove_all(home() / "date", error);
-        put("date/config.db", kEditedConfig);
+        putOnlyTheEditedConfig();
         put("date/keyconfig.db", "Aonkey=49\r\nAoutkey=112\r\nBonkey=50\r\nBoutkey=113\r\n");
         put("date/system.db", "sond10=False\r\n");
         StartedProgram& program = startOnTheScreen(refused ? refuseEveryWrite : std::function<void()>{});

@@ -45,7 +45,7 @@ protected:
         if (!desktop.startTray())
             GTEST_SKIP() << "no tray host: " << desktop.failure();
         std::string error;
-        auto opened = X11NotificationArea::open(desktop.name().c_str(), error);
+        auto opened = X11NotificationArea::open(desktop.name().c_str(), "traytest", error);
         ASSERT_TRUE(opened) << error;
         area = opened.get();
         plat::sys::installNotificationArea(std::move(opened));
@@ -132,6 +132,7 @@ TEST_F(DesktopTrayTest, TheIconIsDockedInTheTrayWithItsPictureAndTip)
     ASSERT_TRUE(eventually([&] { return docked(icon); })) << "docked in trayer's panel";
     EXPECT_NE(desktop.parentOf(icon), desktop.root());
     EXPECT_EQ(desktop.nameOf(icon), "比分 Score");
+    EXPECT_EQ(desktop.classOf(icon), "Traytest") << "the class named after the program that opened the area";
 
     int x = 0, y = 0, w = 0, h = 0;
     ASSERT_TRUE(eventually([&] { return desktop.geometry(icon, x, y, w, h) && w >= 8 && h >= 8; })) << "sized by the tray: " << w << " x " << h;

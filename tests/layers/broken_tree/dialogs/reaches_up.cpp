@@ -1,0 +1,2 @@
+#include "scoreboard/user.h"
+#include "launcher/form1.h"

@@ -1,0 +1,3 @@
+#pragma once
+#include "platform/window/window.h"
+#include "platform/backend/platform.h"

@@ -1,0 +1,2 @@
+#include "platform/system/rounding.h"
+#include "platform/gfx/units.h"

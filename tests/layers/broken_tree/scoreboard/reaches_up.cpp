@@ -1,0 +1,2 @@
+#include "scoreboard/user.h"
+#include "dialogs/open_dialog.h"
