@@ -1,6 +1,7 @@
 #include "platform/forms/list_view.h"
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_text.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/user_control.h"
 #include "platform/system/utf8.h"
 #include "platform/window/api.h"
