@@ -2,6 +2,7 @@
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/form.h"
 #include "platform/forms/form_directory.h"
+#include "platform/forms/property_bag.h"
 #include "platform/gfx/picture.h"
 #include "platform/window/window_system.h"
 #include <cctype>
