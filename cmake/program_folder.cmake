@@ -71,5 +71,19 @@ install(FILES ${command_links}/ball ${command_links}/scoreboard DESTINATION ${CM
 install(FILES ${CMAKE_SOURCE_DIR}/resources/scoreboard.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
   RENAME scoreboard.png)
-install(FILES ${CMAKE_SOURCE_DIR}/docs/man/ball.1 ${CMAKE_SOURCE_DIR}/docs/man/scoreboard.1
-  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages name the program folder where the install puts it, below the prefix given to
+# `cmake --install` (/usr/lib/scoreboard for the package of scripts/package.sh, the architecture's
+# lib/x86_64-linux-gnu/scoreboard for a build configured with -DCMAKE_INSTALL_PREFIX=/usr).
+install(CODE "
+  set(program_folder \"${BALL_INSTALL_DIR}\")
+  if(NOT IS_ABSOLUTE \"\${program_folder}\")
+    set(program_folder \"\${CMAKE_INSTALL_PREFIX}/\${program_folder}\")
+  endif()
+  foreach(page ball.1 scoreboard.1)
+    set(installed \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1/\${page}\")
+    message(STATUS \"Installing: \${installed}\")
+    set(BALL_PROGRAM_FOLDER \"\${program_folder}\")
+    configure_file(\"${CMAKE_SOURCE_DIR}/docs/man/\${page}\" \"\${installed}\" @ONLY)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${installed}\")
+  endforeach()
+")

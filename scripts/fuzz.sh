@@ -1,23 +1,16 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of fuzz/ for SECONDS each (default 60), under AddressSanitizer and
 # UndefinedBehaviorSanitizer, starting from the seed corpus in fuzz/corpus. The targets run side by
-# side, one core each, so the whole run takes about SECONDS. Builds with clang into build-fuzz/
-# (or $FUZZ_BUILD_DIR); the main build stays with g++. New inputs found are kept in the build
-# folder, not in the repository; a crash leaves its input there and fails the run.
+# side, one core each, so the whole run takes about SECONDS. Builds them in the checked build
+# (scripts/checked_build.sh) in build-checked/ (or $FUZZ_BUILD_DIR); the main build stays with
+# g++. New inputs found are kept in the build folder, not in the repository; a crash leaves its
+# input there and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
-mkdir -p "$build_dir"
+build_dir=${FUZZ_BUILD_DIR:-build-checked}
+scripts/checked_build.sh "$build_dir"
 build_log="$build_dir/fuzz-build.log"
-if [ ! -f "$build_dir/build.ninja" ]; then
-  if ! CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCOREBOARD_FUZZ=ON \
-      ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} \
-      ${CMAKE_C_COMPILER_LAUNCHER:+-DCMAKE_C_COMPILER_LAUNCHER=$CMAKE_C_COMPILER_LAUNCHER} >"$build_log" 2>&1; then
-    tail -40 "$build_log"
-    exit 1
-  fi
-fi
 # clang's warnings are the main build's to judge: the log keeps them, the run shows only a failure.
 echo "fuzz: building the targets in $build_dir"
 if ! cmake --build "$build_dir" -j "${FUZZ_JOBS:-$(nproc)}" --target fuzz_all >>"$build_log" 2>&1; then

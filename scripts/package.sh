@@ -43,6 +43,8 @@ awk -v from="$manifest_line" -v to="file(WRITE \"$stage/\${CMAKE_INSTALL_MANIFES
   "$build_dir/cmake_install.cmake" >"$stage/cmake_install.cmake"
 DESTDIR=$root cmake -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_DO_STRIP=1 -P "$stage/cmake_install.cmake" >/dev/null
 program_dir=$(find "$root/usr" -type f -name ball -path '*/scoreboard/ball' -printf '%h\n' | head -n1)
+# Stripped as Debian strips its programs: the compiler's .comment notes go too.
+strip --remove-section=.comment --remove-section=.note "$program_dir/ball" "$program_dir/main"
 
 # The clock font is fonts-dseg's own, which the package depends on: the program folder links to
 # it instead of holding a copy (and the copy's licence text, which the copyright file carries).
@@ -56,6 +58,7 @@ install -m 644 packaging/copyright "$doc/copyright"
 gzip -9n -c "$changelog" >"$doc/changelog.gz"
 chmod 644 "$doc/changelog.gz"
 gzip -9n "$root"/usr/share/man/man1/*.1
+install -D -m 644 packaging/lintian-overrides "$root/usr/share/lintian/overrides/scoreboard"
 
 # The libraries the programs link, as dpkg-shlibdeps finds them, and what they load by name.
 mkdir -p "$stage/debian"

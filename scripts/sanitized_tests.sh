@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
-# Builds the programs and tests with AddressSanitizer and UndefinedBehaviorSanitizer into a build
-# folder of their own (first argument, default build-asan) and runs the tests of the file readers,
+# Builds the programs and tests in the checked build (scripts/checked_build.sh: clang with
+# AddressSanitizer and UndefinedBehaviorSanitizer; first argument, default build-checked, the
+# folder scripts/fuzz.sh builds its targets in too) and runs the tests of the file readers,
 # the match clock and the board there, ball-drive's end-to-end runs included. A fault stops the
 # test that meets it, with its report, and fails the run; leaks are reported except those of the
 # system libraries listed in scripts/leaks.supp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-build_dir=${1:-build-asan}
-if [ ! -f "$build_dir/build.ninja" ]; then
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCOREBOARD_SANITIZE=ON \
-    ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} >/dev/null
-fi
+build_dir=${1:-build-checked}
+scripts/checked_build.sh "$build_dir"
 
 # The tests of the file readers (text files in the code page, the program folder, pictures, stored
 # layouts), of the match clock and the board with its dialogs, panels and start-up, of the

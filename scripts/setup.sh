@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the scoreboard needs to build, run and test (clang with its
 # libFuzzer and sanitizer runtimes and llvm-symbolizer for the fuzz targets and checked builds).
-# Only what is missing is installed; a machine that has everything is left alone.
+# Only what is missing is installed; a machine that has everything is left alone. Run as root it
+# installs them itself, else through sudo, or su where there is no sudo.
 set -euo pipefail
 
 packages=(
-  build-essential g++ cmake ninja-build pkg-config git
+  build-essential g++ cmake ninja-build pkg-config git ccache
   libsdl2-dev libsdl2-image-dev libpng-dev
   libfreetype-dev libfontconfig-dev
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
@@ -34,8 +35,13 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 echo "setup: installing ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_command="export DEBIAN_FRONTEND=noninteractive; apt-get update -qq && apt-get install -y -qq --no-install-recommends ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sh -c "$install_command"
+elif command -v sudo >/dev/null; then
+  sudo sh -c "$install_command"
+else
+  # A Debian installed with a root password has no sudo: su asks for that password.
+  echo "setup: there is no sudo here; su asks for root's password"
+  su root -c "$install_command"
+fi

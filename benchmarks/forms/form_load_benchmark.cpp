@@ -3,6 +3,7 @@
 // a frame.
 #include "platform/backend/session.h"
 #include "platform/forms/form.h"
+#include "platform/forms/form_layout.h"
 #include "platform/forms/standard_controls.h"
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -24,9 +24,11 @@ public:
         static const auto table = ButtonProperties<true>();
         return table;
     }
-    void initProperties() override { InitFrom(*this, StoredProperties()); }
-    void readProperties(plat::forms::PropertyBag& bag) override { ReadFrom(*this, StoredProperties(), bag); }
-    void writeProperties(plat::forms::PropertyBag& bag) const override { StoredProperties().write(*this, bag); }
+    // Out of line, so that the table's code and the class's virtual table are made once, in
+    // qel_command.cpp, not in every file that makes a button.
+    void initProperties() override;
+    void readProperties(plat::forms::PropertyBag& bag) override;
+    void writeProperties(plat::forms::PropertyBag& bag) const override;
 
 protected:
     // A press takes the focus before Click runs, so a Click that gives the focus to another

@@ -26,14 +26,11 @@ public:
         static const auto table = ButtonProperties<false>(PropertiesOf<T>::property("Value", &T::Value, &T::setValue, false).pages());
         return table;
     }
-    // A new instance paints once its initial values are set.
-    void initProperties() override
-    {
-        InitFrom(*this, StoredProperties());
-        PaintHandler();
-    }
-    void readProperties(plat::forms::PropertyBag& bag) override { ReadFrom(*this, StoredProperties(), bag); }
-    void writeProperties(plat::forms::PropertyBag& bag) const override { StoredProperties().write(*this, bag); }
+    // A new instance paints once its initial values are set. Out of line, so that the table's
+    // code and the class's virtual table are made once, in qel_toggle_button.cpp.
+    void initProperties() override;
+    void readProperties(plat::forms::PropertyBag& bag) override;
+    void writeProperties(plat::forms::PropertyBag& bag) const override;
 
 protected:
     void OnLeftPress() override { m_pushed = !m_pushed; }

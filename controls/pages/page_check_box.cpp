@@ -1,6 +1,7 @@
 #include "controls/pages/page_check_box.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/fonts.h"
+#include "platform/forms/property_bag.h"
 #include "platform/gfx/text_layout.h"
 #include "platform/window/api.h"
 #include "platform/window/messages.h"

@@ -1,6 +1,7 @@
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/color_dialog.h"
 #include "platform/forms/open_file_dialog.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/property_table.h"
 
 namespace plat::forms {

@@ -1,5 +1,6 @@
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
+#include "platform/forms/property_bag.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"
 

@@ -1,5 +1,4 @@
 #pragma once
-#include "platform/forms/property_bag.h"
 #include "platform/gfx/geometry.h"
 #include "platform/window/types.h"
 #include <string>
@@ -7,6 +6,7 @@
 namespace plat::forms {
 
 class Form;
+class PropertyBag;
 
 // Base of every control placed on a form. It holds the extender: what the form knows of
 // each control whatever its class (name, index, position and size in twips relative to its

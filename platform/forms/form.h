@@ -2,9 +2,8 @@
 #include "platform/forms/control.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/font_desc.h"
-#include "platform/forms/form_layout.h"
+#include "platform/forms/layout_error.h"
 #include "platform/forms/picture_ref.h"
-#include "platform/forms/property_bag.h"
 #include "platform/gfx/surface.h"
 #include "platform/window/types.h"
 #include <algorithm>
@@ -19,6 +18,9 @@
 
 namespace plat::forms {
 
+class PropertyBag;
+struct ControlLayout;
+struct FormLayout;
 
 enum class ShowMode { Modeless = 0, Modal = 1 };
 

@@ -1,5 +1,6 @@
 #include "platform/forms/image.h"
 #include "platform/forms/pictures.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/property_table.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/system_colors.h"

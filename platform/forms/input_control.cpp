@@ -4,6 +4,7 @@
 #include "platform/forms/edges.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/form.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
 #include <algorithm>

@@ -3,6 +3,7 @@
 #include "platform/forms/fonts.h"
 #include "platform/forms/form.h"
 #include "platform/forms/look_properties.h"
+#include "platform/forms/property_bag.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/system_colors.h"
 #include "platform/gfx/text_layout.h"

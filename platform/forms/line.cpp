@@ -1,5 +1,6 @@
 #include "platform/forms/line.h"
 #include "platform/forms/colors.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/property_table.h"
 #include "platform/window/api.h"
 #include "platform/window/twips.h"

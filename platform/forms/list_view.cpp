@@ -2,6 +2,7 @@
 #include "platform/forms/look_properties.h"
 #include "platform/forms/list_entries.h"
 #include "platform/forms/list_text.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/user_control.h"
 #include "platform/system/utf8.h"
 #include "platform/window/api.h"

@@ -2,6 +2,7 @@
 #include "platform/forms/colors.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/pictures.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/user_control.h"
 #include "platform/forms/look_properties.h"
 #include "platform/gfx/system_colors.h"

@@ -1,5 +1,6 @@
 #include "platform/forms/shape.h"
 #include "platform/forms/colors.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/property_table.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/draw.h"

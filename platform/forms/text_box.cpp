@@ -1,4 +1,5 @@
 #include "platform/forms/text_box.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/user_control.h"
 #include "platform/forms/look_properties.h"
 #include "platform/system/utf8.h"

@@ -1,5 +1,6 @@
 #include "platform/forms/timer.h"
 #include "platform/forms/form.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/property_table.h"
 #include "platform/window/api.h"
 

@@ -61,8 +61,10 @@ bool appendTextLines(const std::filesystem::path& path, const std::vector<std::s
     struct stat before {};
     bool ok = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
     ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (!ok && S_ISREG(before.st_mode))
-        (void)::ftruncate(fd, before.st_size);
+    // A failed append takes back what it wrote, as far as it can: it fails either way.
+    if (!ok && S_ISREG(before.st_mode)) {
+        [[maybe_unused]] const int truncated = ::ftruncate(fd, before.st_size);
+    }
     ok = ::close(fd) == 0 && ok;
     return ok;
 }

@@ -2,14 +2,15 @@
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/form.h"
 #include "platform/forms/form_directory.h"
+#include "platform/forms/property_bag.h"
 #include "platform/gfx/picture.h"
 #include "platform/window/window_system.h"
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <sstream>
 
 namespace scoreboard::drive {
@@ -131,6 +132,16 @@ static std::string hexColor(uint32_t v)
     return buf;
 }
 
+// A colour as a layout stores it, "&H00BBGGRR&": one to eight hexadecimal digits between "&H" and "&".
+static bool storedColor(std::string_view s, uint32_t& color)
+{
+    if (s.size() < 4 || s.size() > 11 || !s.starts_with("&H") || !s.ends_with('&'))
+        return false;
+    std::string_view digits = s.substr(2, s.size() - 3);
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), color, 16);
+    return error == std::errc() && end == digits.data() + digits.size();
+}
+
 std::string DriveRunner::propertyText(plat::forms::Control& c, const std::string& prop, bool& known) const
 {
     known = true;
@@ -175,10 +186,9 @@ std::string DriveRunner::propertyText(plat::forms::Control& c, const std::string
         return numberText(v.get<double>());
     if (v.is_string()) {
         std::string s = v.get<std::string>();
-        static const std::regex color("^&H([0-9A-Fa-f]{1,8})&$");
-        std::smatch m;
-        if (std::regex_match(s, m, color))
-            return hexColor(uint32_t(std::stoul(m[1].str(), nullptr, 16)));
+        uint32_t color = 0;
+        if (storedColor(s, color))
+            return hexColor(color);
         return s;
     }
     if (v.is_object() && v.contains("name"))

@@ -58,7 +58,7 @@ protected:
     // loop has handled what the one before did. Steps find the dialog with dialogForm().
     void whileModal(const std::function<void()>& openModal, std::vector<std::function<void()>> steps)
     {
-        session->backend().setIdleHandler([this, steps = std::move(steps), next = size_t(0)]() mutable {
+        session->backend().setIdleHandler([steps = std::move(steps), next = size_t(0)]() mutable {
             if (next == steps.size())
                 return false;
             steps[next++]();

@@ -2,6 +2,7 @@
 #include "platform/backend/session.h"
 #include "platform/forms/control_registry.h"
 #include "platform/forms/form.h"
+#include "platform/forms/property_bag.h"
 #include "platform/forms/user_control.h"
 #include "platform/window/api.h"
 #include "tests/support/source_resources.h"

@@ -83,7 +83,7 @@ protected:
     // Steps queue input with the helpers below (not through the session, which would pump).
     void whenIdle(std::vector<std::function<void()>> steps)
     {
-        session.backend().setIdleHandler([this, steps, next = size_t(0)]() mutable {
+        session.backend().setIdleHandler([steps, next = size_t(0)]() mutable {
             if (next == steps.size())
                 return false;
             steps[next++]();

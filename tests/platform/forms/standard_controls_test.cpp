@@ -1,4 +1,5 @@
 #include "forms_fixture.h"
+#include "platform/forms/form_layout.h"
 #include "platform/forms/standard_controls.h"
 #include "tests/support/screenshot_folder.h"
 
