@@ -47,9 +47,9 @@ bool appendTextLines(const std::filesystem::path& path, const std::vector<std::s
     }
     if (throughLinkedDataSubfolder(path))
         return false;
-    // O_NONBLOCK: a pipe of that name with no reader fails the open at once instead of holding it
-    // up for good; one with a reader opens, and is then refused as no regular file.
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    // A pipe of that name fails the open at once instead of holding it up for good.
+    struct stat before {};
+    const int fd = openRegularFile(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW, 0666, &before);
     if (fd < 0 && errno == ELOOP) {
         // A link may point anywhere, outside the program folder too. Like every rewrite, this
         // puts a file of our own in the link's place: what the link showed, then the new lines.
@@ -58,11 +58,9 @@ bool appendTextLines(const std::filesystem::path& path, const std::vector<std::s
     }
     if (fd < 0)
         return false;
-    struct stat before {};
-    bool ok = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
-    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     // A failed append takes back what it wrote, as far as it can: it fails either way.
-    if (!ok && S_ISREG(before.st_mode)) {
+    if (!ok) {
         [[maybe_unused]] const int truncated = ::ftruncate(fd, before.st_size);
     }
     ok = ::close(fd) == 0 && ok;

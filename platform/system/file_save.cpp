@@ -62,13 +62,12 @@ bool writeAllAt(int fd, const std::string& bytes)
 bool rewriteInPlace(const fs::path& path, const std::function<bool(TextWriter&)>& write)
 {
     // Not held up by a pipe put there meanwhile: the open does not wait, and the pipe is refused.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info {};
+    const int fd = openRegularFile(path, O_WRONLY | O_NOFOLLOW, 0, &info);
     if (fd < 0)
         return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    const std::optional<std::string> bytes = ok ? contentOf(write) : std::nullopt;
-    ok = ok && bytes;
+    const std::optional<std::string> bytes = contentOf(write);
+    bool ok = bytes.has_value();
     // The room first: a full disk fails here, with the old text untouched. A file system that
     // cannot reserve room is written all the same.
     if (ok && off_t(bytes->size()) > info.st_size)

@@ -76,6 +76,22 @@ bool deleteFile(const fs::path& path)
     return ::unlink(path.c_str()) == 0;
 }
 
+int openRegularFile(const fs::path& path, int flags, unsigned createMode, struct stat* info)
+{
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode_t(createMode));
+    if (fd < 0)
+        return -1;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    if (info)
+        *info = status;
+    return fd;
+}
+
 bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode)
 {
     std::error_code error;
@@ -83,13 +99,8 @@ bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode)
         return false;
     if (fs::equivalent(from, to, error))
         return mode == CopyMode::Overwrite;
-    // The same as readFileBytes: no wait on a pipe put there since the check.
-    const int fd = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat info {};
-    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
-        ::close(fd);
-        return false;
-    }
+    // No wait on a pipe put there since the check.
+    const int fd = openRegularFile(from, O_RDONLY);
     if (fd < 0)
         return false;
     const auto write = [fd](TextWriter& writer) { return copyBytes(fd, writer); };
@@ -119,14 +130,12 @@ std::optional<std::string> readRemainingBytes(int fd, std::uintmax_t maxBytes)
 
 std::optional<std::string> readFileBytes(const fs::path& path, std::uintmax_t maxBytes)
 {
-    // Not held up by a pipe of that name with no writer: the open does not wait, and a pipe is
-    // no regular file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    const int fd = openRegularFile(path, O_RDONLY, 0, &info);
     if (fd < 0)
         return std::nullopt;
-    struct stat info {};
     std::optional<std::string> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && std::uintmax_t(info.st_size) <= maxBytes)
+    if (std::uintmax_t(info.st_size) <= maxBytes)
         bytes = readRemainingBytes(fd, maxBytes);
     ::close(fd);
     return bytes;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+struct stat;
+
 namespace plat::sys {
 
 // File statements on paths. Each returns false (or an empty list) on failure and never throws.
@@ -27,6 +29,12 @@ enum class CopyMode {
 // target, under a temporary name until it is complete (so a copy cut short leaves only a
 // temporary file that removeStaleTemporaryFiles knows).
 bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to, CopyMode mode);
+
+// Opens a regular file with `flags` (O_CLOEXEC and O_NONBLOCK added, `createMode` for O_CREAT):
+// never held up by a pipe of that name, and -1 for anything that is no regular file (a pipe, a
+// device, a folder), as for a failed open (errno then as the open left it, else EINVAL).
+// `info`, when given, gets the file's status at the open.
+int openRegularFile(const std::filesystem::path& path, int flags, unsigned createMode = 0, struct stat* info = nullptr);
 
 // The bytes of a regular file (through a link too); nothing when it is missing, unreadable, no
 // regular file (a folder, a pipe, a device: never waited on) or larger than `maxBytes`.

@@ -1,10 +1,10 @@
 #include "platform/system/text_writer.h"
 #include "platform/system/ansi_codec.h"
+#include "platform/system/file_system.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -13,15 +13,9 @@ namespace plat::sys {
 std::optional<TextWriter> TextWriter::open(const std::filesystem::path& path, Mode mode)
 {
     // Never held up by a pipe of that name, and never writing into anything but a file.
-    int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | (mode == Mode::Append ? O_APPEND : O_TRUNC);
-    int fd = ::open(path.c_str(), flags, 0666);
+    const int fd = openRegularFile(path, O_WRONLY | O_CREAT | O_NOFOLLOW | (mode == Mode::Append ? O_APPEND : O_TRUNC), 0666);
     if (fd < 0)
         return std::nullopt;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
     return TextWriter(fd);
 }
 
