@@ -2,6 +2,7 @@
 #include "platform/gfx/area_reducer.h"
 #include "platform/window/api.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -85,13 +86,12 @@ std::optional<PictureStore::Key> PictureStore::currentKey(const std::string& pat
     return Key{path, version->first, version->second, fit};
 }
 
-bool PictureStore::isKept(const Key& key) const
+std::list<PictureStore::Kept>::const_iterator PictureStore::findKept(const Key& key) const
 {
-    for (const Kept& kept : m_recent)
-        if (kept.key == key)
-            return true;
-    return false;
+    return std::find_if(m_recent.begin(), m_recent.end(), [&key](const Kept& kept) { return kept.key == key; });
 }
+
+bool PictureStore::isKept(const Key& key) const { return findKept(key) != m_recent.end(); }
 
 bool PictureStore::holds(const std::string& path, gfx::PictureFit fit)
 {
@@ -168,12 +168,10 @@ void PictureStore::adoptCopy(const std::string& copy, const std::string& origina
     const std::optional<Key> to = currentKey(copy, fit);
     if (!from || !to || isKept(*to))
         return;
-    for (const Kept& kept : m_recent)
-        if (kept.key == *from) {
-            const Kept shared = kept;
-            keep(*to, shared.picture, shared.original);
-            return;
-        }
+    if (const auto kept = findKept(*from); kept != m_recent.end()) {
+        const Kept shared = *kept;
+        keep(*to, shared.picture, shared.original);
+    }
 }
 
 std::optional<PictureStore::Loaded> PictureStore::load(const std::string& path, gfx::PictureFit fit, std::string& error)
@@ -184,11 +182,10 @@ std::optional<PictureStore::Loaded> PictureStore::load(const std::string& path, 
         return std::nullopt;
     }
     const Key& key = *current;
-    for (auto it = m_recent.begin(); it != m_recent.end(); ++it)
-        if (it->key == key) {
-            m_recent.splice(m_recent.begin(), m_recent, it);
-            return Loaded{key, it->original};
-        }
+    if (const auto kept = findKept(key); kept != m_recent.end()) {
+        m_recent.splice(m_recent.begin(), m_recent, kept);
+        return Loaded{key, kept->original};
+    }
     auto decoded = gfx::loadBoundedPicture(path, screenBound(), fit, error);
     if (!decoded)
         return std::nullopt;
@@ -207,9 +204,8 @@ void PictureStore::keep(const Key& key, std::shared_ptr<const gfx::Surface> pict
 
 std::shared_ptr<const gfx::Surface> PictureStore::source(const Key& key)
 {
-    for (const Kept& kept : m_recent)
-        if (kept.key == key)
-            return kept.picture;
+    if (const auto kept = findKept(key); kept != m_recent.end())
+        return kept->picture;
     // Gone from the recent ones: decoded again only if the file is still that version.
     const auto version = fileVersion(key.path);
     if (!version || *version != std::pair{key.bytes, key.changed})

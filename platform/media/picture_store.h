@@ -73,6 +73,11 @@ public:
     void clear();
 
 private:
+    struct Kept {
+        Key key;
+        std::shared_ptr<const gfx::Surface> picture;
+        gfx::Size original;
+    };
     struct Preparation {
         Key key;
         std::future<std::optional<gfx::BoundedPicture>> decoded;
@@ -80,6 +85,7 @@ private:
     };
     // The key of the file as it is now; nullopt when it cannot be read.
     static std::optional<Key> currentKey(const std::string& path, gfx::PictureFit fit);
+    std::list<Kept>::const_iterator findKept(const Key& key) const;
     bool isKept(const Key& key) const;
     void startPolling();
     void stopPolling();
@@ -87,11 +93,6 @@ private:
     std::shared_ptr<const gfx::Surface> source(const Key& key);
     void keep(const Key& key, std::shared_ptr<const gfx::Surface> picture, gfx::Size original);
 
-    struct Kept {
-        Key key;
-        std::shared_ptr<const gfx::Surface> picture;
-        gfx::Size original;
-    };
     std::list<Kept> m_recent; // most recent first
     std::map<std::tuple<Key, int, int>, std::weak_ptr<const gfx::Surface>> m_shown;
     std::list<Preparation> m_preparing;
